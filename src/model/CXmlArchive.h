@@ -1,0 +1,178 @@
+#pragma once
+// The XML archive: the one layer between the persistent classes and the XML
+// document (libxml2's tree), with a position made of the current element and
+// a child cursor below it, loading and saving, and the XSL transformation that
+// the report writer uses.
+//
+// Numbers are written and read locale-free ("." as decimal separator, no
+// grouping). Parsing never loads external entities, DTDs or anything from the
+// network; style sheets may neither write files nor use the network.
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+
+namespace zeva {
+
+class CXmlObject;
+
+// Description of one member that WriteMember and ReadMember take.
+struct XmlMember {
+    enum Kind : short { Integer = 1, Floating = 2, Text = 3, Object = 4 };
+    enum Flag : short { None = 0, Attribute = 1 };
+
+    const char* name = "";  // element or attribute name; not used for kind 4
+    void* member = nullptr; // address of the member in the object
+    int size = 0;           // 1/2/4 for integers, 4/8 for floating point,
+                            // -1 for a std::string, >0 for a char buffer
+    short kind = 0;
+    short flags = 0;        // bit 0: attribute of the object's own element
+};
+
+// Builders for member tables; they keep the kind and size in step with the
+// member's C++ type.
+inline XmlMember XmlInt(const char* name, std::int32_t& v, short flags = 0) { return {name, &v, 4, XmlMember::Integer, flags}; }
+inline XmlMember XmlShort(const char* name, std::int16_t& v, short flags = 0) { return {name, &v, 2, XmlMember::Integer, flags}; }
+inline XmlMember XmlByte(const char* name, std::uint8_t& v, short flags = 0) { return {name, &v, 1, XmlMember::Integer, flags}; }
+inline XmlMember XmlDouble(const char* name, double& v, short flags = 0) { return {name, &v, 8, XmlMember::Floating, flags}; }
+inline XmlMember XmlFloat(const char* name, float& v, short flags = 0) { return {name, &v, 4, XmlMember::Floating, flags}; }
+inline XmlMember XmlString(const char* name, std::string& v, short flags = 0) { return {name, &v, -1, XmlMember::Text, flags}; }
+inline XmlMember XmlCharBuffer(const char* name, char* buffer, int size, short flags = 0) { return {name, buffer, size, XmlMember::Text, flags}; }
+XmlMember XmlObject(CXmlObject& object);
+
+// Raised when a document cannot be loaded, parsed or saved.
+class CXmlArchiveException : public std::exception {
+public:
+    CXmlArchiveException(std::uint32_t code, int line, int position, std::string reason, std::string file);
+
+    std::uint32_t Code() const { return m_code; }
+    int Line() const { return m_line; }
+    int Position() const { return m_position; }
+    const std::string& Reason() const { return m_reason; }
+    const std::string& File() const { return m_file; }
+
+    // "Error 0x%.8X in file %s, line %d, position %d\r\nReason: %s"
+    std::string GetErrorMessage() const;
+    // Copies the message cut to the buffer's size; always true.
+    bool GetErrorMessage(char* buffer, unsigned size, unsigned* helpContext = nullptr) const;
+    const char* what() const noexcept override { return m_message.c_str(); }
+
+private:
+    std::uint32_t m_code;
+    int m_line;
+    int m_position;
+    std::string m_reason;
+    std::string m_file;
+    std::string m_message;
+};
+
+// Raised for a use of the archive that the design calls a programming error
+// (ending an element without a current element, reading the cursor's text
+// without a cursor).
+class CXmlArchiveUsageError : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
+
+class CXmlArchive {
+public:
+    CXmlArchive();
+    virtual ~CXmlArchive();
+    CXmlArchive(CXmlArchive&&) noexcept;
+    CXmlArchive& operator=(CXmlArchive&&) noexcept;
+    CXmlArchive(const CXmlArchive&) = delete;
+    CXmlArchive& operator=(const CXmlArchive&) = delete;
+
+    // Loading and saving; all three raise CXmlArchiveException on failure.
+    void Load(const std::filesystem::path& path);
+    void LoadXML(const std::string& text);
+    // Atomic: written to a temporary file in the same folder, then renamed
+    // over the old file, which stays untouched when anything fails.
+    void Save(const std::filesystem::path& path);
+    // The document as UTF-8 text (as Save would write it).
+    std::string ToString() const;
+
+    // Navigation.
+    bool FindElement(const std::string& name);
+    bool FindChildElement(const std::string& name);
+    bool DescendToCursor();
+    bool EndElement();
+    void ResetChildCursor();
+
+    // Text and attributes. An empty value (nullopt) gives an element without
+    // content, or an attribute with empty text.
+    bool CreateChildElement(const std::string& name, const std::optional<std::string>& value = std::nullopt);
+    bool SetAttribute(const std::string& name, const std::optional<std::string>& value);
+    bool SetChildText(const std::string& value, bool asCData = false);
+    std::optional<std::string> GetChildText() const;
+    std::string GetChildAttribute(const std::string& name) const;
+
+    // Name of the current element / of the cursor element ("" when none);
+    // for callers that walk a document of their own (the report writer).
+    std::string CurrentElementName() const;
+    std::string CursorElementName() const;
+    // Attribute of the current element ("" when missing).
+    std::string GetAttribute(const std::string& name) const;
+
+    // XSL transformation (report writer).
+    void InitXsl();
+    void LoadStylesheet(const std::filesystem::path& path);
+    void TransformToStream(std::ostream& out);
+    void ReleaseXsl();
+
+protected:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+// A document tied to one file and one direction. This is what every
+// persistent object's WriteXml and ReadXml receive.
+class CXmlArchiveFile {
+public:
+    static constexpr const char* ProjektVorlage = "<?xml version=\"1.0\" ?>\n<VykeZeva />";
+    static constexpr const char* ProjektWurzel = "VykeZeva";
+
+    // Loads the file and makes the root element current; raises
+    // CXmlArchiveException when the file is missing, not well-formed, or its
+    // root element is not the one asked for.
+    static CXmlArchiveFile OpenForRead(const std::filesystem::path& path, const std::string& root);
+    // Parses the template and makes its root element current; nothing is
+    // written until Commit().
+    static CXmlArchiveFile CreateForWrite(const std::filesystem::path& path, const std::string& templateText,
+                                          const std::string& root);
+
+    CXmlArchiveFile(CXmlArchiveFile&&) noexcept;
+    CXmlArchiveFile& operator=(CXmlArchiveFile&&) noexcept;
+    // Never throws and never saves: a document that was not committed is lost.
+    ~CXmlArchiveFile();
+
+    bool IsStoring() const { return m_storing; }
+    const std::filesystem::path& Path() const { return m_path; }
+
+    // Writes the document to its file (atomically); raises
+    // CXmlArchiveException naming the file and the I/O error on failure.
+    void Commit();
+
+    bool BeginWriteElement(const std::string& name);
+    bool EndWriteElement();
+    bool WriteMember(const XmlMember& member);
+
+    bool BeginReadElement(const std::string& name);
+    bool EndReadElement();
+    bool ReadMember(const XmlMember& member);
+
+    CXmlArchive& Archive() { return m_archive; }
+    const CXmlArchive& Archive() const { return m_archive; }
+
+private:
+    CXmlArchiveFile(std::filesystem::path path, bool storing);
+
+    std::filesystem::path m_path;
+    bool m_storing = false;
+    CXmlArchive m_archive;
+};
+
+} // namespace zeva

@@ -1,0 +1,107 @@
+#pragma once
+// Persistent objects. Every class of the building model that is stored in the
+// project document derives from CXmlSerializable<T, B>, names its element and
+// lists its members; the archive does the rest:
+//
+//   class Punkt2D : public CXmlSerializable<Punkt2D> {
+//   public:
+//       static constexpr const char* XmlElementName = "Punkt2D";
+//       static auto GetXmlMembers(Punkt2D& p) {
+//           return std::array{XmlDouble("x", p.x, XmlMember::Attribute),
+//                             XmlDouble("y", p.y, XmlMember::Attribute)};
+//       }
+//       double x = 0, y = 0;
+//   };
+//
+// The table is built per object on the stack, so nesting objects of the same
+// class is allowed and describing a member allocates nothing.
+#include "model/CXmlArchive.h"
+
+#include <exception>
+#include <type_traits>
+
+namespace zeva {
+
+class BinaryArchive;
+
+class CXmlObject {
+public:
+    virtual ~CXmlObject() = default;
+
+    // The older binary document form; classes that have one override it.
+    virtual void Serialize(BinaryArchive&) {}
+
+    virtual bool WriteXml(CXmlArchiveFile&) { return false; }
+    virtual bool ReadXml(CXmlArchiveFile&) { return false; }
+
+protected:
+    CXmlObject() = default;
+    CXmlObject(const CXmlObject&) = default;
+    CXmlObject& operator=(const CXmlObject&) = default;
+};
+
+inline XmlMember XmlObject(CXmlObject& object)
+{
+    return {"", &object, static_cast<int>(sizeof(CXmlObject)), XmlMember::Object, 0};
+}
+
+// T: the persistent class; B: its persistent base (CXmlObject, or another
+// persistent class whose element is then written first inside T's element).
+template <class T, class B = CXmlObject>
+class CXmlSerializable : public B {
+public:
+    using B::B;
+
+    bool WriteXml(CXmlArchiveFile& ar) override
+    {
+        bool begun = false;
+        try {
+            begun = ar.BeginWriteElement(T::XmlElementName);
+            if (begun) {
+                if constexpr (!std::is_same_v<B, CXmlObject>)
+                    B::WriteXml(ar);
+                for (const XmlMember& m : T::GetXmlMembers(static_cast<T&>(*this)))
+                    ar.WriteMember(m);
+            }
+        } catch (...) {
+            // A member that cannot be written is left out; the element is
+            // closed all the same so that the siblings stay in place.
+        }
+        if (begun)
+            CloseElement(ar);
+        return true;
+    }
+
+    bool ReadXml(CXmlArchiveFile& ar) override
+    {
+        bool result = false;
+        bool begun = false;
+        try {
+            // Without its element the object keeps every value it has, and the
+            // position stays where it was (leaving the parent would misread
+            // every later sibling).
+            begun = ar.BeginReadElement(T::XmlElementName);
+            if (begun) {
+                if constexpr (!std::is_same_v<B, CXmlObject>)
+                    B::ReadXml(ar);
+                for (const XmlMember& m : T::GetXmlMembers(static_cast<T&>(*this)))
+                    result = ar.ReadMember(m);
+            }
+        } catch (...) {
+        }
+        if (begun)
+            CloseElement(ar);
+        return result;
+    }
+
+private:
+    static void CloseElement(CXmlArchiveFile& ar) noexcept
+    {
+        try {
+            ar.EndWriteElement();
+        } catch (...) {
+        }
+    }
+};
+
+} // namespace zeva

@@ -1,0 +1,57 @@
+#pragma once
+// Rounding and number text, as the whole program shows and reads numbers.
+//
+// Rounding is always half away from zero, computed in double arithmetic.
+// Number text for people is German whatever the system locale: decimal comma,
+// "." as thousands separator. No function here depends on the C runtime
+// locale; files of ours use their own locale-free readers and writers.
+#include <string>
+#include <string_view>
+
+namespace zeva {
+
+// Rounds x to n significant digits (n > 30: x unchanged; n <= 0 or x == 0: 0).
+double RundeSignifikant(double x, int n);
+
+// Rounds x to n decimals (n > 30: x unchanged; a negative n counts as 0).
+double RundeNachkomma(double x, int n);
+
+// Thermal resistance (m²K/W) of an air layer of thickness d (m);
+// fall 0 wall, 1 roof / flat roof / ceiling, 2 floor; any other fall gives 0.
+double LuftschichtWert(double d, int fall);
+
+// Divides |x| by powers of 10^a for a unit prefix (steps = number of decimal
+// powers taken off) and rounds to b digits; see the value field.
+double SkaliereEinheit(double x, int& steps, int a, int b, bool limited);
+
+// Reads a whole field as a number with a decimal comma. Leading blanks are
+// skipped; an empty text gives 0 and true; anything left over (trailing text,
+// blanks, "inf", "nan", hexadecimal, a non-finite result) gives false, with
+// value set to what the digits before it give (0 when there are none).
+bool LeseZahl(std::string_view text, double& value);
+
+// Formats a number text (decimal "," or ".") with German grouping and two
+// decimals; with shorten, cuts decimals as the figure panes need them.
+// On failure the text becomes empty and the result is false.
+bool FormatiereTausender(std::string& text, bool shorten, int n);
+
+// n significant digits, decimal comma, trailing zeros removed.
+// Fails (text unchanged) for n < 1, x < 0 or x >= 10^n - 0.5.
+bool FormatiereStellen(const double& x, std::string& text, int n);
+
+// About n decimals for values from 0.01 to below 1000 (see the digit rule),
+// decimal comma, zeros kept. Fails (text unchanged) like FormatiereStellen.
+bool FormatiereNachkomma(const double& x, std::string& text, int n);
+
+// Text with a decimal comma from n significant digits, as written into the
+// data bases ("12,3450", "0,05", "0,").
+std::string DoubleToKomma(double x, int n);
+
+// The decimal digits of value; returns text.
+std::string& IntToString(std::string& text, const int& value);
+
+// The folder of the program file, without a trailing separator; empty when
+// it cannot be found.
+std::string ProgrammOrdner();
+
+} // namespace zeva

@@ -1,0 +1,21 @@
+#pragma once
+// Shared set-up of every test process: its own configuration folder and
+// working directory, so that tests never see each other's files or the
+// developer's settings.
+#include <filesystem>
+
+namespace zeva::test {
+
+// Creates a fresh temporary folder, points XDG_CONFIG_HOME into it and makes
+// it the working directory. Called by both test mains before any test runs.
+void PrepareProcessEnvironment();
+
+// The temporary folder of this process.
+const std::filesystem::path& ProcessTempDir();
+
+// Checks that the locale named by LANG is really installed when the test
+// run asks for it (ZEVA_EXPECT_GERMAN_LOCALE), so that the German run of the
+// locale suites cannot silently fall back to "C".
+void CheckRequestedLocale();
+
+} // namespace zeva::test

@@ -1,0 +1,12 @@
+// Test main for tests without Qt.
+#include "support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    zeva::test::PrepareProcessEnvironment();
+    zeva::test::CheckRequestedLocale();
+    return RUN_ALL_TESTS();
+}
