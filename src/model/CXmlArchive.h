@@ -116,11 +116,17 @@ public:
     std::string CursorElementName() const;
     // Attribute of the current element ("" when missing).
     std::string GetAttribute(const std::string& name) const;
+    bool HasAttribute(const std::string& name) const;
 
-    // XSL transformation (report writer).
+    // XSL transformation (report writer). Nothing here raises: InitXsl
+    // prepares the transformation (style sheets may read files but neither
+    // write files nor use the network); LoadStylesheet is false when the
+    // sheet cannot be loaded, and then the previous sheet stays;
+    // TransformToStream writes nothing and is false without a loaded sheet
+    // or when the transformation fails.
     void InitXsl();
-    void LoadStylesheet(const std::filesystem::path& path);
-    void TransformToStream(std::ostream& out);
+    bool LoadStylesheet(const std::filesystem::path& path);
+    bool TransformToStream(std::ostream& out);
     void ReleaseXsl();
 
 protected:

@@ -14,13 +14,43 @@
 //   };
 //
 // The table is built per object on the stack, so nesting objects of the same
-// class is allowed and describing a member allocates nothing.
+// class is allowed and describing a member allocates nothing. A class without
+// members of its own may leave GetXmlMembers out: its element then holds only
+// its base element (an inherited table is never written twice).
 #include "model/CXmlArchive.h"
 
+#include <array>
 #include <exception>
 #include <type_traits>
 
 namespace zeva {
+
+namespace detail {
+template <class R, class A>
+A XmlTableArgument(R (*)(A));
+
+// True when the GetXmlMembers that T names is its base's (taking a base
+// reference), or when there is none at all: T then has no members of its own.
+template <class T>
+constexpr bool InheritsXmlMembers()
+{
+    if constexpr (requires { XmlTableArgument(&T::GetXmlMembers); }) {
+        using Arg = std::remove_cvref_t<decltype(XmlTableArgument(&T::GetXmlMembers))>;
+        return !std::is_same_v<Arg, T> && std::is_base_of_v<Arg, T>;
+    } else {
+        return !requires(T& t) { T::GetXmlMembers(t); };
+    }
+}
+
+template <class T>
+auto XmlMembersOf(T& object)
+{
+    if constexpr (!InheritsXmlMembers<T>())
+        return T::GetXmlMembers(object);
+    else
+        return std::array<XmlMember, 0>{};
+}
+} // namespace detail
 
 class BinaryArchive;
 
@@ -52,15 +82,24 @@ class CXmlSerializable : public B {
 public:
     using B::B;
 
+    static constexpr bool HasOwnElementName()
+    {
+        if constexpr (std::is_same_v<B, CXmlObject>)
+            return true;
+        else
+            return &T::XmlElementName != &B::XmlElementName;
+    }
+
     bool WriteXml(CXmlArchiveFile& ar) override
     {
+        static_assert(HasOwnElementName(), "a persistent class names its own element (XmlElementName)");
         bool begun = false;
         try {
             begun = ar.BeginWriteElement(T::XmlElementName);
             if (begun) {
                 if constexpr (!std::is_same_v<B, CXmlObject>)
                     B::WriteXml(ar);
-                for (const XmlMember& m : T::GetXmlMembers(static_cast<T&>(*this)))
+                for (const XmlMember& m : detail::XmlMembersOf(static_cast<T&>(*this)))
                     ar.WriteMember(m);
             }
         } catch (...) {
@@ -84,7 +123,7 @@ public:
             if (begun) {
                 if constexpr (!std::is_same_v<B, CXmlObject>)
                     B::ReadXml(ar);
-                for (const XmlMember& m : T::GetXmlMembers(static_cast<T&>(*this)))
+                for (const XmlMember& m : detail::XmlMembersOf(static_cast<T&>(*this)))
                     result = ar.ReadMember(m);
             }
         } catch (...) {

@@ -1,0 +1,970 @@
+#include "model/CXmlArchive.h"
+
+#include "model/CXmlObject.h"
+
+#include <libxml/parser.h>
+#include <libxml/tree.h>
+#include <libxml/xmlerror.h>
+#include <libxml/xmlsave.h>
+#include <libxslt/documents.h>
+#include <libxslt/security.h>
+#include <libxslt/transform.h>
+#include <libxslt/xslt.h>
+#include <libxslt/xsltInternals.h>
+#include <libxslt/xsltutils.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <mutex>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace zeva {
+
+namespace {
+
+const xmlChar* X(const char* s) { return reinterpret_cast<const xmlChar*>(s); }
+const xmlChar* X(const std::string& s) { return X(s.c_str()); }
+const char* C(const xmlChar* s) { return reinterpret_cast<const char*>(s); }
+
+// Documents are parsed with blanks kept (the text of a member is exactly what
+// was written), never with entity substitution, DTD loading or network access.
+constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOWARNING;
+
+// Style sheets and the documents they pull in (xsl:include, document()) are
+// loaded through libxslt's loader, whose own options substitute entities and
+// load DTDs. Those two are taken out here.
+xsltDocLoaderFunc g_libxsltLoader = nullptr;
+
+xmlDocPtr SafeXsltLoader(const xmlChar* uri, xmlDictPtr dict, int options, void* ctxt, xsltLoadType type)
+{
+    options &= ~(XML_PARSE_NOENT | XML_PARSE_DTDLOAD | XML_PARSE_DTDATTR | XML_PARSE_DTDVALID);
+    options |= XML_PARSE_NONET;
+    return g_libxsltLoader(uri, dict, options, ctxt, type);
+}
+
+void InitLibraries()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        xmlInitParser();
+        xsltInit();
+        g_libxsltLoader = xsltDocDefaultLoader;
+        xsltSetLoaderFunc(SafeXsltLoader);
+    });
+}
+
+// Collects the first error that libxml2 reports while a parse runs and keeps
+// the library from printing anything on its own. The handler is per thread,
+// as libxml2 keeps it.
+class ParseErrorCapture {
+public:
+    ParseErrorCapture()
+    {
+        m_oldHandler = xmlStructuredError;
+        m_oldContext = xmlStructuredErrorContext;
+        xmlSetStructuredErrorFunc(this, &ParseErrorCapture::Handle);
+    }
+    ~ParseErrorCapture() { xmlSetStructuredErrorFunc(m_oldContext, m_oldHandler); }
+    ParseErrorCapture(const ParseErrorCapture&) = delete;
+    ParseErrorCapture& operator=(const ParseErrorCapture&) = delete;
+
+    bool HasError() const { return m_have; }
+    int Code() const { return m_code; }
+    int Line() const { return m_line; }
+    int Column() const { return m_column; }
+    const std::string& Message() const { return m_message; }
+
+private:
+    static void Handle(void* self, xmlErrorPtr error)
+    {
+        auto* capture = static_cast<ParseErrorCapture*>(self);
+        if (error == nullptr || capture->m_have || error->level < XML_ERR_ERROR)
+            return;
+        capture->m_have = true;
+        capture->m_code = error->code;
+        capture->m_line = error->line;
+        capture->m_column = error->int2;
+        capture->m_message = error->message != nullptr ? error->message : "";
+        while (!capture->m_message.empty()
+               && (capture->m_message.back() == '\n' || capture->m_message.back() == '\r'))
+            capture->m_message.pop_back();
+    }
+
+    xmlStructuredErrorFunc m_oldHandler = nullptr;
+    void* m_oldContext = nullptr;
+    bool m_have = false;
+    int m_code = 0;
+    int m_line = 0;
+    int m_column = 0;
+    std::string m_message;
+};
+
+// libxslt reports through its own generic handler; it is silenced while a
+// style sheet is parsed or applied.
+void SilentXsltError(void*, const char*, ...) {}
+
+class XsltErrorSilencer {
+public:
+    XsltErrorSilencer() { xsltSetGenericErrorFunc(nullptr, &SilentXsltError); }
+    ~XsltErrorSilencer() { xsltSetGenericErrorFunc(nullptr, nullptr); }
+    XsltErrorSilencer(const XsltErrorSilencer&) = delete;
+    XsltErrorSilencer& operator=(const XsltErrorSilencer&) = delete;
+};
+
+// Parses a document held in memory; raises CXmlArchiveException with the
+// parser's first error and the given file name.
+xmlDocPtr ParseDocument(const std::string& text, const std::string& url, const std::string& file)
+{
+    InitLibraries();
+    ParseErrorCapture capture;
+    xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
+    if (ctxt == nullptr)
+        throw CXmlArchiveException(XML_ERR_NO_MEMORY, 0, 0, "out of memory", file);
+    if (text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        xmlFreeParserCtxt(ctxt);
+        throw CXmlArchiveException(XML_ERR_NO_MEMORY, 0, 0, "document too large", file);
+    }
+    xmlDocPtr doc = xmlCtxtReadMemory(ctxt, text.data(), static_cast<int>(text.size()),
+                                      url.empty() ? nullptr : url.c_str(), nullptr, kParseOptions);
+    const bool wellFormed = ctxt->wellFormed != 0;
+    xmlErrorPtr last = xmlCtxtGetLastError(ctxt);
+    int code = capture.HasError() ? capture.Code() : (last != nullptr ? last->code : XML_ERR_DOCUMENT_EMPTY);
+    int line = capture.HasError() ? capture.Line() : (last != nullptr ? last->line : 0);
+    int column = capture.HasError() ? capture.Column() : (last != nullptr ? last->int2 : 0);
+    std::string reason = capture.HasError() ? capture.Message()
+                                            : (last != nullptr && last->message != nullptr ? last->message : "");
+    xmlFreeParserCtxt(ctxt);
+    if (doc != nullptr && wellFormed && xmlDocGetRootElement(doc) != nullptr)
+        return doc;
+    if (doc != nullptr)
+        xmlFreeDoc(doc);
+    if (reason.empty())
+        reason = "document is empty or not well-formed";
+    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r'))
+        reason.pop_back();
+    throw CXmlArchiveException(static_cast<std::uint32_t>(code), line, column, reason, file);
+}
+
+std::string ReadWholeFile(const std::filesystem::path& path)
+{
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        const int err = errno != 0 ? errno : ENOENT;
+        throw CXmlArchiveException(static_cast<std::uint32_t>(err), 0, 0, std::strerror(err), path.string());
+    }
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        const int err = errno != 0 ? errno : EIO;
+        throw CXmlArchiveException(static_cast<std::uint32_t>(err), 0, 0, std::strerror(err), path.string());
+    }
+    return text;
+}
+
+bool IsElement(xmlNodePtr node) { return node != nullptr && node->type == XML_ELEMENT_NODE; }
+
+bool NameMatches(xmlNodePtr node, const std::string& name)
+{
+    return IsElement(node) && (name.empty() || std::strcmp(C(node->name), name.c_str()) == 0);
+}
+
+xmlNodePtr NextMatching(xmlNodePtr from, const std::string& name)
+{
+    for (xmlNodePtr n = from; n != nullptr; n = n->next)
+        if (NameMatches(n, name))
+            return n;
+    return nullptr;
+}
+
+bool IsValidName(const std::string& name)
+{
+    return !name.empty() && xmlValidateName(X(name), 0) == 0;
+}
+
+// Text as XML 1.0 can carry it: bytes that are no valid UTF-8 become U+FFFD,
+// characters that XML forbids (control characters other than tab, line feed
+// and carriage return) are dropped. Without this one odd character in a
+// comment field would make the whole saved project unreadable.
+std::string XmlSafeText(std::string_view in)
+{
+    std::string out;
+    out.reserve(in.size());
+    std::size_t i = 0;
+    while (i < in.size()) {
+        const auto c = static_cast<unsigned char>(in[i]);
+        if (c < 0x80) {
+            if (c >= 0x20 || c == '\t' || c == '\n' || c == '\r')
+                out.push_back(static_cast<char>(c));
+            ++i;
+            continue;
+        }
+        int len = 0;
+        char32_t cp = 0;
+        if (c >= 0xC2 && c <= 0xDF) {
+            len = 2;
+            cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            len = 3;
+            cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            len = 4;
+            cp = c & 0x07;
+        }
+        bool ok = len > 0 && i + static_cast<std::size_t>(len) <= in.size();
+        for (int k = 1; ok && k < len; ++k) {
+            const auto cc = static_cast<unsigned char>(in[i + k]);
+            if ((cc & 0xC0) != 0x80)
+                ok = false;
+            else
+                cp = (cp << 6) | (cc & 0x3F);
+        }
+        if (ok) {
+            const bool overlong = (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000);
+            const bool forbidden = (cp >= 0xD800 && cp <= 0xDFFF) || cp == 0xFFFE || cp == 0xFFFF || cp > 0x10FFFF;
+            if (overlong || forbidden)
+                ok = false;
+        }
+        if (ok) {
+            out.append(in.substr(i, static_cast<std::size_t>(len)));
+            i += static_cast<std::size_t>(len);
+        } else {
+            out.append("\xEF\xBF\xBD");
+            ++i;
+        }
+    }
+    return out;
+}
+
+std::string_view TrimXmlSpace(std::string_view s)
+{
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    while (!s.empty() && isSpace(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isSpace(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+template <class F>
+std::string FloatText(F value)
+{
+    // Shortest text that reads back to the same value; plain decimals in the
+    // usual range, an exponent only for very large and very small magnitudes.
+    char buf[64];
+    const F magnitude = std::fabs(value);
+    const bool plain = magnitude == 0 || (magnitude >= F(1e-4) && magnitude < F(1e15));
+    const auto r = std::to_chars(buf, buf + sizeof buf, value,
+                                 plain ? std::chars_format::fixed : std::chars_format::scientific);
+    std::string text(buf, r.ptr);
+    std::replace(text.begin(), text.end(), 'e', 'E');
+    return text;
+}
+
+template <class I>
+std::string IntText(I value)
+{
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, r.ptr);
+}
+
+template <class I>
+bool ParseInt(std::string_view text, I& out)
+{
+    text = TrimXmlSpace(text);
+    if (text.empty())
+        return false;
+    long long value = 0;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (r.ec != std::errc() || r.ptr != text.data() + text.size())
+        return false;
+    if (value < std::numeric_limits<I>::min() || value > std::numeric_limits<I>::max())
+        return false;
+    out = static_cast<I>(value);
+    return true;
+}
+
+template <class F>
+bool ParseFloat(std::string_view text, F& out)
+{
+    text = TrimXmlSpace(text);
+    if (text.empty())
+        return false;
+    F value = 0;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+    if (r.ec != std::errc() || r.ptr != text.data() + text.size() || !std::isfinite(value))
+        return false;
+    out = value;
+    return true;
+}
+
+// The text of a kind 1-3 member, or nothing when the member cannot be turned
+// into text (an unknown size, a non-finite number).
+std::optional<std::string> MemberText(const XmlMember& m)
+{
+    switch (m.kind) {
+    case XmlMember::Integer:
+        switch (m.size) {
+        case 1:
+            // A byte is written as a signed 8-bit number: 200 becomes "-56".
+            return IntText(static_cast<int>(static_cast<std::int8_t>(*static_cast<const std::uint8_t*>(m.member))));
+        case 2:
+            return IntText(*static_cast<const std::int16_t*>(m.member));
+        case 4:
+            return IntText(*static_cast<const std::int32_t*>(m.member));
+        default:
+            return std::nullopt;
+        }
+    case XmlMember::Floating:
+        if (m.size == 4) {
+            const float v = *static_cast<const float*>(m.member);
+            return std::isfinite(v) ? std::optional(FloatText(v)) : std::nullopt;
+        }
+        if (m.size == 8) {
+            const double v = *static_cast<const double*>(m.member);
+            return std::isfinite(v) ? std::optional(FloatText(v)) : std::nullopt;
+        }
+        return std::nullopt;
+    case XmlMember::Text:
+        if (m.size <= 0)
+            return XmlSafeText(*static_cast<const std::string*>(m.member));
+        return XmlSafeText(std::string_view(static_cast<const char*>(m.member),
+                                            ::strnlen(static_cast<const char*>(m.member),
+                                                      static_cast<std::size_t>(m.size))));
+    default:
+        return std::nullopt;
+    }
+}
+
+// Stores a text into a kind 1-3 member; false leaves the member as it was.
+bool StoreText(const XmlMember& m, const std::optional<std::string>& text)
+{
+    switch (m.kind) {
+    case XmlMember::Integer: {
+        if (!text)
+            return false;
+        switch (m.size) {
+        case 1: {
+            // Through a signed and then an unsigned byte: only 0 to 127 pass.
+            std::int8_t v = 0;
+            if (!ParseInt(*text, v) || v < 0)
+                return false;
+            *static_cast<std::uint8_t*>(m.member) = static_cast<std::uint8_t>(v);
+            return true;
+        }
+        case 2:
+            return ParseInt(*text, *static_cast<std::int16_t*>(m.member));
+        case 4:
+            return ParseInt(*text, *static_cast<std::int32_t*>(m.member));
+        default:
+            return false;
+        }
+    }
+    case XmlMember::Floating:
+        if (!text)
+            return false;
+        if (m.size == 4)
+            return ParseFloat(*text, *static_cast<float*>(m.member));
+        if (m.size == 8)
+            return ParseFloat(*text, *static_cast<double*>(m.member));
+        return false;
+    case XmlMember::Text: {
+        // An element without content is an empty text (that is how an empty
+        // string is written).
+        const std::string value = text.value_or(std::string());
+        if (m.size <= 0) {
+            *static_cast<std::string*>(m.member) = value;
+            return true;
+        }
+        auto* buffer = static_cast<char*>(m.member);
+        const auto capacity = static_cast<std::size_t>(m.size) - 1; // room for the terminating zero
+        std::size_t n = std::min(value.size(), capacity);
+        // Never cut a multi-byte character in half.
+        while (n > 0 && n < value.size() && (static_cast<unsigned char>(value[n]) & 0xC0) == 0x80)
+            --n;
+        std::memset(buffer, 0, static_cast<std::size_t>(m.size));
+        std::memcpy(buffer, value.data(), n);
+        return n == value.size();
+    }
+    default:
+        return false;
+    }
+}
+
+std::string ErrnoText(int err) { return std::system_category().message(err); }
+
+[[noreturn]] void ThrowIo(int err, const std::filesystem::path& path)
+{
+    throw CXmlArchiveException(static_cast<std::uint32_t>(err), 0, 0, ErrnoText(err), path.string());
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// CXmlArchiveException
+
+CXmlArchiveException::CXmlArchiveException(std::uint32_t code, int line, int position, std::string reason,
+                                           std::string file)
+    : m_code(code)
+    , m_line(line)
+    , m_position(position)
+    , m_reason(std::move(reason))
+    , m_file(std::move(file))
+{
+    const int n = std::snprintf(nullptr, 0, "Error 0x%.8X in file %s, line %d, position %d\r\nReason: %s",
+                                static_cast<unsigned>(m_code), m_file.c_str(), m_line, m_position,
+                                m_reason.c_str());
+    if (n > 0) {
+        m_message.resize(static_cast<std::size_t>(n) + 1);
+        std::snprintf(m_message.data(), m_message.size(),
+                      "Error 0x%.8X in file %s, line %d, position %d\r\nReason: %s",
+                      static_cast<unsigned>(m_code), m_file.c_str(), m_line, m_position, m_reason.c_str());
+        m_message.resize(static_cast<std::size_t>(n));
+    }
+}
+
+std::string CXmlArchiveException::GetErrorMessage() const
+{
+    return m_message;
+}
+
+bool CXmlArchiveException::GetErrorMessage(char* buffer, unsigned size, unsigned* helpContext) const
+{
+    if (helpContext != nullptr)
+        *helpContext = 0;
+    if (buffer != nullptr && size > 0) {
+        const std::size_t n = std::min<std::size_t>(m_message.size(), size - 1);
+        std::memcpy(buffer, m_message.data(), n);
+        buffer[n] = '\0';
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// CXmlArchive
+
+struct CXmlArchive::Impl {
+    xmlDocPtr doc = nullptr;
+    // The position: the element whose children are written and read (may be
+    // the document node after ascending from the root), and the child of it
+    // created or found last (null: before the first child).
+    xmlNodePtr current = nullptr;
+    xmlNodePtr cursor = nullptr;
+
+    bool xslReady = false;
+    xsltStylesheetPtr stylesheet = nullptr;
+    xsltSecurityPrefsPtr security = nullptr;
+
+    Impl()
+    {
+        InitLibraries();
+        doc = xmlNewDoc(X("1.0"));
+        if (doc == nullptr)
+            throw std::bad_alloc();
+    }
+    ~Impl()
+    {
+        ReleaseXsl();
+        if (doc != nullptr)
+            xmlFreeDoc(doc);
+    }
+    Impl(const Impl&) = delete;
+    Impl& operator=(const Impl&) = delete;
+
+    void ReplaceDocument(xmlDocPtr newDoc)
+    {
+        if (doc != nullptr)
+            xmlFreeDoc(doc);
+        doc = newDoc;
+    }
+
+    void ReleaseXsl()
+    {
+        if (stylesheet != nullptr)
+            xsltFreeStylesheet(stylesheet);
+        stylesheet = nullptr;
+        if (security != nullptr)
+            xsltFreeSecurityPrefs(security);
+        security = nullptr;
+        xslReady = false;
+    }
+
+    std::string Serialize() const
+    {
+        xmlBufferPtr buffer = xmlBufferCreate();
+        if (buffer == nullptr)
+            throw std::bad_alloc();
+        // No formatting: the document holds exactly the nodes that were
+        // created, without whitespace between elements.
+        xmlSaveCtxtPtr save = xmlSaveToBuffer(buffer, "UTF-8", 0);
+        if (save == nullptr) {
+            xmlBufferFree(buffer);
+            throw std::bad_alloc();
+        }
+        const long rc = xmlSaveDoc(save, doc);
+        xmlSaveClose(save);
+        std::string text;
+        if (rc >= 0)
+            text.assign(C(xmlBufferContent(buffer)), static_cast<std::size_t>(xmlBufferLength(buffer)));
+        xmlBufferFree(buffer);
+        if (rc < 0)
+            throw std::runtime_error("serialising the XML document failed");
+        return text;
+    }
+};
+
+CXmlArchive::CXmlArchive()
+    : d(std::make_unique<Impl>())
+{
+}
+
+CXmlArchive::~CXmlArchive() = default;
+CXmlArchive::CXmlArchive(CXmlArchive&&) noexcept = default;
+CXmlArchive& CXmlArchive::operator=(CXmlArchive&&) noexcept = default;
+
+void CXmlArchive::Load(const std::filesystem::path& path)
+{
+    d->current = nullptr;
+    d->cursor = nullptr;
+    const std::string text = ReadWholeFile(path);
+    d->ReplaceDocument(ParseDocument(text, path.string(), path.string()));
+}
+
+void CXmlArchive::LoadXML(const std::string& text)
+{
+    d->current = nullptr;
+    d->cursor = nullptr;
+    d->ReplaceDocument(ParseDocument(text, std::string(), std::string()));
+}
+
+void CXmlArchive::Save(const std::filesystem::path& path)
+{
+    std::string text;
+    try {
+        text = d->Serialize();
+    } catch (const std::exception& e) {
+        throw CXmlArchiveException(static_cast<std::uint32_t>(EIO), 0, 0, e.what(), path.string());
+    }
+
+    // Written next to the target and renamed over it only when complete, so
+    // a failed save leaves the previous file as it was.
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0)
+        ThrowIo(errno, path);
+    const auto fail = [&](int err) {
+        ::close(fd);
+        ::unlink(pattern.c_str());
+        ThrowIo(err, path);
+    };
+
+    // Keep the permissions of the file being replaced; a new file gets the
+    // usual ones (mkstemp makes it private).
+    struct stat old {};
+    mode_t mode = 0;
+    if (::stat(path.c_str(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    if (::fchmod(fd, mode) != 0)
+        fail(errno);
+
+    const char* data = text.data();
+    std::size_t left = text.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            fail(errno);
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    if (::fsync(fd) != 0)
+        fail(errno);
+    if (::close(fd) != 0) {
+        const int err = errno;
+        ::unlink(pattern.c_str());
+        ThrowIo(err, path);
+    }
+    if (::rename(pattern.c_str(), path.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(pattern.c_str());
+        ThrowIo(err, path);
+    }
+    // Make the rename itself durable.
+    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+}
+
+std::string CXmlArchive::ToString() const
+{
+    return d->Serialize();
+}
+
+bool CXmlArchive::FindElement(const std::string& name)
+{
+    xmlNodePtr start = d->current != nullptr ? d->current->next : d->doc->children;
+    xmlNodePtr found = NextMatching(start, name);
+    if (found == nullptr)
+        return false;
+    d->current = found;
+    d->cursor = nullptr;
+    return true;
+}
+
+bool CXmlArchive::FindChildElement(const std::string& name)
+{
+    if (d->current == nullptr && !FindElement(std::string()))
+        return false;
+    xmlNodePtr start = d->cursor != nullptr ? d->cursor->next : d->current->children;
+    xmlNodePtr found = NextMatching(start, name);
+    if (found == nullptr)
+        return false;
+    d->cursor = found;
+    return true;
+}
+
+bool CXmlArchive::DescendToCursor()
+{
+    if (d->cursor == nullptr)
+        FindChildElement(std::string());
+    if (d->cursor == nullptr)
+        return false;
+    d->current = d->cursor;
+    d->cursor = nullptr;
+    return true;
+}
+
+bool CXmlArchive::EndElement()
+{
+    if (d->current == nullptr)
+        throw CXmlArchiveUsageError("EndElement without a current element");
+    if (d->current->parent == nullptr)
+        return false;
+    d->cursor = d->current;
+    d->current = d->current->parent;
+    return true;
+}
+
+void CXmlArchive::ResetChildCursor()
+{
+    d->cursor = nullptr;
+}
+
+bool CXmlArchive::CreateChildElement(const std::string& name, const std::optional<std::string>& value)
+{
+    if (d->current == nullptr || !IsValidName(name))
+        return false;
+    xmlNodePtr element = xmlNewDocNode(d->doc, nullptr, X(name), nullptr);
+    if (element == nullptr)
+        return false;
+    if (value && !value->empty()) {
+        xmlNodePtr text = xmlNewDocText(d->doc, X(XmlSafeText(*value)));
+        if (text == nullptr || xmlAddChild(element, text) == nullptr) {
+            xmlFreeNode(text);
+            xmlFreeNode(element);
+            return false;
+        }
+    }
+    // Right after the cursor, even when the cursor has following siblings;
+    // appended when there is no cursor.
+    xmlNodePtr before = d->cursor != nullptr ? d->cursor->next : nullptr;
+    xmlNodePtr added = before != nullptr ? xmlAddPrevSibling(before, element) : xmlAddChild(d->current, element);
+    if (added == nullptr) {
+        xmlFreeNode(element);
+        return false;
+    }
+    d->cursor = added;
+    return true;
+}
+
+bool CXmlArchive::SetAttribute(const std::string& name, const std::optional<std::string>& value)
+{
+    if (!IsElement(d->current) || !IsValidName(name))
+        return false;
+    return xmlSetProp(d->current, X(name), X(XmlSafeText(value.value_or(std::string())))) != nullptr;
+}
+
+bool CXmlArchive::SetChildText(const std::string& value, bool asCData)
+{
+    if (d->cursor == nullptr)
+        throw CXmlArchiveUsageError("SetChildText without a cursor");
+    const std::string text = XmlSafeText(value);
+    xmlNodePtr first = d->cursor->children;
+    if (first != nullptr && first->type != XML_TEXT_NODE && first->type != XML_CDATA_SECTION_NODE)
+        return false;
+    xmlNodePtr node = asCData ? xmlNewCDataBlock(d->doc, X(text), static_cast<int>(text.size()))
+                              : xmlNewDocText(d->doc, X(text));
+    if (node == nullptr)
+        return false;
+    if (first == nullptr) {
+        // Added as the only child; xmlAddChild would merge a text node into
+        // an existing text node, which cannot happen here.
+        if (xmlAddChild(d->cursor, node) == nullptr) {
+            xmlFreeNode(node);
+            return false;
+        }
+        return true;
+    }
+    xmlNodePtr old = xmlReplaceNode(first, node);
+    xmlFreeNode(old);
+    return true;
+}
+
+std::optional<std::string> CXmlArchive::GetChildText() const
+{
+    if (d->cursor == nullptr)
+        throw CXmlArchiveUsageError("GetChildText without a cursor");
+    xmlNodePtr n = d->cursor->children;
+    while (n != nullptr && n->type != XML_TEXT_NODE)
+        n = n->next;
+    if (n == nullptr)
+        return std::nullopt;
+    // Adjacent text nodes are one text of the element.
+    std::string text;
+    for (; n != nullptr && n->type == XML_TEXT_NODE; n = n->next)
+        if (n->content != nullptr)
+            text += C(n->content);
+    return text;
+}
+
+std::string CXmlArchive::GetChildAttribute(const std::string& name) const
+{
+    if (d->cursor == nullptr)
+        throw CXmlArchiveUsageError("GetChildAttribute without a cursor");
+    xmlChar* value = xmlGetNoNsProp(d->cursor, X(name));
+    std::string text = value != nullptr ? C(value) : "";
+    xmlFree(value);
+    return text;
+}
+
+std::string CXmlArchive::CurrentElementName() const
+{
+    return IsElement(d->current) ? C(d->current->name) : "";
+}
+
+std::string CXmlArchive::CursorElementName() const
+{
+    return IsElement(d->cursor) ? C(d->cursor->name) : "";
+}
+
+std::string CXmlArchive::GetAttribute(const std::string& name) const
+{
+    if (!IsElement(d->current))
+        return std::string();
+    xmlChar* value = xmlGetNoNsProp(d->current, X(name));
+    std::string text = value != nullptr ? C(value) : "";
+    xmlFree(value);
+    return text;
+}
+
+bool CXmlArchive::HasAttribute(const std::string& name) const
+{
+    return IsElement(d->current) && xmlHasNsProp(d->current, X(name), nullptr) != nullptr;
+}
+
+void CXmlArchive::InitXsl()
+{
+    d->ReleaseXsl();
+    d->security = xsltNewSecurityPrefs();
+    if (d->security == nullptr)
+        return;
+    // A report style sheet may read files (document()), but never write
+    // files, create folders or touch the network.
+    xsltSetSecurityPrefs(d->security, XSLT_SECPREF_WRITE_FILE, xsltSecurityForbid);
+    xsltSetSecurityPrefs(d->security, XSLT_SECPREF_CREATE_DIRECTORY, xsltSecurityForbid);
+    xsltSetSecurityPrefs(d->security, XSLT_SECPREF_READ_NETWORK, xsltSecurityForbid);
+    xsltSetSecurityPrefs(d->security, XSLT_SECPREF_WRITE_NETWORK, xsltSecurityForbid);
+    d->xslReady = true;
+}
+
+bool CXmlArchive::LoadStylesheet(const std::filesystem::path& path)
+{
+    if (!d->xslReady)
+        return false;
+    try {
+        const std::string text = ReadWholeFile(path);
+        xmlDocPtr sheetDoc = ParseDocument(text, path.string(), path.string());
+        XsltErrorSilencer silence;
+        ParseErrorCapture capture; // includes are parsed on the way
+        xsltStylesheetPtr sheet = xsltParseStylesheetDoc(sheetDoc);
+        if (sheet == nullptr) {
+            xmlFreeDoc(sheetDoc);
+            return false;
+        }
+        if (sheet->errors != 0) {
+            xsltFreeStylesheet(sheet); // frees the document too
+            return false;
+        }
+        if (d->stylesheet != nullptr)
+            xsltFreeStylesheet(d->stylesheet);
+        d->stylesheet = sheet;
+        return true;
+    } catch (...) {
+        // A style sheet that cannot be loaded leaves the previous one.
+        return false;
+    }
+}
+
+bool CXmlArchive::TransformToStream(std::ostream& out)
+{
+    if (d->stylesheet == nullptr || d->doc == nullptr)
+        return false;
+    XsltErrorSilencer silence;
+    ParseErrorCapture capture;
+    xsltTransformContextPtr ctxt = xsltNewTransformContext(d->stylesheet, d->doc);
+    if (ctxt == nullptr)
+        return false;
+    if (d->security != nullptr)
+        xsltSetCtxtSecurityPrefs(d->security, ctxt);
+    xmlDocPtr result = xsltApplyStylesheetUser(d->stylesheet, d->doc, nullptr, nullptr, nullptr, ctxt);
+    const bool failed = ctxt->state == XSLT_STATE_ERROR || ctxt->state == XSLT_STATE_STOPPED;
+    xsltFreeTransformContext(ctxt);
+    if (result == nullptr)
+        return false;
+    if (failed) {
+        xmlFreeDoc(result);
+        return false;
+    }
+    xmlChar* text = nullptr;
+    int length = 0;
+    const int rc = xsltSaveResultToString(&text, &length, result, d->stylesheet);
+    xmlFreeDoc(result);
+    if (rc != 0) {
+        xmlFree(text);
+        return false;
+    }
+    if (text != nullptr && length > 0)
+        out.write(C(text), length);
+    xmlFree(text);
+    return static_cast<bool>(out);
+}
+
+void CXmlArchive::ReleaseXsl()
+{
+    d->ReleaseXsl();
+}
+
+// ---------------------------------------------------------------------------
+// CXmlArchiveFile
+
+CXmlArchiveFile::CXmlArchiveFile(std::filesystem::path path, bool storing)
+    : m_path(std::move(path))
+    , m_storing(storing)
+{
+}
+
+CXmlArchiveFile::CXmlArchiveFile(CXmlArchiveFile&&) noexcept = default;
+CXmlArchiveFile& CXmlArchiveFile::operator=(CXmlArchiveFile&&) noexcept = default;
+CXmlArchiveFile::~CXmlArchiveFile() = default;
+
+CXmlArchiveFile CXmlArchiveFile::OpenForRead(const std::filesystem::path& path, const std::string& root)
+{
+    CXmlArchiveFile file(path, false);
+    file.m_archive.Load(path);
+    if (!file.m_archive.FindElement(root))
+        throw CXmlArchiveException(XML_DTD_ROOT_NAME, 0, 0, "the root element is not \"" + root + "\"",
+                                   path.string());
+    return file;
+}
+
+CXmlArchiveFile CXmlArchiveFile::CreateForWrite(const std::filesystem::path& path, const std::string& templateText,
+                                                const std::string& root)
+{
+    CXmlArchiveFile file(path, true);
+    file.m_archive.LoadXML(templateText);
+    if (!file.m_archive.FindElement(root))
+        throw CXmlArchiveException(XML_DTD_ROOT_NAME, 0, 0, "the root element is not \"" + root + "\"",
+                                   std::string());
+    return file;
+}
+
+void CXmlArchiveFile::Commit()
+{
+    if (!m_storing)
+        throw CXmlArchiveUsageError("Commit on a document opened for reading");
+    m_archive.Save(m_path);
+}
+
+bool CXmlArchiveFile::BeginWriteElement(const std::string& name)
+{
+    return m_archive.CreateChildElement(name) && m_archive.DescendToCursor();
+}
+
+bool CXmlArchiveFile::EndWriteElement()
+{
+    return m_archive.EndElement();
+}
+
+bool CXmlArchiveFile::WriteMember(const XmlMember& member)
+{
+    if (member.member == nullptr)
+        return false;
+    try {
+        if (member.kind == XmlMember::Object)
+            return static_cast<CXmlObject*>(member.member)->WriteXml(*this);
+        const std::optional<std::string> text = MemberText(member);
+        const bool written = (member.flags & XmlMember::Attribute) != 0
+                                 ? m_archive.SetAttribute(member.name, text)
+                                 : m_archive.CreateChildElement(member.name, text);
+        return written && text.has_value();
+    } catch (...) {
+        return false;
+    }
+}
+
+bool CXmlArchiveFile::BeginReadElement(const std::string& name)
+{
+    // Without an element of that name the position stays where it is: the
+    // object keeps its values and its siblings are still found.
+    return m_archive.FindChildElement(name) && m_archive.DescendToCursor();
+}
+
+bool CXmlArchiveFile::EndReadElement()
+{
+    return m_archive.EndElement();
+}
+
+bool CXmlArchiveFile::ReadMember(const XmlMember& member)
+{
+    if (member.member == nullptr)
+        return false;
+    try {
+        if (member.kind == XmlMember::Object)
+            return static_cast<CXmlObject*>(member.member)->ReadXml(*this);
+        if ((member.flags & XmlMember::Attribute) != 0) {
+            // An attribute read reports false even when it stores the value;
+            // a missing attribute leaves the member as it was.
+            if (m_archive.HasAttribute(member.name))
+                StoreText(member, m_archive.GetAttribute(member.name));
+            return false;
+        }
+        if (!m_archive.FindChildElement(member.name))
+            return false;
+        return StoreText(member, m_archive.GetChildText());
+    } catch (...) {
+        return false;
+    }
+}
+
+} // namespace zeva
