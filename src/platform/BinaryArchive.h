@@ -17,7 +17,14 @@ namespace zeva {
 
 class BinaryArchiveError : public std::runtime_error {
 public:
+    // A damaged file: the message reads "Die Datei ist beschädigt (Byte
+    // <offset>): <what>", which is what the user is shown.
     BinaryArchiveError(const std::string& what, std::size_t offset);
+
+    // A message that is shown as given (the file could not be read at all).
+    struct WholeMessage {};
+    BinaryArchiveError(WholeMessage, const std::string& message, std::size_t offset);
+
     std::size_t Offset() const { return m_offset; }
 
 private:
@@ -26,6 +33,12 @@ private:
 
 class BinaryArchive {
 public:
+    // Fewest bytes one element of an object array takes (its 16-bit tag).
+    static constexpr std::size_t ObjectRefMinBytes = 2;
+    // Deepest nesting of objects inside objects that is accepted; the model
+    // nests a few levels, a damaged file could otherwise exhaust the stack.
+    static constexpr int MaxObjectDepth = 100;
+
     explicit BinaryArchive(std::vector<std::uint8_t> data);
     // Reads a whole file; raises BinaryArchiveError (offset 0) when it cannot.
     static BinaryArchive FromFile(const std::filesystem::path& path);
@@ -39,8 +52,10 @@ public:
     double ReadDouble();
 
     // Element count of object arrays and value arrays: u16, or 0xFFFF and u32.
-    // minBytesPerElement > 0 rejects counts that the rest of the file cannot hold.
-    std::uint32_t ReadCount(std::size_t minBytesPerElement = 0);
+    // Counts that the rest of the file cannot hold at minBytesPerElement bytes
+    // per element are rejected (0 turns the check off), so a caller may
+    // reserve the count it gets.
+    std::uint32_t ReadCount(std::size_t minBytesPerElement = 1);
 
     // A string in any of the archive's length forms; 8-bit text is Windows
     // code page 1252, UTF-16 text is marked by 0xFFFE. Returned as UTF-8.
@@ -51,6 +66,18 @@ public:
     // class, when new, takes one before it). Back-references to earlier
     // objects, which the model never writes, are rejected.
     std::optional<std::string> ReadObjectHeader();
+
+    // Marks the body of one object being read, for the nesting limit.
+    class ObjectScope {
+    public:
+        explicit ObjectScope(BinaryArchive& ar);
+        ~ObjectScope() { --m_ar.m_depth; }
+        ObjectScope(const ObjectScope&) = delete;
+        ObjectScope& operator=(const ObjectScope&) = delete;
+
+    private:
+        BinaryArchive& m_ar;
+    };
 
     void Skip(std::size_t n);
     std::size_t Position() const { return m_pos; }
@@ -64,6 +91,11 @@ public:
 
 private:
     void Need(std::size_t n, const char* what) const;
+    std::uint64_t ReadLittleEndian(std::size_t n, const char* what);
+    std::size_t ReadStringLength(bool& wide);
+    std::optional<std::string> ReadNewClass();
+    const std::string& ClassAt(std::uint32_t index, std::size_t tagOffset) const;
+    void NumberObject();
 
     std::vector<std::uint8_t> m_data;
     std::size_t m_pos = 0;
@@ -71,6 +103,7 @@ private:
     // The one map of the file: index 0 is null, classes and objects share one
     // counter; the class names by index.
     std::vector<std::optional<std::string>> m_map;
+    int m_depth = 0;
 };
 
 } // namespace zeva
