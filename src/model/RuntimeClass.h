@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <typeinfo>
 
 namespace zeva {
 
@@ -43,16 +42,18 @@ void RegisterModelClasses();
 // Raises BinaryArchiveError for an unknown class or a class other than T.
 std::unique_ptr<CXmlObject> ReadObject(BinaryArchive& ar);
 
+namespace detail {
+// ReadObject with a check of the created object's class before its body is
+// read; accepts may be null.
+std::unique_ptr<CXmlObject> ReadObjectChecked(BinaryArchive& ar, bool (*accepts)(const CXmlObject&));
+} // namespace detail
+
 template <class T>
 std::unique_ptr<T> ReadObject(BinaryArchive& ar)
 {
-    const std::size_t at = ar.Position();
-    std::unique_ptr<CXmlObject> object = ReadObject(ar);
-    if (!object)
-        return nullptr;
+    std::unique_ptr<CXmlObject> object = detail::ReadObjectChecked(
+        ar, [](const CXmlObject& o) { return dynamic_cast<const T*>(&o) != nullptr; });
     T* typed = dynamic_cast<T*>(object.get());
-    if (typed == nullptr)
-        throw BinaryArchiveError(std::string("Objekt der falschen Klasse statt ") + typeid(T).name(), at);
     object.release();
     return std::unique_ptr<T>(typed);
 }

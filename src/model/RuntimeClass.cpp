@@ -1,0 +1,68 @@
+#include "model/RuntimeClass.h"
+
+#include <cassert>
+#include <utility>
+
+namespace zeva {
+
+RuntimeClassRegistry& RuntimeClassRegistry::Instance()
+{
+    static RuntimeClassRegistry registry;
+    return registry;
+}
+
+void RuntimeClassRegistry::Register(const std::string& className, Factory factory)
+{
+    // The older binary form stores at most 63 printable ASCII characters.
+    assert(!className.empty() && className.size() < 64);
+    assert(factory);
+    m_factories.insert_or_assign(className, std::move(factory));
+}
+
+bool RuntimeClassRegistry::Contains(std::string_view className) const
+{
+    return m_factories.find(className) != m_factories.end();
+}
+
+std::unique_ptr<CXmlObject> RuntimeClassRegistry::Create(std::string_view className) const
+{
+    const auto it = m_factories.find(className);
+    if (it == m_factories.end())
+        return nullptr;
+    return it->second();
+}
+
+void RegisterModelClasses()
+{
+    [[maybe_unused]] RuntimeClassRegistry& registry = RuntimeClassRegistry::Instance();
+    // Every model class that the older binary form creates by name, one line
+    // each (its header included above), e.g.
+    //   registry.Register<Haus>("Haus");
+}
+
+std::unique_ptr<CXmlObject> ReadObject(BinaryArchive& ar)
+{
+    return detail::ReadObjectChecked(ar, nullptr);
+}
+
+namespace detail {
+
+std::unique_ptr<CXmlObject> ReadObjectChecked(BinaryArchive& ar, bool (*accepts)(const CXmlObject&))
+{
+    const std::size_t at = ar.Position();
+    const std::optional<std::string> className = ar.ReadObjectHeader();
+    if (!className)
+        return nullptr;
+    std::unique_ptr<CXmlObject> object = RuntimeClassRegistry::Instance().Create(*className);
+    if (!object)
+        throw BinaryArchiveError("Die Klasse „" + *className + "“ ist unbekannt.", at);
+    if (accepts != nullptr && !accepts(*object))
+        throw BinaryArchiveError("Ein Objekt der Klasse „" + *className + "“ steht an falscher Stelle.", at);
+    BinaryArchive::ObjectScope scope(ar);
+    object->Serialize(ar);
+    return object;
+}
+
+} // namespace detail
+
+} // namespace zeva
