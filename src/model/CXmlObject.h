@@ -21,6 +21,7 @@
 
 #include <array>
 #include <exception>
+#include <string_view>
 #include <type_traits>
 
 namespace zeva {
@@ -87,7 +88,7 @@ public:
         if constexpr (std::is_same_v<B, CXmlObject>)
             return true;
         else
-            return &T::XmlElementName != &B::XmlElementName;
+            return std::string_view(T::XmlElementName) != std::string_view(B::XmlElementName);
     }
 
     bool WriteXml(CXmlArchiveFile& ar) override
