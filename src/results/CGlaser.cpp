@@ -56,16 +56,23 @@ bool IstLeerraum(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-// The number at the start of a field, after blanks; a decimal comma counts as
-// a point. Only the field is read, so the C locale of the process plays no part.
-double LeseFeldZahl(std::string_view feld)
+// A field from its number on: leading blanks and a plus sign skipped, which
+// std::from_chars would not take.
+std::string_view AbZahl(std::string_view feld)
 {
     std::size_t i = 0;
     while (i < feld.size() && IstLeerraum(feld[i]))
         ++i;
     if (i < feld.size() && feld[i] == '+')
         ++i;
-    std::string zahl(feld.substr(i));
+    return feld.substr(i);
+}
+
+// The number at the start of a field; a decimal comma counts as a point.
+// Only the field is read, so the C locale of the process plays no part.
+double LeseFeldZahl(std::string_view feld)
+{
+    std::string zahl(AbZahl(feld));
     std::replace(zahl.begin(), zahl.end(), ',', '.');
     double wert = 0;
     const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
@@ -77,13 +84,9 @@ double LeseFeldZahl(std::string_view feld)
 
 int LeseFeldGanzzahl(std::string_view feld)
 {
-    std::size_t i = 0;
-    while (i < feld.size() && IstLeerraum(feld[i]))
-        ++i;
-    if (i < feld.size() && feld[i] == '+')
-        ++i;
+    const std::string_view zahl = AbZahl(feld);
     int wert = 0;
-    const auto [ende, fehler] = std::from_chars(feld.data() + i, feld.data() + feld.size(), wert);
+    const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
     (void)ende;
     return fehler == std::errc() ? wert : 0;
 }
