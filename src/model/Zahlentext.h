@@ -10,6 +10,11 @@
 
 namespace zeva {
 
+// The separators of number text for people. They are fixed, not taken from
+// the system: the program speaks German on every machine.
+inline constexpr char DezimalTrenner = ',';
+inline constexpr char TausenderTrenner = '.';
+
 // Rounds x to n significant digits (n > 30: x unchanged; n <= 0 or x == 0: 0).
 double RundeSignifikant(double x, int n);
 
@@ -29,6 +34,10 @@ double SkaliereEinheit(double x, int& steps, int a, int b, bool limited);
 // blanks, "inf", "nan", hexadecimal, a non-finite result) gives false, with
 // value set to what the digits before it give (0 when there are none).
 bool LeseZahl(std::string_view text, double& value);
+
+// The same strict reader with another decimal separator, for number text
+// that does not come from a person (data files of ours use ".").
+bool LeseZahl(std::string_view text, double& value, char dezimalTrenner);
 
 // Formats a number text (decimal "," or ".") with German grouping and two
 // decimals; with shorten, cuts decimals as the figure panes need them.
