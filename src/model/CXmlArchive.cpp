@@ -675,6 +675,9 @@ bool CXmlArchive::CreateChildElement(const std::string& name, const std::optiona
 {
     if (d->current == nullptr || !IsValidName(name))
         return false;
+    // At the document level there is room for the one root element only.
+    if (d->current->type == XML_DOCUMENT_NODE && xmlDocGetRootElement(d->doc) != nullptr)
+        return false;
     xmlNodePtr element = xmlNewDocNode(d->doc, nullptr, X(name), nullptr);
     if (element == nullptr)
         return false;

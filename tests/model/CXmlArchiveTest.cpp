@@ -361,6 +361,8 @@ TEST(XmlArchiveNavigation, EndElementStopsAtTheDocument)
     EXPECT_TRUE(ar.EndElement()); // to the document node
     EXPECT_EQ(ar.CursorElementName(), "r");
     EXPECT_FALSE(ar.EndElement());
+    EXPECT_FALSE(ar.CreateChildElement("zweiteWurzel"));
+    EXPECT_NO_THROW(CXmlArchive().LoadXML(ar.ToString()));
 }
 
 TEST(XmlArchiveNavigation, FindElementWalksSiblings)
