@@ -21,6 +21,13 @@ void PrepareProcessEnvironment()
         std::exit(2);
     }
     g_tempDir = pattern;
+    // The folder goes with the process; a test that wants to look at what was
+    // left behind can copy it elsewhere.
+    std::atexit([] {
+        std::error_code ec;
+        std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
+        std::filesystem::remove_all(g_tempDir, ec);
+    });
     std::filesystem::create_directories(g_tempDir / "config");
     ::setenv("XDG_CONFIG_HOME", (g_tempDir / "config").c_str(), 1);
     std::filesystem::current_path(g_tempDir);
