@@ -153,10 +153,10 @@ bool Umwandeln(const std::string& zahl, double& value)
         if (e != std::string::npos) {
             const std::string_view exp(zahl.data() + e + 1, zahl.size() - e - 1);
             long long wert = 0;
-            const auto [p, f] = std::from_chars(exp.data() + (exp.front() == '+' ? 1 : 0),
-                                                exp.data() + exp.size(), wert);
-            (void)p;
-            exponent = f == std::errc() ? wert : (exp.front() == '-' ? -100000 : 100000);
+            const auto gelesen = std::from_chars(exp.data() + (exp.front() == '+' ? 1 : 0),
+                                                 exp.data() + exp.size(), wert);
+            // An exponent beyond long long is beyond any double either way.
+            exponent = gelesen.ec == std::errc() ? wert : (exp.front() == '-' ? -100000 : 100000);
         }
         const std::size_t punkt = mantisse.find('.');
         const std::size_t erste = mantisse.find_first_of("123456789");
