@@ -1,5 +1,15 @@
 #include "model/RuntimeClass.h"
 
+#include "model/DBoden.h"
+#include "model/DDecke.h"
+#include "model/DFenster.h"
+#include "model/DFlachdach.h"
+#include "model/DSteildach.h"
+#include "model/DSchicht.h"
+#include "model/DWand.h"
+#include "model/SHaus.h"
+#include "model/Zone.h"
+
 #include <cassert>
 #include <utility>
 
@@ -38,6 +48,21 @@ void RegisterModelClasses()
     // Every model class that the older binary form creates by name, one line
     // each (its header included above), e.g.
     //   registry.Register<Haus>("Haus");
+    registry.Register<Zone>("Zone");
+    registry.Register<DBoden>("DBoden");
+    registry.Register<DDecke>("DDecke");
+    registry.Register<DWand>("DWand");
+    registry.Register<DFlachdach>("DFlachdach");
+    registry.Register<DSteildach>("DSteildach");
+    registry.Register<DFenster>("DFenster");
+    registry.Register<DSchicht>("DSchicht");
+    registry.Register<DSBoden>("DSBoden");
+    registry.Register<DSDecke>("DSDecke");
+    registry.Register<DSWand>("DSWand");
+    registry.Register<DSFlachdach>("DSFlachdach");
+    registry.Register<DSSteildach>("DSSteildach");
+    registry.Register<DSFenster>("DSFenster");
+    registry.Register<SHaus>("SHaus");
 }
 
 std::unique_ptr<CXmlObject> ReadObject(BinaryArchive& ar)

@@ -1,0 +1,30 @@
+#include "model/SchichtUWert.h"
+
+#include "model/Zahlentext.h"
+
+namespace zeva {
+
+void SchichtUWertRechner::Schicht(const DSchicht& s)
+{
+    m_dickeM += s.Dicke;
+    if (m_beendet)
+        return;
+    if (s.IstHinterlueftung()) {
+        m_r += MitHinterlueftung - Oberflaechen;
+        m_beendet = true;
+    } else if (s.IstLuftschicht()) {
+        // A still air layer of no thickness is no layer at all (its table
+        // value would be a resistance of 1e8).
+        if (s.Dicke > Mindestwert)
+            m_r += LuftschichtWert(s.Dicke, m_fall);
+    } else if (s.Dicke > Mindestwert && s.Lambda > Mindestwert) {
+        m_r += s.Dicke / s.Lambda;
+    }
+}
+
+SchichtUWert SchichtUWertRechner::Ergebnis() const
+{
+    return {RundeSignifikant(1.0 / m_r, 4), m_dickeM * 100.0};
+}
+
+} // namespace zeva

@@ -1,0 +1,93 @@
+#include "model/SchichtUWert.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zeva {
+namespace {
+
+DSchicht Schicht(std::string name, double dicke, double lambda = 0)
+{
+    DSchicht s;
+    s.Name = std::move(name);
+    s.Dicke = dicke;
+    s.Lambda = lambda;
+    return s;
+}
+
+struct UWertFall {
+    const char* was;
+    std::vector<DSchicht> schichten;
+    int fall;
+    double uWert;
+    double dickeCm;
+};
+
+TEST(SchichtUWert, Aufbauten)
+{
+    const std::vector<UWertFall> faelle = {
+        {"empty build-up: surface resistances only", {}, 1, 6.061, 0},
+        {"brick and air layer (roof case)",
+         {Schicht("Ziegel", 0.20, 2.0), Schicht("Luftschicht", 0.03)},
+         1,
+         2.41,
+         23},
+        {"same air layer as a wall: 0.155 in place of 0.15",
+         {Schicht("Ziegel", 0.20, 2.0), Schicht("Luftschicht", 0.03)},
+         0,
+         2.381,
+         23},
+        {"rear ventilation first ends the sum",
+         {Schicht("Hinterlüftung", 0.04), Schicht("Ziegel", 0.2, 0.5), Schicht("Putz", 0.02, 0.7)},
+         1,
+         4,
+         26},
+        {"only the first rear ventilation counts",
+         {Schicht("Ziegel", 0.2, 0.5), Schicht("Hinterlüftung", 0.04), Schicht("Hinterlüftung", 0.04)},
+         1,
+         1.538,
+         28},
+        {"zero-thickness air layer adds nothing; 1/0.265 to four digits",
+         {Schicht("Ziegel", 0.20, 2.0), Schicht("Luftschicht", 0.0)},
+         1,
+         3.774,
+         20},
+        {"layer without lambda adds thickness but no resistance",
+         {Schicht("Folie", 0.001, 0.0), Schicht("Dämmung", 0.1, 0.04)},
+         1,
+         0.3752,
+         10.1},
+        {"air layer ignores its lambda",
+         {Schicht("Luftschicht", 0.2, 0.001)},
+         1,
+         3.077,
+         20},
+        {"names are case-sensitive: 'luftschicht' is a plain layer",
+         {Schicht("luftschicht", 0.03, 0.025)},
+         1,
+         0.7326,
+         3},
+    };
+    for (const auto& f : faelle) {
+        const SchichtUWert r = BerechneSchichtUWert(f.schichten, f.fall);
+        EXPECT_DOUBLE_EQ(r.UWert, f.uWert) << f.was;
+        EXPECT_NEAR(r.DickeCm, f.dickeCm, 1e-9) << f.was;
+    }
+}
+
+TEST(SchichtUWert, NimmtZeigerFolgen)
+{
+    std::vector<std::unique_ptr<DSchicht>> besitzend;
+    besitzend.push_back(std::make_unique<DSchicht>(Schicht("Ziegel", 0.20, 2.0)));
+    besitzend.push_back(std::make_unique<DSchicht>(Schicht("Luftschicht", 0.03)));
+    EXPECT_DOUBLE_EQ(BerechneSchichtUWert(besitzend, 1).UWert, 2.41);
+
+    const std::vector<const DSchicht*> zeiger = {besitzend[0].get(), besitzend[1].get()};
+    EXPECT_DOUBLE_EQ(BerechneSchichtUWert(zeiger, 1).UWert, 2.41);
+}
+
+} // namespace
+} // namespace zeva
