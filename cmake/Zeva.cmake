@@ -31,29 +31,37 @@ function(zeva_add_test name)
     ZEVA_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
     ZEVA_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
   if(T_QT OR T_GL)
-    target_link_libraries(${name} PRIVATE zeva_test_main_qt ${T_LIBS} GTest::gtest GTest::gmock)
+    target_link_libraries(${name} PRIVATE zeva_test_main_qt ${T_LIBS} Qt6::Test GTest::gtest GTest::gmock)
     zeva_qt_pch(${name})
   else()
     target_link_libraries(${name} PRIVATE zeva_test_main ${T_LIBS} GTest::gtest GTest::gmock)
   endif()
 
+  # gtest_discover_tests cannot carry a list of environment variables (only
+  # the first survives), so a test gets one variable that the test main
+  # unpacks before anything else runs: "NAME=value|NAME=value".
   set(env "")
   set(labels "")
   if(T_GL)
-    list(APPEND env "QT_QPA_PLATFORM=xcb" "LIBGL_ALWAYS_SOFTWARE=1" "ASAN_OPTIONS=detect_leaks=0")
+    list(APPEND env "QT_QPA_PLATFORM=xcb" "LIBGL_ALWAYS_SOFTWARE=1")
     list(APPEND labels gl)
   elseif(T_QT)
-    list(APPEND env "QT_QPA_PLATFORM=offscreen" "ASAN_OPTIONS=detect_leaks=0")
+    list(APPEND env "QT_QPA_PLATFORM=offscreen")
     list(APPEND labels gui)
   endif()
 
   if(T_LOCALES)
+    set(env_c ${env} "LANG=C" "LC_ALL=C")
+    set(env_de ${env} "LANG=de_DE.UTF-8" "LC_ALL=de_DE.UTF-8" "ZEVA_EXPECT_GERMAN_LOCALE=1")
+    list(JOIN env_c "|" env_c)
+    list(JOIN env_de "|" env_de)
     gtest_discover_tests(${name} TEST_PREFIX "C." DISCOVERY_TIMEOUT 60
-      PROPERTIES ENVIRONMENT "${env};LANG=C;LC_ALL=C" LABELS "${labels}")
+      PROPERTIES ENVIRONMENT "ZEVA_TEST_ENV=${env_c}" LABELS "${labels}")
     gtest_discover_tests(${name} TEST_PREFIX "de." DISCOVERY_TIMEOUT 60
-      PROPERTIES ENVIRONMENT "${env};LANG=de_DE.UTF-8;LC_ALL=de_DE.UTF-8;ZEVA_EXPECT_GERMAN_LOCALE=1" LABELS "${labels}")
+      PROPERTIES ENVIRONMENT "ZEVA_TEST_ENV=${env_de}" LABELS "${labels}")
   else()
+    list(JOIN env "|" env)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-      PROPERTIES ENVIRONMENT "${env}" LABELS "${labels}")
+      PROPERTIES ENVIRONMENT "ZEVA_TEST_ENV=${env}" LABELS "${labels}")
   endif()
 endfunction()

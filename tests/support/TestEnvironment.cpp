@@ -13,6 +13,25 @@ namespace {
 std::filesystem::path g_tempDir;
 }
 
+void UnpackTestEnvironment()
+{
+    const char* packed = std::getenv("ZEVA_TEST_ENV");
+    if (packed == nullptr)
+        return;
+    const std::string all = packed;
+    std::size_t start = 0;
+    while (start <= all.size()) {
+        std::size_t end = all.find('|', start);
+        if (end == std::string::npos)
+            end = all.size();
+        const std::string item = all.substr(start, end - start);
+        const std::size_t eq = item.find('=');
+        if (eq != std::string::npos && eq > 0)
+            ::setenv(item.substr(0, eq).c_str(), item.substr(eq + 1).c_str(), 1);
+        start = end + 1;
+    }
+}
+
 void PrepareProcessEnvironment()
 {
     std::string pattern = (std::filesystem::temp_directory_path() / "zeva-test-XXXXXX").string();

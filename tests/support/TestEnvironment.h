@@ -6,6 +6,10 @@
 
 namespace zeva::test {
 
+// Sets the variables that CTest handed over packed in ZEVA_TEST_ENV
+// ("NAME=value|NAME=value"); runs first in every test main.
+void UnpackTestEnvironment();
+
 // Creates a fresh temporary folder, points XDG_CONFIG_HOME into it and makes
 // it the working directory. Called by both test mains before any test runs.
 void PrepareProcessEnvironment();

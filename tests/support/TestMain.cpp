@@ -5,6 +5,7 @@
 
 int main(int argc, char** argv)
 {
+    zeva::test::UnpackTestEnvironment();
     testing::InitGoogleTest(&argc, argv);
     zeva::test::PrepareProcessEnvironment();
     zeva::test::CheckRequestedLocale();

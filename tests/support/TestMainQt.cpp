@@ -10,6 +10,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// Qt, fontconfig and the GL drivers keep caches alive until exit, which the
+// leak checker would report in every widget test.
+extern "C" const char* __asan_default_options()
+{
+    return "detect_leaks=0";
+}
+
 namespace {
 
 class QtEnvironment : public testing::Environment {
@@ -36,6 +43,7 @@ private:
 
 int main(int argc, char** argv)
 {
+    zeva::test::UnpackTestEnvironment();
     testing::InitGoogleTest(&argc, argv);
     zeva::test::PrepareProcessEnvironment();
     zeva::test::CheckRequestedLocale();
