@@ -1,0 +1,19 @@
+#pragma once
+// Pins the offscreen platform's screen to 1024 × 768 at 96 dpi for the widget
+// tests of one binary: the platform's own default (800 wide) is exactly the
+// width at which the frame switches to its narrow mode. Include this header
+// in one source file of a test binary; it acts before the application object
+// exists.
+#include <QByteArray>
+#include <QtGlobal>
+
+namespace zeva::test {
+
+inline const bool BildschirmFest = [] {
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + ZEVA_TEST_DATA_DIR
+                                       "/ui/bildschirm-1024x768.json");
+    return true;
+}();
+
+} // namespace zeva::test
