@@ -88,6 +88,47 @@ void SqlDatabase::Execute(const std::string& sql)
     }
 }
 
+int SqlDatabase::Execute(const std::string& sql, const std::vector<SqlValue>& params)
+{
+    if (m_db == nullptr)
+        ThrowLastError();
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        ThrowLastError();
+    }
+    try {
+        for (std::size_t i = 0; i < params.size(); ++i)
+            Bind(stmt, static_cast<int>(i) + 1, params[i]);
+    } catch (...) {
+        sqlite3_finalize(stmt);
+        throw;
+    }
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_DONE && rc != SQLITE_ROW) {
+        const std::string text = sqlite3_errmsg(m_db);
+        sqlite3_finalize(stmt);
+        throw SqlError(text);
+    }
+    sqlite3_finalize(stmt);
+    return sqlite3_changes(m_db);
+}
+
+void SqlDatabase::Bind(sqlite3_stmt* stmt, int index, const SqlValue& v) const
+{
+    int rc = SQLITE_OK;
+    if (const auto* i = std::get_if<long long>(&v))
+        rc = sqlite3_bind_int64(stmt, index, *i);
+    else if (const auto* d = std::get_if<double>(&v))
+        rc = sqlite3_bind_double(stmt, index, *d);
+    else if (const auto* s = std::get_if<std::string>(&v))
+        rc = sqlite3_bind_text(stmt, index, s->data(), static_cast<int>(s->size()), SQLITE_TRANSIENT);
+    else
+        rc = sqlite3_bind_null(stmt, index);
+    if (rc != SQLITE_OK)
+        ThrowLastError();
+}
+
 void SqlDatabase::BeginTrans()
 {
     Execute("BEGIN IMMEDIATE");
@@ -129,20 +170,22 @@ int SqlDatabase::NextKey(const std::string& table, const std::string& keyColumn)
     return key;
 }
 
-SqlTransaction::SqlTransaction(SqlDatabase& db) : m_db(db)
+SqlTransaction::SqlTransaction(SqlDatabase& db) : m_db(db), m_joined(db.InTransaction())
 {
-    m_db.BeginTrans();
+    if (!m_joined)
+        m_db.BeginTrans();
 }
 
 SqlTransaction::~SqlTransaction()
 {
-    if (!m_done)
+    if (!m_done && !m_joined)
         m_db.Rollback();
 }
 
 void SqlTransaction::Commit()
 {
-    m_db.CommitTrans();
+    if (!m_joined)
+        m_db.CommitTrans();
     m_done = true;
 }
 

@@ -9,10 +9,16 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <variant>
+#include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace zeva {
+
+// A value as SQLite holds it: NULL, integer, real or text.
+using SqlValue = std::variant<std::monostate, long long, double, std::string>;
 
 // A failure of the data base: the text is SQLite's own (or ours for a
 // misuse), and Meldung() is what a dialog shows the user.
@@ -52,6 +58,9 @@ public:
 
     // Runs statements without result rows (schema scripts, pragmas).
     void Execute(const std::string& sql);
+    // Runs one statement with its "?" markers bound to the values in order;
+    // returns the number of rows it changed.
+    int Execute(const std::string& sql, const std::vector<SqlValue>& params);
 
     // The key for a row to append: the highest key of the column plus 1, or
     // 1 in an empty table. Call it inside the write transaction.
@@ -63,6 +72,9 @@ public:
     // Throws SqlError with the connection's last error text.
     [[noreturn]] void ThrowLastError() const;
 
+    // Binds one value to the 1-based marker of a statement of this connection.
+    void Bind(sqlite3_stmt* stmt, int index, const SqlValue& value) const;
+
 private:
     sqlite3* m_db = nullptr;
     std::filesystem::path m_file;
@@ -70,6 +82,8 @@ private:
 
 // Keeps a write transaction open for one scope: rolls it back unless
 // Commit() was called, so an exception between the writes leaves nothing.
+// Inside a transaction the caller opened already, it joins that one and
+// leaves commit and rollback to the caller.
 class SqlTransaction {
 public:
     explicit SqlTransaction(SqlDatabase& db);
@@ -80,6 +94,7 @@ public:
 
 private:
     SqlDatabase& m_db;
+    bool m_joined = false;
     bool m_done = false;
 };
 

@@ -114,21 +114,6 @@ Statement Prepare(SqlDatabase& db, const std::string& sql)
     return Statement(stmt);
 }
 
-void Bind(SqlDatabase& db, sqlite3_stmt* stmt, int index, const SqlValue& v)
-{
-    int rc = SQLITE_OK;
-    if (const auto* i = std::get_if<long long>(&v))
-        rc = sqlite3_bind_int64(stmt, index, *i);
-    else if (const auto* d = std::get_if<double>(&v))
-        rc = sqlite3_bind_double(stmt, index, *d);
-    else if (const auto* s = std::get_if<std::string>(&v))
-        rc = sqlite3_bind_text(stmt, index, s->data(), static_cast<int>(s->size()), SQLITE_TRANSIENT);
-    else
-        rc = sqlite3_bind_null(stmt, index);
-    if (rc != SQLITE_OK)
-        db.ThrowLastError();
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -327,14 +312,14 @@ void SqlRecordset::Query()
     // of the binding order; the set's parameters are all there regardless.
     const int markers = CountMarkers(m_strFilter);
     if (m_lookup) {
-        Bind(db, stmt.get(), 1, m_lookup->value);
+        db.Bind(stmt.get(), 1, m_lookup->value);
     } else if (markers > 0) {
         const std::vector<SqlValue> params = CollectParams();
         if (static_cast<std::size_t>(markers) > params.size())
             throw SqlError("the filter of [" + m_table + "] has " + std::to_string(markers) +
                            " markers but the set has " + std::to_string(params.size()) + " parameters");
         for (int i = 0; i < markers; ++i)
-            Bind(db, stmt.get(), i + 1, params[static_cast<std::size_t>(i)]);
+            db.Bind(stmt.get(), i + 1, params[static_cast<std::size_t>(i)]);
     }
 
     std::vector<Row> rows;
@@ -523,9 +508,9 @@ long long SqlRecordset::Update()
     Statement stmt = Prepare(db, sql);
     int index = 1;
     for (const auto& p : m_pending)
-        Bind(db, stmt.get(), index++, p.second);
+        db.Bind(stmt.get(), index++, p.second);
     if (m_editMode == EditMode::Edit)
-        Bind(db, stmt.get(), index, m_rows[static_cast<std::size_t>(m_pos)].rowid);
+        db.Bind(stmt.get(), index, m_rows[static_cast<std::size_t>(m_pos)].rowid);
     if (sqlite3_step(stmt.get()) != SQLITE_DONE)
         db.ThrowLastError();
 
@@ -550,14 +535,11 @@ int SqlRecordset::UpdateWithNewKey(const std::string& keyColumn)
     if (m_editMode != EditMode::Add)
         throw SqlError("UpdateWithNewKey without AddNew on [" + m_table + "]");
     SqlDatabase& db = *m_pDatabase;
-    std::optional<SqlTransaction> own;
-    if (!db.InTransaction())
-        own.emplace(db);
+    SqlTransaction transaction(db);
     const int key = db.NextKey(m_table, BareName(keyColumn));
     SetField(keyColumn, static_cast<long long>(key));
     Update();
-    if (own)
-        own->Commit();
+    transaction.Commit();
     return key;
 }
 
@@ -569,7 +551,7 @@ SqlRecordset::Row SqlRecordset::ReadRow(long long rowid)
         sql += ", " + SqlName(c);
     sql += " FROM " + SqlName(m_table) + " WHERE rowid = ?";
     Statement stmt = Prepare(db, sql);
-    Bind(db, stmt.get(), 1, rowid);
+    db.Bind(stmt.get(), 1, rowid);
     Row row;
     row.rowid = rowid;
     const int rc = sqlite3_step(stmt.get());
@@ -594,7 +576,7 @@ void SqlRecordset::Delete()
         throw SqlError("Delete: no current row in [" + m_table + "]");
     SqlDatabase& db = *m_pDatabase;
     Statement stmt = Prepare(db, "DELETE FROM " + SqlName(m_table) + " WHERE rowid = ?");
-    Bind(db, stmt.get(), 1, m_rows[static_cast<std::size_t>(m_pos)].rowid);
+    db.Bind(stmt.get(), 1, m_rows[static_cast<std::size_t>(m_pos)].rowid);
     if (sqlite3_step(stmt.get()) != SQLITE_DONE)
         db.ThrowLastError();
     m_rows.erase(m_rows.begin() + m_pos);

@@ -12,6 +12,8 @@
 // Typed sets derive from it and describe their columns (in table order) and
 // their parameters (in binding order) in DoFieldExchange; the current row is
 // copied into their members after every move. Plain C++, no Qt.
+#include "platform/SqlDatabase.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -19,11 +21,6 @@
 #include <vector>
 
 namespace zeva {
-
-class SqlDatabase;
-
-// A value as SQLite holds it: NULL, integer, real or text.
-using SqlValue = std::variant<std::monostate, long long, double, std::string>;
 
 // The typed set's side of the column and parameter binding.
 class FieldExchange {
