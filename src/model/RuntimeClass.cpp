@@ -7,6 +7,9 @@
 #include "model/DSteildach.h"
 #include "model/DSchicht.h"
 #include "model/DWand.h"
+#include "model/Plane.h"
+#include "model/Punkt2D.h"
+#include "model/Punkt3D.h"
 #include "model/SHaus.h"
 #include "model/Zone.h"
 
@@ -63,6 +66,9 @@ void RegisterModelClasses()
     registry.Register<DSSteildach>("DSSteildach");
     registry.Register<DSFenster>("DSFenster");
     registry.Register<SHaus>("SHaus");
+    registry.Register<Punkt2D>("Punkt2D");
+    registry.Register<Punkt3D>("Punkt3D");
+    registry.Register<Plane>("Plane");
 }
 
 std::unique_ptr<CXmlObject> ReadObject(BinaryArchive& ar)
