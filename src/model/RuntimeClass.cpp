@@ -1,12 +1,16 @@
 #include "model/RuntimeClass.h"
 
+#include "model/DBedarf.h"
 #include "model/DBoden.h"
 #include "model/DDecke.h"
 #include "model/DFenster.h"
 #include "model/DFlachdach.h"
+#include "model/DHeizung.h"
 #include "model/DSteildach.h"
 #include "model/DSchicht.h"
 #include "model/DWand.h"
+#include "model/Gaube.h"
+#include "model/Haus.h"
 #include "model/Plane.h"
 #include "model/Punkt2D.h"
 #include "model/Punkt3D.h"
@@ -66,6 +70,10 @@ void RegisterModelClasses()
     registry.Register<DSSteildach>("DSSteildach");
     registry.Register<DSFenster>("DSFenster");
     registry.Register<SHaus>("SHaus");
+    registry.Register<Haus>("Haus");
+    registry.Register<DHeizung>("DHeizung");
+    registry.Register<DBedarf>("DBedarf");
+    registry.Register<Gaube>("Gaube");
     registry.Register<Punkt2D>("Punkt2D");
     registry.Register<Punkt3D>("Punkt3D");
     registry.Register<Plane>("Plane");

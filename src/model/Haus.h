@@ -1,0 +1,250 @@
+#pragma once
+// The root of the building model: project and usage data, the climate tables
+// of the chosen climate zone, house-wide heights, the settings of the plan
+// and 3D input, the wizard step, the number of renovation variants and the
+// selected heat-demand method, and every record of the building: components,
+// one heating and one demand record per building state, zones, planes,
+// dormers, roofs and the six default component records of the wizard.
+//
+// Building states: 0 is the existing building, 1 to Varianten the variants.
+// The heating and demand arrays hold Varianten + 1 records and every
+// component's measure array one slot per state. A copy of a house (for a
+// variant's calculation, the variant dialog, the optimiser) has no zones,
+// dormers or roofs although Zonen is copied: loops over zones go by the
+// zone array's size, never by Zonen.
+#include "model/CDach.h"
+#include "model/CXmlObject.h"
+#include "model/DBedarf.h"
+#include "model/DBoden.h"
+#include "model/DDecke.h"
+#include "model/DFenster.h"
+#include "model/DFlachdach.h"
+#include "model/DHeizung.h"
+#include "model/DSteildach.h"
+#include "model/DWand.h"
+#include "model/Gaube.h"
+#include "model/Klimadaten.h"
+#include "model/Plane.h"
+#include "model/Punkt2D.h"
+#include "model/Punkt2DArray.h"
+#include "model/Zone.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace zeva {
+
+// Heat-demand methods (Berechnungsverfahren).
+enum Berechnungsart : std::int32_t {
+    BerechnungEnEV = 0,   // "EnEV", monthly balance with the constants of DIN V 4108-6
+    BerechnungSIA = 1,    // "SIA 380/1", monthly degree-day balance
+    BerechnungWSVO95 = 2, // "WSVO´95", annual balance
+};
+
+using CPlaneArray = CXmlObjektArray<Plane>;
+
+class Haus : public CXmlSerializable<Haus>, public Klimadaten {
+public:
+    static constexpr const char* XmlElementName = "Haus";
+    // Document order of the house element; it differs from the declaration
+    // order in places (Energiebezugsflaeche before Etagenflaeche, Drempelhoehe
+    // before Dachgeschosshoehe, the grid after the area values, planes,
+    // roofs, zones and dormers last).
+    static auto GetXmlMembers(Haus& h)
+    {
+        return std::array{XmlInt("Version", h.Version),
+                          XmlString("Beschreibung", h.Beschreibung),
+                          XmlString("Strasse", h.Strasse),
+                          XmlString("Ort", h.Ort),
+                          XmlString("Kommentar", h.Kommentar),
+                          XmlInt("Baujahr", h.Baujahr),
+                          XmlInt("Nutzungstyp", h.Nutzungstyp),
+                          XmlDouble("Energiebezugsflaeche", h.Energiebezugsflaeche),
+                          XmlDouble("Etagenflaeche", h.Etagenflaeche),
+                          XmlDouble("Innentemperatur", h.Innentemperatur),
+                          XmlDouble("Luftwechsel", h.Luftwechsel),
+                          XmlDouble("Volumen", h.Volumen),
+                          XmlDouble("Elektrizitaet", h.Elektrizitaet),
+                          XmlDouble("Personenzahl", h.Personenzahl),
+                          XmlDouble("NutzungszeitProTag", h.NutzungszeitProTag),
+                          XmlInt("Klimazone", h.Klimazone),
+                          XmlInt("Varianten", h.Varianten),
+                          XmlInt("Berechnungsverfahren", h.Berechnungsverfahren),
+                          XmlDouble("Stockwerkshoehe", h.Stockwerkshoehe),
+                          XmlInt("Stockwerkszahl", h.Stockwerkszahl),
+                          XmlDouble("Dachhoehe", h.Dachhoehe),
+                          XmlDouble("Drempelhoehe", h.Drempelhoehe),
+                          XmlDouble("Dachgeschosshoehe", h.Dachgeschosshoehe),
+                          XmlDouble("Kellerhoehe", h.Kellerhoehe),
+                          XmlDouble("Ausrichtung", h.Ausrichtung),
+                          XmlDouble("Haushoehe", h.Haushoehe),
+                          XmlInt("Flag2DAutoGratlinien", h.Flag2DAutoGratlinien),
+                          XmlInt("Flag2DOnlineFirstDocken", h.Flag2DOnlineFirstDocken),
+                          XmlInt("Flag2DNachherFirstDocken", h.Flag2DNachherFirstDocken),
+                          XmlInt("Flag2DGratAnGrundrissDocken", h.Flag2DGratAnGrundrissDocken),
+                          XmlInt("Flag2DGratAnFirstDocken", h.Flag2DGratAnFirstDocken),
+                          XmlInt("Flag2DTesthausGenerieren", h.Flag2DTesthausGenerieren),
+                          XmlInt("Flag2DPixelZaehlraster", h.Flag2DPixelZaehlraster),
+                          XmlInt("Flag2DSchritteDachvolumen", h.Flag2DSchritteDachvolumen),
+                          XmlDouble("Flaeche2DEingabe", h.Flaeche2DEingabe),
+                          XmlInt("Flag2DEingabeImUZS", h.Flag2DEingabeImUZS),
+                          XmlInt("Flag2DKnotenGrundriss", h.Flag2DKnotenGrundriss),
+                          XmlObject(h.m_2DKnotenGrundriss),
+                          XmlInt("DachBeheizt", h.DachBeheizt),
+                          XmlInt("KellerBeheizt", h.KellerBeheizt),
+                          XmlInt("Steildach", h.Steildach),
+                          XmlInt("Phase", h.Phase),
+                          XmlDouble("RealAreaWidth", h.RealAreaWidth),
+                          XmlDouble("RealAreaHeight", h.RealAreaHeight),
+                          XmlDouble("RealGridWidth", h.RealGridWidth),
+                          XmlDouble("OpenGLGrid", h.OpenGLGrid),
+                          XmlDouble("OpenGLWidth", h.OpenGLWidth),
+                          XmlDouble("OpenGLHeight", h.OpenGLHeight),
+                          XmlInt("Zonen", h.Zonen),
+                          XmlObject(h.m_aFlachdach),
+                          XmlObject(h.m_aSteildach),
+                          XmlObject(h.m_aDecke),
+                          XmlObject(h.m_aWand),
+                          XmlObject(h.m_aBoden),
+                          XmlObject(h.m_aFenster),
+                          XmlObject(h.m_aHeizung),
+                          XmlObject(h.m_aBedarf),
+                          XmlObject(h.m_defaultBoden),
+                          XmlObject(h.m_defaultDecke),
+                          XmlObject(h.m_defaultFenster),
+                          XmlObject(h.m_defaultFlachdach),
+                          XmlObject(h.m_defaultSteildach),
+                          XmlObject(h.m_defaultWand),
+                          XmlObject(h.m_aPlane),
+                          XmlObject(h.m_aDach),
+                          XmlObject(h.m_aZone),
+                          XmlObject(h.m_aGaube)};
+    }
+
+    // Version of every house this program makes and writes; older binary
+    // documents carry 1 to 9.
+    static constexpr std::int32_t AktuelleVersion = 10;
+
+    // A new house: the defaults below, the climate data of zone 13 (or
+    // Klimazone 0 when the climate file cannot be read), one zone, one
+    // heating and one demand record.
+    Haus();
+    // An empty house (no zones, dormers or roofs) that then takes what the
+    // assignment takes from the source.
+    Haus(const Haus& quelle);
+    // Copies everything the calculations need. Keeps the target's Version,
+    // Monatswerte, ListeNeuAufbauen, AktuelleTraegerID, zones, legacy point
+    // lists, dormers and roofs.
+    Haus& operator=(const Haus& quelle);
+    ~Haus() override = default;
+
+    // Loads the climate tables of the zone (1 to 13) from the climate file;
+    // sets Klimazone to the zone, or to 0 when the zone is out of range or
+    // the file cannot be read, and returns it. Shows nothing. Values read
+    // before a failure stay in the tables.
+    int LeseKlimadaten(int zone);
+
+    // Number of building states: the existing building and the variants.
+    int AnzahlZustaende() const { return Varianten + 1; }
+
+    // Default records of the wizard, one per component kind.
+    DBoden m_defaultBoden;
+    DDecke m_defaultDecke;
+    DFenster m_defaultFenster;
+    DFlachdach m_defaultFlachdach;
+    DSteildach m_defaultSteildach;
+    DWand m_defaultWand;
+
+    std::int32_t Version = AktuelleVersion;
+    std::string Beschreibung;
+    std::string Strasse;
+    std::string Ort;
+    std::string Kommentar;
+    std::int32_t Baujahr = 1955;
+    // 0 "Ein- bis Zweifamilien-Wohnhaus", 1 "Mehrfamilien-Wohnhaus",
+    // 2 "Verwaltungsgebäude", 3 "Schule", 4 "Heim", 5 "(Sonstige)".
+    std::int32_t Nutzungstyp = 0;
+    double Etagenflaeche = 0;        // m²
+    double Energiebezugsflaeche = 0; // m², heated floor area
+    // 1 to 12 the climate regions, 13 DIN V 4108-6, 0 no climate data.
+    std::int32_t Klimazone = KlimazoneDIN4108;
+    double Innentemperatur = 19;    // °C
+    double Luftwechsel = 0.8;       // 1/h
+    double Volumen = 0;             // m³, heated air volume
+    double Elektrizitaet = 80;      // MJ per m² and year
+    double Personenzahl = 2;
+    double NutzungszeitProTag = 12; // h
+    std::int32_t Varianten = 0;
+    std::int32_t Berechnungsverfahren = BerechnungEnEV;
+    std::int32_t DachBeheizt = 1;
+    std::int32_t KellerBeheizt = 0;
+    std::int32_t Steildach = 1; // 1 pitched roof, 0 flat roof
+    // Set by every change the 3D view must show; the view clears it.
+    std::int32_t ListeNeuAufbauen = 1;
+    std::int32_t Flag2DAutoGratlinien = 0;
+    std::int32_t Flag2DOnlineFirstDocken = 0;
+    std::int32_t Flag2DNachherFirstDocken = 1;
+    std::int32_t Flag2DGratAnGrundrissDocken = 1;
+    std::int32_t Flag2DGratAnFirstDocken = 1;
+    std::int32_t Flag2DTesthausGenerieren = 1;
+    std::int32_t Flag2DPixelZaehlraster = 200; // pixels
+    std::int32_t Flag2DSchritteDachvolumen = 10;
+    std::int32_t Flag2DKnotenGrundriss = 0;
+    Punkt2D m_2DKnotenGrundriss;
+    double Ausrichtung = 90;       // degrees, north direction of the plan
+    double Dachhoehe = 3.0;        // m
+    double Dachgeschosshoehe = 3.0; // m
+    double Drempelhoehe = 0;       // m
+    double Stockwerkshoehe = 2.5;  // m
+    std::int32_t Stockwerkszahl = 1;
+    double Kellerhoehe = 2.5;      // m
+    double Haushoehe = 8.0;        // m
+    double Flaeche2DEingabe = 400; // m²
+    std::int32_t Flag2DEingabeImUZS = 0;
+    std::int32_t Phase = 0; // wizard step
+    double OpenGLGrid = 0.1;    // drawing units
+    double OpenGLWidth = 20;    // drawing units
+    double OpenGLHeight = 20;   // drawing units
+    double RealAreaWidth = 20;  // m
+    double RealAreaHeight = 20; // m
+    double RealGridWidth = 0.1; // m
+    // Plane ID of the carrying surface picked last in the 3D view.
+    std::int32_t AktuelleTraegerID = 0;
+
+    // Monthly results of the heat balance of the existing state in kWh per
+    // m² of Energiebezugsflaeche, index 0 = January; not stored.
+    Monatsreihe MonatWand{};
+    Monatsreihe MonatDecke{};
+    Monatsreihe MonatBoden{};
+    Monatsreihe MonatFenster{};
+    Monatsreihe MonatSteildach{};
+    Monatsreihe MonatFlachdach{};
+    Monatsreihe MonatLueftung{};
+    Monatsreihe MonatSolar{};
+    Monatsreihe MonatIntern{};
+
+    // Days per month of the balances (no leap year).
+    std::array<std::int32_t, 12> Monatstage{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+    CDFlachdachArray m_aFlachdach;
+    CDSteildachArray m_aSteildach;
+    CDDeckeArray m_aDecke;
+    CDWandArray m_aWand;
+    CDBodenArray m_aBoden;
+    CDFensterArray m_aFenster;
+    CDHeizungArray m_aHeizung; // index = building state
+    CDBedarfArray m_aBedarf;   // index = building state
+    // Zones in use; more than 1 adds the zone to component labels.
+    std::int32_t Zonen = 1;
+    CZoneArray m_aZone;
+    // Ridge lines (1) and hip lines (2) of binary documents below version 8,
+    // two points per line; the roof conversion builds roofs from them.
+    Punkt2DArray m_aLinien1;
+    Punkt2DArray m_aLinien2;
+    CPlaneArray m_aPlane; // geometry-only planes (kinds 90 to 92)
+    CGaubeArray m_aGaube;
+    CDachArray m_aDach;
+};
+
+} // namespace zeva
