@@ -58,4 +58,12 @@ bool BerechneSanPreis(const SanZeileOpaque& z, SanPreisWeg weg, SanPreis& preis)
     return true;
 }
 
+double BerechneHeizkesselPreis(const SanZeileHeizkessel& zeile, bool einzelraumheizung, double zentralheizung,
+                               double energiebezugsflaeche, double heizkesselTauschen)
+{
+    if (einzelraumheizung)
+        return zeile.Preis + zentralheizung * energiebezugsflaeche;
+    return zeile.Preis + heizkesselTauschen;
+}
+
 } // namespace zeva

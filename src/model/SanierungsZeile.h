@@ -120,4 +120,11 @@ struct SanPreis {
 // Aussen is set (the caller then keeps what it had).
 bool BerechneSanPreis(const SanZeileOpaque& zeile, SanPreisWeg weg, SanPreis& preis);
 
+// Price of a replacement boiler as the boiler browse dialog hands it back:
+// the row's Preis plus, when the variant heats room by room, a new central
+// heating (the options' Zentralheizung per m² of Energiebezugsflaeche), else
+// the options' HeizkesselTauschen for swapping the boiler.
+double BerechneHeizkesselPreis(const SanZeileHeizkessel& zeile, bool einzelraumheizung, double zentralheizung,
+                               double energiebezugsflaeche, double heizkesselTauschen);
+
 } // namespace zeva

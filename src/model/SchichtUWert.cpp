@@ -27,4 +27,12 @@ SchichtUWert SchichtUWertRechner::Ergebnis() const
     return {RundeSignifikant(1.0 / m_r, 4), m_dickeM * 100.0};
 }
 
+void EntferneLeereEndschichten(CObjektArray<DSchicht>& schichten)
+{
+    std::size_t n = schichten.size();
+    while (n > 0 && schichten[n - 1].IstLeer())
+        --n;
+    schichten.SetSize(n);
+}
+
 } // namespace zeva

@@ -67,4 +67,9 @@ SchichtUWert BerechneSchichtUWert(const Range& schichten, int luftschichtFall)
     return rechner.Ergebnis();
 }
 
+// Drops the layers equal to a new layer from the end of a build-up, as the
+// inputs do before they compute its U-value; empty layers between others
+// stay.
+void EntferneLeereEndschichten(CObjektArray<DSchicht>& schichten);
+
 } // namespace zeva

@@ -76,5 +76,15 @@ TEST(SanierungsPreis, AuswahldialogWeg)
            });
 }
 
+TEST(SanierungsPreis, Heizkessel)
+{
+    SanZeileHeizkessel kessel;
+    kessel.Preis = 4000;
+    // Room-by-room heating: a central heating for 150 m² at 30 EUR/m² comes
+    // on top; a central heating only pays for swapping the boiler.
+    EXPECT_DOUBLE_EQ(BerechneHeizkesselPreis(kessel, true, 30, 150, 1200), 8500);
+    EXPECT_DOUBLE_EQ(BerechneHeizkesselPreis(kessel, false, 30, 150, 1200), 5200);
+}
+
 } // namespace
 } // namespace zeva

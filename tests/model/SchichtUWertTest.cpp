@@ -89,5 +89,29 @@ TEST(SchichtUWert, NimmtZeigerFolgen)
     EXPECT_DOUBLE_EQ(BerechneSchichtUWert(zeiger, 1).UWert, 2.41);
 }
 
+TEST(SchichtUWert, LeereEndschichtenFallenWeg)
+{
+    CDSchichtArray aufbau;
+    aufbau.Add(Schicht("Ziegel", 0.2, 0.8));
+    aufbau.Add(DSchicht());
+    aufbau.Add(Schicht("Putz", 0.01, 0.7));
+    aufbau.Add(DSchicht());
+    DSchicht nurBild;
+    nurBild.Bitmappfad = "b.bmp";
+    aufbau.Add(nurBild);
+    aufbau.Add(DSchicht());
+    aufbau.Add(DSchicht());
+
+    EntferneLeereEndschichten(aufbau);
+    ASSERT_EQ(aufbau.size(), 5u); // the layer with only a picture is not empty
+    EXPECT_EQ(aufbau[4].Bitmappfad, "b.bmp");
+    EXPECT_TRUE(aufbau[1].IstLeer()); // inner empty layers stay
+
+    CDSchichtArray leer;
+    leer.SetSize(3);
+    EntferneLeereEndschichten(leer);
+    EXPECT_TRUE(leer.empty());
+}
+
 } // namespace
 } // namespace zeva
