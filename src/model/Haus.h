@@ -24,6 +24,7 @@
 #include "model/DWand.h"
 #include "model/Gaube.h"
 #include "model/Klimadaten.h"
+#include "model/Notifier.h"
 #include "model/Plane.h"
 #include "model/Punkt2D.h"
 #include "model/Punkt2DArray.h"
@@ -148,6 +149,16 @@ public:
     // Number of building states: the existing building and the variants.
     int AnzahlZustaende() const { return Varianten + 1; }
 
+    // Heat balance of the house as it stands (the existing building, or a
+    // copy with a variant's measures applied) by Berechnungsverfahren:
+    // clears the 16 sums of demand record 0, sizes its eight per-component
+    // arrays to the component counts with zeros, runs the method and returns
+    // the annual heat demand of the whole house in MJ (methods 0 and 1 the
+    // gross losses, method 2 the demand after gains; any other code 0).
+    // Methods 0 and 1 also fill the monthly tables. Missing climate data are
+    // reported through the notifier. Innentemperatur is never changed.
+    double Waermebilanz(Notifier& notifier);
+
     // Default records of the wizard, one per component kind.
     DBoden m_defaultBoden;
     DDecke m_defaultDecke;
@@ -245,6 +256,13 @@ public:
     CPlaneArray m_aPlane; // geometry-only planes (kinds 90 to 92)
     CGaubeArray m_aGaube;
     CDachArray m_aDach;
+
+private:
+    // The three methods; they expect the demand record prepared by
+    // Waermebilanz.
+    double MonatsbilanzEnEV(Notifier& notifier); // 0 "EnEV", DIN V 4108-6
+    double MonatsbilanzSIA(Notifier& notifier);  // 1 "SIA 380/1"
+    double JahresbilanzWSVO95();                 // 2 "WSVO´95"
 };
 
 } // namespace zeva
