@@ -1,6 +1,7 @@
 #include "geometry/CPolygon2D.h"
 
 #include "geometry/Clipping.h"
+#include "geometry/Punktliste.h"
 #include "geometry/Strecke2D.h"
 #include "model/GeometrieToleranzen.h"
 #include "model/Plane.h"
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace zeva {
 
@@ -48,10 +48,7 @@ double CPolygon2D::Flaeche() const
 
 bool CPolygon2D::FuegeHinzu(const Punkt2D& p)
 {
-    if (std::find(m_punkte.begin(), m_punkte.end(), p) != m_punkte.end())
-        return false;
-    m_punkte.push_back(p);
-    return true;
+    return punktliste::FuegeHinzu(m_punkte, p);
 }
 
 bool CPolygon2D::FuegeHinzu(const Punkt3D& p)
@@ -77,30 +74,10 @@ bool CPolygon2D::FuegeAlleHinzu(const CPolygon2D& andere)
 
 void CPolygon2D::Sortiere(int richtung)
 {
-    const std::size_t n = m_punkte.size();
-    if (n < 2)
-        return;
-    const Punkt2D q = m_punkte[0];
-    // The pairwise rule settles any convex polygon around a corner in fewer
-    // walks; points that surround the first one could make it cycle.
-    const std::size_t maxGaenge = n * n;
-    for (std::size_t gang = 0; gang < maxGaenge; ++gang) {
-        bool getauscht = false;
-        for (std::size_t i = 0; i + 1 < n; ++i) {
-            const Punkt2D& r = m_punkte[i];
-            const Punkt2D& s = m_punkte[i + 1];
-            double c = (r.x - q.x) * (s.y - r.y) - (r.y - q.y) * (s.x - r.x);
-            if (richtung != 1)
-                c = -c;
-            if (c < 0) {
-                std::swap(m_punkte[i], m_punkte[i + 1]);
-                getauscht = true;
-                break;
-            }
-        }
-        if (!getauscht)
-            return;
-    }
+    const double vorzeichen = richtung == 1 ? 1.0 : -1.0;
+    punktliste::SortierePaarweise(m_punkte, 0, [vorzeichen](const Punkt2D& q, const Punkt2D& r, const Punkt2D& s) {
+        return vorzeichen * ((r.x - q.x) * (s.y - r.y) - (r.y - q.y) * (s.x - r.x));
+    });
 }
 
 bool CPolygon2D::Enthaelt(const CPolygon2D& andere) const

@@ -1,13 +1,12 @@
 #include "geometry/CPolygon3D.h"
 
+#include "geometry/Punktliste.h"
 #include "geometry/Vektorhilfen.h"
 #include "model/GeometrieToleranzen.h"
 #include "model/Plane.h"
 #include "model/Zahlentext.h"
 
-#include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace zeva {
 
@@ -67,10 +66,7 @@ bool CPolygon3D::Durchstosspunkt(const Punkt3D& a, const Punkt3D& b, Punkt3D& pu
 
 bool CPolygon3D::FuegeHinzu(const Punkt3D& p)
 {
-    if (std::find(m_punkte.begin(), m_punkte.end(), p) != m_punkte.end())
-        return false;
-    m_punkte.push_back(p);
-    return true;
+    return punktliste::FuegeHinzu(m_punkte, p);
 }
 
 bool CPolygon3D::FuegeEckenHinzu(const Plane& plane)
@@ -83,26 +79,12 @@ bool CPolygon3D::FuegeEckenHinzu(const Plane& plane)
 
 void CPolygon3D::Sortiere()
 {
-    const std::size_t n = m_punkte.size();
-    if (n < 3)
+    // In the plan (x, z); the walk starts at the second point.
+    if (m_punkte.size() < 3)
         return;
-    const Punkt3D q = m_punkte[0];
-    const std::size_t maxGaenge = n * n;
-    for (std::size_t gang = 0; gang < maxGaenge; ++gang) {
-        bool getauscht = false;
-        for (std::size_t i = 1; i + 1 < n; ++i) {
-            const Punkt3D& r = m_punkte[i];
-            const Punkt3D& s = m_punkte[i + 1];
-            const double c = (r.x - q.x) * (s.z - r.z) - (r.z - q.z) * (s.x - r.x);
-            if (c < 0) {
-                std::swap(m_punkte[i], m_punkte[i + 1]);
-                getauscht = true;
-                break;
-            }
-        }
-        if (!getauscht)
-            return;
-    }
+    punktliste::SortierePaarweise(m_punkte, 1, [](const Punkt3D& q, const Punkt3D& r, const Punkt3D& s) {
+        return (r.x - q.x) * (s.z - r.z) - (r.z - q.z) * (s.x - r.x);
+    });
 }
 
 } // namespace zeva

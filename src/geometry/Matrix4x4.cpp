@@ -16,37 +16,30 @@ void Matrix4x4::Einheitsmatrix()
             m[r][c] = r == c ? 1.0 : 0.0;
 }
 
-void Matrix4x4::DrehungX(double winkel)
+void Matrix4x4::Drehung(int a, int b, double winkel)
 {
     Einheitsmatrix();
     const double c = std::cos(winkel);
     const double s = std::sin(winkel);
-    m[1][1] = c;
-    m[1][2] = s;
-    m[2][1] = -s;
-    m[2][2] = c;
+    m[a][a] = c;
+    m[a][b] = s;
+    m[b][a] = -s;
+    m[b][b] = c;
+}
+
+void Matrix4x4::DrehungX(double winkel)
+{
+    Drehung(1, 2, winkel);
 }
 
 void Matrix4x4::DrehungY(double winkel)
 {
-    Einheitsmatrix();
-    const double c = std::cos(winkel);
-    const double s = std::sin(winkel);
-    m[0][0] = c;
-    m[0][2] = -s;
-    m[2][0] = s;
-    m[2][2] = c;
+    Drehung(2, 0, winkel);
 }
 
 void Matrix4x4::DrehungZ(double winkel)
 {
-    Einheitsmatrix();
-    const double c = std::cos(winkel);
-    const double s = std::sin(winkel);
-    m[0][0] = c;
-    m[0][1] = s;
-    m[1][0] = -s;
-    m[1][1] = c;
+    Drehung(0, 1, winkel);
 }
 
 Matrix4x4 Matrix4x4::Produkt(const Matrix4x4& a, const Matrix4x4& b)

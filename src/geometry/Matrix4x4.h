@@ -24,6 +24,10 @@ public:
     static Punkt3D Transformiere(const Punkt3D& p, const Matrix4x4& m);
 
     double m[4][4];
+
+private:
+    // The rotation in the plane of the axes a and b (from a towards b).
+    void Drehung(int a, int b, double winkel);
 };
 
 } // namespace zeva

@@ -114,8 +114,7 @@ public:
     void Serialize(BinaryArchive& ar)
     {
         m_elemente.clear();
-        // Every object reference takes at least its two-byte tag.
-        const std::uint32_t n = ar.ReadCount(2);
+        const std::uint32_t n = ar.ReadCount(BinaryArchive::ObjectRefMinBytes);
         m_elemente.reserve(n);
         for (std::uint32_t i = 0; i < n; ++i) {
             const std::size_t at = ar.Position();

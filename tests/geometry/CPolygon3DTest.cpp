@@ -1,5 +1,6 @@
 #include "geometry/CPolygon3D.h"
 #include "model/Plane.h"
+#include "model/PunktTestHilfen.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +9,7 @@
 namespace zeva {
 namespace {
 
-void ErwartePunkt(const Punkt3D& ist, const Punkt3D& soll, const char* was, double tol = 1e-12)
-{
-    EXPECT_NEAR(ist.x, soll.x, tol) << was;
-    EXPECT_NEAR(ist.y, soll.y, tol) << was;
-    EXPECT_NEAR(ist.z, soll.z, tol) << was;
-}
+using test::ErwartePunkt;
 
 TEST(CPolygon3D, Normale)
 {

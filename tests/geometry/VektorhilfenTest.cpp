@@ -2,6 +2,7 @@
 #include "geometry/Strecke3D.h"
 #include "geometry/Vektorhilfen.h"
 #include "model/Plane.h"
+#include "model/PunktTestHilfen.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +12,9 @@
 namespace zeva {
 namespace {
 
-constexpr double pi = std::numbers::pi;
+using test::ErwartePunkt;
 
-void ErwartePunkt(const Punkt3D& ist, const Punkt3D& soll, const char* was, double tol = 1e-12)
-{
-    EXPECT_NEAR(ist.x, soll.x, tol) << was;
-    EXPECT_NEAR(ist.y, soll.y, tol) << was;
-    EXPECT_NEAR(ist.z, soll.z, tol) << was;
-}
+constexpr double pi = std::numbers::pi;
 
 TEST(Vektorhilfen, Drehwinkel)
 {

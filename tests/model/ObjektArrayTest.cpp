@@ -1,18 +1,15 @@
 #include "model/CObjektArray.h"
-#include "model/CXmlArchive.h"
 #include "model/CXmlDoubleArray.h"
 #include "model/CXmlObjektArray.h"
+#include "model/DatensatzTestHilfen.h"
 #include "model/Punkt2DArray.h"
 #include "model/RuntimeClass.h"
 #include "platform/BinaryArchive.h"
 #include "platform/ByteBuilder.h"
-#include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace zeva {
@@ -76,34 +73,6 @@ TestSatz Satz(int nummer, std::string name)
     s.Nummer = nummer;
     s.Name = std::move(name);
     return s;
-}
-
-std::string GeschriebenesXml(CXmlObject& o)
-{
-    CXmlArchiveFile ar = CXmlArchiveFile::CreateForWrite("unbenutzt.vza", CXmlArchiveFile::ProjektVorlage,
-                                                          CXmlArchiveFile::ProjektWurzel);
-    o.WriteXml(ar);
-    const std::string text = ar.Archive().ToString();
-    const auto anfang = text.find("<VykeZeva>") + 10;
-    return text.substr(anfang, text.find("</VykeZeva>") - anfang);
-}
-
-void LiesXml(const std::string& koerper, CXmlObject& o)
-{
-    static int zaehler = 0;
-    const auto pfad = test::ProcessTempDir() / ("liste" + std::to_string(++zaehler) + ".vza");
-    std::ofstream(pfad, std::ios::binary) << "<?xml version=\"1.0\" ?>\n<VykeZeva>" << koerper << "</VykeZeva>";
-    CXmlArchiveFile ar = CXmlArchiveFile::OpenForRead(pfad, CXmlArchiveFile::ProjektWurzel);
-    o.ReadXml(ar);
-}
-
-std::string Fixture(const std::string& name)
-{
-    std::ifstream in(std::filesystem::path(ZEVA_TEST_DATA_DIR) / "punkte_ebenen" / name, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    return text;
 }
 
 // --- the owning array -------------------------------------------------------
@@ -226,12 +195,12 @@ TEST(CObjektArray, EinfuegenEntfernenSetzen)
 TEST(CXmlObjektArray, XmlForm)
 {
     CTestSatzArray leer;
-    EXPECT_EQ(GeschriebenesXml(leer), "<TestSatzArray Size=\"0\"/>");
+    EXPECT_EQ(test::XmlVon(leer), "<TestSatzArray Size=\"0\"/>");
 
     CTestSatzArray zwei;
     zwei.Add(Satz(1, "eins"));
     zwei.Add(Satz(2, "zwei"));
-    EXPECT_EQ(GeschriebenesXml(zwei),
+    EXPECT_EQ(test::XmlVon(zwei),
               "<TestSatzArray Size=\"2\"><TestSatz><Nummer>1</Nummer><Name>eins</Name></TestSatz>"
               "<TestSatz><Nummer>2</Nummer><Name>zwei</Name></TestSatz></TestSatzArray>");
 }
@@ -245,7 +214,7 @@ TEST(CXmlObjektArray, LesenErgibtGenauDieGeschriebenenSaetze)
     CTestSatzArray fuenf;
     fuenf.SetSize(5);
     fuenf[4].Name = "ueberzaehlig";
-    LiesXml(GeschriebenesXml(drei), fuenf);
+    test::LiesXml(test::XmlVon(drei), fuenf);
     ASSERT_EQ(fuenf.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(fuenf[i].Nummer, drei[i].Nummer);
@@ -254,13 +223,13 @@ TEST(CXmlObjektArray, LesenErgibtGenauDieGeschriebenenSaetze)
 
     CTestSatzArray voll;
     voll.SetSize(2);
-    LiesXml("<TestSatzArray Size=\"0\"/>", voll);
+    test::LiesXml("<TestSatzArray Size=\"0\"/>", voll);
     EXPECT_TRUE(voll.empty());
 
     // Without its element the array stays as it was.
     CTestSatzArray bleibt;
     bleibt.Add(Satz(5, "fuenf"));
-    LiesXml("<AndererSatzArray Size=\"0\"/>", bleibt);
+    test::LiesXml("<AndererSatzArray Size=\"0\"/>", bleibt);
     ASSERT_EQ(bleibt.size(), 1u);
     EXPECT_EQ(bleibt[0].Name, "fuenf");
 }
@@ -295,7 +264,7 @@ TEST(CXmlObjektArray, UnbrauchbaresSizeNimmtDieVorhandenenSaetze)
     };
     for (const Case& c : cases) {
         Huelle h;
-        LiesXml("<Huelle>" + c.kopf + saetze + "<AndererSatz/></TestSatzArray><Danach>42</Danach></Huelle>", h);
+        test::LiesXml("<Huelle>" + c.kopf + saetze + "<AndererSatz/></TestSatzArray><Danach>42</Danach></Huelle>", h);
         ASSERT_EQ(h.Saetze.size(), c.erwartet) << c.was;
         for (std::size_t i = 0; i < c.erwartet; ++i)
             EXPECT_EQ(h.Saetze[i].Nummer, static_cast<int>(i) + 1) << c.was;
@@ -345,19 +314,19 @@ TEST(CXmlObjektArray, BinaereObjektliste)
 TEST(CXmlDoubleArray, XmlFormUndLesen)
 {
     CXmlDoubleArray werte{0.5, 2, -3.25};
-    const std::string xml = GeschriebenesXml(werte);
+    const std::string xml = test::XmlVon(werte);
     EXPECT_EQ(xml, "<DoubleArray Size=\"3\"><Double>0.5</Double><Double>2</Double><Double>-3.25</Double></DoubleArray>");
 
     CXmlDoubleArray gelesen{9, 9, 9, 9, 9};
-    LiesXml(xml, gelesen);
+    test::LiesXml(xml, gelesen);
     EXPECT_EQ(gelesen, werte);
 
     CXmlDoubleArray leer;
-    EXPECT_EQ(GeschriebenesXml(leer), "<DoubleArray Size=\"0\"/>");
+    EXPECT_EQ(test::XmlVon(leer), "<DoubleArray Size=\"0\"/>");
 
     // A value that cannot be read is 0; an absurd size takes the values there.
     CXmlDoubleArray kaputt;
-    LiesXml("<DoubleArray Size=\"2000000000\"><Double>1.5</Double><Double>abc</Double><Double>1e3</Double>"
+    test::LiesXml("<DoubleArray Size=\"2000000000\"><Double>1.5</Double><Double>abc</Double><Double>1e3</Double>"
             "</DoubleArray>",
             kaputt);
     EXPECT_EQ(kaputt, (CXmlDoubleArray{1.5, 0, 1000}));
@@ -383,9 +352,9 @@ TEST(CXmlDoubleArray, AchtGeschwisterBleibenGetrennt)
     for (std::size_t i = 0; i < 8; ++i)
         for (std::size_t k = 0; k <= i; ++k)
             r.Reihe[i].Add(10.0 * static_cast<double>(i) + static_cast<double>(k));
-    const std::string xml = GeschriebenesXml(r);
+    const std::string xml = test::XmlVon(r);
     Reihen gelesen;
-    LiesXml(xml, gelesen);
+    test::LiesXml(xml, gelesen);
     for (std::size_t i = 0; i < 8; ++i)
         EXPECT_EQ(gelesen.Reihe[i], r.Reihe[i]) << i;
 }
@@ -411,17 +380,17 @@ TEST(CXmlDoubleArray, BinaerForm)
 TEST(Punkt2DArray, XmlForm)
 {
     Punkt2DArray umriss{{0, 0}, {12.5, 0}, {12.5, -8.75}};
-    const std::string xml = GeschriebenesXml(umriss);
-    EXPECT_EQ(xml, Fixture("Punkt2DArray.xml"));
+    const std::string xml = test::XmlVon(umriss);
+    EXPECT_EQ(xml, test::TextDatei("punkte_ebenen/Punkt2DArray.xml"));
 
     Punkt2DArray gelesen{{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}};
-    LiesXml(xml, gelesen);
+    test::LiesXml(xml, gelesen);
     ASSERT_EQ(gelesen.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i)
         EXPECT_EQ(gelesen[i], umriss[i]) << i;
 
     Punkt2DArray ohneSize;
-    LiesXml("<Punkt2DArray><Punkt2D x=\"1\" y=\"2\"/><Punkt2D y=\"4\"/></Punkt2DArray>", ohneSize);
+    test::LiesXml("<Punkt2DArray><Punkt2D x=\"1\" y=\"2\"/><Punkt2D y=\"4\"/></Punkt2DArray>", ohneSize);
     ASSERT_EQ(ohneSize.size(), 2u);
     EXPECT_EQ(ohneSize[0], Punkt2D(1, 2));
     EXPECT_EQ(ohneSize[1], Punkt2D(0, 4)); // a missing coordinate stays 0

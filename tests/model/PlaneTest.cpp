@@ -1,18 +1,16 @@
-#include "model/CXmlArchive.h"
 #include "model/CXmlObjektArray.h"
+#include "model/DatensatzTestHilfen.h"
 #include "model/Plane.h"
 #include "model/PlaneID.h"
+#include "model/PunktTestHilfen.h"
 #include "model/RuntimeClass.h"
 #include "platform/BinaryArchive.h"
 #include "platform/ByteBuilder.h"
-#include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <numbers>
 #include <set>
 #include <string>
@@ -20,6 +18,8 @@
 
 namespace zeva {
 namespace {
+
+using test::ErwartePunkt;
 
 Plane Ebene(Punkt3D lo, Punkt3D ro, Punkt3D ru, Punkt3D lu)
 {
@@ -40,13 +40,6 @@ Plane WandMitNormale(const Punkt3D& n)
     const Punkt3D a = t * -2;
     const Punkt3D b = t * 2;
     return Ebene(a + Punkt3D(0, 2.5, 0), b + Punkt3D(0, 2.5, 0), b, a);
-}
-
-void ErwartePunkt(const Punkt3D& ist, const Punkt3D& soll, const std::string& was)
-{
-    EXPECT_NEAR(ist.x, soll.x, 1e-12) << was;
-    EXPECT_NEAR(ist.y, soll.y, 1e-12) << was;
-    EXPECT_NEAR(ist.z, soll.z, 1e-12) << was;
 }
 
 TEST(Plane, Flaeche)
@@ -339,34 +332,6 @@ TEST(PlaneID, FensternummernBleibenUeberZehnFensterEindeutig)
 
 // --- persistence ------------------------------------------------------------
 
-std::string Fixture(const std::string& name)
-{
-    std::ifstream in(std::filesystem::path(ZEVA_TEST_DATA_DIR) / "punkte_ebenen" / name, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    return text;
-}
-
-std::string GeschriebenesXml(CXmlObject& o)
-{
-    CXmlArchiveFile ar = CXmlArchiveFile::CreateForWrite("unbenutzt.vza", CXmlArchiveFile::ProjektVorlage,
-                                                          CXmlArchiveFile::ProjektWurzel);
-    o.WriteXml(ar);
-    const std::string text = ar.Archive().ToString();
-    const auto anfang = text.find("<VykeZeva>") + 10;
-    return text.substr(anfang, text.find("</VykeZeva>") - anfang);
-}
-
-void LiesXml(const std::string& koerper, CXmlObject& o)
-{
-    static int zaehler = 0;
-    const auto pfad = test::ProcessTempDir() / ("ebene" + std::to_string(++zaehler) + ".vza");
-    std::ofstream(pfad, std::ios::binary) << "<?xml version=\"1.0\" ?>\n<VykeZeva>" << koerper << "</VykeZeva>";
-    CXmlArchiveFile ar = CXmlArchiveFile::OpenForRead(pfad, CXmlArchiveFile::ProjektWurzel);
-    o.ReadXml(ar);
-}
-
 Plane BeispielEbene()
 {
     Plane p = Ebene({0, 2.5, 0}, {4, 2.5, 0}, {4, 0, -1.25}, {0, 0, -1.25});
@@ -396,11 +361,11 @@ void ErwarteGleich(const Plane& a, const Plane& b)
 TEST(PlaneXml, SchreibtDieVorgegebeneFormUndLiestSieZurueck)
 {
     Plane p = BeispielEbene();
-    const std::string xml = GeschriebenesXml(p);
-    EXPECT_EQ(xml, Fixture("Plane.xml"));
+    const std::string xml = test::XmlVon(p);
+    EXPECT_EQ(xml, test::TextDatei("punkte_ebenen/Plane.xml"));
 
     Plane gelesen;
-    LiesXml(xml, gelesen);
+    test::LiesXml(xml, gelesen);
     ErwarteGleich(gelesen, p);
 }
 
@@ -408,7 +373,7 @@ TEST(PlaneXml, FehlendeUndFalscheWerteBleibenStehen)
 {
     Plane p;
     p.GaubenID = 5;
-    LiesXml("<Plane><Punkt3D x=\"1\" y=\"2\" z=\"3\"/><ID>abc</ID><FassadenID>12</FassadenID></Plane>", p);
+    test::LiesXml("<Plane><Punkt3D x=\"1\" y=\"2\" z=\"3\"/><ID>abc</ID><FassadenID>12</FassadenID></Plane>", p);
     EXPECT_EQ(p.lo, Punkt3D(1, 2, 3));
     EXPECT_EQ(p.ro, Punkt3D());
     EXPECT_EQ(p.ID, -1);
