@@ -16,6 +16,7 @@
 #include "model/SanierungsZeile.h"
 #include "platform/BinaryArchive.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -27,6 +28,21 @@ namespace zeva {
 // of a layered component without air layers; the measure is filled even then.
 bool SetzeOpakeSanierung(DSBauteilOpaque& m, const SanZeileOpaque& zeile, double flaeche, std::int32_t schicht,
                          const CDSchichtArray& schichtaufbau);
+
+namespace detail {
+// The parts of a member table, one after the other.
+template <std::size_t A, std::size_t B, std::size_t C>
+std::array<XmlMember, A + B + C> VerbindeTabellen(const std::array<XmlMember, A>& a,
+                                                  const std::array<XmlMember, B>& b,
+                                                  const std::array<XmlMember, C>& c)
+{
+    std::array<XmlMember, A + B + C> r;
+    std::copy(a.begin(), a.end(), r.begin());
+    std::copy(b.begin(), b.end(), r.begin() + A);
+    std::copy(c.begin(), c.end(), r.begin() + A + B);
+    return r;
+}
+} // namespace detail
 
 template <class T, class S>
 class DBauteilOpaqueBasis : public CXmlSerializable<T> {
@@ -51,17 +67,13 @@ public:
     // elements of their own. Kurzname is never written.
     static auto GetXmlMembers(T& b)
     {
-        if constexpr (T::HatWarmdach) {
-            return std::array{XmlInt("Nummer", b.Nummer),
+        const std::array kopf{XmlInt("Nummer", b.Nummer),
                               XmlString("Name", b.Name),
                               XmlString("Langtext", b.Langtext),
                               XmlDouble("Dicke", b.Dicke),
                               XmlDouble("Flaeche", b.Flaeche),
-                              XmlDouble("kWert", b.kWert),
-                              XmlInt("Zone", b.Zone),
-                              XmlInt("Schicht", b.Schicht),
-                              XmlInt("Warmdach", b.Warmdach),
-                              XmlInt("SanbarInnen", b.SanbarInnen),
+                              XmlDouble("kWert", b.kWert)};
+        const std::array rest{XmlInt("SanbarInnen", b.SanbarInnen),
                               XmlInt("SanbarZwischen", b.SanbarZwischen),
                               XmlInt("SanbarAussen", b.SanbarAussen),
                               XmlInt("SanMussInnen", b.SanMussInnen),
@@ -74,50 +86,15 @@ public:
                               XmlObject(b.m_plane),
                               XmlObject(b.m_Schichtaufbau),
                               XmlObject(b.m_aSan)};
-        } else if constexpr (T::HatZone) {
-            return std::array{XmlInt("Nummer", b.Nummer),
-                              XmlString("Name", b.Name),
-                              XmlString("Langtext", b.Langtext),
-                              XmlDouble("Dicke", b.Dicke),
-                              XmlDouble("Flaeche", b.Flaeche),
-                              XmlDouble("kWert", b.kWert),
-                              XmlInt("Zone", b.Zone),
-                              XmlInt("Schicht", b.Schicht),
-                              XmlInt("SanbarInnen", b.SanbarInnen),
-                              XmlInt("SanbarZwischen", b.SanbarZwischen),
-                              XmlInt("SanbarAussen", b.SanbarAussen),
-                              XmlInt("SanMussInnen", b.SanMussInnen),
-                              XmlInt("SanMussAussen", b.SanMussAussen),
-                              XmlString("Bitmappfad", b.Bitmappfad),
-                              XmlDouble("SowiesoInnen", b.SowiesoInnen),
-                              XmlDouble("SowiesoAussen", b.SowiesoAussen),
-                              XmlString("Kommentar", b.Kommentar),
-                              XmlInt("GesamteFassadeBetrachten", b.GesamteFassadeBetrachten),
-                              XmlObject(b.m_plane),
-                              XmlObject(b.m_Schichtaufbau),
-                              XmlObject(b.m_aSan)};
-        } else {
-            return std::array{XmlInt("Nummer", b.Nummer),
-                              XmlString("Name", b.Name),
-                              XmlString("Langtext", b.Langtext),
-                              XmlDouble("Dicke", b.Dicke),
-                              XmlDouble("Flaeche", b.Flaeche),
-                              XmlDouble("kWert", b.kWert),
-                              XmlInt("Schicht", b.Schicht),
-                              XmlInt("SanbarInnen", b.SanbarInnen),
-                              XmlInt("SanbarZwischen", b.SanbarZwischen),
-                              XmlInt("SanbarAussen", b.SanbarAussen),
-                              XmlInt("SanMussInnen", b.SanMussInnen),
-                              XmlInt("SanMussAussen", b.SanMussAussen),
-                              XmlString("Bitmappfad", b.Bitmappfad),
-                              XmlDouble("SowiesoInnen", b.SowiesoInnen),
-                              XmlDouble("SowiesoAussen", b.SowiesoAussen),
-                              XmlString("Kommentar", b.Kommentar),
-                              XmlInt("GesamteFassadeBetrachten", b.GesamteFassadeBetrachten),
-                              XmlObject(b.m_plane),
-                              XmlObject(b.m_Schichtaufbau),
-                              XmlObject(b.m_aSan)};
-        }
+        if constexpr (T::HatWarmdach)
+            return detail::VerbindeTabellen(
+                kopf, std::array{XmlInt("Zone", b.Zone), XmlInt("Schicht", b.Schicht), XmlInt("Warmdach", b.Warmdach)},
+                rest);
+        else if constexpr (T::HatZone)
+            return detail::VerbindeTabellen(kopf, std::array{XmlInt("Zone", b.Zone), XmlInt("Schicht", b.Schicht)},
+                                            rest);
+        else
+            return detail::VerbindeTabellen(kopf, std::array{XmlInt("Schicht", b.Schicht)}, rest);
     }
 
     // Older binary form: the members in document order, then the plane, the
