@@ -122,8 +122,10 @@ double DHeizung::BerechneEndenergie(double q)
 
     // The boiler cannot deliver the demand within its standby time: it runs
     // all the time, so only its radiation and flue-gas losses count.
+    // Losses that together exceed the power leave no efficiency, not a
+    // negative one.
     if (verlusteAngegeben)
-        Jahresnutzungsgrad = 1 - qS - qA;
+        Jahresnutzungsgrad = std::max(0.0, 1 - qS - qA);
     // Without a usable efficiency there is no sound fuel figure; 0 marks it
     // rather than a huge made-up one.
     Endenergie = Jahresnutzungsgrad > KleinsterNutzungsgrad ? q / (Jahresnutzungsgrad * etaV) : 0;
