@@ -35,6 +35,7 @@ function(zeva_add_test name)
     zeva_qt_pch(${name})
   else()
     target_link_libraries(${name} PRIVATE zeva_test_main ${T_LIBS} GTest::gtest GTest::gmock)
+    set_target_properties(${name} PROPERTIES AUTOMOC OFF AUTORCC OFF)
   endif()
 
   # gtest_discover_tests cannot carry a list of environment variables (only
