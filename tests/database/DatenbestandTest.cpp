@@ -1,0 +1,528 @@
+// The shipped data bases as the build makes them: they open, every record set
+// runs its filters on them, and the authored rows keep the rules the dialogs,
+// the wizard and the optimiser rely on.
+#include "database/Bestandsdatenbank.h"
+#include "database/DBODBCBauteiltypSet.h"
+#include "database/DBODBCHeizkesselSet.h"
+#include "database/DBODBCKategorieSet.h"
+#include "database/DBODBCRahmenSet.h"
+#include "database/DBODBCSchichtSet.h"
+#include "database/DBODBCSchichtaufbauSet.h"
+#include "database/DBODBCVerglasungSet.h"
+#include "database/DBODBCVersionsnummerSet.h"
+#include "database/XDBFensterSanSet.h"
+#include "database/XDBHeizungSanSet.h"
+#include "database/XDBOpakSanSet.h"
+#include "model/DSchicht.h"
+#include "model/SchichtUWert.h"
+#include "platform/SqlDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace zeva {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path Gebaut(const char* datei)
+{
+    return fs::path(ZEVA_BUILT_DB_DIR) / datei;
+}
+
+// Characters of UTF-8 text (the name fields count characters, not bytes).
+std::size_t Zeichen(const std::string& s)
+{
+    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+bool IstLuftschichtName(const std::string& name)
+{
+    return name == DSchicht::NameLuftschicht || name == DSchicht::NameHinterlueftung;
+}
+
+class Bestand : public ::testing::Test {
+protected:
+    void SetUp() override { db.Open(Gebaut(BestandsdatenbankDatei), true); }
+    SqlDatabase db;
+};
+
+class Sanierung : public ::testing::Test {
+protected:
+    void SetUp() override { db.Open(Gebaut(SanierungsdatenbankDatei), true); }
+    SqlDatabase db;
+};
+
+// ---------------------------------------------------------------------------
+// Existing-components data base
+
+TEST_F(Bestand, EveryRecordSetRunsItsFiltersOnTheShippedFile)
+{
+    for (Bauteilart art : AlleBauteilarten) {
+        auto typen = DBODBCBauteiltypSet::Erzeuge(art, &db);
+        typen->Open();
+        EXPECT_GT(typen->GetRecordCount(), 4u) << Tabellen(art).typen;
+        typen->BJParam = typen->IDParam() = 1955;
+        typen->m_strFilter = DBODBCBauteiltypSet::Jahresfilter;
+        typen->Requery();
+        EXPECT_FALSE(typen->IsEOF()) << Tabellen(art).typen;
+        ASSERT_TRUE(typen->FindByName(typen->Name));
+
+        auto lagen = DBODBCSchichtaufbauSet::Erzeuge(art, &db);
+        lagen->IDParam() = typen->ID;
+        lagen->m_strFilter = lagen->Schluesselfilter();
+        lagen->m_strSort = DBODBCSchichtaufbauSet::Positionssortierung;
+        lagen->Open();
+        EXPECT_FALSE(lagen->IsEOF()) << Tabellen(art).typen;
+    }
+
+    DBODBCHeizkesselSet kessel(&db);
+    kessel.Open();
+    kessel.BrennstoffParam = 0;
+    kessel.BJParam = kessel.HeizungIDParam = 1980;
+    kessel.m_strFilter = std::string(DBODBCHeizkesselSet::Brennstofffilter) + DBODBCHeizkesselSet::Jahreszusatz;
+    kessel.Requery();
+    EXPECT_FALSE(kessel.IsEOF());
+
+    DBODBCKategorieSet kategorien(&db);
+    kategorien.Open();
+    DBODBCSchichtSet schichten(&db);
+    schichten.m_strFilter = DBODBCSchichtSet::Kategoriefilter;
+    schichten.KatParam = 7;
+    schichten.Open();
+    EXPECT_FALSE(schichten.IsEOF());
+    DBODBCVerglasungSet glas(&db);
+    glas.Open();
+    DBODBCRahmenSet rahmen(&db);
+    rahmen.Open();
+    DBODBCVersionsnummerSet version(&db);
+    version.Open();
+    EXPECT_EQ(version.GetRecordCount(), 1u);
+}
+
+TEST_F(Bestand, StoredUValueAndThicknessAreThoseOfTheLayers)
+{
+    int typen = 0;
+    for (Bauteilart art : AlleBauteilarten) {
+        auto set = DBODBCBauteiltypSet::Erzeuge(art, &db);
+        set->Open();
+        for (; !set->IsEOF(); set->MoveNext(), ++typen) {
+            const auto zeilen = LeseSchichtaufbau(db, art, set->ID);
+            std::vector<DSchicht> schichten;
+            double summe = 0;
+            for (std::size_t i = 0; i < zeilen.size(); ++i) {
+                EXPECT_EQ(zeilen[i].Position, static_cast<int>(i) + 1) << set->Name;
+                DSchicht s;
+                s.Name = zeilen[i].Name;
+                s.Dicke = zeilen[i].Dicke;
+                s.Lambda = zeilen[i].Lambda;
+                schichten.push_back(s);
+                summe += zeilen[i].Dicke;
+            }
+            const SchichtUWert w = BerechneSchichtUWert(schichten, Tabellen(art).luftschichtFall);
+            EXPECT_EQ(set->Schichtzahl, static_cast<int>(zeilen.size())) << set->Name;
+            EXPECT_GT(set->Schichtzahl, 0) << set->Name;
+            EXPECT_DOUBLE_EQ(set->kWert, w.UWert) << set->Name;
+            EXPECT_NEAR(set->Dicke, summe, 1e-12) << set->Name;
+            EXPECT_GT(set->kWert, 0.0) << set->Name;
+            EXPECT_LT(set->kWert, 6.0) << set->Name;
+        }
+    }
+    EXPECT_GT(typen, 40);
+}
+
+TEST_F(Bestand, CavityWallsHaveAnAirLayerForCoreFill)
+{
+    DBODBCWandSet set(&db);
+    set.Open();
+    int hohlwaende = 0;
+    for (; !set.IsEOF(); set.MoveNext()) {
+        for (const auto& s : LeseSchichtaufbau(db, Bauteilart::Wand, set.ID))
+            if (s.Name == DSchicht::NameLuftschicht) {
+                ++hohlwaende;
+                break;
+            }
+    }
+    EXPECT_GE(hohlwaende, 2);
+}
+
+TEST_F(Bestand, TheWizardsDefaultNamesExistWithAUsableUValue)
+{
+    // A wizard page selects the first entry, in the list's case-insensitive
+    // alphabetical order, that begins with its default name.
+    struct Case {
+        const char* tabelle;
+        const char* spalte; // U-value column
+        const char* vorgabe;
+    };
+    const Case cases[] = {
+        {"Boden", "kWert", "Ortbeton, schw. Estrich"},
+        {"Decke", "kWert", "Holzdecke, begehbar"},
+        {"Flachdach", "kWert", "Warmdach"},
+        {"Steildach", "kWert", "Sparrensteildach, ungedämmt"},
+        {"Wand", "kWert", "Hohlblockmauerwerk 30 cm"},
+        {"Verglasung", "k-Wert", "2-fach Isolierverglasung"},
+        {"Rahmen", "k-Wert", "Holzrahmen"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_LE(Zeichen(c.vorgabe), 30u);
+
+        // ASCII case folding is enough for the names involved.
+        SqlRecordset alle(&db, c.tabelle);
+        alle.Open();
+        std::vector<std::pair<std::string, double>> treffer;
+        const std::string vorgabe = c.vorgabe;
+        auto klein = [](std::string s) {
+            std::transform(s.begin(), s.end(), s.begin(), [](unsigned char ch) { return std::tolower(ch); });
+            return s;
+        };
+        for (; !alle.IsEOF(); alle.MoveNext()) {
+            const std::string name = std::get<std::string>(alle.Value("Name"));
+            if (klein(name).rfind(klein(vorgabe), 0) == 0)
+                treffer.emplace_back(klein(name), std::get<double>(alle.Value(c.spalte)));
+        }
+        ASSERT_FALSE(treffer.empty()) << c.vorgabe;
+        const auto erster = *std::min_element(treffer.begin(), treffer.end());
+        EXPECT_GT(erster.second, 0.0) << erster.first;
+        EXPECT_LT(erster.second, 6.0) << erster.first;
+    }
+}
+
+TEST_F(Bestand, YearFilterFindsATypeOfEveryKindForEveryYear)
+{
+    for (Bauteilart art : AlleBauteilarten) {
+        auto set = DBODBCBauteiltypSet::Erzeuge(art, &db);
+        set->Open();
+        // Coverage from the year ranges ...
+        std::vector<std::pair<int, int>> bereiche;
+        for (; !set->IsEOF(); set->MoveNext()) {
+            EXPECT_LE(set->BaujahrAb, set->BaujahrBis) << set->Name;
+            bereiche.emplace_back(set->BaujahrAb, set->BaujahrBis);
+        }
+        std::sort(bereiche.begin(), bereiche.end());
+        int bis = 999;
+        for (const auto& b : bereiche) {
+            EXPECT_LE(b.first, bis + 1) << Tabellen(art).typen << ": no type for " << bis + 1;
+            bis = std::max(bis, b.second);
+        }
+        EXPECT_GE(bis, 2100) << Tabellen(art).typen;
+        // ... and through the dialog's filter at the edges.
+        set->m_strFilter = DBODBCBauteiltypSet::Jahresfilter;
+        for (int jahr : {1000, 1918, 1919, 1955, 1968, 1969, 1994, 1995, 2024, 2100}) {
+            set->BJParam = set->IDParam() = jahr;
+            set->Requery();
+            EXPECT_FALSE(set->IsEOF()) << Tabellen(art).typen << " " << jahr;
+        }
+    }
+}
+
+TEST_F(Bestand, NamesAreUniqueShortAndCategorised)
+{
+    for (const char* tabelle : {"Boden", "Decke", "Flachdach", "Steildach", "Wand", "Schicht"}) {
+        SqlRecordset set(&db, tabelle);
+        set.Open();
+        std::set<std::string> namen;
+        for (; !set.IsEOF(); set.MoveNext()) {
+            const std::string name = std::get<std::string>(set.Value("Name"));
+            EXPECT_TRUE(namen.insert(name).second) << tabelle << ": " << name << " twice";
+            EXPECT_LE(Zeichen(name), 30u) << name;
+            EXPECT_NE(std::get<long long>(set.Value("Kategorie")), 0) << name;
+            EXPECT_LE(Zeichen(std::get<std::string>(set.Value("Langtext"))), 255u) << name;
+        }
+    }
+
+    DBODBCKategorieSet kategorien(&db);
+    kategorien.Open();
+    std::set<int> nummern;
+    for (; !kategorien.IsEOF(); kategorien.MoveNext())
+        nummern.insert(kategorien.Kennummer);
+    kategorien.SetLookup("Bezeichnung", "Benutzerdefiniert");
+    kategorien.Requery();
+    ASSERT_FALSE(kategorien.IsEOF());
+    EXPECT_EQ(kategorien.Kennummer, DBODBCKategorieSet::Benutzerdefiniert);
+
+    DBODBCSchichtSet schichten(&db);
+    schichten.Open();
+    EXPECT_GE(schichten.GetRecordCount(), 40u);
+    std::set<std::string> besondere;
+    for (; !schichten.IsEOF(); schichten.MoveNext()) {
+        EXPECT_TRUE(nummern.count(schichten.Kategorie)) << schichten.Name;
+        EXPECT_GE(schichten.Mu, 1.0) << schichten.Name;
+        if (IstLuftschichtName(schichten.Name))
+            besondere.insert(schichten.Name);
+    }
+    EXPECT_EQ(besondere.size(), 2u);
+}
+
+TEST_F(Bestand, OnlyAirLayersAndRearVentilationHaveNoConductivity)
+{
+    const char* tabellen[] = {"Schicht", "Bodenschicht", "Deckeschicht", "Flachdachschicht", "Steildachschicht",
+                              "Wandschicht"};
+    for (const char* tabelle : tabellen) {
+        SqlRecordset set(&db, tabelle);
+        set.Open();
+        for (; !set.IsEOF(); set.MoveNext()) {
+            const std::string name = std::get<std::string>(set.Value("Name"));
+            const double lambda = std::get<double>(set.Value("Lambda"));
+            if (IstLuftschichtName(name)) {
+                EXPECT_EQ(lambda, 0.0) << tabelle << " " << name;
+            } else {
+                EXPECT_GT(lambda, 1e-8) << tabelle << " " << name;
+            }
+        }
+    }
+    // The flat-roof layers hold µ as a whole number.
+    SqlRecordset flach(&db, "Flachdachschicht");
+    flach.Open();
+    for (; !flach.IsEOF(); flach.MoveNext())
+        EXPECT_TRUE(std::holds_alternative<long long>(flach.Value("Mu")));
+}
+
+TEST_F(Bestand, GlazingsFramesAndBoilersHaveUsableValues)
+{
+    DBODBCVerglasungSet glas(&db);
+    glas.Open();
+    for (; !glas.IsEOF(); glas.MoveNext()) {
+        EXPECT_GT(glas.kWert, 0.0) << glas.Name;
+        EXPECT_LT(glas.kWert, 6.0) << glas.Name;
+        EXPECT_GE(glas.gWert, 0.02) << glas.Name;
+        EXPECT_LE(glas.gWert, 1.0) << glas.Name;
+        EXPECT_NE(glas.Kategorie, 0.0) << glas.Name;
+    }
+    DBODBCRahmenSet rahmen(&db);
+    rahmen.Open();
+    for (; !rahmen.IsEOF(); rahmen.MoveNext()) {
+        EXPECT_GT(rahmen.kWert, 0.0) << rahmen.Name;
+        EXPECT_NE(rahmen.Kategorie, 0.0) << rahmen.Name;
+    }
+
+    DBODBCHeizkesselSet kessel(&db);
+    kessel.Open();
+    std::set<int> brennstoffe;
+    for (; !kessel.IsEOF(); kessel.MoveNext()) {
+        brennstoffe.insert(kessel.Brennstoff);
+        EXPECT_NE(kessel.Kategorie, 0) << kessel.Name;
+        EXPECT_GT(kessel.Kesselleistung, 0.0) << kessel.Name;
+        EXPECT_LE(kessel.BaujahrAb, kessel.BaujahrBis) << kessel.Name;
+        const double verluste = kessel.Abgasverlust + kessel.Strahlungsverlust + kessel.Bereitschaftsverlust;
+        if (kessel.Kesselnutzungsgrad < 1e-20) {
+            EXPECT_GT(verluste, 0.0) << kessel.Name;
+            EXPECT_LT(verluste, 1.0) << kessel.Name;
+        } else {
+            EXPECT_EQ(verluste, 0.0) << kessel.Name;
+            EXPECT_LE(kessel.Kesselnutzungsgrad, 1.2) << kessel.Name; // the heating page takes up to 120 %
+        }
+    }
+    for (int b : {0, 1, 2, 3})
+        EXPECT_TRUE(brennstoffe.count(b)) << "fuel " << b;
+    EXPECT_TRUE(std::all_of(brennstoffe.begin(), brennstoffe.end(), [](int b) { return b >= 0 && b <= 7; }));
+
+    // The boiler list with the year filter finds something for the main fuels.
+    for (int b : {0, 1, 2, 3}) {
+        for (int jahr : {1000, 1970, 1990, 2020, 2100}) {
+            kessel.BrennstoffParam = b;
+            kessel.BJParam = kessel.HeizungIDParam = jahr;
+            kessel.m_strFilter = std::string(DBODBCHeizkesselSet::Brennstofffilter) + DBODBCHeizkesselSet::Jahreszusatz;
+            kessel.Requery();
+            EXPECT_FALSE(kessel.IsEOF()) << "fuel " << b << " year " << jahr;
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Renovation-measure data base
+
+struct Lage {
+    std::string name;
+    int code = 0;
+    double dicke = 0;
+    double lambda = 0;
+    double mu = 0;
+};
+
+double LiesZahl(std::string text)
+{
+    std::replace(text.begin(), text.end(), ',', '.');
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    double x = 0;
+    in >> x;
+    return x;
+}
+
+std::vector<Lage> LiesSchichten(const std::string& text)
+{
+    std::vector<Lage> lagen;
+    std::stringstream eintraege(text);
+    std::string eintrag;
+    while (std::getline(eintraege, eintrag, ';')) {
+        std::vector<std::string> felder;
+        std::stringstream f(eintrag);
+        std::string feld;
+        while (std::getline(f, feld, '/'))
+            felder.push_back(feld);
+        EXPECT_EQ(felder.size(), 5u) << eintrag;
+        if (felder.size() != 5)
+            continue;
+        lagen.push_back({felder[0], static_cast<int>(LiesZahl(felder[1])), LiesZahl(felder[2]),
+                         LiesZahl(felder[3]), LiesZahl(felder[4])});
+    }
+    return lagen;
+}
+
+template <class Set>
+void PruefeOpakeMassnahmen(Set& set, const char* tabelle)
+{
+    set.Open();
+    EXPECT_GE(set.GetRecordCount(), 6u) << tabelle;
+    std::set<std::string> orte;
+    for (; !set.IsEOF(); set.MoveNext()) {
+        const std::string was = std::string(tabelle) + " " + set.Name;
+        EXPECT_NE(set.Kategorie, 0) << was;
+        EXPECT_EQ(set.Innen + set.Zwischen + set.Aussen, 1) << was;
+        orte.insert(set.Innen ? "innen" : set.Zwischen ? "zwischen" : "aussen");
+        EXPECT_LE(Zeichen(set.Langtext), 2048u) << was;
+        EXPECT_LE(Zeichen(set.Schichten), 255u) << was;
+        EXPECT_GT(set.Lebensdauer, 0.0) << was;
+        EXPECT_GT(set.Zusatzkosten, 0.0) << was;
+        EXPECT_GT(set.KEA, 0.0) << was;
+        EXPECT_GT(set.CO2, 0.0) << was;
+
+        const auto lagen = LiesSchichten(set.Schichten);
+        ASSERT_FALSE(lagen.empty()) << was;
+        double widerstand = 0;
+        double dicke = 0;
+        for (const auto& l : lagen) {
+            EXPECT_GT(l.lambda, 0.0) << was;
+            widerstand += l.dicke / l.lambda;
+            dicke += l.dicke;
+            if (set.Zwischen) {
+                EXPECT_EQ(l.code, 0) << was; // a core fill adds no layer
+            } else if (set.Innen) {
+                EXPECT_GE(l.code, 11) << was;
+            } else {
+                EXPECT_LE(l.code, -1) << was;
+            }
+        }
+        // The text numbers carry 5 significant digits.
+        EXPECT_NEAR(set.Dicke, dicke, 1e-9) << was;
+        EXPECT_NEAR(set.kWert * widerstand, 1.0, 1e-4) << was;
+        if (set.Zwischen) {
+            ASSERT_EQ(lagen.size(), 1u) << was;
+            EXPECT_NEAR(set.kWert * set.Dicke, lagen[0].lambda, 1e-12) << was; // the fill's λ
+        }
+        // The measure page reads µ as the number after the text's last blank.
+        const std::string mu = set.Schichten.substr(set.Schichten.rfind(' ') + 1);
+        EXPECT_EQ(mu.find_first_not_of("0123456789"), std::string::npos) << was;
+    }
+    EXPECT_EQ(orte.size(), 3u) << tabelle;
+}
+
+TEST_F(Sanierung, OpaqueMeasuresAgreeWithTheirLayerText)
+{
+    XDBBodenSanSet boden(&db);
+    PruefeOpakeMassnahmen(boden, "SanBoden");
+    XDBDeckeSanSet decke(&db);
+    PruefeOpakeMassnahmen(decke, "SanDecke");
+    XDBSteildachSanSet steildach(&db);
+    PruefeOpakeMassnahmen(steildach, "SanSteildach");
+    XDBWandSanSet wand(&db);
+    PruefeOpakeMassnahmen(wand, "SanWand");
+    XDBFlachdachSanSet flachdach(&db);
+    PruefeOpakeMassnahmen(flachdach, "SanFlachdach");
+}
+
+TEST_F(Sanierung, OptimiserFiltersFindCandidatesOnTheShippedFile)
+{
+    XDBWandSanSet wand(&db);
+    wand.m_strFilter = XDBOpakSanSet::Platzierungsfilter;
+    wand.Open();
+    EXPECT_TRUE(wand.IsEOF());
+    wand.AussenParam = 0;
+    wand.ZwischenParam = 1;
+    wand.Requery();
+    EXPECT_GE(wand.GetRecordCount(), 2u);
+    for (; !wand.IsEOF(); wand.MoveNext())
+        EXPECT_EQ(wand.Zwischen, 1);
+
+    XDBFlachdachSanSet flach(&db);
+    flach.m_strFilter = XDBFlachdachSanSet::Warmdachfilter;
+    flach.Open();
+    for (int warmdach : {0, 1}) {
+        flach.WarmdachParam = warmdach;
+        flach.Requery();
+        EXPECT_GE(flach.GetRecordCount(), 2u) << warmdach;
+    }
+}
+
+TEST_F(Sanierung, WindowMeasuresComeWithAndWithoutNewFrame)
+{
+    XDBFensterSanSet set(&db);
+    for (const char* filter : {XDBFensterSanSet::MitRahmenFilter, XDBFensterSanSet::OhneRahmenFilter}) {
+        set.m_strFilter = filter;
+        if (set.IsOpen())
+            set.Requery();
+        else
+            set.Open();
+        EXPECT_GE(set.GetRecordCount(), 2u) << filter;
+        for (; !set.IsEOF(); set.MoveNext()) {
+            EXPECT_GT(set.kWertGlas, 0.0) << set.Name;
+            EXPECT_GE(set.gWert, 0.02) << set.Name;
+            EXPECT_LE(set.gWert, 1.0) << set.Name;
+            if (set.Rahmenaustausch) {
+                EXPECT_GT(set.kWertRahmen, 0.0) << set.Name;
+            }
+            EXPECT_GT(set.Lebensdauer, 0.0) << set.Name;
+            EXPECT_NE(set.Kategorie, 0) << set.Name;
+        }
+    }
+}
+
+TEST_F(Sanierung, BoilerPowerBandsOfEachFuelJoinWithoutGap)
+{
+    XDBHeizungSanSet set(&db);
+    set.Open();
+    std::map<int, std::vector<std::pair<double, double>>> baender;
+    for (; !set.IsEOF(); set.MoveNext()) {
+        EXPECT_LT(set.LeistungAb, set.LeistungBis) << set.Name;
+        EXPECT_GT(set.Kesselnutzungsgrad, 0.0) << set.Name;
+        EXPECT_LE(set.Kesselnutzungsgrad, 1.2) << set.Name;
+        EXPECT_GT(set.Preis, 0.0) << set.Name;
+        EXPECT_GT(set.Lebensdauer, 0.0) << set.Name;
+        EXPECT_NE(set.Kategorie, 0) << set.Name;
+        baender[set.Brennstoff].emplace_back(set.LeistungAb, set.LeistungBis);
+    }
+    for (int b : {0, 1, 2, 3})
+        EXPECT_TRUE(baender.count(b)) << "fuel " << b;
+    for (auto& [brennstoff, liste] : baender) {
+        std::sort(liste.begin(), liste.end());
+        EXPECT_GT(liste.front().first, 0.0) << "fuel " << brennstoff;
+        for (std::size_t i = 1; i < liste.size(); ++i)
+            EXPECT_EQ(liste[i].first, liste[i - 1].second) << "fuel " << brennstoff << " band " << i;
+    }
+
+    // Every power inside a fuel's series finds a boiler through the filter.
+    set.m_strFilter = XDBHeizungSanSet::Leistungsfilter;
+    for (auto& [brennstoff, liste] : baender) {
+        for (double p = liste.front().first; p <= liste.back().second; p += 0.5) {
+            set.LeistungParam = set.LeistungParam2 = p;
+            set.BrennstoffParam = brennstoff;
+            set.Requery();
+            EXPECT_FALSE(set.IsEOF()) << "fuel " << brennstoff << " " << p << " kW";
+        }
+    }
+}
+
+} // namespace
+} // namespace zeva
