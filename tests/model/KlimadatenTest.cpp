@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
+#include <set>
 #include <numeric>
 #include <sstream>
 #include <string>
@@ -371,6 +373,55 @@ TEST_F(MitgelieferteKlimadatei, Zone13IstDasReferenzklima)
     // The reference climate's heating season: about 222 days and 3 460 K·d.
     EXPECT_NEAR(heiztage, 222, 222 * 0.03);
     EXPECT_NEAR(gradtage, 3463, 3463 * 0.03);
+}
+
+// The postcode table: pairs "prefix region", the first pair of a prefix wins.
+TEST(MitgeliefertePostleitzahlen, JedesPraefixEinerRegion)
+{
+    std::ifstream in(fs::path(ZEVA_DATA_DIR) / "klima" / "plz.rdt");
+    ASSERT_TRUE(in);
+    std::map<int, int> region;
+    int praefix = 0, r = 0, paare = 0;
+    while (in >> praefix >> r) {
+        ++paare;
+        EXPECT_GE(praefix, 1);
+        EXPECT_LE(praefix, 999);
+        EXPECT_GE(r, 1) << praefix;
+        EXPECT_LE(r, 12) << praefix;
+        EXPECT_TRUE(region.emplace(praefix, r).second) << "doppelt: " << praefix;
+    }
+    EXPECT_TRUE(in.eof()) << "nicht lesbarer Rest nach " << paare << " Paaren";
+
+    // Every three-digit prefix of the postal regions in use is there.
+    for (int leit = 1; leit <= 99; ++leit) {
+        if (leit == 5 || leit == 43 || leit == 62)
+            continue;
+        for (int p = leit * 10; p < leit * 10 + 10; ++p)
+            EXPECT_EQ(region.count(p), 1u) << p;
+    }
+    // All twelve regions occur.
+    std::set<int> regionen;
+    for (const auto& [p, reg] : region)
+        regionen.insert(reg);
+    EXPECT_EQ(regionen.size(), 12u);
+
+    struct Ort {
+        const char* name;
+        int plz;
+        int region;
+    };
+    const std::vector<Ort> orte = {
+        {"Rostock", 18055, 1},       {"Husum", 25813, 1},         {"Hamburg", 20095, 2},
+        {"Dresden", 1067, 2},        {"Berlin", 10115, 3},        {"Essen", 45127, 3},
+        {"Kassel", 34117, 4},        {"Würzburg", 97070, 5},      {"Stuttgart", 70173, 5},
+        {"Mannheim", 68159, 6},      {"Frankfurt", 60311, 6},     {"Freiburg", 79098, 7},
+        {"Passau", 94032, 8},        {"München", 80331, 8},       {"Garmisch", 82467, 9},
+        {"Kempten", 87435, 9},       {"Titisee", 79822, 10},      {"Freudenstadt", 72250, 10},
+        {"Braunlage", 38700, 11},    {"Winterberg", 59955, 11},   {"Konstanz", 78462, 12},
+        {"Friedrichshafen", 88045, 12},
+    };
+    for (const auto& o : orte)
+        EXPECT_EQ(region[o.plz / 100], o.region) << o.name;
 }
 
 } // namespace
