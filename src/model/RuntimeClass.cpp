@@ -1,6 +1,7 @@
 #include "model/RuntimeClass.h"
 
 #include "model/DBedarf.h"
+#include "model/CDach.h"
 #include "model/DBoden.h"
 #include "model/DDecke.h"
 #include "model/DFenster.h"
@@ -70,6 +71,7 @@ void RegisterModelClasses()
     registry.Register<DSSteildach>("DSSteildach");
     registry.Register<DSFenster>("DSFenster");
     registry.Register<SHaus>("SHaus");
+    registry.Register<CDach>("CDach");
     registry.Register<Haus>("Haus");
     registry.Register<DHeizung>("DHeizung");
     registry.Register<DBedarf>("DBedarf");
