@@ -1,5 +1,6 @@
 #include "platform/AustauschZahlen.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -33,6 +34,12 @@ bool IstZiffer(QChar c)
 
 QString AustauschZahlText(double x)
 {
+    return FestKommaText(x, 15);
+}
+
+QString FestKommaText(double x, int stellen)
+{
+    stellen = std::clamp(stellen, 1, 17);
     if (!std::isfinite(x))
         return QString();
     if (x == 0)
@@ -40,7 +47,7 @@ QString AustauschZahlText(double x)
     // 15 significant digits in scientific form give the digits and the
     // decimal exponent; the fixed text is built from them.
     char puffer[64];
-    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::scientific, 14);
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::scientific, stellen - 1);
     if (fehler != std::errc())
         return QString();
     const std::string wissenschaftlich(puffer, ende);

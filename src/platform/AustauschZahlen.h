@@ -11,6 +11,11 @@ namespace zeva {
 // -2.5 → "-2,5", 1e20 → "100000000000000000000". Not finite: empty text.
 QString AustauschZahlText(double x);
 
+// The same with up to `stellen` (1 to 17) significant digits: with 6 it is
+// C's "%g" with a decimal comma, but without its exponent form
+// (1234567 → "1234570", 0.0000123 → "0,0000123").
+QString FestKommaText(double x, int stellen);
+
 // Reads a whole field as a number: blanks and tabs around it, an optional
 // sign, digits with at most one decimal comma, an optional exponent
 // ("1,5e3"). A point is never read ("1.500" and "0.5" are not numbers), nor

@@ -35,6 +35,26 @@ TEST(AustauschZahlText, ShortestGermanFormWithoutExponent)
     EXPECT_TRUE(AustauschZahlText(std::numeric_limits<double>::quiet_NaN()).isEmpty());
 }
 
+TEST(FestKommaText, IsPercentGWithoutItsExponent)
+{
+    struct Case {
+        double x;
+        int stellen;
+        const char* text;
+    };
+    const Case cases[] = {
+        {12.345, 6, "12,345"},
+        {1234567.0, 6, "1234570"},  // "%g" would write 1.23457e+06
+        {0.0000123, 6, "0,0000123"}, // and 1.23e-05
+        {25.0, 6, "25"},
+        {-0.5, 6, "-0,5"},
+        {999999.5, 6, "1000000"},
+        {2.0 / 3.0, 3, "0,667"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FestKommaText(c.x, c.stellen).toStdString(), c.text) << c.x;
+}
+
 TEST(LeseAustauschZahl, AcceptsOnlyAWholeFieldWithDecimalComma)
 {
     struct Case {
