@@ -45,6 +45,9 @@ enum Berechnungsart : std::int32_t {
 
 using CPlaneArray = CXmlObjektArray<Plane>;
 
+class DOptionen;
+class VariantenAnzeige;
+
 class Haus : public CXmlSerializable<Haus>, public Klimadaten {
 public:
     static constexpr const char* XmlElementName = "Haus";
@@ -158,6 +161,55 @@ public:
     // Methods 0 and 1 also fill the monthly tables. Missing climate data are
     // reported through the notifier. Innentemperatur is never changed.
     double Waermebilanz(Notifier& notifier);
+
+    // ---- Demand per building state and standard heat load (HausBedarf.cpp)
+
+    // Heat and fuel demand of state n (0 the existing building, 1 to
+    // Varianten a variant, computed on a copy with the variant applied),
+    // stored in demand record n; returns Brennstoffenergiebedarf in kWh/m²a
+    // (0 for method 2). A state that does not exist gives 0 and changes
+    // nothing.
+    double BerechneBedarf(int n, Notifier& notifier);
+    // False when the heating of state n turns no heat into fuel energy
+    // (Endenergie 0 for a positive demand, e.g. a record without power): the
+    // fuel demand of BerechneBedarf(n) then means nothing and may be
+    // negative. Asks the records as BerechneBedarf(n) left them.
+    bool EndenergieBerechenbar(int n) const;
+    // Standard heat load of state n in kW with Innentemperatur; 0 (and a
+    // message) without climate data, 0 for a state that does not exist.
+    double BerechneNormwaermebedarf(int n, Notifier& notifier);
+
+    // ---- Renovation variants (HausVarianten.cpp)
+
+    // 0 to Varianten, with a heating and a demand record.
+    bool IstZustand(int n) const;
+    // Adds variant Varianten + 1: the existing heating with the options'
+    // overrides, an empty demand record, empty measures. Returns its number.
+    int NeueVariante(bool manuell, const DOptionen& optionen);
+    // Applies the measures and the heating of variant n to this house's
+    // existing state (done on a copy of the house).
+    void WendeVarianteAn(int n);
+    void LoescheVariante(int n);
+    void LoescheAlleVarianten();
+    // Before a change of the existing building: asks (when fragen) whether
+    // all variants may be deleted and deletes them; false when the user
+    // said No. The display, when given, refreshes the demand pane first and
+    // closes the variant dialogs before the variants go.
+    bool BestandAendernErlaubt(bool fragen, Notifier& notifier, VariantenAnzeige* anzeige = nullptr);
+    // Costs of variant n into its demand record; false when a measure or a
+    // new heating has no service life (its price still counts).
+    bool BerechneKosten(int n, const DOptionen& optionen);
+    // CO2 and cumulative energy expenditure of variant n's measures into its
+    // demand record; false only for a state that does not exist.
+    bool BerechneCo2(int n);
+    bool BerechneKea(int n);
+    // Costs that the required renovations of the existing building cause
+    // anyway (EUR).
+    double SowiesoKosten(const DOptionen& optionen) const;
+    // Takes variant i of another house (a copy of this one with the same
+    // components) into variant j and computes it; false when either number
+    // is out of range or the component lists differ.
+    bool UebernehmeVariante(const Haus& andere, int i, int j, const DOptionen& optionen, Notifier& notifier);
 
     // Default records of the wizard, one per component kind.
     DBoden m_defaultBoden;

@@ -7,6 +7,7 @@
 #include "model/DFenster.h"
 #include "model/DFlachdach.h"
 #include "model/DHeizung.h"
+#include "model/DOptionen.h"
 #include "model/DSteildach.h"
 #include "model/DSchicht.h"
 #include "model/DWand.h"
@@ -79,6 +80,7 @@ void RegisterModelClasses()
     registry.Register<Punkt2D>("Punkt2D");
     registry.Register<Punkt3D>("Punkt3D");
     registry.Register<Plane>("Plane");
+    registry.Register<DOptionen>("DOptionen");
 }
 
 std::unique_ptr<CXmlObject> ReadObject(BinaryArchive& ar)

@@ -1,0 +1,54 @@
+#include "model/Eingabehilfen.h"
+
+#include "model/Klimadaten.h"
+
+#include <vector>
+
+namespace zeva {
+
+namespace {
+constexpr double MJProKWh = 3.6;
+}
+
+double ElektrizitaetAusStromverbrauch(double stromverbrauchKWh, double nutzflaeche)
+{
+    return nutzflaeche >= 1 ? stromverbrauchKWh / nutzflaeche * MJProKWh : 0.0;
+}
+
+int KlimazoneAusAuswahl(int eintrag)
+{
+    return eintrag == 0 ? KlimazoneDIN4108 : eintrag;
+}
+
+bool KesselDecktWaermebedarf(double waermebilanzMJ, const DHeizung& heizung)
+{
+    return !(waermebilanzMJ > heizung.Nennwaermeleistung * heizung.Bereitschaftszeit * MJProKWh);
+}
+
+bool KesselDecktNormwaermebedarf(double normwaermebedarfKW, const DHeizung& heizung)
+{
+    return !(normwaermebedarfKW > heizung.Nennwaermeleistung);
+}
+
+bool SetzeFensterPlanes(const Plane& traeger, std::span<DFenster* const> fenster)
+{
+    bool alle = true;
+    std::vector<std::int32_t> vergeben;
+    for (std::size_t n = 0; n < fenster.size(); ++n) {
+        Plane& p = fenster[n]->m_plane;
+        p.SetzeRechteck(fenster[n]->Flaeche);
+        p.Traeger1ID = traeger.Traeger1ID;
+        p.Traeger2ID = traeger.ID;
+        p.GaubenID = traeger.GaubenID;
+        p.FassadenID = traeger.FassadenID;
+        if (const auto id = FensterPlaneID(traeger.ID, static_cast<int>(n), vergeben)) {
+            p.ID = *id;
+            vergeben.push_back(*id);
+        } else {
+            alle = false;
+        }
+    }
+    return alle;
+}
+
+} // namespace zeva

@@ -1,0 +1,153 @@
+#include "model/Kennzahlen.h"
+
+#include "model/DOptionen.h"
+#include "model/Haus.h"
+#include "model/Zahlentext.h"
+
+#include <charconv>
+#include <cmath>
+#include <numeric>
+
+namespace zeva {
+
+namespace {
+
+bool HatBrennstoffbilanz(int verfahren)
+{
+    return verfahren == BerechnungEnEV || verfahren == BerechnungSIA;
+}
+
+// Quantity per kWh of fuel energy; fuels without a factor count in kWh, the
+// unit the pane names for them.
+double Mengenfaktor(const DHeizung& heizung)
+{
+    const double f = heizung.Brennstoffeinheit();
+    return f > 0 ? f : 1.0;
+}
+
+double Co2Faktor(const DHeizung& heizung)
+{
+    const double f = heizung.Co2Faktor();
+    return f > 0 ? f : 0.0;
+}
+
+// The limit in German number text, shortened as the figure panes shorten:
+// no decimals from three integer digits on, else up to three digits.
+std::string GrenzeText(double grenze)
+{
+    if (!std::isfinite(grenze))
+        return {};
+    char puffer[64];
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, grenze, std::chars_format::fixed, 3);
+    if (fehler != std::errc())
+        return {};
+    std::string text(puffer, ende);
+    if (!FormatiereTausender(text, true, 3))
+        return {};
+    return text;
+}
+
+std::string Einsetzen(std::string muster, const std::string& wert)
+{
+    const std::size_t p = muster.find("%s");
+    if (p != std::string::npos)
+        muster.replace(p, 2, wert);
+    return muster;
+}
+
+} // namespace
+
+double Heizwaermebedarf(const DBedarf& bedarf, int berechnungsverfahren)
+{
+    if (HatBrennstoffbilanz(berechnungsverfahren))
+        return bedarf.Waermebedarf -
+               (bedarf.Fenstergewinnnutzbarsumme + bedarf.PersonenNutzbar + bedarf.ElektrizitaetNutzbar);
+    return bedarf.Waermebedarf;
+}
+
+double Heizenergiebedarf(const DBedarf& bedarf, int berechnungsverfahren)
+{
+    return HatBrennstoffbilanz(berechnungsverfahren) ? bedarf.Brennstoffenergiebedarf : 0.0;
+}
+
+std::string BrennstoffAnzeige(int brennstoff)
+{
+    switch (brennstoff) {
+    case BrennstoffGas: return "Gas";
+    case BrennstoffOel: return "Öl";
+    case BrennstoffHolz: return "Fester Brennstoff";
+    case BrennstoffStrom: return "Strom";
+    default: return "Sonstige";
+    }
+}
+
+std::string BrennstoffMengeneinheit(int brennstoff)
+{
+    switch (brennstoff) {
+    case BrennstoffGas: return "m³";
+    case BrennstoffOel: return "l";
+    case BrennstoffHolz: return "kg";
+    default: return "kWh";
+    }
+}
+
+double BrennstoffmengeProQm(const DBedarf& bedarf, const DHeizung& heizung)
+{
+    return bedarf.Brennstoffenergiebedarf * Mengenfaktor(heizung);
+}
+
+double BrennstoffmengeGesamt(const DBedarf& bedarf, const DHeizung& heizung, double energiebezugsflaeche)
+{
+    return BrennstoffmengeProQm(bedarf, heizung) * energiebezugsflaeche;
+}
+
+double Co2ProQm(const DBedarf& bedarf, const DHeizung& heizung)
+{
+    return bedarf.Brennstoffenergiebedarf * Co2Faktor(heizung);
+}
+
+double Co2Gesamt(const DBedarf& bedarf, const DHeizung& heizung, double energiebezugsflaeche)
+{
+    return Co2ProQm(bedarf, heizung) * energiebezugsflaeche * 0.001;
+}
+
+double HeizkostenProQm(const DBedarf& bedarf, const DHeizung& heizung, const DOptionen& optionen)
+{
+    return bedarf.Brennstoffenergiebedarf * optionen.Brennstoffpreis(heizung.Brennstoff);
+}
+
+double HeizkostenGesamt(const DBedarf& bedarf, const DHeizung& heizung, const DOptionen& optionen,
+                        double energiebezugsflaeche)
+{
+    return HeizkostenProQm(bedarf, heizung, optionen) * energiebezugsflaeche;
+}
+
+double Co2SanierungTonnen(const DBedarf& bedarf)
+{
+    return bedarf.GetCo2Sanierung() * 0.001;
+}
+
+double ProQm(double wert, double energiebezugsflaeche)
+{
+    return energiebezugsflaeche > 0 ? wert / energiebezugsflaeche : 0.0;
+}
+
+ZielfunktionText BeschreibeZielfunktion(int zielfunktion, double grenze)
+{
+    switch (zielfunktion) {
+    case -1: return {"Manuell", ""};
+    case 0: return {"Automatisch", "des maximalen jährlichen Gewinn pro 1.000 EUR Investition"};
+    case 1: return {"Automatisch", Einsetzen("der maximalen Einsparung bei %s EUR Kosten", GrenzeText(grenze))};
+    case 2:
+        return {"Automatisch", Einsetzen("minimaler Kosten bei vorgegebenem Heizenergiebedarf von %s kWh/m²a",
+                                         GrenzeText(grenze))};
+    default: return {"Unbekannt", ""};
+    }
+}
+
+double JahresGradtage(const Klimadaten& klima)
+{
+    return std::accumulate(klima.Gradtage.begin(), klima.Gradtage.end(), 0.0);
+}
+
+} // namespace zeva
