@@ -185,6 +185,26 @@ TEST(MonatsbilanzEnEV, AusnutzungsgradBeiGleichenGewinnenUndVerlusten)
     EXPECT_NEAR(h.m_aBedarf[0].Elektrizitaet, 160 * 8760 / 100000.0, 1e-12);
 }
 
+// A month warmer than inside has negative losses and uses none of its gains,
+// even where the utilisation formula would give a number: with a time
+// constant of 16 h the exponent a is exactly 2 and γ² and γ³ of a negative γ
+// are finite.
+TEST(MonatsbilanzEnEV, WarmeMonateNutzenKeineGewinne)
+{
+    Haus h;
+    LeeresHaus(h, 100, 100, 0);
+    for (std::size_t m = 0; m < 12; ++m)
+        h.Aussentemperatur[m] = 29;
+    h.m_aWand.Add(Opak<DWand>(125, 2.4, 0)); // H_T = 300 + 12.5: τ = 5000 / 312.5 = 16 h
+    const double ergebnis = RechneEnEV(h);
+    const DBedarf& b = h.m_aBedarf[0];
+    EXPECT_NEAR(b.Wandsumme, -300 * 10 * 8760 / 100000.0, 1e-9);
+    EXPECT_NEAR(ergebnis, 3.6 * 100 * b.Wandsumme, 1e-6);
+    EXPECT_GT(b.Elektrizitaet, 0);
+    EXPECT_EQ(b.ElektrizitaetNutzbar, 0);
+    EXPECT_EQ(b.Fenstergewinnnutzbarsumme, 0);
+}
+
 // Internal gains per m³: 1.92 W for an office building, 1.6 W otherwise.
 TEST(MonatsbilanzEnEV, InterneGewinneNachNutzung)
 {
