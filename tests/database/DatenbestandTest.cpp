@@ -445,16 +445,25 @@ TEST_F(Sanierung, OpaqueMeasuresAgreeWithTheirLayerText)
 
 TEST_F(Sanierung, OptimiserFiltersFindCandidatesOnTheShippedFile)
 {
-    XDBWandSanSet wand(&db);
-    wand.m_strFilter = XDBOpakSanSet::Platzierungsfilter;
-    wand.Open();
-    EXPECT_TRUE(wand.IsEOF());
-    wand.AussenParam = 0;
-    wand.ZwischenParam = 1;
-    wand.Requery();
-    EXPECT_GE(wand.GetRecordCount(), 2u);
-    for (; !wand.IsEOF(); wand.MoveNext())
-        EXPECT_EQ(wand.Zwischen, 1);
+    std::vector<std::unique_ptr<XDBOpakSanSet>> sets;
+    sets.push_back(std::make_unique<XDBBodenSanSet>(&db));
+    sets.push_back(std::make_unique<XDBDeckeSanSet>(&db));
+    sets.push_back(std::make_unique<XDBSteildachSanSet>(&db));
+    sets.push_back(std::make_unique<XDBWandSanSet>(&db));
+    for (auto& set : sets) {
+        set->m_strFilter = XDBOpakSanSet::Platzierungsfilter;
+        set->Open();
+        EXPECT_TRUE(set->IsEOF()) << set->Table(); // all placements excluded
+        for (int ort = 0; ort < 3; ++ort) {
+            set->AussenParam = ort == 0;
+            set->InnenParam = ort == 1;
+            set->ZwischenParam = ort == 2;
+            set->Requery();
+            EXPECT_GE(set->GetRecordCount(), 1u) << set->Table() << " " << ort;
+            for (; !set->IsEOF(); set->MoveNext())
+                EXPECT_EQ(ort == 0 ? set->Aussen : ort == 1 ? set->Innen : set->Zwischen, 1) << set->Name;
+        }
+    }
 
     XDBFlachdachSanSet flach(&db);
     flach.m_strFilter = XDBFlachdachSanSet::Warmdachfilter;
