@@ -162,6 +162,20 @@ public:
     // reported through the notifier. Innentemperatur is never changed.
     double Waermebilanz(Notifier& notifier);
 
+    // ---- Net areas and component labels (HausNettoflaechen.cpp)
+
+    // Sets the Flaeche of every wall, pitched roof, ceiling, flat roof and
+    // floor to the area of its plane minus the planes it carries (other
+    // records of its kind standing on it, windows, dormer footprints); an
+    // attic ceiling gains the ceilings of the dormers of its zone. Plane
+    // areas, unrounded; a result may be negative. Windows keep their area.
+    void BerechneNettoflaechen();
+    // Sum of the stored Flaeche of all windows and opaque components, m².
+    double Huellflaeche() const;
+    // Writes every record's Kurzname from the digit groups of its plane ID
+    // ("Wa-EG-05-00"; the zone is named when Zonen > 1).
+    void ErzeugeBauteilnamen();
+
     // ---- Demand per building state and standard heat load (HausBedarf.cpp)
 
     // Heat and fuel demand of state n (0 the existing building, 1 to

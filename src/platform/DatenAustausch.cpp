@@ -157,47 +157,38 @@ void DatenAustausch::GanzzahlBereich(QWidget* feld, long long& wert, long long t
     wert = gelesen;
 }
 
-void DatenAustausch::Ganzzahl(QWidget* feld, int& wert)
+template <typename T>
+void DatenAustausch::GanzzahlVon(QWidget* feld, T& wert, bool mitGrenzen, long long min, long long max)
 {
     if (!Aktiv() || feld == nullptr)
         return;
     long long w = wert;
-    GanzzahlBereich(feld, w, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), false, 0, 0);
+    GanzzahlBereich(feld, w, std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), mitGrenzen, min, max);
     if (Aktiv())
-        wert = static_cast<int>(w);
+        wert = static_cast<T>(w);
+}
+
+void DatenAustausch::Ganzzahl(QWidget* feld, int& wert)
+{
+    GanzzahlVon(feld, wert, false, 0, 0);
 }
 
 void DatenAustausch::Ganzzahl(QWidget* feld, int& wert, int min, int max)
 {
-    if (!Aktiv() || feld == nullptr)
-        return;
-    long long w = wert;
-    GanzzahlBereich(feld, w, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), true, min, max);
-    if (Aktiv())
-        wert = static_cast<int>(w);
+    GanzzahlVon(feld, wert, true, min, max);
 }
 
 void DatenAustausch::Ganzzahl(QWidget* feld, short& wert)
 {
-    if (!Aktiv() || feld == nullptr)
-        return;
-    long long w = wert;
-    GanzzahlBereich(feld, w, std::numeric_limits<short>::min(), std::numeric_limits<short>::max(), false, 0, 0);
-    if (Aktiv())
-        wert = static_cast<short>(w);
+    GanzzahlVon(feld, wert, false, 0, 0);
 }
 
 void DatenAustausch::Ganzzahl(QWidget* feld, short& wert, short min, short max)
 {
-    if (!Aktiv() || feld == nullptr)
-        return;
-    long long w = wert;
-    GanzzahlBereich(feld, w, std::numeric_limits<short>::min(), std::numeric_limits<short>::max(), true, min, max);
-    if (Aktiv())
-        wert = static_cast<short>(w);
+    GanzzahlVon(feld, wert, true, min, max);
 }
 
-void DatenAustausch::Zahl(QWidget* feld, double& wert)
+void DatenAustausch::ZahlBereich(QWidget* feld, double& wert, bool mitGrenzen, double min, double max)
 {
     if (!Aktiv() || feld == nullptr)
         return;
@@ -210,27 +201,21 @@ void DatenAustausch::Zahl(QWidget* feld, double& wert)
         Fehler(feld, TextZahl);
         return;
     }
-    wert = gelesen;
-}
-
-void DatenAustausch::Zahl(QWidget* feld, double& wert, double min, double max)
-{
-    if (!Aktiv() || feld == nullptr)
-        return;
-    if (!m_speichern) {
-        SetzeFeldText(feld, AustauschZahlText(wert));
-        return;
-    }
-    double gelesen = 0;
-    if (!LeseAustauschZahl(FeldText(feld), gelesen)) {
-        Fehler(feld, TextZahl);
-        return;
-    }
-    if (gelesen < min || gelesen > max) {
+    if (mitGrenzen && (gelesen < min || gelesen > max)) {
         Fehler(feld, TextZahlBereich.arg(AustauschZahlText(min), AustauschZahlText(max)));
         return;
     }
     wert = gelesen;
+}
+
+void DatenAustausch::Zahl(QWidget* feld, double& wert)
+{
+    ZahlBereich(feld, wert, false, 0, 0);
+}
+
+void DatenAustausch::Zahl(QWidget* feld, double& wert, double min, double max)
+{
+    ZahlBereich(feld, wert, true, min, max);
 }
 
 void DatenAustausch::Kontrollkaestchen(QAbstractButton* kasten, int& wert)

@@ -71,6 +71,9 @@ private:
     bool Aktiv() const { return !m_fehlgeschlagen; }
     void GanzzahlBereich(QWidget* feld, long long& wert, long long typMin, long long typMax,
                          bool mitGrenzen, long long min, long long max);
+    template <typename T>
+    void GanzzahlVon(QWidget* feld, T& wert, bool mitGrenzen, long long min, long long max);
+    void ZahlBereich(QWidget* feld, double& wert, bool mitGrenzen, double min, double max);
 
     QWidget* m_dialog;
     bool m_speichern;
