@@ -1,6 +1,7 @@
 #include "model/Bilanzhilfen.h"
 
 #include <cmath>
+#include <string>
 
 namespace zeva {
 
@@ -37,6 +38,25 @@ double Summe(const CXmlDoubleArray& werte)
     for (const double w : werte)
         summe += w;
     return summe;
+}
+
+void SummiereGruppen(DBedarf& bedarf)
+{
+    bedarf.Flachdachsumme = Summe(bedarf.m_aBedFlachdach);
+    bedarf.Steildachsumme = Summe(bedarf.m_aBedSteildach);
+    bedarf.Deckesumme = Summe(bedarf.m_aBedDecke);
+    bedarf.Wandsumme = Summe(bedarf.m_aBedWand);
+    bedarf.Bodensumme = Summe(bedarf.m_aBedBoden);
+    bedarf.Fensterverlustsumme = Summe(bedarf.m_aBedFensterverlust);
+    bedarf.Fenstergewinnsumme = Summe(bedarf.m_aBedFenstergewinn);
+    bedarf.Fenstergewinnnutzbarsumme = Summe(bedarf.m_aBedFenstergewinnnutzbar);
+}
+
+void MeldeFehlendeKlimadaten(Notifier& notifier, std::string_view verfahren)
+{
+    notifier.Nachricht("Die Datei KLIMA.RDT konnte nicht geöffnet werden. \n  Wärmebedarfsberechnung \n nach " +
+                           std::string(verfahren) + " nicht möglich.",
+                       Notifier::Art::Warnung);
 }
 
 } // namespace zeva

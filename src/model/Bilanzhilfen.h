@@ -2,10 +2,13 @@
 // Small pieces the heat balances of the house share: the irradiation on a
 // window from the climate tables and the sum of a per-component series.
 #include "model/CXmlDoubleArray.h"
+#include "model/DBedarf.h"
 #include "model/Klimadaten.h"
+#include "model/Notifier.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace zeva {
 
@@ -20,5 +23,14 @@ double FensterEinstrahlung(const Klimadaten& klima, std::size_t monat, std::int3
 
 // Sum of the elements in array order.
 double Summe(const CXmlDoubleArray& werte);
+
+// The eight group sums of the demand record (flat roofs to usable solar
+// gains) from its per-component arrays.
+void SummiereGruppen(DBedarf& bedarf);
+
+// A monthly method without climate data tells the user, naming itself:
+// "Die Datei KLIMA.RDT konnte nicht geöffnet werden. \n  Wärmebedarfsberechnung
+// \n nach <verfahren> nicht möglich."
+void MeldeFehlendeKlimadaten(Notifier& notifier, std::string_view verfahren);
 
 } // namespace zeva

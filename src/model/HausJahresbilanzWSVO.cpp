@@ -52,8 +52,6 @@ double Haus::JahresbilanzWSVO95()
 {
     // The method's inside temperature of 20 °C is contained in its fixed
     // degree hours; the user's Innentemperatur is not touched.
-    if (m_aBedarf.empty())
-        m_aBedarf.SetSize(1);
     DBedarf& bedarf = m_aBedarf[0];
     const double A = Energiebezugsflaeche;
     const double e = A > 1 ? 1 / A : 0;
@@ -95,13 +93,7 @@ double Haus::JahresbilanzWSVO95()
     bedarf.Elektrizitaet = e * QI;
     bedarf.Personen = 0;
 
-    bedarf.Flachdachsumme = Summe(bedarf.m_aBedFlachdach);
-    bedarf.Steildachsumme = Summe(bedarf.m_aBedSteildach);
-    bedarf.Deckesumme = Summe(bedarf.m_aBedDecke);
-    bedarf.Wandsumme = Summe(bedarf.m_aBedWand);
-    bedarf.Bodensumme = Summe(bedarf.m_aBedBoden);
-    bedarf.Fensterverlustsumme = Summe(bedarf.m_aBedFensterverlust);
-    bedarf.Fenstergewinnsumme = Summe(bedarf.m_aBedFenstergewinn);
+    SummiereGruppen(bedarf);
     // Without a utilisation factor every solar gain counts as usable.
     bedarf.Fenstergewinnnutzbarsumme = bedarf.Fenstergewinnsumme;
 

@@ -75,13 +75,9 @@ double Ausnutzungsgrad(double gewinne, double verluste, double a)
 double Haus::MonatsbilanzEnEV(Notifier& notifier)
 {
     if (Klimazone == KlimazoneKeine) {
-        notifier.Nachricht("Die Datei KLIMA.RDT konnte nicht geöffnet werden. \n  Wärmebedarfsberechnung \n nach EnEV "
-                           "nicht möglich.",
-                           Notifier::Art::Warnung);
+        MeldeFehlendeKlimadaten(notifier, "EnEV");
         return 0;
     }
-    if (m_aBedarf.empty())
-        m_aBedarf.SetSize(1);
     DBedarf& bedarf = m_aBedarf[0];
 
     for (Monatsreihe* tabelle : {&MonatWand, &MonatDecke, &MonatBoden, &MonatFenster, &MonatSteildach,

@@ -76,13 +76,9 @@ double Haus::MonatsbilanzSIA(Notifier& notifier)
     // for the other method and the standard heat load.
     const double thetaI = InnentemperaturSIA;
     if (Klimazone == KlimazoneKeine) {
-        notifier.Nachricht("Die Datei KLIMA.RDT konnte nicht geöffnet werden. \n  Wärmebedarfsberechnung \n nach SIA "
-                           "nicht möglich.",
-                           Notifier::Art::Warnung);
+        MeldeFehlendeKlimadaten(notifier, "SIA");
         return 0;
     }
-    if (m_aBedarf.empty())
-        m_aBedarf.SetSize(1);
     DBedarf& bedarf = m_aBedarf[0];
 
     const double A = Energiebezugsflaeche;
@@ -170,14 +166,7 @@ double Haus::MonatsbilanzSIA(Notifier& notifier)
         }
     }
 
-    bedarf.Flachdachsumme = Summe(bedarf.m_aBedFlachdach);
-    bedarf.Steildachsumme = Summe(bedarf.m_aBedSteildach);
-    bedarf.Deckesumme = Summe(bedarf.m_aBedDecke);
-    bedarf.Wandsumme = Summe(bedarf.m_aBedWand);
-    bedarf.Bodensumme = Summe(bedarf.m_aBedBoden);
-    bedarf.Fensterverlustsumme = Summe(bedarf.m_aBedFensterverlust);
-    bedarf.Fenstergewinnsumme = Summe(bedarf.m_aBedFenstergewinn);
-    bedarf.Fenstergewinnnutzbarsumme = Summe(bedarf.m_aBedFenstergewinnnutzbar);
+    SummiereGruppen(bedarf);
 
     bedarf.Waermebedarf = e * Y;
     return Y;

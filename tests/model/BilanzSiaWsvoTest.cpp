@@ -13,17 +13,8 @@ namespace {
 
 using test::Fenster;
 using test::LeeresHaus;
-using test::MerkNotifier;
 using test::Opak;
-
-double Rechne(Haus& h, int verfahren)
-{
-    h.Berechnungsverfahren = verfahren;
-    MerkNotifier n;
-    const double ergebnis = h.Waermebilanz(n);
-    EXPECT_TRUE(n.texte.empty());
-    return ergebnis;
-}
+using test::Rechne;
 
 struct Bauteilfall {
     const char* name;

@@ -5,6 +5,8 @@
 #include "model/Haus.h"
 #include "model/Notifier.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <cstddef>
 #include <string>
@@ -97,6 +99,17 @@ inline void ReferenzHaus(Haus& h)
     h.m_aDecke.Add(Opak<DDecke>(50, 0.8, 2));
     h.m_aBoden.Add(Opak<DBoden>(50, 1.2, 3));
     h.m_aFenster.Add(Fenster(10, 4, 0, 1.1, 1.5, 0.3, 0.6, 0.7));
+}
+
+// Runs the balance by the method; the house has climate data, so nothing
+// may be reported.
+inline double Rechne(Haus& h, int verfahren)
+{
+    h.Berechnungsverfahren = verfahren;
+    MerkNotifier n;
+    const double ergebnis = h.Waermebilanz(n);
+    EXPECT_TRUE(n.texte.empty());
+    return ergebnis;
 }
 
 inline double Summe(const Haus::Monatsreihe& r)

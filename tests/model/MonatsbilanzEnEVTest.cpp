@@ -14,16 +14,11 @@ namespace {
 
 using test::Fenster;
 using test::LeeresHaus;
-using test::MerkNotifier;
 using test::Opak;
 
 double RechneEnEV(Haus& h)
 {
-    h.Berechnungsverfahren = BerechnungEnEV;
-    MerkNotifier n;
-    const double ergebnis = h.Waermebilanz(n);
-    EXPECT_TRUE(n.texte.empty());
-    return ergebnis;
+    return test::Rechne(h, BerechnungEnEV);
 }
 
 TEST(FensterEinstrahlung, NachRichtungUndNeigung)
