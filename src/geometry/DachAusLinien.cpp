@@ -78,20 +78,6 @@ std::vector<CDach> DaecherAusLinien(const Punkt2DArray& linien1, const Punkt2DAr
     return daecher;
 }
 
-std::size_t EntferneBeschaedigteDaecher(CObjektArray<CDach>& daecher, Notifier& notifier)
-{
-    std::size_t entfernt = 0;
-    for (std::size_t i = daecher.size(); i-- > 0;) {
-        if (!daecher[i].IstBeschaedigt())
-            continue;
-        daecher.RemoveAt(i);
-        ++entfernt;
-    }
-    for (std::size_t k = 0; k < entfernt; ++k)
-        notifier.Nachricht(CDach::MeldungBeschaedigt, Notifier::Art::Warnung);
-    return entfernt;
-}
-
 std::size_t DaecherAusLinien(Haus& haus)
 {
     const Zone* ersteZone = haus.m_aZone.empty() ? nullptr : &haus.m_aZone[0];

@@ -62,9 +62,14 @@ Plane FlaecheAusEcken(const CDach& dach, const std::array<int, 4>& punkte, const
         const Punkt2D& p = dach.Punkt(punkte[k]);
         ecke[k] = Punkt3D(p.x, hoehen[k], p.y);
     }
-    const double lw = dach.m_size.x * dach.m_size.y;
-    const bool r = dach.FirstLaengs();
-    const bool umkehren = (r && lw < 0) || (!r && lw > 0);
+    // A roof whose corners run counter-clockwise in the plan (drawn the other
+    // way round, or with the ridge across the first axis) has its faces
+    // reversed as a whole cycle, so that every face, the gable walls above
+    // all, turns out of the roof. The corners themselves decide, not the
+    // drawing direction: the ridge flip is not stored, and converted or
+    // hand-edited roofs do not follow their size.
+    const Punkt2D ecken[4] = {dach.Punkt(0), dach.Punkt(1), dach.Punkt(2), dach.Punkt(3)};
+    const bool umkehren = Umlaufsinn(std::span<const Punkt2D>(ecken)) == -1;
     Plane plane;
     if (umkehren) {
         plane.lo = ecke[1];

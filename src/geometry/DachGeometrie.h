@@ -24,7 +24,8 @@ CPolygon2D FlaechenGrundriss(const CDach& dach, int i);
 Plane FlaechePlane(const CDach& dach, int i);
 
 // The face of the four plan points at the four heights, as the records keep
-// it: reversed (as a whole cycle) for a rectangle drawn the other way round.
+// it: reversed (as a whole cycle) when the roof's corners run
+// counter-clockwise, so that its normal points out of the roof.
 Plane FlaecheAusEcken(const CDach& dach, const std::array<int, 4>& punkte, const std::array<double, 4>& hoehen);
 
 // The ridge at height Hoehe: between the ridge ends, or, for the flat and the
