@@ -1,0 +1,266 @@
+#include "shell/CZEVADoc.h"
+
+#include "model/CXmlArchive.h"
+#include "platform/BinaryArchive.h"
+#include "platform/Meldung.h"
+#include "shell/Dateiauswahl.h"
+#include "shell/ProjektBild.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+namespace zeva {
+
+namespace {
+
+// The wait cursor while a project is read or written, also when reading
+// ends with an exception.
+class WarteCursor {
+public:
+    WarteCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WarteCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WarteCursor(const WarteCursor&) = delete;
+    WarteCursor& operator=(const WarteCursor&) = delete;
+};
+
+QString Endung3(const QString& pfad)
+{
+    return pfad.right(3).toLower();
+}
+
+std::filesystem::path Dateipfad(const QString& pfad)
+{
+    return std::filesystem::path(pfad.toStdU16String());
+}
+
+} // namespace
+
+CZEVADoc::CZEVADoc(DokumentUmgebung& umgebung, QObject* parent)
+    : QObject(parent), m_umgebung(umgebung), m_pHaus(HausAnbindung::NeuesHaus())
+{
+}
+
+CZEVADoc::~CZEVADoc() = default;
+
+bool CZEVADoc::IstBinaerform(const QString& pfad)
+{
+    return Endung3(pfad) == QLatin1String("zva");
+}
+
+QString CZEVADoc::SpeicherPfad(const QString& pfad)
+{
+    if (!IstBinaerform(pfad))
+        return pfad;
+    return pfad.left(pfad.size() - 3) + QStringLiteral("vza");
+}
+
+void CZEVADoc::SetTitle(const QString& titel)
+{
+    m_strTitel = titel;
+    emit titelGeaendert(m_strTitel);
+}
+
+void CZEVADoc::SetPathName(const QString& pfad)
+{
+    const QFileInfo info(pfad);
+    m_strPfad = info.absoluteFilePath();
+    SetTitle(info.fileName());
+    emit pfadGesetzt(m_strPfad);
+}
+
+void CZEVADoc::SetModifiedFlag(bool geaendert)
+{
+    if (m_bModified == geaendert)
+        return;
+    m_bModified = geaendert;
+    emit geaendertGeaendert(m_bModified);
+}
+
+void CZEVADoc::ErsetzeHaus()
+{
+    // The old house goes first, so nothing of it can mix with the new one.
+    m_pHaus.reset();
+    m_pHaus = HausAnbindung::NeuesHaus();
+    emit hausErsetzt();
+}
+
+bool CZEVADoc::OnNewDocument()
+{
+    m_strPfad.clear();
+    SetModifiedFlag(false);
+    SetTitle(QString::fromUtf8(Unbenannt));
+    ErsetzeHaus();
+    return true;
+}
+
+bool CZEVADoc::LeseBinaer(const QString& pfad)
+{
+    // The options are read into a copy and handed to the frame only when the
+    // whole file was read: a damaged file changes nothing of them.
+    OptionenZeiger optionen = HausAnbindung::NeueOptionen();
+    HausAnbindung::KopiereOptionen(*optionen, m_umgebung.Optionen());
+    try {
+        WarteCursor warten;
+        BinaryArchive ar = BinaryArchive::FromFile(Dateipfad(pfad));
+        HausAnbindung::LeseProjekt(ar, *m_pHaus, *optionen);
+    } catch (const std::exception& fehler) {
+        Meldung::Hinweis(QString::fromUtf8(fehler.what()), Meldung::Symbol::Vorgabe, m_umgebung.Fenster());
+        Meldung::Hinweis(QString::fromUtf8(FehlerOeffnen), Meldung::Symbol::Vorgabe, m_umgebung.Fenster());
+        return false;
+    }
+    HausAnbindung::KopiereOptionen(m_umgebung.Optionen(), *optionen);
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CZEVADoc::LeseXml(const QString& pfad)
+{
+    OptionenZeiger optionen = HausAnbindung::NeueOptionen();
+    HausAnbindung::KopiereOptionen(*optionen, m_umgebung.Optionen());
+    try {
+        WarteCursor warten;
+        CXmlArchiveFile ar = CXmlArchiveFile::OpenForRead(Dateipfad(pfad), CXmlArchiveFile::ProjektWurzel);
+        HausAnbindung::LeseProjekt(ar, *m_pHaus, *optionen);
+    } catch (const CXmlArchiveException& fehler) {
+        Meldung::Hinweis(QString::fromStdString(fehler.GetErrorMessage()), Meldung::Symbol::Vorgabe,
+                         m_umgebung.Fenster());
+        Meldung::Hinweis(QString::fromUtf8(FehlerOeffnen), Meldung::Symbol::Vorgabe, m_umgebung.Fenster());
+        return false;
+    } catch (const std::exception& fehler) {
+        Meldung::Hinweis(QString::fromUtf8(fehler.what()), Meldung::Symbol::Vorgabe, m_umgebung.Fenster());
+        Meldung::Hinweis(QString::fromUtf8(FehlerOeffnen), Meldung::Symbol::Vorgabe, m_umgebung.Fenster());
+        return false;
+    }
+    HausAnbindung::KopiereOptionen(m_umgebung.Optionen(), *optionen);
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CZEVADoc::OnOpenDocument(const QString& pfad)
+{
+    // A failed read leaves a new empty house, never a half-read one mixed
+    // with the project before.
+    ErsetzeHaus();
+    SetModifiedFlag(true);
+    const bool gelesen = IstBinaerform(pfad) ? LeseBinaer(pfad) : LeseXml(pfad);
+    if (!gelesen)
+        return false;
+    m_umgebung.AktualisiereMenue();
+    return true;
+}
+
+void CZEVADoc::KopiereBild(const QString& altesBild, const QString& neuesBild)
+{
+    // QFile::copy never overwrites; a failed copy is not worth a message.
+    QFile::remove(neuesBild);
+    QFile::copy(altesBild, neuesBild);
+}
+
+bool CZEVADoc::OnSaveDocument(const QString& pfad)
+{
+    // The old picture name comes from the title before the document takes
+    // its new name.
+    const QString startordner = m_umgebung.Startordner();
+    const QString altesBild = ProjektBildAusTitel(startordner, m_strTitel);
+    const QString datei = SpeicherPfad(pfad);
+    try {
+        WarteCursor warten;
+        CXmlArchiveFile ar = CXmlArchiveFile::CreateForWrite(Dateipfad(datei), CXmlArchiveFile::ProjektVorlage,
+                                                             CXmlArchiveFile::ProjektWurzel);
+        HausAnbindung::SchreibeProjekt(ar, *m_pHaus, m_umgebung.Optionen());
+        ar.Commit();
+    } catch (const std::exception& fehler) {
+        const CXmlArchiveException* xml = dynamic_cast<const CXmlArchiveException*>(&fehler);
+        Meldung::Hinweis(xml ? QString::fromStdString(xml->GetErrorMessage()) : QString::fromUtf8(fehler.what()),
+                         Meldung::Symbol::Vorgabe, m_umgebung.Fenster());
+        Meldung::Hinweis(QString::fromUtf8(FehlerSpeichern), Meldung::Symbol::Vorgabe, m_umgebung.Fenster());
+        return false;
+    }
+    SetModifiedFlag(false);
+
+    const QString neuesBild = ProjektBildAusPfad(startordner, pfad);
+    if (neuesBild != altesBild) {
+        QFile alt(altesBild);
+        if (alt.open(QIODevice::ReadOnly)) {
+            alt.close();
+            KopiereBild(altesBild, neuesBild);
+        } else {
+            const int phase = HausAnbindung::Phase(*m_pHaus);
+            if (phase > 15) {
+                Meldung::Hinweis(QString::fromUtf8(KeinBild), Meldung::Symbol::Vorgabe, m_umgebung.Fenster());
+            } else if (phase == 15) {
+                if (m_umgebung.SpeichereAnsichtJpeg())
+                    KopiereBild(altesBild, neuesBild);
+            }
+        }
+    }
+    return true;
+}
+
+bool CZEVADoc::SaveModified()
+{
+    // Data still in open variant dialogs belongs to the project before the
+    // question is asked, or it would be lost on Yes.
+    if (!m_umgebung.UebernimmVariantendaten())
+        return false;
+    if (m_bModified) {
+        const QMessageBox::StandardButton antwort =
+            Meldung::Zeige(QString::fromUtf8(FrageSpeichern).arg(m_strTitel),
+                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Meldung::Symbol::Frage,
+                           QMessageBox::Yes, m_umgebung.Fenster());
+        if (antwort == QMessageBox::Cancel)
+            return false;
+        if (antwort == QMessageBox::Yes && !DoFileSave())
+            return false;
+    }
+    m_umgebung.EntferneAlleVarianten();
+    return true;
+}
+
+bool CZEVADoc::DoFileSave()
+{
+    const QFileInfo info(m_strPfad);
+    if (m_strPfad.isEmpty() || (info.exists() && !info.isWritable()))
+        return DoSave(QString());
+    return DoSave(m_strPfad);
+}
+
+bool CZEVADoc::DoSave(const QString& pfad)
+{
+    QString ziel = pfad;
+    if (ziel.isEmpty()) {
+        QString vorschlag = m_strTitel;
+        if (QFileInfo(vorschlag).suffix().isEmpty())
+            vorschlag += QStringLiteral(".vza");
+        ziel = Dateiauswahl::Speichern(m_umgebung.Fenster(), vorschlag, Dateiauswahl::SpeichernFilter());
+        if (ziel.isEmpty())
+            return false;
+    }
+    if (!OnSaveDocument(ziel))
+        return false;
+    // The document takes the name of the file actually written, so that
+    // reopening it from the recent list loads what was saved.
+    SetPathName(SpeicherPfad(ziel));
+    return true;
+}
+
+bool CZEVADoc::OeffneDatei(const QString& pfad)
+{
+    if (!SaveModified())
+        return false;
+    if (OnOpenDocument(pfad)) {
+        SetPathName(pfad);
+        return true;
+    }
+    OnNewDocument();
+    m_umgebung.ZeigeNeuesProjekt();
+    return false;
+}
+
+void CZEVADoc::OnCloseDocument()
+{
+    m_pHaus.reset();
+}
+
+} // namespace zeva
