@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPixmap>
-#include <QStyleOption>
 #include <qdrawutil.h>
 #include <optional>
 
@@ -12,21 +11,22 @@ namespace {
 
 // The shared check mark, made at the first painting of a marked button with
 // that button's height and kept for the rest of the run.
-const QPixmap& Haken(int seite, const QWidget* knopf)
+const QPixmap& Haken(int seite)
 {
     static std::optional<QPixmap> haken;
     if (!haken) {
         QPixmap bild(std::max(1, seite), std::max(1, seite));
         bild.fill(Qt::white);
         QPainter maler(&bild);
-        QStyleOptionMenuItem option;
-        option.initFrom(knopf);
-        option.rect = bild.rect();
-        option.state = QStyle::State_Enabled | QStyle::State_On;
-        option.palette.setColor(QPalette::Text, Qt::black);
-        option.palette.setColor(QPalette::ButtonText, Qt::black);
-        option.palette.setColor(QPalette::WindowText, Qt::black);
-        knopf->style()->drawPrimitive(QStyle::PE_IndicatorMenuCheckMark, &option, &maler, knopf);
+        maler.setRenderHint(QPainter::Antialiasing);
+        // The menu's check mark: a short stroke down and a long one up.
+        const double s = bild.width();
+        QPen stift(Qt::black, std::max(1.5, s / 8));
+        stift.setCapStyle(Qt::RoundCap);
+        stift.setJoinStyle(Qt::RoundJoin);
+        maler.setPen(stift);
+        const QPointF punkte[] = {{s * 0.25, s * 0.55}, {s * 0.42, s * 0.72}, {s * 0.75, s * 0.3}};
+        maler.drawPolyline(punkte, 3);
         maler.end();
         haken = bild;
     }
@@ -103,7 +103,7 @@ void CHoverButton::paintEvent(QPaintEvent*)
     if (m_nStil & HB_MARKIERT) {
         const QRect haken = HakenRechteck();
         maler.setCompositionMode(QPainter::CompositionMode_Multiply);
-        maler.drawPixmap(haken.topLeft(), Haken(haken.height(), this));
+        maler.drawPixmap(haken.topLeft(), Haken(haken.height()));
     }
 }
 

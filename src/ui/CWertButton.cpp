@@ -216,13 +216,14 @@ void CWertButton::ZeichneWert(QPainter& maler, int index, const QRect& bereich)
         } else {
             ausrichtung |= Qt::AlignRight;
         }
-        if (mehrzeilig) {
-            maler.drawText(r, ausrichtung | Qt::TextWordWrap, text);
-        } else {
-            const QString gezeigt =
-                links && !mitte ? maler.fontMetrics().elidedText(text, Qt::ElideRight, r.width()) : text;
-            maler.drawText(r, ausrichtung | Qt::TextSingleLine, gezeigt);
-        }
+        const int flags = ausrichtung | (mehrzeilig ? Qt::TextWordWrap : Qt::TextSingleLine);
+        const QString gezeigt = links && !mitte && !mehrzeilig
+                                    ? maler.fontMetrics().elidedText(text, Qt::ElideRight, r.width())
+                                    : text;
+        // Drawn on the face colour, so that a value in the bottom line
+        // interrupts the frame as the label does at the top.
+        maler.fillRect(maler.boundingRect(r, flags, gezeigt).intersected(r), palette().color(QPalette::Button));
+        maler.drawText(r, flags, gezeigt);
         return;
     }
 
@@ -243,6 +244,8 @@ void CWertButton::ZeichneWert(QPainter& maler, int index, const QRect& bereich)
     const int hM = fm.height();
     const QRect zeile(0, bereich.top() + (bereich.height() - hM) / 2, 0, hM);
     const int hoch = hM / 3;
+    maler.fillRect(QRect(x, zeile.top() - hoch, wM + wE + wU, hM + hoch).intersected(bereich.adjusted(0, -hoch, 0, 0)),
+                   palette().color(QPalette::Button));
     maler.setFont(grundschrift);
     maler.drawText(QRect(x, zeile.top(), wM, hM), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, form.mantisse);
     maler.setFont(expSchrift);
