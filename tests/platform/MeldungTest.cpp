@@ -1,6 +1,7 @@
 // The message service: what reaches the user (text, caption, buttons, icon),
 // scripted answers for tests, and the real box with German buttons.
 #include "platform/Meldung.h"
+#include "platform/QtUebersetzung.h"
 #include "platform/SkriptMeldungen.h"
 
 #include <QAbstractButton>
@@ -99,6 +100,14 @@ TEST(Meldung, WithoutAResponderTheRealBoxIsShownModally)
     });
     EXPECT_FALSE(Meldung::Frage("Alle Varianten löschen?"));
     EXPECT_EQ(gesehen, QString("Alle Varianten löschen?"));
+}
+
+TEST(QtUebersetzung, QtsOwnTextsBecomeGerman)
+{
+    ASSERT_TRUE(LadeQtUebersetzung(*QCoreApplication::instance()));
+    // The texts Qt gives its standard buttons outside our boxes.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Abbrechen"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Ja"));
 }
 
 } // namespace
