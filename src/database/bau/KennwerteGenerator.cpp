@@ -15,6 +15,7 @@
 #include "platform/SqlDatabase.h"
 
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <charconv>
 #include <cstdio>
@@ -68,8 +69,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const fs::path ausgabe = argv[1];
-    fs::path temp = ausgabe;
-    temp += ".db";
+    const fs::path temp = fs::temp_directory_path() / ("zeva_dbkennwerte-" + std::to_string(::getpid()) + ".db");
     std::error_code ec;
     fs::remove(temp, ec);
     if (!Baue(temp, argc, argv)) {
