@@ -120,35 +120,32 @@ void ErzeugeBauteil(CDach& dach, Plane& plane, int art, int zone, bool bauteil, 
     if (art == ArtDachflaeche && plane.IstSenkrecht())
         art = ArtSenkrecht;
 
+    // Sloped and vertical faces: a record advances the running number and
+    // gets the record kind; a geometry plane takes the current number with
+    // the geometry kind, and keeps it when it stands for a whole face.
+    auto Zaehle = [&](int& zaehler, int artBauteil, int artGeometrie, int artFassade, auto& array,
+                      const auto& vorlage) {
+        if (bauteil)
+            ++zaehler;
+        SetzeIDs(plane, basis + (bauteil ? artBauteil : artGeometrie) * IdArtFaktor + zaehler);
+        plane.FassadenID = artFassade * IdArtFaktor + zaehler;
+        if (bauteil)
+            NeuerDatensatz(array, vorlage, plane, flaeche);
+        if (flaeche < 0)
+            plane.ID = basis + artGeometrie * IdArtFaktor + zaehler;
+    };
+
     if (art == ArtDachflaeche && dach.Typ == dachtyp::Flachdach) {
         const auto n = static_cast<std::int32_t>(ziel.flachdaecher.size());
         SetzeIDs(plane, basis + flaechenart::Flachdach * IdArtFaktor + 1 + n);
         plane.FassadenID = flaechenart::Flachdach * IdArtFaktor + 1 + n;
         NeuerDatensatz(ziel.flachdaecher, ziel.defaultFlachdach, plane, flaeche).Zone = 0;
     } else if (art == ArtDachflaeche) {
-        if (bauteil) {
-            ++dach.ZaehlerSteil;
-            SetzeIDs(plane, basis + flaechenart::Steildach * IdArtFaktor + dach.ZaehlerSteil);
-        } else {
-            SetzeIDs(plane, basis + flaechenart::DachGeometrie * IdArtFaktor + dach.ZaehlerSteil);
-        }
-        plane.FassadenID = flaechenart::Steildach * IdArtFaktor + dach.ZaehlerSteil;
-        if (bauteil)
-            NeuerDatensatz(ziel.steildaecher, ziel.defaultSteildach, plane, flaeche);
-        if (flaeche < 0)
-            plane.ID = basis + flaechenart::DachGeometrie * IdArtFaktor + dach.ZaehlerSteil;
+        Zaehle(dach.ZaehlerSteil, flaechenart::Steildach, flaechenart::DachGeometrie, flaechenart::Steildach,
+               ziel.steildaecher, ziel.defaultSteildach);
     } else if (art == ArtSenkrecht) {
-        if (bauteil) {
-            ++dach.ZaehlerSenkrecht;
-            SetzeIDs(plane, basis + flaechenart::Giebelwand * IdArtFaktor + dach.ZaehlerSenkrecht);
-        } else {
-            SetzeIDs(plane, basis + flaechenart::DachSenkrecht * IdArtFaktor + dach.ZaehlerSenkrecht);
-        }
-        plane.FassadenID = flaechenart::Geschosswand * IdArtFaktor + dach.ZaehlerSenkrecht;
-        if (bauteil)
-            NeuerDatensatz(ziel.waende, ziel.defaultWand, plane, flaeche);
-        if (flaeche < 0)
-            plane.ID = basis + flaechenart::DachSenkrecht * IdArtFaktor + dach.ZaehlerSenkrecht;
+        Zaehle(dach.ZaehlerSenkrecht, flaechenart::Giebelwand, flaechenart::DachSenkrecht, flaechenart::Geschosswand,
+               ziel.waende, ziel.defaultWand);
     } else if (art == ArtDecke) {
         ++dach.ZaehlerDecke;
         SetzeIDs(plane, basis + flaechenart::DeckeUnterDach * IdArtFaktor + dach.ZaehlerDecke);
