@@ -283,6 +283,23 @@ TEST(DachPersistenz, BinaryRoofWithTheWrongPointCountIsDamaged)
     EXPECT_THROW(ReadObject<CDach>(ar), BinaryArchiveError);
 }
 
+TEST(DachPersistenz, HouseCopiesLeaveTheRoofs)
+{
+    // A copy of a house is for the calculations: it takes no roofs, and an
+    // assignment keeps the target's own roofs.
+    Haus quelle;
+    quelle.m_aDach.Add(BaueDach({}));
+    quelle.m_aDach.Add(BaueDach({.typ = dachtyp::Walmdach}));
+    const Haus kopie(quelle);
+    EXPECT_TRUE(kopie.m_aDach.empty());
+
+    Haus ziel;
+    ziel.m_aDach.Add(BaueDach({.typ = dachtyp::Zeltdach}));
+    ziel = quelle;
+    ASSERT_EQ(ziel.m_aDach.size(), 1u);
+    EXPECT_EQ(ziel.m_aDach[0].Typ, dachtyp::Zeltdach);
+}
+
 // The older document's line lists as stored: a ridge line from (3,4) to
 // (9,4) and four hip lines, given in either direction.
 Punkt2DArray LinienAusBytes(const std::vector<Punkt2D>& punkte)
