@@ -172,6 +172,24 @@ void C3DGenerator::ErzeugeDrempel()
     Umlauf(unten, unten + m_zone->Drempelhoehe, flaechenart::Drempel, 0, m_haus.DachBeheizt != 0);
 }
 
+template <class X>
+std::size_t C3DGenerator::FlaechenBauteil(CXmlObjektArray<X>& records, const X& vorlage, double hoehe, int art)
+{
+    // The section is in drawing units; the walls are in metres, so the area
+    // takes the scale squared.
+    const double f = Massstab();
+    Plane p;
+    p.SetzeRechteck(Schnittflaeche(hoehe, m_zonenIndex) * f * f);
+    SetzeIDs(p, PlaneIDAus(m_zonenIndex, art, 0, 0, 0), PlaneIDAus(0, art, 0, 0, 0));
+
+    const std::size_t i = records.Add(vorlage);
+    X& x = records[i];
+    x.m_plane = p;
+    x.Nummer = static_cast<std::int32_t>(i);
+    x.Flaeche = p.Flaeche();
+    return i;
+}
+
 void C3DGenerator::ErzeugeBodenplatte()
 {
     int art = flaechenart::Bodenplatte;
@@ -182,19 +200,7 @@ void C3DGenerator::ErzeugeBodenplatte()
         hoehe = 0;
         angrenzung = AngrenzungErdreich;
     }
-    // The section is in drawing units; the walls are in metres, so the area
-    // takes the scale squared.
-    const double f = Massstab();
-    Plane p;
-    p.SetzeRechteck(Schnittflaeche(hoehe, m_zonenIndex) * f * f);
-    SetzeIDs(p, PlaneIDAus(m_zonenIndex, art, 0, 0, 0), PlaneIDAus(0, art, 0, 0, 0));
-
-    const std::size_t i = m_haus.m_aBoden.Add(m_haus.m_defaultBoden);
-    DBoden& b = m_haus.m_aBoden[i];
-    b.m_plane = p;
-    b.Nummer = static_cast<std::int32_t>(i);
-    b.Flaeche = p.Flaeche();
-    b.Zone = angrenzung;
+    m_haus.m_aBoden[FlaechenBauteil(m_haus.m_aBoden, m_haus.m_defaultBoden, hoehe, art)].Zone = angrenzung;
 }
 
 void C3DGenerator::ErzeugeFlachdach()
@@ -203,19 +209,9 @@ void C3DGenerator::ErzeugeFlachdach()
     // are made; such a house has no flat roof of its own.
     if (!m_haus.m_aLinien2.empty())
         return;
-    const double f = Massstab();
     const double hoehe = m_zone->Stockwerkszahl * m_zone->Stockwerkshoehe + m_zone->Kellerhoehe;
-    Plane p;
-    p.SetzeRechteck(Schnittflaeche(hoehe, m_zonenIndex) * f * f);
-    SetzeIDs(p, PlaneIDAus(m_zonenIndex, flaechenart::Flachdach, 0, 0, 0),
-             PlaneIDAus(0, flaechenart::Flachdach, 0, 0, 0));
-
-    const std::size_t i = m_haus.m_aFlachdach.Add(m_haus.m_defaultFlachdach);
-    DFlachdach& d = m_haus.m_aFlachdach[i];
-    d.m_plane = p;
-    d.Nummer = static_cast<std::int32_t>(i);
-    d.Flaeche = p.Flaeche();
-    d.Zone = AngrenzungFlachdach;
+    m_haus.m_aFlachdach[FlaechenBauteil(m_haus.m_aFlachdach, m_haus.m_defaultFlachdach, hoehe, flaechenart::Flachdach)]
+        .Zone = AngrenzungFlachdach;
 }
 
 double C3DGenerator::Schnittflaeche(double h, int zonenIndex) const

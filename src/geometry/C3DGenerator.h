@@ -22,8 +22,10 @@
 // The walls of one outline edge share the FassadenID 4·10^6 + k. Floors and
 // flat roofs have no 3D face: their records carry a rectangle of their area
 // and their planes do not enter the house's plane array.
+#include "model/CXmlObjektArray.h"
 #include "model/Notifier.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace zeva {
@@ -81,6 +83,12 @@ private:
     void Umlauf(double unten, double oben, int art, int geschoss, bool mitBauteil);
     // Metres per drawing unit.
     double Massstab() const;
+    // A floor or flat roof of the current zone: a record copied from the
+    // default whose plane is a rectangle of the zone's section at the height
+    // (IDs of the kind); the plane does not enter the plane array. Returns
+    // the record's index.
+    template <class X>
+    std::size_t FlaechenBauteil(CXmlObjektArray<X>& records, const X& vorlage, double hoehe, int art);
 
     Haus& m_haus;
     Notifier& m_notifier;

@@ -233,6 +233,9 @@ TEST(C3DGenerator, HeightsStoreysBasementAndZones)
          Folge(104000000, Rueckwaerts), rund, {0, 0, 0, 0}, {103000000}, {6}, {107000000}},
         {"pitched-roof house without roofs", [](Haus& h) { h.Steildach = 1; }, Verbinde({keller, eg}), eg, rund,
          {0, 0, 0, 0}, {3000000}, {6}, {}},
+        // The roofs of the oldest documents come from their hip lines.
+        {"hip lines of an old document", [](Haus& h) { h.m_aLinien2 = {{0, 0}, {5, 4}}; }, Verbinde({keller, eg}),
+         eg, rund, {0, 0, 0, 0}, {3000000}, {6}, {}},
     };
     for (const Variante& f : faelle) {
         SCOPED_TRACE(f.name);
