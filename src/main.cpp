@@ -1,13 +1,18 @@
-// Entry point of ZEVA. The application object with its main window is built on
-// top of the model layers; until it exists this entry point only reports that
-// there is no window to show yet.
-#include <clocale>
-#include <cstdio>
+// Entry point of ZEVA: the Qt application, the C runtime's number format
+// fixed to "C" (numbers in files never depend on it; people see German
+// numbers through our own formatting), then the application object.
+#include "shell/CZEVAApp.h"
 
-int main(int, char**)
+#include <QApplication>
+#include <clocale>
+
+int main(int argc, char** argv)
 {
+    QApplication anwendung(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    std::fputs("ZEVA: das Programmfenster ist noch nicht vorhanden "
-               "(the application window is not built yet).\n", stderr);
-    return 0;
+
+    zeva::CZEVAApp zeva(QApplication::arguments());
+    if (!zeva.InitInstance())
+        return zeva.ExitCode();
+    return QApplication::exec();
 }
