@@ -36,8 +36,6 @@ protected:
         rechtsInhalt = new QWidget(rechts->Inhalt());
         rahmen.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&rahmen));
-        links->SetzeDicke(w); // the main window's first layout takes the docks' hints
-        rechts->SetzeDicke(w);
         Warte();
     }
 
