@@ -3,6 +3,7 @@
 // the distribution kinds and the "wie Bestand" rows, what OK writes back into
 // the options, the house and the profile, and the "changed" report.
 #include "ShellTestHilfen.h"
+#include "ui/QtAusgabe.h"
 
 #include "model/DHeizung.h"
 #include "model/DOptionen.h"
@@ -55,6 +56,8 @@ void Tippe(QLineEdit* edit, const QString& text)
 {
     ASSERT_NE(edit, nullptr);
     edit->setFocus(Qt::MouseFocusReason);
+    // What follows the move of the focus runs before the user types.
+    QApplication::processEvents();
     edit->selectAll();
     if (text.isEmpty())
         QTest::keyClick(edit, Qt::Key_Delete);
