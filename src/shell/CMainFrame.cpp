@@ -26,6 +26,7 @@
 #include <QStackedLayout>
 #include <QStatusBar>
 #include <QStyle>
+#include <QThread>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -819,7 +820,11 @@ bool CMainFrame::BeendeMitCode(int code)
         return false;
     m_bSchliessenErlaubt = true;
     close();
-    QCoreApplication::exit(code);
+    // Before the program's event loop runs (the check at start-up) the
+    // caller ends with the code itself; an exit without a running loop
+    // would make the next loop end at once.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(code);
     return true;
 }
 
