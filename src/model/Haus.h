@@ -225,6 +225,30 @@ public:
     // is out of range or the component lists differ.
     bool UebernehmeVariante(const Haus& andere, int i, int j, const DOptionen& optionen, Notifier& notifier);
 
+    // ---- Project document (HausDokument.cpp, HausBinaer.cpp)
+
+    // The fix-up after the house element was read into a new house: below
+    // Version 8 the wizard steps 11 and 12 become 13 and 14 becomes 15; the
+    // climate tables of the stored Klimazone are loaded (Klimazone 0 when
+    // they cannot be); roofs that cannot be used are dropped with a message
+    // each and the others are rebuilt from their stored members. The house
+    // is then a document of the current version. The junctions between the
+    // roofs need the roof geometry: the project loader runs them afterwards.
+    void NachLaden(Notifier& notifier);
+
+    // Reads the older binary form into a new house (the program never writes
+    // it). Planes, dormers and roofs read by the Version read first, which the
+    // archive carries meanwhile; the house keeps it for the options that
+    // follow in the file. A damaged document raises BinaryArchiveError part
+    // way and leaves the house half read. Below Version 8 the roofs of a
+    // project past the wizard's step 12 are to be built from the line lists
+    // afterwards (DaecherAusLinienOffen); roofs that cannot be used stay in
+    // the array for the loader to drop.
+    void Serialize(BinaryArchive& ar) override;
+    // Set by Serialize when the roofs are to be built from m_aLinien1 and
+    // m_aLinien2 (the geometry's DaecherAusLinien); not stored.
+    bool DaecherAusLinienOffen = false;
+
     // Default records of the wizard, one per component kind.
     DBoden m_defaultBoden;
     DDecke m_defaultDecke;

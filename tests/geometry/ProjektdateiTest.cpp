@@ -1,0 +1,576 @@
+// Opening and saving a project: a populated project survives save and
+// reopen, old binary projects open with their roofs, heights and steps, and
+// a file that cannot be read changes nothing and raises the reader's error.
+#include "geometry/DachVerschneidung.h"
+#include "geometry/Projektdatei.h"
+#include "model/CXmlArchive.h"
+#include "model/DOptionen.h"
+#include "model/Haus.h"
+#include "model/Klimadaten.h"
+#include "model/RuntimeClass.h"
+#include "platform/BinaryArchive.h"
+
+#include "DachTestHilfen.h"
+#include "model/AltesDokumentBeispiel.h"
+#include "support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace zeva {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MerkNotifier final : public Notifier {
+public:
+    void Nachricht(const std::string& text, Art) override { texte.push_back(text); }
+    bool Frage(const std::string&) override { return false; }
+    std::vector<std::string> texte;
+};
+
+class ProjektdateiTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetzeKlimaOrdner(fs::path(ZEVA_DATA_DIR) / "klima");
+        RegisterModelClasses();
+    }
+    void TearDown() override { SetzeKlimaOrdner({}); }
+
+    static fs::path Pfad(const std::string& name) { return test::ProcessTempDir() / name; }
+};
+
+std::string Inhalt(const fs::path& pfad)
+{
+    std::ifstream in(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void Schreibe(const fs::path& pfad, const std::string& inhalt)
+{
+    std::ofstream(pfad, std::ios::binary) << inhalt;
+}
+
+void Schreibe(const fs::path& pfad, const std::vector<std::uint8_t>& bytes)
+{
+    Schreibe(pfad, std::string(bytes.begin(), bytes.end()));
+}
+
+template <class Opak>
+void FuelleBauteil(Opak& b, const std::string& name, double flaeche, int zustaende)
+{
+    b.Name = name;
+    b.Langtext = name + " Bestand";
+    b.Flaeche = flaeche;
+    b.kWert = 0.9 + flaeche / 1000;
+    b.Dicke = 0.3;
+    b.m_plane.SetzeRechteck(flaeche);
+    b.m_plane.ID = 4000100 + static_cast<int>(flaeche);
+    DSchicht putz;
+    putz.Name = "Putz";
+    putz.Dicke = 0.02;
+    putz.Lambda = 0.7;
+    putz.Mu = 15;
+    DSchicht kern;
+    kern.Name = "Kern äöü";
+    kern.Dicke = 0.28;
+    kern.Lambda = 0.5;
+    b.m_Schichtaufbau.Add(putz);
+    b.m_Schichtaufbau.Add(kern);
+    b.m_aSan.SetSize(static_cast<std::size_t>(zustaende));
+    for (int n = 1; n < zustaende; ++n) {
+        b.m_aSan[n].Name = name + " Maßnahme " + std::to_string(n);
+        b.m_aSan[n].Preis = 1000.5 * n;
+        b.m_aSan[n].Verwendung = n % 3;
+        b.m_aSan[n].kWert = 0.2 + 0.01 * n;
+        b.m_aSan[n].Co2 = 1.0 / 3.0; // a value with more digits than the file keeps
+    }
+}
+
+// A project with everything a house can hold: two zones, two roofs, a
+// dormer, components of every kind with layers and measures, three variants.
+void Befuelle(Haus& h, DOptionen& o)
+{
+    h.Beschreibung = "Reihenhaus Müller";
+    h.Strasse = "Am Weiher 7";
+    h.Ort = "Görlitz";
+    h.Kommentar = "Zeile 1\nZeile 2 & <mehr>";
+    h.Baujahr = 1971;
+    h.Nutzungstyp = 2;
+    h.Energiebezugsflaeche = 212.75;
+    h.Etagenflaeche = 240.5;
+    h.Innentemperatur = 20.5;
+    h.Luftwechsel = 0.65;
+    h.Volumen = 531.875;
+    h.Elektrizitaet = 70;
+    h.Personenzahl = 3.5;
+    h.NutzungszeitProTag = 15;
+    h.LeseKlimadaten(7);
+    h.Berechnungsverfahren = BerechnungWSVO95;
+    h.Stockwerkshoehe = 2.65;
+    h.Stockwerkszahl = 2;
+    h.Dachhoehe = 5;
+    h.Drempelhoehe = 0.6;
+    h.Dachgeschosshoehe = 2.4;
+    h.Kellerhoehe = 2.3;
+    h.Ausrichtung = 112.5;
+    h.Haushoehe = 12;
+    h.Flag2DAutoGratlinien = 1;
+    h.Flag2DPixelZaehlraster = 180;
+    h.Flaeche2DEingabe = 625;
+    h.Flag2DKnotenGrundriss = 1;
+    h.m_2DKnotenGrundriss = Punkt2D(1.5, -2.25);
+    h.DachBeheizt = 0;
+    h.KellerBeheizt = 1;
+    h.Phase = 17;
+    h.RealAreaWidth = h.RealAreaHeight = h.OpenGLWidth = h.OpenGLHeight = 25;
+    h.RealGridWidth = h.OpenGLGrid = 0.2;
+
+    h.Varianten = 3;
+    const int zustaende = h.Varianten + 1;
+    h.m_aHeizung.SetSize(zustaende);
+    h.m_aBedarf.SetSize(zustaende);
+    for (int n = 0; n < zustaende; ++n) {
+        h.m_aHeizung[n].Name = "Heizung " + std::to_string(n);
+        h.m_aHeizung[n].Nennwaermeleistung = 18 + n;
+        h.m_aHeizung[n].Jahresnutzungsgrad = 0.8 + 0.03 * n;
+        h.m_aBedarf[n].Brennstoffenergiebedarf = 180.25 - 20 * n;
+        h.m_aBedarf[n].Gesamtkosten = 10000.0 * n;
+        h.m_aBedarf[n].Zielfunktion = n == 0 ? 0 : -1;
+        h.m_aBedarf[n].m_aBedWand.Add(12.5 + n);
+        h.m_aBedarf[n].m_aBedWand.Add(7.25);
+        h.m_aBedarf[n].m_aBedFensterverlust.Add(3.125);
+    }
+
+    h.m_aWand.SetSize(2);
+    FuelleBauteil(h.m_aWand[0], "Außenwand Nord", 42, zustaende);
+    FuelleBauteil(h.m_aWand[1], "Außenwand Süd", 38.5, zustaende);
+    h.m_aWand[1].Zone = 2;
+    h.m_aBoden.SetSize(1);
+    FuelleBauteil(h.m_aBoden[0], "Kellerdecke", 96, zustaende);
+    h.m_aDecke.SetSize(1);
+    FuelleBauteil(h.m_aDecke[0], "Dachbodendecke", 60, zustaende);
+    h.m_aFlachdach.SetSize(1);
+    FuelleBauteil(h.m_aFlachdach[0], "Garagendach", 18, zustaende);
+    h.m_aFlachdach[0].Warmdach = 0;
+    h.m_aSteildach.SetSize(1);
+    FuelleBauteil(h.m_aSteildach[0], "Sparrendach", 110, zustaende);
+    h.m_aFenster.SetSize(1);
+    DFenster& f = h.m_aFenster[0];
+    f.NameGlas = "Zweischeiben";
+    f.Flaeche = 2.4;
+    f.kWertGlas = 2.9;
+    f.Richtung = 4;
+    f.m_aSan.SetSize(zustaende);
+    f.m_aSan[2].Name = "Dreifachglas";
+    f.m_aSan[2].kWertGlas = 0.7;
+
+    h.m_defaultWand.Name = "Vorgabewand";
+    h.m_defaultFenster.Rahmenanteil = 0.35;
+    h.m_defaultSteildach.kWert = 0.95;
+
+    h.m_aPlane.SetSize(2);
+    h.m_aPlane[0].SetzeRechteck(4);
+    h.m_aPlane[0].ID = 90000001;
+    h.m_aPlane[1].ID = 91000002;
+
+    h.Zonen = 2;
+    h.m_aZone.SetSize(2);
+    h.m_aZone[0].m_a2DGrundrissPunkte = Punkt2DArray{{0, 0}, {10, 0}, {10, 6}, {0, 6}};
+    h.m_aZone[0].Stockwerkszahl = 2;
+    h.m_aZone[1].m_a2DGrundrissPunkte = Punkt2DArray{{10, 0}, {18, 0}, {18, 6}, {10, 6}};
+    h.m_aZone[1].Dachhoehe = 4;
+    h.m_aZone[1].KlimaZone = 3;
+
+    // Two saddle roofs crossing at equal ridge heights.
+    test::DachMasse lang;
+    lang.L = 20;
+    lang.W = 8;
+    lang.hoehe = 3;
+    h.m_aDach.Add(test::BaueDach(lang));
+    test::DachMasse quer;
+    quer.p0 = Punkt2D(6, -6);
+    quer.L = 8;
+    quer.W = 20;
+    quer.hoehe = 3;
+    quer.beheizt = 0;
+    h.m_aDach.Add(test::BaueDach(quer));
+
+    h.m_aGaube.SetSize(1);
+    h.m_aGaube[0].ID = 10000000;
+    h.m_aGaube[0].Traeger1ID = 9000101;
+    h.m_aGaube[0].m_Stirnflaeche.SetzeRechteck(2.5);
+
+    o.Brennstoffkosten7 = 0.031;
+    o.Index = 1;
+    o.Grenze = 25000;
+    o.HeizungsverteilungsArt = "Fußboden";
+    o.Versuche = 12;
+}
+
+// ---- The XML project document
+
+TEST_F(ProjektdateiTest, BefuelltesProjektUeberstehtSpeichernUndOeffnen)
+{
+    auto quelle = std::make_unique<Haus>();
+    DOptionen quellOptionen;
+    Befuelle(*quelle, quellOptionen);
+    const fs::path erst = Pfad("erst.vza");
+    const fs::path zweit = Pfad("zweit.vza");
+    SpeichereProjekt(erst, *quelle, quellOptionen);
+
+    DOptionen optionen;
+    MerkNotifier notifier;
+    std::unique_ptr<Haus> h = LadeProjekt(erst, optionen, notifier);
+    ASSERT_TRUE(h);
+    EXPECT_TRUE(notifier.texte.empty());
+    SpeichereProjekt(zweit, *h, optionen);
+    // Member for member: writing what was read gives the same document.
+    EXPECT_EQ(Inhalt(zweit), Inhalt(erst));
+
+    EXPECT_EQ(optionen, quellOptionen);
+    EXPECT_EQ(h->Beschreibung, "Reihenhaus Müller");
+    EXPECT_EQ(h->Kommentar, "Zeile 1\nZeile 2 & <mehr>");
+    EXPECT_EQ(h->Klimazone, 7);
+    EXPECT_EQ(h->Phase, 17);
+    EXPECT_EQ(h->m_2DKnotenGrundriss, Punkt2D(1.5, -2.25));
+    EXPECT_EQ(h->Varianten, 3);
+    ASSERT_EQ(h->m_aHeizung.size(), 4u);
+    EXPECT_EQ(h->m_aHeizung[3].Name, "Heizung 3");
+    ASSERT_EQ(h->m_aBedarf.size(), 4u);
+    EXPECT_EQ(h->m_aBedarf[2].m_aBedWand.Werte(), (std::vector<double>{14.5, 7.25}));
+    EXPECT_EQ(h->m_aBedarf[1].Zielfunktion, -1);
+    ASSERT_EQ(h->m_aWand.size(), 2u);
+    EXPECT_EQ(h->m_aWand[1].Zone, 2);
+    ASSERT_EQ(h->m_aWand[1].m_Schichtaufbau.size(), 2u);
+    EXPECT_EQ(h->m_aWand[1].m_Schichtaufbau[1].Name, "Kern äöü");
+    ASSERT_EQ(h->m_aWand[1].m_aSan.size(), 4u);
+    EXPECT_EQ(h->m_aWand[1].m_aSan[3].Name, "Außenwand Süd Maßnahme 3");
+    EXPECT_EQ(h->m_aWand[1].m_aSan[3].Preis, 3001.5);
+    EXPECT_EQ(h->m_aFlachdach[0].Warmdach, 0);
+    EXPECT_EQ(h->m_aSteildach[0].m_aSan[2].Verwendung, 2);
+    EXPECT_EQ(h->m_aFenster[0].m_aSan[2].Name, "Dreifachglas");
+    EXPECT_EQ(h->m_defaultFenster.Rahmenanteil, 0.35);
+    EXPECT_EQ(h->m_aPlane[1].ID, 91000002);
+    EXPECT_EQ(h->Zonen, 2);
+    ASSERT_EQ(h->m_aZone.size(), 2u);
+    EXPECT_EQ(h->m_aZone[1].m_a2DGrundrissPunkte.Elemente(), quelle->m_aZone[1].m_a2DGrundrissPunkte.Elemente());
+    EXPECT_EQ(h->m_aZone[1].KlimaZone, 3);
+    ASSERT_EQ(h->m_aDach.size(), 2u);
+    EXPECT_TRUE(h->m_aDach[0].IstBeheizt());
+    EXPECT_FALSE(h->m_aDach[1].IstBeheizt());
+    // Rebuilt after reading: points, faces, and where the two roofs meet.
+    CObjektArray<CDach> verschnitten = quelle->m_aDach;
+    VerschneideDaecher(verschnitten);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(h->m_aDach[i].m_points.Elemente(), quelle->m_aDach[i].m_points.Elemente());
+        EXPECT_EQ(h->m_aDach[i].Flaechenzahl(), quelle->m_aDach[i].Flaechenzahl());
+        EXPECT_EQ(h->m_aDach[i].m_Anschlusspunkte.size(), 3u);
+        EXPECT_EQ(h->m_aDach[i].m_Anschlusspunkte.Elemente(), verschnitten[i].m_Anschlusspunkte.Elemente());
+    }
+    ASSERT_EQ(h->m_aGaube.size(), 1u);
+    EXPECT_EQ(h->m_aGaube[0].Traeger1ID, 9000101);
+}
+
+TEST_F(ProjektdateiTest, GespeichertWirdImmerDieAktuelleVersion)
+{
+    // A house read from an old document and saved; the user is at step 14
+    // meanwhile. Reopening must not move the step to 15.
+    auto haus = std::make_unique<Haus>();
+    haus->Version = 7;
+    haus->Phase = 14;
+    DOptionen optionen;
+    const fs::path pfad = Pfad("version.vza");
+    SpeichereProjekt(pfad, *haus, optionen);
+    EXPECT_NE(Inhalt(pfad).find("<Version>10</Version>"), std::string::npos);
+
+    MerkNotifier notifier;
+    std::unique_ptr<Haus> wieder = LadeProjekt(pfad, optionen, notifier);
+    EXPECT_EQ(wieder->Phase, 14);
+    EXPECT_EQ(wieder->Version, 10);
+}
+
+TEST_F(ProjektdateiTest, UnlesbaresDokumentAendertNichts)
+{
+    DOptionen optionen;
+    optionen.Versuche = 77;
+    const DOptionen vorher = optionen;
+    MerkNotifier notifier;
+    struct Fall {
+        const char* name;
+        const char* inhalt;
+    };
+    for (const Fall f : {Fall{"kaputt.vza", "<VykeZeva><Haus><Version>7</Haus>"},
+                         Fall{"andere_wurzel.vza", "<?xml version=\"1.0\"?><Bericht><Haus/></Bericht>"},
+                         Fall{"leer.vza", ""}}) {
+        Schreibe(Pfad(f.name), std::string(f.inhalt));
+        EXPECT_THROW(LadeProjekt(Pfad(f.name), optionen, notifier), CXmlArchiveException) << f.name;
+        EXPECT_EQ(optionen, vorher) << f.name;
+    }
+    EXPECT_THROW(LadeProjekt(Pfad("gibt_es_nicht.vza"), optionen, notifier), CXmlArchiveException);
+    EXPECT_THROW(SpeichereProjekt(Pfad("kein_ordner") / "x.vza", *std::make_unique<Haus>(), optionen),
+                 CXmlArchiveException);
+    EXPECT_TRUE(notifier.texte.empty());
+}
+
+TEST_F(ProjektdateiTest, LesbaresDokumentMitLueckenNimmtDieWerteEinesNeuenHauses)
+{
+    // Elements that are missing keep the values of a new house; the
+    // options element is missing altogether.
+    Schreibe(Pfad("luecken.vza"), std::string("<?xml version=\"1.0\"?><VykeZeva><Haus><Version>8</Version>"
+                                              "<Baujahr>1930</Baujahr><Phase>14</Phase></Haus></VykeZeva>"));
+    DOptionen optionen;
+    optionen.Versuche = 3;
+    MerkNotifier notifier;
+    std::unique_ptr<Haus> h = LadeProjekt(Pfad("luecken.vza"), optionen, notifier);
+    EXPECT_EQ(h->Baujahr, 1930);
+    EXPECT_EQ(h->Phase, 14);
+    EXPECT_EQ(h->Innentemperatur, 19);
+    EXPECT_EQ(h->m_aZone.size(), 1u);
+    EXPECT_EQ(h->m_aHeizung.size(), 1u);
+    EXPECT_EQ(h->Klimazone, 13);
+    EXPECT_EQ(optionen.Versuche, 3);
+}
+
+// ---- The older binary document
+
+TEST_F(ProjektdateiTest, AlteDokumenteOeffnenMitIhrenDaechern)
+{
+    for (int v = 1; v <= 10; ++v) {
+        SCOPED_TRACE("Version " + std::to_string(v));
+        const fs::path pfad = Pfad("alt" + std::to_string(v) + ".zva");
+        Schreibe(pfad, test::AltesDokument(test::BeispielHaus(v), test::BeispielOptionen()).Bytes());
+        DOptionen optionen;
+        MerkNotifier notifier;
+        std::unique_ptr<Haus> h = LadeAltesProjekt(pfad, optionen, notifier);
+        ASSERT_TRUE(h);
+        EXPECT_TRUE(notifier.texte.empty());
+        EXPECT_EQ(h->Version, 10);
+        EXPECT_EQ(optionen.Versuche, 9);
+        ASSERT_EQ(h->m_aDach.size(), 1u);
+        const CDach& d = h->m_aDach[0];
+        EXPECT_FALSE(d.IstBeschaedigt());
+        // The house's DachBeheizt (0) until the roofs kept their own flag.
+        EXPECT_EQ(d.IstBeheizt(), v >= 9);
+        if (v < 8) {
+            // The hip roof of the ridge and hip lines, at the house's heights.
+            EXPECT_EQ(h->Phase, 15);
+            EXPECT_EQ(d.Typ, dachtyp::Walmdach);
+            EXPECT_EQ(d.Punkt(4), Punkt2D(3, 4));
+            EXPECT_EQ(d.Punkt(5), Punkt2D(9, 4));
+            EXPECT_EQ(d.GetGroesse(), Punkt2D(12, 8));
+            EXPECT_EQ(d.Hoehe, 4.5);
+            EXPECT_EQ(d.GeschossHoehe, v >= 2 ? 2.6 : 5.3);
+            EXPECT_EQ(d.Sperre & 1, 1);
+            EXPECT_FALSE(h->DaecherAusLinienOffen);
+        } else {
+            EXPECT_EQ(h->Phase, 14);
+            EXPECT_EQ(d.Typ, dachtyp::Satteldach);
+        }
+        EXPECT_GT(d.Flaechenzahl(), 0);
+    }
+}
+
+TEST_F(ProjektdateiTest, OhneDachschrittKeineDaecherAusLinien)
+{
+    test::HausBytes b = test::BeispielHaus(1);
+    b.phase = 12;
+    BinaryArchive ar(test::AltesDokument(b).Bytes());
+    DOptionen optionen;
+    MerkNotifier notifier;
+    std::unique_ptr<Haus> h = LeseAltesProjekt(ar, optionen, notifier);
+    EXPECT_TRUE(h->m_aDach.empty());
+    EXPECT_EQ(h->Phase, 13);
+    // The lines stay with the house (the generator reads the hip lines).
+    EXPECT_EQ(h->m_aLinien2.size(), 8u);
+}
+
+TEST_F(ProjektdateiTest, Version5GespeichertBehaeltHoehenUndTraegtVersion10)
+{
+    test::HausBytes b = test::BeispielHaus(5);
+    b.phase = 16;
+    const fs::path alt = Pfad("fuenf.zva");
+    Schreibe(alt, test::AltesDokument(b).Bytes());
+    DOptionen optionen;
+    MerkNotifier notifier;
+    std::unique_ptr<Haus> h = OeffneProjekt(alt, optionen, notifier);
+    const fs::path neu = Pfad("fuenf.vza");
+    SpeichereProjekt(neu, *h, optionen);
+    const std::string text = Inhalt(neu);
+    EXPECT_NE(text.find("<Version>10</Version>"), std::string::npos);
+
+    std::unique_ptr<Haus> wieder = OeffneProjekt(neu, optionen, notifier);
+    EXPECT_EQ(wieder->Phase, 16);
+    EXPECT_EQ(wieder->Berechnungsverfahren, 2);
+    EXPECT_EQ(wieder->Zonen, 1);
+    ASSERT_EQ(wieder->m_aZone.size(), 1u);
+    const Zone& z = wieder->m_aZone[0];
+    EXPECT_EQ(z.Stockwerkshoehe, 2.75);
+    EXPECT_EQ(z.Stockwerkszahl, 2);
+    EXPECT_EQ(z.Dachhoehe, 4.5);
+    EXPECT_EQ(z.Drempelhoehe, 0.8);
+    EXPECT_EQ(z.Dachgeschosshoehe, 2.6);
+    EXPECT_EQ(z.Kellerhoehe, 2.2);
+    EXPECT_EQ(z.m_a2DGrundrissPunkte.size(), 4u);
+    EXPECT_TRUE(notifier.texte.empty());
+}
+
+TEST_F(ProjektdateiTest, DachMitFalscherPunktzahlFaelltWeg)
+{
+    test::HausBytes b = test::BeispielHaus(9);
+    test::DachBytes kaputt = b.daecher[0];
+    kaputt.punkte.pop_back(); // five points for a saddle roof
+    b.daecher = {kaputt, b.daecher[0]};
+    BinaryArchive ar(test::AltesDokument(b).Bytes());
+    DOptionen optionen;
+    MerkNotifier notifier;
+    std::unique_ptr<Haus> h = LeseAltesProjekt(ar, optionen, notifier);
+    ASSERT_EQ(h->m_aDach.size(), 1u);
+    EXPECT_FALSE(h->m_aDach[0].IstBeschaedigt());
+    EXPECT_EQ(notifier.texte, std::vector<std::string>{CDach::MeldungBeschaedigt});
+    EXPECT_EQ(h->m_aZone.size(), 2u);
+    ASSERT_EQ(h->m_aGaube.size(), 1u);
+}
+
+TEST_F(ProjektdateiTest, BeschaedigtesAltesDokumentAendertNichts)
+{
+    DOptionen optionen;
+    optionen.Brennstoffkosten1 = 0.5;
+    const DOptionen vorher = optionen;
+    const std::vector<std::uint8_t> ganz =
+        test::AltesDokument(test::BeispielHaus(10), test::BeispielOptionen()).Bytes();
+    // Cut in the options, which come last.
+    Schreibe(Pfad("kurz.zva"), std::vector<std::uint8_t>(ganz.begin(), ganz.end() - 3));
+    MerkNotifier notifier;
+    try {
+        LadeAltesProjekt(Pfad("kurz.zva"), optionen, notifier);
+        ADD_FAILURE() << "gelesen";
+    } catch (const BinaryArchiveError& e) {
+        EXPECT_NE(std::string(e.what()).find("beschädigt"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(optionen, vorher);
+    EXPECT_THROW(LadeAltesProjekt(Pfad("fehlt.zva"), optionen, notifier), BinaryArchiveError);
+    EXPECT_EQ(optionen, vorher);
+    EXPECT_TRUE(notifier.texte.empty());
+}
+
+TEST_F(ProjektdateiTest, FormNachDerEndung)
+{
+    struct Fall {
+        const char* pfad;
+        bool alt;
+    };
+    for (const Fall f : {Fall{"a.zva", true}, Fall{"a.ZVA", true}, Fall{"a.Zva", true}, Fall{"/x/y.z/b.zva", true},
+                         Fall{"a.vza", false}, Fall{"a.xml", false}, Fall{"zva", false}, Fall{"a.zva.bak", false},
+                         Fall{"a", false}, Fall{"a.zv", false}})
+        EXPECT_EQ(IstAlteProjektform(f.pfad), f.alt) << f.pfad;
+
+    // x.ZVA is read as the older form, anything else as XML.
+    Schreibe(Pfad("gross.ZVA"), test::AltesDokument(test::BeispielHaus(3)).Bytes());
+    DOptionen optionen;
+    MerkNotifier notifier;
+    EXPECT_EQ(OeffneProjekt(Pfad("gross.ZVA"), optionen, notifier)->Baujahr, 1962);
+    auto haus = std::make_unique<Haus>();
+    haus->Baujahr = 1999;
+    SpeichereProjekt(Pfad("projekt.xml"), *haus, optionen);
+    EXPECT_EQ(OeffneProjekt(Pfad("projekt.xml"), optionen, notifier)->Baujahr, 1999);
+}
+
+// ---- Bytes and texts that are not a project
+
+TEST_F(ProjektdateiTest, VeraenderteAlteDokumenteFuehrenZuLesenOderFehler)
+{
+    std::mt19937 zufall(20240611);
+    auto zahl = [&](std::size_t bis) { return std::uniform_int_distribution<std::size_t>(0, bis)(zufall); };
+    std::size_t gelesen = 0;
+    std::size_t abgelehnt = 0;
+    auto pruefe = [&](const std::vector<std::uint8_t>& bytes) {
+        try {
+            BinaryArchive ar(bytes);
+            DOptionen optionen;
+            StillerNotifier notifier;
+            LeseAltesProjekt(ar, optionen, notifier);
+            ++gelesen;
+        } catch (const BinaryArchiveError&) {
+            ++abgelehnt;
+        }
+    };
+    for (int v : {1, 4, 6, 8, 10}) {
+        const std::vector<std::uint8_t> ganz =
+            test::AltesDokument(test::BeispielHaus(v), test::BeispielOptionen()).Bytes();
+        for (int i = 0; i < 300; ++i) {
+            std::vector<std::uint8_t> b = ganz;
+            const std::size_t aenderungen = 1 + zahl(3);
+            for (std::size_t k = 0; k < aenderungen; ++k) {
+                const std::size_t stelle = zahl(b.size() - 1);
+                switch (zahl(3)) {
+                case 0:
+                    b[stelle] = static_cast<std::uint8_t>(zahl(255));
+                    break;
+                case 1:
+                    b[stelle] = 0xFF;
+                    break;
+                case 2:
+                    b.erase(b.begin() + static_cast<std::ptrdiff_t>(stelle));
+                    break;
+                default:
+                    b.insert(b.begin() + static_cast<std::ptrdiff_t>(stelle), static_cast<std::uint8_t>(zahl(255)));
+                    break;
+                }
+            }
+            pruefe(b);
+        }
+    }
+    // Random bytes behind a valid version number.
+    for (int i = 0; i < 300; ++i) {
+        test::ByteBuilder b;
+        b.Int(static_cast<std::int32_t>(1 + zahl(9)));
+        const std::size_t n = zahl(3000);
+        for (std::size_t k = 0; k < n; ++k)
+            b.Byte(static_cast<std::uint8_t>(zahl(255)));
+        pruefe(b.Bytes());
+    }
+    EXPECT_GT(abgelehnt, 0u);
+    EXPECT_EQ(gelesen + abgelehnt, 5u * 300 + 300);
+}
+
+TEST_F(ProjektdateiTest, VeraenderteXmlDokumenteFuehrenZuLesenOderFehler)
+{
+    auto quelle = std::make_unique<Haus>();
+    DOptionen quellOptionen;
+    Befuelle(*quelle, quellOptionen);
+    SpeichereProjekt(Pfad("vorlage.vza"), *quelle, quellOptionen);
+    const std::string ganz = Inhalt(Pfad("vorlage.vza"));
+
+    std::mt19937 zufall(4711);
+    auto zahl = [&](std::size_t bis) { return std::uniform_int_distribution<std::size_t>(0, bis)(zufall); };
+    const char zeichen[] = "<>/=\"0123456789-.eE Size x ";
+    for (int i = 0; i < 200; ++i) {
+        std::string t = ganz;
+        for (std::size_t k = 1 + zahl(4); k > 0; --k) {
+            const std::size_t stelle = zahl(t.size() - 1);
+            if (zahl(1) == 0)
+                t[stelle] = zeichen[zahl(sizeof zeichen - 2)];
+            else
+                t.erase(stelle, zahl(40));
+        }
+        Schreibe(Pfad("veraendert.vza"), t);
+        DOptionen optionen;
+        StillerNotifier notifier;
+        try {
+            LadeProjekt(Pfad("veraendert.vza"), optionen, notifier);
+        } catch (const CXmlArchiveException&) {
+        }
+    }
+    SUCCEED();
+}
+
+} // namespace
+} // namespace zeva
