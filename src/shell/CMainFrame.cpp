@@ -1,5 +1,6 @@
 #include "shell/CMainFrame.h"
 
+#include "model/Haus.h"
 #include "platform/Meldung.h"
 #include "shell/Befehle.h"
 #include "shell/CAnsichtDlg.h"
@@ -306,9 +307,11 @@ void CMainFrame::SetzeLetzteDateien(std::function<QStringList()> quelle)
 
 void CMainFrame::AktualisiereLetzteDateienMenue()
 {
+    // Later: the list may change inside one of these actions' own handler.
     for (QAction* a : m_letzteDateiAktionen) {
         m_menueDatei->removeAction(a);
-        delete a;
+        a->setObjectName(QString());
+        a->deleteLater();
     }
     m_letzteDateiAktionen.clear();
     const QStringList pfade = m_LetzteDateien ? m_LetzteDateien() : QStringList();
@@ -323,7 +326,10 @@ void CMainFrame::AktualisiereLetzteDateienMenue()
         aktion->setObjectName(IdName(ID_FILE_MRU_FILE1 + i));
         aktion->setStatusTip(pfade[i]);
         const QString pfad = pfade[i];
-        connect(aktion, &QAction::triggered, this, [this, pfad] { OeffneDatei(pfad); });
+        connect(aktion, &QAction::triggered, this, [this, pfad] {
+            if (!OeffneDatei(pfad))
+                emit letzteDateiFehlgeschlagen(pfad);
+        });
         m_menueDatei->insertAction(m_letzteDateiPlatz, aktion);
         m_letzteDateiAktionen.push_back(aktion);
     }
@@ -722,6 +728,8 @@ void CMainFrame::AktualisiereMenue()
 
 void CMainFrame::AktualisiereAnsichten()
 {
+    // The 3D view builds its picture of the house anew.
+    AktuellesHaus().ListeNeuAufbauen = 1;
     if (m_p3DAnsicht)
         m_p3DAnsicht->update();
     m_wndAnsicht->update();

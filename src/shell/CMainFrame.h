@@ -203,6 +203,9 @@ signals:
     void befehlAusgefuehrt(int id);
     // The step switch drew a step.
     void schrittAngezeigt(int phase);
+    // A project chosen from the recent list of the Datei menu could not be
+    // opened (the list drops it, as the menu's convention is).
+    void letzteDateiFehlgeschlagen(const QString& pfad);
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;

@@ -130,6 +130,10 @@ bool CZEVAApp::InitInstance()
     rahmen->SetzeBefehl(ID_FILE_OPEN, [this] { OnFileOpen(); });
     rahmen->SetzeBefehl(ID_APP_ABOUT, [this] { OnAppAbout(); });
     rahmen->SetzeBefehl(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    connect(rahmen, &CMainFrame::letzteDateiFehlgeschlagen, this, [this](const QString& pfad) {
+        m_pLetzteDateien->Entfernen(pfad);
+        m_pRahmen->AktualisiereLetzteDateienMenue();
+    });
     connect(rahmen->GetActiveDocument(), &CZEVADoc::pfadGesetzt, this, [this](const QString& pfad) {
         m_pLetzteDateien->Hinzufuegen(pfad);
         m_pRahmen->AktualisiereLetzteDateienMenue();

@@ -472,6 +472,24 @@ TEST_F(Hauptfenster, RecentListKeepsTenAndIsWrittenAtOnce)
     EXPECT_TRUE(erste->text().endsWith(QStringLiteral("P6.vza")));
 }
 
+TEST_F(Hauptfenster, RecentMenuEntryOpensItsProjectAndDropsAMissingOne)
+{
+    const QString gut = Projekt(QStringLiteral("Gut.vza"), QStringLiteral("Gut"), 0);
+    const QString weg = Projekt(QStringLiteral("Weg.vza"), QStringLiteral("Weg"), 0);
+    ASSERT_TRUE(app->OpenDocumentFile(gut));
+    ASSERT_TRUE(app->OpenDocumentFile(weg));
+    ASSERT_TRUE(QFile::remove(weg));
+    rahmen->AktualisiereLetzteDateienMenue();
+
+    // Entry 2 is the good project, entry 1 the one that is gone.
+    rahmen->findChild<QAction*>(IdName(ID_FILE_MRU_FILE1 + 1))->trigger();
+    EXPECT_EQ(Dok().GetPathName(), gut);
+    rahmen->findChild<QAction*>(IdName(ID_FILE_MRU_FILE1 + 1))->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(meldungen.Texte().value(1), QStringLiteral("Fehler beim Öffnen des Dokuments."));
+    EXPECT_EQ(app->LetzteDateienListe().Pfade(), QStringList{gut});
+}
+
 TEST_F(Hauptfenster, DamagedDocumentFromTheMenuReportsAndShowsANewProject)
 {
     ASSERT_TRUE(app->OpenDocumentFile(Projekt(QStringLiteral("Gut.vza"), QStringLiteral("Gut"), 5)));
