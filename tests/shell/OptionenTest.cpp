@@ -8,6 +8,7 @@
 #include "model/DHeizung.h"
 #include "model/DOptionen.h"
 #include "model/Haus.h"
+#include "model/ProfilTestHilfen.h"
 #include "platform/QtProfil.h"
 #include "platform/SkriptMeldungen.h"
 #include "shell/C3DOptionenDlg.h"
@@ -607,6 +608,24 @@ TEST_F(OptionenBefehlTest, OkWithoutAChangeIsNoChange)
     EXPECT_TRUE(e.uebernommen);
     EXPECT_FALSE(e.geaendert);
     EXPECT_TRUE(optionen == vorher);
+}
+
+TEST_F(OptionenBefehlTest, AProfileThatRefusesAValueIsReported)
+{
+    test::SpeicherProfil profil;
+    profil.verweigere = "ms_Vert";
+    skript.Antworte(QMessageBox::Yes);
+    EXPECT_FALSE(SpeichereOptionenAlsStandard(nullptr, optionen, profil));
+    ASSERT_EQ(skript.Anfragen().size(), 2u);
+    EXPECT_EQ(skript.Anfragen()[1].text, QString("Die Optionen konnten nicht als Standard gespeichert werden."));
+    EXPECT_EQ(skript.Anfragen()[1].symbol, Meldung::Symbol::Stopp);
+
+    // Answered No, nothing is written and nothing is reported.
+    profil.reihenfolge.clear();
+    skript.Antworte(QMessageBox::No);
+    EXPECT_TRUE(SpeichereOptionenAlsStandard(nullptr, optionen, profil));
+    EXPECT_TRUE(profil.reihenfolge.empty());
+    EXPECT_EQ(skript.Anfragen().size(), 3u);
 }
 
 // ----- the 3D-input options -------------------------------------------------
