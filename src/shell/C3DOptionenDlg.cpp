@@ -1,6 +1,7 @@
 #include "shell/C3DOptionenDlg.h"
 
 #include "model/Haus.h"
+#include "shell/Eingabezeile.h"
 #include "ui/SteuerelementId.h"
 
 #include <QApplication>
@@ -18,21 +19,6 @@
 namespace zeva {
 
 namespace {
-
-QLineEdit* Zeile(QGridLayout* grid, QWidget* eltern, const char* label, int id, const char* einheit)
-{
-    const int zeile = grid->rowCount();
-    auto* l = new QLabel(QString::fromUtf8(label), eltern);
-    auto* edit = new QLineEdit(eltern);
-    SetzeId(edit, id);
-    l->setBuddy(edit);
-    edit->setMaximumWidth(80);
-    grid->addWidget(l, zeile, 0);
-    grid->addWidget(edit, zeile, 1);
-    if (einheit != nullptr)
-        grid->addWidget(new QLabel(QString::fromUtf8(einheit), eltern), zeile, 2);
-    return edit;
-}
 
 QCheckBox* Kasten(QVBoxLayout* layout, QWidget* eltern, const char* text, int id)
 {
@@ -58,10 +44,10 @@ C3DOptionenDlg::C3DOptionenDlg(Haus& haus, QWidget* parent) : DatenDialog(parent
 
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
-    m_breite = Zeile(grid, this, "Breite der Eingabefläche", 1002, "m");
-    m_raster = Zeile(grid, this, "Breite eines Rasterpunktes", 1003, "m");
-    m_schritte = Zeile(grid, this, "Schritte zur Berechnung des Dachvolumens", 1000, nullptr);
-    m_pixel = Zeile(grid, this, "Pixelraster zur Ermittlung Fläche/Volumen", 1001, nullptr);
+    m_breite = FuegeEingabezeileHinzu(grid, this, "Breite der Eingabefläche", 1002, "m", 80);
+    m_raster = FuegeEingabezeileHinzu(grid, this, "Breite eines Rasterpunktes", 1003, "m", 80);
+    m_schritte = FuegeEingabezeileHinzu(grid, this, "Schritte zur Berechnung des Dachvolumens", 1000, nullptr, 80);
+    m_pixel = FuegeEingabezeileHinzu(grid, this, "Pixelraster zur Ermittlung Fläche/Volumen", 1001, nullptr, 80);
     layout->addLayout(grid);
     m_gratlinien = Kasten(layout, this, "Gratlinien automatisch generieren", 1277);
     m_firstOnline = Kasten(layout, this, "Firstlinien während Linienzug ankoppeln", 1032);

@@ -1,6 +1,7 @@
 #include "shell/OptKosten.h"
 
 #include "model/DOptionen.h"
+#include "shell/Eingabezeile.h"
 #include "ui/SteuerelementId.h"
 
 #include <QGridLayout>
@@ -10,25 +11,6 @@
 #include <QVBoxLayout>
 
 namespace zeva {
-
-namespace {
-
-// Adds a row "label  edit  unit" to a grid and returns the edit.
-QLineEdit* Zeile(QGridLayout* grid, QWidget* eltern, const char* label, int id, const char* einheit)
-{
-    const int zeile = grid->rowCount();
-    auto* l = new QLabel(QString::fromUtf8(label), eltern);
-    auto* edit = new QLineEdit(eltern);
-    SetzeId(edit, id);
-    l->setBuddy(edit);
-    edit->setMaximumWidth(100);
-    grid->addWidget(l, zeile, 0);
-    grid->addWidget(edit, zeile, 1);
-    grid->addWidget(new QLabel(QString::fromUtf8(einheit), eltern), zeile, 2);
-    return edit;
-}
-
-} // namespace
 
 OptKosten::OptKosten(DOptionen& optionen, QWidget* parent)
     : OptionenSeite(optionen, QString::fromUtf8(Titeltext), parent)
@@ -47,15 +29,17 @@ OptKosten::OptKosten(DOptionen& optionen, QWidget* parent)
     auto* preise = new QGroupBox(this);
     auto* preisGrid = new QGridLayout(preise);
     for (int i = 0; i < 8; ++i)
-        m_preis[i] = Zeile(preisGrid, preise, brennstoffe[i].label, brennstoffe[i].id, "EUR/kWh");
+        m_preis[i] =
+            FuegeEingabezeileHinzu(preisGrid, preise, brennstoffe[i].label, brennstoffe[i].id, "EUR/kWh", 100);
     preisGrid->setColumnStretch(3, 1);
     layout->addWidget(preise);
 
     auto* heizung = new QGroupBox(this);
     auto* heizGrid = new QGridLayout(heizung);
-    m_zentralheizung = Zeile(heizGrid, heizung, "Installation einer &Zentralheizung:", 1262, "EUR/m² Wohnfläche");
-    m_kesselTauschen = Zeile(heizGrid, heizung, "&Heizkessel austauschen:", 1256, "EUR");
-    m_alteHeizung = Zeile(heizGrid, heizung, "&Alte Heizung erneuern:", 1264, "EUR");
+    m_zentralheizung = FuegeEingabezeileHinzu(heizGrid, heizung, "Installation einer &Zentralheizung:", 1262,
+                                              "EUR/m² Wohnfläche", 100);
+    m_kesselTauschen = FuegeEingabezeileHinzu(heizGrid, heizung, "&Heizkessel austauschen:", 1256, "EUR", 100);
+    m_alteHeizung = FuegeEingabezeileHinzu(heizGrid, heizung, "&Alte Heizung erneuern:", 1264, "EUR", 100);
     heizGrid->setColumnStretch(3, 1);
     layout->addWidget(heizung);
     layout->addStretch();
