@@ -261,6 +261,46 @@ TEST_F(Hauptfenster, SavedViewStackRefusesThe65thEntryButShowsTheView)
     EXPECT_FALSE(ansichten.back()->isVisible());
 }
 
+TEST_F(Hauptfenster, PlanAnd3DViewsCoverTheViewAreaAfterEveryResize)
+{
+    auto* plan = new QWidget;
+    auto* raum = new QWidget;
+    rahmen->SetzeEingabeansichten(plan, raum);
+    plan->show();
+    QWidget* bereich = rahmen->centralWidget();
+    EXPECT_EQ(plan->parentWidget(), bereich);
+    EXPECT_EQ(plan->geometry(), bereich->rect());
+    EXPECT_FALSE(raum->isVisible()) << "created hidden";
+
+    rahmen->resize(900, 700);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(plan->geometry(), bereich->rect());
+    EXPECT_EQ(raum->geometry(), bereich->rect());
+    EXPECT_EQ(rahmen->AnsichtsRechteck(), bereich->geometry());
+
+    // Hiding the step windows hides both views; they stay alive.
+    rahmen->VerbergeSchrittfenster();
+    EXPECT_FALSE(plan->isVisible());
+    EXPECT_EQ(rahmen->Ansicht2D(), plan);
+}
+
+TEST_F(Hauptfenster, BetweenPageComesInModeTwo)
+{
+    rahmen->VerlasseStartseite();
+    EXPECT_FALSE(rahmen->Startansicht()->isVisible());
+    EXPECT_EQ(rahmen->Startansicht()->Seitenmodus(), 0);
+    EXPECT_EQ(rahmen->Startansicht()->AktuelleSeite(), CZEVAView::Leerseite);
+    rahmen->ZeigeZwischenseite();
+    EXPECT_TRUE(rahmen->Startansicht()->isVisible());
+    EXPECT_EQ(rahmen->Startansicht()->Seitenmodus(), 2);
+    EXPECT_EQ(rahmen->Startansicht()->AktuelleSeite(), CZEVAView::Zwischenseite);
+
+    // The start page message at a later step changes nothing.
+    HausAnbindung::SetzePhase(H(), 5);
+    rahmen->Startseite(false);
+    EXPECT_EQ(rahmen->Startansicht()->AktuelleSeite(), CZEVAView::Zwischenseite);
+}
+
 TEST_F(Hauptfenster, AreasPageOpensFromTheLinkAndClosesWithMinusOne)
 {
     QPointer<QWidget> flaechen;
