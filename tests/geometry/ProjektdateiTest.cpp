@@ -11,6 +11,7 @@
 #include "platform/BinaryArchive.h"
 
 #include "DachTestHilfen.h"
+#include "model/BilanzTestHaus.h"
 #include "model/AltesDokumentBeispiel.h"
 #include "support/TestEnvironment.h"
 
@@ -28,12 +29,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class MerkNotifier final : public Notifier {
-public:
-    void Nachricht(const std::string& text, Art) override { texte.push_back(text); }
-    bool Frage(const std::string&) override { return false; }
-    std::vector<std::string> texte;
-};
+using test::MerkNotifier;
 
 class ProjektdateiTest : public ::testing::Test {
 protected:

@@ -9,6 +9,7 @@
 #include "model/RuntimeClass.h"
 #include "platform/BinaryArchive.h"
 
+#include "BilanzTestHaus.h"
 #include "AltesDokumentBeispiel.h"
 #include "DatensatzTestHilfen.h"
 #include "DokumentVergleich.h"
@@ -28,12 +29,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class MerkNotifier final : public Notifier {
-public:
-    void Nachricht(const std::string& text, Art) override { texte.push_back(text); }
-    bool Frage(const std::string&) override { return false; }
-    std::vector<std::string> texte;
-};
+using test::MerkNotifier;
 
 class HausDokumentTest : public ::testing::Test {
 protected:
