@@ -94,7 +94,7 @@ bool CZEVADoc::OnNewDocument()
     return true;
 }
 
-bool CZEVADoc::LeseBinaer(const QString& pfad)
+bool CZEVADoc::LeseProjekt(const QString& pfad)
 {
     // The options are read into a copy and handed to the frame only when the
     // whole file was read: a damaged file changes nothing of them.
@@ -102,11 +102,15 @@ bool CZEVADoc::LeseBinaer(const QString& pfad)
     HausAnbindung::KopiereOptionen(*optionen, m_umgebung.Optionen());
     try {
         WarteCursor warten;
-        BinaryArchive ar = BinaryArchive::FromFile(Dateipfad(pfad));
-        HausAnbindung::LeseProjekt(ar, *m_pHaus, *optionen);
+        if (IstBinaerform(pfad)) {
+            BinaryArchive ar = BinaryArchive::FromFile(Dateipfad(pfad));
+            HausAnbindung::LeseProjekt(ar, *m_pHaus, *optionen);
+        } else {
+            CXmlArchiveFile ar = CXmlArchiveFile::OpenForRead(Dateipfad(pfad), CXmlArchiveFile::ProjektWurzel);
+            HausAnbindung::LeseProjekt(ar, *m_pHaus, *optionen);
+        }
     } catch (const std::exception& fehler) {
-        Meldung::Hinweis(QString::fromUtf8(fehler.what()), Meldung::Symbol::Vorgabe, m_umgebung.Fenster());
-        Meldung::Hinweis(QString::fromUtf8(FehlerOeffnen), Meldung::Symbol::Vorgabe, m_umgebung.Fenster());
+        MeldeFehler(fehler, FehlerOeffnen);
         return false;
     }
     HausAnbindung::KopiereOptionen(m_umgebung.Optionen(), *optionen);
@@ -114,27 +118,13 @@ bool CZEVADoc::LeseBinaer(const QString& pfad)
     return true;
 }
 
-bool CZEVADoc::LeseXml(const QString& pfad)
+void CZEVADoc::MeldeFehler(const std::exception& fehler, const char* meldung)
 {
-    OptionenZeiger optionen = HausAnbindung::NeueOptionen();
-    HausAnbindung::KopiereOptionen(*optionen, m_umgebung.Optionen());
-    try {
-        WarteCursor warten;
-        CXmlArchiveFile ar = CXmlArchiveFile::OpenForRead(Dateipfad(pfad), CXmlArchiveFile::ProjektWurzel);
-        HausAnbindung::LeseProjekt(ar, *m_pHaus, *optionen);
-    } catch (const CXmlArchiveException& fehler) {
-        Meldung::Hinweis(QString::fromStdString(fehler.GetErrorMessage()), Meldung::Symbol::Vorgabe,
-                         m_umgebung.Fenster());
-        Meldung::Hinweis(QString::fromUtf8(FehlerOeffnen), Meldung::Symbol::Vorgabe, m_umgebung.Fenster());
-        return false;
-    } catch (const std::exception& fehler) {
-        Meldung::Hinweis(QString::fromUtf8(fehler.what()), Meldung::Symbol::Vorgabe, m_umgebung.Fenster());
-        Meldung::Hinweis(QString::fromUtf8(FehlerOeffnen), Meldung::Symbol::Vorgabe, m_umgebung.Fenster());
-        return false;
-    }
-    HausAnbindung::KopiereOptionen(m_umgebung.Optionen(), *optionen);
-    SetModifiedFlag(false);
-    return true;
+    // The reader's or writer's own reason first, then what failed.
+    const auto* xml = dynamic_cast<const CXmlArchiveException*>(&fehler);
+    Meldung::Hinweis(xml ? QString::fromStdString(xml->GetErrorMessage()) : QString::fromUtf8(fehler.what()),
+                     Meldung::Symbol::Vorgabe, m_umgebung.Fenster());
+    Meldung::Hinweis(QString::fromUtf8(meldung), Meldung::Symbol::Vorgabe, m_umgebung.Fenster());
 }
 
 bool CZEVADoc::OnOpenDocument(const QString& pfad)
@@ -143,8 +133,7 @@ bool CZEVADoc::OnOpenDocument(const QString& pfad)
     // with the project before.
     ErsetzeHaus();
     SetModifiedFlag(true);
-    const bool gelesen = IstBinaerform(pfad) ? LeseBinaer(pfad) : LeseXml(pfad);
-    if (!gelesen)
+    if (!LeseProjekt(pfad))
         return false;
     m_umgebung.AktualisiereMenue();
     return true;
@@ -171,10 +160,7 @@ bool CZEVADoc::OnSaveDocument(const QString& pfad)
         HausAnbindung::SchreibeProjekt(ar, *m_pHaus, m_umgebung.Optionen());
         ar.Commit();
     } catch (const std::exception& fehler) {
-        const CXmlArchiveException* xml = dynamic_cast<const CXmlArchiveException*>(&fehler);
-        Meldung::Hinweis(xml ? QString::fromStdString(xml->GetErrorMessage()) : QString::fromUtf8(fehler.what()),
-                         Meldung::Symbol::Vorgabe, m_umgebung.Fenster());
-        Meldung::Hinweis(QString::fromUtf8(FehlerSpeichern), Meldung::Symbol::Vorgabe, m_umgebung.Fenster());
+        MeldeFehler(fehler, FehlerSpeichern);
         return false;
     }
     SetModifiedFlag(false);

@@ -14,6 +14,7 @@
 
 #include <QObject>
 #include <QString>
+#include <exception>
 
 class QWidget;
 
@@ -102,8 +103,8 @@ signals:
 
 private:
     void ErsetzeHaus();
-    bool LeseBinaer(const QString& pfad);
-    bool LeseXml(const QString& pfad);
+    bool LeseProjekt(const QString& pfad);
+    void MeldeFehler(const std::exception& fehler, const char* meldung);
     void KopiereBild(const QString& altesBild, const QString& neuesBild);
 
     DokumentUmgebung& m_umgebung;
