@@ -3,16 +3,48 @@
 #include "model/Profil.h"
 #include "platform/BinaryArchive.h"
 
+#include <optional>
 #include <string>
 
 namespace zeva {
 
 namespace {
 
-// Profile value names of the eight prices: "mk_Preis0" to "mk_Preis7".
-std::string PreisEintrag(int i)
+// One value of the profile section: its name, its kind and the member.
+struct ProfilWert {
+    enum Art { Zahl, Ganzzahl, Text };
+    const char* name;
+    Art art;
+    void* member;
+};
+
+// The section in the order of the members.
+std::array<ProfilWert, 23> ProfilTabelle(DOptionen& o)
 {
-    return "mk_Preis" + std::to_string(i);
+    using W = ProfilWert;
+    return {W{"mk_Preis0", W::Zahl, &o.Brennstoffkosten1},
+            W{"mk_Preis1", W::Zahl, &o.Brennstoffkosten2},
+            W{"mk_Preis2", W::Zahl, &o.Brennstoffkosten3},
+            W{"mk_Preis3", W::Zahl, &o.Brennstoffkosten4},
+            W{"mk_Preis4", W::Zahl, &o.Brennstoffkosten5},
+            W{"mk_Preis5", W::Zahl, &o.Brennstoffkosten6},
+            W{"mk_Preis6", W::Zahl, &o.Brennstoffkosten7},
+            W{"mk_Preis7", W::Zahl, &o.Brennstoffkosten8},
+            W{"mk_Zentralheizung", W::Zahl, &o.Zentralheizung},
+            W{"mk_HeizkesselTauschen", W::Zahl, &o.HeizkesselTauschen},
+            W{"mk_AlteHeizung", W::Zahl, &o.AlteHeizung},
+            W{"mo_Index", W::Ganzzahl, &o.Index},
+            W{"mo_Grenze", W::Zahl, &o.Grenze},
+            W{"mo_Anzahl", W::Ganzzahl, &o.AnzahlVarianten},
+            W{"ms_BrennstoffBeibehalten", W::Ganzzahl, &o.BrennstoffBeibehalten},
+            W{"ms_Brennstoff", W::Ganzzahl, &o.Brennstoff},
+            W{"ms_VertBeibehalten", W::Ganzzahl, &o.WaermeverteilungBeibehalten},
+            W{"ms_Vert", W::Text, &o.HeizungsverteilungsArt},
+            W{"ms_EtaV", W::Zahl, &o.Verteilungsnutzungsgrad},
+            W{"ms_baBeibehalten", W::Ganzzahl, &o.EinschaltdauerBeibehalten},
+            W{"ms_ba", W::Zahl, &o.Einschaltdauer},
+            W{"ma_Index", W::Ganzzahl, &o.Sanierungsalgorithmus},
+            W{"ma_Anzahl", W::Ganzzahl, &o.Versuche}};
 }
 
 } // namespace
@@ -73,62 +105,47 @@ bool DOptionen::SchreibeOptionen(Profil& profil) const
 {
     const std::string a = ProfilAbschnitt;
     bool ok = true;
-    // Every value is written even after a failure, so that one bad entry
-    // does not cost the others.
-    auto d = [&](const char* name, double wert) { ok = SchreibeProfilDouble(profil, a, name, wert) && ok; };
-    auto i = [&](const char* name, int wert) { ok = profil.SchreibeInt(a, name, wert) && ok; };
-
-    const std::array preise{Brennstoffkosten1, Brennstoffkosten2, Brennstoffkosten3, Brennstoffkosten4,
-                            Brennstoffkosten5, Brennstoffkosten6, Brennstoffkosten7, Brennstoffkosten8};
-    for (std::size_t k = 0; k < preise.size(); ++k)
-        ok = SchreibeProfilDouble(profil, a, PreisEintrag(static_cast<int>(k)), preise[k]) && ok;
-    d("mk_Zentralheizung", Zentralheizung);
-    d("mk_HeizkesselTauschen", HeizkesselTauschen);
-    d("mk_AlteHeizung", AlteHeizung);
-    i("mo_Index", Index);
-    d("mo_Grenze", Grenze);
-    i("mo_Anzahl", AnzahlVarianten);
-    i("ms_BrennstoffBeibehalten", BrennstoffBeibehalten);
-    i("ms_Brennstoff", Brennstoff);
-    i("ms_VertBeibehalten", WaermeverteilungBeibehalten);
-    ok = profil.SchreibeString(a, "ms_Vert", HeizungsverteilungsArt) && ok;
-    d("ms_EtaV", Verteilungsnutzungsgrad);
-    i("ms_baBeibehalten", EinschaltdauerBeibehalten);
-    d("ms_ba", Einschaltdauer);
-    i("ma_Index", Sanierungsalgorithmus);
-    i("ma_Anzahl", Versuche);
+    // The table only reads the members here.
+    for (const ProfilWert& w : ProfilTabelle(const_cast<DOptionen&>(*this))) {
+        bool geschrieben = false;
+        switch (w.art) {
+        case ProfilWert::Zahl:
+            geschrieben = SchreibeProfilDouble(profil, a, w.name, *static_cast<const double*>(w.member));
+            break;
+        case ProfilWert::Ganzzahl:
+            geschrieben = profil.SchreibeInt(a, w.name, *static_cast<const std::int32_t*>(w.member));
+            break;
+        case ProfilWert::Text:
+            geschrieben = profil.SchreibeString(a, w.name, *static_cast<const std::string*>(w.member));
+            break;
+        }
+        // Every value is written even after a failure, so that one bad entry
+        // does not cost the others.
+        ok = geschrieben && ok;
+    }
     return ok;
 }
 
 void DOptionen::LeseOptionen(const Profil& profil)
 {
     const std::string a = ProfilAbschnitt;
-    auto d = [&](const std::string& name, double& wert) { wert = LeseProfilDouble(profil, a, name, wert); };
-    auto i = [&](const char* name, std::int32_t& wert) {
-        if (const std::optional<int> v = profil.LeseInt(a, name))
-            wert = *v;
-    };
-
-    double* const preise[] = {&Brennstoffkosten1, &Brennstoffkosten2, &Brennstoffkosten3, &Brennstoffkosten4,
-                              &Brennstoffkosten5, &Brennstoffkosten6, &Brennstoffkosten7, &Brennstoffkosten8};
-    for (int k = 0; k < 8; ++k)
-        d(PreisEintrag(k), *preise[k]);
-    d("mk_Zentralheizung", Zentralheizung);
-    d("mk_HeizkesselTauschen", HeizkesselTauschen);
-    d("mk_AlteHeizung", AlteHeizung);
-    i("mo_Index", Index);
-    d("mo_Grenze", Grenze);
-    i("mo_Anzahl", AnzahlVarianten);
-    i("ms_BrennstoffBeibehalten", BrennstoffBeibehalten);
-    i("ms_Brennstoff", Brennstoff);
-    i("ms_VertBeibehalten", WaermeverteilungBeibehalten);
-    if (std::optional<std::string> v = profil.LeseString(a, "ms_Vert"))
-        HeizungsverteilungsArt = std::move(*v);
-    d("ms_EtaV", Verteilungsnutzungsgrad);
-    i("ms_baBeibehalten", EinschaltdauerBeibehalten);
-    d("ms_ba", Einschaltdauer);
-    i("ma_Index", Sanierungsalgorithmus);
-    i("ma_Anzahl", Versuche);
+    for (const ProfilWert& w : ProfilTabelle(*this)) {
+        switch (w.art) {
+        case ProfilWert::Zahl: {
+            auto& wert = *static_cast<double*>(w.member);
+            wert = LeseProfilDouble(profil, a, w.name, wert);
+            break;
+        }
+        case ProfilWert::Ganzzahl:
+            if (const std::optional<int> v = profil.LeseInt(a, w.name))
+                *static_cast<std::int32_t*>(w.member) = *v;
+            break;
+        case ProfilWert::Text:
+            if (std::optional<std::string> v = profil.LeseString(a, w.name))
+                *static_cast<std::string*>(w.member) = std::move(*v);
+            break;
+        }
+    }
 }
 
 void DOptionen::LeseBinaer(BinaryArchive& ar, int version)

@@ -32,18 +32,16 @@ void HausMitAllenGruppen(Haus& h)
     h.m_aSteildach.Add(Opak<DSteildach>(30, 1.1));
     h.m_aFenster[0].Rahmenanteil = 0.35;
     // Every component holds the empty slot of the existing state.
-    for (auto& b : h.m_aFlachdach)
-        b.m_aSan.SetSize(1);
-    for (auto& b : h.m_aSteildach)
-        b.m_aSan.SetSize(1);
-    for (auto& b : h.m_aDecke)
-        b.m_aSan.SetSize(1);
-    for (auto& b : h.m_aWand)
-        b.m_aSan.SetSize(1);
-    for (auto& b : h.m_aBoden)
-        b.m_aSan.SetSize(1);
-    for (auto& b : h.m_aFenster)
-        b.m_aSan.SetSize(1);
+    auto slotNull = [](auto& gruppe) {
+        for (auto& b : gruppe)
+            b.m_aSan.SetSize(1);
+    };
+    slotNull(h.m_aFlachdach);
+    slotNull(h.m_aSteildach);
+    slotNull(h.m_aDecke);
+    slotNull(h.m_aWand);
+    slotNull(h.m_aBoden);
+    slotNull(h.m_aFenster);
 }
 
 // The names of the measures of every component in slot order.
