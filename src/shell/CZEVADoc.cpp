@@ -3,6 +3,7 @@
 #include "model/CXmlArchive.h"
 #include "platform/BinaryArchive.h"
 #include "platform/Meldung.h"
+#include "ui/MeldungsNotifier.h"
 #include "shell/Dateiauswahl.h"
 #include "shell/ProjektBild.h"
 
@@ -102,13 +103,10 @@ bool CZEVADoc::LeseProjekt(const QString& pfad)
     HausAnbindung::KopiereOptionen(*optionen, m_umgebung.Optionen());
     try {
         WarteCursor warten;
-        if (IstBinaerform(pfad)) {
-            BinaryArchive ar = BinaryArchive::FromFile(Dateipfad(pfad));
-            HausAnbindung::LeseProjekt(ar, *m_pHaus, *optionen);
-        } else {
-            CXmlArchiveFile ar = CXmlArchiveFile::OpenForRead(Dateipfad(pfad), CXmlArchiveFile::ProjektWurzel);
-            HausAnbindung::LeseProjekt(ar, *m_pHaus, *optionen);
-        }
+        MeldungsNotifier notifier(m_umgebung.Fenster());
+        HausZeiger neu = HausAnbindung::OeffneProjekt(Dateipfad(pfad), *optionen, notifier);
+        m_pHaus = std::move(neu);
+        emit hausErsetzt();
     } catch (const std::exception& fehler) {
         MeldeFehler(fehler, FehlerOeffnen);
         return false;
@@ -155,10 +153,7 @@ bool CZEVADoc::OnSaveDocument(const QString& pfad)
     const QString datei = SpeicherPfad(pfad);
     try {
         WarteCursor warten;
-        CXmlArchiveFile ar = CXmlArchiveFile::CreateForWrite(Dateipfad(datei), CXmlArchiveFile::ProjektVorlage,
-                                                             CXmlArchiveFile::ProjektWurzel);
-        HausAnbindung::SchreibeProjekt(ar, *m_pHaus, m_umgebung.Optionen());
-        ar.Commit();
+        HausAnbindung::SpeichereProjekt(Dateipfad(datei), *m_pHaus, m_umgebung.Optionen());
     } catch (const std::exception& fehler) {
         MeldeFehler(fehler, FehlerSpeichern);
         return false;

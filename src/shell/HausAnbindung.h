@@ -4,6 +4,7 @@
 // functions, and the shell's panes read the few project values they show.
 // Everything else of the program that works on the house includes the
 // model's headers itself and uses the house the document hands out.
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -11,8 +12,7 @@ namespace zeva {
 
 class Haus;
 class DOptionen;
-class CXmlArchiveFile;
-class BinaryArchive;
+class Notifier;
 
 struct HausLoescher {
     void operator()(Haus* haus) const noexcept;
@@ -46,13 +46,14 @@ void SetzePhase(Haus& haus, int phase);
 Projektangaben Angaben(const Haus& haus);
 void SetzeAngaben(Haus& haus, const Projektangaben& angaben);
 
-// Writes "Haus", then "Optionen", below the root of the archive.
-void SchreibeProjekt(CXmlArchiveFile& ar, Haus& haus, DOptionen& optionen);
-// Reads "Haus", runs the house's fix-up after loading, then "Optionen".
-void LeseProjekt(CXmlArchiveFile& ar, Haus& haus, DOptionen& optionen);
-// Reads the older binary form: the house, then the options with the house's
-// document version. Raises BinaryArchiveError when the file is damaged.
-void LeseProjekt(BinaryArchive& ar, Haus& haus, DOptionen& optionen);
+// Writes house and options as a project document, atomically: the old file
+// stays as it was when anything fails. Raises CXmlArchiveException.
+void SpeichereProjekt(const std::filesystem::path& pfad, Haus& haus, DOptionen& optionen);
+// Reads a project into a new house, with every fix-up after loading (old
+// wizard steps, climate tables, roofs): the older binary form for ".zva",
+// else the XML document. The options take the file's values only when the
+// whole file was read. Raises CXmlArchiveException or BinaryArchiveError.
+HausZeiger OeffneProjekt(const std::filesystem::path& pfad, DOptionen& optionen, Notifier& notifier);
 
 } // namespace HausAnbindung
 
