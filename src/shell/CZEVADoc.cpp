@@ -1,7 +1,6 @@
 #include "shell/CZEVADoc.h"
 
 #include "model/CXmlArchive.h"
-#include "platform/BinaryArchive.h"
 #include "platform/Meldung.h"
 #include "ui/MeldungsNotifier.h"
 #include "shell/Dateiauswahl.h"
