@@ -1,5 +1,7 @@
 #include "geometry/Projektdatei.h"
 
+#include "model/RuntimeClass.h"
+
 #include "geometry/DachAusLinien.h"
 #include "geometry/DachVerschneidung.h"
 #include "model/CXmlArchive.h"
@@ -65,6 +67,9 @@ std::unique_ptr<Haus> LadeProjekt(const std::filesystem::path& pfad, DOptionen& 
 
 std::unique_ptr<Haus> LeseAltesProjekt(BinaryArchive& ar, DOptionen& optionen, Notifier& notifier)
 {
+    // The older form names the class of every record; the program knows
+    // them only once they are registered.
+    RegisterModelClasses();
     auto haus = std::make_unique<Haus>();
     DOptionen gelesen = optionen;
     haus->Serialize(ar);

@@ -6,6 +6,7 @@
 #include "shell/Dateiauswahl.h"
 #include "shell/ProjektBild.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -206,16 +207,39 @@ bool CZEVADoc::DoFileSave()
     return DoSave(m_strPfad);
 }
 
+bool CZEVADoc::DarfUeberschreiben(const QString& ziel) const
+{
+    // A path in the older form is written under the XML name. The file
+    // chooser asked about the name the user gave, not about that one, and a
+    // plain Save of a project read from ".zva" asks nothing at all: an
+    // existing XML project of that name may hold weeks of other work.
+    const QString datei = SpeicherPfad(ziel);
+    if (datei == ziel)
+        return true;
+    const QFileInfo info(datei);
+    if (!info.exists())
+        return true;
+    if (!m_strPfad.isEmpty() && info.absoluteFilePath() == QFileInfo(m_strPfad).absoluteFilePath())
+        return true;
+    return Meldung::Frage(QString::fromUtf8(FrageErsetzen).arg(QDir::toNativeSeparators(datei)),
+                          QMessageBox::No, Meldung::Symbol::Frage, m_umgebung.Fenster());
+}
+
 bool CZEVADoc::DoSave(const QString& pfad)
 {
     QString ziel = pfad;
-    if (ziel.isEmpty()) {
-        QString vorschlag = m_strTitel;
-        if (QFileInfo(vorschlag).suffix().isEmpty())
-            vorschlag += QStringLiteral(".vza");
-        ziel = Dateiauswahl::Speichern(m_umgebung.Fenster(), vorschlag, Dateiauswahl::SpeichernFilter());
-        if (ziel.isEmpty())
-            return false;
+    for (;;) {
+        if (ziel.isEmpty()) {
+            QString vorschlag = m_strTitel;
+            if (QFileInfo(vorschlag).suffix().isEmpty())
+                vorschlag += QStringLiteral(".vza");
+            ziel = Dateiauswahl::Speichern(m_umgebung.Fenster(), vorschlag, Dateiauswahl::SpeichernFilter());
+            if (ziel.isEmpty())
+                return false;
+        }
+        if (DarfUeberschreiben(ziel))
+            break;
+        ziel.clear(); // "Nein": the user names another file
     }
     if (!OnSaveDocument(ziel))
         return false;

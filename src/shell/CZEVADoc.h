@@ -52,6 +52,7 @@ public:
     static constexpr const char* FehlerSpeichern = "Fehler beim Speichern des Dokuments.";
     static constexpr const char* FrageSpeichern = "Änderungen in %1 speichern?";
     static constexpr const char* KeinBild = "Kein Bild vorhanden, bitte 3D-Ansicht aufrufen!";
+    static constexpr const char* FrageErsetzen = "Die Datei „%1“ existiert bereits.\nSoll sie ersetzt werden?";
 
     explicit CZEVADoc(DokumentUmgebung& umgebung, QObject* parent = nullptr);
     ~CZEVADoc() override;
@@ -106,6 +107,7 @@ private:
     bool LeseProjekt(const QString& pfad);
     void MeldeFehler(const std::exception& fehler, const char* meldung);
     void KopiereBild(const QString& altesBild, const QString& neuesBild);
+    bool DarfUeberschreiben(const QString& ziel) const;
 
     DokumentUmgebung& m_umgebung;
     HausZeiger m_pHaus;

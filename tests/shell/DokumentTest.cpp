@@ -5,6 +5,7 @@
 #include "ui/QtAusgabe.h"
 
 #include "platform/SkriptMeldungen.h"
+#include "model/AltesDokumentBeispiel.h"
 #include "shell/CZEVADoc.h"
 #include "model/DOptionen.h"
 #include "model/Haus.h"
@@ -14,7 +15,8 @@
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
-#include <unistd.h>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace zeva {
 namespace {
@@ -82,13 +84,15 @@ protected:
 TEST_F(DokumentTest, NewDocumentIsUntitledWithANewHouse)
 {
     HausAnbindung::SetzePhase(dok.HausRef(), 7);
+    HausAnbindung::SetzeAngaben(dok.HausRef(), {"Altes Haus", "", "", 1930});
     dok.SetModifiedFlag(true);
-    const Haus* vorher = dok.GetHaus();
+    QSignalSpy ersetzt(&dok, &CZEVADoc::hausErsetzt);
     ASSERT_TRUE(dok.OnNewDocument());
     EXPECT_EQ(dok.GetTitle(), QStringLiteral("Unbenannt"));
     EXPECT_TRUE(dok.GetPathName().isEmpty());
     EXPECT_FALSE(dok.IsModified());
-    EXPECT_NE(dok.GetHaus(), vorher);
+    EXPECT_EQ(ersetzt.count(), 1);
+    EXPECT_EQ(Angaben().Beschreibung, std::string()) << "nothing of the old house is left";
     EXPECT_EQ(Phase(), 0);
     EXPECT_EQ(Angaben().Baujahr, 1955);
 }
@@ -227,30 +231,136 @@ TEST_F(DokumentTest, SavingToZvaWritesVzaAndTakesThatName)
     EXPECT_TRUE(test::LiesDatei(Pfad(QStringLiteral("Alt.vza"))).contains("Zweiter Stand"));
 }
 
+// Writes fail as on a full disk, for every user including root: the file
+// size limit of the process is lowered while the guard lives.
+class VollePlatte {
+public:
+    VollePlatte()
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_vorher);
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit klein = m_vorher;
+        klein.rlim_cur = 64;
+        ::setrlimit(RLIMIT_FSIZE, &klein);
+    }
+    ~VollePlatte()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_vorher);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    VollePlatte(const VollePlatte&) = delete;
+    VollePlatte& operator=(const VollePlatte&) = delete;
+
+private:
+    rlimit m_vorher{};
+    void (*m_signal)(int) = nullptr;
+};
+
 TEST_F(DokumentTest, FailedSaveKeepsTheOldFileAndTheModifiedFlag)
 {
     const QString pfad = Pfad(QStringLiteral("Bestand.vza"));
     test::SchreibeDatei(pfad, test::ProjektXml(QStringLiteral("Gespeichert"), 3).toUtf8());
     const QByteArray vorher = test::LiesDatei(pfad);
     ASSERT_TRUE(dok.OeffneDatei(pfad));
-    HausAnbindung::SetzeAngaben(dok.HausRef(), {"Neu", "", "", 1955});
-    dok.SetModifiedFlag(true);
+    HausAnbindung::SetzeAngaben(dok.HausRef(), {"Neu mit viel mehr Text als vorher", "", "", 1955});
     test::SchreibeDatei(Pfad(QStringLiteral("Unben.jpg")), "bild");
 
-    // The folder refuses new files: the atomic save cannot put its file there.
-    QFile::setPermissions(ordner, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    SkriptMeldungen meldungen;
-    const bool gespeichert = dok.DoSave(Pfad(QStringLiteral("Anders.vza")));
-    QFile::setPermissions(ordner, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders";
-    EXPECT_FALSE(gespeichert);
-    ASSERT_EQ(meldungen.Texte().size(), 2);
-    EXPECT_EQ(meldungen.Texte()[1], FehlerSpeichern);
-    EXPECT_TRUE(dok.IsModified());
-    EXPECT_EQ(dok.GetPathName(), pfad);
-    EXPECT_EQ(test::LiesDatei(pfad), vorher);
-    EXPECT_FALSE(QFile::exists(Pfad(QStringLiteral("Anders.jpg")))) << "no picture after a failed save";
+    for (const QString& ziel : {pfad, Pfad(QStringLiteral("Anders.vza"))}) {
+        SCOPED_TRACE(ziel.toStdString());
+        dok.SetModifiedFlag(true);
+        SkriptMeldungen meldungen;
+        bool gespeichert = true;
+        {
+            VollePlatte voll;
+            gespeichert = dok.DoSave(ziel);
+        }
+        EXPECT_FALSE(gespeichert);
+        ASSERT_EQ(meldungen.Texte().size(), 2);
+        EXPECT_EQ(meldungen.Texte()[1], FehlerSpeichern);
+        EXPECT_TRUE(dok.IsModified());
+        EXPECT_EQ(dok.GetPathName(), pfad);
+        EXPECT_EQ(test::LiesDatei(pfad), vorher) << "the old file is untouched";
+        EXPECT_FALSE(QFile::exists(Pfad(QStringLiteral("Anders.vza"))));
+        EXPECT_FALSE(QFile::exists(Pfad(QStringLiteral("Anders.jpg")))) << "no picture after a failed save";
+        EXPECT_EQ(QDir(ordner).entryList({QStringLiteral(".*.vza.*")}, QDir::Files | QDir::Hidden), QStringList{})
+            << "no temporary file is left behind";
+    }
+}
+
+TEST_F(DokumentTest, SavingAProjectReadFromZvaAsksBeforeReplacingAnotherVza)
+{
+    // A project read from the older form is saved under the XML name. When a
+    // different XML project of that name exists, the user is asked first.
+    const QString alt = Pfad(QStringLiteral("Haus.zva"));
+    const QString xml = Pfad(QStringLiteral("Haus.vza"));
+    const QByteArray binaer = [] {
+        const auto dokument = test::AltesDokument(test::BeispielHaus(10), test::BeispielOptionen());
+        const auto& bytes = dokument.Bytes();
+        return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    }();
+    const QByteArray spaetereArbeit = test::ProjektXml(QStringLiteral("Wochen späterer Arbeit"), 19).toUtf8();
+    const QString frage = QStringLiteral("Die Datei „%1“ existiert bereits.\nSoll sie ersetzt werden?").arg(xml);
+
+    struct Case {
+        const char* was;
+        QMessageBox::StandardButton antwort;
+        QString anderer; // the name chosen in "Speichern unter" after "Nein"
+        bool gespeichert;
+    };
+    const Case cases[] = {
+        {"Ja replaces it", QMessageBox::Yes, {}, true},
+        {"Nein saves under another name", QMessageBox::No, Pfad(QStringLiteral("Kopie.vza")), true},
+        {"Nein and a cancelled chooser save nothing", QMessageBox::No, {}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.was);
+        QFile::remove(Pfad(QStringLiteral("Kopie.vza")));
+        test::SchreibeDatei(alt, binaer);
+        test::SchreibeDatei(xml, spaetereArbeit);
+        dok.SetModifiedFlag(false);
+        {
+            SkriptMeldungen leise;
+            ASSERT_TRUE(dok.OeffneDatei(alt)) << leise.Texte().join(QStringLiteral(" | ")).toStdString();
+        }
+        ASSERT_EQ(dok.GetPathName(), alt);
+        dok.SetModifiedFlag(true);
+
+        test::SkriptDateiauswahl auswahl;
+        if (!c.anderer.isEmpty())
+            auswahl.Antworte(c.anderer);
+        SkriptMeldungen meldungen{c.antwort};
+        EXPECT_EQ(dok.DoFileSave(), c.gespeichert);
+        ASSERT_EQ(meldungen.Anfragen().size(), 1u);
+        EXPECT_EQ(meldungen.Texte()[0], frage);
+        EXPECT_EQ(meldungen.Anfragen()[0].knoepfe, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(meldungen.Anfragen()[0].symbol, Meldung::Symbol::Frage);
+        EXPECT_EQ(auswahl.Gefragt(), c.antwort == QMessageBox::No ? 1 : 0) << "Nein opens \"Speichern unter\"";
+
+        const QByteArray jetzt = test::LiesDatei(xml);
+        if (c.antwort == QMessageBox::Yes) {
+            EXPECT_TRUE(jetzt.contains("Doppelhaush")) << "replaced by the project read from the older form";
+            EXPECT_EQ(dok.GetPathName(), xml);
+        } else {
+            EXPECT_EQ(jetzt, spaetereArbeit) << "the other project is left alone";
+            EXPECT_EQ(dok.GetPathName(), c.gespeichert ? c.anderer : alt);
+            EXPECT_EQ(QFile::exists(Pfad(QStringLiteral("Kopie.vza"))), c.gespeichert);
+        }
+        EXPECT_EQ(dok.IsModified(), !c.gespeichert);
+        EXPECT_EQ(test::LiesDatei(alt), binaer) << "the older file is never written";
+    }
+
+    // Once the project is saved under its XML name, saving it again asks nothing.
+    test::SchreibeDatei(alt, binaer);
+    dok.SetModifiedFlag(false);
+    {
+        SkriptMeldungen leise;
+        ASSERT_TRUE(dok.OeffneDatei(alt));
+    }
+    SkriptMeldungen ja{QMessageBox::Yes};
+    ASSERT_TRUE(dok.DoFileSave());
+    dok.SetModifiedFlag(true);
+    ASSERT_TRUE(dok.DoFileSave());
+    EXPECT_EQ(ja.Anfragen().size(), 1u);
 }
 
 TEST_F(DokumentTest, FailedSaveIntoAFolderThatIsAFileReports)
