@@ -2,6 +2,7 @@
 // fixed to "C" (numbers in files never depend on it; people see German
 // numbers through our own formatting), then the application object.
 #include "shell/CZEVAApp.h"
+#include "views/Eingabeansichten.h"
 
 #include <QApplication>
 #include <clocale>
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     QApplication anwendung(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
 
+    zeva::RegistriereEingabeansichten();
     zeva::CZEVAApp zeva(QApplication::arguments());
     if (!zeva.InitInstance())
         return zeva.ExitCode();

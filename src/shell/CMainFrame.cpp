@@ -135,6 +135,20 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
         m_wndObjekt->Aktualisiere(*m_pDoc);
     });
     setWindowTitle(Titel(QString::fromUtf8(CZEVADoc::Unbenannt)));
+
+    for (const auto& einrichtung : Einrichtungen())
+        einrichtung(*this);
+}
+
+std::vector<std::function<void(CMainFrame&)>>& CMainFrame::Einrichtungen()
+{
+    static std::vector<std::function<void(CMainFrame&)>> einrichtungen;
+    return einrichtungen;
+}
+
+void CMainFrame::RegistriereEinrichtung(std::function<void(CMainFrame&)> einrichtung)
+{
+    Einrichtungen().push_back(std::move(einrichtung));
 }
 
 CMainFrame::~CMainFrame()

@@ -25,6 +25,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class QStackedLayout;
 class QToolBar;
@@ -56,6 +57,12 @@ public:
 
     explicit CMainFrame(QWidget* parent = nullptr);
     ~CMainFrame() override;
+
+    // Parts of the program that bring windows of their own to every frame
+    // (the plan editor's views and panes) register a set-up at program
+    // start; each new frame runs them, in order, at the end of its
+    // construction.
+    static void RegistriereEinrichtung(std::function<void(CMainFrame&)> einrichtung);
 
     // ----- document and model -------------------------------------------
     CZEVADoc* GetActiveDocument() const { return m_pDoc; }
@@ -215,6 +222,8 @@ protected:
 
 private:
     class Bereich;
+
+    static std::vector<std::function<void(CMainFrame&)>>& Einrichtungen();
 
     void ErzeugeAktionen();
     void ErzeugeMenue();

@@ -1,0 +1,104 @@
+#pragma once
+// The plan editor: the OpenGL drawing surface of the graphic steps of the
+// input. It shows what belongs to the house's step (Phase) in an orthographic
+// map of the plan: the grid and the floor-plan outline (step 8), the north
+// arrow (step 10), the roofs (step 14), and turns the mouse into edits of the
+// house. The editor instance lies over the frame's view area; preview
+// instances on the "Grafiken" page draw the outline as in step 8 without the
+// grid in every step and take no mouse input.
+//
+// The house is looked up afresh in every handler (the frame's active
+// document), so a replaced document is simply drawn on the next paint. The
+// picture of a step is built as a list of primitives (geometry/
+// Planzeichnung.h) and replayed here.
+#include "geometry/Grundrisseingabe.h"
+#include "geometry/Planzeichnung.h"
+#include "platform/GLAnsicht.h"
+
+#include <QPointer>
+#include <array>
+
+namespace zeva {
+
+class CEingabeAssistentDlg;
+class CMainFrame;
+class Haus;
+
+class C2DView : public GLAnsicht {
+    Q_OBJECT
+public:
+    static constexpr const char* Fenstertitel = "2D Ansicht";
+    static constexpr int FensterId = 209;
+
+    // `rahmen` may be null (previews): the frame is then the window the view
+    // lies in, or the application's frame.
+    C2DView(CMainFrame* rahmen, QWidget* eltern, bool vorschau);
+    ~C2DView() override;
+
+    bool IstVorschau() const { return m_bVorschau; }
+
+    // 1 while an input gesture is under way (a point follows the cursor, the
+    // north arrow is dragged).
+    int EingabeAktiv() const { return m_Eingabe.EingabeAktiv; }
+    Grundrisseingabe& Eingabe() { return m_Eingabe; }
+    // Snapped plan position of the last left press.
+    Punkt2D LetzterKlick;
+    // Zone drawn highlighted (-1 none); cleared by a paint outside step 13.
+    int Schnittzone = -1;
+    double Seitenverhaeltnis() const { return m_Projektion.Seitenverhaeltnis(); }
+    const Planprojektion& Projektion() const { return m_Projektion; }
+    // Corners of the dormer steps' two panels, from the plot size at
+    // construction.
+    const std::array<Punkt2D, 4>& Panelecken() const { return m_Panelecken; }
+
+    // Fits the map to the client size and the house's drawing width, then
+    // repaints. An empty client area leaves the map as it was.
+    void Setze2DProjektion();
+    // Client pixels (logical, y down) to plan coordinates, optionally snapped
+    // to the grid (RealGridWidth).
+    Punkt2D FensterZuModell(const QPointF& pixel, bool fangen) const;
+    // Plan point to client pixels, in place.
+    void ModellZuFenster(Punkt2D& p) const;
+    // Highlights a zone (height section) and repaints.
+    void SetzeZone(int zone);
+    // Snaps a plan point to the nearest zone corner or edge (roof input).
+    void FangePunkt(Punkt2D& p);
+
+    // Area and volume of the house (stored in it and returned).
+    double SchnittflaecheGeschoss(double h, int zone) const;
+    double GesamtFlaeche();
+    double GesamtVolumen();
+
+    // The pane whose read-outs the view writes in the present step.
+    void SetzeAblesefenster(CEingabeAssistentDlg* fenster);
+    CEingabeAssistentDlg* Ablesefenster() const;
+
+    // The picture that the next paint draws (empty without a house).
+    Zeichenliste Bild() const;
+
+    CMainFrame* Rahmen() const;
+
+protected:
+    void initializeGL() override;
+    void paintGL() override;
+    void resizeEvent(QResizeEvent* ereignis) override;
+    void mousePressEvent(QMouseEvent* ereignis) override;
+    void mouseReleaseEvent(QMouseEvent* ereignis) override;
+    void mouseDoubleClickEvent(QMouseEvent* ereignis) override;
+    void mouseMoveEvent(QMouseEvent* ereignis) override;
+
+private:
+    Haus* AktuellesHaus() const;
+    void MarkiereGeaendert();
+    void Zeige(const Ablesungen& werte);
+    void Neuzeichnen();
+
+    QPointer<CMainFrame> m_pRahmen;
+    QPointer<CEingabeAssistentDlg> m_pAblesefenster;
+    const bool m_bVorschau;
+    Grundrisseingabe m_Eingabe;
+    Planprojektion m_Projektion;
+    std::array<Punkt2D, 4> m_Panelecken{};
+};
+
+} // namespace zeva

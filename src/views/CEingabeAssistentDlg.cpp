@@ -1,0 +1,326 @@
+#include "views/CEingabeAssistentDlg.h"
+
+#include "geometry/C3DGenerator.h"
+#include "geometry/Flaechenberechnung.h"
+#include "geometry/Plangeometrie.h"
+#include "model/Haus.h"
+#include "model/VariantenAnzeige.h"
+#include "platform/Meldung.h"
+#include "shell/CMainFrame.h"
+#include "shell/OptionenBefehl.h"
+#include "ui/MeldungsNotifier.h"
+#include "ui/SteuerelementId.h"
+#include "views/C2DView.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zeva {
+
+namespace {
+
+// The read-out rows: label, value, unit.
+struct Zeile {
+    int label, wert, einheit;
+};
+constexpr Zeile Laenge{1283, 1009, 1284};
+constexpr Zeile XVersatz{1288, 1010, 1289};
+constexpr Zeile YVersatz{1290, 1011, 1291};
+constexpr Zeile Breite{1329, 1330, 1331};
+constexpr Zeile PositionX{1292, 1014, 1293};
+constexpr Zeile PositionY{1323, 1324, 1325};
+constexpr Zeile AlleZeilen[] = {Laenge, XVersatz, YVersatz, Breite, PositionX, PositionY};
+
+} // namespace
+
+CEingabeAssistentDlg::CEingabeAssistentDlg(CMainFrame* rahmen, QWidget* eltern)
+    : CRightBaseDialog(eltern), m_pRahmen(rahmen)
+{
+    setObjectName(QStringLiteral("CEingabeAssistentDlg"));
+    setWindowTitle(QString::fromUtf8(Titeltext));
+
+    auto* spalte = new QVBoxLayout(this);
+
+    auto* geometrie = new QGroupBox(QStringLiteral("Gebäudegeometrie"), this);
+    geometrie->setObjectName(IdName(IDC_GEBAEUDEGEOMETRIE));
+    geometrie->hide();
+    spalte->addWidget(geometrie);
+
+    // Rows in a grid: values stretch, labels and units keep their width.
+    auto zeilen = [this](QGroupBox* gruppe, std::initializer_list<Zeile> liste, int r = 0) {
+        auto* gitter = new QGridLayout(gruppe);
+        gitter->setColumnStretch(1, 1);
+        for (const Zeile& z : liste) {
+            gitter->addWidget(NeuesFeld(z.label, {}), r, 0);
+            QLabel* wert = NeuesFeld(z.wert, {});
+            wert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            wert->setFrameShape(QFrame::StyledPanel);
+            wert->setFrameShadow(QFrame::Sunken);
+            gitter->addWidget(wert, r, 1);
+            gitter->addWidget(NeuesFeld(z.einheit, {}), r, 2);
+            ++r;
+        }
+    };
+
+    auto* eingabe = new QGroupBox(QStringLiteral("Aktuelle Eingabe"), this);
+    eingabe->setObjectName(IdName(IDC_AKTUELLE_EINGABE));
+    zeilen(eingabe, {Laenge, XVersatz, YVersatz});
+    spalte->addWidget(eingabe);
+
+    auto* eingabe2 = new QGroupBox(QStringLiteral("Aktuelle Eingabe"), this);
+    eingabe2->setObjectName(IdName(IDC_AKTUELLE_EINGABE2));
+    // Rows 0 to 2 take the dormer's heights in step 16.
+    zeilen(eingabe2, {Breite}, 3);
+    spalte->addWidget(eingabe2);
+
+    auto* position = new QGroupBox(QStringLiteral("Absolute Position"), this);
+    position->setObjectName(IdName(IDC_ABSOLUTE_POSITION));
+    zeilen(position, {PositionX, PositionY});
+    spalte->addWidget(position);
+
+    spalte->addWidget(NeuerKnopf(IDC_OPTIONEN, QStringLiteral("Eingabe-Optionen")));
+    spalte->addStretch(1);
+
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(NeuerKnopf(IDC_ZURUECK, QStringLiteral("<< Zurück")));
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(NeuerKnopf(IDC_WEITER, QStringLiteral("Weiter >>")));
+    spalte->addLayout(knoepfe);
+
+    connect(Knopf(IDC_WEITER), &QPushButton::clicked, this, [this] { OnWeiter(); });
+    connect(Knopf(IDC_ZURUECK), &QPushButton::clicked, this, [this] { OnZurueck(); });
+    connect(Knopf(IDC_OPTIONEN), &QPushButton::clicked, this, [this] { OnOptionen(); });
+
+    RichteSchrittEin(8);
+}
+
+QLabel* CEingabeAssistentDlg::NeuesFeld(int id, const QString& text)
+{
+    auto* feld = new QLabel(text, this);
+    feld->setObjectName(IdName(id));
+    return feld;
+}
+
+QPushButton* CEingabeAssistentDlg::NeuerKnopf(int id, const QString& text)
+{
+    auto* knopf = new QPushButton(text, this);
+    knopf->setObjectName(IdName(id));
+    knopf->setAutoDefault(false);
+    return knopf;
+}
+
+QLabel* CEingabeAssistentDlg::Feld(int id) const
+{
+    return findChild<QLabel*>(IdName(id));
+}
+
+QPushButton* CEingabeAssistentDlg::Knopf(int id) const
+{
+    return findChild<QPushButton*>(IdName(id));
+}
+
+void CEingabeAssistentDlg::SetzeText(int id, const QString& text)
+{
+    if (QLabel* feld = Feld(id))
+        feld->setText(text);
+}
+
+QString CEingabeAssistentDlg::Text(int id) const
+{
+    const QLabel* feld = Feld(id);
+    return feld ? feld->text() : QString();
+}
+
+bool CEingabeAssistentDlg::OnInitDialog()
+{
+    const bool ok = CRightBaseDialog::OnInitDialog();
+    Aktualisiere();
+    return ok;
+}
+
+void CEingabeAssistentDlg::ZeigeZeile(int label, const QString& text, const QString& einheit, bool sichtbar)
+{
+    for (const Zeile& z : AlleZeilen) {
+        if (z.label != label)
+            continue;
+        SetzeText(z.label, text);
+        SetzeText(z.einheit, einheit);
+        for (int id : {z.label, z.wert, z.einheit})
+            if (QLabel* feld = Feld(id))
+                feld->setVisible(sichtbar);
+    }
+}
+
+void CEingabeAssistentDlg::RichteSchrittEin(int phase)
+{
+    if (phase != 8 && phase != 10 && phase != 15 && phase != 16)
+        return;
+    for (const Zeile& z : AlleZeilen)
+        SetzeText(z.wert, {});
+    auto gruppe = [this](int id, bool sichtbar) {
+        if (auto* g = findChild<QGroupBox*>(IdName(id)))
+            g->setVisible(sichtbar);
+    };
+    const QString m = QStringLiteral("m");
+    gruppe(IDC_GEBAEUDEGEOMETRIE, false);
+    switch (phase) {
+    case 8:
+        gruppe(IDC_AKTUELLE_EINGABE2, false);
+        gruppe(IDC_AKTUELLE_EINGABE, true);
+        gruppe(IDC_ABSOLUTE_POSITION, true);
+        Knopf(IDC_OPTIONEN)->show();
+        ZeigeZeile(Laenge.label, QStringLiteral("Linienlänge :"), m, true);
+        ZeigeZeile(XVersatz.label, QStringLiteral("x-Versatz :"), m, true);
+        ZeigeZeile(YVersatz.label, QStringLiteral("y-Versatz :"), m, true);
+        ZeigeZeile(PositionX.label, QStringLiteral("x :"), m, true);
+        ZeigeZeile(PositionY.label, QStringLiteral("y :"), m, true);
+        ZeigeZeile(Breite.label, {}, {}, false);
+        break;
+    case 10:
+        gruppe(IDC_AKTUELLE_EINGABE2, false);
+        gruppe(IDC_AKTUELLE_EINGABE, true);
+        gruppe(IDC_ABSOLUTE_POSITION, false);
+        Knopf(IDC_OPTIONEN)->show();
+        ZeigeZeile(Laenge.label, QStringLiteral("Winkel :"), QStringLiteral("°"), true);
+        for (const Zeile& z : {XVersatz, YVersatz, PositionX, PositionY})
+            ZeigeZeile(z.label, {}, {}, true);
+        ZeigeZeile(Breite.label, {}, {}, false);
+        if (m_pRahmen)
+            SetzeText(Laenge.wert, QString::fromStdString(Nordwinkeltext(m_pRahmen->AktuellesHaus().Ausrichtung)));
+        break;
+    case 15:
+        for (int id : {IDC_AKTUELLE_EINGABE, IDC_AKTUELLE_EINGABE2, IDC_ABSOLUTE_POSITION})
+            gruppe(id, false);
+        Knopf(IDC_OPTIONEN)->hide();
+        break;
+    case 16:
+        // The dormer's three heights and its width form one group.
+        gruppe(IDC_AKTUELLE_EINGABE2, true);
+        gruppe(IDC_AKTUELLE_EINGABE, false);
+        gruppe(IDC_ABSOLUTE_POSITION, false);
+        Knopf(IDC_OPTIONEN)->hide();
+        ZeigeZeile(Laenge.label, QStringLiteral("Höhe Oben :"), m, true);
+        ZeigeZeile(XVersatz.label, QStringLiteral("Höhe Mitte :"), m, true);
+        ZeigeZeile(YVersatz.label, QStringLiteral("Höhe Unten :"), m, true);
+        ZeigeZeile(Breite.label, QStringLiteral("Breite :"), m, true);
+        break;
+    }
+    // The three rows of the line (in step 16 the dormer's heights) sit in
+    // the group that is shown, above the dormer's width.
+    auto* ziel = findChild<QGroupBox*>(IdName(phase == 16 ? IDC_AKTUELLE_EINGABE2 : IDC_AKTUELLE_EINGABE));
+    if (Feld(Laenge.label)->parentWidget() != ziel) {
+        auto* alt = qobject_cast<QGridLayout*>(Feld(Laenge.label)->parentWidget()->layout());
+        auto* gitter = qobject_cast<QGridLayout*>(ziel->layout());
+        int r = 0;
+        for (const Zeile& z : {Laenge, XVersatz, YVersatz}) {
+            int spalte = 0;
+            for (int id : {z.label, z.wert, z.einheit}) {
+                QLabel* feld = Feld(id);
+                const bool sichtbar = feld->isVisibleTo(feld->parentWidget());
+                alt->removeWidget(feld);
+                gitter->addWidget(feld, r, spalte++);
+                feld->setVisible(sichtbar);
+            }
+            ++r;
+        }
+    }
+}
+
+void CEingabeAssistentDlg::Aktualisiere()
+{
+    ZeichneAnsichtenNeu();
+}
+
+C2DView* CEingabeAssistentDlg::Ansicht2D() const
+{
+    return m_pRahmen ? qobject_cast<C2DView*>(m_pRahmen->Ansicht2D()) : nullptr;
+}
+
+bool CEingabeAssistentDlg::EingabeLaeuft() const
+{
+    const C2DView* ansicht = Ansicht2D();
+    if (!ansicht || !m_pRahmen)
+        return false;
+    const int phase = m_pRahmen->AktuellesHaus().Phase;
+    return phase >= 8 && phase < 15 && ansicht->EingabeAktiv();
+}
+
+void CEingabeAssistentDlg::ZeichneAnsichtenNeu()
+{
+    if (!m_pRahmen)
+        return;
+    for (QWidget* ansicht : {m_pRahmen->Ansicht2D(), m_pRahmen->Ansicht3D()})
+        if (ansicht)
+            ansicht->update();
+}
+
+bool CEingabeAssistentDlg::BetreteDreiDPhase(CMainFrame& rahmen)
+{
+    Haus& haus = rahmen.AktuellesHaus();
+    haus.ListeNeuAufbauen = 0;
+    GesamtFlaeche(haus);
+    GesamtVolumen(haus);
+    haus.ListeNeuAufbauen = 1;
+    MeldungsNotifier notifier(&rahmen);
+    if (!C3DGenerator(haus, notifier).Erzeuge3DFlaechen())
+        return false;
+    rahmen.GetActiveDocument()->SetModifiedFlag(true);
+    rahmen.AktualisiereAnsichten();
+    if (auto* ansicht = qobject_cast<C2DView*>(rahmen.Ansicht2D()))
+        ansicht->Setze2DProjektion();
+    return true;
+}
+
+void CEingabeAssistentDlg::OnWeiter()
+{
+    if (!m_pRahmen || EingabeLaeuft())
+        return;
+    Haus& haus = m_pRahmen->AktuellesHaus();
+    const int phase = haus.Phase;
+    // The floor plan is left only with a closed, counted outline: an outline
+    // saved open has no floating point after loading.
+    if (phase == 8) {
+        const bool geschlossen = !haus.m_aZone.empty() && haus.m_aZone[0].Geschlossen == 1 && haus.Zonen >= 2;
+        if (!geschlossen)
+            return;
+    }
+    bool weiter = true;
+    if (phase == 14)
+        weiter = BetreteDreiDPhase(*m_pRahmen);
+    if (weiter)
+        m_pRahmen->NaechsterSchritt();
+    ZeichneAnsichtenNeu();
+}
+
+void CEingabeAssistentDlg::OnZurueck()
+{
+    if (!m_pRahmen || EingabeLaeuft())
+        return;
+    Haus& haus = m_pRahmen->AktuellesHaus();
+    if (haus.Phase == 15) {
+        if (!Meldung::Frage(QString::fromUtf8(FrageZurueck), QMessageBox::No, Meldung::Symbol::Vorgabe, this))
+            return;
+        MeldungsNotifier notifier(m_pRahmen);
+        haus.BestandAendernErlaubt(false, notifier, dynamic_cast<VariantenAnzeige*>(m_pRahmen));
+    }
+    m_pRahmen->VorherigerSchritt();
+    ZeichneAnsichtenNeu();
+}
+
+void CEingabeAssistentDlg::OnOptionen()
+{
+    if (!m_pRahmen)
+        return;
+    const DialogErgebnis ergebnis = Zeige3DOptionen(this, m_pRahmen->AktuellesHaus());
+    if (!ergebnis.geaendert)
+        return;
+    m_pRahmen->GetActiveDocument()->SetModifiedFlag(true);
+    if (C2DView* ansicht = Ansicht2D())
+        ansicht->Setze2DProjektion();
+}
+
+} // namespace zeva

@@ -1,0 +1,268 @@
+#include "geometry/C3DGenerator.h"
+#include "geometry/Grundrisseingabe.h"
+#include "model/BilanzTestHaus.h"
+#include "model/Haus.h"
+#include "model/PunktTestHilfen.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zeva {
+namespace {
+
+using test::ErwartePunkte;
+
+// A user at the plan: every click comes after a move to the same point,
+// as the floating point follows the cursor.
+class Grundriss : public testing::Test {
+protected:
+    void SetUp() override { haus.Phase = 8; }
+
+    // A fresh plan (assigning a house keeps its zones).
+    void Neu()
+    {
+        haus.m_aZone.RemoveAll();
+        haus.m_aZone.SetSize(1);
+        haus.Zonen = 1;
+        haus.Flag2DKnotenGrundriss = 0;
+        eingabe = Grundrisseingabe();
+    }
+
+    void Klick(double x, double y)
+    {
+        eingabe.Bewegung(haus, {x, y});
+        eingabe.NeuerGrundrisspunkt(haus, {x, y}, notifier);
+    }
+    void Klicks(std::initializer_list<Punkt2D> punkte)
+    {
+        for (const Punkt2D& p : punkte)
+            Klick(p.x, p.y);
+    }
+    // The double click of the system: the first press fixes the point.
+    void Doppelklick(double x, double y)
+    {
+        Klick(x, y);
+        eingabe.Doppelklick(haus);
+    }
+    const Punkt2DArray& Umriss() const { return haus.m_aZone[0].m_a2DGrundrissPunkte; }
+
+
+    Haus haus;
+    Grundrisseingabe eingabe;
+    test::MerkNotifier notifier;
+};
+
+TEST_F(Grundriss, CounterClockwiseOutlineClosedNearTheStartIsStoredClockwise)
+{
+    haus.m_aLinien1 = {{1, 1}, {2, 2}};
+    Klicks({{2, 2}, {8, 2}, {8, 6}, {2, 6}, {2.2, 2.1}});
+    ErwartePunkte(Umriss(), {{2, 6}, {8, 6}, {8, 2}, {2, 2}});
+    EXPECT_EQ(haus.m_aZone[0].Geschlossen, 1);
+    EXPECT_EQ(haus.Zonen, 2);
+    EXPECT_EQ(haus.m_aZone.size(), 2u);
+    EXPECT_EQ(eingabe.EingabeAktiv, 0);
+    EXPECT_EQ(haus.Flag2DEingabeImUZS, 0);
+    EXPECT_TRUE(haus.m_aLinien1.empty());
+}
+
+TEST_F(Grundriss, ClockwiseOutlineStaysAsDrawn)
+{
+    Klicks({{2, 2}, {2, 6}, {8, 6}, {8, 2}, {2.2, 2.1}});
+    ErwartePunkte(Umriss(), {{2, 2}, {2, 6}, {8, 6}, {8, 2}});
+    EXPECT_EQ(haus.Flag2DEingabeImUZS, 1);
+}
+
+TEST_F(Grundriss, ReadOutsFollowTheCursor)
+{
+    Klick(2, 2);
+    const Ablesungen werte = eingabe.Bewegung(haus, {12, 2});
+    const Ablesungen erwartet{{ablesung::X, "12,00"},      {ablesung::Y, "2,00"},
+                              {ablesung::Laenge, "10,00"}, {ablesung::XVersatz, "10,00"},
+                              {ablesung::YVersatz, "0,00"}};
+    EXPECT_EQ(werte, erwartet);
+    ErwartePunkte(Umriss(), {{2, 2}, {12, 2}});
+    EXPECT_EQ(eingabe.Bewegung(haus, {5, 6})[2].second, "5,00");
+}
+
+TEST_F(Grundriss, AlmostStraightPointsMerge)
+{
+    struct Case {
+        const char* was;
+        Punkt2D p;
+        std::initializer_list<Punkt2D> erwartet;
+    };
+    const Case cases[] = {
+        {"2.86 degrees replaces the corner", {14, 2.3}, {{2, 2}, {14, 2.3}, {14, 2.3}}},
+        {"5.71 degrees keeps it", {14, 2.6}, {{2, 2}, {8, 2}, {14, 2.6}, {14, 2.6}}},
+        {"exactly in line", {14, 2}, {{2, 2}, {14, 2}, {14, 2}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.was);
+        Neu();
+        Klicks({{2, 2}, {8, 2}, c.p});
+        ErwartePunkte(Umriss(), c.erwartet);
+        EXPECT_EQ(haus.Flag2DKnotenGrundriss, 0);
+    }
+}
+
+TEST_F(Grundriss, DirectionsNear0And360AreNotMerged)
+{
+    // d→a at 359.05°, a→p at 0.95°: 358 apart as plain numbers.
+    Klicks({{2, 2.1}, {8, 2}, {14, 2.1}});
+    EXPECT_EQ(Umriss().size(), 4u);
+}
+
+TEST_F(Grundriss, CrossingEdgesAreRefusedAndMarked)
+{
+    struct Case {
+        const char* was;
+        std::initializer_list<Punkt2D> fest;
+        Punkt2D klick;
+        Punkt2D knoten;
+    };
+    const Case cases[] = {
+        {"far from both ends", {{2, 2}, {8, 2}, {8, 6}}, {5, 0.5}, {5.8181818, 2}},
+        // Half a metre from the new point: a tolerance of 1 would accept it.
+        {"near the new point", {{2, 2}, {12, 2}, {12, 12}, {7, 12}}, {7, 1.5}, {7, 2}},
+        {"back along the last edge", {{2, 2}, {8, 2}, {8, 6}}, {8, 4}, {8, 4}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.was);
+        Neu();
+        Klicks(c.fest);
+        const std::size_t vorher = Umriss().size();
+        Klick(c.klick.x, c.klick.y);
+        EXPECT_EQ(Umriss().size(), vorher);
+        EXPECT_EQ(haus.Flag2DKnotenGrundriss, 1);
+        EXPECT_NEAR(haus.m_2DKnotenGrundriss.x, c.knoten.x, 1e-6);
+        EXPECT_NEAR(haus.m_2DKnotenGrundriss.y, c.knoten.y, 1e-6);
+    }
+    // The next move without a crossing clears the marker.
+    eingabe.Bewegung(haus, {9, 4});
+    EXPECT_EQ(haus.Flag2DKnotenGrundriss, 0);
+}
+
+TEST_F(Grundriss, ClosingNearTheStartTestsTheClosingEdge)
+{
+    Klicks({{2, 2}, {12, 2}, {12, 12}, {6, 12}, {6, 3}, {9, 5}});
+    Klick(2.2, 2.1);
+    // The closing edge (9,5)–(2,2) would cross (6,12)–(6,3).
+    EXPECT_EQ(haus.m_aZone[0].Geschlossen, 0);
+    EXPECT_EQ(haus.Zonen, 1);
+    EXPECT_EQ(eingabe.EingabeAktiv, 1);
+    EXPECT_EQ(haus.Flag2DKnotenGrundriss, 1);
+    EXPECT_NEAR(haus.m_2DKnotenGrundriss.x, 6, 1e-9);
+    EXPECT_NEAR(haus.m_2DKnotenGrundriss.y, 2 + 3.0 * 4 / 7, 1e-9);
+    EXPECT_EQ(Umriss().size(), 7u);
+}
+
+TEST_F(Grundriss, DoubleClick)
+{
+    Klicks({{2, 2}, {8, 2}});
+    Doppelklick(5, 6);
+    ErwartePunkte(Umriss(), {{5, 6}, {8, 2}, {2, 2}});
+    EXPECT_EQ(haus.Zonen, 2);
+
+    Neu();
+    Klick(2, 2);
+    Doppelklick(8, 2);
+    EXPECT_EQ(haus.Zonen, 1);
+    EXPECT_EQ(eingabe.EingabeAktiv, 1);
+    EXPECT_EQ(Umriss().size(), 3u); // two fixed points and the floating one
+}
+
+TEST_F(Grundriss, RefusedDoubleClickLetsThePointFloatAgain)
+{
+    Klicks({{2, 2}, {12, 2}, {12, 12}, {6, 12}, {6, 3}});
+    Doppelklick(9, 5);
+    EXPECT_EQ(haus.Zonen, 1);
+    EXPECT_EQ(haus.Flag2DKnotenGrundriss, 1);
+    EXPECT_EQ(eingabe.EingabeAktiv, 1);
+    ErwartePunkte(Umriss(), {{2, 2}, {12, 2}, {12, 12}, {6, 12}, {6, 3}, {9, 5}});
+    eingabe.Bewegung(haus, {4, 4});
+    EXPECT_NEAR(Umriss().back().x, 4, 1e-9);
+}
+
+TEST_F(Grundriss, RightClicksStepBackAndReopen)
+{
+    Klick(2, 2);
+    eingabe.Rechtsklick(haus);
+    EXPECT_TRUE(Umriss().empty());
+    EXPECT_EQ(eingabe.EingabeAktiv, 0);
+
+    Klicks({{2, 2}, {8, 2}, {8, 6}});
+    eingabe.Rechtsklick(haus);
+    ErwartePunkte(Umriss(), {{2, 2}, {8, 2}, {8, 6}});
+
+    Doppelklick(2, 6);
+    ASSERT_EQ(haus.Zonen, 2);
+    eingabe.Rechtsklick(haus);
+    EXPECT_EQ(haus.Zonen, 1);
+    EXPECT_EQ(eingabe.EingabeAktiv, 1);
+    EXPECT_EQ(haus.m_aZone[0].Geschlossen, 1);
+    EXPECT_EQ(haus.m_aZone.size(), 2u);
+    // Closed again: one more uncounted zone.
+    Doppelklick(2, 5);
+    EXPECT_EQ(haus.Zonen, 2);
+    EXPECT_EQ(haus.m_aZone.size(), 3u);
+    // Moves after closing work on the empty new zone and mark nothing.
+    eingabe.Bewegung(haus, {5, 5});
+    EXPECT_EQ(haus.Flag2DKnotenGrundriss, 0);
+}
+
+TEST_F(Grundriss, ClicksOutsideTheDrawingAreaDoNothing)
+{
+    Klick(0, 5);
+    EXPECT_TRUE(Umriss().empty());
+    Klick(2, 2);
+    Klick(20, 5);
+    Klick(29.5, 5);
+    EXPECT_EQ(Umriss().size(), 2u);
+}
+
+TEST_F(Grundriss, AnOutlineKeepsAtMostTheCornersTheGeneratorTakes)
+{
+    // A start away from a zigzag, 100 corners in all.
+    Klick(0.3, 6);
+    for (int i = 1; i < 100; ++i)
+        Klick(0.3 + 0.15 * i, i % 2 ? 1 : 3);
+    ASSERT_EQ(Umriss().size(), 101u);
+    Klick(16, 1);
+    EXPECT_EQ(Umriss().size(), 101u);
+    ASSERT_EQ(notifier.texte.size(), 1u);
+    EXPECT_EQ(notifier.texte[0], C3DGenerator::MeldungZuVielePunkte);
+    Klick(16, 1);
+    EXPECT_EQ(notifier.texte.size(), 2u);
+}
+
+TEST_F(Grundriss, NorthDirection)
+{
+    haus.Phase = 10;
+    struct Case {
+        Punkt2D p;
+        double ausrichtung;
+        const char* text;
+    };
+    const Case cases[] = {{{10, 15}, 90, "0"}, {{15, 10}, 0, "90"}, {{10, 5}, 270, "180"}, {{5, 10}, 180, "270"}};
+    for (const Case& c : cases) {
+        const Ablesungen werte = eingabe.NordDruck(haus, c.p);
+        EXPECT_NEAR(haus.Ausrichtung, c.ausrichtung, 1e-9);
+        ASSERT_EQ(werte.size(), 1u);
+        EXPECT_EQ(werte[0], (std::pair<int, std::string>{ablesung::Laenge, c.text}));
+        EXPECT_EQ(eingabe.EingabeAktiv, 1);
+        eingabe.NordLoslassen(haus, c.p);
+        EXPECT_EQ(eingabe.EingabeAktiv, 0);
+    }
+    // Drags only while the button is held; the centre gives no direction.
+    EXPECT_TRUE(eingabe.NordBewegung(haus, {10, 15}).empty());
+    eingabe.NordDruck(haus, {10, 15});
+    EXPECT_TRUE(eingabe.NordDruck(haus, {10, 10}).empty());
+    EXPECT_NEAR(haus.Ausrichtung, 90, 1e-9);
+    EXPECT_EQ(eingabe.NordBewegung(haus, {9.95, 18})[0].second, "0");
+    EXPECT_NEAR(haus.Ausrichtung, 90.358, 1e-3);
+}
+
+} // namespace
+} // namespace zeva
