@@ -824,6 +824,9 @@ void CXmlArchive::ResetChildCursor()
     d->cursor = nullptr;
 }
 
+// False for what the document cannot take (an invalid name, no current
+// element, a second root); a libxml2 call that fails raises, so that a save
+// never goes on without the element.
 bool CXmlArchive::CreateChildElement(const std::string& name, const std::optional<std::string>& value)
 {
     if (d->current == nullptr || !IsValidName(name))

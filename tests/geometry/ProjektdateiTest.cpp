@@ -741,6 +741,22 @@ TEST_F(ProjektdateiTest, JederAusfallBeimOeffnenWirftUndLaesstDemAufruferSeinHau
     }
 }
 
+// The arrays move records whose move is noexcept; a move that copied (and
+// could run out of memory) would end the program in the middle of an opening.
+TEST_F(ProjektdateiTest, DatensaetzeMitZahlenreihenVerschiebenOhneZuAllokieren)
+{
+    DBedarf bedarf;
+    bedarf.m_aBedWand.Add(12.5);
+    bedarf.m_aBedFenstergewinnnutzbar.Add(3.25);
+    DBedarf zugewiesen;
+    AllocationFault zaehlen(0);
+    DBedarf verschoben(std::move(bedarf));
+    zugewiesen = std::move(verschoben);
+    zaehlen.Disarm();
+    EXPECT_EQ(zaehlen.Count(), 0);
+    EXPECT_EQ(zugewiesen.m_aBedWand.Werte(), std::vector<double>{12.5});
+}
+
 // A member whose own code raises aborts the save like a failed allocation.
 class WerfendesBauteil final : public CXmlSerializable<WerfendesBauteil> {
 public:

@@ -1,6 +1,7 @@
-// The document: new, open (XML and the older binary form, by extension),
-// save (always XML, atomically, "…zva" written as "…vza"), the project
-// picture on Save As, the save question and the German failure messages.
+// The document: new, open (XML and the older binary form, by content, else
+// by extension), save (always XML, atomically, "…zva" written as "…vza"), the
+// project picture on Save As, the save question and the German failure
+// messages, also when the writer or reader fails on the way.
 #include "ShellTestHilfen.h"
 #include "ui/QtAusgabe.h"
 
