@@ -21,7 +21,9 @@ class DOptionen;
 class Haus;
 class Notifier;
 
-// True when the file is an older binary document: its extension is "zva" in
+// True when the file is an older binary document: by its first bytes where
+// they tell (an XML document named ".zva" is XML, a ".vza" that begins with
+// the older form's version number is not), else by its extension "zva" in
 // any case (x.ZVA too). Every other file is read as XML.
 bool IstAlteProjektform(const std::filesystem::path& pfad);
 
@@ -43,7 +45,9 @@ std::unique_ptr<Haus> LadeProjekt(const std::filesystem::path& pfad, DOptionen& 
 // the end of the file, an object of the wrong class, a truncated file).
 std::unique_ptr<Haus> LadeAltesProjekt(const std::filesystem::path& pfad, DOptionen& optionen, Notifier& notifier);
 
-// LadeAltesProjekt or LadeProjekt by IstAlteProjektform.
+// LadeAltesProjekt or LadeProjekt by IstAlteProjektform. Only regular
+// files are read: a folder, a device or a FIFO gets the reader's error at
+// once.
 std::unique_ptr<Haus> OeffneProjekt(const std::filesystem::path& pfad, DOptionen& optionen, Notifier& notifier);
 
 // The same on an archive that is already open (tests, other sources).

@@ -4,6 +4,7 @@
 #include "geometry/DachVerschneidung.h"
 #include "geometry/Projektdatei.h"
 #include "model/CXmlArchive.h"
+#include "model/CXmlObject.h"
 #include "model/DOptionen.h"
 #include "model/Haus.h"
 #include "model/Klimadaten.h"
@@ -13,15 +14,22 @@
 #include "DachTestHilfen.h"
 #include "model/BilanzTestHaus.h"
 #include "model/AltesDokumentBeispiel.h"
+#include "support/AllocationFault.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace zeva {
@@ -29,6 +37,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using test::AllocationFault;
 using test::MerkNotifier;
 
 class ProjektdateiTest : public ::testing::Test {
@@ -566,6 +575,310 @@ TEST_F(ProjektdateiTest, VeraenderteXmlDokumenteFuehrenZuLesenOderFehler)
         }
     }
     SUCCEED();
+}
+
+// ---- Failures on the way: only a missing element or a value that does not
+// parse is absorbed, everything else aborts the whole save or opening.
+
+// The failure points of one operation: every allocation near both ends
+// (setting up, writing the file) and evenly spread in between, about 400.
+std::vector<long> Ausfallstellen(long gesamt)
+{
+    std::vector<long> stellen;
+    const long rand = 60;
+    const long schritt = std::max(1L, gesamt / 300);
+    for (long n = 1; n <= gesamt; n += (n <= rand || n > gesamt - rand) ? 1 : schritt)
+        stellen.push_back(n);
+    return stellen;
+}
+
+std::vector<std::string> DateienIn(const fs::path& ordner)
+{
+    std::vector<std::string> namen;
+    for (const auto& eintrag : fs::directory_iterator(ordner))
+        namen.push_back(eintrag.path().filename().string());
+    std::sort(namen.begin(), namen.end());
+    return namen;
+}
+
+// What a run with one failing allocation ended in. It must raise; the only
+// other outcome accepted is a result identical to that of a run without the
+// failure (libxml2 answers a few failures by taking another way, such as
+// copying a text it could not share), never a shorter file or house.
+struct Ausgang {
+    bool ausgefallen = false; // the chosen allocation failed
+    bool geworfen = false;    // the operation raised
+    std::string grund;
+};
+
+template <class F>
+Ausgang MitAusfall(long stelle, F&& tun)
+{
+    Ausgang a;
+    AllocationFault fehler(stelle);
+    try {
+        tun();
+    } catch (const std::exception&) {
+        a.geworfen = true;
+    } catch (...) {
+        a.geworfen = true;
+        a.grund = "not a std::exception";
+    }
+    fehler.Disarm();
+    a.ausgefallen = fehler.Fired();
+    return a;
+}
+
+long ZaehleAllokationen(const std::function<void()>& tun)
+{
+    AllocationFault zaehlen(0);
+    tun();
+    zaehlen.Disarm();
+    return zaehlen.Count();
+}
+
+TEST_F(ProjektdateiTest, JederAusfallBeimSpeichernWirftUndLaesstDieAlteDatei)
+{
+    auto haus = std::make_unique<Haus>();
+    DOptionen optionen;
+    Befuelle(*haus, optionen);
+    // Two folders of one name length, so that counting and failing see the
+    // same allocations.
+    const fs::path ordner = Pfad("ausfall_s");
+    const fs::path probe = Pfad("ausfall_p");
+    fs::create_directories(ordner);
+    fs::create_directories(probe);
+    const fs::path pfad = ordner / "Haus.vza";
+    SpeichereProjekt(pfad, *std::make_unique<Haus>(), optionen);
+    const std::string alt = Inhalt(pfad);
+    SpeichereProjekt(probe / "Haus.vza", *haus, optionen);
+    const std::string ganz = Inhalt(probe / "Haus.vza");
+    ASSERT_GT(ganz.size(), alt.size());
+
+    const long gesamt = ZaehleAllokationen([&] { SpeichereProjekt(probe / "Haus.vza", *haus, optionen); });
+    ASSERT_GT(gesamt, 1000) << "the save of a whole house allocates";
+    const std::vector<long> stellen = Ausfallstellen(gesamt + 5);
+    std::size_t gezaehlt = 0;
+    for (long stelle : stellen) {
+        const Ausgang a = MitAusfall(stelle, [&] { SpeichereProjekt(pfad, *haus, optionen); });
+        EXPECT_EQ(DateienIn(ordner), std::vector<std::string>{"Haus.vza"}) << "allocation " << stelle;
+        if (!a.geworfen) {
+            // Past the last allocation, or a failure libxml2 took another
+            // way around: the save is complete.
+            EXPECT_EQ(Inhalt(pfad), ganz) << "allocation " << stelle << " of " << gesamt
+                                          << " failed, the save reported success";
+            Schreibe(pfad, alt);
+            continue;
+        }
+        ++gezaehlt;
+        EXPECT_TRUE(a.ausgefallen) << stelle;
+        EXPECT_EQ(a.grund, "") << stelle;
+        EXPECT_EQ(Inhalt(pfad), alt) << "allocation " << stelle << ": the old file is replaced";
+        if (HasFailure()) {
+            Schreibe(pfad, alt);
+            break;
+        }
+    }
+    EXPECT_GT(gezaehlt, stellen.size() * 9 / 10) << "nearly every failure ends in an error";
+}
+
+TEST_F(ProjektdateiTest, JederAusfallBeimOeffnenWirftUndLaesstDemAufruferSeinHaus)
+{
+    auto quelle = std::make_unique<Haus>();
+    DOptionen quellOptionen;
+    Befuelle(*quelle, quellOptionen);
+    const fs::path xml = Pfad("ausfall.vza");
+    SpeichereProjekt(xml, *quelle, quellOptionen);
+    const fs::path binaer = Pfad("ausfall.zva");
+    Schreibe(binaer, test::AltesDokument(test::BeispielHaus(10), test::BeispielOptionen()).Bytes());
+
+    for (const fs::path& pfad : {xml, binaer}) {
+        SCOPED_TRACE(pfad.filename().string());
+        // What a complete opening gives: the house as it saves again, and the
+        // junctions of its roofs, which are computed and not stored.
+        DOptionen optionen;
+        optionen.Versuche = 77;
+        const DOptionen vorher = optionen;
+        MerkNotifier notifier;
+        auto sollHaus = OeffneProjekt(pfad, optionen, notifier);
+        const DOptionen sollOptionen = optionen;
+        SpeichereProjekt(Pfad("soll.vza"), *sollHaus, optionen);
+        const std::string soll = Inhalt(Pfad("soll.vza"));
+        ASSERT_GE(sollHaus->m_aDach.size(), 1u);
+
+        optionen = vorher;
+        const long gesamt = ZaehleAllokationen([&] { OeffneProjekt(pfad, optionen, notifier); });
+        ASSERT_GT(gesamt, 100);
+        const std::vector<long> stellen = Ausfallstellen(gesamt + 5);
+        std::size_t gezaehlt = 0;
+        for (long stelle : stellen) {
+            optionen = vorher;
+            std::unique_ptr<Haus> haus;
+            const Ausgang a = MitAusfall(stelle, [&] { haus = OeffneProjekt(pfad, optionen, notifier); });
+            if (a.geworfen) {
+                ++gezaehlt;
+                EXPECT_TRUE(a.ausgefallen) << stelle;
+                EXPECT_EQ(a.grund, "") << stelle;
+                EXPECT_EQ(optionen, vorher) << "allocation " << stelle << ": the caller's options changed";
+            } else {
+                // Past the last allocation, or a failure libxml2 took another
+                // way around: the whole project is there.
+                ASSERT_TRUE(haus);
+                EXPECT_EQ(optionen, sollOptionen) << stelle;
+                SpeichereProjekt(Pfad("ist.vza"), *haus, optionen);
+                EXPECT_EQ(Inhalt(Pfad("ist.vza")), soll) << "allocation " << stelle << " of " << gesamt
+                                                         << " failed, the project opened shorter";
+                ASSERT_EQ(haus->m_aDach.size(), sollHaus->m_aDach.size());
+                for (std::size_t i = 0; i < haus->m_aDach.size(); ++i)
+                    EXPECT_EQ(haus->m_aDach[i].m_Anschlusspunkte.Elemente(),
+                              sollHaus->m_aDach[i].m_Anschlusspunkte.Elemente())
+                        << "allocation " << stelle;
+            }
+            if (HasFailure())
+                break;
+        }
+        EXPECT_GT(gezaehlt, stellen.size() * 9 / 10) << "nearly every failure ends in an error";
+    }
+}
+
+// The arrays move records whose move is noexcept; a move that copied (and
+// could run out of memory) would end the program in the middle of an opening.
+TEST_F(ProjektdateiTest, DatensaetzeMitZahlenreihenVerschiebenOhneZuAllokieren)
+{
+    DBedarf bedarf;
+    bedarf.m_aBedWand.Add(12.5);
+    bedarf.m_aBedFenstergewinnnutzbar.Add(3.25);
+    DBedarf zugewiesen;
+    AllocationFault zaehlen(0);
+    DBedarf verschoben(std::move(bedarf));
+    zugewiesen = std::move(verschoben);
+    zaehlen.Disarm();
+    EXPECT_EQ(zaehlen.Count(), 0);
+    EXPECT_EQ(zugewiesen.m_aBedWand.Werte(), std::vector<double>{12.5});
+}
+
+// A member whose own code raises aborts the save like a failed allocation.
+class WerfendesBauteil final : public CXmlSerializable<WerfendesBauteil> {
+public:
+    static constexpr const char* XmlElementName = "Werfend";
+    bool WriteXml(CXmlArchiveFile&) override { throw std::runtime_error("kaputt"); }
+};
+
+class MitWerfendem final : public CXmlSerializable<MitWerfendem> {
+public:
+    static constexpr const char* XmlElementName = "MitWerfendem";
+    static auto GetXmlMembers(MitWerfendem& m) { return std::array{XmlInt("Vorher", m.vorher), XmlObject(m.werfend)}; }
+    std::int32_t vorher = 1;
+    WerfendesBauteil werfend;
+};
+
+// ---- Files that are no project, links, and what a killed save left behind
+
+TEST_F(ProjektdateiTest, NurGewoehnlicheDateienWerdenGelesenUndDieFormZaehltVorDerEndung)
+{
+    const fs::path ordner = Pfad("formen");
+    fs::create_directories(ordner);
+    auto haus = std::make_unique<Haus>();
+    haus->Baujahr = 1911;
+    DOptionen optionen;
+    SpeichereProjekt(ordner / "xml_als.zva", *haus, optionen);
+    Schreibe(ordner / "alt_als.vza", test::AltesDokument(test::BeispielHaus(10)).Bytes());
+    fs::create_directories(ordner / "ordner.vza");
+    fs::create_directories(ordner / "ordner.zva");
+    ASSERT_EQ(::mkfifo((ordner / "fifo.vza").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((ordner / "fifo.zva").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", ordner / "null.vza");
+    fs::create_symlink("/dev/zero", ordner / "null.zva");
+
+    struct Fall {
+        const char* name;
+        int baujahr;   // 0: refused
+        bool alteForm; // which reader's error
+    };
+    const Fall faelle[] = {
+        {"xml_als.zva", 1911, false}, {"alt_als.vza", 1962, true}, {"ordner.vza", 0, false},
+        {"ordner.zva", 0, true},      {"fifo.vza", 0, false},      {"fifo.zva", 0, true},
+        {"null.vza", 0, false},       {"null.zva", 0, true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        DOptionen gelesen;
+        MerkNotifier notifier;
+        const auto start = std::chrono::steady_clock::now();
+        if (f.baujahr != 0) {
+            EXPECT_EQ(OeffneProjekt(ordner / f.name, gelesen, notifier)->Baujahr, f.baujahr);
+        } else if (f.alteForm) {
+            EXPECT_THROW(OeffneProjekt(ordner / f.name, gelesen, notifier), BinaryArchiveError);
+        } else {
+            EXPECT_THROW(OeffneProjekt(ordner / f.name, gelesen, notifier), CXmlArchiveException);
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    }
+}
+
+TEST_F(ProjektdateiTest, SpeichernSchreibtDurchDenLinkUndRaeumtAlteTemporaereDateienAuf)
+{
+    const fs::path ordner = Pfad("link");
+    fs::create_directories(ordner / "echt");
+    auto haus = std::make_unique<Haus>();
+    haus->Baujahr = 1977;
+    DOptionen optionen;
+
+    // Through a relative link into another folder; the link stays a link.
+    SpeichereProjekt(ordner / "echt" / "Haus.vza", *std::make_unique<Haus>(), optionen);
+    fs::create_symlink("echt/Haus.vza", ordner / "Link.vza");
+    SpeichereProjekt(ordner / "Link.vza", *haus, optionen);
+    EXPECT_TRUE(fs::is_symlink(ordner / "Link.vza"));
+    EXPECT_EQ(fs::read_symlink(ordner / "Link.vza"), fs::path("echt/Haus.vza"));
+    MerkNotifier notifier;
+    EXPECT_EQ(LadeProjekt(ordner / "echt" / "Haus.vza", optionen, notifier)->Baujahr, 1977);
+    // A link to a file that does not exist yet creates that file.
+    fs::create_symlink("echt/Neu.vza", ordner / "Neu.vza");
+    SpeichereProjekt(ordner / "Neu.vza", *haus, optionen);
+    EXPECT_TRUE(fs::is_symlink(ordner / "Neu.vza"));
+    EXPECT_EQ(LadeProjekt(ordner / "echt" / "Neu.vza", optionen, notifier)->Baujahr, 1977);
+
+    // Beside the project: what earlier saves left, some older than a day.
+    struct Rest {
+        std::string name;
+        bool alt;       // untouched for two days
+        bool verzeichnis;
+        bool bleibt;
+    };
+    const Rest reste[] = {
+        {".Haus.vza.a1B2c3", true, false, false},   // a save of this project killed long ago
+        {".Haus.vza.Zz9xY8", false, false, true},   // a save that may still be running
+        {".Haus.vza.q1w2e3", true, true, true},     // not a regular file
+        {".Haus.vza.kurz", true, false, true},      // not the program's pattern
+        {".Haus.vza.a1B2c3d", true, false, true},
+        {".Andere.vza.a1B2c3", true, false, true},  // another project
+        {"Haus.vza.a1B2c3", true, false, true},
+    };
+    const fs::path echt = ordner / "echt";
+    for (const Rest& r : reste) {
+        if (r.verzeichnis)
+            fs::create_directories(echt / r.name);
+        else
+            Schreibe(echt / r.name, std::string("halb"));
+        if (r.alt) {
+            const timespec zeiten[2] = {{::time(nullptr) - 2 * 86400, 0}, {::time(nullptr) - 2 * 86400, 0}};
+            ASSERT_EQ(::utimensat(AT_FDCWD, (echt / r.name).c_str(), zeiten, 0), 0);
+        }
+    }
+    SpeichereProjekt(ordner / "Link.vza", *haus, optionen);
+    for (const Rest& r : reste)
+        EXPECT_EQ(fs::exists(fs::symlink_status(echt / r.name)), r.bleibt) << r.name;
+}
+
+TEST_F(ProjektdateiTest, EinAusfallImCodeEinesMitgliedsBrichtDasSpeichernAb)
+{
+    const fs::path pfad = Pfad("mitglied.vza");
+    Schreibe(pfad, std::string("alt"));
+    CXmlArchiveFile ar = CXmlArchiveFile::CreateForWrite(pfad, CXmlArchiveFile::ProjektVorlage,
+                                                         CXmlArchiveFile::ProjektWurzel);
+    MitWerfendem objekt;
+    EXPECT_THROW(objekt.WriteXml(ar), std::runtime_error);
+    EXPECT_EQ(Inhalt(pfad), "alt");
 }
 
 } // namespace
