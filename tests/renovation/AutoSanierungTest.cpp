@@ -111,5 +111,28 @@ TEST_F(AutoSanierung, FehlendeDatenbankZeigtFehlerUndZwischenseite)
     EXPECT_EQ(haus.Varianten, 0);
 }
 
+TEST_F(AutoSanierung, NeinOeffnetErstDieOptionen)
+{
+    Haus& haus = rahmen->AktuellesHaus();
+    ReferenzHausMitKessel(haus);
+    ProgrammSanierungEinstellung e;
+    e.datenbank = ProcessTempDir() / "nirgends" / "San2kvyke.db";
+    QString titel;
+    BeiModalemDialog([&](QDialog* dialog) {
+        titel = dialog->windowTitle();
+        dialog->reject();
+    });
+    meldungen.Antworte(QMessageBox::No);
+    EXPECT_EQ(NeuProgramm(*rahmen, e), 0);
+    // The options sheet came first; cancelled, it changed nothing, and the
+    // run went on.
+    EXPECT_FALSE(titel.isEmpty());
+    EXPECT_NE(titel, QStringLiteral("Automatische Sanierung"));
+    EXPECT_FALSE(Dok().IsModified());
+    const QStringList texte = meldungen.Texte();
+    ASSERT_EQ(texte.size(), 3);
+    EXPECT_EQ(texte[2], QString::fromUtf8(ProgSan::TextFehler));
+}
+
 } // namespace
 } // namespace zeva::test
