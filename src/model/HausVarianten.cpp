@@ -135,15 +135,7 @@ int Haus::NeueVariante(bool manuell, const DOptionen& optionen)
         m_aHeizung.SetSize(1);
     m_aHeizung.SetSize(ik + 1);
     m_aHeizung[ik] = DHeizung(m_aHeizung[0]);
-    DHeizung& heizung = m_aHeizung[ik];
-    if (optionen.BrennstoffBeibehalten == 0)
-        heizung.Brennstoff = optionen.Brennstoff;
-    if (optionen.EinschaltdauerBeibehalten == 0)
-        heizung.Bereitschaftszeit = optionen.Einschaltdauer;
-    if (optionen.WaermeverteilungBeibehalten == 0) {
-        heizung.Heizungsverteilung = optionen.HeizungsverteilungsArt;
-        heizung.Verteilungsnutzungsgrad = optionen.Verteilungsnutzungsgrad;
-    }
+    SetzeHeizungsvorgaben(m_aHeizung[ik], optionen);
 
     m_aBedarf.SetSize(ik + 1);
     m_aBedarf[ik] = DBedarf();
@@ -167,6 +159,25 @@ int Haus::NeueVariante(bool manuell, const DOptionen& optionen)
         bedarf.Grenze = optionen.GetGrenze();
     }
     return k;
+}
+
+DHeizung Haus::Variantenheizung(const DOptionen& optionen) const
+{
+    DHeizung heizung = m_aHeizung.empty() ? DHeizung() : m_aHeizung[0];
+    SetzeHeizungsvorgaben(heizung, optionen);
+    return heizung;
+}
+
+void Haus::SetzeHeizungsvorgaben(DHeizung& heizung, const DOptionen& optionen)
+{
+    if (optionen.BrennstoffBeibehalten == 0)
+        heizung.Brennstoff = optionen.Brennstoff;
+    if (optionen.EinschaltdauerBeibehalten == 0)
+        heizung.Bereitschaftszeit = optionen.Einschaltdauer;
+    if (optionen.WaermeverteilungBeibehalten == 0) {
+        heizung.Heizungsverteilung = optionen.HeizungsverteilungsArt;
+        heizung.Verteilungsnutzungsgrad = optionen.Verteilungsnutzungsgrad;
+    }
 }
 
 void Haus::WendeVarianteAn(int n)
@@ -292,6 +303,18 @@ bool Haus::BerechneKosten(int n, const DOptionen& optionen)
     bedarf.Gesamtkosten = gesamt;
     bedarf.GesamtkostenProJahr = proJahr;
     return ergebnis;
+}
+
+double Haus::Bauteilkosten(int n) const
+{
+    if (!IstZustand(n) || n == 0)
+        return 0;
+    double gesamt = 0;
+    FuerAlleGruppen(*this, [&](const auto& gruppe) {
+        for (const auto& bauteil : gruppe)
+            gesamt += HatMassnahme(bauteil, n) ? (*Massnahme(bauteil, n)).Preis : SowiesoBetrag(bauteil);
+    });
+    return gesamt;
 }
 
 bool Haus::BerechneCo2(int n)
