@@ -55,7 +55,9 @@ void CMainFrame::InstalliereBefehle()
 bool CMainFrame::VariantenBefehl(int id)
 {
     if (id > ID_BERECHNUNG_VARIANTE && id <= ID_BERECHNUNG_VARIANTE + MaxVarianten) {
-        ZeigeBedarf(id - ID_BERECHNUNG_VARIANTE);
+        const int n = id - ID_BERECHNUNG_VARIANTE;
+        if (n <= AktuellesHaus().Varianten)
+            ZeigeBedarf(n);
         return true;
     }
     if (id > ID_SANIERUNG_VARIANTE && id <= ID_SANIERUNG_VARIANTE + MaxVarianten) {

@@ -15,6 +15,7 @@
 #include "ui/MeldungsNotifier.h"
 #include "ui/SteuerelementId.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -408,6 +409,67 @@ TEST_F(Eingabe, DormerStepShowsItsRowsAndKeepsTheAssistant)
     H().Phase = 16;
     rahmen->NaechsterSchritt();
     EXPECT_EQ(H().Phase, 15);
+}
+
+// A step panel of a later part: it is made once, kept, handed its step names
+// by their ids and told to re-read the house.
+class Wanddouble final : public QDialog, public Schrittfenster {
+public:
+    explicit Wanddouble(CMainFrame& rahmen) : QDialog(&rahmen)
+    {
+        for (int id : {1283, 1285, 1284}) {
+            auto* name = new QLabel(this);
+            SetzeId(name, id);
+        }
+    }
+    void LiesHausNeu() override { ++gelesen; }
+    int gelesen = 0;
+};
+
+TEST_F(Eingabe, APanelMakerReplacesThePlaceholderAndItsPanelReReadsTheHouse)
+{
+    int gemacht = 0;
+    rahmen->SetzePanelErzeuger(Panel::Wand, [&gemacht](CMainFrame& r) {
+        ++gemacht;
+        return new Wanddouble(r);
+    });
+    rahmen->Befehl(ID_FILE_NEW);
+    H().Phase = 2;
+    rahmen->ZeigeSchritt();
+    auto* wand = dynamic_cast<Wanddouble*>(rahmen->Schrittpanel(Panel::Wand));
+    ASSERT_NE(wand, nullptr);
+    EXPECT_FALSE(Schrittplatzhalter::IstPlatzhalter(wand));
+    EXPECT_TRUE(wand->isVisible());
+    EXPECT_EQ(Text(wand, 1283), QStringLiteral("Projekt (1)"));
+    EXPECT_EQ(Text(wand, 1285), QStringLiteral("Wand"));
+    EXPECT_EQ(Text(wand, 1284), QStringLiteral("Fenster"));
+    rahmen->NaechsterSchritt();
+    rahmen->VorherigerSchritt();
+    EXPECT_EQ(gemacht, 1) << "kept between visits";
+    EXPECT_EQ(wand->gelesen, 0);
+    rahmen->Befehl(ID_FILE_NEW);
+    EXPECT_EQ(wand->gelesen, 1) << "a new project is re-read";
+    EXPECT_FALSE(wand->isVisible());
+}
+
+TEST_F(Eingabe, BackToTheInputClosesTheSpecialViewsFirst)
+{
+    QPointer<QWidget> flaechen;
+    rahmen->SetzeFlaechenansichtErzeuger([&flaechen](QWidget* eltern) {
+        flaechen = new QLabel(QStringLiteral("Flächen"), eltern);
+        return flaechen.data();
+    });
+    H().Phase = 19;
+    rahmen->ZeigeSchritt();
+    rahmen->Flaechenansicht(0);
+    ASSERT_EQ(rahmen->Stapel().Anzahl(), 1);
+    meldungen.Antworte(QMessageBox::Ok);
+    rahmen->Befehl(ID_ZURUECK_ZUR_EINGABE);
+    EXPECT_TRUE(flaechen.isNull());
+    EXPECT_TRUE(rahmen->Stapel().IstLeer());
+    EXPECT_EQ(H().Phase, 18);
+    EXPECT_FALSE(rahmen->Variantenfenster()->isVisible());
+    EXPECT_FALSE(rahmen->RechterBalken()->IstKnopfAktiv());
 }
 
 // ---- Projects opened at a stored step
