@@ -277,8 +277,10 @@ TEST_F(RahmenBefehle, VariantEntriesFollowTheHouseWhenTheMenusOpen)
 TEST_F(RahmenBefehle, NewManualVariantOpensItsDialogAndEntriesReachTheOpenOne)
 {
     AmEnde(3);
+    Dok().SetModifiedFlag(false);
     rahmen->Befehl(ID_NEU_MANUELL);
     EXPECT_EQ(H().Varianten, 4);
+    EXPECT_TRUE(Dok().IsModified()) << "the new variant belongs to the project";
     EXPECT_EQ(H().m_aBedarf[4].Zielfunktion, -1) << "a manual variant";
     ASSERT_NE(Dialog(4), nullptr);
     EXPECT_TRUE(Dialog(4)->isVisible());
@@ -622,6 +624,16 @@ TEST_F(MitAnsichten, ComponentDialogsLockTheInputWindowsWhileTheyRun)
     EXPECT_EQ(H().AktuelleTraegerID, 4010100);
     EXPECT_EQ(gesperrt, (std::vector<bool>{false, false, false}));
     EXPECT_EQ(gemachteDialoge, 2);
+
+    // A dialog that does not report its closing leaves nothing locked.
+    rahmen->SetzeBauteildialogErzeuger(CMainFrame::Bauteildialog::Flachdach, [](CMainFrame& r) {
+        auto* d = new QDialog(&r);
+        test::BeiModalemDialog([d](QDialog*) { d->reject(); });
+        return d;
+    });
+    EXPECT_EQ(rahmen->BearbeiteFlachdach(7010000), QDialog::Rejected);
+    for (QWidget* w : {rahmen->Eingabeassistent(), rahmen->Ansicht2D(), rahmen->Ansicht3D()})
+        EXPECT_TRUE(w->isEnabled());
 
     // Without a maker only the carrier is remembered.
     EXPECT_EQ(rahmen->BearbeiteDecke(5010000), 0);
