@@ -11,10 +11,15 @@
 // every project, and it is the hub for commands: menu entries, tool-bar
 // buttons, accelerators and the start page's links all reach Befehl(id),
 // which asks the active special view first, then the frame's handlers.
-// Parts of the program that come with later work fill their slots here:
-// command handlers (SetzeBefehl), the step switch of the input wizard
-// (SetzeSchrittanzeige and friends), the panes of the bars (Setze…Seite,
-// Setze…fenster) and the makers of the special views.
+// It runs the input wizard (CMainFrameSchritte.cpp) and the commands of the
+// results and the renovation (CMainFrameBefehle.cpp). The other parts of the
+// program plug their windows in at start-up (CZEVAApp's list of program
+// parts): makers of the step panels and of the plan editor's windows, of the
+// component and variant dialogs, the optimiser, the heat-demand pane and
+// page, the report and the renovation details (interfaces in
+// Schrittfenster.h), and the panes of the bars (Setze…Seite, Setze…fenster).
+// Where no maker is installed, a step shows a placeholder and a command does
+// nothing visible.
 #include "shell/Ansichtsstapel.h"
 #include "shell/CZEVADoc.h"
 #include "shell/HausAnbindung.h"
