@@ -1,8 +1,7 @@
 // Entry point of ZEVA: the Qt application, the C runtime's number format
 // fixed to "C" (numbers in files never depend on it; people see German
 // numbers through our own formatting), then the application object.
-#include "renovation/ProgrammSanierung.h"
-#include "shell/CMainFrame.h"
+#include "app/Programmteile.h"
 #include "shell/CZEVAApp.h"
 
 #include <QApplication>
@@ -14,9 +13,8 @@ int main(int argc, char** argv)
     std::setlocale(LC_NUMERIC, "C");
 
     zeva::CZEVAApp zeva(QApplication::arguments());
+    zeva::RegistriereProgrammteile(zeva);
     if (!zeva.InitInstance())
         return zeva.ExitCode();
-    if (zeva::CMainFrame* rahmen = zeva.Hauptfenster())
-        zeva::InstalliereProgrammSanierung(*rahmen);
     return QApplication::exec();
 }

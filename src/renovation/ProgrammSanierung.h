@@ -20,14 +20,11 @@ struct ProgrammSanierungEinstellung {
     std::function<void(class CAutoSanierungDlg&)> beimStart;
 };
 
-// The question asked first.
-inline constexpr const char* FrageOptionenEingestellt =
-    "Haben Sie schon die Optionen für die programmgesteuerte Sanierung eingestellt?";
-
-// Runs the command once; answers the number of variants added.
+// Installs the search with the given settings and runs the frame's command
+// once; answers the number of variants added.
 int NeuProgramm(CMainFrame& rahmen, const ProgrammSanierungEinstellung& einstellung);
 
-// Installs the command on the frame with the program's data base.
+// Installs the search on the frame with the program's data base.
 void InstalliereProgrammSanierung(CMainFrame& rahmen);
 
 } // namespace zeva

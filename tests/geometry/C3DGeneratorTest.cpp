@@ -30,10 +30,8 @@ public:
     std::vector<std::string> texte;
 };
 
-Punkt2DArray Rechteck(double x0, double y0, double x1, double y1)
-{
-    return {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
-}
+using test::GezeichnetesHaus;
+using test::Rechteck;
 
 // A new house (basement 2.5 m unheated, one storey of 2.5 m, no knee wall)
 // whose zone 0 is the rectangle 10 × 8.
@@ -581,23 +579,6 @@ void KonstantesKlima(Haus& h, double aussen)
         h.Heiztage[m] = h.Monatstage[m];
         h.Gradtage[m] = (19 - aussen) * h.Monatstage[m];
     }
-}
-
-// A drawn house: zone 10 × 8 over an unheated basement, one storey, a heated
-// Satteldach (Hoehe 3, attic storey 1.5), the wizard's default build-ups.
-void GezeichnetesHaus(Haus& h)
-{
-    h.Steildach = 1;
-    h.m_aZone[0].m_a2DGrundrissPunkte = Rechteck(0, 0, 10, 8);
-    h.m_aDach.Add(BaueDach({.L = 10, .W = 8, .hoehe = 3, .geschossHoehe = 1.5}));
-    h.m_defaultWand.kWert = 1.4;
-    h.m_defaultWand.Zone = 0;
-    h.m_defaultSteildach.kWert = 0.8;
-    h.m_defaultDecke.kWert = 0.9;
-    h.m_defaultBoden.kWert = 1.0;
-    // The heated floor: ground floor and attic storey.
-    h.Energiebezugsflaeche = 80 + 40;
-    h.Volumen = 80 * 2.5 + 40 * 1.5;
 }
 
 TEST(C3DGeneratorBilanz, TransmissionFollowsTheDrawnAreas)

@@ -4,6 +4,7 @@
 
 #include "renovation/CAutoSanierungDlg.h"
 #include "renovation/ProgrammSanierung.h"
+#include "shell/Schrittfenster.h"
 #include "shell/Befehle.h"
 #include "shell/CZEVAView.h"
 #include "shell/RahmenTestHilfen.h"
