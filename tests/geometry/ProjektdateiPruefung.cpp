@@ -8,6 +8,7 @@
 #include "model/Haus.h"
 #include "model/Notifier.h"
 #include "platform/BinaryArchive.h"
+#include "support/Rechenzeit.h"
 
 #include <exception>
 #include <fstream>
@@ -102,7 +103,7 @@ std::vector<std::string> Unstimmigkeiten(const Haus& haus)
 
 Pruefergebnis PruefeProjektdatei(std::span<const std::uint8_t> daten, const std::filesystem::path& arbeitsdatei)
 {
-    const auto beginn = std::chrono::steady_clock::now();
+    const auto beginn = Rechenzeit();
     Pruefergebnis ergebnis;
     auto ausnahme = [&](const std::string& form, const std::exception& e) {
         ergebnis.funde.push_back(form + ": fremde Ausnahme beim Öffnen: " + e.what());
@@ -136,7 +137,7 @@ Pruefergebnis PruefeProjektdatei(std::span<const std::uint8_t> daten, const std:
         ausnahme(xml, e);
     }
 
-    ergebnis.dauer = std::chrono::steady_clock::now() - beginn;
+    ergebnis.dauer = Rechenzeit() - beginn;
     if (ergebnis.dauer > ZeitProEingabe)
         ergebnis.funde.push_back(
             "zu langsam: "

@@ -18,7 +18,8 @@ class Haus;
 
 namespace zeva::test {
 
-// Both readers and everything after them on one input take at most this.
+// Both readers and everything after them on one input take at most this
+// much processor time.
 inline constexpr std::chrono::milliseconds ZeitProEingabe{2000};
 
 struct Pruefergebnis {
@@ -28,7 +29,7 @@ struct Pruefergebnis {
     // fault, anything else (another exception, a house that breaks a limit
     // of the loaders, too much time) is.
     std::vector<std::string> funde;
-    std::chrono::steady_clock::duration dauer{};
+    std::chrono::nanoseconds dauer{}; // processor time
 };
 
 // Runs the readers and the work after them on the bytes. arbeitsdatei is

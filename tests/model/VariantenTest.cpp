@@ -4,6 +4,7 @@
 // whatever is computed in whatever order.
 #include "VariantenTestHaus.h"
 #include "model/Dokumentgrenzen.h"
+#include "support/Rechenzeit.h"
 
 #include <gtest/gtest.h>
 
@@ -222,9 +223,9 @@ TEST(LoescheAlleVarianten, RiesigeZahlEinesBeschaedigtenDokuments)
     h.NeueVariante(true, DOptionen());
     h.m_aWand[0].m_aSan[2].Name = "Dämmung";
     h.Varianten = std::numeric_limits<std::int32_t>::max();
-    const auto beginn = std::chrono::steady_clock::now();
+    const auto beginn = test::Rechenzeit();
     h.LoescheAlleVarianten();
-    EXPECT_LT(std::chrono::steady_clock::now() - beginn, std::chrono::seconds(1));
+    EXPECT_LT(test::Rechenzeit() - beginn, std::chrono::seconds(1));
     EXPECT_EQ(h.Varianten, 0);
     EXPECT_EQ(h.m_aHeizung.size(), 1u);
     EXPECT_EQ(h.m_aBedarf.size(), 1u);
