@@ -7,12 +7,14 @@
 #include "model/CXmlArchive.h"
 #include "model/Dokumentversion.h"
 #include "model/DOptionen.h"
+#include "model/Dokumentgrenzen.h"
 #include "model/Haus.h"
 #include "model/Notifier.h"
 #include "platform/BinaryArchive.h"
 #include "platform/RegularFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cctype>
 #include <cerrno>
 #include <ios>
@@ -24,6 +26,10 @@
 namespace zeva {
 
 namespace {
+
+// The code of the reader's error for a document that asks for what no house
+// can be; like the reader's other system errors it is an errno value.
+constexpr std::uint32_t XmlFehlerBeschaedigt = ERANGE;
 
 void VerschneideAlleDaecher(Haus& haus)
 {
@@ -92,8 +98,13 @@ std::unique_ptr<Haus> LeseProjekt(CXmlArchiveFile& ar, DOptionen& optionen, Noti
 {
     auto haus = std::make_unique<Haus>();
     DOptionen gelesen = optionen;
-    haus->ReadXml(ar);
-    haus->NachLaden(notifier);
+    try {
+        PruefeAnzahlenImDokument(ar);
+        haus->ReadXml(ar);
+        haus->NachLaden(notifier);
+    } catch (const DokumentBeschaedigt& fehler) {
+        throw CXmlArchiveException(XmlFehlerBeschaedigt, 0, 0, fehler.what(), ar.Path().string());
+    }
     VerschneideAlleDaecher(*haus);
     gelesen.ReadXml(ar);
     optionen = std::move(gelesen);
@@ -121,6 +132,11 @@ std::unique_ptr<Haus> LeseAltesProjekt(BinaryArchive& ar, DOptionen& optionen, N
     DOptionen gelesen = optionen;
     haus->Serialize(ar);
     gelesen.LeseBinaer(ar, haus->Version);
+    try {
+        PruefeDokumentgrenzen(*haus, notifier);
+    } catch (const DokumentBeschaedigt& fehler) {
+        throw BinaryArchiveError(fehler.what(), ar.Position());
+    }
 
     // The whole file was read; only now is the user told about roofs that
     // are left out.

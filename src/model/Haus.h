@@ -209,7 +209,9 @@ public:
     // 0 to Varianten, with a heating and a demand record.
     bool IstZustand(int n) const;
     // Adds variant Varianten + 1: the existing heating with the options'
-    // overrides, an empty demand record, empty measures. Returns its number.
+    // overrides, an empty demand record, empty measures. Returns its number,
+    // or 0 and changes nothing when the house already has
+    // grenzen::MaxVarianten variants.
     int NeueVariante(bool manuell, const DOptionen& optionen);
     // The heating a new automatic or manual variant starts with: the
     // existing heating with the options' overrides for fuel, switch-on time
@@ -254,6 +256,8 @@ public:
     // each and the others are rebuilt from their stored members. The house
     // is then a document of the current version. The junctions between the
     // roofs need the roof geometry: the project loader runs them afterwards.
+    // First of all the house is held to the limits of PruefeDokumentgrenzen:
+    // DokumentBeschaedigt leaves the house as it was read.
     void NachLaden(Notifier& notifier);
 
     // Reads the older binary form into a new house (the program never writes

@@ -2,6 +2,7 @@
 // of the house, taken over from another house and deleted, and the sums of
 // their costs, CO2 and cumulative energy expenditure.
 #include "model/DOptionen.h"
+#include "model/Dokumentgrenzen.h"
 #include "model/Haus.h"
 #include "model/VariantenAnzeige.h"
 #include "model/Zahlentext.h"
@@ -125,6 +126,10 @@ bool Haus::IstZustand(int n) const
 
 int Haus::NeueVariante(bool manuell, const DOptionen& optionen)
 {
+    // Counted before it is added, so that the count never passes the limit
+    // (nor the largest int).
+    if (Varianten >= grenzen::MaxVarianten)
+        return 0;
     const int k = std::max(Varianten, 0) + 1;
     const auto ik = static_cast<std::size_t>(k);
     Varianten = k;
@@ -240,8 +245,18 @@ void Haus::LoescheVariante(int n)
 
 void Haus::LoescheAlleVarianten()
 {
-    while (Varianten > 0)
-        LoescheVariante(1);
+    if (Varianten <= 0)
+        return;
+    // What deleting variant 1 over and over leaves, in one step: records
+    // that a damaged document holds beyond the variants stay.
+    const auto n = static_cast<std::size_t>(Varianten);
+    Varianten = 0;
+    m_aHeizung.RemoveAt(1, n);
+    m_aBedarf.RemoveAt(1, n);
+    FuerAlleGruppen(*this, [&](auto& gruppe) {
+        for (auto& bauteil : gruppe)
+            bauteil.m_aSan.RemoveAt(1, n);
+    });
 }
 
 bool Haus::BestandAendernErlaubt(bool fragen, Notifier& notifier, VariantenAnzeige* anzeige)

@@ -1,11 +1,14 @@
 // Opening and saving a project: a populated project survives save and
 // reopen, old binary projects open with their roofs, heights and steps, and
 // a file that cannot be read changes nothing and raises the reader's error.
+#include "geometry/C3DGenerator.h"
 #include "geometry/DachVerschneidung.h"
 #include "geometry/Projektdatei.h"
+#include "geometry/ProjektdateiPruefung.h"
 #include "model/CXmlArchive.h"
 #include "model/CXmlObject.h"
 #include "model/DOptionen.h"
+#include "model/Dokumentgrenzen.h"
 #include "model/Haus.h"
 #include "model/Klimadaten.h"
 #include "model/RuntimeClass.h"
@@ -15,19 +18,23 @@
 #include "model/BilanzTestHaus.h"
 #include "model/AltesDokumentBeispiel.h"
 #include "support/AllocationFault.h"
+#include "support/Rechenzeit.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <limits>
 #include <iterator>
 #include <random>
+#include <span>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -488,6 +495,138 @@ TEST_F(ProjektdateiTest, FormNachDerEndung)
     EXPECT_EQ(OeffneProjekt(Pfad("projekt.xml"), optionen, notifier)->Baujahr, 1999);
 }
 
+// ---- Documents that ask for more than a house can be
+
+// Each opens as a house within the editors' ranges or is refused with the
+// reader's own error, at once; what opens, the generator and the balance of
+// every state take at once too.
+TEST_F(ProjektdateiTest, FeindlicheDokumenteOeffnenSchnellOderWerdenAbgelehnt)
+{
+    constexpr std::int32_t intMax = std::numeric_limits<std::int32_t>::max();
+    enum class Form { Xml, Alt };
+    struct Fall {
+        const char* name;
+        Form form;
+        std::function<void(Haus&)> xml;            // for Form::Xml: changes the filled house
+        std::function<void(test::HausBytes&)> alt; // for Form::Alt: changes the old document of version 10
+        std::vector<std::string> meldungen;        // when it opens; refused when empty and abgelehnt
+        bool abgelehnt;
+    };
+    const std::vector<std::string> stockwerke{grenzen::MeldungStockwerke};
+    const std::vector<Fall> faelle{
+        {"Stockwerkszahl 1e4 einer Zone", Form::Xml, [](Haus& h) { h.m_aZone[0].Stockwerkszahl = 10000; }, {},
+         stockwerke, false},
+        {"Stockwerkszahl INT_MAX", Form::Xml,
+         [](Haus& h) {
+             h.Stockwerkszahl = intMax;
+             h.m_aZone[1].Stockwerkszahl = intMax;
+         },
+         {}, stockwerke, false},
+        {"negative Stockwerkszahl", Form::Xml, [](Haus& h) { h.m_aZone[1].Stockwerkszahl = -3; }, {}, stockwerke,
+         false},
+        {"Varianten INT_MAX", Form::Xml, [](Haus& h) { h.Varianten = intMax; }, {},
+         {grenzen::MeldungVarianten}, false},
+        {"5000 Dächer", Form::Xml,
+         [](Haus& h) {
+             for (int i = 0; i < 5000; ++i) {
+                 test::DachMasse m;
+                 m.p0 = Punkt2D(12.0 * (i % 70), 10.0 * (i / 70));
+                 h.m_aDach.Add(test::BaueDach(m));
+             }
+         },
+         {}, {}, true},
+        {"Volumen 1e308", Form::Xml, [](Haus& h) { h.Volumen = 1e308; }, {}, {}, true},
+        {"1e308 in einem Punkt des Grundrisses", Form::Xml,
+         [](Haus& h) { h.m_aZone[0].m_a2DGrundrissPunkte[2].x = 1e308; }, {}, {}, true},
+        // The reader takes "nan" for a value that does not parse: the roof
+        // keeps the height of a new roof.
+        {"NaN als Dachhöhe", Form::Xml, [](Haus& h) { h.m_aDach[1].Hoehe = std::nan(""); }, {}, {}, false},
+        {"Ecke einer Wand jenseits von 1e5 m", Form::Xml, [](Haus& h) { h.m_aWand[0].m_plane.lo.y = 2e5; }, {}, {},
+         true},
+        {"Stockwerkszahl INT_MAX im älteren Dokument", Form::Alt, {},
+         [](test::HausBytes& b) {
+             b.stockwerkszahl = intMax;
+             b.zonenListe[0].stockwerkszahl = intMax;
+         },
+         stockwerke, false},
+        {"Varianten INT_MAX im älteren Dokument", Form::Alt, {}, [](test::HausBytes& b) { b.varianten = intMax; },
+         {grenzen::MeldungVarianten}, false},
+        {"Volumen 1e308 im älteren Dokument", Form::Alt, {}, [](test::HausBytes& b) { b.volumen = 1e308; }, {},
+         true},
+        {"1e308 in einem Punkt im älteren Dokument", Form::Alt, {},
+         [](test::HausBytes& b) { b.zonenListe[0].umriss[1].x = 1e308; }, {}, true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        fs::path pfad;
+        if (f.form == Form::Xml) {
+            auto h = std::make_unique<Haus>();
+            DOptionen o;
+            Befuelle(*h, o);
+            f.xml(*h);
+            pfad = Pfad("feindlich.vza");
+            SpeichereProjekt(pfad, *h, o);
+        } else {
+            test::HausBytes b = test::BeispielHaus(10);
+            f.alt(b);
+            pfad = Pfad("feindlich.zva");
+            Schreibe(pfad, test::AltesDokument(b, test::BeispielOptionen()).Bytes());
+        }
+
+        DOptionen optionen;
+        optionen.Versuche = 41;
+        MerkNotifier notifier;
+        auto beginn = test::Rechenzeit();
+        std::unique_ptr<Haus> h;
+        std::string fehler;
+        try {
+            h = OeffneProjekt(pfad, optionen, notifier);
+        } catch (const CXmlArchiveException& e) {
+            fehler = e.GetErrorMessage();
+        } catch (const BinaryArchiveError& e) {
+            fehler = e.what();
+        }
+        EXPECT_LT(test::Rechenzeit() - beginn, std::chrono::seconds(1));
+        if (f.abgelehnt) {
+            EXPECT_FALSE(h);
+            EXPECT_NE(fehler.find(f.form == Form::Xml ? "Reason: " : "Die Datei ist beschädigt"), std::string::npos)
+                << fehler;
+            EXPECT_EQ(optionen.Versuche, 41);
+            continue;
+        }
+        ASSERT_TRUE(h) << fehler;
+        EXPECT_EQ(notifier.texte, f.meldungen);
+        EXPECT_EQ(test::Unstimmigkeiten(*h), std::vector<std::string>{});
+
+        beginn = test::Rechenzeit();
+        StillerNotifier still;
+        EXPECT_EQ(C3DGenerator(*h, still).Erzeuge3DFlaechen(), 1);
+        for (int n = 0; n < h->AnzahlZustaende(); ++n) {
+            Haus zustand(*h);
+            zustand.WendeVarianteAn(n);
+            EXPECT_TRUE(std::isfinite(zustand.Waermebilanz(still))) << n;
+            h->BerechneBedarf(n, still);
+        }
+        EXPECT_LT(test::Rechenzeit() - beginn, std::chrono::seconds(1));
+    }
+}
+
+TEST_F(ProjektdateiTest, BeschaedigtesDokumentNenntDenWert)
+{
+    auto h = std::make_unique<Haus>();
+    h->Volumen = -1e300;
+    DOptionen optionen;
+    SpeichereProjekt(Pfad("riesig.vza"), *h, optionen);
+    StillerNotifier notifier;
+    try {
+        LadeProjekt(Pfad("riesig.vza"), optionen, notifier);
+        ADD_FAILURE() << "geöffnet";
+    } catch (const CXmlArchiveException& e) {
+        EXPECT_EQ(e.Reason(), "Der Wert „Volumen“ des Hauses ist keine Zahl oder unmöglich groß.");
+        EXPECT_EQ(e.File(), Pfad("riesig.vza").string());
+    }
+}
+
 // ---- Bytes and texts that are not a project
 
 TEST_F(ProjektdateiTest, VeraenderteAlteDokumenteFuehrenZuLesenOderFehler)
@@ -557,6 +696,7 @@ TEST_F(ProjektdateiTest, VeraenderteXmlDokumenteFuehrenZuLesenOderFehler)
     std::mt19937 zufall(4711);
     auto zahl = [&](std::size_t bis) { return std::uniform_int_distribution<std::size_t>(0, bis)(zufall); };
     const char zeichen[] = "<>/=\"0123456789-.eE Size x ";
+    int geoeffnet = 0;
     for (int i = 0; i < 200; ++i) {
         std::string t = ganz;
         for (std::size_t k = 1 + zahl(4); k > 0; --k) {
@@ -566,15 +706,19 @@ TEST_F(ProjektdateiTest, VeraenderteXmlDokumenteFuehrenZuLesenOderFehler)
             else
                 t.erase(stelle, zahl(40));
         }
-        Schreibe(Pfad("veraendert.vza"), t);
-        DOptionen optionen;
-        StillerNotifier notifier;
-        try {
-            LadeProjekt(Pfad("veraendert.vza"), optionen, notifier);
-        } catch (const CXmlArchiveException&) {
-        }
+        // Opens to a house within the loaders' limits that the generator,
+        // the balance and a save take, or raises the reader's own error.
+        const test::Pruefergebnis e = test::PruefeProjektdatei(
+            std::span(reinterpret_cast<const std::uint8_t*>(t.data()), t.size()), Pfad("veraendert.vza"));
+        EXPECT_TRUE(e.funde.empty()) << "Fall " << i << ": " << e.funde.front();
+        // The binary reader refuses XML text; the XML reader opens or refuses.
+        EXPECT_EQ(e.geoeffnet + e.abgelehnt, 2) << "Fall " << i;
+        geoeffnet += e.geoeffnet;
     }
-    SUCCEED();
+    // Most changes hit text or numbers and leave a readable document; the
+    // others break the markup.
+    EXPECT_GT(geoeffnet, 0);
+    EXPECT_LT(geoeffnet, 200);
 }
 
 // ---- Failures on the way: only a missing element or a value that does not

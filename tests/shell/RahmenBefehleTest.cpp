@@ -601,7 +601,7 @@ TEST_F(MitAnsichten, ComponentDialogsLockTheInputWindowsWhileTheyRun)
     auto erzeuger = [&](CMainFrame& r) {
         ++gemachteDialoge;
         auto* d = new QDialog(&r);
-        test::BeiModalemDialog([&, d, &r](QDialog*) {
+        test::BeiModalemDialog([&, d](QDialog*) {
             for (QWidget* w : {r.Eingabeassistent(), r.Ansicht2D(), r.Ansicht3D()})
                 gesperrt.push_back(!w->isEnabled());
             r.BodenDialogGeschlossen();

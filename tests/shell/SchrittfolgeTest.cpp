@@ -91,8 +91,9 @@ TEST(Schrittfolge, PanelsNameTheStepsTheButtonsLeadTo)
         for (bool steil : {false, true}) {
             const Schrittfolge::Beschriftung b = Schrittfolge::Beschriftungen(z.phase, steil);
             EXPECT_EQ(b.nach, Schrittfolge::Name(steil ? z.weiterSteil : z.weiterFlach)) << z.phase;
-            if (z.phase > 0)
+            if (z.phase > 0) {
                 EXPECT_EQ(b.vorher, Schrittfolge::Name(steil ? z.zurueckSteil : z.zurueckFlach)) << z.phase;
+            }
         }
     }
     EXPECT_EQ(Schrittfolge::Name(8), QStringLiteral("Grundriß"));
