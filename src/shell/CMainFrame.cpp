@@ -128,6 +128,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     ErzeugeBalken();
 
     m_pDoc = new CZEVADoc(*this, this);
+    m_pEingabeansichten = Schrittplatzhalter::ErzeugeEingabeansichten(*this);
+    InstalliereBefehle();
     // The summary page shows the file name: it follows every new title (the
     // title changes after the refresh of a freshly read project).
     connect(m_pDoc, &CZEVADoc::titelGeaendert, this, [this](const QString& t) {
@@ -135,20 +137,6 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
         m_wndObjekt->Aktualisiere(*m_pDoc);
     });
     setWindowTitle(Titel(QString::fromUtf8(CZEVADoc::Unbenannt)));
-
-    for (const auto& einrichtung : Einrichtungen())
-        einrichtung(*this);
-}
-
-std::vector<std::function<void(CMainFrame&)>>& CMainFrame::Einrichtungen()
-{
-    static std::vector<std::function<void(CMainFrame&)>> einrichtungen;
-    return einrichtungen;
-}
-
-void CMainFrame::RegistriereEinrichtung(std::function<void(CMainFrame&)> einrichtung)
-{
-    Einrichtungen().push_back(std::move(einrichtung));
 }
 
 CMainFrame::~CMainFrame()
@@ -468,7 +456,7 @@ bool CMainFrame::Befehl(int id)
             return true;
     const auto it = m_befehle.find(id);
     if (it == m_befehle.end())
-        return false;
+        return VariantenBefehl(id);
     // Copied: a handler may replace itself.
     const std::function<void()> handler = it->second;
     handler();
@@ -478,18 +466,6 @@ bool CMainFrame::Befehl(int id)
 void CMainFrame::PosteBefehl(int id)
 {
     QMetaObject::invokeMethod(this, [this, id] { Befehl(id); }, Qt::QueuedConnection);
-}
-
-void CMainFrame::SetzeSchrittwechsel(std::function<void()> vor, std::function<void()> zurueck)
-{
-    m_SchrittVor = std::move(vor);
-    m_SchrittZurueck = std::move(zurueck);
-}
-
-void CMainFrame::SetzeVariantendialoge(std::function<bool()> uebernehmen, std::function<void()> entfernen)
-{
-    m_VariantenUebernehmen = std::move(uebernehmen);
-    m_VariantenEntfernen = std::move(entfernen);
 }
 
 // ----- private messages ------------------------------------------------------------
@@ -655,89 +631,27 @@ void CMainFrame::SetzeSymbolzustand(bool eingabe, bool drucken, bool bild)
     Aktion(ID_3D_ALS_JPEG)->setEnabled(bild);
 }
 
-void CMainFrame::ZeigeSchritt()
-{
-    const int phase = HausAnbindung::Phase(AktuellesHaus());
-    VerlasseStartseite();
-
-    // The right bar: its button works only after the input.
-    if (phase < 19) {
-        m_wndRechts->SetzeKnopfAktiv(false);
-        m_wndRechts->SetzeVersteckt(false);
-        if (m_wndSanVarianten)
-            m_wndSanVarianten->hide();
-    } else if (!m_wndRechts->IstKnopfAktiv()) {
-        m_wndRechts->SetzeKnopfAktiv(true);
-        if (m_wndSanVarianten)
-            m_wndSanVarianten->show();
-    }
-
-    if (phase == 0) {
-        SetzeSymbolzustand(false, false, false);
-        if (!m_pIntro)
-            m_pIntro = std::make_unique<CIntroDlg>(this);
-        m_pIntro->SetzeSchritte(QString(), QStringLiteral("Intro"), QStringLiteral("Projekt (1)"));
-        m_pIntro->show();
-        m_pIntro->raise();
-        m_pIntro->activateWindow();
-        statusBar()->clearMessage();
-    } else {
-        // The intro panel goes when the input has begun.
-        m_pIntro.reset();
-        if (m_SchrittAnzeige)
-            m_SchrittAnzeige(phase);
-    }
-    AktualisiereSeiten();
-    m_nAngezeigterSchritt = phase;
-    emit schrittAngezeigt(phase);
-}
-
-void CMainFrame::NaechsterSchritt()
-{
-    if (m_SchrittVor)
-        m_SchrittVor();
-}
-
-void CMainFrame::VorherigerSchritt()
-{
-    if (m_SchrittZurueck)
-        m_SchrittZurueck();
-}
-
-void CMainFrame::VerbergeSchrittfenster()
-{
-    if (m_pIntro)
-        m_pIntro->hide();
-    for (QWidget* ansicht : {m_p2DAnsicht.data(), m_p3DAnsicht.data()})
-        if (ansicht)
-            ansicht->hide();
-    if (m_SchrittVerbergen)
-        m_SchrittVerbergen();
-}
-
 void CMainFrame::AktualisiereSeiten()
 {
     m_wndObjekt->Aktualisiere(*m_pDoc);
     m_wndAnsicht->Aktualisiere(*m_pDoc);
 }
 
-void CMainFrame::AktualisiereFenster()
+QWidget* CMainFrame::Ansichtsflaeche() const
 {
-    if (m_pIntro)
-        m_pIntro->OnInitDialog();
-    if (m_FensterAktualisieren)
-        m_FensterAktualisieren();
-    AktualisiereSeiten();
+    return m_bereich;
 }
 
-void CMainFrame::AktualisiereMenue()
+void CMainFrame::SetzeSchritthinweis(const QString& text)
 {
-    VerbergeSchrittfenster();
-    if (m_NachDemLesen)
-        m_NachDemLesen();
-    AktualisiereFenster();
-    SetzeRechenmenues(false);
-    ZeigeSchritt();
+    if (auto* leerlauf = statusBar()->findChild<QLabel*>(QStringLiteral("Leerlauftext")))
+        leerlauf->setText(text);
+}
+
+QString CMainFrame::Schritthinweis() const
+{
+    const auto* leerlauf = statusBar()->findChild<QLabel*>(QStringLiteral("Leerlauftext"));
+    return leerlauf ? leerlauf->text() : QString();
 }
 
 void CMainFrame::AktualisiereAnsichten()
@@ -798,17 +712,6 @@ bool CMainFrame::OeffneDatei(const QString& pfad)
 }
 
 // ----- document environment -----------------------------------------------------------
-
-bool CMainFrame::UebernimmVariantendaten()
-{
-    return m_VariantenUebernehmen ? m_VariantenUebernehmen() : true;
-}
-
-void CMainFrame::EntferneAlleVarianten()
-{
-    if (m_VariantenEntfernen)
-        m_VariantenEntfernen();
-}
 
 void CMainFrame::ZeigeNeuesProjekt()
 {

@@ -130,6 +130,8 @@ bool CZEVAApp::InitInstance()
     rahmen->SetzeBefehl(ID_FILE_OPEN, [this] { OnFileOpen(); });
     rahmen->SetzeBefehl(ID_APP_ABOUT, [this] { OnAppAbout(); });
     rahmen->SetzeBefehl(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    for (const Programmteil& teil : m_Programmteile)
+        teil(*rahmen);
     connect(rahmen, &CMainFrame::letzteDateiFehlgeschlagen, this, [this](const QString& pfad) {
         m_pLetzteDateien->Entfernen(pfad);
         m_pRahmen->AktualisiereLetzteDateienMenue();

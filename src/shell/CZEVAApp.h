@@ -10,7 +10,9 @@
 // command line (one project file to open) and, at step 0, the start page.
 #include <QObject>
 #include <QStringList>
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace zeva {
 
@@ -30,6 +32,12 @@ public:
     // `argumente` as QCoreApplication::arguments() gives them (program first).
     explicit CZEVAApp(QStringList argumente, QObject* parent = nullptr);
     ~CZEVAApp() override;
+
+    // A part of the program installs its makers and slots on the main frame
+    // through such a function; they run right after the frame is made, in
+    // the order registered, before the first project and the command line.
+    using Programmteil = std::function<void(CMainFrame&)>;
+    void RegistriereProgrammteil(Programmteil teil) { m_Programmteile.push_back(std::move(teil)); }
 
     // The start-up sequence; false when the program is to end at once with
     // ExitCode() (a wrong command line, --help, the screen-size warning).
@@ -61,6 +69,7 @@ private:
     bool PruefeBefehlszeile();
 
     QStringList m_argumente;
+    std::vector<Programmteil> m_Programmteile;
     QString m_strDatei; // the project named on the command line
     int m_nExitCode = 0;
     std::unique_ptr<LetzteDateien> m_pLetzteDateien;

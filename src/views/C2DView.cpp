@@ -60,22 +60,22 @@ void C2DView::MarkiereGeaendert()
             dok->SetModifiedFlag(true);
 }
 
-void C2DView::SetzeAblesefenster(CEingabeAssistentDlg* fenster)
-{
-    m_pAblesefenster = fenster;
-}
-
 CEingabeAssistentDlg* C2DView::Ablesefenster() const
 {
-    return m_pAblesefenster;
+    // The frame makes the pane anew when the input is entered again, so it
+    // is looked up at every read-out.
+    if (m_bVorschau || !m_pRahmen)
+        return nullptr;
+    return qobject_cast<CEingabeAssistentDlg*>(m_pRahmen->Eingabeassistent());
 }
 
 void C2DView::Zeige(const Ablesungen& werte)
 {
-    if (!m_pAblesefenster)
+    CEingabeAssistentDlg* fenster = Ablesefenster();
+    if (!fenster)
         return;
     for (const auto& [id, text] : werte)
-        m_pAblesefenster->SetzeText(id, QString::fromStdString(text));
+        fenster->SetzeText(id, QString::fromStdString(text));
 }
 
 void C2DView::Neuzeichnen()

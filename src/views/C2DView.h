@@ -69,8 +69,8 @@ public:
     double GesamtFlaeche();
     double GesamtVolumen();
 
-    // The pane whose read-outs the view writes in the present step.
-    void SetzeAblesefenster(CEingabeAssistentDlg* fenster);
+    // The pane whose read-outs the view writes: the frame's input assistant
+    // (none for a preview).
     CEingabeAssistentDlg* Ablesefenster() const;
 
     // The picture that the next paint draws (empty without a house).
@@ -94,7 +94,6 @@ private:
     void Neuzeichnen();
 
     QPointer<CMainFrame> m_pRahmen;
-    QPointer<CEingabeAssistentDlg> m_pAblesefenster;
     const bool m_bVorschau;
     Grundrisseingabe m_Eingabe;
     Planprojektion m_Projektion;

@@ -2,7 +2,6 @@
 
 #include "geometry/C3DGenerator.h"
 #include "geometry/Flaechenberechnung.h"
-#include "geometry/Plangeometrie.h"
 #include "model/Haus.h"
 #include "model/VariantenAnzeige.h"
 #include "platform/Meldung.h"
@@ -33,7 +32,6 @@ constexpr Zeile YVersatz{1290, 1011, 1291};
 constexpr Zeile Breite{1329, 1330, 1331};
 constexpr Zeile PositionX{1292, 1014, 1293};
 constexpr Zeile PositionY{1323, 1324, 1325};
-constexpr Zeile AlleZeilen[] = {Laenge, XVersatz, YVersatz, Breite, PositionX, PositionY};
 
 } // namespace
 
@@ -41,7 +39,6 @@ CEingabeAssistentDlg::CEingabeAssistentDlg(CMainFrame* rahmen, QWidget* eltern)
     : CRightBaseDialog(eltern), m_pRahmen(rahmen)
 {
     setObjectName(QStringLiteral("CEingabeAssistentDlg"));
-    setWindowTitle(QString::fromUtf8(Titeltext));
 
     auto* spalte = new QVBoxLayout(this);
 
@@ -95,7 +92,9 @@ CEingabeAssistentDlg::CEingabeAssistentDlg(CMainFrame* rahmen, QWidget* eltern)
     connect(Knopf(IDC_ZURUECK), &QPushButton::clicked, this, [this] { OnZurueck(); });
     connect(Knopf(IDC_OPTIONEN), &QPushButton::clicked, this, [this] { OnOptionen(); });
 
-    RichteSchrittEin(8);
+    // Last: a title shows the pane, and controls made after that would stay
+    // hidden when the pane is made while the frame is on the screen.
+    setWindowTitle(QString::fromUtf8(Titeltext));
 }
 
 QLabel* CEingabeAssistentDlg::NeuesFeld(int id, const QString& text)
@@ -142,91 +141,26 @@ bool CEingabeAssistentDlg::OnInitDialog()
     return ok;
 }
 
-void CEingabeAssistentDlg::ZeigeZeile(int label, const QString& text, const QString& einheit, bool sichtbar)
+void CEingabeAssistentDlg::OrdneZeilen(int phase)
 {
-    for (const Zeile& z : AlleZeilen) {
-        if (z.label != label)
-            continue;
-        SetzeText(z.label, text);
-        SetzeText(z.einheit, einheit);
-        for (int id : {z.label, z.wert, z.einheit})
-            if (QLabel* feld = Feld(id))
-                feld->setVisible(sichtbar);
-    }
-}
-
-void CEingabeAssistentDlg::RichteSchrittEin(int phase)
-{
-    if (phase != 8 && phase != 10 && phase != 15 && phase != 16)
-        return;
-    for (const Zeile& z : AlleZeilen)
-        SetzeText(z.wert, {});
-    auto gruppe = [this](int id, bool sichtbar) {
-        if (auto* g = findChild<QGroupBox*>(IdName(id)))
-            g->setVisible(sichtbar);
-    };
-    const QString m = QStringLiteral("m");
-    gruppe(IDC_GEBAEUDEGEOMETRIE, false);
-    switch (phase) {
-    case 8:
-        gruppe(IDC_AKTUELLE_EINGABE2, false);
-        gruppe(IDC_AKTUELLE_EINGABE, true);
-        gruppe(IDC_ABSOLUTE_POSITION, true);
-        Knopf(IDC_OPTIONEN)->show();
-        ZeigeZeile(Laenge.label, QStringLiteral("Linienlänge :"), m, true);
-        ZeigeZeile(XVersatz.label, QStringLiteral("x-Versatz :"), m, true);
-        ZeigeZeile(YVersatz.label, QStringLiteral("y-Versatz :"), m, true);
-        ZeigeZeile(PositionX.label, QStringLiteral("x :"), m, true);
-        ZeigeZeile(PositionY.label, QStringLiteral("y :"), m, true);
-        ZeigeZeile(Breite.label, {}, {}, false);
-        break;
-    case 10:
-        gruppe(IDC_AKTUELLE_EINGABE2, false);
-        gruppe(IDC_AKTUELLE_EINGABE, true);
-        gruppe(IDC_ABSOLUTE_POSITION, false);
-        Knopf(IDC_OPTIONEN)->show();
-        ZeigeZeile(Laenge.label, QStringLiteral("Winkel :"), QStringLiteral("°"), true);
-        for (const Zeile& z : {XVersatz, YVersatz, PositionX, PositionY})
-            ZeigeZeile(z.label, {}, {}, true);
-        ZeigeZeile(Breite.label, {}, {}, false);
-        if (m_pRahmen)
-            SetzeText(Laenge.wert, QString::fromStdString(Nordwinkeltext(m_pRahmen->AktuellesHaus().Ausrichtung)));
-        break;
-    case 15:
-        for (int id : {IDC_AKTUELLE_EINGABE, IDC_AKTUELLE_EINGABE2, IDC_ABSOLUTE_POSITION})
-            gruppe(id, false);
-        Knopf(IDC_OPTIONEN)->hide();
-        break;
-    case 16:
-        // The dormer's three heights and its width form one group.
-        gruppe(IDC_AKTUELLE_EINGABE2, true);
-        gruppe(IDC_AKTUELLE_EINGABE, false);
-        gruppe(IDC_ABSOLUTE_POSITION, false);
-        Knopf(IDC_OPTIONEN)->hide();
-        ZeigeZeile(Laenge.label, QStringLiteral("Höhe Oben :"), m, true);
-        ZeigeZeile(XVersatz.label, QStringLiteral("Höhe Mitte :"), m, true);
-        ZeigeZeile(YVersatz.label, QStringLiteral("Höhe Unten :"), m, true);
-        ZeigeZeile(Breite.label, QStringLiteral("Breite :"), m, true);
-        break;
-    }
     // The three rows of the line (in step 16 the dormer's heights) sit in
     // the group that is shown, above the dormer's width.
     auto* ziel = findChild<QGroupBox*>(IdName(phase == 16 ? IDC_AKTUELLE_EINGABE2 : IDC_AKTUELLE_EINGABE));
-    if (Feld(Laenge.label)->parentWidget() != ziel) {
-        auto* alt = qobject_cast<QGridLayout*>(Feld(Laenge.label)->parentWidget()->layout());
-        auto* gitter = qobject_cast<QGridLayout*>(ziel->layout());
-        int r = 0;
-        for (const Zeile& z : {Laenge, XVersatz, YVersatz}) {
-            int spalte = 0;
-            for (int id : {z.label, z.wert, z.einheit}) {
-                QLabel* feld = Feld(id);
-                const bool sichtbar = feld->isVisibleTo(feld->parentWidget());
-                alt->removeWidget(feld);
-                gitter->addWidget(feld, r, spalte++);
-                feld->setVisible(sichtbar);
-            }
-            ++r;
+    if (Feld(Laenge.label)->parentWidget() == ziel)
+        return;
+    auto* alt = qobject_cast<QGridLayout*>(Feld(Laenge.label)->parentWidget()->layout());
+    auto* gitter = qobject_cast<QGridLayout*>(ziel->layout());
+    int r = 0;
+    for (const Zeile& z : {Laenge, XVersatz, YVersatz}) {
+        int spalte = 0;
+        for (int id : {z.label, z.wert, z.einheit}) {
+            QLabel* feld = Feld(id);
+            const bool sichtbar = feld->isVisibleTo(feld->parentWidget());
+            alt->removeWidget(feld);
+            gitter->addWidget(feld, r, spalte++);
+            feld->setVisible(sichtbar);
         }
+        ++r;
     }
 }
 

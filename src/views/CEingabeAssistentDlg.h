@@ -49,11 +49,10 @@ public:
     QLabel* Feld(int id) const;
     void SetzeText(int id, const QString& text);
     QString Text(int id) const;
-    // What the pane shows in a step: the rows, labels and units of the
-    // floor plan (8), the north direction (10), the 3D editing (15: only the
-    // step buttons) and the dormer input (16); other steps leave it alone.
-    // Every value field is emptied.
-    void RichteSchrittEin(int phase);
+    // The frame's step switch sets the rows' texts and which rows and groups
+    // show; after it the pane moves the three line rows into the group of
+    // the step (the dormer's group in step 16, else the line input's).
+    void OrdneZeilen(int phase);
 
     QPushButton* Knopf(int id) const;
 
@@ -80,7 +79,6 @@ protected:
 private:
     QLabel* NeuesFeld(int id, const QString& text);
     QPushButton* NeuerKnopf(int id, const QString& text);
-    void ZeigeZeile(int label, const QString& text, const QString& einheit, bool sichtbar);
 };
 
 } // namespace zeva

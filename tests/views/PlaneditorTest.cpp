@@ -9,13 +9,15 @@
 #include "model/PunktTestHilfen.h"
 #include "platform/GLAnsicht.h"
 #include "shell/CAnsichtDlg.h"
+#include "shell/Schrittfolge.h"
+#include "shell/Schrittplatzhalter.h"
 #include "ui/CRollupCtrl.h"
 #include "shell/Vorschaufabrik.h"
 #include "ui/CHideBar.h"
 #include "ui/SteuerelementId.h"
 #include "views/C2DView.h"
 #include "views/CEingabeAssistentDlg.h"
-#include "views/Eingabeansichten.h"
+#include "views/Planeditoransichten.h"
 
 #include <GL/gl.h>
 #include <QImage>
@@ -34,32 +36,36 @@ using test::ErwartePunkte;
 
 class Planeditor : public test::GestartetesProgramm {
 protected:
-    void VorDemStart() override
-    {
-        static const bool registriert = [] {
-            RegistriereEingabeansichten();
-            return true;
-        }();
-        (void)registriert;
-    }
-
     void SetUp() override
     {
         test::GestartetesProgramm::SetUp();
-        ansichten = Eingabeansichten::Von(*rahmen);
-        ASSERT_NE(ansichten, nullptr);
-        ansicht = ansichten->Ansicht2D();
-        ASSERT_NE(ansicht, nullptr) << "OpenGL is there under Xvfb";
-        assistent = ansichten->Assistent();
-        ASSERT_NE(assistent, nullptr);
-        rahmen->SetzeSchrittwechsel([this] { ++vor; }, [this] { ++zurueck; });
+        // The program's step switch makes the editor and its pane at step 8.
         Haus().Phase = 8;
+        rahmen->ZeigeSchritt();
+        ansicht = qobject_cast<C2DView*>(rahmen->Ansicht2D());
+        ASSERT_NE(ansicht, nullptr) << "OpenGL is there under Xvfb";
+        assistent = qobject_cast<CEingabeAssistentDlg*>(rahmen->Eingabeassistent());
+        ASSERT_NE(assistent, nullptr);
         // The editor on its own, 400 × 400 pixels: 20 pixels a metre.
         ansicht->setParent(nullptr);
-        ansicht->resize(400, 400);
-        ansicht->show();
+        ZeigeAllein();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(ansicht));
         assistent->show();
+    }
+
+    void ZeigeAllein()
+    {
+        ansicht->resize(400, 400);
+        ansicht->show();
+        QCoreApplication::processEvents();
+    }
+
+    // The frame's step switch shows a step; the editor stays on its own.
+    void ZeigeSchritt(int phase)
+    {
+        Haus().Phase = phase;
+        rahmen->ZeigeSchritt();
+        ZeigeAllein();
     }
 
     void TearDown() override
@@ -122,20 +128,18 @@ protected:
     void Speichere(const char* name) const { Bild().save(QStringLiteral("/tmp/%1.png").arg(QLatin1String(name))); }
 
 
-    Eingabeansichten* ansichten = nullptr;
     QPointer<C2DView> ansicht;
-    CEingabeAssistentDlg* assistent = nullptr;
-    int vor = 0;
-    int zurueck = 0;
+    QPointer<CEingabeAssistentDlg> assistent;
 };
 
 TEST_F(Planeditor, TheContextIsACompatibilityProfileAndPaintsWithoutErrors)
 {
     EXPECT_TRUE(ansicht->GLVersion().contains(QLatin1String("Compatibility Profile"))) << ansicht->GLVersion().toStdString();
     EXPECT_EQ(ansicht->objectName(), QStringLiteral("id209"));
+    EXPECT_EQ(ansicht->windowTitle(), QStringLiteral("Grundrißeingabe")) << "the step switch names the step";
     Klicks({{2, 2}, {8, 2}});
     Bild();
-    EXPECT_EQ(ansicht->windowTitle(), QStringLiteral("2D Ansicht"));
+    EXPECT_EQ(ansicht->windowTitle(), QStringLiteral("Grundrißeingabe")) << "no GL error";
 }
 
 // A view whose paint leaves a GL error behind.
@@ -278,8 +282,8 @@ TEST_F(Planeditor, TheHundredAndFirstPointIsRefused)
 
 TEST_F(Planeditor, NorthDirection)
 {
-    Haus().Phase = 10;
-    assistent->RichteSchrittEin(10);
+    ZeigeSchritt(10);
+    EXPECT_EQ(Wert(1283), QStringLiteral("Winkel :"));
     EXPECT_EQ(Wert(1009), QStringLiteral("0"));
     struct Case {
         Punkt2D p;
@@ -343,7 +347,7 @@ TEST_F(Planeditor, ReparentedTheViewDrawsTheSamePicture)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(halter));
     const QImage nachher = Bild();
     EXPECT_EQ(nachher.convertToFormat(QImage::Format_RGB32), vorher.convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(ansicht->windowTitle(), QStringLiteral("2D Ansicht"));
+    EXPECT_EQ(ansicht->windowTitle(), QStringLiteral("Grundrißeingabe"));
     ansicht->setParent(nullptr);
     delete halter;
 }
@@ -389,23 +393,25 @@ TEST_F(Planeditor, NextLeavesTheFloorPlanOnlyWithAClosedOutline)
 {
     QPushButton* weiter = assistent->Knopf(CEingabeAssistentDlg::IDC_WEITER);
     weiter->click();
-    EXPECT_EQ(vor, 0) << "no outline";
+    EXPECT_EQ(Haus().Phase, 8) << "no outline";
 
     Klicks({{2, 2}, {8, 2}, {8, 6}});
     weiter->click();
-    EXPECT_EQ(vor, 0) << "a point follows the cursor";
+    EXPECT_EQ(Haus().Phase, 8) << "a point follows the cursor";
 
     // An outline saved open: nothing floats after loading.
     ansicht->Eingabe().EingabeAktiv = 0;
     weiter->click();
-    EXPECT_EQ(vor, 0);
+    EXPECT_EQ(Haus().Phase, 8);
     EXPECT_EQ(Haus().Zonen, 1);
 
     ansicht->Eingabe().EingabeAktiv = 1;
     Klick(2.1, 2.2);
     ASSERT_EQ(Haus().Zonen, 2);
     weiter->click();
-    EXPECT_EQ(vor, 1);
+    EXPECT_EQ(Haus().Phase, 10);
+    EXPECT_EQ(Haus().Zonen, 1) << "the empty zone of the closing goes";
+    EXPECT_EQ(Umriss().size(), 3u);
 }
 
 TEST_F(Planeditor, BackFromThe3DPhaseAsksAndDeletesTheVariants)
@@ -428,13 +434,13 @@ TEST_F(Planeditor, BackFromThe3DPhaseAsksAndDeletesTheVariants)
     EXPECT_EQ(frage.knoepfe, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(frage.vorgabe, QMessageBox::No);
     EXPECT_EQ(Haus().Varianten, 2);
-    EXPECT_EQ(zurueck, 0);
+    EXPECT_EQ(Haus().Phase, 15);
 
     meldungen.Antworte(QMessageBox::Yes);
     zurueckKnopf->click();
     EXPECT_EQ(meldungen.Anfragen().size(), 2u);
     EXPECT_EQ(Haus().Varianten, 0);
-    EXPECT_EQ(zurueck, 1);
+    EXPECT_EQ(Haus().Phase, Schrittfolge::Vorheriger(15, Haus().Steildach == 1));
 }
 
 TEST_F(Planeditor, InputOptionsResizeTheDrawingSquare)
@@ -467,7 +473,7 @@ TEST_F(Planeditor, TheStepInto3DComputesAreaVolumeAndSurfaces)
     EXPECT_NEAR(Haus().Huellflaeche(), 250, 1e-9);
     EXPECT_EQ(Haus().ListeNeuAufbauen, 1);
     EXPECT_TRUE(Dok().IsModified());
-    EXPECT_EQ(vor, 1);
+    EXPECT_EQ(Haus().Phase, 15);
     EXPECT_TRUE(meldungen.Anfragen().empty());
 }
 
@@ -483,13 +489,13 @@ TEST_F(Planeditor, TheStepInto3DStopsWhenTheGeneratorRefuses)
     Haus().Phase = 14;
     assistent->Knopf(CEingabeAssistentDlg::IDC_WEITER)->click();
     EXPECT_EQ(meldungen.Texte(), QStringList{QString::fromUtf8(C3DGenerator::MeldungZuVielePunkte)});
-    EXPECT_EQ(vor, 0);
+    EXPECT_EQ(Haus().Phase, 14);
 }
 
 TEST_F(Planeditor, ThePaneOfTheSteps)
 {
     rahmen->RechterBalken()->show();
-    assistent->RichteSchrittEin(8);
+    ZeigeSchritt(8);
     Klick(2, 2);
     Bewege(7, 5);
     assistent->grab().save(QStringLiteral("/tmp/planeditor_assistent.png"));
@@ -499,7 +505,7 @@ TEST_F(Planeditor, ThePaneOfTheSteps)
     EXPECT_FALSE(assistent->Feld(1330)->isVisibleTo(assistent));
     EXPECT_TRUE(FindeId<QWidget>(assistent, 1326)->isVisibleTo(assistent));
 
-    assistent->RichteSchrittEin(16);
+    ZeigeSchritt(16);
     EXPECT_EQ(Wert(1283), QStringLiteral("Höhe Oben :"));
     EXPECT_EQ(Wert(1329), QStringLiteral("Breite :"));
     EXPECT_EQ(Wert(1009), QString());
@@ -508,31 +514,58 @@ TEST_F(Planeditor, ThePaneOfTheSteps)
     EXPECT_FALSE(FindeId<QWidget>(assistent, 1308)->isVisibleTo(assistent));
     assistent->grab().save(QStringLiteral("/tmp/planeditor_assistent16.png"));
 
-    assistent->RichteSchrittEin(15);
+    ZeigeSchritt(15);
     EXPECT_FALSE(assistent->Feld(1009)->isVisibleTo(assistent));
     EXPECT_FALSE(assistent->Knopf(CEingabeAssistentDlg::IDC_OPTIONEN)->isVisibleTo(assistent));
     EXPECT_TRUE(assistent->Knopf(CEingabeAssistentDlg::IDC_WEITER)->isVisibleTo(assistent));
 
-    assistent->RichteSchrittEin(8);
+    ZeigeSchritt(8);
     EXPECT_TRUE(assistent->Feld(1009)->isVisibleTo(assistent));
     EXPECT_TRUE(FindeId<QWidget>(assistent, 1308)->isVisibleTo(assistent));
     rahmen->grab().save(QStringLiteral("/tmp/planeditor_rahmen.png"));
+}
+
+TEST_F(Planeditor, TheFrameShowsTheEditorAndItsPaneInTheFloorPlanAndNorthSteps)
+{
+    // Back over the view area, as the program has it.
+    rahmen->SetzeEingabeansichten(ansicht, rahmen->Ansicht3D());
+    rahmen->ZeigeSchritt();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(ansicht->isVisible());
+    EXPECT_EQ(ansicht->geometry(), rahmen->centralWidget()->rect());
+    EXPECT_EQ(rahmen->Eingabeassistent(), assistent.data());
+    EXPECT_TRUE(assistent->isVisible());
+    EXPECT_TRUE(assistent->Knopf(CEingabeAssistentDlg::IDC_WEITER)->isVisible());
+    EXPECT_EQ(Wert(1283), QStringLiteral("Linienlänge :"));
+    Klick(2, 2);
+    Bewege(7, 5);
+    EXPECT_EQ(Wert(1009), QStringLiteral("5,83"));
+    rahmen->grab().save(QStringLiteral("/tmp/planeditor_schritt8.png"));
+
+    Klicks({{7, 2}, {7, 5}, {2, 5}, {2.1, 2.1}});
+    assistent->Knopf(CEingabeAssistentDlg::IDC_WEITER)->click();
+    ASSERT_EQ(Haus().Phase, 10);
+    EXPECT_TRUE(ansicht->isVisible());
+    EXPECT_TRUE(assistent->isVisible());
+    EXPECT_EQ(Wert(1283), QStringLiteral("Winkel :"));
+    EXPECT_EQ(ansicht->windowTitle(), QStringLiteral("Geographische Ausrichtung"));
+    rahmen->grab().save(QStringLiteral("/tmp/planeditor_schritt10.png"));
 }
 
 TEST_F(Planeditor, WithoutOpenGLAPlaceholderStandsInAndThePaneStillWorks)
 {
     Vorschaufabrik::SetzeOpenGLVerfuegbar(false);
     CMainFrame anderer;
+    InstalliereEingabeansichten(anderer);
+    anderer.AktuellesHaus().Phase = 8;
+    anderer.ZeigeSchritt();
     Vorschaufabrik::SetzeOpenGLVerfuegbar(std::nullopt);
-    Eingabeansichten* ohne = Eingabeansichten::Von(anderer);
-    ASSERT_NE(ohne, nullptr);
-    EXPECT_EQ(ohne->Ansicht2D(), nullptr);
-    ASSERT_NE(ohne->Fenster2D(), nullptr);
-    EXPECT_EQ(anderer.Ansicht2D(), ohne->Fenster2D());
-    ohne->Aktualisiere();
+    ASSERT_NE(anderer.Ansicht2D(), nullptr);
+    EXPECT_EQ(qobject_cast<C2DView*>(anderer.Ansicht2D()), nullptr);
+    EXPECT_TRUE(Schrittplatzhalter::IstPlatzhalter(anderer.Ansicht2D()));
+    auto* pane = qobject_cast<CEingabeAssistentDlg*>(anderer.Eingabeassistent());
+    ASSERT_NE(pane, nullptr) << "the pane needs no OpenGL";
 
-    int schritte = 0;
-    anderer.SetzeSchrittwechsel([&] { ++schritte; }, [] {});
     Zone& z = anderer.AktuellesHaus().m_aZone[0];
     z.m_a2DGrundrissPunkte = {{0, 0}, {10, 0}, {10, 8}, {0, 8}};
     z.Geschlossen = 1;
@@ -540,8 +573,8 @@ TEST_F(Planeditor, WithoutOpenGLAPlaceholderStandsInAndThePaneStillWorks)
     anderer.AktuellesHaus().Zonen = 2;
     anderer.AktuellesHaus().Steildach = 0;
     anderer.AktuellesHaus().Phase = 14;
-    ohne->Assistent()->Knopf(CEingabeAssistentDlg::IDC_WEITER)->click();
-    EXPECT_EQ(schritte, 1);
+    pane->Knopf(CEingabeAssistentDlg::IDC_WEITER)->click();
+    EXPECT_EQ(anderer.AktuellesHaus().Phase, 15);
     EXPECT_DOUBLE_EQ(anderer.AktuellesHaus().Energiebezugsflaeche, 80);
 }
 

@@ -1,0 +1,17 @@
+#include "app/Programmteile.h"
+
+#include "renovation/ProgrammSanierung.h"
+#include "shell/CZEVAApp.h"
+#include "views/Planeditoransichten.h"
+
+namespace zeva {
+
+void RegistriereProgrammteile(CZEVAApp& anwendung)
+{
+    // Each part that brings windows or commands to the frame adds its
+    // installer here.
+    anwendung.RegistriereProgrammteil(InstalliereEingabeansichten);
+    anwendung.RegistriereProgrammteil(InstalliereProgrammSanierung);
+}
+
+} // namespace zeva

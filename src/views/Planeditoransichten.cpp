@@ -1,0 +1,68 @@
+#include "views/Planeditoransichten.h"
+
+#include "shell/CMainFrame.h"
+#include "shell/Schrittplatzhalter.h"
+#include "shell/Vorschaufabrik.h"
+#include "views/C2DView.h"
+#include "views/CEingabeAssistentDlg.h"
+
+namespace zeva {
+
+Planeditoransichten::Planeditoransichten(CMainFrame& rahmen)
+    : m_rahmen(rahmen), m_pPlatzhalter(Schrittplatzhalter::ErzeugeEingabeansichten(rahmen))
+{
+}
+
+Planeditoransichten::~Planeditoransichten() = default;
+
+QWidget* Planeditoransichten::Erzeuge(Fenster art, QWidget* eltern)
+{
+    switch (art) {
+    case Fenster::Ansicht2D:
+        if (!Vorschaufabrik::OpenGLVerfuegbar())
+            break;
+        {
+            auto* ansicht = new C2DView(&m_rahmen, eltern, false);
+            ansicht->hide();
+            return ansicht;
+        }
+    case Fenster::Assistent: {
+        auto* assistent = new CEingabeAssistentDlg(&m_rahmen, eltern);
+        assistent->Create();
+        assistent->hide();
+        // The step switch sets the rows' texts and which of them show; the
+        // pane moves its line rows into the group the step shows.
+        QObject::connect(&m_rahmen, &CMainFrame::schrittAngezeigt, assistent,
+                         &CEingabeAssistentDlg::OrdneZeilen);
+        return assistent;
+    }
+    default: break;
+    }
+    return m_pPlatzhalter->Erzeuge(art, eltern);
+}
+
+void Planeditoransichten::ZeigeZone(QWidget* ansicht2D, int zone)
+{
+    if (auto* ansicht = qobject_cast<C2DView*>(ansicht2D))
+        ansicht->SetzeZone(zone);
+}
+
+void Planeditoransichten::VerbindeDach(QWidget* dacheingabe, QWidget* ansicht2D)
+{
+    m_pPlatzhalter->VerbindeDach(dacheingabe, ansicht2D);
+}
+
+void Planeditoransichten::GaubeUebernehmen(QWidget* ansicht2D)
+{
+    m_pPlatzhalter->GaubeUebernehmen(ansicht2D);
+}
+
+void InstalliereEingabeansichten(CMainFrame& rahmen)
+{
+    Vorschaufabrik::SetzeErzeuger(
+        Vorschaufabrik::Art::Grundriss, [](QWidget* eltern) -> QWidget* { return new C2DView(nullptr, eltern, true); },
+        true);
+    rahmen.SetzeEingabeansichtenBesitzer(std::make_unique<Planeditoransichten>(rahmen));
+}
+
+} // namespace zeva
