@@ -135,6 +135,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
         m_wndObjekt->Aktualisiere(*m_pDoc);
     });
     setWindowTitle(Titel(QString::fromUtf8(CZEVADoc::Unbenannt)));
+    // Nothing may go on showing figures of a project that is gone.
+    connect(m_pDoc, &CZEVADoc::hausErsetzt, this, &CMainFrame::SchliesseErgebnisse);
 }
 
 CMainFrame::~CMainFrame()
@@ -523,6 +525,105 @@ void CMainFrame::Flaechenansicht(int wParam)
     m_pFlaechenansicht->show();
 }
 
+void CMainFrame::Reportansicht(int wParam)
+{
+    if (m_Reportansicht)
+        m_Reportansicht(wParam);
+}
+
+void CMainFrame::PosteReportansicht(int wParam)
+{
+    QMetaObject::invokeMethod(this, [this, wParam] { Reportansicht(wParam); }, Qt::QueuedConnection);
+}
+
+// ----- heat demand -------------------------------------------------------------------
+
+void CMainFrame::SetzeBedarfErzeuger(std::function<QWidget*(QWidget*, int)> fenster,
+                                     std::function<QWidget*(QWidget*)> ansicht)
+{
+    m_BedarfsfensterErzeuger = std::move(fenster);
+    m_BedarfsansichtErzeuger = std::move(ansicht);
+}
+
+QWidget* CMainFrame::ZeigeBedarf(int n)
+{
+    if (auto* fenster = dynamic_cast<BedarfsfensterZiel*>(m_aBedarfsfenster.data())) {
+        // The page stays where it is; it is made again only when a view
+        // closed before it took it along.
+        if (!m_pBedarfsansicht)
+            ZeigeBedarfsansicht(true);
+        fenster->ZeigeWieder(n);
+        return m_aBedarfsfenster;
+    }
+    if (!m_BedarfsfensterErzeuger || !m_BedarfsansichtErzeuger)
+        return nullptr;
+    QWidget* neu = m_BedarfsfensterErzeuger(m_wndRechts->Inhalt(), n);
+    auto* fenster = dynamic_cast<BedarfsfensterZiel*>(neu);
+    if (!fenster) {
+        delete neu;
+        return nullptr;
+    }
+    SetzeBedarfsfenster(neu);
+    // The page comes first, so that the pane's first computation already
+    // has a page to show it on.
+    ZeigeBedarfsansicht(true);
+    fenster->Erzeuge();
+    return neu;
+}
+
+void CMainFrame::ZeigeBedarfsansicht(bool zeigen)
+{
+    if (!zeigen) {
+        if (m_pBedarfsansicht) {
+            SchliesseAnsicht(m_pBedarfsansicht);
+            ZeigeZwischenseite();
+        }
+        return;
+    }
+    if (!m_pBedarfsansicht) {
+        if (!m_BedarfsansichtErzeuger)
+            return;
+        m_pBedarfsansicht = m_BedarfsansichtErzeuger(m_bereich);
+        if (!m_pBedarfsansicht)
+            return;
+    }
+    if (m_pAktiveView != m_pBedarfsansicht) {
+        SchalteAnsichtEin(m_pBedarfsansicht, m_aBedarfsfenster);
+        if (m_wndSanVarianten)
+            m_wndSanVarianten->hide();
+        if (m_wndReportGen)
+            m_wndReportGen->hide();
+    }
+    VerlasseStartseite();
+    m_pBedarfsansicht->show();
+}
+
+void CMainFrame::SchliesseBedarf()
+{
+    m_aBedarfsfenster = nullptr;
+    ZeigeBedarfsansicht(false);
+}
+
+void CMainFrame::AktualisiereBedarfsansicht(const Haus& haus, int n)
+{
+    if (auto* ansicht = dynamic_cast<BedarfsansichtZiel*>(m_pBedarfsansicht.data()))
+        ansicht->SetzeVariante(haus, n);
+}
+
+void CMainFrame::SchliesseErgebnisse()
+{
+    if (QWidget* fenster = m_aBedarfsfenster) {
+        SchliesseBedarf();
+        // Deleted once the present event is done: the replacement may have
+        // begun in a handler of the pane's own window.
+        fenster->hide();
+        fenster->deleteLater();
+    } else {
+        ZeigeBedarfsansicht(false);
+    }
+    Flaechenansicht(ANSICHT_SCHLIESSEN);
+}
+
 // ----- main pane ---------------------------------------------------------------------
 
 void CMainFrame::ZeigeAktiveAnsicht(QWidget* ansicht)
@@ -704,7 +805,15 @@ void CMainFrame::VerbergeSchrittfenster()
 void CMainFrame::AktualisiereSeiten()
 {
     m_wndObjekt->Aktualisiere(*m_pDoc);
+    AktualisiereKennzahlseiten();
     m_wndAnsicht->Aktualisiere(*m_pDoc);
+}
+
+void CMainFrame::AktualisiereKennzahlseiten()
+{
+    for (QWidget* seite : {m_wndGeoKG.data(), m_wndHeizung.data()})
+        if (auto* kennzahlen = dynamic_cast<AktualisierbareSeite*>(seite))
+            kennzahlen->Aktualisiere(*m_pDoc);
 }
 
 void CMainFrame::AktualisiereFenster()

@@ -46,6 +46,35 @@ public:
     virtual bool BearbeiteBefehl(int id) = 0;
 };
 
+// A page of the left bar that shows figures of the document: the frame has
+// it re-read the document whenever it refreshes its pages.
+class AktualisierbareSeite {
+public:
+    virtual ~AktualisierbareSeite() = default;
+    virtual void Aktualisiere(CZEVADoc& dokument) = 0;
+};
+
+// The heat-demand pane as the frame drives it.
+class BedarfsfensterZiel {
+public:
+    virtual ~BedarfsfensterZiel() = default;
+    // Makes the pane's window in the right bar, computes and has the frame
+    // hand the heat-demand page its state.
+    virtual bool Erzeuge() = 0;
+    // The frame shows the existing pane again for state n: the document's
+    // house, computed anew, and the page follows.
+    virtual void ZeigeWieder(int n) = 0;
+};
+
+// The heat-demand page as the frame hands it a state to show.
+class BedarfsansichtZiel {
+public:
+    virtual ~BedarfsansichtZiel() = default;
+    // Writes the page of state n of the house (the house is read during the
+    // call only).
+    virtual void SetzeVariante(const Haus& haus, int n) = 0;
+};
+
 class CMainFrame : public QMainWindow, public DokumentUmgebung {
     Q_OBJECT
 public:
@@ -84,6 +113,28 @@ public:
     // WM_FLAECHENANSICHT: -1 closes the areas page, 57607 / 57609 forward
     // print and preview to it, anything else opens it.
     void Flaechenansicht(int wParam);
+    // WM_REPORTANSICHT: the report of a building state (or, with -1, closed),
+    // handled by whoever installed the report.
+    void Reportansicht(int wParam);
+    void PosteReportansicht(int wParam);
+    void SetzeReportansicht(std::function<void(int)> handler) { m_Reportansicht = std::move(handler); }
+
+    // ----- heat demand ------------------------------------------------------
+    // Shows the heat-demand pane for state n: makes it and the heat-demand
+    // page on the first request, else shows it again. Returns the pane.
+    QWidget* ZeigeBedarf(int n);
+    // Swaps the heat-demand page in (true) or closes it through the saved-view
+    // stack and shows the between page (false).
+    void ZeigeBedarfsansicht(bool zeigen);
+    // The pane closes: the frame forgets it and closes the page.
+    void SchliesseBedarf();
+    // Hands the page the house and the state, when the page exists.
+    void AktualisiereBedarfsansicht(const Haus& haus, int n);
+    QWidget* BedarfsansichtFenster() const { return m_pBedarfsansicht; }
+    // Makers of the heat-demand pane (in the right bar, for a state; not yet
+    // made: BedarfsfensterZiel::Erzeuge) and of its page (in the view area).
+    void SetzeBedarfErzeuger(std::function<QWidget*(QWidget* eltern, int n)> fenster,
+                             std::function<QWidget*(QWidget* eltern)> ansicht);
 
     // ----- the main pane and the saved-view stack -------------------------
     CZEVAView* Startansicht() const { return m_pStartansicht; }
@@ -148,6 +199,8 @@ public:
     void AktualisiereAnsichten();
     // The refresh of the four left-bar pages.
     void AktualisiereSeiten();
+    // The refresh of the figure pages "Geometrische Kenngrößen" and "Heizung".
+    void AktualisiereKennzahlseiten();
     // Greys or enables the menus "Berechnung" and "Sanierung".
     void SetzeRechenmenues(bool aktiv);
     CIntroDlg* Intro() const { return m_pIntro.get(); }
@@ -225,6 +278,8 @@ private:
     void SetzeSymbolzustand(bool eingabe, bool drucken, bool bild);
     QAction* NeueAktion(int id, const QString& text, const QString& status = QString());
     void ZeigeAktiveAnsicht(QWidget* ansicht);
+    // The project was replaced: the result views of the old one close.
+    void SchliesseErgebnisse();
     bool OeffneDatei(const QString& pfad);
 
     CZEVADoc* m_pDoc = nullptr;
@@ -257,6 +312,7 @@ private:
     CZEVAView* m_pStartansicht = nullptr;
     QPointer<QWidget> m_pAktiveView;
     QPointer<QWidget> m_pFlaechenansicht;
+    QPointer<QWidget> m_pBedarfsansicht;
     QPointer<QWidget> m_p2DAnsicht;
     QPointer<QWidget> m_p3DAnsicht;
     QPointer<QWidget> m_pAktiveAnsicht; // the view active when the plan and 3D views came
@@ -276,6 +332,9 @@ private:
     std::function<void()> m_VariantenEntfernen;
     std::function<bool()> m_BildErzeuger;
     std::function<QWidget*(QWidget*)> m_FlaechenErzeuger;
+    std::function<QWidget*(QWidget*, int)> m_BedarfsfensterErzeuger;
+    std::function<QWidget*(QWidget*)> m_BedarfsansichtErzeuger;
+    std::function<void(int)> m_Reportansicht;
     std::function<bool()> m_Befehlszeile;
     std::function<bool(const QString&)> m_DateiOeffner;
     int m_nAngezeigterSchritt = -1;

@@ -139,6 +139,9 @@ bool CZEVAApp::InitInstance()
         m_pRahmen->AktualisiereLetzteDateienMenue();
     });
 
+    for (const StartHaken& haken : m_StartHaken)
+        haken(*rahmen);
+
     // A new untitled project, shown in the frame.
     rahmen->GetActiveDocument()->OnNewDocument();
     rahmen->show();

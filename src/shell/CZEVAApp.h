@@ -10,7 +10,9 @@
 // command line (one project file to open) and, at step 0, the start page.
 #include <QObject>
 #include <QStringList>
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace zeva {
 
@@ -34,6 +36,12 @@ public:
     // The start-up sequence; false when the program is to end at once with
     // ExitCode() (a wrong command line, --help, the screen-size warning).
     bool InitInstance();
+
+    // The program's libraries install their panes, views and commands into
+    // the frame: every hook added before InitInstance runs right after the
+    // frame is made, before the first project and the command line.
+    using StartHaken = std::function<void(CMainFrame&)>;
+    void FuegeStartHakenHinzu(StartHaken haken) { m_StartHaken.push_back(std::move(haken)); }
     int ExitCode() const { return m_nExitCode; }
 
     // Opens the project named on the command line, if any. True when there
@@ -62,6 +70,7 @@ private:
 
     QStringList m_argumente;
     QString m_strDatei; // the project named on the command line
+    std::vector<StartHaken> m_StartHaken;
     int m_nExitCode = 0;
     std::unique_ptr<LetzteDateien> m_pLetzteDateien;
     std::unique_ptr<MeldungsNotifier> m_pNotifier;

@@ -40,6 +40,7 @@ protected:
         LeeresProfil();
         VorDemStart();
         app = std::make_unique<CZEVAApp>(Argumente());
+        VorInitInstance(*app);
         ASSERT_TRUE(app->InitInstance());
         rahmen = app->Hauptfenster();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(rahmen));
@@ -52,6 +53,8 @@ protected:
 
     virtual QStringList Argumente() const { return {QStringLiteral("zeva")}; }
     virtual void VorDemStart() {}
+    // Where a test adds the start-up hooks that main() adds.
+    virtual void VorInitInstance(CZEVAApp&) {}
 
     CZEVADoc& Dok() const { return *rahmen->GetActiveDocument(); }
 
