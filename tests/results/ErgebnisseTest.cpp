@@ -572,6 +572,15 @@ TEST_F(Ergebnisse, TheBalancePagePrintsToPdf)
           "Energieeinsparverordnung"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(zeile))) << zeile;
     EXPECT_TRUE(text.contains(QString::fromStdString(Modellwert(0, &DBedarf::Brennstoffenergiebedarf))));
+
+    // The frame hands the preview command to the page in front.
+    QString vorschau;
+    test::BeiModalemDialog([&vorschau](QDialog* dialog) {
+        vorschau = QString::fromLatin1(dialog->metaObject()->className());
+        dialog->reject();
+    });
+    EXPECT_TRUE(rahmen->Befehl(ID_FILE_PRINT_PREVIEW));
+    EXPECT_EQ(vorschau, QStringLiteral("QPrintPreviewDialog"));
 }
 
 TEST_F(Ergebnisse, MainWindowWithTheBalanceAndTheFilledLeftBar)
