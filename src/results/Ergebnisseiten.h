@@ -1,5 +1,5 @@
 #pragma once
-// The pieces every HTML result page is made of (the energy balance, the areas
+// What every HTML result page is made of (the energy balance, the areas
 // and volumes, the renovation details): the value text of a figure, the data
 // row with its alternating row class, and the page of the energy balance.
 // The pages are plain UTF-8 text without head or body element; the views put
