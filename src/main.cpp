@@ -1,7 +1,7 @@
 // Entry point of ZEVA: the Qt application, the C runtime's number format
 // fixed to "C" (numbers in files never depend on it; people see German
 // numbers through our own formatting), then the application object.
-#include "results/InstalliereErgebnisse.h"
+#include "app/Programmteile.h"
 #include "shell/CZEVAApp.h"
 
 #include <QApplication>
@@ -13,7 +13,7 @@ int main(int argc, char** argv)
     std::setlocale(LC_NUMERIC, "C");
 
     zeva::CZEVAApp zeva(QApplication::arguments());
-    zeva.FuegeStartHakenHinzu(zeva::InstalliereErgebnisse);
+    zeva::RegistriereProgrammteile(zeva);
     if (!zeva.InitInstance())
         return zeva.ExitCode();
     return QApplication::exec();

@@ -4,6 +4,7 @@
 #include "geometry/CPolygon2D.h"
 #include "geometry/CPolygon3D.h"
 #include "geometry/DachFlaechen.h"
+#include "model/Dokumentgrenzen.h"
 #include "model/GeometrieToleranzen.h"
 #include "model/Haus.h"
 #include "model/PlaneID.h"
@@ -64,6 +65,18 @@ bool C3DGenerator::PruefeGrenzen()
             m_notifier.Nachricht(MeldungZuVielePunkte, Notifier::Art::Fehler);
             return false;
         }
+    // Storeys beyond the two digits of the ID would share IDs too, and the
+    // walls of a storey count of millions would never be finished.
+    for (int z = 0; z < ZahlZonen(); ++z)
+        if (m_haus.m_aZone[static_cast<std::size_t>(z)].Stockwerkszahl > grenzen::MaxStockwerke) {
+            m_notifier.Nachricht(MeldungZuVieleStockwerke, Notifier::Art::Fehler);
+            return false;
+        }
+    // Every roof is compared with every other one.
+    if (m_haus.m_aDach.size() > grenzen::MaxDaecher) {
+        m_notifier.Nachricht(MeldungZuVieleDaecher, Notifier::Art::Fehler);
+        return false;
+    }
     return true;
 }
 

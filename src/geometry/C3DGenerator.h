@@ -42,6 +42,8 @@ public:
     static constexpr int MaxZonen = 20;
     static constexpr const char* MeldungZuVielePunkte = "Ein Grundriss darf höchstens 100 Punkte haben.";
     static constexpr const char* MeldungZuVieleZonen = "Es sind höchstens 20 Zonen möglich.";
+    static constexpr const char* MeldungZuVieleStockwerke = "Eine Zone darf höchstens 100 Vollgeschosse haben.";
+    static constexpr const char* MeldungZuVieleDaecher = "Es sind höchstens 100 Dächer möglich.";
 
     // The house is not owned; the notifier tells the user why a rebuild was
     // refused.
@@ -52,8 +54,10 @@ public:
     // Rebuilds the planes and component records of the house (roofs first,
     // then zone by zone: flat roof, basement walls, floor, storey walls,
     // knee walls) and recomputes the net areas. Returns 1. Returns 0 and
-    // changes nothing when an outline has more than MaxGrundrissPunkte points
-    // or more than MaxZonen zones would be built; the notifier says which.
+    // changes nothing when an outline has more than MaxGrundrissPunkte points,
+    // more than MaxZonen zones would be built, a zone has more than
+    // grenzen::MaxStockwerke storeys or the house more than
+    // grenzen::MaxDaecher roofs; the notifier says which.
     int Erzeuge3DFlaechen();
 
     // Area of the horizontal section through the zone at height h, in the

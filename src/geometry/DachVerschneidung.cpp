@@ -10,7 +10,9 @@
 #include "model/GeometrieToleranzen.h"
 #include "model/Zahlentext.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace zeva {
 
@@ -28,21 +30,64 @@ Punkt2D Grundrisspunkt(const Punkt3D& p)
     return {p.x, p.z};
 }
 
+// The plan rectangle round a roof's outline, a little larger, so that roofs
+// that only touch still count as meeting.
+struct Umrisskasten {
+    // A roof without a whole outline is compared with every other one, as
+    // it always was.
+    double minX = -HUGE_VAL, minY = -HUGE_VAL, maxX = HUGE_VAL, maxY = HUGE_VAL;
+
+    explicit Umrisskasten(const CDach& dach)
+    {
+        const CPolygon2D g = Grundriss(dach);
+        if (g.empty())
+            return;
+        minX = maxX = g.begin()->x;
+        minY = maxY = g.begin()->y;
+        for (const Punkt2D& p : g) {
+            minX = std::min(minX, p.x);
+            maxX = std::max(maxX, p.x);
+            minY = std::min(minY, p.y);
+            maxY = std::max(maxY, p.y);
+        }
+        minX -= toleranz::LiegtAuf;
+        minY -= toleranz::LiegtAuf;
+        maxX += toleranz::LiegtAuf;
+        maxY += toleranz::LiegtAuf;
+    }
+
+    bool Ueberlappt(const Umrisskasten& o) const
+    {
+        return minX <= o.maxX && o.minX <= maxX && minY <= o.maxY && o.minY <= maxY;
+    }
+};
+
 } // namespace
 
 void VerschneideDaecher(CObjektArray<CDach>& daecher)
 {
-    for (CDach& dach : daecher) {
-        CDach* d = &dach;
-        if (!d->IstFertig())
+    // Roofs meet only where their outlines do; comparing the rectangles
+    // first keeps a house of many roofs from computing every pair in full.
+    std::vector<Umrisskasten> kaesten;
+    std::vector<char> fertig;
+    kaesten.reserve(daecher.size());
+    fertig.reserve(daecher.size());
+    for (const CDach& dach : daecher) {
+        kaesten.emplace_back(dach);
+        fertig.push_back(dach.IstFertig() ? 1 : 0);
+    }
+
+    for (std::size_t i = 0; i < daecher.size(); ++i) {
+        if (!fertig[i])
             continue;
+        CDach* d = &daecher[i];
         d->m_Anschlusspunkte.RemoveAll();
         const Strecke3D linien[3] = {First3D(*d), Kante3D(*d, 1), Kante3D(*d, 3)};
 
-        for (const CDach& andererDach : daecher) {
-            const CDach* n = &andererDach;
-            if (n == d || !n->IstFertig())
+        for (std::size_t j = 0; j < daecher.size(); ++j) {
+            if (j == i || !fertig[j] || !kaesten[i].Ueberlappt(kaesten[j]))
                 continue;
+            const CDach* n = &daecher[j];
             if (std::fabs(d->Hoehe - n->Hoehe) < GleicheHoehe) {
                 // Same ridge height: ridge with ridge and eave with eave meet
                 // where their lines cross, when that lies on the other roof.

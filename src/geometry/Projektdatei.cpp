@@ -5,18 +5,31 @@
 #include "geometry/DachAusLinien.h"
 #include "geometry/DachVerschneidung.h"
 #include "model/CXmlArchive.h"
+#include "model/Dokumentversion.h"
 #include "model/DOptionen.h"
+#include "model/Dokumentgrenzen.h"
 #include "model/Haus.h"
 #include "model/Notifier.h"
 #include "platform/BinaryArchive.h"
+#include "platform/RegularFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cctype>
+#include <cerrno>
+#include <ios>
+#include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace zeva {
 
 namespace {
+
+// The code of the reader's error for a document that asks for what no house
+// can be; like the reader's other system errors it is an errno value.
+constexpr std::uint32_t XmlFehlerBeschaedigt = ERANGE;
 
 void VerschneideAlleDaecher(Haus& haus)
 {
@@ -24,10 +37,44 @@ void VerschneideAlleDaecher(Haus& haus)
         VerschneideDaecher(haus.m_aDach);
 }
 
+// The start of an XML document: "<", or a byte-order mark (UTF-8, UTF-16) or
+// XML white space before the first "<". The older form begins with a small
+// version number and zero bytes, which XML text never holds.
+bool SiehtAusWieXml(std::string_view kopf)
+{
+    if (kopf.starts_with("\xEF\xBB\xBF"))
+        return true;
+    if (kopf.starts_with("\xFF\xFE") || kopf.starts_with("\xFE\xFF"))
+        return true;
+    for (char c : kopf) {
+        if (c == '<')
+            return true;
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
+            return false;
+    }
+    return false;
+}
+
 } // namespace
 
 bool IstAlteProjektform(const std::filesystem::path& pfad)
 {
+    // By content where the first bytes tell: a document of the older form
+    // begins with its version number as a 32-bit little-endian integer, an
+    // XML document (in whatever encoding) with "<", a byte-order mark or
+    // white space before it. A file whose start tells neither, or that
+    // cannot be read at all, goes to the reader its extension names, which
+    // then gives its own error.
+    const std::string kopf = ReadRegularFileHead(pfad, 4);
+    if (SiehtAusWieXml(kopf))
+        return false;
+    if (kopf.size() == 4) {
+        const auto byte = [&](int i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(kopf[i])); };
+        const std::uint32_t version = byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
+        if (version >= static_cast<std::uint32_t>(dokumentversion::Aelteste)
+            && version <= static_cast<std::uint32_t>(Haus::AktuelleVersion))
+            return true;
+    }
     std::string endung = pfad.extension().string();
     std::transform(endung.begin(), endung.end(), endung.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -51,18 +98,29 @@ std::unique_ptr<Haus> LeseProjekt(CXmlArchiveFile& ar, DOptionen& optionen, Noti
 {
     auto haus = std::make_unique<Haus>();
     DOptionen gelesen = optionen;
-    haus->ReadXml(ar);
-    haus->NachLaden(notifier);
+    try {
+        PruefeAnzahlenImDokument(ar);
+        haus->ReadXml(ar);
+        haus->NachLaden(notifier);
+    } catch (const DokumentBeschaedigt& fehler) {
+        throw CXmlArchiveException(XmlFehlerBeschaedigt, 0, 0, fehler.what(), ar.Path().string());
+    }
     VerschneideAlleDaecher(*haus);
     gelesen.ReadXml(ar);
-    optionen = gelesen;
+    optionen = std::move(gelesen);
     return haus;
 }
 
 std::unique_ptr<Haus> LadeProjekt(const std::filesystem::path& pfad, DOptionen& optionen, Notifier& notifier)
 {
-    CXmlArchiveFile ar = CXmlArchiveFile::OpenForRead(pfad, CXmlArchiveFile::ProjektWurzel);
-    return LeseProjekt(ar, optionen, notifier);
+    try {
+        CXmlArchiveFile ar = CXmlArchiveFile::OpenForRead(pfad, CXmlArchiveFile::ProjektWurzel);
+        return LeseProjekt(ar, optionen, notifier);
+    } catch (const std::ios_base::failure& fehler) {
+        // A stream that failed on the way (the climate file) is the reader's
+        // error like any other.
+        throw CXmlArchiveException(static_cast<std::uint32_t>(EIO), 0, 0, fehler.what(), pfad.string());
+    }
 }
 
 std::unique_ptr<Haus> LeseAltesProjekt(BinaryArchive& ar, DOptionen& optionen, Notifier& notifier)
@@ -74,6 +132,11 @@ std::unique_ptr<Haus> LeseAltesProjekt(BinaryArchive& ar, DOptionen& optionen, N
     DOptionen gelesen = optionen;
     haus->Serialize(ar);
     gelesen.LeseBinaer(ar, haus->Version);
+    try {
+        PruefeDokumentgrenzen(*haus, notifier);
+    } catch (const DokumentBeschaedigt& fehler) {
+        throw BinaryArchiveError(fehler.what(), ar.Position());
+    }
 
     // The whole file was read; only now is the user told about roofs that
     // are left out.
@@ -88,14 +151,19 @@ std::unique_ptr<Haus> LeseAltesProjekt(BinaryArchive& ar, DOptionen& optionen, N
         VerschneideAlleDaecher(*haus);
     }
     haus->Version = Haus::AktuelleVersion;
-    optionen = gelesen;
+    optionen = std::move(gelesen);
     return haus;
 }
 
 std::unique_ptr<Haus> LadeAltesProjekt(const std::filesystem::path& pfad, DOptionen& optionen, Notifier& notifier)
 {
-    BinaryArchive ar = BinaryArchive::FromFile(pfad);
-    return LeseAltesProjekt(ar, optionen, notifier);
+    try {
+        BinaryArchive ar = BinaryArchive::FromFile(pfad);
+        return LeseAltesProjekt(ar, optionen, notifier);
+    } catch (const std::ios_base::failure&) {
+        throw BinaryArchiveError(BinaryArchiveError::WholeMessage{},
+                                 "Die Datei „" + pfad.string() + "“ kann nicht gelesen werden.", 0);
+    }
 }
 
 std::unique_ptr<Haus> OeffneProjekt(const std::filesystem::path& pfad, DOptionen& optionen, Notifier& notifier)

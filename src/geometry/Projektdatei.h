@@ -21,7 +21,9 @@ class DOptionen;
 class Haus;
 class Notifier;
 
-// True when the file is an older binary document: its extension is "zva" in
+// True when the file is an older binary document: by its first bytes where
+// they tell (an XML document named ".zva" is XML, a ".vza" that begins with
+// the older form's version number is not), else by its extension "zva" in
 // any case (x.ZVA too). Every other file is read as XML.
 bool IstAlteProjektform(const std::filesystem::path& pfad);
 
@@ -31,7 +33,9 @@ bool IstAlteProjektform(const std::filesystem::path& pfad);
 void SpeichereProjekt(const std::filesystem::path& pfad, Haus& haus, DOptionen& optionen);
 
 // Reads a project document. Raises CXmlArchiveException when the file is
-// missing, not well-formed or has another root. Values that are missing or
+// missing, not well-formed or has another root, or when it asks for what no
+// house can be (PruefeDokumentgrenzen: too many roofs or dormers, a length,
+// area or volume that is no number or beyond its limit). Values that are missing or
 // malformed in a readable document keep those of a new house (and, for the
 // options, the values the options had). Roofs that cannot be used are left
 // out, each with a message to the notifier.
@@ -40,10 +44,13 @@ std::unique_ptr<Haus> LadeProjekt(const std::filesystem::path& pfad, DOptionen& 
 // Reads an older binary document. Raises BinaryArchiveError, whose text says
 // in German what is wrong and where, when the file cannot be read or is
 // damaged anywhere (an unknown version or class, a count or length beyond
-// the end of the file, an object of the wrong class, a truncated file).
+// the end of the file, an object of the wrong class, a truncated file) or
+// asks for what no house can be, as LadeProjekt.
 std::unique_ptr<Haus> LadeAltesProjekt(const std::filesystem::path& pfad, DOptionen& optionen, Notifier& notifier);
 
-// LadeAltesProjekt or LadeProjekt by IstAlteProjektform.
+// LadeAltesProjekt or LadeProjekt by IstAlteProjektform. Only regular
+// files are read: a folder, a device or a FIFO gets the reader's error at
+// once.
 std::unique_ptr<Haus> OeffneProjekt(const std::filesystem::path& pfad, DOptionen& optionen, Notifier& notifier);
 
 // The same on an archive that is already open (tests, other sources).

@@ -1,6 +1,7 @@
 #include "model/CXmlArchive.h"
 
 #include "model/CXmlObject.h"
+#include "platform/RegularFile.h"
 
 #include <libxml/parser.h>
 #include <libxml/tree.h>
@@ -14,15 +15,16 @@
 #include <libxslt/xsltutils.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <mutex>
 #include <sys/stat.h>
@@ -80,6 +82,7 @@ public:
     ParseErrorCapture& operator=(const ParseErrorCapture&) = delete;
 
     bool HasError() const { return m_have; }
+    bool OutOfMemory() const { return m_outOfMemory; }
     int Code() const { return m_code; }
     int Line() const { return m_line; }
     int Column() const { return m_column; }
@@ -89,13 +92,22 @@ private:
     static void Handle(void* self, xmlErrorPtr error)
     {
         auto* capture = static_cast<ParseErrorCapture*>(self);
+        if (error != nullptr && (error->code == XML_ERR_NO_MEMORY || error->domain == XML_FROM_MEMORY))
+            capture->m_outOfMemory = true;
         if (error == nullptr || capture->m_have || error->level < XML_ERR_ERROR)
             return;
         capture->m_have = true;
         capture->m_code = error->code;
         capture->m_line = error->line;
         capture->m_column = error->int2;
-        capture->m_message = error->message != nullptr ? error->message : "";
+        // Called from inside libxml2: nothing may escape, and a message that
+        // cannot be copied is no reason to lose the error.
+        try {
+            capture->m_message = error->message != nullptr ? error->message : "";
+        } catch (...) {
+            capture->m_message.clear();
+            capture->m_outOfMemory = true;
+        }
         while (!capture->m_message.empty()
                && (capture->m_message.back() == '\n' || capture->m_message.back() == '\r'))
             capture->m_message.pop_back();
@@ -104,6 +116,7 @@ private:
     xmlStructuredErrorFunc m_oldHandler = nullptr;
     void* m_oldContext = nullptr;
     bool m_have = false;
+    bool m_outOfMemory = false;
     int m_code = 0;
     int m_line = 0;
     int m_column = 0;
@@ -122,33 +135,53 @@ public:
     XsltErrorSilencer& operator=(const XsltErrorSilencer&) = delete;
 };
 
+// A text in memory as libxml2's input callback reads it.
+struct TextQuelle {
+    const std::string& text;
+    std::size_t gelesen;
+
+    static int Lies(void* kontext, char* puffer, int laenge)
+    {
+        auto* q = static_cast<TextQuelle*>(kontext);
+        const std::size_t n = std::min(static_cast<std::size_t>(std::max(laenge, 0)), q->text.size() - q->gelesen);
+        std::memcpy(puffer, q->text.data() + q->gelesen, n);
+        q->gelesen += n;
+        return static_cast<int>(n);
+    }
+};
+
 // Parses a document held in memory; raises CXmlArchiveException with the
 // parser's first error and the given file name.
 xmlDocPtr ParseDocument(const std::string& text, const std::string& url, const std::string& file)
 {
     InitLibraries();
+    if (text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+        throw CXmlArchiveException(XML_ERR_NO_MEMORY, 0, 0, "document too large", file);
     ParseErrorCapture capture;
-    xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
+    const std::unique_ptr<xmlParserCtxt, void (*)(xmlParserCtxtPtr)> ctxt(xmlNewParserCtxt(), xmlFreeParserCtxt);
     if (ctxt == nullptr)
         throw CXmlArchiveException(XML_ERR_NO_MEMORY, 0, 0, "out of memory", file);
-    if (text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        xmlFreeParserCtxt(ctxt);
-        throw CXmlArchiveException(XML_ERR_NO_MEMORY, 0, 0, "document too large", file);
-    }
-    xmlDocPtr doc = xmlCtxtReadMemory(ctxt, text.data(), static_cast<int>(text.size()),
-                                      url.empty() ? nullptr : url.c_str(), nullptr, kParseOptions);
-    const bool wellFormed = ctxt->wellFormed != 0;
-    xmlErrorPtr last = xmlCtxtGetLastError(ctxt);
-    int code = capture.HasError() ? capture.Code() : (last != nullptr ? last->code : XML_ERR_DOCUMENT_EMPTY);
-    int line = capture.HasError() ? capture.Line() : (last != nullptr ? last->line : 0);
-    int column = capture.HasError() ? capture.Column() : (last != nullptr ? last->int2 : 0);
+    // Handed to the parser in pieces: reading from memory copies the whole
+    // text first, and libxml2 loses that copy when it cannot allocate it.
+    TextQuelle quelle{text, 0};
+    std::unique_ptr<xmlDoc, void (*)(xmlDocPtr)> doc(
+        xmlCtxtReadIO(ctxt.get(), &TextQuelle::Lies, nullptr, &quelle, url.empty() ? nullptr : url.c_str(), nullptr,
+                      kParseOptions),
+        xmlFreeDoc);
+    // A failed allocation stops the parser without always clearing
+    // wellFormed; the document built so far then lacks its rest.
+    const bool outOfMemory = ctxt->errNo == XML_ERR_NO_MEMORY || capture.OutOfMemory();
+    if (doc != nullptr && ctxt->wellFormed != 0 && !outOfMemory && xmlDocGetRootElement(doc.get()) != nullptr)
+        return doc.release();
+    doc.reset();
+    if (outOfMemory)
+        throw std::bad_alloc();
+    xmlErrorPtr last = xmlCtxtGetLastError(ctxt.get());
+    const int code = capture.HasError() ? capture.Code() : (last != nullptr ? last->code : XML_ERR_DOCUMENT_EMPTY);
+    const int line = capture.HasError() ? capture.Line() : (last != nullptr ? last->line : 0);
+    const int column = capture.HasError() ? capture.Column() : (last != nullptr ? last->int2 : 0);
     std::string reason = capture.HasError() ? capture.Message()
                                             : (last != nullptr && last->message != nullptr ? last->message : "");
-    xmlFreeParserCtxt(ctxt);
-    if (doc != nullptr && wellFormed && xmlDocGetRootElement(doc) != nullptr)
-        return doc;
-    if (doc != nullptr)
-        xmlFreeDoc(doc);
     if (reason.empty())
         reason = "document is empty or not well-formed";
     while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r'))
@@ -156,23 +189,39 @@ xmlDocPtr ParseDocument(const std::string& text, const std::string& url, const s
     throw CXmlArchiveException(static_cast<std::uint32_t>(code), line, column, reason, file);
 }
 
+// Only regular files are read (a folder, a device or a FIFO is refused at
+// once), and every failure to read is the archive's own exception.
 std::string ReadWholeFile(const std::filesystem::path& path)
 {
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        const int err = errno != 0 ? errno : ENOENT;
-        throw CXmlArchiveException(static_cast<std::uint32_t>(err), 0, 0, std::strerror(err), path.string());
+    try {
+        return ReadRegularFile(path, static_cast<std::size_t>(std::numeric_limits<int>::max()));
+    } catch (const FileReadError& e) {
+        throw CXmlArchiveException(static_cast<std::uint32_t>(e.Fehlernummer()), 0, 0, e.what(), path.string());
     }
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        const int err = errno != 0 ? errno : EIO;
-        throw CXmlArchiveException(static_cast<std::uint32_t>(err), 0, 0, std::strerror(err), path.string());
-    }
-    return text;
 }
 
 bool IsElement(xmlNodePtr node) { return node != nullptr && node->type == XML_ELEMENT_NODE; }
+
+// The attribute's text, "" when it is missing. A copy that fails is an
+// error, not a missing attribute.
+std::string AttributText(xmlNodePtr node, const std::string& name)
+{
+    xmlChar* value = xmlGetNoNsProp(node, X(name));
+    if (value == nullptr) {
+        if (xmlHasNsProp(node, X(name), nullptr) != nullptr)
+            throw std::bad_alloc();
+        return std::string();
+    }
+    std::string text;
+    try {
+        text = C(value);
+    } catch (...) {
+        xmlFree(value);
+        throw;
+    }
+    xmlFree(value);
+    return text;
+}
 
 bool NameMatches(xmlNodePtr node, const std::string& name)
 {
@@ -402,11 +451,91 @@ bool StoreText(const XmlMember& m, const std::optional<std::string>& text)
     }
 }
 
+// libxml2 answers a failed allocation with a null pointer; the archive
+// raises, so that a document is never written or read with a part missing.
+// Some of its functions even return the node with its name or text left
+// null when the copy of it failed; those are checked too.
+xmlNodePtr Geschaffen(xmlNodePtr node, bool mitText)
+{
+    if (node == nullptr)
+        throw std::bad_alloc();
+    const bool ohneName = node->type == XML_ELEMENT_NODE && node->name == nullptr;
+    if (ohneName || (mitText && node->content == nullptr)) {
+        xmlFreeNode(node);
+        throw std::bad_alloc();
+    }
+    return node;
+}
+
+// An attribute just set: its name and, unless empty, its text are there.
+void PruefeAttribut(xmlAttrPtr attr, const std::string& value)
+{
+    if (attr == nullptr || attr->name == nullptr)
+        throw std::bad_alloc();
+    if (value.empty())
+        return;
+    const xmlNode* text = attr->children;
+    if (text == nullptr || text->content == nullptr || std::strcmp(C(text->content), value.c_str()) != 0)
+        throw std::bad_alloc();
+}
+
 std::string ErrnoText(int err) { return std::system_category().message(err); }
 
 [[noreturn]] void ThrowIo(int err, const std::filesystem::path& path)
 {
     throw CXmlArchiveException(static_cast<std::uint32_t>(err), 0, 0, ErrnoText(err), path.string());
+}
+
+// The file a save replaces: symbolic links are followed to their target,
+// also to one that does not exist yet.
+std::filesystem::path SaveTarget(const std::filesystem::path& path)
+{
+    constexpr int MaxLinks = 40; // as the kernel allows
+    std::filesystem::path target = path;
+    for (int i = 0; i < MaxLinks; ++i) {
+        struct stat info {};
+        if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return target;
+        // The raising form: the error-code one is noexcept and ends the
+        // program when it cannot allocate.
+        std::filesystem::path link;
+        try {
+            link = std::filesystem::read_symlink(target);
+        } catch (const std::filesystem::filesystem_error& e) {
+            ThrowIo(e.code().value(), path);
+        }
+        target = link.is_absolute() ? link : target.parent_path() / link;
+    }
+    ThrowIo(ELOOP, path);
+}
+
+// The temporary files a save that was killed on the way left beside this
+// very project: its name followed by mkstemp's six characters, regular
+// files only, untouched for a day (a younger one may belong to a save that
+// is still running in another instance).
+void RemoveStaleTemporaries(const std::filesystem::path& folder, const std::string& prefix)
+{
+    // Read with the C calls: the error-code forms of std::filesystem's
+    // directory iterator are noexcept and end the program when they cannot
+    // allocate.
+    constexpr std::time_t Day = 24 * 60 * 60;
+    const std::time_t now = std::time(nullptr);
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    if (dir == nullptr)
+        return;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string_view name(entry->d_name);
+        if (name.size() != prefix.size() + 6 || !name.starts_with(prefix))
+            continue;
+        if (!std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                         [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }))
+            continue;
+        struct stat info {};
+        if (::fstatat(::dirfd(dir.get()), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode)
+            || now - info.st_mtime < Day)
+            continue;
+        ::unlinkat(::dirfd(dir.get()), entry->d_name, 0);
+    }
 }
 
 } // namespace
@@ -513,12 +642,26 @@ struct CXmlArchive::Impl {
             throw std::bad_alloc();
         }
         const long rc = xmlSaveDoc(save, doc);
-        xmlSaveClose(save);
+        // A write that failed on the way (no memory for the output) shows
+        // only here, when the rest is flushed.
+        const int closed = xmlSaveClose(save);
+        if (rc < 0 || closed < 0) {
+            xmlBufferFree(buffer);
+            throw std::runtime_error("serialising the XML document failed");
+        }
         std::string text;
-        if (rc >= 0)
+        try {
             text.assign(C(xmlBufferContent(buffer)), static_cast<std::size_t>(xmlBufferLength(buffer)));
+        } catch (...) {
+            xmlBufferFree(buffer);
+            throw;
+        }
         xmlBufferFree(buffer);
-        if (rc < 0)
+        // Without memory for the converter libxml2 quietly writes ASCII with
+        // character references and another declaration; the program's files
+        // are UTF-8 throughout.
+        const std::string_view declaration = std::string_view(text).substr(0, text.find('\n'));
+        if (!declaration.starts_with("<?xml ") || declaration.find(" encoding=\"UTF-8\"") == std::string_view::npos)
             throw std::runtime_error("serialising the XML document failed");
         return text;
     }
@@ -558,9 +701,19 @@ void CXmlArchive::Save(const std::filesystem::path& path)
     }
 
     // Written next to the target and renamed over it only when complete, so
-    // a failed save leaves the previous file as it was.
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    // a failed save leaves the previous file as it was. A symbolic link is
+    // followed: the file it points to is replaced, the link stays a link.
+    const std::filesystem::path target = SaveTarget(path);
+    const std::filesystem::path folder =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    const std::string name = target.filename().string();
+    std::string prefix;
+    prefix.reserve(name.size() + 2);
+    prefix.push_back('.');
+    prefix.append(name);
+    prefix.push_back('.');
+    RemoveStaleTemporaries(folder, prefix);
+    std::string pattern = (folder / (prefix + "XXXXXX")).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0)
         ThrowIo(errno, path);
@@ -574,7 +727,7 @@ void CXmlArchive::Save(const std::filesystem::path& path)
     // usual ones (mkstemp makes it private).
     struct stat old {};
     mode_t mode = 0;
-    if (::stat(path.c_str(), &old) == 0) {
+    if (::stat(target.c_str(), &old) == 0) {
         mode = old.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
@@ -603,7 +756,7 @@ void CXmlArchive::Save(const std::filesystem::path& path)
         ::unlink(pattern.c_str());
         ThrowIo(err, path);
     }
-    if (::rename(pattern.c_str(), path.c_str()) != 0) {
+    if (::rename(pattern.c_str(), target.c_str()) != 0) {
         const int err = errno;
         ::unlink(pattern.c_str());
         ThrowIo(err, path);
@@ -671,6 +824,9 @@ void CXmlArchive::ResetChildCursor()
     d->cursor = nullptr;
 }
 
+// False for what the document cannot take (an invalid name, no current
+// element, a second root); a libxml2 call that fails raises, so that a save
+// never goes on without the element.
 bool CXmlArchive::CreateChildElement(const std::string& name, const std::optional<std::string>& value)
 {
     if (d->current == nullptr || !IsValidName(name))
@@ -678,16 +834,18 @@ bool CXmlArchive::CreateChildElement(const std::string& name, const std::optiona
     // At the document level there is room for the one root element only.
     if (d->current->type == XML_DOCUMENT_NODE && xmlDocGetRootElement(d->doc) != nullptr)
         return false;
-    xmlNodePtr element = xmlNewDocNode(d->doc, nullptr, X(name), nullptr);
-    if (element == nullptr)
-        return false;
+    xmlNodePtr element = Geschaffen(xmlNewDocNode(d->doc, nullptr, X(name), nullptr), false);
     if (value && !value->empty()) {
-        xmlNodePtr text = xmlNewDocText(d->doc, X(XmlSafeText(*value)));
-        if (text == nullptr || xmlAddChild(element, text) == nullptr) {
-            xmlFreeNode(text);
+        xmlNodePtr text = nullptr;
+        try {
+            text = Geschaffen(xmlNewDocText(d->doc, X(XmlSafeText(*value))), true);
+        } catch (...) {
             xmlFreeNode(element);
-            return false;
+            throw;
         }
+        // A text node becomes the only child: nothing to merge with, and
+        // nothing that can fail.
+        xmlAddChild(element, text);
     }
     // Right after the cursor, even when the cursor has following siblings;
     // appended when there is no cursor.
@@ -695,7 +853,7 @@ bool CXmlArchive::CreateChildElement(const std::string& name, const std::optiona
     xmlNodePtr added = before != nullptr ? xmlAddPrevSibling(before, element) : xmlAddChild(d->current, element);
     if (added == nullptr) {
         xmlFreeNode(element);
-        return false;
+        throw std::runtime_error("the XML element \"" + name + "\" could not be added");
     }
     d->cursor = added;
     return true;
@@ -705,7 +863,9 @@ bool CXmlArchive::SetAttribute(const std::string& name, const std::optional<std:
 {
     if (!IsElement(d->current) || !IsValidName(name))
         return false;
-    return xmlSetProp(d->current, X(name), X(XmlSafeText(value.value_or(std::string())))) != nullptr;
+    const std::string text = XmlSafeText(value.value_or(std::string()));
+    PruefeAttribut(xmlSetProp(d->current, X(name), X(text)), text);
+    return true;
 }
 
 bool CXmlArchive::SetChildText(const std::string& value, bool asCData)
@@ -716,17 +876,13 @@ bool CXmlArchive::SetChildText(const std::string& value, bool asCData)
     xmlNodePtr first = d->cursor->children;
     if (first != nullptr && first->type != XML_TEXT_NODE && first->type != XML_CDATA_SECTION_NODE)
         return false;
-    xmlNodePtr node = asCData ? xmlNewCDataBlock(d->doc, X(text), static_cast<int>(text.size()))
-                              : xmlNewDocText(d->doc, X(text));
-    if (node == nullptr)
-        return false;
+    xmlNodePtr node = Geschaffen(asCData ? xmlNewCDataBlock(d->doc, X(text), static_cast<int>(text.size()))
+                                         : xmlNewDocText(d->doc, X(text)),
+                                 !text.empty());
     if (first == nullptr) {
         // Added as the only child; xmlAddChild would merge a text node into
         // an existing text node, which cannot happen here.
-        if (xmlAddChild(d->cursor, node) == nullptr) {
-            xmlFreeNode(node);
-            return false;
-        }
+        xmlAddChild(d->cursor, node);
         return true;
     }
     xmlNodePtr old = xmlReplaceNode(first, node);
@@ -755,10 +911,7 @@ std::string CXmlArchive::GetChildAttribute(const std::string& name) const
 {
     if (d->cursor == nullptr)
         throw CXmlArchiveUsageError("GetChildAttribute without a cursor");
-    xmlChar* value = xmlGetNoNsProp(d->cursor, X(name));
-    std::string text = value != nullptr ? C(value) : "";
-    xmlFree(value);
-    return text;
+    return AttributText(d->cursor, name);
 }
 
 std::string CXmlArchive::CurrentElementName() const
@@ -775,10 +928,7 @@ std::string CXmlArchive::GetAttribute(const std::string& name) const
 {
     if (!IsElement(d->current))
         return std::string();
-    xmlChar* value = xmlGetNoNsProp(d->current, X(name));
-    std::string text = value != nullptr ? C(value) : "";
-    xmlFree(value);
-    return text;
+    return AttributText(d->current, name);
 }
 
 bool CXmlArchive::HasAttribute(const std::string& name) const
@@ -911,7 +1061,12 @@ void CXmlArchiveFile::Commit()
 
 bool CXmlArchiveFile::BeginWriteElement(const std::string& name)
 {
-    return m_archive.CreateChildElement(name) && m_archive.DescendToCursor();
+    // A document written without one of its elements would be taken for a
+    // complete project at the next opening: a save fails instead.
+    if (!m_archive.CreateChildElement(name) || !m_archive.DescendToCursor())
+        throw CXmlArchiveException(XML_ERR_INTERNAL_ERROR, 0, 0, "the element \"" + name + "\" cannot be written",
+                                   m_path.string());
+    return true;
 }
 
 bool CXmlArchiveFile::EndWriteElement()
@@ -923,17 +1078,18 @@ bool CXmlArchiveFile::WriteMember(const XmlMember& member)
 {
     if (member.member == nullptr)
         return false;
-    try {
-        if (member.kind == XmlMember::Object)
-            return static_cast<CXmlObject*>(member.member)->WriteXml(*this);
-        const std::optional<std::string> text = MemberText(member);
-        const bool written = (member.flags & XmlMember::Attribute) != 0
-                                 ? m_archive.SetAttribute(member.name, text)
-                                 : m_archive.CreateChildElement(member.name, text);
-        return written && text.has_value();
-    } catch (...) {
-        return false;
-    }
+    if (member.kind == XmlMember::Object)
+        return static_cast<CXmlObject*>(member.member)->WriteXml(*this);
+    // A value that has no text (a number that is not finite) is written
+    // empty and reported as false; every other failure raises.
+    const std::optional<std::string> text = MemberText(member);
+    const bool written = (member.flags & XmlMember::Attribute) != 0 ? m_archive.SetAttribute(member.name, text)
+                                                                  : m_archive.CreateChildElement(member.name, text);
+    if (!written)
+        throw CXmlArchiveException(XML_ERR_INTERNAL_ERROR, 0, 0,
+                                   std::string("the member \"") + member.name + "\" cannot be written",
+                                   m_path.string());
+    return text.has_value();
 }
 
 bool CXmlArchiveFile::BeginReadElement(const std::string& name)
@@ -952,22 +1108,20 @@ bool CXmlArchiveFile::ReadMember(const XmlMember& member)
 {
     if (member.member == nullptr)
         return false;
-    try {
-        if (member.kind == XmlMember::Object)
-            return static_cast<CXmlObject*>(member.member)->ReadXml(*this);
-        if ((member.flags & XmlMember::Attribute) != 0) {
-            // An attribute read reports false even when it stores the value;
-            // a missing attribute leaves the member as it was.
-            if (m_archive.HasAttribute(member.name))
-                StoreText(member, m_archive.GetAttribute(member.name));
-            return false;
-        }
-        if (!m_archive.FindChildElement(member.name))
-            return false;
-        return StoreText(member, m_archive.GetChildText());
-    } catch (...) {
+    // A missing element or attribute and a value that does not parse leave
+    // the member as it was; everything else (no memory, a member's own code
+    // that raises) aborts the whole reading.
+    if (member.kind == XmlMember::Object)
+        return static_cast<CXmlObject*>(member.member)->ReadXml(*this);
+    if ((member.flags & XmlMember::Attribute) != 0) {
+        // An attribute read reports false even when it stores the value.
+        if (m_archive.HasAttribute(member.name))
+            StoreText(member, m_archive.GetAttribute(member.name));
         return false;
     }
+    if (!m_archive.FindChildElement(member.name))
+        return false;
+    return StoreText(member, m_archive.GetChildText());
 }
 
 } // namespace zeva

@@ -13,48 +13,27 @@ constexpr const char* WertElement = "Double";
 
 bool CXmlDoubleArray::WriteXml(CXmlArchiveFile& ar)
 {
-    bool begonnen = false;
-    try {
-        begonnen = ar.BeginWriteElement(XmlElementName);
-        if (begonnen) {
-            std::int32_t size = static_cast<std::int32_t>(m_werte.size());
-            ar.WriteMember(XmlInt("Size", size, XmlMember::Attribute));
-            for (double& wert : m_werte)
-                ar.WriteMember(XmlDouble(WertElement, wert));
-        }
-    } catch (...) {
-    }
-    if (begonnen) {
-        try {
-            ar.EndWriteElement();
-        } catch (...) {
-        }
-    }
+    ar.BeginWriteElement(XmlElementName);
+    std::int32_t size = static_cast<std::int32_t>(m_werte.size());
+    ar.WriteMember(XmlInt("Size", size, XmlMember::Attribute));
+    for (double& wert : m_werte)
+        ar.WriteMember(XmlDouble(WertElement, wert));
+    ar.EndWriteElement();
     return true;
 }
 
 bool CXmlDoubleArray::ReadXml(CXmlArchiveFile& ar)
 {
-    bool begonnen = false;
-    try {
-        begonnen = ar.BeginReadElement(XmlElementName);
-        if (begonnen) {
-            const std::size_t vorhanden = detail::ZaehleKindElemente(ar, WertElement);
-            std::int32_t size = -1;
-            ar.ReadMember(XmlInt("Size", size, XmlMember::Attribute));
-            m_werte.assign(detail::GelesenesSize(size, vorhanden), 0.0);
-            for (double& wert : m_werte)
-                ar.ReadMember(XmlDouble(WertElement, wert));
-        }
-    } catch (...) {
-    }
-    if (begonnen) {
-        try {
-            ar.EndReadElement();
-        } catch (...) {
-        }
-    }
-    return begonnen;
+    if (!ar.BeginReadElement(XmlElementName))
+        return false;
+    const std::size_t vorhanden = detail::ZaehleKindElemente(ar, WertElement);
+    std::int32_t size = -1;
+    ar.ReadMember(XmlInt("Size", size, XmlMember::Attribute));
+    m_werte.assign(detail::GelesenesSize(size, vorhanden), 0.0);
+    for (double& wert : m_werte)
+        ar.ReadMember(XmlDouble(WertElement, wert));
+    ar.EndReadElement();
+    return true;
 }
 
 void CXmlDoubleArray::Serialize(BinaryArchive& ar)

@@ -18,6 +18,10 @@ public:
     CXmlDoubleArray(std::initializer_list<double> werte) : m_werte(werte) {}
     CXmlDoubleArray(const CXmlDoubleArray&) = default;
     CXmlDoubleArray& operator=(const CXmlDoubleArray&) = default;
+    // Records that hold these arrays move without allocating (DBedarf's
+    // move is noexcept and would end the program if a copy ran out of memory).
+    CXmlDoubleArray(CXmlDoubleArray&&) noexcept = default;
+    CXmlDoubleArray& operator=(CXmlDoubleArray&&) noexcept = default;
 
     std::size_t size() const { return m_werte.size(); }
     bool empty() const { return m_werte.empty(); }

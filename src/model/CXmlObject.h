@@ -20,7 +20,6 @@
 #include "model/CXmlArchive.h"
 
 #include <array>
-#include <exception>
 #include <string_view>
 #include <type_traits>
 
@@ -91,56 +90,34 @@ public:
             return std::string_view(T::XmlElementName) != std::string_view(B::XmlElementName);
     }
 
+    // Every failure raises and aborts the whole save; the element is then
+    // not closed, as the document is thrown away.
     bool WriteXml(CXmlArchiveFile& ar) override
     {
         static_assert(HasOwnElementName(), "a persistent class names its own element (XmlElementName)");
-        bool begun = false;
-        try {
-            begun = ar.BeginWriteElement(T::XmlElementName);
-            if (begun) {
-                if constexpr (!std::is_same_v<B, CXmlObject>)
-                    B::WriteXml(ar);
-                for (const XmlMember& m : detail::XmlMembersOf(static_cast<T&>(*this)))
-                    ar.WriteMember(m);
-            }
-        } catch (...) {
-            // A member that cannot be written is left out; the element is
-            // closed all the same so that the siblings stay in place.
-        }
-        if (begun)
-            CloseElement(ar);
+        ar.BeginWriteElement(T::XmlElementName);
+        if constexpr (!std::is_same_v<B, CXmlObject>)
+            B::WriteXml(ar);
+        for (const XmlMember& m : detail::XmlMembersOf(static_cast<T&>(*this)))
+            ar.WriteMember(m);
+        ar.EndWriteElement();
         return true;
     }
 
+    // Without its element the object keeps every value it has, and the
+    // position stays where it was (leaving the parent would misread every
+    // later sibling). Every other failure raises and aborts the reading.
     bool ReadXml(CXmlArchiveFile& ar) override
     {
+        if (!ar.BeginReadElement(T::XmlElementName))
+            return false;
         bool result = false;
-        bool begun = false;
-        try {
-            // Without its element the object keeps every value it has, and the
-            // position stays where it was (leaving the parent would misread
-            // every later sibling).
-            begun = ar.BeginReadElement(T::XmlElementName);
-            if (begun) {
-                if constexpr (!std::is_same_v<B, CXmlObject>)
-                    B::ReadXml(ar);
-                for (const XmlMember& m : detail::XmlMembersOf(static_cast<T&>(*this)))
-                    result = ar.ReadMember(m);
-            }
-        } catch (...) {
-        }
-        if (begun)
-            CloseElement(ar);
+        if constexpr (!std::is_same_v<B, CXmlObject>)
+            B::ReadXml(ar);
+        for (const XmlMember& m : detail::XmlMembersOf(static_cast<T&>(*this)))
+            result = ar.ReadMember(m);
+        ar.EndReadElement();
         return result;
-    }
-
-private:
-    static void CloseElement(CXmlArchiveFile& ar) noexcept
-    {
-        try {
-            ar.EndWriteElement();
-        } catch (...) {
-        }
     }
 };
 

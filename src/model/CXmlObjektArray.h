@@ -46,23 +46,15 @@ public:
         return *this;
     }
 
+    // A record that cannot be written aborts the whole save.
     bool WriteXml(CXmlArchiveFile& ar) override
     {
-        bool begonnen = false;
-        try {
-            begonnen = ar.BeginWriteElement(ElementName());
-            if (begonnen) {
-                std::int32_t size = static_cast<std::int32_t>(this->m_elemente.size());
-                ar.WriteMember(XmlInt("Size", size, XmlMember::Attribute));
-                for (X& x : this->m_elemente)
-                    ar.WriteMember(XmlObject(x));
-            }
-        } catch (...) {
-            // A record that cannot be written is left out; the element is
-            // closed all the same.
-        }
-        if (begonnen)
-            Schliesse(ar, false);
+        ar.BeginWriteElement(ElementName());
+        std::int32_t size = static_cast<std::int32_t>(this->m_elemente.size());
+        ar.WriteMember(XmlInt("Size", size, XmlMember::Attribute));
+        for (X& x : this->m_elemente)
+            ar.WriteMember(XmlObject(x));
+        ar.EndWriteElement();
         return true;
     }
 
@@ -70,37 +62,19 @@ public:
     // GelesenesSize); without the element the array stays as it is.
     bool ReadXml(CXmlArchiveFile& ar) override
     {
-        bool begonnen = false;
-        try {
-            begonnen = ar.BeginReadElement(ElementName());
-            if (begonnen) {
-                const std::size_t vorhanden = detail::ZaehleKindElemente(ar, X::XmlElementName);
-                std::int32_t size = -1;
-                ar.ReadMember(XmlInt("Size", size, XmlMember::Attribute));
-                this->SetSize(detail::GelesenesSize(size, vorhanden));
-                for (X& x : this->m_elemente)
-                    ar.ReadMember(XmlObject(x));
-            }
-        } catch (...) {
-        }
-        if (begonnen)
-            Schliesse(ar, true);
-        return begonnen;
+        if (!ar.BeginReadElement(ElementName()))
+            return false;
+        const std::size_t vorhanden = detail::ZaehleKindElemente(ar, X::XmlElementName);
+        std::int32_t size = -1;
+        ar.ReadMember(XmlInt("Size", size, XmlMember::Attribute));
+        this->SetSize(detail::GelesenesSize(size, vorhanden));
+        for (X& x : this->m_elemente)
+            ar.ReadMember(XmlObject(x));
+        ar.EndReadElement();
+        return true;
     }
 
     void Serialize(BinaryArchive& ar) override { CObjektArray<X>::Serialize(ar); }
-
-private:
-    static void Schliesse(CXmlArchiveFile& ar, bool lesen) noexcept
-    {
-        try {
-            if (lesen)
-                ar.EndReadElement();
-            else
-                ar.EndWriteElement();
-        } catch (...) {
-        }
-    }
 };
 
 } // namespace zeva

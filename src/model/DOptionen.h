@@ -57,6 +57,10 @@ public:
     DOptionen() { SetzeStandard(); }
     DOptionen(const DOptionen&) = default;
     DOptionen& operator=(const DOptionen&) = default;
+    // Without allocating: a reader hands over what it read only at the end,
+    // where nothing may fail half-way any more.
+    DOptionen(DOptionen&&) noexcept = default;
+    DOptionen& operator=(DOptionen&&) noexcept = default;
     ~DOptionen() override = default;
 
     // Every member equal.

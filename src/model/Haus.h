@@ -12,6 +12,7 @@
 // variant's calculation, the variant dialog, the optimiser) has no zones,
 // dormers or roofs although Zonen is copied: loops over zones go by the
 // zone array's size, never by Zonen.
+#include "model/Bilanzkern.h"
 #include "model/CDach.h"
 #include "model/CXmlObject.h"
 #include "model/DBedarf.h"
@@ -161,6 +162,10 @@ public:
     // Methods 0 and 1 also fill the monthly tables. Missing climate data are
     // reported through the notifier. Innentemperatur is never changed.
     double Waermebilanz(Notifier& notifier);
+    // The group sums and constants the last monthly balance (method 0 or 1)
+    // combined; Gueltig is false after any other method or a balance without
+    // climate data. Not copied with the house.
+    const Bilanzteile& LetzteBilanzteile() const { return m_Bilanzteile; }
 
     // ---- Net areas and component labels (HausNettoflaechen.cpp)
 
@@ -192,14 +197,27 @@ public:
     // Standard heat load of state n in kW with Innentemperatur; 0 (and a
     // message) without climate data, 0 for a state that does not exist.
     double BerechneNormwaermebedarf(int n, Notifier& notifier);
+    // The fuel-energy demand in kWh/m²a of a heat demand b (MJ per year, the
+    // balance's answer) with the usable gains per m² the balance found:
+    // runs the heating's BerechneEndenergie(b) and takes what it leaves.
+    static double Brennstoffenergie(double energiebezugsflaeche, DHeizung& heizung, double b,
+                                    double fenstergewinnNutzbar, double elektrizitaetNutzbar,
+                                    double personenNutzbar);
 
     // ---- Renovation variants (HausVarianten.cpp)
 
     // 0 to Varianten, with a heating and a demand record.
     bool IstZustand(int n) const;
     // Adds variant Varianten + 1: the existing heating with the options'
-    // overrides, an empty demand record, empty measures. Returns its number.
+    // overrides, an empty demand record, empty measures. Returns its number,
+    // or 0 and changes nothing when the house already has
+    // grenzen::MaxVarianten variants.
     int NeueVariante(bool manuell, const DOptionen& optionen);
+    // The heating a new automatic or manual variant starts with: the
+    // existing heating with the options' overrides for fuel, switch-on time
+    // and distribution.
+    DHeizung Variantenheizung(const DOptionen& optionen) const;
+    static void SetzeHeizungsvorgaben(DHeizung& heizung, const DOptionen& optionen);
     // Applies the measures and the heating of variant n to this house's
     // existing state (done on a copy of the house).
     void WendeVarianteAn(int n);
@@ -213,6 +231,10 @@ public:
     // Costs of variant n into its demand record; false when a measure or a
     // new heating has no service life (its price still counts).
     bool BerechneKosten(int n, const DOptionen& optionen);
+    // The components' part of variant n's Gesamtkosten: the prices of their
+    // measures and the amounts due anyway of those without one, summed as
+    // BerechneKosten sums them (the heating's part comes after).
+    double Bauteilkosten(int n) const;
     // CO2 and cumulative energy expenditure of variant n's measures into its
     // demand record; false only for a state that does not exist.
     bool BerechneCo2(int n);
@@ -234,6 +256,8 @@ public:
     // each and the others are rebuilt from their stored members. The house
     // is then a document of the current version. The junctions between the
     // roofs need the roof geometry: the project loader runs them afterwards.
+    // First of all the house is held to the limits of PruefeDokumentgrenzen:
+    // DokumentBeschaedigt leaves the house as it was read.
     void NachLaden(Notifier& notifier);
 
     // Reads the older binary form into a new house (the program never writes
@@ -353,6 +377,8 @@ private:
     double MonatsbilanzEnEV(Notifier& notifier); // 0 "EnEV", DIN V 4108-6
     double MonatsbilanzSIA(Notifier& notifier);  // 1 "SIA 380/1"
     double JahresbilanzWSVO95();                 // 2 "WSVO´95"
+
+    Bilanzteile m_Bilanzteile;
 };
 
 } // namespace zeva

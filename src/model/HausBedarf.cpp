@@ -130,15 +130,23 @@ double Haus::BerechneBedarf(int n, Notifier& notifier)
     }
 
     DHeizung& heizung = m_aHeizung[0];
+    bedarf.Brennstoffenergiebedarf =
+        Brennstoffenergie(Energiebezugsflaeche, heizung, b, bedarf.Fenstergewinnnutzbarsumme,
+                          bedarf.ElektrizitaetNutzbar, bedarf.PersonenNutzbar);
+    bedarf.Heizungsverlust = (heizung.Endenergie - b) * e;
+    return bedarf.Brennstoffenergiebedarf;
+}
+
+double Haus::Brennstoffenergie(double energiebezugsflaeche, DHeizung& heizung, double b,
+                               double fenstergewinnNutzbar, double elektrizitaetNutzbar, double personenNutzbar)
+{
     heizung.BerechneEndenergie(b);
     // A heating record that cannot turn heat into fuel energy (no power, an
     // efficiency of 0, ...) leaves Endenergie 0, and the formula then gives
     // minus the usable gains. The figure is kept as the formula has it;
     // EndenergieBerechenbar tells the panes not to show it.
-    bedarf.Brennstoffenergiebedarf = e * heizung.Endenergie - bedarf.Fenstergewinnnutzbarsumme -
-                                     bedarf.ElektrizitaetNutzbar - bedarf.PersonenNutzbar;
-    bedarf.Heizungsverlust = (heizung.Endenergie - b) * e;
-    return bedarf.Brennstoffenergiebedarf;
+    return ProQuadratmeter(energiebezugsflaeche) * heizung.Endenergie - fenstergewinnNutzbar -
+           elektrizitaetNutzbar - personenNutzbar;
 }
 
 bool Haus::EndenergieBerechenbar(int n) const

@@ -1,4 +1,5 @@
 // The house after its element of the project document was read.
+#include "model/Dokumentgrenzen.h"
 #include "model/Dokumentversion.h"
 #include "model/Haus.h"
 
@@ -6,6 +7,9 @@ namespace zeva {
 
 void Haus::NachLaden(Notifier& notifier)
 {
+    // Before anything works on it: a document that asks for more than any
+    // house can be is refused, or brought within the editors' ranges.
+    PruefeDokumentgrenzen(*this, notifier);
     Phase = dokumentversion::SchrittHeute(Version, Phase);
     // The climate tables are not stored; a zone outside 1 to 13 leaves 0.
     LeseKlimadaten(Klimazone);

@@ -1,24 +1,20 @@
 // Method 0 of the heat-demand calculation ("EnEV"): a monthly balance with
 // the simplified constants of DIN V 4108-6.
 #include "model/Bilanzhilfen.h"
+#include "model/Bilanzkern.h"
 #include "model/Haus.h"
 
 #include <array>
-#include <cmath>
 #include <cstddef>
-#include <vector>
 
 namespace zeva {
 
 namespace {
 
-constexpr double WaermebrueckenZuschlag = 0.1;     // W/(m²K) on the whole envelope
 constexpr double LuftWaermekapazitaet = 0.34;      // Wh/(m³K)
 constexpr double InterneGewinneWohnen = 1.6;       // W per m³
 constexpr double InterneGewinneVerwaltung = 1.92;  // W per m³
 constexpr double SolarAbminderung = 0.81;          // frame, shading, non-perpendicular incidence
-constexpr double WirksameWaermekapazitaet = 50;    // Wh/(m³K)
-constexpr double ZeitkonstanteReferenz = 16;       // h
 constexpr std::int32_t Verwaltungsgebaeude = 2;
 
 // Temperature-correction factors. Components against ground take their
@@ -48,28 +44,6 @@ double FaktorBoden(std::int32_t angrenzung, bool kellerBeheizt)
 
 constexpr double FaktorDecke = 0.8; // whatever the ceiling borders
 
-// Utilisation factor of the gains of a month with gains g and losses l (both
-// in the same unit) for the time-constant parameter a. A month without losses
-// (or with negative ones) uses nothing; so does a ratio that is not a number.
-double Ausnutzungsgrad(double gewinne, double verluste, double a)
-{
-    if (!(verluste > 0))
-        return 0;
-    const double gamma = gewinne / verluste;
-    if (!std::isfinite(gamma))
-        return 0;
-    double eta = 0;
-    if (std::abs(gamma - 1) < 1e-8)
-        eta = a / (a + 1);
-    else
-        eta = (1 - std::pow(gamma, a)) / (1 - std::pow(gamma, a + 1));
-    if (!std::isfinite(eta)) {
-        // γ^(a+1) overflowed: the quotient tends to 1/γ for large γ.
-        eta = (gamma > 1 && std::isfinite(1 / gamma)) ? 1 / gamma : 0;
-    }
-    return eta;
-}
-
 } // namespace
 
 double Haus::MonatsbilanzEnEV(Notifier& notifier)
@@ -91,97 +65,77 @@ double Haus::MonatsbilanzEnEV(Notifier& notifier)
     const double e = A > 1 ? 1 / A : 0;
     const double thetaI = Innentemperatur;
 
-    // Heat-loss coefficients H = F · U · area (W/K) and the envelope area.
-    double summeH = 0;
-    double summeA = 0;
-    auto koeffizienten = [&](const auto& bauteile, auto faktor) {
-        std::vector<double> h;
-        h.reserve(bauteile.size());
-        for (const auto& b : bauteile) {
-            h.push_back(faktor(b) * b.kWert * b.Flaeche);
-            summeH += h.back();
-            summeA += b.Flaeche;
-        }
-        return h;
-    };
-    const bool kellerBeheizt = KellerBeheizt != 0;
-    const std::vector<double> hWand = koeffizienten(m_aWand, [](const DWand& w) { return FaktorWand(w.Zone); });
-    const std::vector<double> hSteildach = koeffizienten(m_aSteildach, [](const DSteildach&) { return 1.0; });
-    const std::vector<double> hFlachdach = koeffizienten(m_aFlachdach, [](const DFlachdach&) { return 1.0; });
-    const std::vector<double> hDecke = koeffizienten(m_aDecke, [](const DDecke&) { return FaktorDecke; });
-    std::vector<double> hFenster;
-    hFenster.reserve(m_aFenster.size());
-    for (const DFenster& f : m_aFenster) {
-        hFenster.push_back(f.UWert() * f.Flaeche);
-        summeH += hFenster.back();
-        summeA += f.Flaeche;
-    }
-    const std::vector<double> hBoden =
-        koeffizienten(m_aBoden, [kellerBeheizt](const DBoden& b) { return FaktorBoden(b.Zone, kellerBeheizt); });
-
-    // The thermal-bridge surcharge acts only through the time constant.
-    const double HT = summeH + WaermebrueckenZuschlag * summeA;
-    const double HV = LuftWaermekapazitaet * Luftwechsel * Volumen;
-
-    const double Pi =
-        Volumen * (Nutzungstyp == Verwaltungsgebaeude ? InterneGewinneVerwaltung : InterneGewinneWohnen);
-
-    std::array<double, 12> internKWh{};
-    std::array<double, 12> solarKWh{};
-    std::array<double, 12> verlustKWh{};
-    for (std::size_t m = 0; m < 12; ++m) {
-        const double stunden = Monatstage[m] * 24.0;
-        internKWh[m] = Pi * stunden / 1000;
-        MonatIntern[m] = e * internKWh[m];
-    }
-
-    for (std::size_t w = 0; w < m_aFenster.size(); ++w) {
-        const DFenster& f = m_aFenster[w];
-        for (std::size_t m = 0; m < 12; ++m) {
-            const double qs = FensterEinstrahlung(*this, m, f.Richtung, f.Neigung) * (1 - f.Rahmenanteil) * f.gWert *
-                              f.Flaeche * SolarAbminderung;
-            solarKWh[m] += qs;
-            bedarf.m_aBedFenstergewinn[w] += e * qs;
-            MonatSolar[m] += e * qs;
-        }
-    }
-
-    // Transmission, component by component; months warmer than inside count
-    // with their sign.
-    auto transmission = [&](const std::vector<double>& h, CXmlDoubleArray& anteile, Monatsreihe& tabelle) {
-        for (std::size_t i = 0; i < h.size(); ++i) {
+    // Each group on its own: heat-loss coefficients H = F · U · area (W/K),
+    // the envelope area, and the transmission per month, component by
+    // component; months warmer than inside count with their sign.
+    Bilanzteile& teile = m_Bilanzteile;
+    teile = Bilanzteile{};
+    auto gruppe = [&](Sanierungsgruppe g, const auto& bauteile, auto faktor, CXmlDoubleArray& anteile,
+                      Monatsreihe& tabelle) {
+        Gruppensumme& s = teile.Gruppen[static_cast<std::size_t>(g)];
+        for (std::size_t i = 0; i < bauteile.size(); ++i) {
+            const auto& b = bauteile[i];
+            const double h = faktor(b);
+            s.H += h;
+            s.Flaeche += b.Flaeche;
             double summe = 0;
             for (std::size_t m = 0; m < 12; ++m) {
-                const double q = h[i] * (thetaI - Aussentemperatur[m]) * Monatstage[m] * 24.0 / 1000;
-                verlustKWh[m] += q;
+                const double q = h * (thetaI - Aussentemperatur[m]) * Monatstage[m] * 24.0 / 1000;
+                s.Verlust[m] += q;
                 summe += e * q;
                 tabelle[m] += e * q;
             }
             anteile[i] = summe;
         }
     };
-    transmission(hWand, bedarf.m_aBedWand, MonatWand);
-    transmission(hSteildach, bedarf.m_aBedSteildach, MonatSteildach);
-    transmission(hFlachdach, bedarf.m_aBedFlachdach, MonatFlachdach);
-    transmission(hDecke, bedarf.m_aBedDecke, MonatDecke);
-    transmission(hFenster, bedarf.m_aBedFensterverlust, MonatFenster);
-    transmission(hBoden, bedarf.m_aBedBoden, MonatBoden);
+    const bool kellerBeheizt = KellerBeheizt != 0;
+    gruppe(GruppeFlachdach, m_aFlachdach, [](const DFlachdach& d) { return 1.0 * d.kWert * d.Flaeche; },
+           bedarf.m_aBedFlachdach, MonatFlachdach);
+    gruppe(GruppeSteildach, m_aSteildach, [](const DSteildach& d) { return 1.0 * d.kWert * d.Flaeche; },
+           bedarf.m_aBedSteildach, MonatSteildach);
+    gruppe(GruppeDecke, m_aDecke, [](const DDecke& d) { return FaktorDecke * d.kWert * d.Flaeche; },
+           bedarf.m_aBedDecke, MonatDecke);
+    gruppe(GruppeWand, m_aWand, [](const DWand& w) { return FaktorWand(w.Zone) * w.kWert * w.Flaeche; },
+           bedarf.m_aBedWand, MonatWand);
+    gruppe(GruppeBoden, m_aBoden,
+           [kellerBeheizt](const DBoden& b) { return FaktorBoden(b.Zone, kellerBeheizt) * b.kWert * b.Flaeche; },
+           bedarf.m_aBedBoden, MonatBoden);
+    gruppe(GruppeFenster, m_aFenster, [](const DFenster& f) { return f.UWert() * f.Flaeche; },
+           bedarf.m_aBedFensterverlust, MonatFenster);
 
-    for (std::size_t m = 0; m < 12; ++m) {
-        const double q = HV * (thetaI - Aussentemperatur[m]) * Monatstage[m] * 24.0 / 1000;
-        verlustKWh[m] += q;
-        MonatLueftung[m] = e * q;
+    Gruppensumme& fenster = teile.Gruppen[GruppeFenster];
+    for (std::size_t w = 0; w < m_aFenster.size(); ++w) {
+        const DFenster& f = m_aFenster[w];
+        for (std::size_t m = 0; m < 12; ++m) {
+            const double qs = FensterEinstrahlung(*this, m, f.Richtung, f.Neigung) * (1 - f.Rahmenanteil) * f.gWert *
+                              f.Flaeche * SolarAbminderung;
+            fenster.Solar[m] += qs;
+            fenster.SolarJeFlaeche[m] += e * qs;
+            bedarf.m_aBedFenstergewinn[w] += e * qs;
+            MonatSolar[m] += e * qs;
+        }
     }
 
-    const double tau = WirksameWaermekapazitaet * Volumen / (HT + HV);
-    const double a = 1 + tau / ZeitkonstanteReferenz;
-    double verlusteGesamt = 0;
+    Bilanzkonstanten& k = teile.Konstanten;
+    k.Verfahren = BerechnungEnEV;
+    k.e = e;
+    k.HV = LuftWaermekapazitaet * Luftwechsel * Volumen;
+    k.Volumen = Volumen;
+    const double Pi =
+        Volumen * (Nutzungstyp == Verwaltungsgebaeude ? InterneGewinneVerwaltung : InterneGewinneWohnen);
     for (std::size_t m = 0; m < 12; ++m) {
-        const double eta = Ausnutzungsgrad(internKWh[m] + solarKWh[m], verlustKWh[m], a);
-        bedarf.ElektrizitaetNutzbar += eta * MonatIntern[m];
-        bedarf.Fenstergewinnnutzbarsumme += eta * MonatSolar[m];
-        verlusteGesamt += verlustKWh[m];
+        const double stunden = Monatstage[m] * 24.0;
+        k.Intern[m] = Pi * stunden / 1000;
+        k.InternJeFlaeche[m] = e * k.Intern[m];
+        MonatIntern[m] = k.InternJeFlaeche[m];
+        k.Lueftung[m] = k.HV * (thetaI - Aussentemperatur[m]) * Monatstage[m] * 24.0 / 1000;
+        MonatLueftung[m] = e * k.Lueftung[m];
     }
+    teile.Gueltig = true;
+
+    const Bilanzergebnis ergebnis = KombiniereBilanz(SummeDerGruppen(teile.Gruppen), k);
+    bedarf.ElektrizitaetNutzbar = ergebnis.ElektrizitaetNutzbar;
+    bedarf.Fenstergewinnnutzbarsumme = ergebnis.FenstergewinnNutzbar;
 
     auto jahressumme = [](const Monatsreihe& tabelle) {
         double summe = 0;
@@ -203,8 +157,7 @@ double Haus::MonatsbilanzEnEV(Notifier& notifier)
     bedarf.Waermebedarf = bedarf.Fensterverlustsumme + bedarf.Bodensumme + bedarf.Wandsumme + bedarf.Deckesumme +
                           bedarf.Steildachsumme + bedarf.Flachdachsumme + bedarf.Lueftung;
 
-    // A · 3.6 · Waermebedarf, taken from the kWh so that it holds for any area.
-    return 3.6 * verlusteGesamt;
+    return ergebnis.Verluste;
 }
 
 } // namespace zeva

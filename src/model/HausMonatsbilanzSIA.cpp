@@ -1,9 +1,10 @@
 // Method 1 of the heat-demand calculation: a monthly degree-day balance after
 // SIA 380/1.
 #include "model/Bilanzhilfen.h"
+#include "model/Bilanzkern.h"
 #include "model/Haus.h"
 
-#include <cmath>
+#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -18,7 +19,6 @@ constexpr double LueftungsFaktor = 0.030168;  // MJ/(m³·K·d) for the air chan
 constexpr double SolarReduktion = 0.85;
 constexpr double Elektrizitaetsanteil = 0.7;  // share of the electricity that heats
 constexpr double PersonenFaktor = 0.288;      // 80 W per person over an hour, in MJ
-constexpr double MinVerluste = 1e-8;
 
 // How a component meets the outside in method 1: through the degree days,
 // through the mean outdoor temperature raised by an offset Δ (an unheated
@@ -53,21 +53,6 @@ Behandlung BehandlungWandBoden(std::int32_t angrenzung, double deltaErdreich)
     }
 }
 
-// Utilisation of the gains at the gain/loss ratio γ; the polynomial meets 1/γ
-// at the switch. Only gains below zero (a negative input somewhere) could
-// reach a pole of the polynomial; such a month uses nothing.
-double Nutzungsgrad(double gamma)
-{
-    double eta = 0;
-    if (gamma < 2.4685) {
-        const double g2 = gamma * gamma;
-        eta = 1.21 / (1 + 0.08 * g2 + 0.18 * g2 * gamma - 0.06 * g2 * g2) - 0.21;
-    } else {
-        eta = 1 / gamma;
-    }
-    return std::isfinite(eta) ? eta : 0;
-}
-
 } // namespace
 
 double Haus::MonatsbilanzSIA(Notifier& notifier)
@@ -83,8 +68,15 @@ double Haus::MonatsbilanzSIA(Notifier& notifier)
 
     const double A = Energiebezugsflaeche;
     const double e = A > 1 ? 1 / (MJProKWh * A) : 0;
-    double Y = 0;
-    std::vector<double> gFenster(m_aFenster.size());
+    std::vector<std::array<double, 12>> gFenster(m_aFenster.size());
+
+    // Each group on its own, month by month; the groups are combined below.
+    Bilanzteile& teile = m_Bilanzteile;
+    teile = Bilanzteile{};
+    Bilanzkonstanten& k = teile.Konstanten;
+    k.Verfahren = BerechnungSIA;
+    k.e = e;
+    k.Volumen = Volumen;
 
     for (std::size_t m = 0; m < 12; ++m) {
         const double ht = Heiztage[m];
@@ -95,8 +87,6 @@ double Haus::MonatsbilanzSIA(Notifier& notifier)
         for (Monatsreihe* tabelle : {&MonatWand, &MonatDecke, &MonatBoden, &MonatFenster, &MonatSteildach,
                                      &MonatFlachdach, &MonatLueftung, &MonatSolar, &MonatIntern})
             (*tabelle)[m] = 0;
-        double T = 0;
-        double S = 0;
 
         auto verlust = [&](double u, double flaeche, Behandlung b) {
             switch (b.art) {
@@ -109,7 +99,9 @@ double Haus::MonatsbilanzSIA(Notifier& notifier)
             }
             return 0.0;
         };
-        auto gruppe = [&](const auto& bauteile, auto behandlung, CXmlDoubleArray& anteile, Monatsreihe& tabelle) {
+        auto gruppe = [&](Sanierungsgruppe g, const auto& bauteile, auto behandlung, CXmlDoubleArray& anteile,
+                          Monatsreihe& tabelle) {
+            double& T = teile.Gruppen[static_cast<std::size_t>(g)].Verlust[m];
             for (std::size_t i = 0; i < bauteile.size(); ++i) {
                 const auto& b = bauteile[i];
                 const double q = verlust(b.kWert, b.Flaeche, behandlung(b));
@@ -119,57 +111,64 @@ double Haus::MonatsbilanzSIA(Notifier& notifier)
             }
         };
         const Behandlung gradtage{Behandlung::Gradtage, 0};
-        gruppe(m_aFlachdach, [&](const DFlachdach&) { return gradtage; }, bedarf.m_aBedFlachdach, MonatFlachdach);
-        gruppe(m_aSteildach, [&](const DSteildach&) { return gradtage; }, bedarf.m_aBedSteildach, MonatSteildach);
-        gruppe(m_aDecke, [](const DDecke& d) { return BehandlungDecke(d.Zone); }, bedarf.m_aBedDecke, MonatDecke);
-        gruppe(m_aWand, [](const DWand& w) { return BehandlungWandBoden(w.Zone, 2); }, bedarf.m_aBedWand, MonatWand);
-        gruppe(m_aBoden, [](const DBoden& b) { return BehandlungWandBoden(b.Zone, 4); }, bedarf.m_aBedBoden, MonatBoden);
+        gruppe(GruppeFlachdach, m_aFlachdach, [&](const DFlachdach&) { return gradtage; }, bedarf.m_aBedFlachdach,
+               MonatFlachdach);
+        gruppe(GruppeSteildach, m_aSteildach, [&](const DSteildach&) { return gradtage; }, bedarf.m_aBedSteildach,
+               MonatSteildach);
+        gruppe(GruppeDecke, m_aDecke, [](const DDecke& d) { return BehandlungDecke(d.Zone); }, bedarf.m_aBedDecke,
+               MonatDecke);
+        gruppe(GruppeWand, m_aWand, [](const DWand& w) { return BehandlungWandBoden(w.Zone, 2); }, bedarf.m_aBedWand,
+               MonatWand);
+        gruppe(GruppeBoden, m_aBoden, [](const DBoden& b) { return BehandlungWandBoden(b.Zone, 4); },
+               bedarf.m_aBedBoden, MonatBoden);
 
+        Gruppensumme& fenster = teile.Gruppen[GruppeFenster];
         const double r = 0.6 + 0.4 * ht / tage;
         for (std::size_t w = 0; w < m_aFenster.size(); ++w) {
             const DFenster& f = m_aFenster[w];
             const double q = f.UWert() * f.Flaeche * hgt * SekundenProTagInMega;
-            T += q;
+            fenster.Verlust[m] += q;
             bedarf.m_aBedFensterverlust[w] += e * q;
             MonatFenster[m] += e * q;
             // The climate tables hold kWh/m²; this method counts in MJ.
             const double strahlung = FensterEinstrahlung(*this, m, f.Richtung, f.Neigung) * MJProKWh;
-            gFenster[w] = (1 - f.Rahmenanteil) * strahlung * (ht / tage) * f.Reduktionsfaktor * f.gWert * f.Flaeche *
-                          r * SolarReduktion;
-            S += gFenster[w];
-            bedarf.m_aBedFenstergewinn[w] += e * gFenster[w];
+            gFenster[w][m] = (1 - f.Rahmenanteil) * strahlung * (ht / tage) * f.Reduktionsfaktor * f.gWert *
+                             f.Flaeche * r * SolarReduktion;
+            fenster.Solar[m] += gFenster[w][m];
+            bedarf.m_aBedFenstergewinn[w] += e * gFenster[w][m];
         }
 
-        const double Vm = hgt * Volumen * Luftwechsel * LueftungsFaktor;
-        bedarf.Lueftung += e * Vm;
-        MonatLueftung[m] += e * Vm;
+        k.Lueftung[m] = hgt * Volumen * Luftwechsel * LueftungsFaktor;
+        bedarf.Lueftung += e * k.Lueftung[m];
+        MonatLueftung[m] += e * k.Lueftung[m];
 
-        const double Em = ht * Elektrizitaet * A * Elektrizitaetsanteil / 365;
-        bedarf.Elektrizitaet += e * Em;
-        const double Pm = NutzungszeitProTag * Personenzahl * ht * PersonenFaktor;
-        bedarf.Personen += e * Pm;
+        k.Intern[m] = ht * Elektrizitaet * A * Elektrizitaetsanteil / 365;
+        bedarf.Elektrizitaet += e * k.Intern[m];
+        k.Personen[m] = NutzungszeitProTag * Personenzahl * ht * PersonenFaktor;
+        bedarf.Personen += e * k.Personen[m];
+    }
+    teile.Gueltig = true;
 
-        // A month without losses uses no gains and adds nothing to the annual
-        // losses; its components keep their shares in the group sums.
-        const double L = T + Vm;
-        if (L > MinVerluste) {
-            const double G = S + Pm + Em;
-            const double eta = Nutzungsgrad(G / L);
-            Y += L;
-            bedarf.ElektrizitaetNutzbar += e * eta * Em;
-            bedarf.PersonenNutzbar += e * eta * Pm;
-            MonatIntern[m] += e * eta * (Pm + Em);
-            for (std::size_t w = 0; w < m_aFenster.size(); ++w) {
-                bedarf.m_aBedFenstergewinnnutzbar[w] += e * eta * gFenster[w];
-                MonatSolar[m] += e * eta * gFenster[w];
-            }
+    const Bilanzergebnis ergebnis = KombiniereBilanz(SummeDerGruppen(teile.Gruppen), k);
+    bedarf.ElektrizitaetNutzbar = ergebnis.ElektrizitaetNutzbar;
+    bedarf.PersonenNutzbar = ergebnis.PersonenNutzbar;
+    // The usable share of each window and of each month's gains.
+    for (std::size_t m = 0; m < 12; ++m) {
+        if (!ergebnis.Aktiv[m])
+            continue;
+        const double eta = ergebnis.Eta[m];
+        MonatIntern[m] += e * eta * (k.Personen[m] + k.Intern[m]);
+        for (std::size_t w = 0; w < m_aFenster.size(); ++w) {
+            bedarf.m_aBedFenstergewinnnutzbar[w] += e * eta * gFenster[w][m];
+            MonatSolar[m] += e * eta * gFenster[w][m];
         }
     }
 
     SummiereGruppen(bedarf);
+    bedarf.Fenstergewinnnutzbarsumme = ergebnis.FenstergewinnNutzbar;
 
-    bedarf.Waermebedarf = e * Y;
-    return Y;
+    bedarf.Waermebedarf = e * ergebnis.Verluste;
+    return ergebnis.Verluste;
 }
 
 } // namespace zeva

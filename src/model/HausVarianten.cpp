@@ -2,6 +2,7 @@
 // of the house, taken over from another house and deleted, and the sums of
 // their costs, CO2 and cumulative energy expenditure.
 #include "model/DOptionen.h"
+#include "model/Dokumentgrenzen.h"
 #include "model/Haus.h"
 #include "model/VariantenAnzeige.h"
 #include "model/Zahlentext.h"
@@ -125,6 +126,10 @@ bool Haus::IstZustand(int n) const
 
 int Haus::NeueVariante(bool manuell, const DOptionen& optionen)
 {
+    // Counted before it is added, so that the count never passes the limit
+    // (nor the largest int).
+    if (Varianten >= grenzen::MaxVarianten)
+        return 0;
     const int k = std::max(Varianten, 0) + 1;
     const auto ik = static_cast<std::size_t>(k);
     Varianten = k;
@@ -135,15 +140,7 @@ int Haus::NeueVariante(bool manuell, const DOptionen& optionen)
         m_aHeizung.SetSize(1);
     m_aHeizung.SetSize(ik + 1);
     m_aHeizung[ik] = DHeizung(m_aHeizung[0]);
-    DHeizung& heizung = m_aHeizung[ik];
-    if (optionen.BrennstoffBeibehalten == 0)
-        heizung.Brennstoff = optionen.Brennstoff;
-    if (optionen.EinschaltdauerBeibehalten == 0)
-        heizung.Bereitschaftszeit = optionen.Einschaltdauer;
-    if (optionen.WaermeverteilungBeibehalten == 0) {
-        heizung.Heizungsverteilung = optionen.HeizungsverteilungsArt;
-        heizung.Verteilungsnutzungsgrad = optionen.Verteilungsnutzungsgrad;
-    }
+    SetzeHeizungsvorgaben(m_aHeizung[ik], optionen);
 
     m_aBedarf.SetSize(ik + 1);
     m_aBedarf[ik] = DBedarf();
@@ -167,6 +164,25 @@ int Haus::NeueVariante(bool manuell, const DOptionen& optionen)
         bedarf.Grenze = optionen.GetGrenze();
     }
     return k;
+}
+
+DHeizung Haus::Variantenheizung(const DOptionen& optionen) const
+{
+    DHeizung heizung = m_aHeizung.empty() ? DHeizung() : m_aHeizung[0];
+    SetzeHeizungsvorgaben(heizung, optionen);
+    return heizung;
+}
+
+void Haus::SetzeHeizungsvorgaben(DHeizung& heizung, const DOptionen& optionen)
+{
+    if (optionen.BrennstoffBeibehalten == 0)
+        heizung.Brennstoff = optionen.Brennstoff;
+    if (optionen.EinschaltdauerBeibehalten == 0)
+        heizung.Bereitschaftszeit = optionen.Einschaltdauer;
+    if (optionen.WaermeverteilungBeibehalten == 0) {
+        heizung.Heizungsverteilung = optionen.HeizungsverteilungsArt;
+        heizung.Verteilungsnutzungsgrad = optionen.Verteilungsnutzungsgrad;
+    }
 }
 
 void Haus::WendeVarianteAn(int n)
@@ -229,8 +245,18 @@ void Haus::LoescheVariante(int n)
 
 void Haus::LoescheAlleVarianten()
 {
-    while (Varianten > 0)
-        LoescheVariante(1);
+    if (Varianten <= 0)
+        return;
+    // What deleting variant 1 over and over leaves, in one step: records
+    // that a damaged document holds beyond the variants stay.
+    const auto n = static_cast<std::size_t>(Varianten);
+    Varianten = 0;
+    m_aHeizung.RemoveAt(1, n);
+    m_aBedarf.RemoveAt(1, n);
+    FuerAlleGruppen(*this, [&](auto& gruppe) {
+        for (auto& bauteil : gruppe)
+            bauteil.m_aSan.RemoveAt(1, n);
+    });
 }
 
 bool Haus::BestandAendernErlaubt(bool fragen, Notifier& notifier, VariantenAnzeige* anzeige)
@@ -292,6 +318,18 @@ bool Haus::BerechneKosten(int n, const DOptionen& optionen)
     bedarf.Gesamtkosten = gesamt;
     bedarf.GesamtkostenProJahr = proJahr;
     return ergebnis;
+}
+
+double Haus::Bauteilkosten(int n) const
+{
+    if (!IstZustand(n) || n == 0)
+        return 0;
+    double gesamt = 0;
+    FuerAlleGruppen(*this, [&](const auto& gruppe) {
+        for (const auto& bauteil : gruppe)
+            gesamt += HatMassnahme(bauteil, n) ? (*Massnahme(bauteil, n)).Preis : SowiesoBetrag(bauteil);
+    });
+    return gesamt;
 }
 
 bool Haus::BerechneCo2(int n)

@@ -9,6 +9,7 @@ double Haus::Waermebilanz(Notifier& notifier)
     if (m_aBedarf.empty())
         m_aBedarf.SetSize(1);
     DBedarf& bedarf = m_aBedarf[0];
+    m_Bilanzteile.Gueltig = false;
 
     // The 16 sums start from 0; costs, Zielfunktion and Grenze belong to the
     // variant operations and stay.

@@ -191,6 +191,10 @@ bool LeseKlimablock(const std::filesystem::path& datei, int zone, Klimadaten& ta
     std::ifstream in(datei, std::ios::binary);
     if (!in)
         return false;
+    // A missing file or block leaves the house without climate data; a
+    // failure while reading (no memory, an I/O error) is no such answer and
+    // raises, or an opened project would lose its climate zone.
+    in.exceptions(std::ios::badbit);
     return LeseKlimablock(in, zone, tabellen);
 }
 

@@ -105,10 +105,12 @@ std::string StellenText(double x, int m, char trenner)
         if (e < z.ziffern.size())
             text += z.ziffern.substr(e);
     } else {
-        text = "0";
-        text += trenner;
-        text.append(static_cast<std::size_t>(-z.exponent), '0');
-        text += z.ziffern;
+        const auto nullen = static_cast<std::size_t>(-z.exponent);
+        text.reserve(2 + nullen + z.ziffern.size());
+        text.push_back('0');
+        text.push_back(trenner);
+        text.append(nullen, '0');
+        text.append(z.ziffern);
     }
     return text;
 }

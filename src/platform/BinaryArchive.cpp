@@ -1,9 +1,9 @@
 #include "platform/BinaryArchive.h"
 
+#include "platform/RegularFile.h"
+
 #include <array>
 #include <bit>
-#include <fstream>
-#include <iterator>
 #include <utility>
 
 namespace zeva {
@@ -84,18 +84,14 @@ BinaryArchive::BinaryArchive(std::vector<std::uint8_t> data)
 
 BinaryArchive BinaryArchive::FromFile(const std::filesystem::path& path)
 {
-    std::error_code ec;
-    std::ifstream in;
-    if (std::filesystem::is_regular_file(path, ec))
-        in.open(path, std::ios::binary);
-    std::vector<std::uint8_t> data;
-    if (in.is_open() && in) {
-        data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        if (!in.bad())
-            return BinaryArchive(std::move(data));
+    std::string bytes;
+    try {
+        bytes = ReadRegularFile(path, MaxFileBytes);
+    } catch (const FileReadError&) {
+        throw BinaryArchiveError(BinaryArchiveError::WholeMessage{},
+                                 "Die Datei „" + path.string() + "“ kann nicht gelesen werden.", 0);
     }
-    throw BinaryArchiveError(BinaryArchiveError::WholeMessage{},
-                             "Die Datei „" + path.string() + "“ kann nicht gelesen werden.", 0);
+    return BinaryArchive(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
 }
 
 void BinaryArchive::Need(std::size_t n, const char* what) const

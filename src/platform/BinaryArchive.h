@@ -39,8 +39,13 @@ public:
     // nests a few levels, a damaged file could otherwise exhaust the stack.
     static constexpr int MaxObjectDepth = 100;
 
+    // Largest file FromFile reads; the biggest real project is a few hundred
+    // kilobytes.
+    static constexpr std::size_t MaxFileBytes = 256u * 1024u * 1024u;
+
     explicit BinaryArchive(std::vector<std::uint8_t> data);
-    // Reads a whole file; raises BinaryArchiveError (offset 0) when it cannot.
+    // Reads a whole regular file; raises BinaryArchiveError (offset 0) when it
+    // cannot, also for a folder, a device or a FIFO, at once.
     static BinaryArchive FromFile(const std::filesystem::path& path);
 
     std::uint8_t ReadByte();

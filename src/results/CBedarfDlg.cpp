@@ -153,15 +153,21 @@ void CBedarfDlg::Rechne(Haus& haus)
         m_rahmen.AktualisiereKennzahlseiten();
 }
 
-void CBedarfDlg::ZeigeWieder(int n)
+void CBedarfDlg::SetzeVariante(int n)
 {
     m_nVariante = n;
     m_bDokumentHaus = true;
     m_pKopie.reset();
     Haus& haus = m_rahmen.AktuellesHaus();
     FuelleVarianten(haus);
-    show();
     Rechne(haus);
+}
+
+void CBedarfDlg::Aktualisiere()
+{
+    // The copy of a variant dialog no longer stands for what is shown.
+    m_pKopie.reset();
+    Rechne(m_rahmen.AktuellesHaus());
 }
 
 void CBedarfDlg::Aktualisiere(const Haus* haus)

@@ -20,7 +20,7 @@ class QTreeWidget;
 
 namespace zeva {
 
-class CBedarfDlg : public CRightBaseDialog, public BedarfsfensterZiel {
+class CBedarfDlg : public CRightBaseDialog, public Bedarfsfenster {
     Q_OBJECT
 public:
     static constexpr const char* Titel = "Wärmebedarfsberechnung";
@@ -33,8 +33,12 @@ public:
     CBedarfDlg(CMainFrame& rahmen, QWidget* parent, int variante);
     ~CBedarfDlg() override;
 
-    bool Erzeuge() override;
-    void ZeigeWieder(int n) override;
+    // Makes the window in the right bar and computes the state; the frame
+    // then hands the heat-demand page the state to show.
+    bool Erzeuge();
+    // The frame shows the pane again for state n: the document's house with
+    // its present variants, computed anew.
+    void SetzeVariante(int n) override;
 
     // Copy mode: the next Aktualisiere keeps a copy of the house it is handed.
     void SetzeKopiemodus() { m_bDokumentHaus = false; }
@@ -43,8 +47,11 @@ public:
     // Computes the state and has the page show it: the house handed in (a copy
     // of it in copy mode), or the document's house when none is.
     void Aktualisiere(const Haus* haus);
+    // The existing building is about to change: computed anew with the
+    // document's house.
+    void Aktualisiere() override;
 
-    int Variante() const { return m_nVariante; }
+    int Variante() const override { return m_nVariante; }
 
 protected:
     bool OnInitDialog() override;

@@ -10,7 +10,7 @@ CBedarfView::CBedarfView(CMainFrame& rahmen, QWidget* parent) : CErgebnisView(ra
     setObjectName(QStringLiteral("CBedarfView"));
 }
 
-void CBedarfView::SetzeVariante(const Haus& haus, int n)
+void CBedarfView::SetzeVariante(Haus& haus, int n)
 {
     m_nVariante = n;
     if (!haus.IstZustand(n)) {

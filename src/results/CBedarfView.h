@@ -7,14 +7,14 @@
 
 namespace zeva {
 
-class CBedarfView : public CErgebnisView, public BedarfsansichtZiel {
+class CBedarfView : public CErgebnisView, public Bedarfsseite {
     Q_OBJECT
 public:
     CBedarfView(CMainFrame& rahmen, QWidget* parent);
 
     // Writes the page of state n of the house; a state the house does not
     // have gives an empty page.
-    void SetzeVariante(const Haus& haus, int n) override;
+    void SetzeVariante(Haus& haus, int n) override;
     int Variante() const { return m_nVariante; }
 
 private:

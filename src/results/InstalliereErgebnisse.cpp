@@ -5,7 +5,6 @@
 #include "results/CFlaechenView.h"
 #include "results/CGeoKGDlg.h"
 #include "results/CHeizungDlg.h"
-#include "shell/Befehle.h"
 #include "shell/CMainFrame.h"
 #include "ui/CRollupCtrl.h"
 
@@ -14,9 +13,13 @@ namespace zeva {
 void InstalliereErgebnisse(CMainFrame& rahmen)
 {
     CMainFrame* r = &rahmen;
-    rahmen.SetzeBedarfErzeuger([r](QWidget* eltern, int n) -> QWidget* { return new CBedarfDlg(*r, eltern, n); },
-                               [r](QWidget* eltern) -> QWidget* { return new CBedarfView(*r, eltern); });
-    rahmen.SetzeBefehl(ID_BESTAND, [r] { r->ZeigeBedarf(0); });
+    rahmen.SetzeBedarfsErzeuger(
+        [](CMainFrame& f, QWidget* eltern, int n) -> QWidget* {
+            auto* pane = new CBedarfDlg(f, eltern, n);
+            pane->Erzeuge();
+            return pane;
+        },
+        [r](QWidget* eltern) -> QWidget* { return new CBedarfView(*r, eltern); });
     rahmen.SetzeFlaechenansichtErzeuger([r](QWidget* eltern) -> QWidget* { return new CFlaechenView(*r, eltern); });
 
     auto* geo = new CGeoKGDlg(rahmen.Rollup());

@@ -128,6 +128,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     ErzeugeBalken();
 
     m_pDoc = new CZEVADoc(*this, this);
+    m_pEingabeansichten = Schrittplatzhalter::ErzeugeEingabeansichten(*this);
+    InstalliereBefehle();
     // The summary page shows the file name: it follows every new title (the
     // title changes after the refresh of a freshly read project).
     connect(m_pDoc, &CZEVADoc::titelGeaendert, this, [this](const QString& t) {
@@ -136,7 +138,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     });
     setWindowTitle(Titel(QString::fromUtf8(CZEVADoc::Unbenannt)));
     // Nothing may go on showing figures of a project that is gone.
-    connect(m_pDoc, &CZEVADoc::hausErsetzt, this, &CMainFrame::SchliesseErgebnisse);
+    connect(m_pDoc, &CZEVADoc::hausErsetzt, this, &CMainFrame::SchliesseSonderansichten);
 }
 
 CMainFrame::~CMainFrame()
@@ -456,7 +458,7 @@ bool CMainFrame::Befehl(int id)
             return true;
     const auto it = m_befehle.find(id);
     if (it == m_befehle.end())
-        return false;
+        return VariantenBefehl(id);
     // Copied: a handler may replace itself.
     const std::function<void()> handler = it->second;
     handler();
@@ -466,18 +468,6 @@ bool CMainFrame::Befehl(int id)
 void CMainFrame::PosteBefehl(int id)
 {
     QMetaObject::invokeMethod(this, [this, id] { Befehl(id); }, Qt::QueuedConnection);
-}
-
-void CMainFrame::SetzeSchrittwechsel(std::function<void()> vor, std::function<void()> zurueck)
-{
-    m_SchrittVor = std::move(vor);
-    m_SchrittZurueck = std::move(zurueck);
-}
-
-void CMainFrame::SetzeVariantendialoge(std::function<bool()> uebernehmen, std::function<void()> entfernen)
-{
-    m_VariantenUebernehmen = std::move(uebernehmen);
-    m_VariantenEntfernen = std::move(entfernen);
 }
 
 // ----- private messages ------------------------------------------------------------
@@ -523,105 +513,6 @@ void CMainFrame::Flaechenansicht(int wParam)
     }
     VerlasseStartseite();
     m_pFlaechenansicht->show();
-}
-
-void CMainFrame::Reportansicht(int wParam)
-{
-    if (m_Reportansicht)
-        m_Reportansicht(wParam);
-}
-
-void CMainFrame::PosteReportansicht(int wParam)
-{
-    QMetaObject::invokeMethod(this, [this, wParam] { Reportansicht(wParam); }, Qt::QueuedConnection);
-}
-
-// ----- heat demand -------------------------------------------------------------------
-
-void CMainFrame::SetzeBedarfErzeuger(std::function<QWidget*(QWidget*, int)> fenster,
-                                     std::function<QWidget*(QWidget*)> ansicht)
-{
-    m_BedarfsfensterErzeuger = std::move(fenster);
-    m_BedarfsansichtErzeuger = std::move(ansicht);
-}
-
-QWidget* CMainFrame::ZeigeBedarf(int n)
-{
-    if (auto* fenster = dynamic_cast<BedarfsfensterZiel*>(m_aBedarfsfenster.data())) {
-        // The page stays where it is; it is made again only when a view
-        // closed before it took it along.
-        if (!m_pBedarfsansicht)
-            ZeigeBedarfsansicht(true);
-        fenster->ZeigeWieder(n);
-        return m_aBedarfsfenster;
-    }
-    if (!m_BedarfsfensterErzeuger || !m_BedarfsansichtErzeuger)
-        return nullptr;
-    QWidget* neu = m_BedarfsfensterErzeuger(m_wndRechts->Inhalt(), n);
-    auto* fenster = dynamic_cast<BedarfsfensterZiel*>(neu);
-    if (!fenster) {
-        delete neu;
-        return nullptr;
-    }
-    SetzeBedarfsfenster(neu);
-    // The page comes first, so that the pane's first computation already
-    // has a page to show it on.
-    ZeigeBedarfsansicht(true);
-    fenster->Erzeuge();
-    return neu;
-}
-
-void CMainFrame::ZeigeBedarfsansicht(bool zeigen)
-{
-    if (!zeigen) {
-        if (m_pBedarfsansicht) {
-            SchliesseAnsicht(m_pBedarfsansicht);
-            ZeigeZwischenseite();
-        }
-        return;
-    }
-    if (!m_pBedarfsansicht) {
-        if (!m_BedarfsansichtErzeuger)
-            return;
-        m_pBedarfsansicht = m_BedarfsansichtErzeuger(m_bereich);
-        if (!m_pBedarfsansicht)
-            return;
-    }
-    if (m_pAktiveView != m_pBedarfsansicht) {
-        SchalteAnsichtEin(m_pBedarfsansicht, m_aBedarfsfenster);
-        if (m_wndSanVarianten)
-            m_wndSanVarianten->hide();
-        if (m_wndReportGen)
-            m_wndReportGen->hide();
-    }
-    VerlasseStartseite();
-    m_pBedarfsansicht->show();
-}
-
-void CMainFrame::SchliesseBedarf()
-{
-    m_aBedarfsfenster = nullptr;
-    ZeigeBedarfsansicht(false);
-}
-
-void CMainFrame::AktualisiereBedarfsansicht(const Haus& haus, int n)
-{
-    if (auto* ansicht = dynamic_cast<BedarfsansichtZiel*>(m_pBedarfsansicht.data()))
-        ansicht->SetzeVariante(haus, n);
-}
-
-void CMainFrame::SchliesseErgebnisse()
-{
-    if (QWidget* fenster = m_aBedarfsfenster) {
-        SchliesseBedarf();
-        // Deleted once the present event is done: the replacement may have
-        // begun in a handler of the pane's own window.
-        fenster->hide();
-        fenster->deleteLater();
-    } else {
-        ZeigeBedarfsansicht(false);
-    }
-    Flaechenansicht(ANSICHT_SCHLIESSEN);
 }
 
 // ----- main pane ---------------------------------------------------------------------
@@ -742,66 +633,6 @@ void CMainFrame::SetzeSymbolzustand(bool eingabe, bool drucken, bool bild)
     Aktion(ID_3D_ALS_JPEG)->setEnabled(bild);
 }
 
-void CMainFrame::ZeigeSchritt()
-{
-    const int phase = HausAnbindung::Phase(AktuellesHaus());
-    VerlasseStartseite();
-
-    // The right bar: its button works only after the input.
-    if (phase < 19) {
-        m_wndRechts->SetzeKnopfAktiv(false);
-        m_wndRechts->SetzeVersteckt(false);
-        if (m_wndSanVarianten)
-            m_wndSanVarianten->hide();
-    } else if (!m_wndRechts->IstKnopfAktiv()) {
-        m_wndRechts->SetzeKnopfAktiv(true);
-        if (m_wndSanVarianten)
-            m_wndSanVarianten->show();
-    }
-
-    if (phase == 0) {
-        SetzeSymbolzustand(false, false, false);
-        if (!m_pIntro)
-            m_pIntro = std::make_unique<CIntroDlg>(this);
-        m_pIntro->SetzeSchritte(QString(), QStringLiteral("Intro"), QStringLiteral("Projekt (1)"));
-        m_pIntro->show();
-        m_pIntro->raise();
-        m_pIntro->activateWindow();
-        statusBar()->clearMessage();
-    } else {
-        // The intro panel goes when the input has begun.
-        m_pIntro.reset();
-        if (m_SchrittAnzeige)
-            m_SchrittAnzeige(phase);
-    }
-    AktualisiereSeiten();
-    m_nAngezeigterSchritt = phase;
-    emit schrittAngezeigt(phase);
-}
-
-void CMainFrame::NaechsterSchritt()
-{
-    if (m_SchrittVor)
-        m_SchrittVor();
-}
-
-void CMainFrame::VorherigerSchritt()
-{
-    if (m_SchrittZurueck)
-        m_SchrittZurueck();
-}
-
-void CMainFrame::VerbergeSchrittfenster()
-{
-    if (m_pIntro)
-        m_pIntro->hide();
-    for (QWidget* ansicht : {m_p2DAnsicht.data(), m_p3DAnsicht.data()})
-        if (ansicht)
-            ansicht->hide();
-    if (m_SchrittVerbergen)
-        m_SchrittVerbergen();
-}
-
 void CMainFrame::AktualisiereSeiten()
 {
     m_wndObjekt->Aktualisiere(*m_pDoc);
@@ -816,23 +647,21 @@ void CMainFrame::AktualisiereKennzahlseiten()
             kennzahlen->Aktualisiere(*m_pDoc);
 }
 
-void CMainFrame::AktualisiereFenster()
+QWidget* CMainFrame::Ansichtsflaeche() const
 {
-    if (m_pIntro)
-        m_pIntro->OnInitDialog();
-    if (m_FensterAktualisieren)
-        m_FensterAktualisieren();
-    AktualisiereSeiten();
+    return m_bereich;
 }
 
-void CMainFrame::AktualisiereMenue()
+void CMainFrame::SetzeSchritthinweis(const QString& text)
 {
-    VerbergeSchrittfenster();
-    if (m_NachDemLesen)
-        m_NachDemLesen();
-    AktualisiereFenster();
-    SetzeRechenmenues(false);
-    ZeigeSchritt();
+    if (auto* leerlauf = statusBar()->findChild<QLabel*>(QStringLiteral("Leerlauftext")))
+        leerlauf->setText(text);
+}
+
+QString CMainFrame::Schritthinweis() const
+{
+    const auto* leerlauf = statusBar()->findChild<QLabel*>(QStringLiteral("Leerlauftext"));
+    return leerlauf ? leerlauf->text() : QString();
 }
 
 void CMainFrame::AktualisiereAnsichten()
@@ -893,17 +722,6 @@ bool CMainFrame::OeffneDatei(const QString& pfad)
 }
 
 // ----- document environment -----------------------------------------------------------
-
-bool CMainFrame::UebernimmVariantendaten()
-{
-    return m_VariantenUebernehmen ? m_VariantenUebernehmen() : true;
-}
-
-void CMainFrame::EntferneAlleVarianten()
-{
-    if (m_VariantenEntfernen)
-        m_VariantenEntfernen();
-}
 
 void CMainFrame::ZeigeNeuesProjekt()
 {

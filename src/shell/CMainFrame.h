@@ -11,21 +11,33 @@
 // every project, and it is the hub for commands: menu entries, tool-bar
 // buttons, accelerators and the start page's links all reach Befehl(id),
 // which asks the active special view first, then the frame's handlers.
-// Parts of the program that come with later work fill their slots here:
-// command handlers (SetzeBefehl), the step switch of the input wizard
-// (SetzeSchrittanzeige and friends), the panes of the bars (Setze…Seite,
-// Setze…fenster) and the makers of the special views.
+// It runs the input wizard (CMainFrameSchritte.cpp) and the commands of the
+// results and the renovation (CMainFrameBefehle.cpp). The other parts of the
+// program plug their windows in at start-up (CZEVAApp's list of program
+// parts): makers of the step panels and of the plan editor's windows, of the
+// component and variant dialogs, the optimiser, the heat-demand pane and
+// page, the report and the renovation details (interfaces in
+// Schrittfenster.h), and the panes of the bars (Setze…Seite, Setze…fenster).
+// Where no maker is installed, a step shows a placeholder and a command does
+// nothing visible.
 #include "shell/Ansichtsstapel.h"
 #include "shell/CZEVADoc.h"
 #include "shell/HausAnbindung.h"
+#include "shell/Schrittfenster.h"
+#include "shell/Schrittplatzhalter.h"
+#include "model/VariantenAnzeige.h"
 
 #include <QAction>
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
+class QDialog;
+class QSplitter;
 class QStackedLayout;
 class QToolBar;
 
@@ -54,28 +66,7 @@ public:
     virtual void Aktualisiere(CZEVADoc& dokument) = 0;
 };
 
-// The heat-demand pane as the frame drives it.
-class BedarfsfensterZiel {
-public:
-    virtual ~BedarfsfensterZiel() = default;
-    // Makes the pane's window in the right bar, computes and has the frame
-    // hand the heat-demand page its state.
-    virtual bool Erzeuge() = 0;
-    // The frame shows the existing pane again for state n: the document's
-    // house, computed anew, and the page follows.
-    virtual void ZeigeWieder(int n) = 0;
-};
-
-// The heat-demand page as the frame hands it a state to show.
-class BedarfsansichtZiel {
-public:
-    virtual ~BedarfsansichtZiel() = default;
-    // Writes the page of state n of the house (the house is read during the
-    // call only).
-    virtual void SetzeVariante(const Haus& haus, int n) = 0;
-};
-
-class CMainFrame : public QMainWindow, public DokumentUmgebung {
+class CMainFrame : public QMainWindow, public DokumentUmgebung, public VariantenAnzeige {
     Q_OBJECT
 public:
     static constexpr const char* FensterTitel = "Vyk-ZEVA";
@@ -113,28 +104,6 @@ public:
     // WM_FLAECHENANSICHT: -1 closes the areas page, 57607 / 57609 forward
     // print and preview to it, anything else opens it.
     void Flaechenansicht(int wParam);
-    // WM_REPORTANSICHT: the report of a building state (or, with -1, closed),
-    // handled by whoever installed the report.
-    void Reportansicht(int wParam);
-    void PosteReportansicht(int wParam);
-    void SetzeReportansicht(std::function<void(int)> handler) { m_Reportansicht = std::move(handler); }
-
-    // ----- heat demand ------------------------------------------------------
-    // Shows the heat-demand pane for state n: makes it and the heat-demand
-    // page on the first request, else shows it again. Returns the pane.
-    QWidget* ZeigeBedarf(int n);
-    // Swaps the heat-demand page in (true) or closes it through the saved-view
-    // stack and shows the between page (false).
-    void ZeigeBedarfsansicht(bool zeigen);
-    // The pane closes: the frame forgets it and closes the page.
-    void SchliesseBedarf();
-    // Hands the page the house and the state, when the page exists.
-    void AktualisiereBedarfsansicht(const Haus& haus, int n);
-    QWidget* BedarfsansichtFenster() const { return m_pBedarfsansicht; }
-    // Makers of the heat-demand pane (in the right bar, for a state; not yet
-    // made: BedarfsfensterZiel::Erzeuge) and of its page (in the view area).
-    void SetzeBedarfErzeuger(std::function<QWidget*(QWidget* eltern, int n)> fenster,
-                             std::function<QWidget*(QWidget* eltern)> ansicht);
 
     // ----- the main pane and the saved-view stack -------------------------
     CZEVAView* Startansicht() const { return m_pStartansicht; }
@@ -187,11 +156,15 @@ public:
     QWidget* Ansicht3D() const { return m_p3DAnsicht; }
 
     // ----- input wizard -------------------------------------------------------
-    // The step switch: shows the step stored in the house. Step 0 is the
-    // intro panel; the other steps are drawn by the wizard's handler.
+    // The step switch: shows the step stored in the house (the panel of a
+    // component, project or heating step, the plan or 3D view with their side
+    // panes, or the end of the input with the variant pane).
     void ZeigeSchritt();
+    // "Weiter >>" and "<< Zurück": every step window hides, the house moves
+    // on (or back) with the work the step leaves behind, the step switch runs.
     void NaechsterSchritt();
     void VorherigerSchritt();
+    // Hides every step panel, side pane and the plan and 3D views (they stay).
     void VerbergeSchrittfenster();
     // Every step window and left-bar page re-reads the house.
     void AktualisiereFenster();
@@ -206,22 +179,105 @@ public:
     CIntroDlg* Intro() const { return m_pIntro.get(); }
     // The step the step switch showed last (-1 before the first).
     int AngezeigterSchritt() const { return m_nAngezeigterSchritt; }
+    // Command 32812 (and the start page's link "eingabe"): back from the
+    // results to the last input step.
+    void OnZurueckZurEingabe();
+    // The heating page reports that it is gone.
+    void HeizungsfensterGeschlossen();
 
-    // Handlers the wizard part installs: draw step n (1 … 19), advance or
-    // go back, hide its own windows, re-read the house.
-    void SetzeSchrittanzeige(std::function<void(int)> anzeige) { m_SchrittAnzeige = std::move(anzeige); }
-    void SetzeSchrittwechsel(std::function<void()> vor, std::function<void()> zurueck);
-    void SetzeSchrittfensterVerbergen(std::function<void()> verbergen) { m_SchrittVerbergen = std::move(verbergen); }
-    void SetzeFensterAktualisieren(std::function<void()> aktualisieren) { m_FensterAktualisieren = std::move(aktualisieren); }
-    // What the house does after a project was read and before its step is
-    // shown (component labels, heat demand of the existing state).
-    void SetzeNachDemLesen(std::function<void()> nachLesen) { m_NachDemLesen = std::move(nachLesen); }
-    // Variant dialogs: the handover of their data and their closing.
-    void SetzeVariantendialoge(std::function<bool()> uebernehmen, std::function<void()> entfernen);
+    // The makers of the step panels and of the plan editor's windows; until
+    // a part installs its own, placeholders stand in.
+    using Panel = Schrittplatzhalter::Panel;
+    using PanelErzeuger = std::function<QDialog*(CMainFrame&)>;
+    void SetzePanelErzeuger(Panel panel, PanelErzeuger erzeuger);
+    void SetzeEingabeansichtenBesitzer(std::unique_ptr<Eingabeansichten> besitzer);
+    // The panel of a step kind, the side panes (nullptr when not made).
+    QDialog* Schrittpanel(Panel panel) const;
+    QWidget* Eingabeassistent() const { return m_pEingabeAssistent; }
+    QWidget* Hoehenangaben() const { return m_pHoehenangaben; }
+    QWidget* Dacheingabe() const { return m_pDacheingabe; }
+    // The status line's hint of the step (the idle text).
+    QString Schritthinweis() const;
+
     // The 3D view's picture under the document's title.
     void SetzeBildErzeuger(std::function<bool()> erzeuger) { m_BildErzeuger = std::move(erzeuger); }
     // Makers of the special views that the frame opens itself.
     void SetzeFlaechenansichtErzeuger(std::function<QWidget*(QWidget*)> erzeuger) { m_FlaechenErzeuger = std::move(erzeuger); }
+
+    // ----- services of the component dialogs -----------------------------------
+    enum class Bauteildialog { Flachdach, Steildach, Decke, Boden, Wand };
+    using BauteildialogErzeuger = std::function<QDialog*(CMainFrame&)>;
+    void SetzeBauteildialogErzeuger(Bauteildialog art, BauteildialogErzeuger erzeuger);
+    // The 3D view's picking: the component dialog for a carrying surface,
+    // run modally. The first four lock the assistant and both views while
+    // they run. Returns the dialog's result (0 without a dialog).
+    int BearbeiteFlachdach(int traegerId);
+    int BearbeiteSteildach(int traegerId);
+    int BearbeiteDecke(int traegerId);
+    int BearbeiteBoden(int traegerId);
+    int BearbeiteWand(int traegerId);
+    // The dialogs report their closing (OK or Cancel).
+    void FlachdachDialogGeschlossen();
+    void SteildachDialogGeschlossen();
+    void DeckeDialogGeschlossen();
+    void BodenDialogGeschlossen();
+    void WandDialogGeschlossen();
+
+    // ----- renovation variants ----------------------------------------------------
+    using VariantendialogErzeuger = std::function<QDialog*(CMainFrame&, int variante)>;
+    void SetzeVariantendialogErzeuger(VariantendialogErzeuger erzeuger) { m_VariantendialogErzeuger = std::move(erzeuger); }
+    // The variant-number dialog of "Löschen": the number, or -1 on Cancel.
+    void SetzeVariantennummerErzeuger(std::function<int(QWidget*)> erzeuger) { m_VariantennummerErzeuger = std::move(erzeuger); }
+    using OptimiererErzeuger = std::function<std::unique_ptr<Optimierer>(Haus&, const DOptionen&, QWidget*)>;
+    void SetzeOptimiererErzeuger(OptimiererErzeuger erzeuger) { m_OptimiererErzeuger = std::move(erzeuger); }
+    // Opens the dialog of variant n or brings the open one to the front.
+    QDialog* OeffneVariante(int n);
+    // A variant dialog closed (OK or Cancel).
+    void VarianteGeschlossen(int n);
+    // The open dialog of variant n, and how many are open.
+    QDialog* Variantendialog(int n) const;
+    int OffeneVariantendialoge() const;
+    // Deletes variant k of the house; open dialogs of higher variants move
+    // down with their variants, and the views follow.
+    void LoescheVariante(int k);
+    // WM_VARIANTENSEITE: the dialog of variant n on tab `seite`.
+    void Variantenseite(int n, int seite);
+    // Rebuilds the variant entries of "Berechnung" and "Sanierung".
+    void AktualisiereVariantenMenue();
+
+    // The display the house asks before the existing building changes.
+    VariantenAnzeige& Variantenanzeige() { return *this; }
+    void AktualisiereBestandsbedarf() override;
+    void BeendeVariantendialoge() override;
+
+    // ----- heat demand, report, renovation details ----------------------------------
+    using BedarfsfensterErzeuger = std::function<QWidget*(CMainFrame&, QWidget* eltern, int variante)>;
+    void SetzeBedarfsErzeuger(BedarfsfensterErzeuger fenster, std::function<QWidget*(QWidget*)> seite);
+    // The heat-demand pane of state n (made with the page when missing).
+    QWidget* ZeigeBedarf(int n);
+    void ZeigeBedarfsansicht(bool zeigen);
+    void AktualisiereBedarfsansicht(Haus& haus, int n);
+    // The pane closed itself: the page goes, the between page comes.
+    void SchliesseBedarf();
+    QWidget* Bedarfsansicht() const { return m_pBedarfsansicht; }
+
+    void SetzeReport(std::unique_ptr<Reportschreiber> schreiber, std::function<QWidget*(QWidget*)> ansicht);
+    // WM_REPORTANSICHT: -1 closes, 57607 / 57609 go to the view, 1395
+    // rebuilds with the chosen sections, anything else is a variant (0 the
+    // existing state, -1 … all) whose report is shown.
+    void Reportansicht(int wParam, const QStringList* abschnitte = nullptr);
+    // The same as a posted message: runs once the present event is done.
+    void PosteReportansicht(int wParam);
+    QWidget* ReportAnsicht() const { return m_pReportansicht; }
+
+    void SetzeSanierungsdetailsErzeuger(std::function<QWidget*(QWidget*)> detail,
+                                        std::function<QWidget*(QWidget*)> diagramm);
+    // WM_SANIERUNGSDETAILS: -1 closes, anything else is a criterion shown for
+    // a variant; 48879 hands the diagram new values.
+    void Sanierungsdetails(int wParam, int variante);
+    void SanierungsdetailsWerte(const std::array<double, 7>& werte);
+    QWidget* Detailansicht() const { return m_pSanDetail; }
+    QWidget* DetailDiagramm() const { return m_pSanDetailDia; }
 
     // ----- file commands --------------------------------------------------
     void OnFileNew();
@@ -233,6 +289,10 @@ public:
     bool PruefeAufloesung();
     // Closes after the save question and ends the event loop with the code.
     bool BeendeMitCode(int code);
+
+    // ----- options -------------------------------------------------------------
+    // Command 32796: the options sheet; the project changes when OK changed them.
+    void OnExtrasOptionen();
 
     // ----- document environment --------------------------------------------
     bool UebernimmVariantendaten() override;
@@ -256,6 +316,8 @@ signals:
     void befehlAusgefuehrt(int id);
     // The step switch drew a step.
     void schrittAngezeigt(int phase);
+    // Variants were deleted (one or all); panes that show a variant follow.
+    void variantenGeloescht();
     // A project chosen from the recent list of the Datei menu could not be
     // opened (the list drops it, as the menu's convention is).
     void letzteDateiFehlgeschlagen(const QString& pfad);
@@ -278,9 +340,42 @@ private:
     void SetzeSymbolzustand(bool eingabe, bool drucken, bool bild);
     QAction* NeueAktion(int id, const QString& text, const QString& status = QString());
     void ZeigeAktiveAnsicht(QWidget* ansicht);
-    // The project was replaced: the result views of the old one close.
-    void SchliesseErgebnisse();
     bool OeffneDatei(const QString& pfad);
+    void SetzeSchritthinweis(const QString& text);
+    QWidget* Ansichtsflaeche() const;
+
+    // Wizard (CMainFrameSchritte.cpp).
+    void ZeigePanelschritt(int phase);
+    void ZeigeGrafikschritt(int phase);
+    void ZeigeEnde();
+    QDialog* StellePanelBereit(Panel panel);
+    QWidget* StelleSeitenfensterBereit(QPointer<QWidget>& fenster, Eingabeansichten::Fenster art);
+    void ZeigeEingabeansichten();
+    void ZerstoereSchrittfenster();
+    void AktualisiereVariantenfenster();
+
+    // Commands and services (CMainFrameBefehle.cpp).
+    void InstalliereBefehle();
+    bool VariantenBefehl(int id);
+    void OnFilePrint(int id);
+    void OnNeuManuell();
+    void OnNeuProgramm();
+    void OnVarianteLoeschen();
+    void OnAlleLoeschen();
+    void FuegeVariantenMenueHinzu(int n);
+    int BearbeiteBauteil(Bauteildialog art, int traegerId);
+    void BauteilDialogGeschlossen();
+    void SperreEingabefenster(bool sperren);
+    // Ends an open variant dialog through its OK; one whose checks refuse
+    // is closed without its data. True when it took its data over.
+    bool BeendeVariantendialog(QPointer<QDialog> dialog);
+    std::vector<QPointer<QDialog>> OffeneVariantendialoge(int ab) const;
+    void VergissVariantendialog(const QDialog* dialog);
+    void NachVariantenLoeschen(int ab);
+    // Closes the result views (report, heat-demand pane and page, renovation
+    // details, areas page): back to the input, and when the project is
+    // replaced, since nothing may go on showing figures of one that is gone.
+    void SchliesseSonderansichten();
 
     CZEVADoc* m_pDoc = nullptr;
     OptionenZeiger m_Optionen;
@@ -312,7 +407,6 @@ private:
     CZEVAView* m_pStartansicht = nullptr;
     QPointer<QWidget> m_pAktiveView;
     QPointer<QWidget> m_pFlaechenansicht;
-    QPointer<QWidget> m_pBedarfsansicht;
     QPointer<QWidget> m_p2DAnsicht;
     QPointer<QWidget> m_p3DAnsicht;
     QPointer<QWidget> m_pAktiveAnsicht; // the view active when the plan and 3D views came
@@ -322,19 +416,37 @@ private:
 
     std::unique_ptr<CIntroDlg> m_pIntro;
 
-    std::function<void(int)> m_SchrittAnzeige;
-    std::function<void()> m_SchrittVor;
-    std::function<void()> m_SchrittZurueck;
-    std::function<void()> m_SchrittVerbergen;
-    std::function<void()> m_FensterAktualisieren;
-    std::function<void()> m_NachDemLesen;
-    std::function<bool()> m_VariantenUebernehmen;
-    std::function<void()> m_VariantenEntfernen;
+    std::map<Panel, PanelErzeuger> m_PanelErzeuger;
+    std::map<Panel, QPointer<QDialog>> m_Panels;
+    std::unique_ptr<Eingabeansichten> m_pEingabeansichten;
+    QPointer<QWidget> m_pEingabeAssistent;
+    QPointer<QWidget> m_pHoehenangaben;
+    QPointer<QWidget> m_pDacheingabe;
+
+    std::map<Bauteildialog, BauteildialogErzeuger> m_BauteilErzeuger;
+    QPointer<QDialog> m_pBauteildialog;
+
+    VariantendialogErzeuger m_VariantendialogErzeuger;
+    std::function<int(QWidget*)> m_VariantennummerErzeuger;
+    OptimiererErzeuger m_OptimiererErzeuger;
+    std::vector<QPointer<QDialog>> m_aVariantendialoge;
+
+    BedarfsfensterErzeuger m_BedarfsfensterErzeuger;
+    std::function<QWidget*(QWidget*)> m_BedarfsseitenErzeuger;
+    QPointer<QWidget> m_pBedarfsansicht;
+    std::unique_ptr<Reportschreiber> m_pReportschreiber;
+    std::function<QWidget*(QWidget*)> m_ReportErzeuger;
+    QPointer<QWidget> m_pReportansicht;
+    int m_nReportVariante = 0;
+    std::function<QWidget*(QWidget*)> m_DetailErzeuger;
+    std::function<QWidget*(QWidget*)> m_DiagrammErzeuger;
+    QPointer<QSplitter> m_pSplitter;
+    QPointer<QWidget> m_pSanDetail;
+    QPointer<QWidget> m_pSanDetailDia;
+    int m_nDetailVariante = 0;
+
     std::function<bool()> m_BildErzeuger;
     std::function<QWidget*(QWidget*)> m_FlaechenErzeuger;
-    std::function<QWidget*(QWidget*, int)> m_BedarfsfensterErzeuger;
-    std::function<QWidget*(QWidget*)> m_BedarfsansichtErzeuger;
-    std::function<void(int)> m_Reportansicht;
     std::function<bool()> m_Befehlszeile;
     std::function<bool(const QString&)> m_DateiOeffner;
     int m_nAngezeigterSchritt = -1;

@@ -130,6 +130,8 @@ bool CZEVAApp::InitInstance()
     rahmen->SetzeBefehl(ID_FILE_OPEN, [this] { OnFileOpen(); });
     rahmen->SetzeBefehl(ID_APP_ABOUT, [this] { OnAppAbout(); });
     rahmen->SetzeBefehl(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    for (const Programmteil& teil : m_Programmteile)
+        teil(*rahmen);
     connect(rahmen, &CMainFrame::letzteDateiFehlgeschlagen, this, [this](const QString& pfad) {
         m_pLetzteDateien->Entfernen(pfad);
         m_pRahmen->AktualisiereLetzteDateienMenue();
@@ -138,9 +140,6 @@ bool CZEVAApp::InitInstance()
         m_pLetzteDateien->Hinzufuegen(pfad);
         m_pRahmen->AktualisiereLetzteDateienMenue();
     });
-
-    for (const StartHaken& haken : m_StartHaken)
-        haken(*rahmen);
 
     // A new untitled project, shown in the frame.
     rahmen->GetActiveDocument()->OnNewDocument();

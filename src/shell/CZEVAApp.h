@@ -33,15 +33,15 @@ public:
     explicit CZEVAApp(QStringList argumente, QObject* parent = nullptr);
     ~CZEVAApp() override;
 
+    // A part of the program installs its makers and slots on the main frame
+    // through such a function; they run right after the frame is made, in
+    // the order registered, before the first project and the command line.
+    using Programmteil = std::function<void(CMainFrame&)>;
+    void RegistriereProgrammteil(Programmteil teil) { m_Programmteile.push_back(std::move(teil)); }
+
     // The start-up sequence; false when the program is to end at once with
     // ExitCode() (a wrong command line, --help, the screen-size warning).
     bool InitInstance();
-
-    // The program's libraries install their panes, views and commands into
-    // the frame: every hook added before InitInstance runs right after the
-    // frame is made, before the first project and the command line.
-    using StartHaken = std::function<void(CMainFrame&)>;
-    void FuegeStartHakenHinzu(StartHaken haken) { m_StartHaken.push_back(std::move(haken)); }
     int ExitCode() const { return m_nExitCode; }
 
     // Opens the project named on the command line, if any. True when there
@@ -69,8 +69,8 @@ private:
     bool PruefeBefehlszeile();
 
     QStringList m_argumente;
+    std::vector<Programmteil> m_Programmteile;
     QString m_strDatei; // the project named on the command line
-    std::vector<StartHaken> m_StartHaken;
     int m_nExitCode = 0;
     std::unique_ptr<LetzteDateien> m_pLetzteDateien;
     std::unique_ptr<MeldungsNotifier> m_pNotifier;

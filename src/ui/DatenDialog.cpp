@@ -31,7 +31,17 @@ void DatenDialog::OnCancel()
 
 void DatenDialog::EndDialog(int ergebnis)
 {
+    m_beendet = true;
     done(ergebnis);
+}
+
+bool DatenDialog::InitialisiereVorAnzeige()
+{
+    if (!m_initialisiert) {
+        m_initialisiert = true;
+        OnInitDialog();
+    }
+    return m_beendet;
 }
 
 void DatenDialog::showEvent(QShowEvent* ereignis)

@@ -30,11 +30,17 @@ protected:
     virtual void OnCancel();
     // Closes with that result without any exchange.
     void EndDialog(int ergebnis);
+    // Runs OnInitDialog now, before the dialog is shown, unless it ran
+    // already. True when the dialog ended in it (EndDialog), so that a dialog
+    // that decides everything while it opens can return from exec() without
+    // ever being shown.
+    bool InitialisiereVorAnzeige();
 
     void showEvent(QShowEvent* ereignis) override;
 
 private:
     bool m_initialisiert = false;
+    bool m_beendet = false;
 };
 
 } // namespace zeva

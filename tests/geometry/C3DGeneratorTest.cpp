@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <numbers>
+#include <limits>
 #include <set>
 #include <string>
 #include <vector>
@@ -30,10 +31,8 @@ public:
     std::vector<std::string> texte;
 };
 
-Punkt2DArray Rechteck(double x0, double y0, double x1, double y1)
-{
-    return {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
-}
+using test::GezeichnetesHaus;
+using test::Rechteck;
 
 // A new house (basement 2.5 m unheated, one storey of 2.5 m, no knee wall)
 // whose zone 0 is the rectangle 10 × 8.
@@ -451,6 +450,25 @@ TEST(C3DGenerator, OutlinePointsAndZonesAreLimited)
              h.m_aZone[20].m_a2DGrundrissPunkte = Rechteck(20, 0, 30, 8);
          },
          "Es sind höchstens 20 Zonen möglich."},
+        {"101 storeys", [](Haus& h) { h.m_aZone[0].Stockwerkszahl = 101; },
+         "Eine Zone darf höchstens 100 Vollgeschosse haben."},
+        {"INT_MAX storeys in zone 1",
+         [](Haus& h) {
+             h.Zonen = 2;
+             h.m_aZone.SetSize(2);
+             h.m_aZone[1].m_a2DGrundrissPunkte = Rechteck(20, 0, 30, 8);
+             h.m_aZone[1].Stockwerkszahl = std::numeric_limits<std::int32_t>::max();
+         },
+         "Eine Zone darf höchstens 100 Vollgeschosse haben."},
+        {"101 roofs",
+         [](Haus& h) {
+             for (int i = 0; i < 101; ++i) {
+                 DachMasse m;
+                 m.p0 = Punkt2D(30.0 * i, 0);
+                 h.m_aDach.Add(BaueDach(m));
+             }
+         },
+         "Es sind höchstens 100 Dächer möglich."},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -473,6 +491,13 @@ TEST(C3DGenerator, OutlinePointsAndZonesAreLimited)
     zwanzig.haus.m_aZone[19].m_a2DGrundrissPunkte = Rechteck(20, 0, 30, 8);
     EXPECT_EQ(zwanzig.Erzeuge(), 1);
     EXPECT_EQ(IDs(zwanzig.haus.m_aFlachdach), (std::vector<std::int32_t>{7000000, 1907000000}));
+
+    // A hundred storeys fill the storey digits: storey 99 is the top one.
+    Plan hochhaus;
+    hochhaus.haus.m_aZone[0].Stockwerkszahl = 100;
+    EXPECT_EQ(hochhaus.Erzeuge(), 1);
+    EXPECT_EQ(hochhaus.haus.m_aWand.size(), 400u);
+    EXPECT_EQ(hochhaus.haus.m_aWand[399].m_plane.ID, PlaneIDAus(0, flaechenart::Geschosswand, 0, 99, 0));
 }
 
 TEST(C3DGenerator, SectionOfAZone)
@@ -581,23 +606,6 @@ void KonstantesKlima(Haus& h, double aussen)
         h.Heiztage[m] = h.Monatstage[m];
         h.Gradtage[m] = (19 - aussen) * h.Monatstage[m];
     }
-}
-
-// A drawn house: zone 10 × 8 over an unheated basement, one storey, a heated
-// Satteldach (Hoehe 3, attic storey 1.5), the wizard's default build-ups.
-void GezeichnetesHaus(Haus& h)
-{
-    h.Steildach = 1;
-    h.m_aZone[0].m_a2DGrundrissPunkte = Rechteck(0, 0, 10, 8);
-    h.m_aDach.Add(BaueDach({.L = 10, .W = 8, .hoehe = 3, .geschossHoehe = 1.5}));
-    h.m_defaultWand.kWert = 1.4;
-    h.m_defaultWand.Zone = 0;
-    h.m_defaultSteildach.kWert = 0.8;
-    h.m_defaultDecke.kWert = 0.9;
-    h.m_defaultBoden.kWert = 1.0;
-    // The heated floor: ground floor and attic storey.
-    h.Energiebezugsflaeche = 80 + 40;
-    h.Volumen = 80 * 2.5 + 40 * 1.5;
 }
 
 TEST(C3DGeneratorBilanz, TransmissionFollowsTheDrawnAreas)

@@ -135,8 +135,9 @@ TEST(CDachFormen, AllFormsSizesAndRidgeFlips)
                     EXPECT_NEAR(d.Knickhoehe2, 2, 1e-12);
                     EXPECT_NEAR(d.Knickhoehe3, 2, 1e-12);
                 }
-                if (typ == dachtyp::Mansarddach)
+                if (typ == dachtyp::Mansarddach) {
                     EXPECT_DOUBLE_EQ(d.Knickhoehe2, 2.5);
+                }
 
                 // The outline is the rectangle, corner by corner.
                 const CPolygon2D umriss = Grundriss(d);

@@ -4,6 +4,7 @@
 // axis and face list.
 #include "geometry/DachGeometrie.h"
 #include "model/CDach.h"
+#include "model/Haus.h"
 
 #include <cmath>
 #include <vector>
@@ -63,6 +64,28 @@ inline bool Nahe(const Punkt2D& a, const Punkt2D& b, double eps = 1e-9)
 inline bool Nahe(const Punkt3D& a, const Punkt3D& b, double eps = 1e-9)
 {
     return std::fabs(a.x - b.x) <= eps && std::fabs(a.y - b.y) <= eps && std::fabs(a.z - b.z) <= eps;
+}
+
+inline Punkt2DArray Rechteck(double x0, double y0, double x1, double y1)
+{
+    return {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
+}
+
+// A drawn house: zone 10 × 8 over an unheated basement, one storey, a heated
+// Satteldach (Hoehe 3, attic storey 1.5), the wizard's default build-ups.
+inline void GezeichnetesHaus(Haus& h)
+{
+    h.Steildach = 1;
+    h.m_aZone[0].m_a2DGrundrissPunkte = Rechteck(0, 0, 10, 8);
+    h.m_aDach.Add(BaueDach({.L = 10, .W = 8, .hoehe = 3, .geschossHoehe = 1.5}));
+    h.m_defaultWand.kWert = 1.4;
+    h.m_defaultWand.Zone = 0;
+    h.m_defaultSteildach.kWert = 0.8;
+    h.m_defaultDecke.kWert = 0.9;
+    h.m_defaultBoden.kWert = 1.0;
+    // The heated floor: ground floor and attic storey.
+    h.Energiebezugsflaeche = 80 + 40;
+    h.Volumen = 80 * 2.5 + 40 * 1.5;
 }
 
 } // namespace zeva::test

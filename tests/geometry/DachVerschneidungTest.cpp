@@ -1,8 +1,10 @@
 #include "geometry/DachVerschneidung.h"
 #include "geometry/DachTestHilfen.h"
+#include "support/Rechenzeit.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <vector>
 
 namespace zeva {
@@ -10,11 +12,6 @@ namespace {
 
 using test::BaueDach;
 using test::Nahe;
-
-std::vector<Punkt2D> Punkte(const Punkt2DArray& a)
-{
-    return {a.begin(), a.end()};
-}
 
 void ErwartePunkte(const Punkt2DArray& ist, const std::vector<Punkt2D>& soll)
 {
@@ -56,6 +53,51 @@ TEST(DachVerschneidung, LowerRoofMeetsTheFacesOfTheHigherOne)
     // The long roof's south eave meets the slopes of the lower roof: found
     // only when those faces are proper quadrilaterals.
     ErwartePunkte(daecher[0].m_Anschlusspunkte, {{13, 0}, {7, 0}});
+}
+
+TEST(DachVerschneidung, OnlyRoofsWhoseOutlinesMeetAreCompared)
+{
+    // The crossing roof moved far east: the long roof's ridge line, drawn on
+    // beyond its end, still crosses the other ridge inside that roof's
+    // outline, but the roofs do not meet and neither gets a junction.
+    CObjektArray<CDach> fern;
+    fern.Add(BaueDach({.L = 20, .W = 8, .hoehe = 3}));
+    fern.Add(BaueDach({.L = 8, .W = 20, .hoehe = 3, .p0 = {106, -6}}));
+    VerschneideDaecher(fern);
+    EXPECT_TRUE(fern[0].m_Anschlusspunkte.empty());
+    EXPECT_TRUE(fern[1].m_Anschlusspunkte.empty());
+
+    // Roofs that only touch still meet: the crossing roof's west eave on the
+    // long roof's east end, where the long roof's ridge runs into it.
+    CObjektArray<CDach> beruehrt;
+    beruehrt.Add(BaueDach({.L = 20, .W = 8, .hoehe = 3}));
+    beruehrt.Add(BaueDach({.L = 8, .W = 20, .hoehe = 3, .p0 = {20, -6}}));
+    VerschneideDaecher(beruehrt);
+    EXPECT_FALSE(beruehrt[0].m_Anschlusspunkte.empty());
+}
+
+TEST(DachVerschneidung, ManyRoofsAreQuick)
+{
+    // 2,500 crossings of two roofs each, far apart: each pair meets as the
+    // single crossing does, and no pair meets another.
+    CObjektArray<CDach> daecher;
+    for (int k = 0; k < 2500; ++k) {
+        const Punkt2D versatz(40.0 * (k % 50), 40.0 * (k / 50));
+        daecher.Add(BaueDach({.L = 20, .W = 8, .hoehe = 3, .p0 = versatz}));
+        daecher.Add(BaueDach({.L = 8, .W = 20, .hoehe = 3, .p0 = versatz + Punkt2D(6, -6)}));
+    }
+    const auto beginn = test::Rechenzeit();
+    VerschneideDaecher(daecher);
+    EXPECT_LT(test::Rechenzeit() - beginn, std::chrono::seconds(1));
+    // (Pairs near the origin: the junctions are found on points rounded to
+    // three significant digits, which far out no longer lie on the eaves.)
+    for (int k : {0, 1, 51}) {
+        SCOPED_TRACE(k);
+        const Punkt2D versatz(40.0 * (k % 50), 40.0 * (k / 50));
+        const std::vector<Punkt2D> soll{Punkt2D(10, 4) + versatz, Punkt2D(14, 8) + versatz, Punkt2D(6, 0) + versatz};
+        ErwartePunkte(daecher[2 * k].m_Anschlusspunkte, soll);
+        ErwartePunkte(daecher[2 * k + 1].m_Anschlusspunkte, soll);
+    }
 }
 
 TEST(DachVerschneidung, UnfinishedRoofsNeitherGetNorGiveJunctions)

@@ -1,6 +1,7 @@
-# Runs the project readers' fuzz target for a bounded time on fresh seeds:
+# Runs the project readers' fuzz target for a bounded time on fresh seeds and
+# the committed corpus:
 #   cmake -DSAAT=<seed writer> -DFUZZER=<fuzz target> -DORDNER=<work folder>
-#         [-DSEKUNDEN=60] -P ProjektdateiFuzz.cmake
+#         [-DKORPUS=<corpus folder>] [-DSEKUNDEN=60] -P ProjektdateiFuzz.cmake
 if(NOT SEKUNDEN)
   set(SEKUNDEN 60)
 endif()
@@ -9,6 +10,10 @@ file(MAKE_DIRECTORY "${ORDNER}/korpus" "${ORDNER}/funde")
 execute_process(COMMAND "${SAAT}" "${ORDNER}/korpus" RESULT_VARIABLE saat)
 if(NOT saat EQUAL 0)
   message(FATAL_ERROR "Die Saat konnte nicht geschrieben werden (${saat}).")
+endif()
+if(KORPUS)
+  file(GLOB korpus "${KORPUS}/*")
+  file(COPY ${korpus} DESTINATION "${ORDNER}/korpus")
 endif()
 execute_process(
   COMMAND "${FUZZER}" -max_total_time=${SEKUNDEN} -timeout=20 -rss_limit_mb=4096 -print_final_stats=1

@@ -1,24 +1,22 @@
 // libFuzzer target of both project readers: every input is read as an older
-// binary document and as an XML project document. Reading may succeed or
-// fail with the reader's own error; anything else (another exception, a
-// crash, a sanitizer report) is a finding.
-#include "geometry/Projektdatei.h"
-#include "model/CXmlArchive.h"
-#include "model/DOptionen.h"
-#include "model/Haus.h"
+// binary document and as an XML project document, and every house that opens
+// goes through the surface generator, the heat balance and the demand of each
+// state and a save (PruefeProjektdatei). Reading may succeed or fail with the
+// reader's own error; anything else (another exception, a house beyond the
+// loaders' limits, an input that takes too long, a crash, a sanitizer report)
+// is a finding.
+#include "geometry/ProjektdateiPruefung.h"
 #include "model/Klimadaten.h"
-#include "model/Notifier.h"
 #include "model/RuntimeClass.h"
-#include "platform/BinaryArchive.h"
 
 #include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <iostream>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -40,22 +38,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    zeva::StillerNotifier notifier;
-    try {
-        zeva::BinaryArchive ar(std::vector<std::uint8_t>(data, data + size));
-        zeva::DOptionen optionen;
-        zeva::LeseAltesProjekt(ar, optionen, notifier);
-    } catch (const zeva::BinaryArchiveError&) {
-    }
-
-    {
-        std::ofstream out(XmlDatei(), std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
-    try {
-        zeva::DOptionen optionen;
-        zeva::LadeProjekt(XmlDatei(), optionen, notifier);
-    } catch (const zeva::CXmlArchiveException&) {
+    const zeva::test::Pruefergebnis ergebnis = zeva::test::PruefeProjektdatei({data, size}, XmlDatei());
+    if (!ergebnis.funde.empty()) {
+        for (const std::string& fund : ergebnis.funde)
+            std::cerr << "Fund: " << fund << '\n';
+        std::abort();
     }
     return 0;
 }

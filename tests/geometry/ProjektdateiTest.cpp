@@ -1,10 +1,14 @@
 // Opening and saving a project: a populated project survives save and
 // reopen, old binary projects open with their roofs, heights and steps, and
 // a file that cannot be read changes nothing and raises the reader's error.
+#include "geometry/C3DGenerator.h"
 #include "geometry/DachVerschneidung.h"
 #include "geometry/Projektdatei.h"
+#include "geometry/ProjektdateiPruefung.h"
 #include "model/CXmlArchive.h"
+#include "model/CXmlObject.h"
 #include "model/DOptionen.h"
+#include "model/Dokumentgrenzen.h"
 #include "model/Haus.h"
 #include "model/Klimadaten.h"
 #include "model/RuntimeClass.h"
@@ -13,15 +17,26 @@
 #include "DachTestHilfen.h"
 #include "model/BilanzTestHaus.h"
 #include "model/AltesDokumentBeispiel.h"
+#include "support/AllocationFault.h"
+#include "support/Rechenzeit.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <ctime>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <limits>
 #include <iterator>
 #include <random>
+#include <span>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace zeva {
@@ -29,6 +44,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using test::AllocationFault;
 using test::MerkNotifier;
 
 class ProjektdateiTest : public ::testing::Test {
@@ -479,6 +495,138 @@ TEST_F(ProjektdateiTest, FormNachDerEndung)
     EXPECT_EQ(OeffneProjekt(Pfad("projekt.xml"), optionen, notifier)->Baujahr, 1999);
 }
 
+// ---- Documents that ask for more than a house can be
+
+// Each opens as a house within the editors' ranges or is refused with the
+// reader's own error, at once; what opens, the generator and the balance of
+// every state take at once too.
+TEST_F(ProjektdateiTest, FeindlicheDokumenteOeffnenSchnellOderWerdenAbgelehnt)
+{
+    constexpr std::int32_t intMax = std::numeric_limits<std::int32_t>::max();
+    enum class Form { Xml, Alt };
+    struct Fall {
+        const char* name;
+        Form form;
+        std::function<void(Haus&)> xml;            // for Form::Xml: changes the filled house
+        std::function<void(test::HausBytes&)> alt; // for Form::Alt: changes the old document of version 10
+        std::vector<std::string> meldungen;        // when it opens; refused when empty and abgelehnt
+        bool abgelehnt;
+    };
+    const std::vector<std::string> stockwerke{grenzen::MeldungStockwerke};
+    const std::vector<Fall> faelle{
+        {"Stockwerkszahl 1e4 einer Zone", Form::Xml, [](Haus& h) { h.m_aZone[0].Stockwerkszahl = 10000; }, {},
+         stockwerke, false},
+        {"Stockwerkszahl INT_MAX", Form::Xml,
+         [](Haus& h) {
+             h.Stockwerkszahl = intMax;
+             h.m_aZone[1].Stockwerkszahl = intMax;
+         },
+         {}, stockwerke, false},
+        {"negative Stockwerkszahl", Form::Xml, [](Haus& h) { h.m_aZone[1].Stockwerkszahl = -3; }, {}, stockwerke,
+         false},
+        {"Varianten INT_MAX", Form::Xml, [](Haus& h) { h.Varianten = intMax; }, {},
+         {grenzen::MeldungVarianten}, false},
+        {"5000 Dächer", Form::Xml,
+         [](Haus& h) {
+             for (int i = 0; i < 5000; ++i) {
+                 test::DachMasse m;
+                 m.p0 = Punkt2D(12.0 * (i % 70), 10.0 * (i / 70));
+                 h.m_aDach.Add(test::BaueDach(m));
+             }
+         },
+         {}, {}, true},
+        {"Volumen 1e308", Form::Xml, [](Haus& h) { h.Volumen = 1e308; }, {}, {}, true},
+        {"1e308 in einem Punkt des Grundrisses", Form::Xml,
+         [](Haus& h) { h.m_aZone[0].m_a2DGrundrissPunkte[2].x = 1e308; }, {}, {}, true},
+        // The reader takes "nan" for a value that does not parse: the roof
+        // keeps the height of a new roof.
+        {"NaN als Dachhöhe", Form::Xml, [](Haus& h) { h.m_aDach[1].Hoehe = std::nan(""); }, {}, {}, false},
+        {"Ecke einer Wand jenseits von 1e5 m", Form::Xml, [](Haus& h) { h.m_aWand[0].m_plane.lo.y = 2e5; }, {}, {},
+         true},
+        {"Stockwerkszahl INT_MAX im älteren Dokument", Form::Alt, {},
+         [](test::HausBytes& b) {
+             b.stockwerkszahl = intMax;
+             b.zonenListe[0].stockwerkszahl = intMax;
+         },
+         stockwerke, false},
+        {"Varianten INT_MAX im älteren Dokument", Form::Alt, {}, [](test::HausBytes& b) { b.varianten = intMax; },
+         {grenzen::MeldungVarianten}, false},
+        {"Volumen 1e308 im älteren Dokument", Form::Alt, {}, [](test::HausBytes& b) { b.volumen = 1e308; }, {},
+         true},
+        {"1e308 in einem Punkt im älteren Dokument", Form::Alt, {},
+         [](test::HausBytes& b) { b.zonenListe[0].umriss[1].x = 1e308; }, {}, true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        fs::path pfad;
+        if (f.form == Form::Xml) {
+            auto h = std::make_unique<Haus>();
+            DOptionen o;
+            Befuelle(*h, o);
+            f.xml(*h);
+            pfad = Pfad("feindlich.vza");
+            SpeichereProjekt(pfad, *h, o);
+        } else {
+            test::HausBytes b = test::BeispielHaus(10);
+            f.alt(b);
+            pfad = Pfad("feindlich.zva");
+            Schreibe(pfad, test::AltesDokument(b, test::BeispielOptionen()).Bytes());
+        }
+
+        DOptionen optionen;
+        optionen.Versuche = 41;
+        MerkNotifier notifier;
+        auto beginn = test::Rechenzeit();
+        std::unique_ptr<Haus> h;
+        std::string fehler;
+        try {
+            h = OeffneProjekt(pfad, optionen, notifier);
+        } catch (const CXmlArchiveException& e) {
+            fehler = e.GetErrorMessage();
+        } catch (const BinaryArchiveError& e) {
+            fehler = e.what();
+        }
+        EXPECT_LT(test::Rechenzeit() - beginn, std::chrono::seconds(1));
+        if (f.abgelehnt) {
+            EXPECT_FALSE(h);
+            EXPECT_NE(fehler.find(f.form == Form::Xml ? "Reason: " : "Die Datei ist beschädigt"), std::string::npos)
+                << fehler;
+            EXPECT_EQ(optionen.Versuche, 41);
+            continue;
+        }
+        ASSERT_TRUE(h) << fehler;
+        EXPECT_EQ(notifier.texte, f.meldungen);
+        EXPECT_EQ(test::Unstimmigkeiten(*h), std::vector<std::string>{});
+
+        beginn = test::Rechenzeit();
+        StillerNotifier still;
+        EXPECT_EQ(C3DGenerator(*h, still).Erzeuge3DFlaechen(), 1);
+        for (int n = 0; n < h->AnzahlZustaende(); ++n) {
+            Haus zustand(*h);
+            zustand.WendeVarianteAn(n);
+            EXPECT_TRUE(std::isfinite(zustand.Waermebilanz(still))) << n;
+            h->BerechneBedarf(n, still);
+        }
+        EXPECT_LT(test::Rechenzeit() - beginn, std::chrono::seconds(1));
+    }
+}
+
+TEST_F(ProjektdateiTest, BeschaedigtesDokumentNenntDenWert)
+{
+    auto h = std::make_unique<Haus>();
+    h->Volumen = -1e300;
+    DOptionen optionen;
+    SpeichereProjekt(Pfad("riesig.vza"), *h, optionen);
+    StillerNotifier notifier;
+    try {
+        LadeProjekt(Pfad("riesig.vza"), optionen, notifier);
+        ADD_FAILURE() << "geöffnet";
+    } catch (const CXmlArchiveException& e) {
+        EXPECT_EQ(e.Reason(), "Der Wert „Volumen“ des Hauses ist keine Zahl oder unmöglich groß.");
+        EXPECT_EQ(e.File(), Pfad("riesig.vza").string());
+    }
+}
+
 // ---- Bytes and texts that are not a project
 
 TEST_F(ProjektdateiTest, VeraenderteAlteDokumenteFuehrenZuLesenOderFehler)
@@ -548,6 +696,7 @@ TEST_F(ProjektdateiTest, VeraenderteXmlDokumenteFuehrenZuLesenOderFehler)
     std::mt19937 zufall(4711);
     auto zahl = [&](std::size_t bis) { return std::uniform_int_distribution<std::size_t>(0, bis)(zufall); };
     const char zeichen[] = "<>/=\"0123456789-.eE Size x ";
+    int geoeffnet = 0;
     for (int i = 0; i < 200; ++i) {
         std::string t = ganz;
         for (std::size_t k = 1 + zahl(4); k > 0; --k) {
@@ -557,15 +706,323 @@ TEST_F(ProjektdateiTest, VeraenderteXmlDokumenteFuehrenZuLesenOderFehler)
             else
                 t.erase(stelle, zahl(40));
         }
-        Schreibe(Pfad("veraendert.vza"), t);
-        DOptionen optionen;
-        StillerNotifier notifier;
-        try {
-            LadeProjekt(Pfad("veraendert.vza"), optionen, notifier);
-        } catch (const CXmlArchiveException&) {
+        // Opens to a house within the loaders' limits that the generator,
+        // the balance and a save take, or raises the reader's own error.
+        const test::Pruefergebnis e = test::PruefeProjektdatei(
+            std::span(reinterpret_cast<const std::uint8_t*>(t.data()), t.size()), Pfad("veraendert.vza"));
+        EXPECT_TRUE(e.funde.empty()) << "Fall " << i << ": " << e.funde.front();
+        // The binary reader refuses XML text; the XML reader opens or refuses.
+        EXPECT_EQ(e.geoeffnet + e.abgelehnt, 2) << "Fall " << i;
+        geoeffnet += e.geoeffnet;
+    }
+    // Most changes hit text or numbers and leave a readable document; the
+    // others break the markup.
+    EXPECT_GT(geoeffnet, 0);
+    EXPECT_LT(geoeffnet, 200);
+}
+
+// ---- Failures on the way: only a missing element or a value that does not
+// parse is absorbed, everything else aborts the whole save or opening.
+
+// The failure points of one operation: every allocation near both ends
+// (setting up, writing the file) and evenly spread in between, about 400.
+std::vector<long> Ausfallstellen(long gesamt)
+{
+    std::vector<long> stellen;
+    const long rand = 60;
+    const long schritt = std::max(1L, gesamt / 300);
+    for (long n = 1; n <= gesamt; n += (n <= rand || n > gesamt - rand) ? 1 : schritt)
+        stellen.push_back(n);
+    return stellen;
+}
+
+std::vector<std::string> DateienIn(const fs::path& ordner)
+{
+    std::vector<std::string> namen;
+    for (const auto& eintrag : fs::directory_iterator(ordner))
+        namen.push_back(eintrag.path().filename().string());
+    std::sort(namen.begin(), namen.end());
+    return namen;
+}
+
+// What a run with one failing allocation ended in. It must raise; the only
+// other outcome accepted is a result identical to that of a run without the
+// failure (libxml2 answers a few failures by taking another way, such as
+// copying a text it could not share), never a shorter file or house.
+struct Ausgang {
+    bool ausgefallen = false; // the chosen allocation failed
+    bool geworfen = false;    // the operation raised
+    std::string grund;
+};
+
+template <class F>
+Ausgang MitAusfall(long stelle, F&& tun)
+{
+    Ausgang a;
+    AllocationFault fehler(stelle);
+    try {
+        tun();
+    } catch (const std::exception&) {
+        a.geworfen = true;
+    } catch (...) {
+        a.geworfen = true;
+        a.grund = "not a std::exception";
+    }
+    fehler.Disarm();
+    a.ausgefallen = fehler.Fired();
+    return a;
+}
+
+long ZaehleAllokationen(const std::function<void()>& tun)
+{
+    AllocationFault zaehlen(0);
+    tun();
+    zaehlen.Disarm();
+    return zaehlen.Count();
+}
+
+TEST_F(ProjektdateiTest, JederAusfallBeimSpeichernWirftUndLaesstDieAlteDatei)
+{
+    auto haus = std::make_unique<Haus>();
+    DOptionen optionen;
+    Befuelle(*haus, optionen);
+    // Two folders of one name length, so that counting and failing see the
+    // same allocations.
+    const fs::path ordner = Pfad("ausfall_s");
+    const fs::path probe = Pfad("ausfall_p");
+    fs::create_directories(ordner);
+    fs::create_directories(probe);
+    const fs::path pfad = ordner / "Haus.vza";
+    SpeichereProjekt(pfad, *std::make_unique<Haus>(), optionen);
+    const std::string alt = Inhalt(pfad);
+    SpeichereProjekt(probe / "Haus.vza", *haus, optionen);
+    const std::string ganz = Inhalt(probe / "Haus.vza");
+    ASSERT_GT(ganz.size(), alt.size());
+
+    const long gesamt = ZaehleAllokationen([&] { SpeichereProjekt(probe / "Haus.vza", *haus, optionen); });
+    ASSERT_GT(gesamt, 1000) << "the save of a whole house allocates";
+    const std::vector<long> stellen = Ausfallstellen(gesamt + 5);
+    std::size_t gezaehlt = 0;
+    for (long stelle : stellen) {
+        const Ausgang a = MitAusfall(stelle, [&] { SpeichereProjekt(pfad, *haus, optionen); });
+        EXPECT_EQ(DateienIn(ordner), std::vector<std::string>{"Haus.vza"}) << "allocation " << stelle;
+        if (!a.geworfen) {
+            // Past the last allocation, or a failure libxml2 took another
+            // way around: the save is complete.
+            EXPECT_EQ(Inhalt(pfad), ganz) << "allocation " << stelle << " of " << gesamt
+                                          << " failed, the save reported success";
+            Schreibe(pfad, alt);
+            continue;
+        }
+        ++gezaehlt;
+        EXPECT_TRUE(a.ausgefallen) << stelle;
+        EXPECT_EQ(a.grund, "") << stelle;
+        EXPECT_EQ(Inhalt(pfad), alt) << "allocation " << stelle << ": the old file is replaced";
+        if (HasFailure()) {
+            Schreibe(pfad, alt);
+            break;
         }
     }
-    SUCCEED();
+    EXPECT_GT(gezaehlt, stellen.size() * 9 / 10) << "nearly every failure ends in an error";
+}
+
+TEST_F(ProjektdateiTest, JederAusfallBeimOeffnenWirftUndLaesstDemAufruferSeinHaus)
+{
+    auto quelle = std::make_unique<Haus>();
+    DOptionen quellOptionen;
+    Befuelle(*quelle, quellOptionen);
+    const fs::path xml = Pfad("ausfall.vza");
+    SpeichereProjekt(xml, *quelle, quellOptionen);
+    const fs::path binaer = Pfad("ausfall.zva");
+    Schreibe(binaer, test::AltesDokument(test::BeispielHaus(10), test::BeispielOptionen()).Bytes());
+
+    for (const fs::path& pfad : {xml, binaer}) {
+        SCOPED_TRACE(pfad.filename().string());
+        // What a complete opening gives: the house as it saves again, and the
+        // junctions of its roofs, which are computed and not stored.
+        DOptionen optionen;
+        optionen.Versuche = 77;
+        const DOptionen vorher = optionen;
+        MerkNotifier notifier;
+        auto sollHaus = OeffneProjekt(pfad, optionen, notifier);
+        const DOptionen sollOptionen = optionen;
+        SpeichereProjekt(Pfad("soll.vza"), *sollHaus, optionen);
+        const std::string soll = Inhalt(Pfad("soll.vza"));
+        ASSERT_GE(sollHaus->m_aDach.size(), 1u);
+
+        optionen = vorher;
+        const long gesamt = ZaehleAllokationen([&] { OeffneProjekt(pfad, optionen, notifier); });
+        ASSERT_GT(gesamt, 100);
+        const std::vector<long> stellen = Ausfallstellen(gesamt + 5);
+        std::size_t gezaehlt = 0;
+        for (long stelle : stellen) {
+            optionen = vorher;
+            std::unique_ptr<Haus> haus;
+            const Ausgang a = MitAusfall(stelle, [&] { haus = OeffneProjekt(pfad, optionen, notifier); });
+            if (a.geworfen) {
+                ++gezaehlt;
+                EXPECT_TRUE(a.ausgefallen) << stelle;
+                EXPECT_EQ(a.grund, "") << stelle;
+                EXPECT_EQ(optionen, vorher) << "allocation " << stelle << ": the caller's options changed";
+            } else {
+                // Past the last allocation, or a failure libxml2 took another
+                // way around: the whole project is there.
+                ASSERT_TRUE(haus);
+                EXPECT_EQ(optionen, sollOptionen) << stelle;
+                SpeichereProjekt(Pfad("ist.vza"), *haus, optionen);
+                EXPECT_EQ(Inhalt(Pfad("ist.vza")), soll) << "allocation " << stelle << " of " << gesamt
+                                                         << " failed, the project opened shorter";
+                ASSERT_EQ(haus->m_aDach.size(), sollHaus->m_aDach.size());
+                for (std::size_t i = 0; i < haus->m_aDach.size(); ++i)
+                    EXPECT_EQ(haus->m_aDach[i].m_Anschlusspunkte.Elemente(),
+                              sollHaus->m_aDach[i].m_Anschlusspunkte.Elemente())
+                        << "allocation " << stelle;
+            }
+            if (HasFailure())
+                break;
+        }
+        EXPECT_GT(gezaehlt, stellen.size() * 9 / 10) << "nearly every failure ends in an error";
+    }
+}
+
+// The arrays move records whose move is noexcept; a move that copied (and
+// could run out of memory) would end the program in the middle of an opening.
+TEST_F(ProjektdateiTest, DatensaetzeMitZahlenreihenVerschiebenOhneZuAllokieren)
+{
+    DBedarf bedarf;
+    bedarf.m_aBedWand.Add(12.5);
+    bedarf.m_aBedFenstergewinnnutzbar.Add(3.25);
+    DBedarf zugewiesen;
+    AllocationFault zaehlen(0);
+    DBedarf verschoben(std::move(bedarf));
+    zugewiesen = std::move(verschoben);
+    zaehlen.Disarm();
+    EXPECT_EQ(zaehlen.Count(), 0);
+    EXPECT_EQ(zugewiesen.m_aBedWand.Werte(), std::vector<double>{12.5});
+}
+
+// A member whose own code raises aborts the save like a failed allocation.
+class WerfendesBauteil final : public CXmlSerializable<WerfendesBauteil> {
+public:
+    static constexpr const char* XmlElementName = "Werfend";
+    bool WriteXml(CXmlArchiveFile&) override { throw std::runtime_error("kaputt"); }
+};
+
+class MitWerfendem final : public CXmlSerializable<MitWerfendem> {
+public:
+    static constexpr const char* XmlElementName = "MitWerfendem";
+    static auto GetXmlMembers(MitWerfendem& m) { return std::array{XmlInt("Vorher", m.vorher), XmlObject(m.werfend)}; }
+    std::int32_t vorher = 1;
+    WerfendesBauteil werfend;
+};
+
+// ---- Files that are no project, links, and what a killed save left behind
+
+TEST_F(ProjektdateiTest, NurGewoehnlicheDateienWerdenGelesenUndDieFormZaehltVorDerEndung)
+{
+    const fs::path ordner = Pfad("formen");
+    fs::create_directories(ordner);
+    auto haus = std::make_unique<Haus>();
+    haus->Baujahr = 1911;
+    DOptionen optionen;
+    SpeichereProjekt(ordner / "xml_als.zva", *haus, optionen);
+    Schreibe(ordner / "alt_als.vza", test::AltesDokument(test::BeispielHaus(10)).Bytes());
+    fs::create_directories(ordner / "ordner.vza");
+    fs::create_directories(ordner / "ordner.zva");
+    ASSERT_EQ(::mkfifo((ordner / "fifo.vza").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((ordner / "fifo.zva").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", ordner / "null.vza");
+    fs::create_symlink("/dev/zero", ordner / "null.zva");
+
+    struct Fall {
+        const char* name;
+        int baujahr;   // 0: refused
+        bool alteForm; // which reader's error
+    };
+    const Fall faelle[] = {
+        {"xml_als.zva", 1911, false}, {"alt_als.vza", 1962, true}, {"ordner.vza", 0, false},
+        {"ordner.zva", 0, true},      {"fifo.vza", 0, false},      {"fifo.zva", 0, true},
+        {"null.vza", 0, false},       {"null.zva", 0, true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        DOptionen gelesen;
+        MerkNotifier notifier;
+        const auto start = std::chrono::steady_clock::now();
+        if (f.baujahr != 0) {
+            EXPECT_EQ(OeffneProjekt(ordner / f.name, gelesen, notifier)->Baujahr, f.baujahr);
+        } else if (f.alteForm) {
+            EXPECT_THROW(OeffneProjekt(ordner / f.name, gelesen, notifier), BinaryArchiveError);
+        } else {
+            EXPECT_THROW(OeffneProjekt(ordner / f.name, gelesen, notifier), CXmlArchiveException);
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    }
+}
+
+TEST_F(ProjektdateiTest, SpeichernSchreibtDurchDenLinkUndRaeumtAlteTemporaereDateienAuf)
+{
+    const fs::path ordner = Pfad("link");
+    fs::create_directories(ordner / "echt");
+    auto haus = std::make_unique<Haus>();
+    haus->Baujahr = 1977;
+    DOptionen optionen;
+
+    // Through a relative link into another folder; the link stays a link.
+    SpeichereProjekt(ordner / "echt" / "Haus.vza", *std::make_unique<Haus>(), optionen);
+    fs::create_symlink("echt/Haus.vza", ordner / "Link.vza");
+    SpeichereProjekt(ordner / "Link.vza", *haus, optionen);
+    EXPECT_TRUE(fs::is_symlink(ordner / "Link.vza"));
+    EXPECT_EQ(fs::read_symlink(ordner / "Link.vza"), fs::path("echt/Haus.vza"));
+    MerkNotifier notifier;
+    EXPECT_EQ(LadeProjekt(ordner / "echt" / "Haus.vza", optionen, notifier)->Baujahr, 1977);
+    // A link to a file that does not exist yet creates that file.
+    fs::create_symlink("echt/Neu.vza", ordner / "Neu.vza");
+    SpeichereProjekt(ordner / "Neu.vza", *haus, optionen);
+    EXPECT_TRUE(fs::is_symlink(ordner / "Neu.vza"));
+    EXPECT_EQ(LadeProjekt(ordner / "echt" / "Neu.vza", optionen, notifier)->Baujahr, 1977);
+
+    // Beside the project: what earlier saves left, some older than a day.
+    struct Rest {
+        std::string name;
+        bool alt;       // untouched for two days
+        bool verzeichnis;
+        bool bleibt;
+    };
+    const Rest reste[] = {
+        {".Haus.vza.a1B2c3", true, false, false},   // a save of this project killed long ago
+        {".Haus.vza.Zz9xY8", false, false, true},   // a save that may still be running
+        {".Haus.vza.q1w2e3", true, true, true},     // not a regular file
+        {".Haus.vza.kurz", true, false, true},      // not the program's pattern
+        {".Haus.vza.a1B2c3d", true, false, true},
+        {".Andere.vza.a1B2c3", true, false, true},  // another project
+        {"Haus.vza.a1B2c3", true, false, true},
+    };
+    const fs::path echt = ordner / "echt";
+    for (const Rest& r : reste) {
+        if (r.verzeichnis)
+            fs::create_directories(echt / r.name);
+        else
+            Schreibe(echt / r.name, std::string("halb"));
+        if (r.alt) {
+            const timespec zeiten[2] = {{::time(nullptr) - 2 * 86400, 0}, {::time(nullptr) - 2 * 86400, 0}};
+            ASSERT_EQ(::utimensat(AT_FDCWD, (echt / r.name).c_str(), zeiten, 0), 0);
+        }
+    }
+    SpeichereProjekt(ordner / "Link.vza", *haus, optionen);
+    for (const Rest& r : reste)
+        EXPECT_EQ(fs::exists(fs::symlink_status(echt / r.name)), r.bleibt) << r.name;
+}
+
+TEST_F(ProjektdateiTest, EinAusfallImCodeEinesMitgliedsBrichtDasSpeichernAb)
+{
+    const fs::path pfad = Pfad("mitglied.vza");
+    Schreibe(pfad, std::string("alt"));
+    CXmlArchiveFile ar = CXmlArchiveFile::CreateForWrite(pfad, CXmlArchiveFile::ProjektVorlage,
+                                                         CXmlArchiveFile::ProjektWurzel);
+    MitWerfendem objekt;
+    EXPECT_THROW(objekt.WriteXml(ar), std::runtime_error);
+    EXPECT_EQ(Inhalt(pfad), "alt");
 }
 
 } // namespace

@@ -277,8 +277,9 @@ TEST(PlaneID, Zerlegen)
         EXPECT_EQ(p.GeschossAusID(), c.m) << c.id;
         EXPECT_EQ(p.IndexAusID(), c.k) << c.id;
         EXPECT_EQ(ArtAusID(c.id), c.t) << c.id;
-        if (c.id >= 0)
+        if (c.id >= 0) {
             EXPECT_EQ(PlaneIDAus(c.z, c.t, c.n, c.m, c.k), c.id);
+        }
     }
 }
 

@@ -3,12 +3,16 @@
 // variant over from another house, and the existing state staying untouched
 // whatever is computed in whatever order.
 #include "VariantenTestHaus.h"
+#include "model/Dokumentgrenzen.h"
+#include "support/Rechenzeit.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -188,6 +192,55 @@ TEST(NeueVariante, UeberzaehligeDatensaetzeWerdenErsetzt)
     EXPECT_TRUE(h.m_aWand[0].m_aSan[1].IstLeer());
     // A component with too few slots gets them.
     EXPECT_EQ(h.m_aDecke[0].m_aSan.size(), 2u);
+}
+
+// The count stops at the largest the program addresses, and a count that
+// only a damaged document holds neither overflows nor takes forever.
+TEST(NeueVariante, HoechstensMaxVarianten)
+{
+    Haus h;
+    ReferenzHausMitKessel(h);
+    const DOptionen o;
+    for (int k = 1; k <= grenzen::MaxVarianten; ++k)
+        ASSERT_EQ(h.NeueVariante(true, o), k);
+    EXPECT_EQ(h.NeueVariante(true, o), 0);
+    EXPECT_EQ(h.Varianten, grenzen::MaxVarianten);
+    EXPECT_EQ(h.m_aHeizung.size(), static_cast<std::size_t>(grenzen::MaxVarianten) + 1);
+    EXPECT_EQ(h.m_aWand[0].m_aSan.size(), static_cast<std::size_t>(grenzen::MaxVarianten) + 1);
+
+    Haus kaputt;
+    ReferenzHausMitKessel(kaputt);
+    kaputt.Varianten = std::numeric_limits<std::int32_t>::max();
+    EXPECT_EQ(kaputt.NeueVariante(true, o), 0);
+    EXPECT_EQ(kaputt.m_aHeizung.size(), 1u);
+}
+
+TEST(LoescheAlleVarianten, RiesigeZahlEinesBeschaedigtenDokuments)
+{
+    Haus h;
+    ReferenzHausMitKessel(h);
+    h.NeueVariante(true, DOptionen());
+    h.NeueVariante(true, DOptionen());
+    h.m_aWand[0].m_aSan[2].Name = "Dämmung";
+    h.Varianten = std::numeric_limits<std::int32_t>::max();
+    const auto beginn = test::Rechenzeit();
+    h.LoescheAlleVarianten();
+    EXPECT_LT(test::Rechenzeit() - beginn, std::chrono::seconds(1));
+    EXPECT_EQ(h.Varianten, 0);
+    EXPECT_EQ(h.m_aHeizung.size(), 1u);
+    EXPECT_EQ(h.m_aBedarf.size(), 1u);
+    EXPECT_EQ(h.m_aWand[0].m_aSan.size(), 1u);
+
+    // Records beyond the variants stay, as deleting variant 1 one by one
+    // would leave them.
+    Haus ueber;
+    ReferenzHausMitKessel(ueber);
+    ueber.NeueVariante(true, DOptionen());
+    ueber.m_aHeizung.SetSize(4);
+    ueber.m_aHeizung[3].Name = "Altlast";
+    ueber.LoescheAlleVarianten();
+    ASSERT_EQ(ueber.m_aHeizung.size(), 3u);
+    EXPECT_EQ(ueber.m_aHeizung[2].Name, "Altlast");
 }
 
 // ---------------------------------------------------------------- apply

@@ -14,7 +14,6 @@
 #include "results/CHeizungDlg.h"
 #include "results/Ergebnisseiten.h"
 #include "results/Flaechenseite.h"
-#include "results/InstalliereErgebnisse.h"
 #include "shell/Befehle.h"
 #include "shell/CZEVAView.h"
 #include "shell/Vorschaufabrik.h"
@@ -49,10 +48,22 @@ std::string Zeilenwert(const std::string& seite, const std::string& name)
     return std::regex_search(seite, treffer, muster) ? std::string(treffer[1]) : std::string();
 }
 
+// The report as the frame drives it: which states it was asked to write.
+class Reportprotokoll final : public Reportschreiber {
+public:
+    explicit Reportprotokoll(std::vector<int>& zustaende) : m_zustaende(zustaende) {}
+    void ErstelleReportXml(Haus&, const DOptionen&) override {}
+    void SchreibeReportVars(Haus&, int variante, const QStringList*) override { m_zustaende.push_back(variante); }
+    QByteArray HoleReportStream() const override { return "<html>Report</html>"; }
+
+private:
+    std::vector<int>& m_zustaende;
+};
+
+// The program as it starts, with every part of it installed (the results
+// among them).
 class Ergebnisse : public test::GestartetesProgramm {
 protected:
-    void VorInitInstance(CZEVAApp& anwendung) override { anwendung.FuegeStartHakenHinzu(InstalliereErgebnisse); }
-
     void SetUp() override
     {
         test::GestartetesProgramm::SetUp();
@@ -76,7 +87,7 @@ protected:
 
     Haus& H() const { return Dok().HausRef(); }
     CBedarfDlg* Fenster() const { return dynamic_cast<CBedarfDlg*>(rahmen->Bedarfsfenster()); }
-    CBedarfView* Seite() const { return dynamic_cast<CBedarfView*>(rahmen->BedarfsansichtFenster()); }
+    CBedarfView* Seite() const { return dynamic_cast<CBedarfView*>(rahmen->Bedarfsansicht()); }
     template <class T = QWidget>
     T* Element(int id) const
     {
@@ -258,6 +269,36 @@ TEST_F(Ergebnisse, ChoosingTheStateAgainShowsTheHouseAsItNowIs)
     EXPECT_EQ(nachher, Modellwert(0, &DBedarf::Wandsumme));
 }
 
+TEST_F(Ergebnisse, AChangeOfTheExistingBuildingRefreshesThePaneOfTheExistingState)
+{
+    rahmen->ZeigeBedarf(0);
+    const std::string vorher = Zeilenwert(Seite()->Seite(), "Wärmeverluste Wand");
+    H().m_aWand[0].kWert = 2.5;
+    // What the house asks of the frame before its existing state changes.
+    rahmen->Variantenanzeige().AktualisiereBestandsbedarf();
+    EXPECT_NE(Zeilenwert(Seite()->Seite(), "Wärmeverluste Wand"), vorher);
+    EXPECT_EQ(Zeilenwert(Seite()->Seite(), "Wärmeverluste Wand"), Modellwert(0, &DBedarf::Wandsumme));
+}
+
+TEST_F(Ergebnisse, BestandBringsBackThePageThatAViewOpenedBeforeItTookAlong)
+{
+    rahmen->Flaechenansicht(0);
+    rahmen->ZeigeBedarf(0);
+    ASSERT_EQ(rahmen->Stapel().Anzahl(), 2);
+    QPointer<QWidget> fenster = Fenster();
+    // Closing the areas page closes the page opened after it; the pane stays.
+    rahmen->Flaechenansicht(ANSICHT_SCHLIESSEN);
+    EXPECT_EQ(Seite(), nullptr);
+    ASSERT_FALSE(fenster.isNull());
+
+    ASSERT_TRUE(rahmen->Befehl(ID_BESTAND));
+    EXPECT_EQ(Fenster(), fenster.data());
+    ASSERT_NE(Seite(), nullptr);
+    EXPECT_EQ(rahmen->AktiveAnsicht(), Seite());
+    EXPECT_TRUE(Fenster()->isVisible());
+    EXPECT_EQ(Zeilenwert(Seite()->Seite(), "Heizenergiebedarf"), Modellwert(0, &DBedarf::Brennstoffenergiebedarf));
+}
+
 TEST_F(Ergebnisse, CloseEnterAndEscapeClosePaneAndPage)
 {
     struct Weg {
@@ -290,13 +331,25 @@ TEST_F(Ergebnisse, CloseEnterAndEscapeClosePaneAndPage)
 TEST_F(Ergebnisse, ReportPostsTheStateAndFlaechenOpensTheAreasPage)
 {
     std::vector<int> berichte;
-    rahmen->SetzeReportansicht([&berichte](int n) { berichte.push_back(n); });
+    QPointer<QWidget> report;
+    rahmen->SetzeReport(std::make_unique<Reportprotokoll>(berichte), [&report](QWidget* eltern) {
+        report = new QTextBrowser(eltern);
+        return report.data();
+    });
     rahmen->ZeigeBedarf(0);
     Waehle(Zustaende(), 1);
     Element<QPushButton>(1121)->click();
     EXPECT_TRUE(berichte.empty()) << "posted";
     QCoreApplication::processEvents();
     EXPECT_EQ(berichte, std::vector<int>{1});
+    ASSERT_FALSE(report.isNull());
+    EXPECT_EQ(rahmen->AktiveAnsicht(), report.data());
+    EXPECT_EQ(rahmen->Stapel().Anzahl(), 2);
+    // Closed, it gives the balance and the pane back.
+    rahmen->Reportansicht(ANSICHT_SCHLIESSEN);
+    EXPECT_EQ(rahmen->AktiveAnsicht(), Seite());
+    EXPECT_TRUE(Fenster()->isVisible());
+    EXPECT_EQ(rahmen->Stapel().Anzahl(), 1);
 
     Element<QPushButton>(1130)->click();
     auto* flaechen = dynamic_cast<CFlaechenView*>(rahmen->AktiveAnsicht());

@@ -1,6 +1,7 @@
-// The document: new, open (XML and the older binary form, by extension),
-// save (always XML, atomically, "…zva" written as "…vza"), the project
-// picture on Save As, the save question and the German failure messages.
+// The document: new, open (XML and the older binary form, by content, else
+// by extension), save (always XML, atomically, "…zva" written as "…vza"), the
+// project picture on Save As, the save question and the German failure
+// messages, also when the writer or reader fails on the way.
 #include "ShellTestHilfen.h"
 #include "ui/QtAusgabe.h"
 
@@ -10,12 +11,14 @@
 #include "model/DOptionen.h"
 #include "model/Haus.h"
 #include "shell/HausAnbindung.h"
+#include "support/AllocationFault.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 
 namespace zeva {
@@ -284,6 +287,80 @@ TEST_F(DokumentTest, FailedSaveKeepsTheOldFileAndTheModifiedFlag)
         EXPECT_FALSE(QFile::exists(Pfad(QStringLiteral("Anders.jpg")))) << "no picture after a failed save";
         EXPECT_EQ(QDir(ordner).entryList({QStringLiteral(".*.vza.*")}, QDir::Files | QDir::Hidden), QStringList{})
             << "no temporary file is left behind";
+    }
+}
+
+TEST_F(DokumentTest, AFailureInsideTheWriterOrReaderReportsAndLosesNothing)
+{
+    // A realistic project: the old example house read from the older form.
+    const auto dokument = test::AltesDokument(test::BeispielHaus(10), test::BeispielOptionen());
+    test::SchreibeDatei(Pfad(QStringLiteral("Haus.zva")),
+                        QByteArray(reinterpret_cast<const char*>(dokument.Bytes().data()),
+                                   static_cast<qsizetype>(dokument.Bytes().size())));
+    {
+        SkriptMeldungen leise;
+        ASSERT_TRUE(dok.OeffneDatei(Pfad(QStringLiteral("Haus.zva"))));
+    }
+    const QString pfad = Pfad(QStringLiteral("Haus.vza"));
+    const QByteArray alt = test::ProjektXml(QStringLiteral("Gespeichert"), 3).toUtf8();
+    test::SchreibeDatei(pfad, alt);
+    const auto zaehle = [](const std::function<void()>& tun) {
+        test::AllocationFault zaehlen(0, test::AllocationFault::Scope::LibXml2Only);
+        tun();
+        zaehlen.Disarm();
+        return zaehlen.Count();
+    };
+    // Only libxml2's allocations fail here: the Qt code on the way is not
+    // built to survive a failing operator new (the model's own tests fail
+    // every allocation).
+    const long beimSpeichern = zaehle([&] { dok.OnSaveDocument(Pfad(QStringLiteral("Probe.vza"))); });
+    ASSERT_GT(beimSpeichern, 100);
+    const QByteArray ganz = test::LiesDatei(Pfad(QStringLiteral("Probe.vza")));
+    ASSERT_TRUE(ganz.contains("Doppelhaush"));
+
+    for (long stelle : {1L, beimSpeichern / 3, 2 * beimSpeichern / 3, beimSpeichern * 19 / 20}) {
+        SCOPED_TRACE(stelle);
+        dok.SetModifiedFlag(true);
+        SkriptMeldungen meldungen;
+        bool gespeichert = true;
+        {
+            test::AllocationFault fehler(stelle, test::AllocationFault::Scope::LibXml2Only);
+            gespeichert = dok.OnSaveDocument(pfad);
+            fehler.Disarm();
+            ASSERT_TRUE(fehler.Fired());
+        }
+        EXPECT_FALSE(gespeichert);
+        ASSERT_EQ(meldungen.Texte().size(), 2);
+        EXPECT_EQ(meldungen.Texte()[1], FehlerSpeichern);
+        EXPECT_TRUE(dok.IsModified());
+        EXPECT_EQ(test::LiesDatei(pfad), alt) << "the old file is untouched";
+        EXPECT_EQ(QDir(ordner).entryList({QStringLiteral(".*.vza.*")}, QDir::Files | QDir::Hidden), QStringList{});
+    }
+
+    test::SchreibeDatei(pfad, ganz);
+    dok.SetModifiedFlag(false);
+    const long beimOeffnen = zaehle([&] {
+        SkriptMeldungen leise;
+        dok.OeffneDatei(pfad);
+    });
+    ASSERT_GT(beimOeffnen, 100);
+    for (long stelle : {1L, beimOeffnen / 3, 2 * beimOeffnen / 3, beimOeffnen * 19 / 20}) {
+        SCOPED_TRACE(stelle);
+        dok.SetModifiedFlag(false);
+        SkriptMeldungen meldungen;
+        bool geoeffnet = true;
+        {
+            test::AllocationFault fehler(stelle, test::AllocationFault::Scope::LibXml2Only);
+            geoeffnet = dok.OeffneDatei(pfad);
+            fehler.Disarm();
+            ASSERT_TRUE(fehler.Fired());
+        }
+        EXPECT_FALSE(geoeffnet);
+        ASSERT_EQ(meldungen.Texte().size(), 2);
+        EXPECT_EQ(meldungen.Texte()[1], FehlerOeffnen);
+        EXPECT_EQ(dok.GetTitle(), QStringLiteral("Unbenannt")) << "a new project, never a half-read one";
+        EXPECT_EQ(Angaben().Beschreibung, "");
+        EXPECT_EQ(test::LiesDatei(pfad), ganz);
     }
 }
 

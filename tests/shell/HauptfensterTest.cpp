@@ -51,16 +51,7 @@ protected:
         return pfad;
     }
 
-    // Clicks the start page's link whose text starts with `text`.
-    void KlickeLink(const QString& text)
-    {
-        CZEVAView* ansicht = rahmen->Startansicht();
-        QTextCursor cursor = ansicht->document()->find(text, 0, QTextDocument::FindCaseSensitively);
-        ASSERT_FALSE(cursor.isNull()) << text.toStdString();
-        cursor.setPosition(cursor.selectionStart() + 1);
-        QTest::mouseClick(ansicht->viewport(), Qt::LeftButton, {}, ansicht->cursorRect(cursor).center());
-        QCoreApplication::processEvents();
-    }
+    void KlickeLink(const QString& text) { test::KlickeLink(*rahmen, text); }
 };
 
 TEST_F(Hauptfenster, CoversTheWorkAreaWithBarsOfAQuarterOfItsWidth)

@@ -3,15 +3,20 @@
 // its start-up, with every message box and file dialog scripted.
 #include "ShellTestHilfen.h"
 
+#include "app/Programmteile.h"
+#include "model/Klimadaten.h"
 #include "platform/SkriptMeldungen.h"
 #include "shell/CMainFrame.h"
 #include "shell/CZEVAApp.h"
 #include "shell/CZEVADoc.h"
+#include "shell/CZEVAView.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -33,14 +38,28 @@ inline void BeiModalemDialog(std::function<void(QDialog*)> was)
     zeit->start();
 }
 
+// Clicks the start page's link whose text starts with `text`.
+inline void KlickeLink(CMainFrame& rahmen, const QString& text)
+{
+    CZEVAView* ansicht = rahmen.Startansicht();
+    QTextCursor cursor = ansicht->document()->find(text, 0, QTextDocument::FindCaseSensitively);
+    ASSERT_FALSE(cursor.isNull()) << text.toStdString();
+    cursor.setPosition(cursor.selectionStart() + 1);
+    QTest::mouseClick(ansicht->viewport(), Qt::LeftButton, {}, ansicht->cursorRect(cursor).center());
+    QCoreApplication::processEvents();
+}
+
 class GestartetesProgramm : public testing::Test {
 protected:
     void SetUp() override
     {
         LeeresProfil();
+        // The climate files lie beside the program, not beside the tests.
+        SetzeKlimaOrdner(std::filesystem::path(ZEVA_DATA_DIR) / "klima");
         VorDemStart();
         app = std::make_unique<CZEVAApp>(Argumente());
-        VorInitInstance(*app);
+        RegistriereProgrammteile(*app);
+        VorDerInitialisierung(*app);
         ASSERT_TRUE(app->InitInstance());
         rahmen = app->Hauptfenster();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(rahmen));
@@ -49,12 +68,13 @@ protected:
     {
         app.reset();
         QCoreApplication::processEvents();
+        SetzeKlimaOrdner({});
     }
 
     virtual QStringList Argumente() const { return {QStringLiteral("zeva")}; }
     virtual void VorDemStart() {}
-    // Where a test adds the start-up hooks that main() adds.
-    virtual void VorInitInstance(CZEVAApp&) {}
+    // Test doubles install themselves as the program's parts do.
+    virtual void VorDerInitialisierung(CZEVAApp&) {}
 
     CZEVADoc& Dok() const { return *rahmen->GetActiveDocument(); }
 

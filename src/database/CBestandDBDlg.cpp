@@ -1,0 +1,215 @@
+#include "database/CBestandDBDlg.h"
+
+#include "database/Bestandsdatenbank.h"
+#include "database/DBODBCBauteiltypSet.h"
+#include "database/Datenbankdateien.h"
+#include "ui/SteuerelementId.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zeva {
+
+namespace {
+
+const char* VorgabeText(Bauteilart art)
+{
+    switch (art) {
+    case Bauteilart::Boden: return "Ortbeton, schw. Estrich";
+    case Bauteilart::Decke: return "Holzdecke, begehbar";
+    case Bauteilart::Flachdach: return "Warmdach";
+    case Bauteilart::Steildach: return "Sparrensteildach, ungedämmt";
+    case Bauteilart::Wand: return "Hohlblockmauerwerk 30 cm";
+    }
+    return "";
+}
+
+QPushButton* Knopf(QWidget* eltern, const char* text, int id)
+{
+    auto* knopf = new QPushButton(QString::fromUtf8(text), eltern);
+    SetzeId(knopf, id);
+    return knopf;
+}
+
+} // namespace
+
+QString CBestandDBDlg::Titel(Bauteilart art)
+{
+    return QStringLiteral("Bestandsdatenbank ") + QString::fromUtf8(Tabellen(art).typen);
+}
+
+QString CBestandDBDlg::Vorgabe(Bauteilart art)
+{
+    return QString::fromUtf8(VorgabeText(art));
+}
+
+CBestandDBDlg::CBestandDBDlg(Bauteilart art, int hausBaujahr, QWidget* parent)
+    : CDatenbankDialog(parent), m_art(art), m_hausBaujahr(hausBaujahr)
+{
+    setWindowTitle(Titel(art));
+
+    auto* links = new QVBoxLayout;
+    links->addLayout(ErzeugeJahresfilter());
+    auto* bezeichnung = new QLabel(QStringLiteral("Be&zeichnung"), this);
+    m_BezeichnungCombo = new QComboBox(this);
+    SetzeId(m_BezeichnungCombo, 1106);
+    m_BezeichnungCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_BezeichnungCombo->setMinimumContentsLength(36);
+    m_BezeichnungCombo->setMaxVisibleItems(16);
+    bezeichnung->setBuddy(m_BezeichnungCombo);
+    links->addWidget(bezeichnung);
+    links->addWidget(m_BezeichnungCombo);
+
+    auto* gruppe = new QGroupBox(this);
+    auto* uZeile = new QHBoxLayout(gruppe);
+    uZeile->addWidget(new QLabel(QStringLiteral("U-Wert"), gruppe));
+    uZeile->addStretch();
+    m_UWertText = new QLabel(gruppe);
+    SetzeId(m_UWertText, 1053);
+    m_UWertText->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_UWertText->setMinimumWidth(m_UWertText->fontMetrics().horizontalAdvance(QStringLiteral("0,000000000")));
+    uZeile->addWidget(m_UWertText);
+    uZeile->addWidget(new QLabel(QStringLiteral("W/m²K"), gruppe));
+    links->addWidget(gruppe);
+    links->addStretch();
+
+    m_UebernehmenButton = Knopf(this, "Über&nehmen", 1);
+    m_UebernehmenButton->setDefault(true);
+    auto* schliessen = Knopf(this, "&Schließen", 2);
+    m_LoeschenButton = Knopf(this, "&Löschen", 1030);
+    m_UebernehmenButton->setEnabled(false);
+    m_LoeschenButton->setEnabled(false);
+    auto* rechts = new QVBoxLayout;
+    rechts->addWidget(m_UebernehmenButton);
+    rechts->addWidget(schliessen);
+    rechts->addWidget(m_LoeschenButton);
+    rechts->addStretch();
+
+    auto* haupt = new QHBoxLayout(this);
+    haupt->addLayout(links, 1);
+    haupt->addLayout(rechts);
+
+    connect(m_UebernehmenButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_LoeschenButton, &QPushButton::clicked, this, [this] { OnLoeschen(); });
+    connect(m_BezeichnungCombo, &QComboBox::activated, this, [this] { Sicher([this] { ZeigeAuswahl(); }); });
+}
+
+CBestandDBDlg::~CBestandDBDlg() = default;
+
+void CBestandDBDlg::DoDataExchange(DatenAustausch& dx)
+{
+    TauscheJahresfilter(dx, true);
+}
+
+bool CBestandDBDlg::OnInitDialog()
+{
+    DatenDialog::OnInitDialog();
+    SetzeJahresfilter(m_hausBaujahr);
+
+    m_pBauteilSet = DBODBCBauteiltypSet::Erzeuge(m_art, &Datenbank());
+    if (OeffneDatenbank(Bestandsdatenbankdatei()))
+        OeffneSet(*m_pBauteilSet);
+    try {
+        FuelleListe();
+    } catch (const std::exception&) {
+        ZeigeLesefehler();
+    }
+    if (m_bSofortUebernehmen) {
+        m_sofortLaeuft = true;
+        OnOK();
+        m_sofortLaeuft = false;
+    }
+    return true;
+}
+
+void CBestandDBDlg::FuelleListe()
+{
+    // Until the list is read again nothing counts as shown.
+    m_gefunden = false;
+    m_UWertText->clear();
+    m_UebernehmenButton->setEnabled(false);
+    m_LoeschenButton->setEnabled(false);
+
+    auto& set = *m_pBauteilSet;
+    if (m_bBaujahrEinschraenken != 0) {
+        // Both markers take the year: [BaujahrAb] <= year <= [BaujahrBis].
+        set.BJParam = m_nBaujahr;
+        set.IDParam() = m_nBaujahr;
+        set.m_strFilter = DBODBCBauteiltypSet::Jahresfilter;
+    } else {
+        set.m_strFilter.clear();
+    }
+    FuelleNamensliste(m_BezeichnungCombo, set);
+    if (m_bBaujahrEinschraenken != 0)
+        WaehleErstenEintrag(m_BezeichnungCombo);
+    else
+        WaehleVorgabe(m_BezeichnungCombo, Vorgabe(m_art));
+    ZeigeAuswahl();
+}
+
+void CBestandDBDlg::ZeigeAuswahl()
+{
+    m_gefunden = false;
+    m_UWertText->clear();
+    m_UebernehmenButton->setEnabled(false);
+    m_LoeschenButton->setEnabled(false);
+
+    auto& set = *m_pBauteilSet;
+    m_gefunden = SucheAuswahl(m_BezeichnungCombo, set);
+    if (!m_gefunden)
+        return;
+    m_UWertText->setText(Stellen(set.kWert));
+    m_UebernehmenButton->setEnabled(true);
+    m_LoeschenButton->setEnabled(set.Kategorie == 0);
+}
+
+void CBestandDBDlg::OnLoeschen()
+{
+    if (!m_gefunden || m_pBauteilSet->Kategorie != 0)
+        return;
+    auto& set = *m_pBauteilSet;
+    const QString frage = QString::fromUtf8(Tabellen(m_art).typen) + QStringLiteral(" ''") +
+                          QString::fromStdString(set.Name) + QStringLiteral("'' aus der Datenbank löschen?");
+    if (LoescheNachFrage(frage, [&set] { set.LoescheMitSchichten(); }))
+        Sicher([this] { FuelleListe(); });
+}
+
+bool CBestandDBDlg::UebernehmeAuswahl(bool& lesefehler)
+{
+    lesefehler = false;
+    if (!m_gefunden)
+        return false;
+    const BauteiltypZeile typ = m_pBauteilSet->Zeile();
+    std::vector<SchichtaufbauZeile> schichten;
+    try {
+        schichten = LeseSchichtaufbau(Datenbank(), m_art, typ.ID);
+    } catch (const std::exception&) {
+        // A build-up cut short would no longer match the type's U-value: the
+        // record is left as it came.
+        ZeigeLesefehler();
+        lesefehler = true;
+        return false;
+    }
+    Uebernimm(typ, schichten);
+    return true;
+}
+
+void CBestandDBDlg::OnOK()
+{
+    bool lesefehler = false;
+    if (UebernehmeAuswahl(lesefehler)) {
+        DatenDialog::OnOK();
+        return;
+    }
+    // Nothing to take: the immediate take-over, and a take-over whose layers
+    // could not be read, end as cancelled; otherwise the dialog stays open.
+    if (m_sofortLaeuft || lesefehler)
+        EndDialog(QDialog::Rejected);
+}
+
+} // namespace zeva

@@ -1,0 +1,125 @@
+#pragma once
+// Base of the data-base dialogs: the modal dialogs that list the rows of a
+// data-base table by name, show the chosen row, hand it to their caller and
+// delete the user's own rows.
+//
+// What it gives them all:
+// - its own connection, opened when the dialog opens (OeffneDatenbank) and
+//   closed with the dialog; the derived dialog owns its record sets as
+//   members, so they are gone before the connection closes;
+// - the failure texts: "Database error: ..." when the connection or a set
+//   cannot be opened, "Fehler beim Lesen aus \n <file>." when a list cannot be
+//   read, the error's own text with the stop icon for a data-base failure in
+//   a handler (Sicher), after which the dialog stays open in its state;
+// - name lists: a non-editable combo box filled with the [Name] of every row
+//   in German, case-insensitive order, "(keine Einträge vorhanden)" when there
+//   is none, a default preselected by its beginning;
+// - showing a row afresh: the set is positioned on the first stored row of
+//   the selected name or on no row at all, so nothing of a row shown before
+//   is ever shown or handed back;
+// - deletion after a Yes/No question, "Fehler: Kann Datensatz nicht löschen"
+//   when it fails;
+// - the optional construction-year filter (check box 1132, field 1125);
+// - the immediate take-over: a dialog that decides while it opens returns
+//   from exec() without being shown.
+#include "platform/SqlDatabase.h"
+#include "ui/DatenDialog.h"
+
+#include <QString>
+#include <filesystem>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLayout;
+class QLineEdit;
+
+namespace zeva {
+
+class SqlRecordset;
+
+class CDatenbankDialog : public DatenDialog {
+public:
+    // The single entry of a list without rows.
+    static const QString Platzhalter;
+    static const QString LoeschFehlerText; // "Fehler: Kann Datensatz nicht löschen"
+
+    // With SofortUebernehmen() the dialog opens without being shown; when it
+    // ends while opening, that is the result. Otherwise it is shown as usual.
+    int exec() override;
+
+    // The year of the year filter (the house's year of construction when the
+    // dialog opens, then the last one typed) and whether the filter is on.
+    int m_nBaujahr = 1001;
+    int m_bBaujahrEinschraenken = 0;
+
+protected:
+    explicit CDatenbankDialog(QWidget* parent);
+    ~CDatenbankDialog() override;
+
+    // Whether the caller asked to take the preselected entry at once.
+    virtual bool SofortUebernehmen() const { return false; }
+
+    // Opens the connection; on failure shows "Database error: ..." and
+    // returns false (the dialog then works with empty lists).
+    bool OeffneDatenbank(const std::filesystem::path& datei);
+    // Opens a set on the connection (which must be open); on failure shows
+    // the same message and returns false, the set stays closed.
+    bool OeffneSet(SqlRecordset& set);
+    SqlDatabase& Datenbank() { return m_Datenbank; }
+
+    // "Fehler beim Lesen aus \n <file>." for the file opened (or meant to be).
+    QString Lesefehlertext() const;
+    void ZeigeLesefehler();
+
+    // Empties the list and, when the set is open, requeries it under its
+    // current filter and lists the [Name] of every row in German,
+    // case-insensitive order, the placeholder alone when there is none.
+    // Nothing is selected afterwards. Throws SqlError.
+    static void FuelleNamensliste(QComboBox* liste, SqlRecordset& set);
+    // Selects the first entry that begins with the name, case-insensitive;
+    // nothing when no entry does.
+    static void WaehleVorgabe(QComboBox* liste, const QString& vorgabe);
+    // Selects the first entry (the placeholder, if that is all there is).
+    static void WaehleErstenEintrag(QComboBox* liste);
+    // Positions the set on the first stored row of the selected name and
+    // returns true; with nothing selected, the placeholder selected, no such
+    // row or the set not open, leaves it on no row (members cleared) and
+    // returns false. Throws SqlError.
+    static bool SucheAuswahl(QComboBox* liste, SqlRecordset& set);
+    // A value through FormatiereStellen with 10 significant digits; the
+    // empty text when it refuses the value.
+    static QString Stellen(double wert);
+
+    // Asks the question (Yes, No; Yes the default); on Yes runs the deletion
+    // and reports its failure. True when the user said Yes: the list is then
+    // to be refilled, whether the deletion succeeded or not.
+    bool LoescheNachFrage(const QString& frage, const std::function<void()>& loesche);
+
+    // Runs a handler's data-base work; a failure shows its own text with the
+    // stop icon and the dialog stays open as it is.
+    void Sicher(const std::function<void()>& arbeit);
+
+    // The year filter: builds check box 1132 and field 1125 (disabled) in a
+    // row, and calls FuelleListe when the filter is switched or a whole year
+    // is typed.
+    QLayout* ErzeugeJahresfilter();
+    // The exchange of the filter: the year (with the range 1000 to 2100 when
+    // asked), then the check box; a failed year check stops before it.
+    void TauscheJahresfilter(DatenAustausch& dx, bool mitBereich);
+    // Shows the house's year, the filter off and the field disabled.
+    void SetzeJahresfilter(int baujahr);
+    virtual void FuelleListe() {}
+
+    QCheckBox* m_BaujahrKasten = nullptr;
+    QLineEdit* m_BaujahrEdit = nullptr;
+
+private:
+    void OnBaujahrEinschraenken();
+    void OnChangeBaujahr();
+
+    SqlDatabase m_Datenbank;
+    std::filesystem::path m_datei;
+};
+
+} // namespace zeva

@@ -1,0 +1,229 @@
+#include "database/CHeizkesselBestandDBDlg.h"
+
+#include "database/DBODBCHeizkesselSet.h"
+#include "database/Datenbankdateien.h"
+#include "ui/SteuerelementId.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zeva {
+
+namespace {
+
+QPushButton* Knopf(QWidget* eltern, const char* text, int id)
+{
+    auto* knopf = new QPushButton(QString::fromUtf8(text), eltern);
+    SetzeId(knopf, id);
+    return knopf;
+}
+
+QLabel* Label(QWidget* eltern, const char* text, int id = 0)
+{
+    auto* label = new QLabel(QString::fromUtf8(text), eltern);
+    if (id != 0)
+        SetzeId(label, id);
+    return label;
+}
+
+QLabel* Wert(QWidget* eltern, int id)
+{
+    auto* wert = Label(eltern, "", id);
+    wert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    wert->setMinimumWidth(wert->fontMetrics().horizontalAdvance(QStringLiteral("0,000000000")));
+    return wert;
+}
+
+} // namespace
+
+CHeizkesselBestandDBDlg::CHeizkesselBestandDBDlg(int hausBaujahr, QWidget* parent)
+    : CDatenbankDialog(parent), m_hausBaujahr(hausBaujahr)
+{
+    setWindowTitle(QStringLiteral("Bestandsdatenbank Heizkessel"));
+
+    auto* links = new QVBoxLayout;
+    links->addLayout(ErzeugeJahresfilter());
+    auto* bezeichnung = Label(this, "Be&zeichnung:");
+    m_BezeichnungCombo = new QComboBox(this);
+    SetzeId(m_BezeichnungCombo, 1106);
+    m_BezeichnungCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_BezeichnungCombo->setMinimumContentsLength(36);
+    m_BezeichnungCombo->setMaxVisibleItems(16);
+    bezeichnung->setBuddy(m_BezeichnungCombo);
+    links->addWidget(bezeichnung);
+    links->addWidget(m_BezeichnungCombo);
+
+    auto* gruppe = new QGroupBox(this);
+    auto* gitter = new QGridLayout(gruppe);
+    m_Leistung = Wert(gruppe, 1203);
+    gitter->addWidget(Label(gruppe, "Kessel-Nennleistung:"), 0, 0);
+    gitter->addWidget(m_Leistung, 0, 1);
+    gitter->addWidget(Label(gruppe, "kW"), 0, 2);
+
+    auto* abgas = Label(gruppe, "Abgasverlust:", 1214);
+    m_Abgas = Wert(gruppe, 1204);
+    auto* abgasEinheit = Label(gruppe, "% der Nennleistung", 1215);
+    auto* strahlung = Label(gruppe, "Strahlungsverlust:", 1212);
+    m_Strahlung = Wert(gruppe, 1205);
+    auto* strahlungEinheit = Label(gruppe, "% der Nennleistung", 1213);
+    auto* bereitschaft = Label(gruppe, "Bereitschaftsverlust:", 1210);
+    m_Bereitschaft = Wert(gruppe, 1206);
+    auto* bereitschaftEinheit = Label(gruppe, "% der Nennleistung", 1211);
+    // The efficiency line takes the place of the radiation line.
+    auto* nutzungsgrad = Label(gruppe, "Kesseln&utzungsgrad:", 1208);
+    m_Nutzungsgrad = Wert(gruppe, 1207);
+    auto* nutzungsgradEinheit = Label(gruppe, "%", 1209);
+
+    gitter->addWidget(abgas, 1, 0);
+    gitter->addWidget(m_Abgas, 1, 1);
+    gitter->addWidget(abgasEinheit, 1, 2);
+    gitter->addWidget(strahlung, 2, 0);
+    gitter->addWidget(m_Strahlung, 2, 1);
+    gitter->addWidget(strahlungEinheit, 2, 2);
+    gitter->addWidget(nutzungsgrad, 2, 0);
+    gitter->addWidget(m_Nutzungsgrad, 2, 1);
+    gitter->addWidget(nutzungsgradEinheit, 2, 2);
+    gitter->addWidget(bereitschaft, 3, 0);
+    gitter->addWidget(m_Bereitschaft, 3, 1);
+    gitter->addWidget(bereitschaftEinheit, 3, 2);
+    gitter->setColumnStretch(3, 1);
+    // The rows keep their height when a group is hidden.
+    for (int zeile = 0; zeile < 4; ++zeile)
+        gitter->setRowMinimumHeight(zeile, m_Leistung->sizeHint().height());
+    m_verlustGruppe = {abgas, m_Abgas, abgasEinheit, strahlung, m_Strahlung, strahlungEinheit,
+                       bereitschaft, m_Bereitschaft, bereitschaftEinheit};
+    m_nutzungsgradGruppe = {nutzungsgrad, m_Nutzungsgrad, nutzungsgradEinheit};
+    links->addWidget(gruppe);
+    links->addStretch();
+
+    m_UebernehmenButton = Knopf(this, "Über&nehmen", 1);
+    m_UebernehmenButton->setDefault(true);
+    m_UebernehmenButton->setEnabled(false);
+    nutzungsgrad->setBuddy(m_UebernehmenButton);
+    auto* schliessen = Knopf(this, "&Schließen", 2);
+    m_LoeschenButton = Knopf(this, "&Löschen", 1030);
+    m_LoeschenButton->setEnabled(false);
+    auto* rechts = new QVBoxLayout;
+    rechts->addWidget(m_UebernehmenButton);
+    rechts->addWidget(schliessen);
+    rechts->addWidget(m_LoeschenButton);
+    rechts->addStretch();
+
+    auto* haupt = new QHBoxLayout(this);
+    haupt->addLayout(links, 1);
+    haupt->addLayout(rechts);
+
+    ZeigeKennwertGruppe(0);
+
+    connect(m_UebernehmenButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_LoeschenButton, &QPushButton::clicked, this, [this] { OnLoeschen(); });
+    connect(m_BezeichnungCombo, &QComboBox::activated, this, [this] { Sicher([this] { ZeigeAuswahl(); }); });
+}
+
+CHeizkesselBestandDBDlg::~CHeizkesselBestandDBDlg() = default;
+
+void CHeizkesselBestandDBDlg::DoDataExchange(DatenAustausch& dx)
+{
+    TauscheJahresfilter(dx, false);
+}
+
+bool CHeizkesselBestandDBDlg::OnInitDialog()
+{
+    DatenDialog::OnInitDialog();
+    SetzeJahresfilter(m_hausBaujahr);
+    m_pHeizkesselSet = std::make_unique<DBODBCHeizkesselSet>(&Datenbank());
+    if (OeffneDatenbank(Bestandsdatenbankdatei()))
+        OeffneSet(*m_pHeizkesselSet);
+    try {
+        FuelleListe();
+    } catch (const std::exception&) {
+        ZeigeLesefehler();
+    }
+    return true;
+}
+
+void CHeizkesselBestandDBDlg::FuelleListe()
+{
+    auto& set = *m_pHeizkesselSet;
+    m_gefunden = false;
+    m_UebernehmenButton->setEnabled(false);
+    m_LoeschenButton->setEnabled(false);
+    // The fuel takes the first marker; with the year filter the year the
+    // next two: [BaujahrAb] <= year <= [BaujahrBis].
+    set.BrennstoffParam = m_nBrennstoff;
+    set.m_strFilter = DBODBCHeizkesselSet::Brennstofffilter;
+    if (m_bBaujahrEinschraenken != 0) {
+        set.BJParam = m_nBaujahr;
+        set.HeizungIDParam = m_nBaujahr;
+        set.m_strFilter += DBODBCHeizkesselSet::Jahreszusatz;
+    }
+    FuelleNamensliste(m_BezeichnungCombo, set);
+    WaehleErstenEintrag(m_BezeichnungCombo);
+    ZeigeAuswahl();
+}
+
+void CHeizkesselBestandDBDlg::ZeigeKennwertGruppe(double kesselnutzungsgrad)
+{
+    const bool verluste = kesselnutzungsgrad < 1e-20;
+    for (QWidget* w : m_verlustGruppe)
+        w->setVisible(verluste);
+    for (QWidget* w : m_nutzungsgradGruppe)
+        w->setVisible(!verluste);
+}
+
+void CHeizkesselBestandDBDlg::ZeigeAuswahl()
+{
+    m_gefunden = false;
+    for (QLabel* wert : {m_Leistung, m_Abgas, m_Strahlung, m_Bereitschaft, m_Nutzungsgrad})
+        wert->clear();
+    ZeigeKennwertGruppe(0);
+    m_UebernehmenButton->setEnabled(false);
+    m_LoeschenButton->setEnabled(false);
+
+    auto& set = *m_pHeizkesselSet;
+    m_gefunden = SucheAuswahl(m_BezeichnungCombo, set);
+    if (!m_gefunden)
+        return;
+    ZeigeKennwertGruppe(set.Kesselnutzungsgrad);
+    m_Leistung->setText(Stellen(set.Kesselleistung));
+    m_Abgas->setText(Stellen(set.Abgasverlust * 100));
+    m_Strahlung->setText(Stellen(set.Strahlungsverlust * 100));
+    m_Bereitschaft->setText(Stellen(set.Bereitschaftsverlust * 100));
+    m_Nutzungsgrad->setText(Stellen(set.Kesselnutzungsgrad * 100));
+    m_UebernehmenButton->setEnabled(true);
+    m_LoeschenButton->setEnabled(set.Kategorie == 0);
+}
+
+void CHeizkesselBestandDBDlg::OnLoeschen()
+{
+    if (!m_gefunden || m_pHeizkesselSet->Kategorie != 0)
+        return;
+    auto& set = *m_pHeizkesselSet;
+    const QString frage = QStringLiteral("Heizkessel ''") + QString::fromStdString(set.Name) +
+                          QStringLiteral("'' aus der Datenbank löschen?");
+    if (LoescheNachFrage(frage, [&set] { set.Delete(); }))
+        Sicher([this] { FuelleListe(); });
+}
+
+void CHeizkesselBestandDBDlg::OnOK()
+{
+    if (!m_gefunden)
+        return;
+    const auto& set = *m_pHeizkesselSet;
+    m_Name = set.Name;
+    m_Langtext = set.Langtext;
+    m_Kesselleistung = set.Kesselleistung;
+    m_Abgasverlust = set.Abgasverlust;
+    m_Bereitschaftsverlust = set.Bereitschaftsverlust;
+    m_Strahlungsverlust = set.Strahlungsverlust;
+    m_Kesselnutzungsgrad = set.Kesselnutzungsgrad;
+    DatenDialog::OnOK();
+}
+
+} // namespace zeva

@@ -1,0 +1,527 @@
+// The guided input as the user walks it: from the start page's "Neues
+// Projekt" through every step to the end of the input and back, with the
+// placeholders where a step's real window is not in the program yet; and
+// projects opened at a stored step.
+#include "RahmenTestHilfen.h"
+
+#include "geometry/C3DGenerator.h"
+#include "geometry/DachTestHilfen.h"
+#include "model/Haus.h"
+#include "shell/Befehle.h"
+#include "shell/CIntroDlg.h"
+#include "shell/CZEVAView.h"
+#include "shell/Schrittplatzhalter.h"
+#include "ui/CHideBar.h"
+#include "ui/MeldungsNotifier.h"
+#include "ui/SteuerelementId.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <gtest/gtest.h>
+
+namespace zeva {
+namespace {
+
+using Panel = Schrittplatzhalter::Panel;
+
+class Eingabe : public test::GestartetesProgramm {
+protected:
+    Haus& H() const { return Dok().HausRef(); }
+
+    QString Text(QWidget* seite, int id) const
+    {
+        QWidget* w = FindeId(seite, id);
+        EXPECT_NE(w, nullptr) << id;
+        return SteuerText(w);
+    }
+    bool Sichtbar(QWidget* seite, int id) const
+    {
+        QWidget* w = FindeId(seite, id);
+        return w && w->isVisibleTo(seite);
+    }
+    bool MenuesAktiv() const
+    {
+        const QList<QAction*> menues = rahmen->menuBar()->actions();
+        EXPECT_EQ(menues[1]->isEnabled(), menues[2]->isEnabled());
+        return menues[1]->isEnabled();
+    }
+    void Symbole(bool eingabe, bool drucken, bool bild, int phase) const
+    {
+        EXPECT_EQ(rahmen->Aktion(ID_ZURUECK_ZUR_EINGABE)->isEnabled(), eingabe) << phase;
+        EXPECT_EQ(rahmen->Aktion(ID_FILE_PRINT)->isEnabled(), drucken) << phase;
+        EXPECT_EQ(rahmen->Aktion(ID_3D_ALS_JPEG)->isEnabled(), bild) << phase;
+    }
+    static void Bild(QWidget* fenster, const char* name)
+    {
+        fenster->grab().save(QStringLiteral("/tmp/zeva-%1.png").arg(QString::fromLatin1(name)));
+    }
+};
+
+Panel PanelFuer(int phase)
+{
+    switch (phase) {
+    case 2: return Panel::Wand;
+    case 3: return Panel::Fenster;
+    case 4: return Panel::Steildach;
+    case 5: return Panel::Flachdach;
+    case 6: return Panel::Decke;
+    case 7: return Panel::Boden;
+    case 17: return Panel::Heizung;
+    default: return Panel::Projekt;
+    }
+}
+
+const char* StatusFlachdach =
+    "Wählen Sie die Materialien für das Flachdach. Hat Ihr Haus keines, einfach WEITER drücken.";
+const char* StatusHeizung = "Wählen Sie eine Heizung aus der Datenbank oder geben Sie die Kennwerte der Heizung an.";
+
+TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
+{
+    test::KlickeLink(*rahmen, QStringLiteral("Neues Projekt"));
+    ASSERT_NE(rahmen->Intro(), nullptr);
+    EXPECT_TRUE(rahmen->Intro()->isVisible());
+    EXPECT_EQ(H().Phase, 0);
+    EXPECT_EQ(H().Steildach, 1) << "a pitched roof by default";
+    QTest::mouseClick(rahmen->Intro()->Weiter(), Qt::LeftButton);
+    EXPECT_EQ(rahmen->Intro(), nullptr) << "the intro goes when the input begins";
+
+    // The panel steps 1 to 7: names, status, tool bar, greyed menus, then
+    // their "&Weiter >>".
+    struct Panelschritt {
+        int phase;
+        const char* vorher;
+        const char* ist;
+        const char* nach;
+        const char* status;
+    };
+    const Panelschritt panels[] = {
+        {1, "Intro", "Projekt (1)", "Wand", ""},
+        {2, "Projekt (1)", "Wand", "Fenster", ""},
+        {3, "Wand", "Fenster", "Steildach", ""},
+        {4, "Fenster", "Steildach", "Flachdach", ""},
+        {5, "Steildach", "Flachdach", "Decke", StatusFlachdach},
+        {6, "Flachdach", "Decke", "Boden", ""},
+        {7, "Decke", "Boden", "Grundriß", ""},
+    };
+    for (const Panelschritt& p : panels) {
+        ASSERT_EQ(H().Phase, p.phase);
+        EXPECT_EQ(rahmen->AngezeigterSchritt(), p.phase);
+        QDialog* panel = rahmen->Schrittpanel(PanelFuer(p.phase));
+        ASSERT_NE(panel, nullptr) << p.phase;
+        EXPECT_TRUE(panel->isVisible()) << p.phase;
+        EXPECT_TRUE(Schrittplatzhalter::IstPlatzhalter(panel));
+        EXPECT_EQ(panel->parentWidget(), rahmen);
+        EXPECT_FALSE(panel->windowFlags() & Qt::WindowCloseButtonHint) << "no close box";
+        const Schrittplatzhalter::Schrittids ids = Schrittplatzhalter::Ids(PanelFuer(p.phase));
+        EXPECT_EQ(Text(panel, ids.vorher), QString::fromUtf8(p.vorher)) << p.phase;
+        EXPECT_EQ(Text(panel, ids.ist), QString::fromUtf8(p.ist)) << p.phase;
+        EXPECT_EQ(Text(panel, ids.nach), QString::fromUtf8(p.nach)) << p.phase;
+        EXPECT_EQ(rahmen->Schritthinweis(), QString::fromUtf8(p.status)) << p.phase;
+        Symbole(false, false, false, p.phase);
+        EXPECT_FALSE(MenuesAktiv());
+        EXPECT_FALSE(rahmen->RechterBalken()->IstKnopfAktiv());
+        if (p.phase == 1) {
+            EXPECT_FALSE(Sichtbar(panel, 1130));
+            for (int id : {1128, 1126, 1129, 1007, 1006})
+                EXPECT_FALSE(FindeId(panel, id)->isEnabled()) << id;
+            for (int id : {1288, 1289, 1031, 1021})
+                EXPECT_TRUE(FindeId(panel, id)->isEnabled()) << id;
+        }
+        if (p.phase == 5)
+            Bild(panel, "schritt5");
+        // Enter and Escape keep the panel.
+        QTest::keyClick(panel, Qt::Key_Escape);
+        EXPECT_TRUE(panel->isVisible());
+        auto* weiter = FindeId<QPushButton>(panel, ids.weiter);
+        ASSERT_NE(weiter, nullptr);
+        EXPECT_EQ(weiter->text(), QStringLiteral("&Weiter >>"));
+        QTest::mouseClick(weiter, Qt::LeftButton);
+        EXPECT_FALSE(panel->isVisible()) << "hidden on the way";
+    }
+
+    // Step 8: the plan and the assistant.
+    ASSERT_EQ(H().Phase, 8);
+    QWidget* assistent = rahmen->Eingabeassistent();
+    ASSERT_NE(assistent, nullptr);
+    ASSERT_NE(rahmen->Ansicht2D(), nullptr);
+    ASSERT_NE(rahmen->Ansicht3D(), nullptr);
+    EXPECT_TRUE(assistent->isVisible());
+    EXPECT_TRUE(rahmen->Ansicht2D()->isVisible());
+    EXPECT_FALSE(rahmen->Ansicht3D()->isVisible());
+    EXPECT_EQ(rahmen->Ansicht2D()->geometry(), rahmen->centralWidget()->rect());
+    EXPECT_EQ(assistent->parentWidget(), rahmen->RechterBalken()->Inhalt());
+    EXPECT_EQ(rahmen->Ansicht2D()->windowTitle(), QStringLiteral("Grundrißeingabe"));
+    EXPECT_EQ(assistent->windowTitle(), QStringLiteral("Grundrißeingabe"));
+    EXPECT_EQ(rahmen->Schritthinweis(),
+              QStringLiteral("linke Maustaste: neuer Grundrisspunkt - rechte Maustaste: letzten Grundrisspunkt löschen"));
+    EXPECT_EQ(Text(assistent, 1283), QStringLiteral("Linienlänge :"));
+    EXPECT_EQ(Text(assistent, 1288), QStringLiteral("x-Versatz :"));
+    EXPECT_EQ(Text(assistent, 1290), QStringLiteral("y-Versatz :"));
+    EXPECT_EQ(Text(assistent, 1292), QStringLiteral("x :"));
+    EXPECT_EQ(Text(assistent, 1323), QStringLiteral("y :"));
+    EXPECT_EQ(Text(assistent, 1325), QStringLiteral("m"));
+    EXPECT_FALSE(Sichtbar(assistent, 1329));
+    EXPECT_FALSE(Sichtbar(assistent, 1332));
+    EXPECT_FALSE(Sichtbar(assistent, 1316));
+    EXPECT_TRUE(Sichtbar(assistent, 1326));
+    EXPECT_TRUE(Sichtbar(assistent, 1308));
+    EXPECT_TRUE(Sichtbar(assistent, 1121));
+    Symbole(false, false, false, 8);
+    EXPECT_EQ(assistent->geometry(), rahmen->RechterBalken()->Inhalt()->rect());
+    auto* assistentWeiter = FindeId<QPushButton>(assistent, 1281);
+    ASSERT_NE(assistentWeiter, nullptr);
+    EXPECT_TRUE(assistentWeiter->isVisible());
+    EXPECT_LE(assistentWeiter->geometry().bottom(), assistent->height());
+    Bild(rahmen, "schritt8");
+    Bild(assistent, "assistent8");
+
+    // What the plan editor does: one closed outline and the empty zone its
+    // closing appends.
+    test::GezeichnetesHaus(H());
+    H().m_aZone.SetSize(2);
+    H().Zonen = 2;
+    rahmen->NaechsterSchritt();
+    ASSERT_EQ(H().Phase, 10);
+    EXPECT_EQ(H().Zonen, 1);
+    EXPECT_EQ(Text(assistent, 1283), QStringLiteral("Winkel :"));
+    EXPECT_EQ(Text(assistent, 1009), QStringLiteral("0")) << "Ausrichtung 90: north is up";
+    EXPECT_EQ(Text(assistent, 1284), QStringLiteral("°"));
+    for (int id : {1288, 1010, 1289, 1292, 1014, 1293, 1323, 1324, 1325})
+        EXPECT_EQ(Text(assistent, id), QString()) << id;
+    EXPECT_FALSE(Sichtbar(assistent, 1326));
+    EXPECT_EQ(rahmen->Ansicht2D()->windowTitle(), QStringLiteral("Geographische Ausrichtung"));
+    EXPECT_EQ(rahmen->Schritthinweis(), QStringLiteral("linke Maustaste: Nordpfeilausrichtung festlegen"));
+
+    rahmen->NaechsterSchritt();
+    ASSERT_EQ(H().Phase, 13);
+    ASSERT_NE(rahmen->Hoehenangaben(), nullptr);
+    EXPECT_TRUE(rahmen->Hoehenangaben()->isVisible());
+    EXPECT_FALSE(assistent->isVisible());
+    EXPECT_TRUE(rahmen->Ansicht2D()->isVisible());
+    EXPECT_EQ(rahmen->Ansicht2D()->windowTitle(), QStringLiteral("Höhenangaben"));
+    EXPECT_EQ(rahmen->Schritthinweis(),
+              QStringLiteral("geben Sie auf der rechten Seite die Stockwerkszahl sowie die Höhen ein"));
+    EXPECT_EQ(H().Zonen, 1);
+
+    rahmen->NaechsterSchritt();
+    ASSERT_EQ(H().Phase, 14);
+    ASSERT_NE(rahmen->Dacheingabe(), nullptr);
+    EXPECT_TRUE(rahmen->Dacheingabe()->isVisible());
+    EXPECT_FALSE(rahmen->Hoehenangaben()->isVisible());
+    EXPECT_EQ(rahmen->Ansicht2D()->windowTitle(), QStringLiteral("Dacheingabe"));
+    EXPECT_EQ(rahmen->Schritthinweis(),
+              QStringLiteral("linke Maustaste drücken und gedrückt halten, um die Grundfläche des Dachs aufzuziehen. - "
+                             "rechte Maustaste: Dach löschen"));
+    Symbole(false, false, false, 14);
+
+    // What the roof pane does on leaving: areas, volume, the 3D surfaces.
+    H().Energiebezugsflaeche = 120.4;
+    H().Volumen = 259.6;
+    MeldungsNotifier notifier;
+    ASSERT_EQ(C3DGenerator(H(), notifier).Erzeuge3DFlaechen(), 1);
+    ASSERT_FALSE(H().m_aWand.empty());
+    rahmen->NaechsterSchritt();
+    ASSERT_EQ(H().Phase, 15);
+    EXPECT_TRUE(rahmen->Ansicht3D()->isVisible());
+    EXPECT_TRUE(assistent->isVisible());
+    EXPECT_FALSE(rahmen->Dacheingabe()->isVisible());
+    for (int id : {1283, 1009, 1284, 1323, 1332, 1308, 1326, 1316, 1121})
+        EXPECT_FALSE(Sichtbar(assistent, id)) << id;
+    EXPECT_EQ(rahmen->Ansicht3D()->windowTitle(), QStringLiteral("3D-Editiermodus"));
+    EXPECT_EQ(assistent->windowTitle(), QStringLiteral("3D-Editiermodus"));
+    EXPECT_EQ(rahmen->Schritthinweis(),
+              QStringLiteral("linke Maustaste: dreht das Gebäude. - rechte Maustaste: wählt ein Bauteil zum Bearbeiten "
+                             "und Fenster plazieren aus."));
+    Symbole(false, true, true, 15);
+    for (const DWand& w : H().m_aWand)
+        EXPECT_FALSE(w.Kurzname.empty());
+    for (const DSteildach& d : H().m_aSteildach)
+        EXPECT_FALSE(d.Kurzname.empty());
+
+    rahmen->NaechsterSchritt();
+    ASSERT_EQ(H().Phase, 17);
+    QDialog* heizung = rahmen->Schrittpanel(Panel::Heizung);
+    ASSERT_NE(heizung, nullptr);
+    EXPECT_TRUE(heizung->isVisible());
+    EXPECT_FALSE(rahmen->Ansicht3D()->isVisible());
+    EXPECT_FALSE(assistent->isVisible());
+    EXPECT_EQ(Text(heizung, 1283), QStringLiteral("3D"));
+    EXPECT_EQ(Text(heizung, 1285), QStringLiteral("Heizung"));
+    EXPECT_EQ(Text(heizung, 1284), QStringLiteral("Projekt (2)"));
+    EXPECT_EQ(rahmen->Schritthinweis(), QString::fromUtf8(StatusHeizung));
+    // Areas the panel might have left are replaced by the net areas.
+    for (DWand& w : H().m_aWand)
+        w.Flaeche = 0;
+    QTest::mouseClick(FindeId<QPushButton>(heizung, 1281), Qt::LeftButton);
+    ASSERT_EQ(H().Phase, 18);
+    Haus netto(H());
+    netto.BerechneNettoflaechen();
+    ASSERT_EQ(netto.m_aWand.size(), H().m_aWand.size());
+    for (std::size_t i = 0; i < H().m_aWand.size(); ++i)
+        EXPECT_EQ(H().m_aWand[i].Flaeche, netto.m_aWand[i].Flaeche) << i;
+    EXPECT_GT(H().m_aWand[0].Flaeche, 0);
+
+    QDialog* projekt = rahmen->Schrittpanel(Panel::Projekt);
+    ASSERT_NE(projekt, nullptr);
+    EXPECT_TRUE(projekt->isVisible());
+    EXPECT_EQ(Text(projekt, 1283), QStringLiteral("Heizung"));
+    EXPECT_EQ(Text(projekt, 1285), QStringLiteral("Projekt (2)"));
+    EXPECT_EQ(Text(projekt, 1284), QStringLiteral("ENDE"));
+    EXPECT_EQ(Text(projekt, 1126), QStringLiteral("260"));
+    EXPECT_EQ(Text(projekt, 1128), QStringLiteral("120"));
+    for (int id : {1128, 1126, 1288, 1031, 1289, 1021})
+        EXPECT_FALSE(FindeId(projekt, id)->isEnabled()) << id;
+    for (int id : {1129, 1007, 1006})
+        EXPECT_TRUE(FindeId(projekt, id)->isEnabled()) << id;
+
+    H().m_aBedarf[0].Waermebedarf = -1;
+    QTest::mouseClick(FindeId<QPushButton>(projekt, 1281), Qt::LeftButton);
+    ASSERT_EQ(H().Phase, 19);
+    EXPECT_GT(H().m_aBedarf[0].Waermebedarf, 0) << "the existing state's demand";
+    for (Panel p : {Panel::Projekt, Panel::Wand, Panel::Fenster, Panel::Steildach, Panel::Flachdach, Panel::Decke,
+                    Panel::Boden, Panel::Heizung})
+        EXPECT_EQ(rahmen->Schrittpanel(p), nullptr);
+    EXPECT_EQ(rahmen->Eingabeassistent(), nullptr);
+    EXPECT_EQ(rahmen->Hoehenangaben(), nullptr);
+    EXPECT_EQ(rahmen->Dacheingabe(), nullptr);
+    EXPECT_FALSE(rahmen->Ansicht2D()->isVisible());
+    EXPECT_FALSE(rahmen->Ansicht3D()->isVisible());
+    EXPECT_TRUE(MenuesAktiv());
+    Symbole(true, false, false, 19);
+    EXPECT_EQ(rahmen->Schritthinweis(), QString());
+    EXPECT_TRUE(rahmen->Variantenfenster()->isVisible());
+    EXPECT_TRUE(rahmen->RechterBalken()->IstKnopfAktiv());
+    EXPECT_TRUE(rahmen->Startansicht()->isVisible());
+    EXPECT_EQ(rahmen->Startansicht()->AktuelleSeite(), CZEVAView::Zwischenseite);
+    EXPECT_TRUE(meldungen.Anfragen().empty());
+    Bild(rahmen, "schritt19");
+
+    // Back to the input: told once, then step 18 on a new project page.
+    meldungen.Antworte(QMessageBox::Ok);
+    rahmen->Befehl(ID_ZURUECK_ZUR_EINGABE);
+    ASSERT_EQ(meldungen.Anfragen().size(), 1u);
+    const Meldung::Anfrage& meldung = meldungen.Anfragen()[0];
+    EXPECT_EQ(meldung.text, QStringLiteral("Nach Änderungen am bestehenden Gebäude müssen alle\nSanierungsvarianten "
+                                           "gelöscht werden."));
+    EXPECT_EQ(meldung.titel, QStringLiteral("Vyk-ZEVA"));
+    EXPECT_EQ(meldung.symbol, Meldung::Symbol::Information);
+    EXPECT_EQ(H().Phase, 18);
+    EXPECT_FALSE(MenuesAktiv());
+    projekt = rahmen->Schrittpanel(Panel::Projekt);
+    ASSERT_NE(projekt, nullptr);
+    EXPECT_TRUE(projekt->isVisible());
+    EXPECT_EQ(Text(projekt, 1126), QStringLiteral("260"));
+    EXPECT_EQ(Text(projekt, 1128), QStringLiteral("120"));
+    EXPECT_FALSE(FindeId(projekt, 1126)->isEnabled());
+    EXPECT_FALSE(FindeId(projekt, 1128)->isEnabled());
+    rahmen->Befehl(ID_ZURUECK_ZUR_EINGABE);
+    EXPECT_EQ(meldungen.Anfragen().size(), 1u) << "at 18 nothing is said";
+    EXPECT_EQ(H().Phase, 18);
+}
+
+TEST_F(Eingabe, AFlatRoofHouseSkipsThePitchedRoofSteps)
+{
+    rahmen->Befehl(ID_FILE_NEW);
+    H().Steildach = 0;
+    H().Phase = 3;
+    rahmen->ZeigeSchritt();
+    QDialog* fenster = rahmen->Schrittpanel(Panel::Fenster);
+    ASSERT_NE(fenster, nullptr);
+    EXPECT_EQ(Text(fenster, 1288), QStringLiteral("Fenster")) << "the window page's current name";
+    EXPECT_EQ(Text(fenster, 1284), QStringLiteral("Flachdach"));
+    const int vor[] = {5, 7};
+    for (int erwartet : vor) {
+        rahmen->NaechsterSchritt();
+        EXPECT_EQ(H().Phase, erwartet);
+    }
+    QDialog* boden = rahmen->Schrittpanel(Panel::Boden);
+    ASSERT_NE(boden, nullptr);
+    EXPECT_EQ(Text(boden, 1285), QStringLiteral("Flachdach"));
+    EXPECT_EQ(Text(boden, 1286), QStringLiteral("Boden"));
+    QTest::mouseClick(FindeId<QPushButton>(boden, 1282), Qt::LeftButton);
+    EXPECT_EQ(H().Phase, 5);
+    QDialog* flach = rahmen->Schrittpanel(Panel::Flachdach);
+    EXPECT_EQ(Text(flach, 1283), QStringLiteral("Fenster"));
+    EXPECT_EQ(Text(flach, 1284), QStringLiteral("Boden"));
+    rahmen->VorherigerSchritt();
+    EXPECT_EQ(H().Phase, 3);
+    EXPECT_EQ(rahmen->Schrittpanel(Panel::Steildach), nullptr) << "never shown";
+    EXPECT_EQ(rahmen->Schrittpanel(Panel::Decke), nullptr);
+
+    H().Phase = 13;
+    rahmen->ZeigeSchritt();
+    rahmen->NaechsterSchritt();
+    EXPECT_EQ(H().Phase, 15);
+    EXPECT_EQ(rahmen->Dacheingabe(), nullptr);
+    rahmen->VorherigerSchritt();
+    EXPECT_EQ(H().Phase, 13);
+}
+
+TEST_F(Eingabe, TheNorthReadOutTurnsTheAngleIntoWholeDegrees)
+{
+    struct Fall {
+        double ausrichtung;
+        const char* text;
+    };
+    const Fall faelle[] = {{90, "0"}, {270, "180"}, {91, "359"}, {90.5, "0"}, {0, "90"}, {-45, "135"}, {450, "0"}};
+    rahmen->Befehl(ID_FILE_NEW);
+    for (const Fall& f : faelle) {
+        H().Ausrichtung = f.ausrichtung;
+        H().Phase = 10;
+        rahmen->ZeigeSchritt();
+        QWidget* assistent = rahmen->Eingabeassistent();
+        ASSERT_NE(assistent, nullptr);
+        EXPECT_EQ(Text(assistent, 1009), QString::fromLatin1(f.text)) << f.ausrichtung;
+        for (int id : {1010, 1011, 1330, 1014, 1324})
+            EXPECT_EQ(Text(assistent, id), QString()) << id;
+    }
+}
+
+TEST_F(Eingabe, DormerStepShowsItsRowsAndKeepsTheAssistant)
+{
+    rahmen->Befehl(ID_FILE_NEW);
+    H().Phase = 15;
+    rahmen->ZeigeSchritt();
+    QWidget* assistent = rahmen->Eingabeassistent();
+    ASSERT_NE(assistent, nullptr);
+    // The 3D view starts dormer placing at 16.
+    H().Phase = 16;
+    rahmen->ZeigeSchritt();
+    EXPECT_TRUE(assistent->isVisible()) << "keeps its visibility";
+    EXPECT_TRUE(rahmen->Ansicht2D()->isVisible());
+    EXPECT_FALSE(rahmen->Ansicht3D()->isVisible());
+    EXPECT_EQ(Text(assistent, 1283), QStringLiteral("Höhe Oben :"));
+    EXPECT_EQ(Text(assistent, 1288), QStringLiteral("Höhe Mitte :"));
+    EXPECT_EQ(Text(assistent, 1290), QStringLiteral("Höhe Unten :"));
+    EXPECT_EQ(Text(assistent, 1329), QStringLiteral("Breite :"));
+    EXPECT_EQ(Text(assistent, 1331), QStringLiteral("m"));
+    EXPECT_TRUE(Sichtbar(assistent, 1332));
+    for (int id : {1326, 1308, 1121, 1316, 1292, 1323})
+        EXPECT_FALSE(Sichtbar(assistent, id)) << id;
+    EXPECT_EQ(rahmen->Ansicht2D()->windowTitle(), QStringLiteral("Gaubeneingabe"));
+    EXPECT_EQ(rahmen->Schritthinweis(), QString());
+    // Both buttons lead back to 15.
+    rahmen->VorherigerSchritt();
+    EXPECT_EQ(H().Phase, 15);
+    H().Phase = 16;
+    rahmen->NaechsterSchritt();
+    EXPECT_EQ(H().Phase, 15);
+}
+
+// A step panel of a later part: it is made once, kept, handed its step names
+// by their ids and told to re-read the house.
+class Wanddouble final : public QDialog, public Schrittfenster {
+public:
+    explicit Wanddouble(CMainFrame& rahmen) : QDialog(&rahmen)
+    {
+        for (int id : {1283, 1285, 1284}) {
+            auto* name = new QLabel(this);
+            SetzeId(name, id);
+        }
+    }
+    void LiesHausNeu() override { ++gelesen; }
+    int gelesen = 0;
+};
+
+TEST_F(Eingabe, APanelMakerReplacesThePlaceholderAndItsPanelReReadsTheHouse)
+{
+    int gemacht = 0;
+    rahmen->SetzePanelErzeuger(Panel::Wand, [&gemacht](CMainFrame& r) {
+        ++gemacht;
+        return new Wanddouble(r);
+    });
+    rahmen->Befehl(ID_FILE_NEW);
+    H().Phase = 2;
+    rahmen->ZeigeSchritt();
+    auto* wand = dynamic_cast<Wanddouble*>(rahmen->Schrittpanel(Panel::Wand));
+    ASSERT_NE(wand, nullptr);
+    EXPECT_FALSE(Schrittplatzhalter::IstPlatzhalter(wand));
+    EXPECT_TRUE(wand->isVisible());
+    EXPECT_EQ(Text(wand, 1283), QStringLiteral("Projekt (1)"));
+    EXPECT_EQ(Text(wand, 1285), QStringLiteral("Wand"));
+    EXPECT_EQ(Text(wand, 1284), QStringLiteral("Fenster"));
+    rahmen->NaechsterSchritt();
+    rahmen->VorherigerSchritt();
+    EXPECT_EQ(gemacht, 1) << "kept between visits";
+    EXPECT_EQ(wand->gelesen, 0);
+    rahmen->Befehl(ID_FILE_NEW);
+    EXPECT_EQ(wand->gelesen, 1) << "a new project is re-read";
+    EXPECT_FALSE(wand->isVisible());
+}
+
+TEST_F(Eingabe, BackToTheInputClosesTheSpecialViewsFirst)
+{
+    QPointer<QWidget> flaechen;
+    rahmen->SetzeFlaechenansichtErzeuger([&flaechen](QWidget* eltern) {
+        flaechen = new QLabel(QStringLiteral("Flächen"), eltern);
+        return flaechen.data();
+    });
+    H().Phase = 19;
+    rahmen->ZeigeSchritt();
+    rahmen->Flaechenansicht(0);
+    ASSERT_EQ(rahmen->Stapel().Anzahl(), 1);
+    meldungen.Antworte(QMessageBox::Ok);
+    rahmen->Befehl(ID_ZURUECK_ZUR_EINGABE);
+    EXPECT_TRUE(flaechen.isNull());
+    EXPECT_TRUE(rahmen->Stapel().IstLeer());
+    EXPECT_EQ(H().Phase, 18);
+    EXPECT_FALSE(rahmen->Variantenfenster()->isVisible());
+    EXPECT_FALSE(rahmen->RechterBalken()->IstKnopfAktiv());
+}
+
+// ---- Projects opened at a stored step
+
+class GeoeffneteEingabe : public Eingabe {
+protected:
+    // A drawn house with its surfaces, stored at `phase`, with a demand
+    // record that the program must compute anew.
+    QString Gespeichert(int phase)
+    {
+        Haus h;
+        test::GezeichnetesHaus(h);
+        MeldungsNotifier notifier;
+        EXPECT_EQ(C3DGenerator(h, notifier).Erzeuge3DFlaechen(), 1);
+        h.Phase = phase;
+        h.Steildach = phase == 5 ? 0 : 1;
+        h.m_aBedarf[0].Waermebedarf = 12345;
+        const QString pfad = test::Datei(QStringLiteral("Stufe%1.vza").arg(phase));
+        HausAnbindung::SpeichereProjekt(pfad.toStdString(), h, rahmen->Optionen());
+        return pfad;
+    }
+};
+
+TEST_F(GeoeffneteEingabe, AProjectStoredAtTheEndOpensWithItsMenusAndDemand)
+{
+    ASSERT_TRUE(app->OpenDocumentFile(Gespeichert(19)));
+    EXPECT_EQ(H().Phase, 19);
+    EXPECT_TRUE(MenuesAktiv());
+    EXPECT_TRUE(rahmen->Variantenfenster()->isVisible());
+    EXPECT_EQ(rahmen->Startansicht()->AktuelleSeite(), CZEVAView::Zwischenseite);
+    Symbole(true, false, false, 19);
+    for (const DWand& w : H().m_aWand)
+        EXPECT_FALSE(w.Kurzname.empty());
+    Haus kopie(H());
+    MeldungsNotifier notifier;
+    kopie.BerechneBedarf(0, notifier);
+    EXPECT_NE(H().m_aBedarf[0].Waermebedarf, 12345);
+    EXPECT_DOUBLE_EQ(H().m_aBedarf[0].Waermebedarf, kopie.m_aBedarf[0].Waermebedarf);
+    EXPECT_TRUE(meldungen.Anfragen().empty());
+}
+
+TEST_F(GeoeffneteEingabe, AProjectStoredAtTheFlatRoofPageShowsItWithGreyMenus)
+{
+    ASSERT_TRUE(app->OpenDocumentFile(Gespeichert(5)));
+    QDialog* flach = rahmen->Schrittpanel(Panel::Flachdach);
+    ASSERT_NE(flach, nullptr);
+    EXPECT_TRUE(flach->isVisible());
+    EXPECT_FALSE(MenuesAktiv());
+    EXPECT_EQ(rahmen->Schritthinweis(), QString::fromUtf8(StatusFlachdach));
+    for (const DSteildach& d : H().m_aSteildach)
+        EXPECT_FALSE(d.Kurzname.empty());
+}
+
+} // namespace
+} // namespace zeva
