@@ -1,6 +1,7 @@
 #include "app/Programmteile.h"
 
 #include "renovation/ProgrammSanierung.h"
+#include "results/InstalliereErgebnisse.h"
 #include "shell/CZEVAApp.h"
 #include "views/Planeditoransichten.h"
 
@@ -11,6 +12,7 @@ void RegistriereProgrammteile(CZEVAApp& anwendung)
     // Each part that brings windows or commands to the frame adds its
     // installer here.
     anwendung.RegistriereProgrammteil(InstalliereEingabeansichten);
+    anwendung.RegistriereProgrammteil(InstalliereErgebnisse);
     anwendung.RegistriereProgrammteil(InstalliereProgrammSanierung);
 }
 

@@ -137,6 +137,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
         m_wndObjekt->Aktualisiere(*m_pDoc);
     });
     setWindowTitle(Titel(QString::fromUtf8(CZEVADoc::Unbenannt)));
+    // Nothing may go on showing figures of a project that is gone.
+    connect(m_pDoc, &CZEVADoc::hausErsetzt, this, &CMainFrame::SchliesseSonderansichten);
 }
 
 CMainFrame::~CMainFrame()
@@ -634,7 +636,15 @@ void CMainFrame::SetzeSymbolzustand(bool eingabe, bool drucken, bool bild)
 void CMainFrame::AktualisiereSeiten()
 {
     m_wndObjekt->Aktualisiere(*m_pDoc);
+    AktualisiereKennzahlseiten();
     m_wndAnsicht->Aktualisiere(*m_pDoc);
+}
+
+void CMainFrame::AktualisiereKennzahlseiten()
+{
+    for (QWidget* seite : {m_wndGeoKG.data(), m_wndHeizung.data()})
+        if (auto* kennzahlen = dynamic_cast<AktualisierbareSeite*>(seite))
+            kennzahlen->Aktualisiere(*m_pDoc);
 }
 
 QWidget* CMainFrame::Ansichtsflaeche() const

@@ -58,6 +58,14 @@ public:
     virtual bool BearbeiteBefehl(int id) = 0;
 };
 
+// A page of the left bar that shows figures of the document: the frame has
+// it re-read the document whenever it refreshes its pages.
+class AktualisierbareSeite {
+public:
+    virtual ~AktualisierbareSeite() = default;
+    virtual void Aktualisiere(CZEVADoc& dokument) = 0;
+};
+
 class CMainFrame : public QMainWindow, public DokumentUmgebung, public VariantenAnzeige {
     Q_OBJECT
 public:
@@ -164,6 +172,8 @@ public:
     void AktualisiereAnsichten();
     // The refresh of the four left-bar pages.
     void AktualisiereSeiten();
+    // The refresh of the figure pages "Geometrische Kenngrößen" and "Heizung".
+    void AktualisiereKennzahlseiten();
     // Greys or enables the menus "Berechnung" and "Sanierung".
     void SetzeRechenmenues(bool aktiv);
     CIntroDlg* Intro() const { return m_pIntro.get(); }
@@ -256,6 +266,8 @@ public:
     // rebuilds with the chosen sections, anything else is a variant (0 the
     // existing state, -1 … all) whose report is shown.
     void Reportansicht(int wParam, const QStringList* abschnitte = nullptr);
+    // The same as a posted message: runs once the present event is done.
+    void PosteReportansicht(int wParam);
     QWidget* ReportAnsicht() const { return m_pReportansicht; }
 
     void SetzeSanierungsdetailsErzeuger(std::function<QWidget*(QWidget*)> detail,
@@ -360,6 +372,9 @@ private:
     std::vector<QPointer<QDialog>> OffeneVariantendialoge(int ab) const;
     void VergissVariantendialog(const QDialog* dialog);
     void NachVariantenLoeschen(int ab);
+    // Closes the result views (report, heat-demand pane and page, renovation
+    // details, areas page): back to the input, and when the project is
+    // replaced, since nothing may go on showing figures of one that is gone.
     void SchliesseSonderansichten();
 
     CZEVADoc* m_pDoc = nullptr;

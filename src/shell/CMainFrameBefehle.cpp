@@ -459,6 +459,10 @@ QWidget* CMainFrame::ZeigeBedarf(int n)
         if (auto* pane = dynamic_cast<zeva::Bedarfsfenster*>(m_aBedarfsfenster.data()))
             pane->SetzeVariante(n);
         m_aBedarfsfenster->show();
+        // The main pane stays as it is, unless the page went with a view
+        // opened before it: a pane without its page would show nothing.
+        if (!m_pBedarfsansicht)
+            ZeigeBedarfsansicht(true);
     } else {
         if (!m_BedarfsfensterErzeuger)
             return nullptr;
@@ -471,7 +475,10 @@ QWidget* CMainFrame::ZeigeBedarf(int n)
         m_aBedarfsfenster = pane;
         ZeigeBedarfsansicht(true);
     }
-    AktualisiereBedarfsansicht(haus, n);
+    // The pane may have chosen another state than asked (one beyond the
+    // house's variants): the page shows what the pane shows.
+    const auto* pane = dynamic_cast<zeva::Bedarfsfenster*>(m_aBedarfsfenster.data());
+    AktualisiereBedarfsansicht(haus, pane ? pane->Variante() : n);
     return m_aBedarfsfenster;
 }
 
@@ -568,6 +575,11 @@ void CMainFrame::Reportansicht(int wParam, const QStringList* abschnitte)
     }
     VerlasseStartseite();
     m_pReportansicht->show();
+}
+
+void CMainFrame::PosteReportansicht(int wParam)
+{
+    QMetaObject::invokeMethod(this, [this, wParam] { Reportansicht(wParam); }, Qt::QueuedConnection);
 }
 
 // ----- renovation details ---------------------------------------------------------------

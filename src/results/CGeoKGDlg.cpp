@@ -1,0 +1,67 @@
+#include "results/CGeoKGDlg.h"
+
+#include "model/Haus.h"
+#include "model/Zahlentext.h"
+#include "results/Kennzahlfelder.h"
+#include "ui/CWertButton.h"
+#include "ui/SteuerelementId.h"
+
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace zeva {
+
+CGeoKGDlg::CGeoKGDlg(QWidget* parent) : CBaseDialog(parent)
+{
+    setObjectName(QStringLiteral("CGeoKGDlg"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 2, 0, 2);
+    layout->setSpacing(2);
+    m_Huelle = NeuesKennzahlfeld(this, layout, 1010, QStringLiteral("Hüllfläche"));
+    m_Kompaktheit = NeuesKennzahlfeld(this, layout, 1011, QStringLiteral("Kompaktheitsgrad"));
+    m_Luftvolumen = NeuesKennzahlfeld(this, layout, 1012, QStringLiteral("Luftvolumen"));
+    m_Bezugsflaeche = NeuesKennzahlfeld(this, layout, 1013, QStringLiteral("EnergieBezugsFläche"));
+}
+
+CWertButton* CGeoKGDlg::Feld(int id) const
+{
+    return FindeDirektId<CWertButton>(this, id);
+}
+
+bool CGeoKGDlg::OnInitDialog()
+{
+    CBaseDialog::OnInitDialog();
+    m_Huelle->SetzeEinheit(QStringLiteral("m²"));
+    m_Kompaktheit->SetzeEinheit(QStringLiteral("1/m"));
+    m_Luftvolumen->SetzeEinheit(QStringLiteral("m³"));
+    m_Bezugsflaeche->SetzeEinheit(QStringLiteral("m²"));
+    for (CWertButton* feld : {m_Huelle, m_Kompaktheit, m_Luftvolumen, m_Bezugsflaeche})
+        feld->SetzeWert(0);
+    PasseKennzahlfelderAn(this, {m_Huelle, m_Kompaktheit, m_Luftvolumen, m_Bezugsflaeche});
+    return true;
+}
+
+double CGeoKGDlg::Kompaktheit(double huellflaeche, double volumen)
+{
+    if (!(volumen > 0))
+        return 0;
+    const double r = huellflaeche / volumen;
+    return RundeSignifikant(r, r < 1 ? 2 : 3);
+}
+
+void CGeoKGDlg::Aktualisiere(CZEVADoc& dokument)
+{
+    ZeigeHaus(dokument.HausRef());
+}
+
+void CGeoKGDlg::ZeigeHaus(const Haus& haus)
+{
+    const double a = std::floor(haus.Huellflaeche());
+    m_Huelle->SetzeWert(a);
+    m_Kompaktheit->SetzeWert(Kompaktheit(a, haus.Volumen));
+    m_Luftvolumen->SetzeWert(std::floor(haus.Volumen));
+    m_Bezugsflaeche->SetzeWert(std::floor(haus.Energiebezugsflaeche));
+    repaint();
+}
+
+} // namespace zeva

@@ -1,0 +1,652 @@
+// The results as the user meets them in the started program: the heat-demand
+// pane and its page, the areas page, the figure pages of the left bar and the
+// variant pane's "Diagramme" page, printed and photographed.
+#include "shell/RahmenTestHilfen.h"
+
+#include "model/DOptionen.h"
+#include "model/Haus.h"
+#include "model/VariantenTestHaus.h"
+#include "results/CBedarfDlg.h"
+#include "results/CBedarfView.h"
+#include "results/CDiagrammeDlg.h"
+#include "results/CFlaechenView.h"
+#include "results/CGeoKGDlg.h"
+#include "results/CHeizungDlg.h"
+#include "results/Ergebnisseiten.h"
+#include "results/Flaechenseite.h"
+#include "shell/Befehle.h"
+#include "shell/CZEVAView.h"
+#include "shell/Vorschaufabrik.h"
+#include "ui/CWertButton.h"
+#include "ui/SteuerelementId.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace zeva {
+namespace {
+
+static testing::Environment* const bildschirm =
+    testing::AddGlobalTestEnvironment(new test::Bildschirm("ui/bildschirm-1024x768.json"));
+
+// The value of the row with that label on a result page ("" when missing).
+std::string Zeilenwert(const std::string& seite, const std::string& name)
+{
+    const std::regex muster("<td class=\"dataName\">" + name + "</td><td class=\"dataValue\">([^<]*)</td>");
+    std::smatch treffer;
+    return std::regex_search(seite, treffer, muster) ? std::string(treffer[1]) : std::string();
+}
+
+// The report as the frame drives it: which states it was asked to write.
+class Reportprotokoll final : public Reportschreiber {
+public:
+    explicit Reportprotokoll(std::vector<int>& zustaende) : m_zustaende(zustaende) {}
+    void ErstelleReportXml(Haus&, const DOptionen&) override {}
+    void SchreibeReportVars(Haus&, int variante, const QStringList*) override { m_zustaende.push_back(variante); }
+    QByteArray HoleReportStream() const override { return "<html>Report</html>"; }
+
+private:
+    std::vector<int>& m_zustaende;
+};
+
+// The program as it starts, with every part of it installed (the results
+// among them).
+class Ergebnisse : public test::GestartetesProgramm {
+protected:
+    void SetUp() override
+    {
+        test::GestartetesProgramm::SetUp();
+        if (HasFatalFailure())
+            return;
+        // The reference house with its boiler at the end of the input, with
+        // two variants.
+        test::ReferenzHausMitKessel(H());
+        H().Beschreibung = "Referenzhaus";
+        H().NeueVariante(true, rahmen->Optionen());
+        H().NeueVariante(true, rahmen->Optionen());
+        HausAnbindung::SetzePhase(H(), 19);
+        rahmen->AktualisiereSeiten();
+    }
+
+    void TearDown() override
+    {
+        CBedarfDlg::SetzeGrafik({});
+        test::GestartetesProgramm::TearDown();
+    }
+
+    Haus& H() const { return Dok().HausRef(); }
+    CBedarfDlg* Fenster() const { return dynamic_cast<CBedarfDlg*>(rahmen->Bedarfsfenster()); }
+    CBedarfView* Seite() const { return dynamic_cast<CBedarfView*>(rahmen->Bedarfsansicht()); }
+    template <class T = QWidget>
+    T* Element(int id) const
+    {
+        return FindeDirektId<T>(Fenster(), id);
+    }
+    QComboBox* Zustaende() const { return Element<QComboBox>(1258); }
+    QComboBox* Verfahren() const { return Element<QComboBox>(1005); }
+
+    // The user picks entry i of a combo box.
+    static void Waehle(QComboBox* box, int i)
+    {
+        box->setCurrentIndex(i);
+        emit box->activated(i);
+    }
+
+    // What the model says about state n, as the page must show it.
+    std::string Modellwert(int n, double DBedarf::*feld) const
+    {
+        return Werttext(H().m_aBedarf[static_cast<std::size_t>(n)].*feld);
+    }
+
+    // Clicks the link with that text in a result view.
+    static void KlickeLink(QTextBrowser* ansicht, const QString& text)
+    {
+        QTextCursor cursor = ansicht->document()->find(text, 0, QTextDocument::FindCaseSensitively);
+        ASSERT_FALSE(cursor.isNull()) << text.toStdString();
+        cursor.setPosition(cursor.selectionStart() + 1);
+        QTest::mouseClick(ansicht->viewport(), Qt::LeftButton, {}, ansicht->cursorRect(cursor).center());
+    }
+
+    static void Foto(QWidget* w, const QString& name)
+    {
+        const QImage bild = w->grab().toImage();
+        ASSERT_FALSE(bild.isNull());
+        EXPECT_TRUE(bild.save(QDir(QStringLiteral(ZEVA_TEST_AUSGABE)).absoluteFilePath(name)));
+    }
+};
+
+TEST_F(Ergebnisse, BestandOpensThePaneAndThePageWithTheModelsFigures)
+{
+    ASSERT_TRUE(rahmen->Befehl(ID_BESTAND));
+    ASSERT_NE(Fenster(), nullptr);
+    ASSERT_NE(Seite(), nullptr);
+    EXPECT_EQ(Fenster()->windowTitle(), QStringLiteral("Wärmebedarfsberechnung"));
+    EXPECT_TRUE(Fenster()->isVisible());
+    EXPECT_EQ(rahmen->AktiveAnsicht(), Seite());
+    EXPECT_EQ(rahmen->Stapel().Anzahl(), 1);
+
+    ASSERT_EQ(Zustaende()->count(), 3);
+    EXPECT_EQ(Zustaende()->itemText(0), QStringLiteral("Bestand"));
+    EXPECT_EQ(Zustaende()->itemText(1), QStringLiteral("Variante 1"));
+    EXPECT_EQ(Zustaende()->itemText(2), QStringLiteral("Variante 2"));
+    EXPECT_EQ(Zustaende()->currentIndex(), 0);
+    EXPECT_EQ(Verfahren()->currentText(), QStringLiteral("EnEV"));
+    EXPECT_FALSE(Element(1177)->isHidden());
+    for (const auto& [id, text] : {std::pair{1, "&Schließen"}, std::pair{1177, "&Grafik"}, std::pair{1121, "&Report"},
+                                   std::pair{1130, "&Flächen"}})
+        EXPECT_EQ(Element<QPushButton>(id)->text(), QString::fromUtf8(text));
+    EXPECT_EQ(Element<QLabel>(1397)->text(), QStringLiteral("Berechnungsverfahren :"));
+
+    // The two lists show their headers only.
+    for (const auto& [id, kopf] : {std::pair{1110, "Gewinnpfad"}, std::pair{1179, "Verlustpfad"}}) {
+        auto* liste = Element<QTreeWidget>(id);
+        ASSERT_NE(liste, nullptr);
+        EXPECT_EQ(liste->topLevelItemCount(), 0);
+        EXPECT_EQ(liste->headerItem()->text(0), QString::fromUtf8(kopf));
+        EXPECT_EQ(liste->headerItem()->text(1), QStringLiteral("kWh/m²a"));
+        EXPECT_NEAR(liste->columnWidth(0), 0.7 * (liste->columnWidth(0) + liste->columnWidth(1)), 1.5);
+    }
+
+    // The page is the balance of the state as the model computed it.
+    const std::string seite = Seite()->Seite();
+    const DBedarf& b = H().m_aBedarf[0];
+    EXPECT_GT(b.Brennstoffenergiebedarf, 0);
+    EXPECT_EQ(seite, Bilanzseite(b, 0, 0, true));
+    EXPECT_EQ(Zeilenwert(seite, "Heizenergiebedarf"), Modellwert(0, &DBedarf::Brennstoffenergiebedarf));
+    EXPECT_EQ(Zeilenwert(seite, "Wärmeverluste Wand"), Modellwert(0, &DBedarf::Wandsumme));
+    EXPECT_EQ(Zeilenwert(seite, "Lüftungsverluste"), Modellwert(0, &DBedarf::Lueftung));
+    EXPECT_EQ(Zeilenwert(seite, "Wärmeverluste Fenster"), Modellwert(0, &DBedarf::Fensterverlustsumme));
+    EXPECT_NE(Seite()->toPlainText().indexOf(QStringLiteral("Berechnung der Energiebilanz")), -1);
+    // The page's own context menu stays.
+    EXPECT_EQ(Seite()->contextMenuPolicy(), Qt::DefaultContextMenu);
+
+    // A variant is computed on a copy of the house with its measures.
+    Waehle(Zustaende(), 2);
+    EXPECT_EQ(Fenster()->Variante(), 2);
+    EXPECT_EQ(Seite()->Variante(), 2);
+    EXPECT_NE(Seite()->Seite().find(">Variante 2<"), std::string::npos);
+    EXPECT_EQ(Zeilenwert(Seite()->Seite(), "Heizenergiebedarf"), Modellwert(2, &DBedarf::Brennstoffenergiebedarf));
+    EXPECT_GT(H().m_aBedarf[2].Brennstoffenergiebedarf, 0);
+}
+
+TEST_F(Ergebnisse, ARequestBeyondTheVariantsShowsTheLastAndWithoutVariantsTheExistingState)
+{
+    rahmen->ZeigeBedarf(5);
+    ASSERT_NE(Fenster(), nullptr);
+    EXPECT_EQ(Zustaende()->currentText(), QStringLiteral("Variante 2"));
+    EXPECT_EQ(Fenster()->Variante(), 2);
+    EXPECT_EQ(Seite()->Variante(), 2);
+    Fenster()->findChild<QPushButton*>(IdName(1))->click();
+    QCoreApplication::processEvents();
+
+    H().LoescheAlleVarianten();
+    rahmen->ZeigeBedarf(1);
+    ASSERT_NE(Fenster(), nullptr);
+    EXPECT_EQ(Zustaende()->count(), 1);
+    EXPECT_EQ(Zustaende()->currentText(), QStringLiteral("Bestand"));
+    EXPECT_NE(Seite()->Seite().find(">Bestand<"), std::string::npos);
+}
+
+TEST_F(Ergebnisse, ShowingThePaneAgainTakesTheDocumentsHouseAndItsPresentVariants)
+{
+    rahmen->ZeigeBedarf(0);
+    QPointer<QWidget> fenster = Fenster();
+    Fenster()->SetzeKopiemodus();
+    {
+        Haus kopie(H());
+        kopie.m_aWand[0].kWert = 3;
+        Fenster()->Aktualisiere(&kopie);
+    }
+    // A variant added since: the menu's entry for it shows it.
+    H().NeueVariante(true, rahmen->Optionen());
+    rahmen->ZeigeBedarf(3);
+    EXPECT_EQ(Fenster(), fenster.data());
+    EXPECT_TRUE(Fenster()->DokumentHaus());
+    EXPECT_EQ(Zustaende()->count(), 4);
+    EXPECT_EQ(Zustaende()->currentText(), QStringLiteral("Variante 3"));
+    EXPECT_NE(Seite()->Seite().find(">Variante 3<"), std::string::npos);
+    EXPECT_EQ(Zeilenwert(Seite()->Seite(), "Wärmeverluste Wand"), Modellwert(3, &DBedarf::Wandsumme));
+    EXPECT_EQ(rahmen->Stapel().Anzahl(), 1);
+}
+
+TEST_F(Ergebnisse, TheMethodIsTheDocumentsAndTheGrafikButtonFollowsIt)
+{
+    H().Berechnungsverfahren = BerechnungWSVO95;
+    rahmen->ZeigeBedarf(0);
+    ASSERT_NE(Fenster(), nullptr);
+    EXPECT_EQ(Verfahren()->currentText(), QStringLiteral("WSVO´95"));
+    EXPECT_TRUE(Element(1177)->isHidden());
+    EXPECT_NE(Seite()->Seite().find("Transmissionswärmeverluste Wand"), std::string::npos);
+    EXPECT_FALSE(Dok().IsModified());
+
+    Waehle(Verfahren(), 0);
+    EXPECT_EQ(H().Berechnungsverfahren, BerechnungEnEV);
+    EXPECT_FALSE(Element(1177)->isHidden());
+    EXPECT_TRUE(Dok().IsModified());
+    EXPECT_EQ(Zeilenwert(Seite()->Seite(), "Heizenergiebedarf"), Modellwert(0, &DBedarf::Brennstoffenergiebedarf));
+    // The left bar shows the same method's figures as the page.
+    auto* heizung = dynamic_cast<CHeizungDlg*>(rahmen->HeizungSeite());
+    ASSERT_NE(heizung, nullptr);
+    const double e = H().m_aBedarf[0].Brennstoffenergiebedarf;
+    CWertButton probe;
+    probe.SetzeStil(CWertButton::WB_ZWEI_WERTE | CWertButton::WB_EXPONENT);
+    probe.SetzeWert(e, 1);
+    EXPECT_EQ(heizung->Feld(1018)->Wert(1), probe.Wert(1));
+
+    Waehle(Verfahren(), 1);
+    EXPECT_EQ(H().Berechnungsverfahren, BerechnungSIA);
+    EXPECT_FALSE(Element(1177)->isHidden());
+    EXPECT_EQ(Zeilenwert(Seite()->Seite(), "Heizenergiebedarf"), Modellwert(0, &DBedarf::Brennstoffenergiebedarf));
+
+    // From a variant the left bar's existing state changes method too.
+    Waehle(Zustaende(), 1);
+    Waehle(Verfahren(), 2);
+    EXPECT_TRUE(Element(1177)->isHidden());
+    EXPECT_NE(Seite()->Seite().find(">Variante 1<"), std::string::npos);
+    EXPECT_EQ(Zeilenwert(Seite()->Seite(), "Heizwärmebedarf"), Modellwert(1, &DBedarf::Waermebedarf));
+    EXPECT_EQ(heizung->Feld(1018)->Wert(0), QString::fromUtf8(KeinWert.data()));
+}
+
+TEST_F(Ergebnisse, ChoosingTheStateAgainShowsTheHouseAsItNowIs)
+{
+    rahmen->ZeigeBedarf(0);
+    const std::string vorher = Zeilenwert(Seite()->Seite(), "Wärmeverluste Wand");
+    H().m_aWand[0].kWert = 2.5;
+    Waehle(Zustaende(), 0);
+    const std::string nachher = Zeilenwert(Seite()->Seite(), "Wärmeverluste Wand");
+    EXPECT_NE(nachher, vorher);
+    EXPECT_EQ(nachher, Modellwert(0, &DBedarf::Wandsumme));
+}
+
+TEST_F(Ergebnisse, AChangeOfTheExistingBuildingRefreshesThePaneOfTheExistingState)
+{
+    rahmen->ZeigeBedarf(0);
+    const std::string vorher = Zeilenwert(Seite()->Seite(), "Wärmeverluste Wand");
+    H().m_aWand[0].kWert = 2.5;
+    // What the house asks of the frame before its existing state changes.
+    rahmen->Variantenanzeige().AktualisiereBestandsbedarf();
+    EXPECT_NE(Zeilenwert(Seite()->Seite(), "Wärmeverluste Wand"), vorher);
+    EXPECT_EQ(Zeilenwert(Seite()->Seite(), "Wärmeverluste Wand"), Modellwert(0, &DBedarf::Wandsumme));
+}
+
+TEST_F(Ergebnisse, BestandBringsBackThePageThatAViewOpenedBeforeItTookAlong)
+{
+    rahmen->Flaechenansicht(0);
+    rahmen->ZeigeBedarf(0);
+    ASSERT_EQ(rahmen->Stapel().Anzahl(), 2);
+    QPointer<QWidget> fenster = Fenster();
+    // Closing the areas page closes the page opened after it; the pane stays.
+    rahmen->Flaechenansicht(ANSICHT_SCHLIESSEN);
+    EXPECT_EQ(Seite(), nullptr);
+    ASSERT_FALSE(fenster.isNull());
+
+    ASSERT_TRUE(rahmen->Befehl(ID_BESTAND));
+    EXPECT_EQ(Fenster(), fenster.data());
+    ASSERT_NE(Seite(), nullptr);
+    EXPECT_EQ(rahmen->AktiveAnsicht(), Seite());
+    EXPECT_TRUE(Fenster()->isVisible());
+    EXPECT_EQ(Zeilenwert(Seite()->Seite(), "Heizenergiebedarf"), Modellwert(0, &DBedarf::Brennstoffenergiebedarf));
+}
+
+TEST_F(Ergebnisse, CloseEnterAndEscapeClosePaneAndPage)
+{
+    struct Weg {
+        const char* name;
+        std::function<void(CBedarfDlg*)> schliessen;
+    };
+    const Weg wege[] = {
+        {"Schließen", [](CBedarfDlg* f) { f->findChild<QPushButton*>(IdName(1))->click(); }},
+        {"Enter", [](CBedarfDlg* f) { QTest::keyClick(f, Qt::Key_Return); }},
+        {"Escape", [](CBedarfDlg* f) { QTest::keyClick(f, Qt::Key_Escape); }},
+    };
+    for (const Weg& weg : wege) {
+        SCOPED_TRACE(weg.name);
+        rahmen->ZeigeBedarf(0);
+        QPointer<QWidget> fenster = Fenster();
+        QPointer<QWidget> seite = Seite();
+        ASSERT_FALSE(fenster.isNull());
+        weg.schliessen(Fenster());
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(fenster.isNull());
+        EXPECT_TRUE(seite.isNull());
+        EXPECT_EQ(rahmen->Bedarfsfenster(), nullptr);
+        EXPECT_TRUE(rahmen->Stapel().IstLeer());
+        EXPECT_EQ(rahmen->AktiveAnsicht(), rahmen->Startansicht());
+        EXPECT_EQ(rahmen->Startansicht()->AktuelleSeite(), CZEVAView::Zwischenseite);
+    }
+}
+
+TEST_F(Ergebnisse, ReportPostsTheStateAndFlaechenOpensTheAreasPage)
+{
+    std::vector<int> berichte;
+    QPointer<QWidget> report;
+    rahmen->SetzeReport(std::make_unique<Reportprotokoll>(berichte), [&report](QWidget* eltern) {
+        report = new QTextBrowser(eltern);
+        return report.data();
+    });
+    rahmen->ZeigeBedarf(0);
+    Waehle(Zustaende(), 1);
+    Element<QPushButton>(1121)->click();
+    EXPECT_TRUE(berichte.empty()) << "posted";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(berichte, std::vector<int>{1});
+    ASSERT_FALSE(report.isNull());
+    EXPECT_EQ(rahmen->AktiveAnsicht(), report.data());
+    EXPECT_EQ(rahmen->Stapel().Anzahl(), 2);
+    // Closed, it gives the balance and the pane back.
+    rahmen->Reportansicht(ANSICHT_SCHLIESSEN);
+    EXPECT_EQ(rahmen->AktiveAnsicht(), Seite());
+    EXPECT_TRUE(Fenster()->isVisible());
+    EXPECT_EQ(rahmen->Stapel().Anzahl(), 1);
+
+    Element<QPushButton>(1130)->click();
+    auto* flaechen = dynamic_cast<CFlaechenView*>(rahmen->AktiveAnsicht());
+    ASSERT_NE(flaechen, nullptr);
+    EXPECT_EQ(flaechen->Seite(), Flaechenseite(H()));
+    EXPECT_EQ(rahmen->Stapel().Anzahl(), 2);
+
+    // Its close link brings back the balance.
+    KlickeLink(flaechen, QStringLiteral("Schließen"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(rahmen->AktiveAnsicht(), Seite());
+    EXPECT_EQ(rahmen->Stapel().Anzahl(), 1);
+}
+
+TEST_F(Ergebnisse, AreasPageFromTheStartPageClosesByItsLinkAndNamesItInTheStatusBar)
+{
+    rahmen->Flaechenansicht(0);
+    auto* flaechen = dynamic_cast<CFlaechenView*>(rahmen->AktiveAnsicht());
+    ASSERT_NE(flaechen, nullptr);
+    EXPECT_EQ(flaechen->contextMenuPolicy(), Qt::NoContextMenu);
+    const std::string seite = flaechen->Seite();
+    EXPECT_NE(seite.find(">Referenzhaus<"), std::string::npos);
+    // 100 m² wall, 50 m² ceiling, 50 m² floor, 10 m² window, 300 m³.
+    EXPECT_NE(seite.find("<td class=\"dataName\">Hüllfläche des beheizten Gebäudevolumens:</td>"
+                         "<td class=\"dataValue\">210,00 m²</td>"),
+              std::string::npos);
+    EXPECT_NE(seite.find("beheiztes Bruttovolumen:</td><td class=\"dataValue\">375,00 m³"), std::string::npos);
+
+    // The mouse over the close link, then off it.
+    QTextCursor link = flaechen->document()->find(QStringLiteral("Schließen"));
+    ASSERT_FALSE(link.isNull());
+    link.setPosition(link.selectionStart() + 1);
+    QTest::mouseMove(flaechen->viewport(), flaechen->cursorRect(link).center());
+    EXPECT_EQ(rahmen->statusBar()->currentMessage(), QStringLiteral("Ansicht Schließen"));
+    QTest::mouseMove(flaechen->viewport(), QPoint(5, flaechen->viewport()->height() - 5));
+    EXPECT_TRUE(rahmen->statusBar()->currentMessage().isEmpty());
+
+    // Shown again while it lives, it keeps its figures.
+    H().Volumen = 1000;
+    rahmen->Flaechenansicht(0);
+    EXPECT_EQ(flaechen->Seite(), seite);
+
+    QPointer<QWidget> weg = flaechen;
+    KlickeLink(flaechen, QStringLiteral("Schließen"));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(weg.isNull());
+    EXPECT_EQ(rahmen->AktiveAnsicht(), rahmen->Startansicht());
+    EXPECT_TRUE(rahmen->Stapel().IstLeer());
+}
+
+TEST_F(Ergebnisse, CopyModeShowsItsOwnCopyAndLeavesTheDocumentsHouse)
+{
+    std::vector<double> gezeichnet;
+    std::vector<const Haus*> haeuser;
+    CBedarfDlg::SetzeGrafik([&](Haus& haus, int n, QWidget* eltern) {
+        EXPECT_EQ(eltern, Fenster());
+        EXPECT_EQ(n, Fenster()->Variante());
+        gezeichnet.push_back(haus.m_aWand[0].kWert);
+        haeuser.push_back(&haus);
+    });
+    rahmen->ZeigeBedarf(0);
+    Haus* dokumentHaus = Dok().GetHaus();
+    Fenster()->SetzeKopiemodus();
+    {
+        auto kopie = std::make_unique<Haus>(H());
+        kopie->m_aWand[0].kWert = 3;
+        Fenster()->Aktualisiere(kopie.get());
+        // The variant dialog's copy goes right after the call.
+    }
+    Haus erwartet(H());
+    erwartet.m_aWand[0].kWert = 3;
+    test::AntwortNotifier notifier;
+    erwartet.BerechneBedarf(0, notifier);
+    EXPECT_EQ(Zeilenwert(Seite()->Seite(), "Wärmeverluste Wand"), Werttext(erwartet.m_aBedarf[0].Wandsumme));
+    EXPECT_NE(Zeilenwert(Seite()->Seite(), "Wärmeverluste Wand"), Modellwert(0, &DBedarf::Wandsumme));
+
+    Element<QPushButton>(1177)->click();
+    ASSERT_EQ(gezeichnet.size(), 1u);
+    EXPECT_EQ(gezeichnet[0], 3);
+    EXPECT_NE(haeuser[0], dokumentHaus);
+    EXPECT_EQ(Dok().GetHaus(), dokumentHaus);
+    EXPECT_EQ(H().m_aWand[0].kWert, 1.0);
+
+    // A method change is the document's: page and chart show its house.
+    Waehle(Verfahren(), 1);
+    EXPECT_EQ(Zeilenwert(Seite()->Seite(), "Wärmeverluste Wand"), Modellwert(0, &DBedarf::Wandsumme));
+    Element<QPushButton>(1177)->click();
+    ASSERT_EQ(gezeichnet.size(), 2u);
+    EXPECT_EQ(haeuser[1], dokumentHaus);
+}
+
+TEST_F(Ergebnisse, FileNewAndOpenCloseThePaneThePageAndTheAreasView)
+{
+    const QString pfad = test::Datei(QStringLiteral("ergebnisse.vza"));
+    test::SchreibeDatei(pfad, test::ProjektXml(QStringLiteral("Anderes"), 19).toUtf8());
+    struct Weg {
+        const char* name;
+        std::function<void()> ersetzen;
+    };
+    const Weg wege[] = {{"Neu", [this] { rahmen->Befehl(ID_FILE_NEW); }},
+                        {"Öffnen", [this, pfad] { EXPECT_TRUE(app->OpenDocumentFile(pfad)); }}};
+    for (const Weg& weg : wege) {
+        SCOPED_TRACE(weg.name);
+        test::ReferenzHausMitKessel(H());
+        Dok().SetModifiedFlag(false);
+        rahmen->ZeigeBedarf(0);
+        Element<QPushButton>(1130)->click();
+        QPointer<QWidget> fenster = Fenster();
+        QPointer<QWidget> seite = Seite();
+        QPointer<QWidget> flaechen = rahmen->AktiveAnsicht();
+        ASSERT_NE(dynamic_cast<CFlaechenView*>(flaechen.data()), nullptr);
+
+        weg.ersetzen();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(fenster.isNull());
+        EXPECT_TRUE(seite.isNull());
+        EXPECT_TRUE(flaechen.isNull());
+        EXPECT_EQ(rahmen->Bedarfsfenster(), nullptr);
+        EXPECT_TRUE(rahmen->Stapel().IstLeer());
+        EXPECT_EQ(rahmen->AktiveAnsicht(), rahmen->Startansicht());
+    }
+}
+
+TEST_F(Ergebnisse, GeometricFiguresOfTheLeftBar)
+{
+    auto* geo = dynamic_cast<CGeoKGDlg*>(rahmen->GeoKGSeite());
+    ASSERT_NE(geo, nullptr);
+    for (const auto& [id, name, einheit] :
+         {std::tuple{1010, "Hüllfläche", "m²"}, std::tuple{1011, "Kompaktheitsgrad", "1/m"},
+          std::tuple{1012, "Luftvolumen", "m³"}, std::tuple{1013, "EnergieBezugsFläche", "m²"}}) {
+        EXPECT_EQ(geo->Feld(id)->Beschriftung(), QString::fromUtf8(name));
+        EXPECT_EQ(geo->Feld(id)->Einheit(), QString::fromUtf8(einheit));
+    }
+    struct Fall {
+        double huelle;
+        double volumen;
+        const char* a;
+        const char* kompakt;
+    };
+    for (const Fall& f : {Fall{245.9, 600, "245", "0,41"}, Fall{512, 400, "512", "1,28"}, Fall{512, 0, "512", "0,00"}}) {
+        Haus& h = H();
+        h.m_aFenster.RemoveAll();
+        h.m_aDecke.RemoveAll();
+        h.m_aBoden.RemoveAll();
+        h.m_aWand.RemoveAll();
+        DWand w;
+        w.Flaeche = f.huelle;
+        h.m_aWand.Add(w);
+        h.Volumen = f.volumen;
+        h.Energiebezugsflaeche = 187.6;
+        rahmen->AktualisiereSeiten();
+        EXPECT_EQ(geo->Feld(1010)->Wert(), QString::fromUtf8(f.a)) << f.huelle;
+        EXPECT_EQ(geo->Feld(1011)->Wert(), QString::fromUtf8(f.kompakt)) << f.huelle << " " << f.volumen;
+        EXPECT_EQ(geo->Feld(1013)->Wert(), QStringLiteral("187"));
+    }
+    EXPECT_DOUBLE_EQ(CGeoKGDlg::Kompaktheit(245, 600), 0.41);
+    EXPECT_DOUBLE_EQ(CGeoKGDlg::Kompaktheit(512, 400), 1.28);
+}
+
+TEST_F(Ergebnisse, HeatingFiguresOfTheLeftBarAndTheirDash)
+{
+    auto* heizung = dynamic_cast<CHeizungDlg*>(rahmen->HeizungSeite());
+    ASSERT_NE(heizung, nullptr);
+    Haus& h = H();
+    h.Berechnungsverfahren = BerechnungEnEV;
+    h.Energiebezugsflaeche = 150;
+    h.m_aBedarf[0] = DBedarf();
+    h.m_aBedarf[0].Brennstoffenergiebedarf = 123.4;
+    h.m_aHeizung[0].Brennstoff = 0;
+    rahmen->Optionen().Brennstoffkosten1 = 0.06;
+    rahmen->AktualisiereSeiten();
+
+    auto werte = [heizung](int id) {
+        return std::pair{heizung->Feld(id)->Wert(0).toStdString(), heizung->Feld(id)->Wert(1).toStdString()};
+    };
+    auto einheiten = [heizung](int id) {
+        return std::pair{heizung->Feld(id)->Einheit(0).toStdString(), heizung->Feld(id)->Einheit(1).toStdString()};
+    };
+    using P = std::pair<std::string, std::string>;
+    EXPECT_EQ(heizung->Feld(1014)->Wert(0), QStringLiteral("Gas"));
+    EXPECT_EQ(werte(1018), (P{"18,5 10^3", "123"}));
+    EXPECT_EQ(einheiten(1018), (P{"kWh/a", "kWh/(m²a)"}));
+    EXPECT_EQ(werte(1015), (P{"4,07", "27,1"}));
+    EXPECT_EQ(einheiten(1015), (P{"t/a", "kg/(m²a)"}));
+    EXPECT_EQ(werte(1016), (P{"1.780", "11,9"}));
+    EXPECT_EQ(einheiten(1016), (P{"m³/a", "m³/(m²a)"}));
+    EXPECT_EQ(werte(1017), (P{"1.110,00", "7,40"}));
+    EXPECT_EQ(einheiten(1017), (P{"EUR/a", "EUR/(m²a)"}));
+
+    struct Fall {
+        int brennstoff;
+        const char* name;
+        const char* einheit;
+    };
+    for (const Fall& f : {Fall{1, "Öl", "l"}, Fall{2, "Fester Brennstoff", "kg"}, Fall{3, "Strom", "kWh"},
+                          Fall{5, "Sonstige", "kWh"}}) {
+        h.m_aHeizung[0].Brennstoff = f.brennstoff;
+        rahmen->AktualisiereSeiten();
+        EXPECT_EQ(heizung->Feld(1014)->Wert(0), QString::fromUtf8(f.name));
+        EXPECT_EQ(einheiten(1016), (P{std::string(f.einheit) + "/a", std::string(f.einheit) + "/(m²a)"}));
+        EXPECT_FALSE(heizung->Feld(1016)->Wert(0).startsWith(QLatin1Char('-')));
+    }
+
+    // A heating without power, and the annual balance, have no fuel figure.
+    const P strich{std::string(KeinWert), std::string(KeinWert)};
+    h.m_aHeizung[0] = DHeizung();
+    test::AntwortNotifier notifier;
+    h.BerechneBedarf(0, notifier);
+    ASSERT_FALSE(h.EndenergieBerechenbar(0));
+    rahmen->AktualisiereSeiten();
+    for (const int id : {1018, 1015, 1016, 1017})
+        EXPECT_EQ(werte(id), strich) << id;
+    h.m_aHeizung[0] = test::ReferenzKessel();
+    h.Berechnungsverfahren = BerechnungWSVO95;
+    h.BerechneBedarf(0, notifier);
+    rahmen->AktualisiereSeiten();
+    for (const int id : {1018, 1015, 1016, 1017})
+        EXPECT_EQ(werte(id), strich) << id;
+    h.Berechnungsverfahren = BerechnungEnEV;
+    h.BerechneBedarf(0, notifier);
+    rahmen->AktualisiereSeiten();
+    EXPECT_NE(werte(1018).first, std::string(KeinWert));
+
+    // The balance page shows the dash for the invalid heating as well.
+    h.m_aHeizung[0] = DHeizung();
+    rahmen->ZeigeBedarf(0);
+    EXPECT_EQ(Zeilenwert(Seite()->Seite(), "Heizenergiebedarf"), std::string(KeinWert));
+    EXPECT_EQ(Zeilenwert(Seite()->Seite(), "Verluste im Heizungssystem"), std::string(KeinWert));
+}
+
+TEST_F(Ergebnisse, DiagrammePageMakesTheHiddenSankeyWindowAndPlacesItOnShow)
+{
+    CDiagrammeDlg seite;
+    seite.Create();
+    ASSERT_EQ(seite.Reiter()->count(), 1);
+    EXPECT_EQ(seite.Reiter()->tabText(0), QStringLiteral("Sankey"));
+    EXPECT_EQ(seite.Sankey(), nullptr);
+
+    seite.SetzeVariante(H(), 2);
+    QPointer<QWidget> sankey = seite.Sankey();
+    ASSERT_FALSE(sankey.isNull());
+    EXPECT_TRUE(sankey->isHidden());
+    EXPECT_EQ(seite.Variante(), 2);
+
+    seite.resize(260, 240);
+    seite.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&seite));
+    EXPECT_TRUE(sankey->isVisible());
+    EXPECT_TRUE(seite.Reiter()->widget(0)->isAncestorOf(sankey));
+    EXPECT_GT(sankey->width(), 100);
+    Foto(&seite, QStringLiteral("ergebnisse-diagramme.png"));
+}
+
+TEST_F(Ergebnisse, TheBalancePagePrintsToPdf)
+{
+    rahmen->ZeigeBedarf(0);
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("bilanz.pdf"));
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(datei);
+    ASSERT_TRUE(Seite()->Drucke(drucker));
+
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {datei, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    for (const char* zeile :
+         {"Berechnung der Energiebilanz", "Bestand", "Heizenergiebedarf", "Heizwärmebedarf", "Nutzbare interne Gewinne",
+          "Nutzbare solare Gewinne", "Verluste im Heizungssystem", "Lüftungsverluste", "Wärmeverluste Dach",
+          "Wärmeverluste Decke", "Wärmeverluste Wand", "Wärmeverluste Boden", "Wärmeverluste Fenster",
+          "Energieeinsparverordnung"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(zeile))) << zeile;
+    EXPECT_TRUE(text.contains(QString::fromStdString(Modellwert(0, &DBedarf::Brennstoffenergiebedarf))));
+
+    // The frame hands the preview command to the page in front.
+    QString vorschau;
+    test::BeiModalemDialog([&vorschau](QDialog* dialog) {
+        vorschau = QString::fromLatin1(dialog->metaObject()->className());
+        dialog->reject();
+    });
+    EXPECT_TRUE(rahmen->Befehl(ID_FILE_PRINT_PREVIEW));
+    EXPECT_EQ(vorschau, QStringLiteral("QPrintPreviewDialog"));
+}
+
+TEST_F(Ergebnisse, MainWindowWithTheBalanceAndTheFilledLeftBar)
+{
+    rahmen->ZeigeBedarf(0);
+    rahmen->setGeometry(0, 0, 1024, 768);
+    QCoreApplication::processEvents();
+    Foto(rahmen, QStringLiteral("ergebnisse-hauptfenster.png"));
+    Element<QPushButton>(1130)->click();
+    QCoreApplication::processEvents();
+    Foto(rahmen, QStringLiteral("ergebnisse-flaechen.png"));
+    Foto(Fenster(), QStringLiteral("ergebnisse-bedarfsfenster.png"));
+}
+
+} // namespace
+} // namespace zeva
