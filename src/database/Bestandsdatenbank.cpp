@@ -54,8 +54,10 @@ int SpeichereBauteiltyp(SqlDatabase& db, Bauteilart art, const BauteiltypZeile& 
     const auto t = Tabellen(art);
     SqlRecordset typen(&db, t.typen);
     SqlRecordset lagen(&db, t.schichten);
-    typen.m_strFilter = "0"; // nothing to read: the sets only append
-    lagen.m_strFilter = "0";
+    // Nothing to read: the sets only append. (Assigned as strings: GCC 12
+    // misreads assigning a one-character literal as an overlapping copy.)
+    typen.m_strFilter = std::string("0");
+    lagen.m_strFilter = std::string("0");
     typen.Open();
     lagen.Open();
 
@@ -106,7 +108,7 @@ void LoescheBauteiltyp(SqlDatabase& db, Bauteilart art, int id)
 int SpeichereHeizkessel(SqlDatabase& db, const HeizkesselZeile& k)
 {
     SqlRecordset set(&db, "Heizkessel");
-    set.m_strFilter = "0";
+    set.m_strFilter = std::string("0");
     set.Open();
     set.AddNew();
     set.SetField("Kategorie", Zahl(0));
@@ -127,7 +129,7 @@ int SpeichereHeizkessel(SqlDatabase& db, const HeizkesselZeile& k)
 void SpeichereSchichtmaterial(SqlDatabase& db, const SchichtmaterialZeile& m)
 {
     SqlRecordset set(&db, "Schicht");
-    set.m_strFilter = "0";
+    set.m_strFilter = std::string("0");
     set.Open();
     set.AddNew();
     set.SetField("Kategorie", Zahl(m.Kategorie));

@@ -131,7 +131,7 @@ bool CDatenbankDialog::SucheAuswahl(QComboBox* liste, SqlRecordset& set)
     const int index = liste->currentIndex();
     if (index < 0 || liste->itemData(index, PlatzhalterRolle).toBool()) {
         // No row at all: the members are cleared, nothing shown before stays.
-        set.m_strFilter = "0";
+        set.m_strFilter = std::string("0");
         set.Requery();
         return false;
     }

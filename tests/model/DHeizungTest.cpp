@@ -256,15 +256,15 @@ TEST(DHeizung, IstLeer)
         bool leer;
     };
     const std::vector<Fall> faelle = {
-        {"Kommentar", [](DHeizung& h) { h.Kommentar = "x"; }, true},
+        {"Kommentar", [](DHeizung& h) { h.Kommentar = std::string("x"); }, true},
         {"Co2", [](DHeizung& h) { h.Co2 = 1; }, true},
         {"Kea", [](DHeizung& h) { h.Kea = 1; }, true},
         {"Jahresnutzungsgrad", [](DHeizung& h) { h.Jahresnutzungsgrad = 0.8; }, true},
         {"Vollbenutzungsstunden", [](DHeizung& h) { h.Vollbenutzungsstunden = 9; }, true},
-        {"Name", [](DHeizung& h) { h.Name = "x"; }, false},
-        {"Langtext", [](DHeizung& h) { h.Langtext = "x"; }, false},
-        {"Heizungsverteilung", [](DHeizung& h) { h.Heizungsverteilung = "x"; }, false},
-        {"Bitmappfad", [](DHeizung& h) { h.Bitmappfad = "x"; }, false},
+        {"Name", [](DHeizung& h) { h.Name = std::string("x"); }, false},
+        {"Langtext", [](DHeizung& h) { h.Langtext = std::string("x"); }, false},
+        {"Heizungsverteilung", [](DHeizung& h) { h.Heizungsverteilung = std::string("x"); }, false},
+        {"Bitmappfad", [](DHeizung& h) { h.Bitmappfad = std::string("x"); }, false},
         {"Sanbar", [](DHeizung& h) { h.Sanbar = 0; }, false},
         {"SanMuss", [](DHeizung& h) { h.SanMuss = 1; }, false},
         {"Brennstoff", [](DHeizung& h) { h.Brennstoff = 2; }, false},

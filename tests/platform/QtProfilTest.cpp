@@ -46,11 +46,11 @@ TEST(QtProfil, DoublesBitgenauUeberDieDatei)
     {
         QtProfil p(datei);
         for (std::size_t i = 0; i < std::size(werte); ++i)
-            EXPECT_TRUE(SchreibeProfilDouble(p, "Optionen", "d" + std::to_string(i), werte[i]));
+            EXPECT_TRUE(SchreibeProfilDouble(p, "Optionen", std::string("d") + std::to_string(i), werte[i]));
     }
     QtProfil p(datei); // read back from the file, not from the writer's cache
     for (std::size_t i = 0; i < std::size(werte); ++i) {
-        const double gelesen = LeseProfilDouble(p, "Optionen", "d" + std::to_string(i), 99);
+        const double gelesen = LeseProfilDouble(p, "Optionen", std::string("d") + std::to_string(i), 99);
         EXPECT_EQ(std::memcmp(&gelesen, &werte[i], sizeof(double)), 0) << werte[i];
     }
     // Stored as 8 bytes, least significant first.

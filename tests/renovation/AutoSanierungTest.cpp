@@ -32,6 +32,10 @@ TEST_F(AutoSanierung, FortschrittUndAbbruchAufGrosserListe)
     }();
     ProgrammSanierungEinstellung e;
     e.datenbank = SanDatenbank("gross.db", SynthetischeZeilen(7, 5, 4, 7, 5, 9, 7, BrennstoffGas, 0, last * 1.5));
+    // The reference search is slow enough, in every build, for the user to
+    // press Cancel while it runs; the fast one may finish before the dialog
+    // is first looked at.
+    e.modus = ProgSan::Modus::Referenz;
 
     int modal = 0, nichtModal = 0;
     std::vector<int> balken;
