@@ -1,5 +1,7 @@
 #include "support/TestEnvironment.h"
 
+#include <gtest/gtest.h>
+
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -10,8 +12,30 @@
 namespace zeva::test {
 
 namespace {
-std::filesystem::path g_tempDir;
+std::filesystem::path g_processDir; // removed at exit
+std::filesystem::path g_tempDir;    // the running test's folder inside it
+int g_testNumber = 0;
+
+// Moves into a new empty folder and empties the configuration folder. Qt
+// fixes the path of its default settings once per process, so the folder
+// stays the same and only its contents go: each test starts without
+// settings, as in a process of its own.
+void EnterFreshFolder()
+{
+    const std::filesystem::path config = g_processDir / "config";
+    std::error_code ec;
+    std::filesystem::remove_all(config, ec);
+    std::filesystem::create_directories(config);
+    ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    g_tempDir = g_processDir / ("t" + std::to_string(++g_testNumber));
+    std::filesystem::create_directories(g_tempDir);
+    std::filesystem::current_path(g_tempDir);
 }
+
+class FreshFolderPerTest : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override { EnterFreshFolder(); }
+};
+} // namespace
 
 void UnpackTestEnvironment()
 {
@@ -39,17 +63,20 @@ void PrepareProcessEnvironment()
         std::perror("mkdtemp");
         std::exit(2);
     }
-    g_tempDir = pattern;
+    g_processDir = pattern;
     // The folder goes with the process; a test that wants to look at what was
     // left behind can copy it elsewhere.
     std::atexit([] {
         std::error_code ec;
         std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
-        std::filesystem::remove_all(g_tempDir, ec);
+        std::filesystem::remove_all(g_processDir, ec);
     });
-    std::filesystem::create_directories(g_tempDir / "config");
-    ::setenv("XDG_CONFIG_HOME", (g_tempDir / "config").c_str(), 1);
-    std::filesystem::current_path(g_tempDir);
+    EnterFreshFolder();
+}
+
+void InstallFreshFolderPerTest()
+{
+    testing::UnitTest::GetInstance()->listeners().Append(new FreshFolderPerTest);
 }
 
 const std::filesystem::path& ProcessTempDir()

@@ -46,6 +46,7 @@ int main(int argc, char** argv)
     zeva::test::UnpackTestEnvironment();
     testing::InitGoogleTest(&argc, argv);
     zeva::test::PrepareProcessEnvironment();
+    zeva::test::InstallFreshFolderPerTest();
     zeva::test::CheckRequestedLocale();
     testing::AddGlobalTestEnvironment(new QtEnvironment(argc, argv));
     return RUN_ALL_TESTS();

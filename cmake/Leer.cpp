@@ -1,0 +1,1 @@
+// Carries the precompiled Qt header that the Qt libraries share.
