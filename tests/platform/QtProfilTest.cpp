@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <limits>
@@ -37,6 +38,27 @@ TEST(QtProfil, LiegtImKonfigurationsordnerDesBenutzers)
     EXPECT_TRUE(std::filesystem::exists(erwartet.toStdString()));
     QtProfil wieder;
     EXPECT_EQ(wieder.LeseInt("Settings", "PreviewPages"), 2);
+}
+
+// The tests of one program share a process; each must still start without
+// the settings and files of the one before (the first writes, the second,
+// which runs after it, looks).
+TEST(Testumgebung, ErsterTestHinterlaesstEinstellungUndDatei)
+{
+    QtProfil p;
+    ASSERT_TRUE(p.SchreibeInt("Settings", "PreviewPages", 7));
+    ASSERT_TRUE(std::filesystem::exists(p.Dateiname().toStdString()));
+    std::FILE* datei = std::fopen("hinterlassen.txt", "w");
+    ASSERT_NE(datei, nullptr);
+    std::fclose(datei);
+}
+
+TEST(Testumgebung, NaechsterTestSiehtNichtsDavon)
+{
+    QtProfil p;
+    EXPECT_FALSE(p.LeseInt("Settings", "PreviewPages").has_value());
+    EXPECT_FALSE(std::filesystem::exists("hinterlassen.txt"));
+    EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::current_path()));
 }
 
 TEST(QtProfil, DoublesBitgenauUeberDieDatei)
