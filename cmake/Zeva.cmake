@@ -24,6 +24,17 @@ function(zeva_qt_pch target)
   target_precompile_headers(${target} REUSE_FROM zeva_qt_pch_traeger)
 endfunction()
 
+# Test sources leave out UBSan's null and alignment checks: they instrument
+# every member access and reference in GoogleTest's and Qt's templates and
+# cost a third of a test file's compile time, while AddressSanitizer still
+# stops at every null dereference. The program's own sources keep every
+# check, and the tests keep all others (overflow, shift, bounds, vptr, ...).
+function(zeva_test_sanitizer_flags target)
+  if(ZEVA_SANITIZE)
+    target_compile_options(${target} PRIVATE -fno-sanitize=alignment,null)
+  endif()
+endfunction()
+
 function(zeva_register_test test_name target env labels)
   add_test(NAME ${test_name} COMMAND ${target} --gtest_brief=1)
   # A program runs all its cases; the limit is per program.
@@ -38,6 +49,7 @@ endfunction()
 function(zeva_add_test name)
   cmake_parse_arguments(T "QT;GL;LOCALES" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
+  zeva_test_sanitizer_flags(${name})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests/bin")
   target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/src" "${PROJECT_SOURCE_DIR}/tests")
   target_compile_definitions(${name} PRIVATE
