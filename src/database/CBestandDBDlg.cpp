@@ -2,7 +2,6 @@
 
 #include "database/Bestandsdatenbank.h"
 #include "database/DBODBCBauteiltypSet.h"
-#include "database/Datenbankdateien.h"
 #include "ui/SteuerelementId.h"
 
 #include <QComboBox>
@@ -28,13 +27,6 @@ const char* VorgabeText(Bauteilart art)
     return "";
 }
 
-QPushButton* Knopf(QWidget* eltern, const char* text, int id)
-{
-    auto* knopf = new QPushButton(QString::fromUtf8(text), eltern);
-    SetzeId(knopf, id);
-    return knopf;
-}
-
 } // namespace
 
 QString CBestandDBDlg::Titel(Bauteilart art)
@@ -55,11 +47,7 @@ CBestandDBDlg::CBestandDBDlg(Bauteilart art, int hausBaujahr, QWidget* parent)
     auto* links = new QVBoxLayout;
     links->addLayout(ErzeugeJahresfilter());
     auto* bezeichnung = new QLabel(QStringLiteral("Be&zeichnung"), this);
-    m_BezeichnungCombo = new QComboBox(this);
-    SetzeId(m_BezeichnungCombo, 1106);
-    m_BezeichnungCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_BezeichnungCombo->setMinimumContentsLength(36);
-    m_BezeichnungCombo->setMaxVisibleItems(16);
+    m_BezeichnungCombo = Namensauswahl(this, 1106);
     bezeichnung->setBuddy(m_BezeichnungCombo);
     links->addWidget(bezeichnung);
     links->addWidget(m_BezeichnungCombo);
@@ -77,24 +65,14 @@ CBestandDBDlg::CBestandDBDlg(Bauteilart art, int hausBaujahr, QWidget* parent)
     links->addWidget(gruppe);
     links->addStretch();
 
-    m_UebernehmenButton = Knopf(this, "Über&nehmen", 1);
-    m_UebernehmenButton->setDefault(true);
-    auto* schliessen = Knopf(this, "&Schließen", 2);
-    m_LoeschenButton = Knopf(this, "&Löschen", 1030);
-    m_UebernehmenButton->setEnabled(false);
-    m_LoeschenButton->setEnabled(false);
-    auto* rechts = new QVBoxLayout;
-    rechts->addWidget(m_UebernehmenButton);
-    rechts->addWidget(schliessen);
-    rechts->addWidget(m_LoeschenButton);
-    rechts->addStretch();
+    const Knopfspalte knoepfe = ErzeugeKnopfspalte(true);
+    m_UebernehmenButton = knoepfe.uebernehmen;
+    m_LoeschenButton = knoepfe.loeschen;
 
     auto* haupt = new QHBoxLayout(this);
     haupt->addLayout(links, 1);
-    haupt->addLayout(rechts);
+    haupt->addLayout(knoepfe.spalte);
 
-    connect(m_UebernehmenButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_LoeschenButton, &QPushButton::clicked, this, [this] { OnLoeschen(); });
     connect(m_BezeichnungCombo, &QComboBox::activated, this, [this] { Sicher([this] { ZeigeAuswahl(); }); });
 }
@@ -112,18 +90,8 @@ bool CBestandDBDlg::OnInitDialog()
     SetzeJahresfilter(m_hausBaujahr);
 
     m_pBauteilSet = DBODBCBauteiltypSet::Erzeuge(m_art, &Datenbank());
-    if (OeffneDatenbank(Bestandsdatenbankdatei()))
-        OeffneSet(*m_pBauteilSet);
-    try {
-        FuelleListe();
-    } catch (const std::exception&) {
-        ZeigeLesefehler();
-    }
-    if (m_bSofortUebernehmen) {
-        m_sofortLaeuft = true;
-        OnOK();
-        m_sofortLaeuft = false;
-    }
+    OeffneBestand({m_pBauteilSet.get()}, [this] { FuelleListe(); });
+    UebernimmSofort();
     return true;
 }
 
@@ -208,7 +176,7 @@ void CBestandDBDlg::OnOK()
     }
     // Nothing to take: the immediate take-over, and a take-over whose layers
     // could not be read, end as cancelled; otherwise the dialog stays open.
-    if (m_sofortLaeuft || lesefehler)
+    if (SofortLaeuft() || lesefehler)
         EndDialog(QDialog::Rejected);
 }
 

@@ -70,7 +70,6 @@ private:
     int m_hausBaujahr;
     std::unique_ptr<DBODBCBauteiltypSet> m_pBauteilSet;
     bool m_gefunden = false;
-    bool m_sofortLaeuft = false;
 
     QComboBox* m_BezeichnungCombo;
     QLabel* m_UWertText;

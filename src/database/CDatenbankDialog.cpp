@@ -1,8 +1,11 @@
 #include "database/CDatenbankDialog.h"
 
+#include "database/Bildpfad.h"
+#include "database/Datenbankdateien.h"
 #include "model/Zahlentext.h"
 #include "platform/Meldung.h"
 #include "platform/SqlRecordset.h"
+#include "shell/Dateiauswahl.h"
 #include "ui/Feldhilfen.h"
 #include "ui/SteuerelementId.h"
 
@@ -11,9 +14,12 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <utility>
 
 namespace zeva {
 
@@ -33,6 +39,40 @@ QString NamensText(const SqlValue& wert)
     return {};
 }
 
+class ZuklappListe final : public QComboBox {
+public:
+    ZuklappListe(QWidget* eltern, std::function<void()> beimZuklappen)
+        : QComboBox(eltern), m_beimZuklappen(std::move(beimZuklappen))
+    {
+    }
+    void showPopup() override
+    {
+        m_offen = true;
+        QComboBox::showPopup();
+    }
+    void hidePopup() override
+    {
+        // Qt also hides a popup that was never shown, while the dialog goes away.
+        const bool warOffen = m_offen;
+        m_offen = false;
+        QComboBox::hidePopup();
+        if (warOffen && m_beimZuklappen)
+            m_beimZuklappen();
+    }
+
+private:
+    std::function<void()> m_beimZuklappen;
+    bool m_offen = false;
+};
+
+void RichteNamenslisteEin(QComboBox* liste, int id)
+{
+    SetzeId(liste, id);
+    liste->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    liste->setMinimumContentsLength(36);
+    liste->setMaxVisibleItems(16);
+}
+
 } // namespace
 
 const QString CDatenbankDialog::Platzhalter = QStringLiteral("(keine Einträge vorhanden)");
@@ -47,9 +87,136 @@ CDatenbankDialog::~CDatenbankDialog()
 
 int CDatenbankDialog::exec()
 {
-    if (SofortUebernehmen() && InitialisiereVorAnzeige())
+    if (InitialisiereVorAnzeige())
         return result();
     return DatenDialog::exec();
+}
+
+void CDatenbankDialog::UebernimmSofort()
+{
+    if (!SofortUebernehmen())
+        return;
+    m_sofortLaeuft = true;
+    OnOK();
+    m_sofortLaeuft = false;
+}
+
+QPushButton* CDatenbankDialog::Knopf(QWidget* eltern, const QString& text, int id)
+{
+    auto* knopf = new QPushButton(text, eltern);
+    SetzeId(knopf, id);
+    return knopf;
+}
+
+QComboBox* CDatenbankDialog::Namensauswahl(QWidget* eltern, int id)
+{
+    auto* liste = new QComboBox(eltern);
+    RichteNamenslisteEin(liste, id);
+    return liste;
+}
+
+QComboBox* CDatenbankDialog::Namensauswahl(QWidget* eltern, int id, std::function<void()> beimZuklappen)
+{
+    auto* liste = new ZuklappListe(eltern, std::move(beimZuklappen));
+    RichteNamenslisteEin(liste, id);
+    return liste;
+}
+
+CDatenbankDialog::Knopfspalte CDatenbankDialog::ErzeugeKnopfspalte(bool mitLoeschen)
+{
+    Knopfspalte k;
+    k.uebernehmen = Knopf(this, QStringLiteral("Über&nehmen"), 1);
+    k.uebernehmen->setDefault(true);
+    k.uebernehmen->setEnabled(false);
+    auto* schliessen = Knopf(this, QStringLiteral("&Schließen"), 2);
+    k.spalte = new QVBoxLayout;
+    k.spalte->addWidget(k.uebernehmen);
+    k.spalte->addWidget(schliessen);
+    if (mitLoeschen) {
+        k.loeschen = Knopf(this, QStringLiteral("&Löschen"), 1030);
+        k.loeschen->setEnabled(false);
+        k.spalte->addWidget(k.loeschen);
+    }
+    k.spalte->addStretch();
+    connect(k.uebernehmen, &QPushButton::clicked, this, &QDialog::accept);
+    connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
+    return k;
+}
+
+void CDatenbankDialog::OeffneBestand(std::initializer_list<SqlRecordset*> sets, const std::function<void()>& fuelle)
+{
+    if (OeffneDatenbank(Bestandsdatenbankdatei())) {
+        for (SqlRecordset* set : sets)
+            OeffneSet(*set);
+    }
+    try {
+        fuelle();
+    } catch (const std::exception&) {
+        ZeigeLesefehler();
+    }
+}
+
+bool CDatenbankDialog::OeffneZumSpeichern(const std::filesystem::path& datei,
+                                          std::initializer_list<SqlRecordset*> sets)
+{
+    try {
+        OeffneMitSets(datei, sets);
+        return true;
+    } catch (const SqlError& fehler) {
+        Meldung::Hinweis(QString::fromStdString(fehler.Meldung()), Meldung::Symbol::Vorgabe, this);
+    } catch (const std::exception&) {
+        Meldung::Hinweis(QStringLiteral("Database error, could not access ") +
+                             QString::fromStdString(datei.filename().string()),
+                         Meldung::Symbol::Vorgabe, this);
+    }
+    return false;
+}
+
+void CDatenbankDialog::OeffneMitSets(const std::filesystem::path& datei, std::initializer_list<SqlRecordset*> sets)
+{
+    m_datei = datei;
+    try {
+        m_Datenbank.Open(datei);
+        for (SqlRecordset* set : sets) {
+            set->SetDatabase(&m_Datenbank);
+            set->Open();
+        }
+    } catch (...) {
+        for (SqlRecordset* set : sets)
+            set->Close();
+        throw;
+    }
+}
+
+bool CDatenbankDialog::Speichere(const std::function<void()>& speichern)
+{
+    try {
+        speichern();
+        return true;
+    } catch (const SqlError& fehler) {
+        Meldung::Hinweis(QString::fromStdString(fehler.Meldung()), Meldung::Symbol::Vorgabe, this);
+    } catch (const std::exception&) {
+        Meldung::Hinweis(QStringLiteral("Kann Datensatz nicht in Datenbank ") +
+                             QString::fromStdString(m_datei.string()) + QStringLiteral(" übernehmen."),
+                         Meldung::Symbol::Vorgabe, this);
+    }
+    return false;
+}
+
+void CDatenbankDialog::WaehleBild(QLineEdit* feld)
+{
+    const QString ordner = QString::fromStdString(ProgrammOrdner());
+    for (;;) {
+        const QString datei = Dateiauswahl::Oeffnen(this, BildFilter());
+        if (datei.isEmpty())
+            return;
+        if (const auto relativ = RelativerBildpfad(datei, ordner)) {
+            feld->setText(*relativ);
+            return;
+        }
+        Meldung::Hinweis(QStringLiteral("Datei muss in einem Verzeichnis relativ zum ZEVA-Pfad sein !"),
+                         Meldung::Symbol::Vorgabe, this);
+    }
 }
 
 bool CDatenbankDialog::OeffneDatenbank(const std::filesystem::path& datei)
@@ -146,14 +313,15 @@ QString CDatenbankDialog::Stellen(double wert)
     return QString::fromStdString(text);
 }
 
-bool CDatenbankDialog::LoescheNachFrage(const QString& frage, const std::function<void()>& loesche)
+bool CDatenbankDialog::LoescheNachFrage(const QString& frage, const std::function<void()>& loesche,
+                                        const QString& fehlertext)
 {
     if (!Meldung::Frage(frage, QMessageBox::Yes, Meldung::Symbol::Vorgabe, this))
         return false;
     try {
         loesche();
     } catch (const std::exception&) {
-        Meldung::Hinweis(LoeschFehlerText, Meldung::Symbol::Vorgabe, this);
+        Meldung::Hinweis(fehlertext, Meldung::Symbol::Vorgabe, this);
     }
     return true;
 }

@@ -21,18 +21,27 @@
 //   when it fails;
 // - the optional construction-year filter (check box 1132, field 1125);
 // - the immediate take-over: a dialog that decides while it opens returns
-//   from exec() without being shown.
+//   from exec() without being shown;
+// - the common controls: buttons with their ids, name lists, the column of
+//   "Über&nehmen", "&Schließen" and "&Löschen", and the picture chooser of
+//   the dialogs that store a row;
+// - for the dialogs that store a row: opening that ends the dialog when the
+//   file cannot be opened, and a store that reports its failure and leaves
+//   the dialog open with everything typed.
 #include "platform/SqlDatabase.h"
 #include "ui/DatenDialog.h"
 
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 
 class QCheckBox;
 class QComboBox;
 class QLayout;
 class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
 
 namespace zeva {
 
@@ -44,8 +53,9 @@ public:
     static const QString Platzhalter;
     static const QString LoeschFehlerText; // "Fehler: Kann Datensatz nicht löschen"
 
-    // With SofortUebernehmen() the dialog opens without being shown; when it
-    // ends while opening, that is the result. Otherwise it is shown as usual.
+    // The dialog opens before it is shown; when it ends while opening (the
+    // immediate take-over, a file that cannot be opened), that is the result
+    // and it is never shown. Otherwise it is shown as usual.
     int exec() override;
 
     // The year of the year filter (the house's year of construction when the
@@ -59,6 +69,49 @@ protected:
 
     // Whether the caller asked to take the preselected entry at once.
     virtual bool SofortUebernehmen() const { return false; }
+    // Runs OnOK at once when the caller asked for it; OnOK tells by
+    // SofortLaeuft() that a missing choice ends the dialog as cancelled.
+    void UebernimmSofort();
+    bool SofortLaeuft() const { return m_sofortLaeuft; }
+
+    // A push button with its id.
+    static QPushButton* Knopf(QWidget* eltern, const QString& text, int id);
+    // A drop-down list of names with its id, wide enough for long names.
+    static QComboBox* Namensauswahl(QWidget* eltern, int id);
+    // The same list that also reports when its drop-down closes, chosen or
+    // not, so that closing it shows its entry afresh.
+    static QComboBox* Namensauswahl(QWidget* eltern, int id, std::function<void()> beimZuklappen);
+
+    // The column of buttons right of a browse dialog's lists: "Über&nehmen"
+    // (1, the default, accepts), "&Schließen" (2, rejects) and, when asked,
+    // "&Löschen" (1030); "Über&nehmen" and "&Löschen" start disabled.
+    struct Knopfspalte {
+        QVBoxLayout* spalte = nullptr;
+        QPushButton* uebernehmen = nullptr;
+        QPushButton* loeschen = nullptr;
+    };
+    Knopfspalte ErzeugeKnopfspalte(bool mitLoeschen);
+
+    // The opening of a browse dialog: the existing-components data base and
+    // the sets (failures reported, the lists then stay empty), then the
+    // lists; a failure to fill them shows the read-failure text.
+    void OeffneBestand(std::initializer_list<SqlRecordset*> sets, const std::function<void()>& fuelle);
+
+    // The opening of a dialog that stores a row: the file and the sets. A
+    // data-base failure shows "Database error: ...", any other "Database
+    // error, could not access <file name>"; false then, and the caller ends
+    // the dialog as cancelled.
+    bool OeffneZumSpeichern(const std::filesystem::path& datei, std::initializer_list<SqlRecordset*> sets);
+    // Runs a store (one write transaction that rolls itself back). A
+    // data-base failure shows "Database error: ...", any other "Kann
+    // Datensatz nicht in Datenbank <path> übernehmen."; false then, and the
+    // dialog stays open with everything typed.
+    bool Speichere(const std::function<void()>& speichern);
+
+    // The picture chooser: asks for a picture file until one below the
+    // program folder is chosen or the user cancels, and puts its path
+    // relative to that folder into the field; no other field changes.
+    void WaehleBild(QLineEdit* feld);
 
     // Opens the connection; on failure shows "Database error: ..." and
     // returns false (the dialog then works with empty lists).
@@ -66,7 +119,12 @@ protected:
     // Opens a set on the connection (which must be open); on failure shows
     // the same message and returns false, the set stays closed.
     bool OeffneSet(SqlRecordset& set);
+    // Opens the file and the sets without a message; throws SqlError (or
+    // another exception) and leaves the sets closed.
+    void OeffneMitSets(const std::filesystem::path& datei, std::initializer_list<SqlRecordset*> sets);
     SqlDatabase& Datenbank() { return m_Datenbank; }
+    // The file opened (or meant to be).
+    const std::filesystem::path& Datei() const { return m_datei; }
 
     // "Fehler beim Lesen aus \n <file>." for the file opened (or meant to be).
     QString Lesefehlertext() const;
@@ -94,7 +152,8 @@ protected:
     // Asks the question (Yes, No; Yes the default); on Yes runs the deletion
     // and reports its failure. True when the user said Yes: the list is then
     // to be refilled, whether the deletion succeeded or not.
-    bool LoescheNachFrage(const QString& frage, const std::function<void()>& loesche);
+    bool LoescheNachFrage(const QString& frage, const std::function<void()>& loesche,
+                          const QString& fehlertext = LoeschFehlerText);
 
     // Runs a handler's data-base work; a failure shows its own text with the
     // stop icon and the dialog stays open as it is.
@@ -120,6 +179,7 @@ private:
 
     SqlDatabase m_Datenbank;
     std::filesystem::path m_datei;
+    bool m_sofortLaeuft = false;
 };
 
 } // namespace zeva

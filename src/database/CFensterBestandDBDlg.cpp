@@ -2,7 +2,6 @@
 
 #include "database/DBODBCRahmenSet.h"
 #include "database/DBODBCVerglasungSet.h"
-#include "database/Datenbankdateien.h"
 #include "ui/SteuerelementId.h"
 
 #include <QComboBox>
@@ -17,23 +16,6 @@
 namespace zeva {
 
 namespace {
-
-QPushButton* Knopf(QWidget* eltern, const char* text, int id)
-{
-    auto* knopf = new QPushButton(QString::fromUtf8(text), eltern);
-    SetzeId(knopf, id);
-    return knopf;
-}
-
-QComboBox* Liste(QWidget* eltern, int id)
-{
-    auto* liste = new QComboBox(eltern);
-    SetzeId(liste, id);
-    liste->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    liste->setMinimumContentsLength(36);
-    liste->setMaxVisibleItems(16);
-    return liste;
-}
 
 QLabel* Wert(QWidget* eltern, int id)
 {
@@ -60,11 +42,11 @@ CFensterBestandDBDlg::CFensterBestandDBDlg(QWidget* parent) : CDatenbankDialog(p
     auto* glas = new QGroupBox(QStringLiteral("Glas"), this);
     auto* glasGitter = new QGridLayout(glas);
     auto* glasName = new QLabel(QStringLiteral("&Bezeichnung:"), glas);
-    m_GlasCombo = Liste(glas, 1227);
+    m_GlasCombo = Namensauswahl(glas, 1227);
     glasName->setBuddy(m_GlasCombo);
     m_UWertGlasText = Wert(glas, 1229);
     m_gWertText = Wert(glas, 1075);
-    m_LoeschenGlasButton = Knopf(glas, "&Löschen", 1230);
+    m_LoeschenGlasButton = Knopf(glas, QStringLiteral("&Löschen"), 1230);
     glasGitter->addWidget(glasName, 0, 0);
     glasGitter->addWidget(m_GlasCombo, 0, 1, 1, 4);
     glasGitter->addWidget(Rechts(glas, "U-Wert"), 1, 0);
@@ -78,10 +60,10 @@ CFensterBestandDBDlg::CFensterBestandDBDlg(QWidget* parent) : CDatenbankDialog(p
     auto* rahmen = new QGroupBox(QStringLiteral("Rahmen"), this);
     auto* rahmenGitter = new QGridLayout(rahmen);
     auto* rahmenName = new QLabel(QStringLiteral("Be&zeichnung:"), rahmen);
-    m_RahmenCombo = Liste(rahmen, 1228);
+    m_RahmenCombo = Namensauswahl(rahmen, 1228);
     rahmenName->setBuddy(m_RahmenCombo);
     m_UWertRahmenText = Wert(rahmen, 1054);
-    m_LoeschenRahmenButton = Knopf(rahmen, "L&öschen", 1031);
+    m_LoeschenRahmenButton = Knopf(rahmen, QStringLiteral("L&öschen"), 1031);
     rahmenGitter->addWidget(rahmenName, 0, 0);
     rahmenGitter->addWidget(m_RahmenCombo, 0, 1, 1, 4);
     rahmenGitter->addWidget(Rechts(rahmen, "U-Wert"), 1, 0);
@@ -94,21 +76,13 @@ CFensterBestandDBDlg::CFensterBestandDBDlg(QWidget* parent) : CDatenbankDialog(p
     links->addWidget(glas);
     links->addWidget(rahmen);
 
-    m_UebernehmenButton = Knopf(this, "Über&nehmen", 1);
-    m_UebernehmenButton->setDefault(true);
-    m_UebernehmenButton->setEnabled(false);
-    auto* schliessen = Knopf(this, "&Schließen", 2);
-    auto* rechts = new QVBoxLayout;
-    rechts->addWidget(m_UebernehmenButton);
-    rechts->addWidget(schliessen);
-    rechts->addStretch();
+    const Knopfspalte knoepfe = ErzeugeKnopfspalte(false);
+    m_UebernehmenButton = knoepfe.uebernehmen;
 
     auto* haupt = new QHBoxLayout(this);
     haupt->addLayout(links, 1);
-    haupt->addLayout(rechts);
+    haupt->addLayout(knoepfe.spalte);
 
-    connect(m_UebernehmenButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_LoeschenGlasButton, &QPushButton::clicked, this, [this] { OnLoeschenGlas(); });
     connect(m_LoeschenRahmenButton, &QPushButton::clicked, this, [this] { OnLoeschenRahmen(); });
     connect(m_GlasCombo, &QComboBox::activated, this, [this] { Sicher([this] { ZeigeGlas(); }); });
@@ -124,21 +98,11 @@ bool CFensterBestandDBDlg::OnInitDialog()
     DatenDialog::OnInitDialog();
     m_pVerglasungSet = std::make_unique<DBODBCVerglasungSet>(&Datenbank());
     m_pRahmenSet = std::make_unique<DBODBCRahmenSet>(&Datenbank());
-    if (OeffneDatenbank(Bestandsdatenbankdatei())) {
-        OeffneSet(*m_pVerglasungSet);
-        OeffneSet(*m_pRahmenSet);
-    }
-    try {
+    OeffneBestand({m_pVerglasungSet.get(), m_pRahmenSet.get()}, [this] {
         FuelleGlasliste();
         FuelleRahmenliste();
-    } catch (const std::exception&) {
-        ZeigeLesefehler();
-    }
-    if (m_bSofortUebernehmen) {
-        m_sofortLaeuft = true;
-        OnOK();
-        m_sofortLaeuft = false;
-    }
+    });
+    UebernimmSofort();
     return true;
 }
 
@@ -242,7 +206,7 @@ void CFensterBestandDBDlg::OnOK()
 {
     if (!(m_glasGefunden && m_rahmenGefunden)) {
         // Nothing complete to take: the immediate take-over ends as cancelled.
-        if (m_sofortLaeuft)
+        if (SofortLaeuft())
             EndDialog(QDialog::Rejected);
         return;
     }

@@ -56,7 +56,6 @@ private:
     std::unique_ptr<DBODBCRahmenSet> m_pRahmenSet;
     bool m_glasGefunden = false;
     bool m_rahmenGefunden = false;
-    bool m_sofortLaeuft = false;
 
     QComboBox* m_GlasCombo;
     QComboBox* m_RahmenCombo;

@@ -1,7 +1,6 @@
 #include "database/CHeizkesselBestandDBDlg.h"
 
 #include "database/DBODBCHeizkesselSet.h"
-#include "database/Datenbankdateien.h"
 #include "ui/SteuerelementId.h"
 
 #include <QComboBox>
@@ -15,13 +14,6 @@
 namespace zeva {
 
 namespace {
-
-QPushButton* Knopf(QWidget* eltern, const char* text, int id)
-{
-    auto* knopf = new QPushButton(QString::fromUtf8(text), eltern);
-    SetzeId(knopf, id);
-    return knopf;
-}
 
 QLabel* Label(QWidget* eltern, const char* text, int id = 0)
 {
@@ -49,11 +41,7 @@ CHeizkesselBestandDBDlg::CHeizkesselBestandDBDlg(int hausBaujahr, QWidget* paren
     auto* links = new QVBoxLayout;
     links->addLayout(ErzeugeJahresfilter());
     auto* bezeichnung = Label(this, "Be&zeichnung:");
-    m_BezeichnungCombo = new QComboBox(this);
-    SetzeId(m_BezeichnungCombo, 1106);
-    m_BezeichnungCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_BezeichnungCombo->setMinimumContentsLength(36);
-    m_BezeichnungCombo->setMaxVisibleItems(16);
+    m_BezeichnungCombo = Namensauswahl(this, 1106);
     bezeichnung->setBuddy(m_BezeichnungCombo);
     links->addWidget(bezeichnung);
     links->addWidget(m_BezeichnungCombo);
@@ -101,27 +89,17 @@ CHeizkesselBestandDBDlg::CHeizkesselBestandDBDlg(int hausBaujahr, QWidget* paren
     links->addWidget(gruppe);
     links->addStretch();
 
-    m_UebernehmenButton = Knopf(this, "Über&nehmen", 1);
-    m_UebernehmenButton->setDefault(true);
-    m_UebernehmenButton->setEnabled(false);
+    const Knopfspalte knoepfe = ErzeugeKnopfspalte(true);
+    m_UebernehmenButton = knoepfe.uebernehmen;
+    m_LoeschenButton = knoepfe.loeschen;
     nutzungsgrad->setBuddy(m_UebernehmenButton);
-    auto* schliessen = Knopf(this, "&Schließen", 2);
-    m_LoeschenButton = Knopf(this, "&Löschen", 1030);
-    m_LoeschenButton->setEnabled(false);
-    auto* rechts = new QVBoxLayout;
-    rechts->addWidget(m_UebernehmenButton);
-    rechts->addWidget(schliessen);
-    rechts->addWidget(m_LoeschenButton);
-    rechts->addStretch();
 
     auto* haupt = new QHBoxLayout(this);
     haupt->addLayout(links, 1);
-    haupt->addLayout(rechts);
+    haupt->addLayout(knoepfe.spalte);
 
     ZeigeKennwertGruppe(0);
 
-    connect(m_UebernehmenButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_LoeschenButton, &QPushButton::clicked, this, [this] { OnLoeschen(); });
     connect(m_BezeichnungCombo, &QComboBox::activated, this, [this] { Sicher([this] { ZeigeAuswahl(); }); });
 }
@@ -138,13 +116,7 @@ bool CHeizkesselBestandDBDlg::OnInitDialog()
     DatenDialog::OnInitDialog();
     SetzeJahresfilter(m_hausBaujahr);
     m_pHeizkesselSet = std::make_unique<DBODBCHeizkesselSet>(&Datenbank());
-    if (OeffneDatenbank(Bestandsdatenbankdatei()))
-        OeffneSet(*m_pHeizkesselSet);
-    try {
-        FuelleListe();
-    } catch (const std::exception&) {
-        ZeigeLesefehler();
-    }
+    OeffneBestand({m_pHeizkesselSet.get()}, [this] { FuelleListe(); });
     return true;
 }
 
