@@ -1,5 +1,8 @@
 #include "input/CSchichtDetailsDlg.h"
 
+#include "database/CSchichtSpeichernDlg.h"
+#include "database/CSchichtenDBDlg.h"
+
 #include "model/SchichtUWert.h"
 #include "model/Zahlentext.h"
 #include "platform/Meldung.h"
@@ -215,6 +218,8 @@ void CSchichtDetailsDlg::BaueOberflaeche()
     tabelle->setColumnStretch(1, 1);
 
     m_Seiten = new Seitenknoepfe({1038, 1054, 1055, 1039}, Qt::Vertical, schichten);
+    m_AusDBButton = Knopf(schichten, "Aus &DB...", 3);
+    m_NachDBButton = Knopf(schichten, "&Nach DB...", 6);
     m_LoeschenButton = Knopf(schichten, "&Löschen", 4);
     auto* rechts = new QVBoxLayout;
     rechts->addSpacing(tabelle->spacing() + fontMetrics().height() * 2);
@@ -222,6 +227,8 @@ void CSchichtDetailsDlg::BaueOberflaeche()
     rechts->addStretch();
     auto* zeilenKnoepfe = new QHBoxLayout;
     zeilenKnoepfe->addStretch();
+    zeilenKnoepfe->addWidget(m_AusDBButton);
+    zeilenKnoepfe->addWidget(m_NachDBButton);
     zeilenKnoepfe->addWidget(m_LoeschenButton);
     auto* schichtLayout = new QGridLayout(schichten);
     schichtLayout->addLayout(tabelle, 0, 0);
@@ -288,6 +295,8 @@ void CSchichtDetailsDlg::BaueOberflaeche()
     connect(m_Seiten->Runter(), &QPushButton::clicked, this, [this] { Blaettere(&CSchichtDetailsDlg::Runter); });
     connect(m_Seiten->Ende(), &QPushButton::clicked, this, [this] { Blaettere(&CSchichtDetailsDlg::Ende); });
     connect(m_LoeschenButton, &QPushButton::clicked, this, [this] { OnLoeschen(); });
+    connect(m_AusDBButton, &QPushButton::clicked, this, [this] { OnAusDB(); });
+    connect(m_NachDBButton, &QPushButton::clicked, this, [this] { OnNachDB(); });
     connect(m_SanbarInnenCheck, &QCheckBox::clicked, this,
             [this] { m_SanMussInnenCheck->setEnabled(m_SanbarInnenCheck->isChecked()); });
     connect(m_SanbarAussenCheck, &QCheckBox::clicked, this,
@@ -485,7 +494,8 @@ void CSchichtDetailsDlg::AktualisiereFreigaben()
         m_Felder[static_cast<std::size_t>(i)].radio->setChecked(an && k == i + 1);
     if (an) {
         const bool zeileGewaehlt = k >= 1 && k <= ZeilenProSeite;
-        Freigabe(m_LoeschenButton, zeileGewaehlt, m_AbbrechenButton);
+        for (QPushButton* b : {m_LoeschenButton, m_AusDBButton, m_NachDBButton})
+            Freigabe(b, zeileGewaehlt, m_AbbrechenButton);
         runter->setEnabled(true);
         Freigabe(anfang, m_nErsteSchicht != 0, runter);
         Freigabe(hoch, m_nErsteSchicht != 0, runter);
@@ -493,8 +503,7 @@ void CSchichtDetailsDlg::AktualisiereFreigaben()
         m_SanbarZwischenCheck->setEnabled(HatLuftschicht());
     } else {
         m_SanbarZwischenCheck->setEnabled(true);
-        Freigabe(m_LoeschenButton, false, m_AbbrechenButton);
-        for (QPushButton* b : {anfang, hoch, runter, ende})
+        for (QPushButton* b : {m_LoeschenButton, m_AusDBButton, m_NachDBButton, anfang, hoch, runter, ende})
             Freigabe(b, false, m_AbbrechenButton);
     }
 }
@@ -583,6 +592,37 @@ void CSchichtDetailsDlg::OnLoeschen()
         --m_nErsteSchicht;
     m_nAktuelleSchicht = 0;
     ZeigeSchichtseite();
+}
+
+void CSchichtDetailsDlg::OnAusDB()
+{
+    if (!TauscheSchichtseite(true))
+        return;
+    if (m_nAktuelleSchicht < 1 || m_nAktuelleSchicht > m_nSchichtzahl)
+        return;
+    CSchichtenDBDlg dlg(this);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    m_AusDBButton->setFocus(Qt::OtherFocusReason);
+    // The material, not the thickness: the layer keeps how thick it is.
+    dlg.UebernimmIn(Schichten()[static_cast<std::size_t>(m_nAktuelleSchicht - 1)]);
+    ZeigeSchichtseite();
+    const int k = m_nAktuelleSchicht - m_nErsteSchicht;
+    if (k >= 1 && k <= ZeilenProSeite) {
+        QLineEdit* dicke = m_Felder[static_cast<std::size_t>(k - 1)].dicke;
+        dicke->setFocus(Qt::OtherFocusReason);
+        dicke->selectAll();
+    }
+}
+
+void CSchichtDetailsDlg::OnNachDB()
+{
+    if (!TauscheSchichtseite(true))
+        return;
+    if (m_nAktuelleSchicht < 1 || m_nAktuelleSchicht > m_nSchichtzahl)
+        return;
+    CSchichtSpeichernDlg dlg(Schichten()[static_cast<std::size_t>(m_nAktuelleSchicht - 1)], this);
+    dlg.exec();
 }
 
 void CSchichtDetailsDlg::OnFeldGeaendert()

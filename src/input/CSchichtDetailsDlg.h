@@ -116,6 +116,8 @@ private:
     void Ende();
     void OnZeile(int k);
     void OnLoeschen();
+    void OnAusDB();
+    void OnNachDB();
     void OnFeldGeaendert();
     bool IstFlachdach() const { return m_art == Bauteilart::Flachdach; }
     // A layer named "Luftschicht" anywhere: the page rows as typed, the rest
@@ -157,6 +159,8 @@ private:
     QRadioButton* m_KaltdachRadio = nullptr;
     std::array<ZeilenFelder, ZeilenProSeite> m_Felder;
     Seitenknoepfe* m_Seiten;
+    QPushButton* m_AusDBButton;
+    QPushButton* m_NachDBButton;
     QPushButton* m_LoeschenButton;
     QPushButton* m_AbbrechenButton;
 };

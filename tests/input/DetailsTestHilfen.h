@@ -1,26 +1,18 @@
 #pragma once
-// What the details-dialog tests share: finding controls by id, typing into a
-// field as the user does, clicking, and a picture of a dialog under /tmp.
-#include "ui/SteuerelementId.h"
+// What the details-dialog tests share beyond the data-base dialog tests'
+// helpers (finding controls by id, pictures): typing into a field as the
+// user does, clicking, and reading what a control shows.
+#include "database/DialogTestHilfen.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace zeva::test {
-
-template <typename T = QWidget>
-T* Id(const QWidget& dialog, int id)
-{
-    T* w = FindeId<T>(&dialog, id);
-    EXPECT_NE(w, nullptr) << "id " << id;
-    return w;
-}
 
 inline QString Text(const QWidget& dialog, int id)
 {
@@ -74,13 +66,6 @@ inline bool Markiert(const QWidget& dialog, int id)
 {
     auto* w = Id<QAbstractButton>(dialog, id);
     return w != nullptr && w->isChecked();
-}
-
-inline void Bild(QWidget& dialog, const char* name)
-{
-    const QPixmap bild = dialog.grab();
-    EXPECT_FALSE(bild.isNull()) << name;
-    bild.save(QStringLiteral("/tmp/zeva-%1.png").arg(QLatin1String(name)));
 }
 
 } // namespace zeva::test
