@@ -4,22 +4,26 @@
 
 namespace zeva {
 
-void SchichtUWertRechner::Schicht(const DSchicht& s)
+SchichtBeitrag SchichtUWertRechner::Schicht(const DSchicht& s)
 {
     m_dickeM += s.Dicke;
+    SchichtBeitrag b;
     if (m_beendet)
-        return;
+        return b;
     if (s.IstHinterlueftung()) {
-        m_r += MitHinterlueftung - Oberflaechen;
+        b.r = MitHinterlueftung - Oberflaechen;
         m_beendet = true;
     } else if (s.IstLuftschicht()) {
         // A still air layer of no thickness is no layer at all (its table
         // value would be a resistance of 1e8).
         if (s.Dicke > Mindestwert)
-            m_r += LuftschichtWert(s.Dicke, m_fall);
+            b.r = LuftschichtWert(s.Dicke, m_fall);
     } else if (s.Dicke > Mindestwert && s.Lambda > Mindestwert) {
-        m_r += s.Dicke / s.Lambda;
+        b.r = s.Dicke / s.Lambda;
     }
+    b.eigenerWert = !s.IstHinterlueftung() && b.r > 0;
+    m_r += b.r;
+    return b;
 }
 
 SchichtUWert SchichtUWertRechner::Ergebnis() const

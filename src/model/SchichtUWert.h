@@ -27,6 +27,15 @@ struct SchichtUWert {
     double DickeCm = 0; // cm
 };
 
+// What one layer adds to the thermal resistance of its build-up. A layer
+// shows its own resistance only when it has one: the rear ventilation (which
+// stands for the changed outer surface), every layer outside it and a layer
+// that adds nothing count as not shown.
+struct SchichtBeitrag {
+    double r = 0;           // m²K/W added to R
+    bool eigenerWert = false;
+};
+
 class SchichtUWertRechner {
 public:
     static constexpr double Oberflaechen = 0.165;
@@ -35,7 +44,7 @@ public:
 
     explicit SchichtUWertRechner(int luftschichtFall) : m_fall(luftschichtFall) {}
 
-    void Schicht(const DSchicht& s);
+    SchichtBeitrag Schicht(const DSchicht& s);
     SchichtUWert Ergebnis() const;
 
 private:

@@ -78,6 +78,35 @@ TEST(SchichtUWert, Aufbauten)
     }
 }
 
+TEST(SchichtUWert, BeitragJederSchicht)
+{
+    // What each layer adds, and whether it has a resistance of its own to
+    // show: not the rear ventilation, not what lies outside it, not a layer
+    // that adds nothing.
+    struct Fall {
+        DSchicht schicht;
+        double r;
+        bool eigenerWert;
+    };
+    const std::vector<Fall> faelle = {
+        {Schicht("Sparren", 0.24, 0.8), 0.3, true},
+        {Schicht("Luftschicht", 0.0), 0, false},
+        {Schicht("Luftschicht", 0.04), 0.155, true},
+        {Schicht("Folie", 0.001, 0.0), 0, false},
+        {Schicht("Hinterlüftung", 0.03), 0.085, false},
+        {Schicht("Ziegel", 0.02, 0.13), 0, false},
+        {Schicht("Luftschicht", 0.04), 0, false},
+    };
+    SchichtUWertRechner rechner(1);
+    for (const auto& f : faelle) {
+        const SchichtBeitrag b = rechner.Schicht(f.schicht);
+        EXPECT_NEAR(b.r, f.r, 1e-12) << f.schicht.Name;
+        EXPECT_EQ(b.eigenerWert, f.eigenerWert) << f.schicht.Name;
+    }
+    // 0.165 + 0.3 + 0.155 + 0.085
+    EXPECT_DOUBLE_EQ(rechner.Ergebnis().UWert, 1.418);
+}
+
 TEST(SchichtUWert, NimmtZeigerFolgen)
 {
     std::vector<std::unique_ptr<DSchicht>> besitzend;
