@@ -1,5 +1,8 @@
 #include "geometry/Planzeichnung.h"
 
+#include "geometry/DachEingabe.h"
+#include "geometry/DachGeometrie.h"
+#include "geometry/Vektorhilfen.h"
 #include "model/Haus.h"
 
 #include <algorithm>
@@ -136,6 +139,153 @@ void ZeichneNordpfeil(Zeichenliste& liste, const Haus& haus)
                             {N.x - 0.25 * L, N.y + L}, {N.x + 0.25 * L, N.y - L},
                             {N.x + 0.25 * L, N.y - L}, {N.x + 0.75 * L, N.y + L}},
                            Blau));
+}
+
+} // namespace zeva
+
+namespace zeva {
+
+namespace {
+
+constexpr std::array<float, 4> Dachrot{1, 0.4f, 0.4f, 1};
+constexpr std::array<float, 4> Mittelgrau{0.6f, 0.6f, 0.6f, 1};
+constexpr std::array<float, 4> Dunkelgrau{0.4f, 0.4f, 0.4f, 1};
+constexpr std::array<float, 4> Dachlinie{1, 0.5f, 0.5f, 1};
+constexpr std::array<float, 4> Dachflaeche{1, 0.5f, 0.5f, 0.1f};
+constexpr std::array<float, 4> Firstfarbe{1, 0.2f, 1, 1};
+constexpr std::array<float, 4> Kreuzfarbe{0, 0, 0, 1};
+// Junction and selected points: circles of this radius and segment count,
+// the junction crosses reaching this far to each side (plan units).
+constexpr double Kreisradius = 0.15;
+constexpr int Kreissegmente = 50;
+constexpr double Kreuzarm = 0.05;
+
+Zeichenprimitiv Strecken(std::vector<Punkt2D> punkte, std::array<float, 4> farbe, float breite = 1)
+{
+    Zeichenprimitiv p;
+    p.punkte = std::move(punkte);
+    p.farbe = farbe;
+    p.linienbreite = breite;
+    return p;
+}
+
+void Rechteck(std::vector<Punkt2D>& l, double x0, double x1, double y0, double y1)
+{
+    l.insert(l.end(), {{x0, y1}, {x1, y1}, {x0, y0}, {x1, y0}, {x0, y0}, {x0, y1}, {x1, y0}, {x1, y1}});
+}
+
+} // namespace
+
+void ZeichneHoehenschnitt(Zeichenliste& liste, const Haus& haus)
+{
+    const double N = haus.Stockwerkszahl;
+    const double S = haus.Stockwerkshoehe;
+    const double K = haus.Kellerhoehe;
+    const double D = haus.Drempelhoehe;
+    const double H = haus.Dachhoehe;
+    const double G = haus.Dachgeschosshoehe;
+    const double W = haus.OpenGLWidth;
+    const double T = N * S + K + D + H;
+    if (!(T > 0) || !(W > 0))
+        return;
+    const auto y = [&](double z) { return 0.95 * W * z / T; };
+    const double l = 0.1 * W, r = 0.9 * W, m = 0.5 * W;
+    const double traufe = y(N * S + K + D);
+    const double decke = y(N * S + K);
+
+    liste.push_back(Strecken({{m, 0.95 * W}, {l, traufe}, {m, 0.95 * W}, {r, traufe}}, Dachrot));
+    liste.push_back(Strecken({{l, decke}, {r, decke}, {l, traufe}, {l, decke}, {r, traufe}, {r, decke}}, Mittelgrau));
+    if (G > 0 && G < H + D && H != 0) {
+        const double yg = y(N * S + K + G);
+        if (G < D)
+            liste.push_back(Strecken({{l, yg}, {r, yg}}, Dachrot));
+        else
+            liste.push_back(Strecken({{r + (m - r) * (G - D) / H, yg}, {l + (m - l) * (G - D) / H, yg}}, Dachrot));
+    }
+    const int geschosse = haus.Stockwerkszahl;
+    for (int i = 0; i < geschosse; ++i) {
+        std::vector<Punkt2D> box;
+        const double oben = N * S + K - i * S;
+        Rechteck(box, l, r, y(oben - S), y(oben));
+        liste.push_back(Strecken(std::move(box), Mittelgrau));
+    }
+    liste.push_back(Strecken({{0.025 * W, y(K)}, {0.975 * W, y(K)}}, Schwarz));
+    std::vector<Punkt2D> keller;
+    Rechteck(keller, l, r, y(0), y(K));
+    liste.push_back(Strecken(std::move(keller), Dunkelgrau));
+}
+
+void Zeichne2D(Zeichenliste& liste, const CDach& dach, bool ausgewaehlt)
+{
+    if (!dach.PunkteVollstaendig())
+        return;
+    const auto p = [&](int i) { return dach.Punkt(i); };
+
+    Zeichenprimitiv umriss;
+    umriss.art = Zeichenprimitiv::Art::Linienschleife;
+    umriss.punkte = {p(0), p(1), p(2), p(3)};
+    umriss.farbe = Dachlinie;
+    liste.push_back(std::move(umriss));
+
+    if (ausgewaehlt) {
+        for (const CDach::FlaechenEintrag& f : dach.m_Flaechen) {
+            if (dach.Flaechenzeile(f.zeile).senkrecht != 0)
+                continue;
+            Zeichenprimitiv flaeche;
+            flaeche.art = Zeichenprimitiv::Art::Polygon;
+            flaeche.punkte = FlaechenGrundriss(dach, f.zeile).Punkte();
+            flaeche.farbe = Dachflaeche;
+            flaeche.mischen = true;
+            liste.push_back(std::move(flaeche));
+        }
+    }
+
+    const int typ = dach.Typ;
+    if (typ >= dachtyp::Satteldach && typ <= dachtyp::Mansarddach)
+        liste.push_back(Strecken({p(4), p(5)}, Firstfarbe));
+    std::vector<Punkt2D> linien;
+    switch (typ) {
+    case dachtyp::Walmdach:
+        linien = {p(0), p(4), p(1), p(4), p(2), p(5), p(3), p(5)};
+        break;
+    case dachtyp::Krueppelwalmdach:
+        linien = {p(6), p(4), p(7), p(4), p(8), p(5), p(9), p(5)};
+        break;
+    case dachtyp::Mansarddach:
+        for (int i = 0; i < 4; ++i)
+            linien.insert(linien.end(), {p(i < 2 ? 4 : 5), p(6 + i), p(6 + i), p(i)});
+        break;
+    case dachtyp::Zeltdach:
+        for (int i = 0; i < 4; ++i)
+            linien.insert(linien.end(), {p(4), p(i)});
+        break;
+    default:
+        break;
+    }
+    if (!linien.empty())
+        liste.push_back(Strecken(std::move(linien), Dachlinie));
+    if (typ == dachtyp::Mansarddach) {
+        Zeichenprimitiv knicke;
+        knicke.art = Zeichenprimitiv::Art::Linienschleife;
+        knicke.punkte = {p(6), p(7), p(8), p(9)};
+        knicke.farbe = Dachlinie;
+        liste.push_back(std::move(knicke));
+    }
+
+    if (!ausgewaehlt)
+        return;
+    for (const Punkt2D& q : dach.m_Anschlusspunkte) {
+        liste.push_back(Strecken(KreisLinienpunkte(q, Kreisradius, Kreissegmente), Dachlinie));
+        liste.push_back(Strecken({{q.x - Kreuzarm, q.y}, {q.x + Kreuzarm, q.y}, {q.x, q.y - Kreuzarm}, {q.x, q.y + Kreuzarm}},
+                                 Kreuzfarbe));
+    }
+    const int n = static_cast<int>(dach.m_points.size());
+    if (dach.AuswahlPunkt >= 0 && dach.AuswahlPunkt < n) {
+        liste.push_back(Strecken(KreisLinienpunkte(p(dach.AuswahlPunkt), Kreisradius, Kreissegmente), Dachlinie));
+    } else if (dach.AuswahlKante >= 0 && 2 * static_cast<std::size_t>(dach.AuswahlKante) + 1 < dach.m_Kanten.size()) {
+        const Strecke2D k = Kante(dach, dach.AuswahlKante);
+        liste.push_back(Strecken({k.A, k.B}, dach.AuswahlKante == 4 ? Firstfarbe : Dachlinie, 3));
+    }
 }
 
 } // namespace zeva

@@ -12,6 +12,7 @@
 
 namespace zeva {
 
+class CDach;
 class Haus;
 
 struct Zeichenprimitiv {
@@ -25,6 +26,8 @@ struct Zeichenprimitiv {
     std::array<float, 4> farbe{0, 0, 0, 1}; // RGBA
     float linienbreite = 1;
     std::uint16_t muster = 0; // line stipple pattern (factor 1); 0 solid
+    // Blended over what is drawn (source alpha, one minus source alpha).
+    bool mischen = false;
 };
 
 using Zeichenliste = std::vector<Zeichenprimitiv>;
@@ -47,5 +50,16 @@ void ZeichneKnoten(Zeichenliste& liste, const Haus& haus, const Pruefspur& spur)
 
 // The blue north arrow with the letter N, about the centre of the square.
 void ZeichneNordpfeil(Zeichenliste& liste, const Haus& haus);
+
+// The schematic vertical section of the height step from the house's
+// heights (storeys, basement, knee wall, roof and attic storey): line
+// segments over the plan square's width W, the ridge at 0.95 W. Nothing when
+// the total height is not positive.
+void ZeichneHoehenschnitt(Zeichenliste& liste, const Haus& haus);
+
+// A roof on the plan: its outline and ridge, hip and break lines; the roof
+// being edited (ausgewaehlt) also with its faces shaded, its junction points
+// and its selected point or edge. Nothing for a roof without its points.
+void Zeichne2D(Zeichenliste& liste, const CDach& dach, bool ausgewaehlt);
 
 } // namespace zeva

@@ -1,22 +1,69 @@
 #include "views/C2DView.h"
 
+#include "geometry/DachEingabe.h"
 #include "geometry/Flaechenberechnung.h"
 #include "model/Haus.h"
 #include "shell/CMainFrame.h"
 #include "shell/CZEVAApp.h"
 #include "ui/MeldungsNotifier.h"
 #include "ui/SteuerelementId.h"
+#include "views/CDacheingabeDlg.h"
 #include "views/CEingabeAssistentDlg.h"
 #include "views/GLZeichnung.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <QCursor>
 #include <QMouseEvent>
+
+#include <cmath>
 
 namespace zeva {
 
+// What a roof asks of the editor window while it is placed and edited.
+class C2DView::Dachfenster final : public DachAnsicht {
+public:
+    explicit Dachfenster(C2DView& ansicht) : m_ansicht(ansicht) {}
+    void FangePunkt(Punkt2D& p) override { m_ansicht.FangePunkt(p); }
+    Punkt2D ModellZuFenster(const Punkt2D& p) const override
+    {
+        Punkt2D q = p;
+        m_ansicht.ModellZuFenster(q);
+        return q;
+    }
+    void FangeMaus() override
+    {
+        m_ansicht.grabMouse();
+        m_ansicht.m_bMausGefangen = true;
+    }
+    void GibMausFrei() override { m_ansicht.GibMausFrei(); }
+    void Neuzeichnen() override { m_ansicht.update(); }
+    // Some display servers do not let a program move the cursor; the
+    // editing works without the jump.
+    void SetzeCursor(int x, int y) override { QCursor::setPos(m_ansicht.mapToGlobal(QPoint(x, y))); }
+
+private:
+    C2DView& m_ansicht;
+};
+
+namespace {
+
+int Mausflags(const QMouseEvent& e)
+{
+    int flags = 0;
+    if (e.buttons() & Qt::LeftButton)
+        flags |= mausflag::Links;
+    if (e.buttons() & Qt::RightButton)
+        flags |= mausflag::Rechts;
+    if (e.modifiers() & Qt::ControlModifier)
+        flags |= mausflag::Strg;
+    return flags;
+}
+
+} // namespace
+
 C2DView::C2DView(CMainFrame* rahmen, QWidget* eltern, bool vorschau)
-    : GLAnsicht(eltern), m_pRahmen(rahmen), m_bVorschau(vorschau)
+    : GLAnsicht(eltern), m_pRahmen(rahmen), m_bVorschau(vorschau), m_pDachfenster(std::make_unique<Dachfenster>(*this))
 {
     SetzeId(this, FensterId);
     setWindowTitle(QString::fromUtf8(Fenstertitel));
@@ -31,7 +78,10 @@ C2DView::C2DView(CMainFrame* rahmen, QWidget* eltern, bool vorschau)
     Setze2DProjektion();
 }
 
-C2DView::~C2DView() = default;
+C2DView::~C2DView()
+{
+    GibMausFrei();
+}
 
 CMainFrame* C2DView::Rahmen() const
 {
@@ -66,6 +116,10 @@ CEingabeAssistentDlg* C2DView::Ablesefenster() const
     // is looked up at every read-out.
     if (m_bVorschau || !m_pRahmen)
         return nullptr;
+    // The roof step shows its read-outs in the roof pane.
+    if (m_pRahmen->GetActiveDocument() && m_pRahmen->AktuellesHaus().Phase == 14)
+        if (auto* dach = qobject_cast<CEingabeAssistentDlg*>(m_pRahmen->Dacheingabe()))
+            return dach;
     return qobject_cast<CEingabeAssistentDlg*>(m_pRahmen->Eingabeassistent());
 }
 
@@ -162,10 +216,14 @@ Zeichenliste C2DView::Bild() const
         ZeichneNordpfeil(liste, *haus);
         ZeichneKnoten(liste, *haus, m_Eingabe.Spur);
         break;
+    case 13:
+        ZeichneHoehenschnitt(liste, *haus);
+        break;
     case 14:
-        // The roofs on the plan join this picture with the roof input.
         ZeichneRaster(liste, *haus, Seitenverhaeltnis());
         ZeichneUmrisse(liste, *haus, schritt, aktiv, Schnittzone);
+        for (int i = 0; i < haus->m_aDach.GetSize(); ++i)
+            Zeichne2D(liste, haus->m_aDach[static_cast<std::size_t>(i)], i == m_nAktivesDach);
         ZeichneKnoten(liste, *haus, m_Eingabe.Spur);
         break;
     default:
@@ -232,9 +290,13 @@ void C2DView::mousePressEvent(QMouseEvent* ereignis)
             m_Eingabe.NeuerGrundrisspunkt(*haus, p, notifier);
         } else if (haus->Phase == 10) {
             Zeige(m_Eingabe.NordDruck(*haus, p));
+        } else if (haus->Phase == 14) {
+            DachDruck(*haus, Mausflags(*ereignis), p);
         }
     } else if (haus->Phase == 8) {
         m_Eingabe.Rechtsklick(*haus);
+    } else if (haus->Phase == 14) {
+        DachRechtsklick(*haus, FensterZuModell(ereignis->position(), false));
     }
     Neuzeichnen();
 }
@@ -248,6 +310,8 @@ void C2DView::mouseReleaseEvent(QMouseEvent* ereignis)
     }
     if (ereignis->button() == Qt::LeftButton && haus->Phase == 10)
         m_Eingabe.NordLoslassen(*haus, FensterZuModell(ereignis->position(), true));
+    else if (ereignis->button() == Qt::LeftButton && haus->Phase == 14)
+        DachLoslassen(*haus, Mausflags(*ereignis), FensterZuModell(ereignis->position(), true));
     Neuzeichnen();
 }
 
@@ -276,7 +340,136 @@ void C2DView::mouseMoveEvent(QMouseEvent* ereignis)
         Zeige(m_Eingabe.Bewegung(*haus, FensterZuModell(ereignis->position(), true)));
     else if (haus->Phase == 10)
         Zeige(m_Eingabe.NordBewegung(*haus, FensterZuModell(ereignis->position(), false)));
+    else if (haus->Phase == 14)
+        DachBewegung(*haus, Mausflags(*ereignis), FensterZuModell(ereignis->position(), true));
     Neuzeichnen();
+}
+
+void C2DView::hideEvent(QHideEvent* ereignis)
+{
+    // A hidden window must not keep the mouse of the whole program.
+    GibMausFrei();
+    GLAnsicht::hideEvent(ereignis);
+}
+
+// ----- roofs (step 14) -------------------------------------------------------------------
+
+void C2DView::LiesHausNeu()
+{
+    GibMausFrei();
+    m_nAktivesDach = -1;
+    Setze2DProjektion();
+}
+
+void C2DView::GibMausFrei()
+{
+    if (!m_bMausGefangen)
+        return;
+    m_bMausGefangen = false;
+    releaseMouse();
+}
+
+void C2DView::SetzeAktivesDach(int index)
+{
+    GibMausFrei();
+    m_nAktivesDach = index;
+    Neuzeichnen();
+}
+
+void C2DView::DachEntfernt(int index)
+{
+    if (index == m_nAktivesDach) {
+        GibMausFrei();
+        m_nAktivesDach = -1;
+    } else if (index < m_nAktivesDach) {
+        --m_nAktivesDach;
+    }
+}
+
+CDacheingabeDlg* C2DView::Dachpane() const
+{
+    if (m_bVorschau || !m_pRahmen)
+        return nullptr;
+    return qobject_cast<CDacheingabeDlg*>(m_pRahmen->Dacheingabe());
+}
+
+CDach* C2DView::Dach(int index) const
+{
+    Haus* haus = AktuellesHaus();
+    if (!haus || index < 0 || index >= haus->m_aDach.GetSize())
+        return nullptr;
+    return &haus->m_aDach[static_cast<std::size_t>(index)];
+}
+
+void C2DView::DachDruck(Haus& haus, int flags, const Punkt2D& p)
+{
+    Dachumfeld umfeld = UmfeldVon(haus, *m_pDachfenster);
+    if (CDach* aktiv = Dach(m_nAktivesDach); aktiv && !aktiv->IstFertig()) {
+        OnLButtonDown(*aktiv, flags, p, umfeld);
+        return;
+    }
+    CDacheingabeDlg* pane = Dachpane();
+    if (!pane)
+        return;
+    int index = pane->WaehleDachAmPunkt(p);
+    if (index < 0)
+        index = pane->ErstesDach(1);
+    m_nAktivesDach = index;
+    CDach* dach = Dach(index);
+    if (!dach)
+        return;
+    if (!dach->IstFertig() && !dach->HatPunkte())
+        BeginneNeu(*dach);
+    OnLButtonDown(*dach, flags, p, umfeld);
+}
+
+void C2DView::DachBewegung(Haus& haus, int flags, const Punkt2D& p)
+{
+    CDach* aktiv = Dach(m_nAktivesDach);
+    double werte[3] = {-1, -1, -1};
+    if (aktiv && !aktiv->IstFertig()) {
+        werte[1] = std::fabs(aktiv->GetGroesse().x);
+        werte[2] = std::fabs(aktiv->GetGroesse().y);
+    } else if (aktiv && (flags & mausflag::Links)) {
+        werte[0] = LaengeAuswahlKante(*aktiv);
+        werte[1] = std::fabs(p.x - LetzterKlick.x);
+        werte[2] = std::fabs(p.y - LetzterKlick.y);
+    }
+    Zeige({{ablesung::X, Ablesetext(p.x)},
+           {ablesung::Y, Ablesetext(p.y)},
+           {ablesung::Laenge, Ablesetext(werte[0])},
+           {ablesung::XVersatz, Ablesetext(werte[1])},
+           {ablesung::YVersatz, Ablesetext(werte[2])}});
+    if (CDacheingabeDlg* pane = Dachpane())
+        pane->AktualisiereSchalter();
+    if (aktiv) {
+        Dachumfeld umfeld = UmfeldVon(haus, *m_pDachfenster);
+        OnMouseMove(*aktiv, flags, p, umfeld);
+    }
+}
+
+void C2DView::DachLoslassen(Haus& haus, int flags, const Punkt2D& p)
+{
+    if (CDach* aktiv = Dach(m_nAktivesDach)) {
+        Dachumfeld umfeld = UmfeldVon(haus, *m_pDachfenster);
+        OnLButtonUp(*aktiv, flags, p, umfeld);
+        if (CDacheingabeDlg* pane = Dachpane())
+            pane->AktualisiereSchalter();
+    }
+}
+
+void C2DView::DachRechtsklick(Haus& /*haus*/, const Punkt2D& p)
+{
+    if (CDach* aktiv = Dach(m_nAktivesDach); aktiv && !aktiv->IstFertig())
+        return;
+    CDacheingabeDlg* pane = Dachpane();
+    if (!pane)
+        return;
+    const int index = pane->WaehleDachAmPunkt(p);
+    if (index < 0)
+        return;
+    pane->EntferneDach(index);
+    m_nAktivesDach = -1;
 }
 
 } // namespace zeva

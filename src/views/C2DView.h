@@ -14,17 +14,22 @@
 #include "geometry/Grundrisseingabe.h"
 #include "geometry/Planzeichnung.h"
 #include "platform/GLAnsicht.h"
+#include "shell/Schrittfenster.h"
 
 #include <QPointer>
 #include <array>
+#include <memory>
 
 namespace zeva {
 
+class CDach;
+class CDacheingabeDlg;
 class CEingabeAssistentDlg;
 class CMainFrame;
+class DachAnsicht;
 class Haus;
 
-class C2DView : public GLAnsicht {
+class C2DView : public GLAnsicht, public Schrittfenster {
     Q_OBJECT
 public:
     static constexpr const char* Fenstertitel = "2D Ansicht";
@@ -78,6 +83,19 @@ public:
 
     CMainFrame* Rahmen() const;
 
+    // The roof step: the index in the house's roofs of the roof that takes
+    // the mouse, -1 for none. Setting it ends a placing under way.
+    int AktivesDach() const { return m_nAktivesDach; }
+    void SetzeAktivesDach(int index);
+    // The house's roof `index` was removed: the active roof follows.
+    void DachEntfernt(int index);
+    // The mouse is captured while a roof is being placed.
+    bool MausGefangen() const { return m_bMausGefangen; }
+    // What the roofs ask of this window while they are edited.
+    DachAnsicht& Dachschnittstelle() { return *m_pDachfenster; }
+    // The house was replaced or read again: no roof is active any more.
+    void LiesHausNeu() override;
+
 protected:
     void initializeGL() override;
     void paintGL() override;
@@ -86,8 +104,20 @@ protected:
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
     void mouseDoubleClickEvent(QMouseEvent* ereignis) override;
     void mouseMoveEvent(QMouseEvent* ereignis) override;
+    void hideEvent(QHideEvent* ereignis) override;
 
 private:
+    class Dachfenster;
+    friend class Dachfenster;
+    // The roof pane of the frame (step 14), when there is one.
+    CDacheingabeDlg* Dachpane() const;
+    CDach* Dach(int index) const;
+    void DachDruck(Haus& haus, int flags, const Punkt2D& p);
+    void DachBewegung(Haus& haus, int flags, const Punkt2D& p);
+    void DachLoslassen(Haus& haus, int flags, const Punkt2D& p);
+    void DachRechtsklick(Haus& haus, const Punkt2D& p);
+    void GibMausFrei();
+
     Haus* AktuellesHaus() const;
     void MarkiereGeaendert();
     void Zeige(const Ablesungen& werte);
@@ -98,6 +128,9 @@ private:
     Grundrisseingabe m_Eingabe;
     Planprojektion m_Projektion;
     std::array<Punkt2D, 4> m_Panelecken{};
+    int m_nAktivesDach = -1;
+    bool m_bMausGefangen = false;
+    std::unique_ptr<DachAnsicht> m_pDachfenster;
 };
 
 } // namespace zeva

@@ -1,6 +1,7 @@
 #include "views/CEingabeAssistentDlg.h"
 
 #include "geometry/C3DGenerator.h"
+#include "geometry/DachVerschneidung.h"
 #include "geometry/Flaechenberechnung.h"
 #include "model/Haus.h"
 #include "model/VariantenAnzeige.h"
@@ -195,6 +196,21 @@ void CEingabeAssistentDlg::ZeichneAnsichtenNeu()
 bool CEingabeAssistentDlg::BetreteDreiDPhase(CMainFrame& rahmen)
 {
     Haus& haus = rahmen.AktuellesHaus();
+    // A roof never placed (or left half placed) has no plan points to build
+    // from and would be stored as a damaged roof.
+    bool entfernt = false;
+    for (std::size_t i = haus.m_aDach.size(); i-- > 0;)
+        if (!haus.m_aDach[i].IstFertig()) {
+            haus.m_aDach.RemoveAt(i);
+            entfernt = true;
+        }
+    if (entfernt) {
+        VerschneideDaecher(haus.m_aDach);
+        if (auto* ansicht = qobject_cast<C2DView*>(rahmen.Ansicht2D()))
+            ansicht->SetzeAktivesDach(-1);
+        if (auto* dachpane = dynamic_cast<Schrittfenster*>(rahmen.Dacheingabe()))
+            dachpane->LiesHausNeu();
+    }
     haus.ListeNeuAufbauen = 0;
     GesamtFlaeche(haus);
     GesamtVolumen(haus);

@@ -15,6 +15,10 @@ void SpieleAb(const Zeichenliste& liste)
         } else {
             glDisable(GL_LINE_STIPPLE);
         }
+        if (p.mischen) {
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        }
         GLenum art = GL_LINES;
         switch (p.art) {
         case Zeichenprimitiv::Art::Linien: art = GL_LINES; break;
@@ -25,6 +29,10 @@ void SpieleAb(const Zeichenliste& liste)
         for (const Punkt2D& q : p.punkte)
             glVertex2d(q.x, q.y);
         glEnd();
+        if (p.mischen) {
+            glBlendFunc(GL_ONE, GL_ZERO);
+            glDisable(GL_BLEND);
+        }
     }
     glDisable(GL_LINE_STIPPLE);
     glLineWidth(1);

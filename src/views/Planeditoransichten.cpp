@@ -4,7 +4,9 @@
 #include "shell/Schrittplatzhalter.h"
 #include "shell/Vorschaufabrik.h"
 #include "views/C2DView.h"
+#include "views/CDacheingabeDlg.h"
 #include "views/CEingabeAssistentDlg.h"
+#include "views/CHoehenangabenDlg.h"
 
 namespace zeva {
 
@@ -36,6 +38,18 @@ QWidget* Planeditoransichten::Erzeuge(Fenster art, QWidget* eltern)
                          &CEingabeAssistentDlg::OrdneZeilen);
         return assistent;
     }
+    case Fenster::Hoehenangaben: {
+        auto* hoehen = new CHoehenangabenDlg(&m_rahmen, eltern);
+        hoehen->Create();
+        hoehen->hide();
+        return hoehen;
+    }
+    case Fenster::Dacheingabe: {
+        auto* dach = new CDacheingabeDlg(&m_rahmen, eltern);
+        dach->Create();
+        dach->hide();
+        return dach;
+    }
     default: break;
     }
     return m_pPlatzhalter->Erzeuge(art, eltern);
@@ -49,7 +63,10 @@ void Planeditoransichten::ZeigeZone(QWidget* ansicht2D, int zone)
 
 void Planeditoransichten::VerbindeDach(QWidget* dacheingabe, QWidget* ansicht2D)
 {
-    m_pPlatzhalter->VerbindeDach(dacheingabe, ansicht2D);
+    if (auto* dach = qobject_cast<CDacheingabeDlg*>(dacheingabe))
+        dach->SetzeAnsicht(qobject_cast<C2DView*>(ansicht2D));
+    else
+        m_pPlatzhalter->VerbindeDach(dacheingabe, ansicht2D);
 }
 
 void Planeditoransichten::GaubeUebernehmen(QWidget* ansicht2D)

@@ -1,9 +1,9 @@
 #pragma once
 // The plan editor's side of the frame's graphic input steps: it makes the
-// plan editor (laid over the frame's view area) and the input-assistant pane
-// of the right bar for the frame's step switch. The 3D view and the heights
-// and roof panes come with the roof input; until then the frame's
-// placeholders stand in for them.
+// plan editor (laid over the frame's view area), the input-assistant pane
+// and the heights and roof panes of the right bar for the frame's step
+// switch, and hands the roof pane its plan editor. The 3D view comes with
+// its own part; until then the frame's placeholder stands in for it.
 //
 // On a display without OpenGL (the offscreen platform of the widget tests, a
 // bare remote session) the plan editor is the frame's placeholder as well,
