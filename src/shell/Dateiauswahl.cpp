@@ -46,7 +46,8 @@ QString Dateiauswahl::Oeffnen(QWidget* eltern, const QStringList& filter)
     return dialog.selectedFiles().constFirst();
 }
 
-QString Dateiauswahl::Speichern(QWidget* eltern, const QString& vorschlag, const QStringList& filter)
+QString Dateiauswahl::Speichern(QWidget* eltern, const QString& vorschlag, const QStringList& filter,
+                                const QString& endung)
 {
     if (Waehler* w = Aktuell())
         return w->Speichern(eltern, vorschlag, filter);
@@ -54,7 +55,7 @@ QString Dateiauswahl::Speichern(QWidget* eltern, const QString& vorschlag, const
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filter);
-    dialog.setDefaultSuffix(QStringLiteral("vza"));
+    dialog.setDefaultSuffix(endung);
     dialog.setDirectory(QDir::currentPath());
     dialog.selectFile(vorschlag);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

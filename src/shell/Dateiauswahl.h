@@ -21,9 +21,11 @@ public:
 
     // The file-open dialog: the file must exist.
     static QString Oeffnen(QWidget* eltern, const QStringList& filter);
-    // The save dialog: proposes `vorschlag`, adds ".vza" to a name without
-    // extension and asks before it overwrites a file.
-    static QString Speichern(QWidget* eltern, const QString& vorschlag, const QStringList& filter);
+    // The save dialog: proposes `vorschlag`, adds the default suffix
+    // (".vza" for projects) to a name without extension and asks before it
+    // overwrites a file.
+    static QString Speichern(QWidget* eltern, const QString& vorschlag, const QStringList& filter,
+                             const QString& endung = QStringLiteral("vza"));
 
     // Installs a chooser (nullptr: the real dialogs); returns the previous one.
     static Waehler* SetzeWaehler(Waehler* waehler);

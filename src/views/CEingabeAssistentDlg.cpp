@@ -10,6 +10,7 @@
 #include "shell/OptionenBefehl.h"
 #include "ui/MeldungsNotifier.h"
 #include "ui/SteuerelementId.h"
+#include "views/C3DView.h"
 #include "views/C2DView.h"
 
 #include <QGridLayout>
@@ -215,10 +216,11 @@ bool CEingabeAssistentDlg::BetreteDreiDPhase(CMainFrame& rahmen)
     GesamtFlaeche(haus);
     GesamtVolumen(haus);
     haus.ListeNeuAufbauen = 1;
-    MeldungsNotifier notifier(&rahmen);
-    if (!C3DGenerator(haus, notifier).Erzeuge3DFlaechen())
+    // The 3D view rebuilds the surfaces and sets its scene up again; without
+    // one (no OpenGL) the surfaces are rebuilt all the same.
+    auto* ansicht3D = qobject_cast<C3DView*>(rahmen.Ansicht3D());
+    if (!(ansicht3D ? ansicht3D->Regeneriere3D() : C3DView::ErzeugeFlaechen(rahmen)))
         return false;
-    rahmen.GetActiveDocument()->SetModifiedFlag(true);
     rahmen.AktualisiereAnsichten();
     if (auto* ansicht = qobject_cast<C2DView*>(rahmen.Ansicht2D()))
         ansicht->Setze2DProjektion();

@@ -5,6 +5,7 @@
 #include "shell/Vorschaufabrik.h"
 #include "views/C2DView.h"
 #include "views/CDacheingabeDlg.h"
+#include "views/C3DView.h"
 #include "views/CEingabeAssistentDlg.h"
 #include "views/CHoehenangabenDlg.h"
 
@@ -25,6 +26,14 @@ QWidget* Planeditoransichten::Erzeuge(Fenster art, QWidget* eltern)
             break;
         {
             auto* ansicht = new C2DView(&m_rahmen, eltern, false);
+            ansicht->hide();
+            return ansicht;
+        }
+    case Fenster::Ansicht3D:
+        if (!Vorschaufabrik::OpenGLVerfuegbar())
+            break;
+        {
+            auto* ansicht = new C3DView(&m_rahmen, eltern, false);
             ansicht->hide();
             return ansicht;
         }
@@ -79,6 +88,12 @@ void InstalliereEingabeansichten(CMainFrame& rahmen)
     Vorschaufabrik::SetzeErzeuger(
         Vorschaufabrik::Art::Grundriss, [](QWidget* eltern) -> QWidget* { return new C2DView(nullptr, eltern, true); },
         true);
+    Installiere3DVorschau();
+    // The project picture written with the document is the main 3D view's.
+    rahmen.SetzeBildErzeuger([&rahmen] {
+        auto* ansicht = qobject_cast<C3DView*>(rahmen.Ansicht3D());
+        return ansicht && ansicht->SpeichereAnsichtJpeg();
+    });
     rahmen.SetzeEingabeansichtenBesitzer(std::make_unique<Planeditoransichten>(rahmen));
 }
 

@@ -16,6 +16,7 @@
 #include "ui/CHideBar.h"
 #include "ui/SteuerelementId.h"
 #include "views/C2DView.h"
+#include "views/C3DView.h"
 #include "views/CEingabeAssistentDlg.h"
 #include "views/Planeditoransichten.h"
 
@@ -374,7 +375,11 @@ TEST_F(Planeditor, TheStepInto3DComputesAreaVolumeAndSurfaces)
     EXPECT_DOUBLE_EQ(Haus().Energiebezugsflaeche, 80);
     EXPECT_NEAR(Haus().Volumen, 152, 1e-9);
     EXPECT_NEAR(Haus().Huellflaeche(), 250, 1e-9);
-    EXPECT_EQ(Haus().ListeNeuAufbauen, 1);
+    // The 3D view rebuilds its list for the new surfaces (it may have
+    // painted already and taken the request).
+    auto* raum = qobject_cast<C3DView*>(rahmen->Ansicht3D());
+    ASSERT_NE(raum, nullptr);
+    EXPECT_TRUE(Haus().ListeNeuAufbauen == 1 || raum->Liste() != 0);
     EXPECT_TRUE(Dok().IsModified());
     EXPECT_EQ(Haus().Phase, 15);
     EXPECT_TRUE(meldungen.Anfragen().empty());

@@ -1,0 +1,837 @@
+// The 3D view: its rules without OpenGL (framing, hit ranking, dispatch, key
+// sequences), then the view as a user meets it in the started program under
+// Xvfb: the picture read back from the frame buffer, right clicks sent as
+// context-menu events, the mouse and keys, printing and pictures.
+#include "shell/RahmenTestHilfen.h"
+
+#include "geometry/C3DGenerator.h"
+#include "geometry/DachTestHilfen.h"
+#include "geometry/Plangeometrie.h"
+#include "model/Haus.h"
+#include "model/PlaneID.h"
+#include "results/JpegLesen.h"
+#include "shell/Befehle.h"
+#include "shell/Vorschaufabrik.h"
+#include "ui/MeldungsNotifier.h"
+#include "views/Ansicht3DRegeln.h"
+#include "views/C3DView.h"
+
+#include <QContextMenuEvent>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <map>
+#include <optional>
+#include <set>
+
+namespace zeva {
+namespace {
+
+using namespace ansicht3d;
+
+// ----- rules without OpenGL -------------------------------------------------------------
+
+TEST(Ansicht3DRegeln, FramingFollowsPlanWidthAndHouseHeight)
+{
+    const Rahmung r = BerechneRahmung(20, 8);
+    EXPECT_DOUBLE_EQ(r.mitteX, 10);
+    EXPECT_DOUBLE_EQ(r.mitteY, 4);
+    EXPECT_DOUBLE_EQ(r.d0, 200);
+    EXPECT_DOUBLE_EQ(r.fern, 1000);
+    EXPECT_DOUBLE_EQ(BerechneRahmung(20, 12).d0, 120) << "a house higher than half the plan width";
+    EXPECT_DOUBLE_EQ(BerechneRahmung(40, 8).d0, 400);
+}
+
+TEST(Ansicht3DRegeln, TheNearestSurfaceWins)
+{
+    // Records {names, zmin, zmax, name}.
+    const std::vector<std::uint32_t> puffer = {1, 100, 120, 4000001, 1, 50, 60, 0,
+                                               1, 50, 70, 9000002,   1, 50, 55, 4000005};
+    EXPECT_EQ(NaechsteFlaeche(puffer, 4), 9000002) << "equal depths keep buffer order, name 0 skipped";
+    const std::vector<std::uint32_t> nurKanten = {1, 10, 20, 0, 1, 5, 6, 999999};
+    EXPECT_EQ(NaechsteFlaeche(nurKanten, 2), -1);
+    EXPECT_EQ(NaechsteFlaeche(puffer, 0), -1);
+    EXPECT_EQ(NaechsteFlaeche(puffer, -1), -1) << "an overflowed buffer";
+    // Depths are unsigned: a depth above 2^31 is far, not negative.
+    const std::vector<std::uint32_t> tief = {1, 0xF0000000u, 0xF0000001u, 4000001, 1, 7, 8, 4000002};
+    EXPECT_EQ(NaechsteFlaeche(tief, 2), 4000002);
+}
+
+TEST(Ansicht3DRegeln, DispatchByKind)
+{
+    struct Fall {
+        int id;
+        Aktion aktion;
+    };
+    for (const Fall& f : {Fall{3000000, Aktion::Boden}, Fall{101000000, Aktion::Boden}, Fall{104000003, Aktion::Wand},
+                          Fall{2000001, Aktion::Wand}, Fall{6000002, Aktion::Wand}, Fall{8000004, Aktion::Wand},
+                          Fall{5000001, Aktion::Decke}, Fall{7000000, Aktion::Flachdach},
+                          Fall{9000001, Aktion::Popup}, Fall{12000000, Aktion::Popup}, Fall{15000003, Aktion::Popup},
+                          Fall{90000001, Aktion::Nichts}, Fall{10000001, Aktion::Nichts}, Fall{54000001, Aktion::Nichts},
+                          Fall{-1, Aktion::Nichts}}) {
+        const Auswahl a = Verteile(f.id);
+        EXPECT_EQ(a.aktion, f.aktion) << f.id;
+        EXPECT_EQ(a.id, f.id);
+    }
+    const auto aktiv = [](const Popup& p) {
+        std::vector<std::pair<int, bool>> v;
+        for (const Popupeintrag& e : p)
+            v.emplace_back(e.befehl, e.aktiv);
+        return v;
+    };
+    using V = std::vector<std::pair<int, bool>>;
+    EXPECT_EQ(aktiv(Verteile(9000001).popup), (V{{32811, true}, {32815, true}, {32816, false}, {32813, false}}));
+    EXPECT_EQ(aktiv(Verteile(12000000).popup), (V{{32811, true}, {32815, false}, {32816, true}, {32813, true}}));
+    EXPECT_STREQ(Verteile(9000001).popup[0].text, "Fläche editieren");
+    EXPECT_STREQ(Verteile(9000001).popup[1].text, "Gaube plazieren");
+    EXPECT_STREQ(Verteile(9000001).popup[2].text, "Gaube bearbeiten");
+    EXPECT_STREQ(Verteile(9000001).popup[3].text, "Gaube löschen");
+    EXPECT_EQ(FlaecheEditieren(109000001).aktion, Aktion::Steildach);
+    EXPECT_EQ(FlaecheEditieren(109000001).id, 109000001);
+}
+
+TEST(Ansicht3DRegeln, KeySequences)
+{
+    const auto tippe = [](Tastenfolgen& t, const char* text) {
+        Folge f = Folge::Keine;
+        for (const char* c = text; *c; ++c)
+            f = t.Taste(*c == '?' ? 0 : *c);
+        return f;
+    };
+    struct Fall {
+        const char* text;
+        Folge folge;
+    };
+    for (const Fall& f : {Fall{"WUXTOR", Folge::AllesAn}, Fall{"WUXHOLMEN", Folge::Kanten},
+                          Fall{"WUXSEDA", Folge::Nordpfeil}, Fall{"WUXPIRTEL", Folge::Normalen},
+                          Fall{"WUXFALMO", Folge::Boeden}, Fall{"WUXQUIRE", Folge::Zonendecken},
+                          Fall{"WUXBRANTIL", Folge::Flaechen}, Fall{"QOVINTA", Folge::GLFehler},
+                          Fall{"ZEPHAK", Folge::Explosion}, Fall{"WUXGORVAN", Folge::Keine},
+                          Fall{"WUXMELT", Folge::Keine}}) {
+        Tastenfolgen t;
+        EXPECT_EQ(tippe(t, f.text), f.folge) << f.text;
+    }
+    Tastenfolgen t;
+    EXPECT_EQ(tippe(t, "WUXSEDA"), Folge::Nordpfeil);
+    EXPECT_EQ(t.Anzahl(), 0) << "a match empties the keys";
+    EXPECT_EQ(tippe(t, "AWUXSEDA"), Folge::Keine) << "a wrong first key spoils it";
+    EXPECT_EQ(tippe(t, "WUXSEDA"), Folge::Keine) << "until the keys are emptied";
+    t.Leere();
+    EXPECT_EQ(tippe(t, "?WUXSED"), Folge::Keine) << "any key counts, also one without a letter";
+    t.Leere();
+    EXPECT_EQ(tippe(t, "ABCDEFGHIJKLMNOPQRSTUVW"), Folge::Keine);
+    EXPECT_EQ(t.Anzahl(), Tastenfolgen::MaxTasten) << "keys beyond 20 are ignored";
+}
+
+// ----- the view in the started program ------------------------------------------------------
+
+struct Aufruf {
+    CMainFrame::Bauteildialog art;
+    int id;
+    bool operator==(const Aufruf&) const = default;
+};
+
+class WaehlePopup final : public C3DView::Popupwaehler {
+public:
+    WaehlePopup() { m_vorher = C3DView::SetzePopupwaehler(this); }
+    ~WaehlePopup() override { C3DView::SetzePopupwaehler(m_vorher); }
+    int Waehle(QWidget*, const QPoint&, const Popup& e) override
+    {
+        eintraege.push_back(e);
+        return antwort;
+    }
+    int antwort = BefehlFlaecheEditieren;
+    std::vector<Popup> eintraege;
+
+private:
+    C3DView::Popupwaehler* m_vorher;
+};
+
+class DruckAuf final : public C3DView::Druckwaehler {
+public:
+    DruckAuf() { m_vorher = C3DView::SetzeDruckwaehler(this); }
+    ~DruckAuf() override { C3DView::SetzeDruckwaehler(m_vorher); }
+    QPaintDevice* Waehle(QWidget*) override
+    {
+        ++gefragt;
+        return geraet;
+    }
+    QPaintDevice* geraet = nullptr;
+    int gefragt = 0;
+
+private:
+    C3DView::Druckwaehler* m_vorher;
+};
+
+// The editor stores outlines clockwise; the walls then face outwards.
+Punkt2DArray Uhrzeigersinn(double x0, double y0, double x1, double y1)
+{
+    return {{x0, y0}, {x0, y1}, {x1, y1}, {x1, y0}};
+}
+
+class DreiDAnsicht : public test::GestartetesProgramm {
+protected:
+    void VorDemStart() override
+    {
+        ASSERT_TRUE(ordner.isValid());
+        vorherOrdner = QDir::currentPath();
+        // The frame's start folder, where project pictures go.
+        QDir::setCurrent(ordner.path());
+    }
+    void SetUp() override
+    {
+        test::GestartetesProgramm::SetUp();
+        for (auto art : {CMainFrame::Bauteildialog::Boden, CMainFrame::Bauteildialog::Wand,
+                         CMainFrame::Bauteildialog::Decke, CMainFrame::Bauteildialog::Flachdach,
+                         CMainFrame::Bauteildialog::Steildach})
+            rahmen->SetzeBauteildialogErzeuger(art, [this, art](CMainFrame& r) {
+                aufrufe.push_back({art, r.AktuellesHaus().AktuelleTraegerID});
+                auto* d = new QDialog(&r);
+                QMetaObject::invokeMethod(d, &QDialog::reject, Qt::QueuedConnection);
+                return d;
+            });
+        Giebelhaus(H());
+        Erzeuge();
+        H().Phase = 15;
+        rahmen->ZeigeSchritt();
+        ansicht = qobject_cast<C3DView*>(rahmen->Ansicht3D());
+        ASSERT_NE(ansicht, nullptr) << "OpenGL is there under Xvfb";
+        // The view on its own, 640 × 480 pixels.
+        ansicht->setParent(nullptr);
+        ansicht->resize(640, 480);
+        ansicht->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(ansicht));
+    }
+    void TearDown() override
+    {
+        if (ansicht && !ansicht->parentWidget())
+            delete ansicht.data();
+        delete vorschau.data();
+        test::GestartetesProgramm::TearDown();
+        QDir::setCurrent(vorherOrdner);
+    }
+
+    zeva::Haus& H() const { return rahmen->AktuellesHaus(); }
+
+    static void Giebelhaus(zeva::Haus& h)
+    {
+        test::GezeichnetesHaus(h);
+        h.m_aZone[0].m_a2DGrundrissPunkte = Uhrzeigersinn(0, 0, 10, 8);
+        h.Zonen = std::max(h.Zonen, 1);
+    }
+    void Erzeuge()
+    {
+        MeldungsNotifier notifier(rahmen);
+        ASSERT_EQ(C3DGenerator(H(), notifier).Erzeuge3DFlaechen(), 1);
+        H().ListeNeuAufbauen = 1;
+    }
+    void Neu()
+    {
+        H().ListeNeuAufbauen = 1;
+        ansicht->update();
+    }
+
+    QImage Bild() const { return ansicht->grabFramebuffer().convertToFormat(QImage::Format_RGB32); }
+
+    // The view's matrices on the CPU: the pixel (logical, y down) of a house
+    // point and its distance in front of the eye.
+    QPointF Pixel(const Punkt3D& p, double* tiefe = nullptr) const
+    {
+        const Rahmung& r = ansicht->Rahmung();
+        const double x = r.mitteX - p.x, y = p.y - r.mitteY, z = p.z - r.mitteX;
+        const double a = ansicht->DrehungY() * M_PI / 180, b = ansicht->DrehungX() * M_PI / 180;
+        const double x1 = std::cos(a) * x + std::sin(a) * z, z1 = -std::sin(a) * x + std::cos(a) * z;
+        const double y2 = std::cos(b) * y - std::sin(b) * z1, z2 = std::sin(b) * y + std::cos(b) * z1 - ansicht->Augenabstand();
+        const double f = 1 / std::tan(5 * M_PI / 180);
+        const double w = ansicht->width(), h = ansicht->height();
+        if (tiefe)
+            *tiefe = -z2;
+        return {(f * h / w * x1 / -z2 + 1) / 2 * w, (1 - f * y2 / -z2) / 2 * h};
+    }
+    QColor Farbe(const QImage& bild, const Punkt3D& p) const
+    {
+        const QPointF q = Pixel(p);
+        return bild.pixelColor(static_cast<int>(q.x()), static_cast<int>(q.y()));
+    }
+    static void ErwarteFarbe(const QColor& c, int r, int g, int b, const char* was)
+    {
+        EXPECT_NEAR(c.red(), r, 1) << was;
+        EXPECT_NEAR(c.green(), g, 1) << was;
+        EXPECT_NEAR(c.blue(), b, 1) << was;
+    }
+    const Plane* Finde(const std::function<bool(const Plane&)>& wie) const
+    {
+        for (const Plane& p : H().m_aPlane)
+            if (wie(p))
+                return &p;
+        return nullptr;
+    }
+    static Punkt3D Mitte(const Plane& p) { return (p.lo + p.ro + p.ru + p.lu) * 0.25; }
+    static int Art(const Plane& p) { return ArtAusID(p.ID); }
+
+    void Rechtsklick(QPoint p)
+    {
+        QContextMenuEvent e(QContextMenuEvent::Mouse, p, ansicht->mapToGlobal(p));
+        QApplication::sendEvent(ansicht, &e);
+    }
+    void Rechtsklick(const Punkt3D& p) { Rechtsklick(Pixel(p).toPoint()); }
+    void Tippe(const char* text) { QTest::keyClicks(ansicht, QString::fromLatin1(text)); }
+    void Taste(Qt::Key k) { QTest::keyClick(ansicht, k); }
+    void Ziehe(QPoint von, QPoint nach, Qt::MouseButtons knoepfe = Qt::LeftButton,
+               Qt::KeyboardModifiers tasten = Qt::NoModifier)
+    {
+        QMouseEvent druck(QEvent::MouseButtonPress, von, ansicht->mapToGlobal(von), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(ansicht, &druck);
+        QMouseEvent zug(QEvent::MouseMove, nach, ansicht->mapToGlobal(nach), Qt::NoButton, knoepfe, tasten);
+        QApplication::sendEvent(ansicht, &zug);
+        QMouseEvent los(QEvent::MouseButtonRelease, nach, ansicht->mapToGlobal(nach), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(ansicht, &los);
+    }
+    // Pixels of the north arrow's blue (the window marks have red and green).
+    static int Blau(const QImage& bild)
+    {
+        int n = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x) {
+                const QRgb c = bild.pixel(x, y);
+                n += qBlue(c) > 120 && qRed(c) < 30 && qGreen(c) < 30;
+            }
+        return n;
+    }
+    static bool IstWeiss(const QImage& bild)
+    {
+        for (int y = 0; y < bild.height(); y += 7)
+            for (int x = 0; x < bild.width(); x += 7)
+                if (bild.pixel(x, y) != qRgb(255, 255, 255))
+                    return false;
+        return true;
+    }
+
+    QTemporaryDir ordner;
+    QString vorherOrdner;
+    QPointer<C3DView> ansicht;
+    QPointer<C3DView> vorschau;
+    std::vector<Aufruf> aufrufe;
+};
+
+TEST_F(DreiDAnsicht, ShadesTheSurfacesByKind)
+{
+    EXPECT_EQ(ansicht->objectName(), QStringLiteral("id210"));
+    EXPECT_EQ(ansicht->windowTitle(), QStringLiteral("3D-Editiermodus")) << "the step switch names the step";
+    Plane* vorn = nullptr;
+    for (Plane& p : H().m_aPlane)
+        if (Art(p) == flaechenart::Geschosswand && p.lo.z == 8 && p.ro.z == 8)
+            vorn = &p;
+    ASSERT_NE(vorn, nullptr);
+    const Plane* dach = Finde([](const Plane& p) { return Art(p) == flaechenart::Steildach && p.lu.z == 8 && p.ru.z == 8; });
+    ASSERT_NE(dach, nullptr);
+
+    ansicht->SetzeDrehung(0, 0);
+    QImage bild = Bild();
+    bild.save(QStringLiteral("/tmp/zeva_3d_vorn.png"));
+    ErwarteFarbe(Farbe(bild, Mitte(*vorn)), 145, 145, 145, "front storey wall");
+    ErwarteFarbe(Farbe(bild, Mitte(*dach)), 153, 76, 76, "the roof face above it");
+    ErwarteFarbe(bild.pixelColor(5, 5), 255, 255, 255, "background");
+
+    vorn->FensterAufFlaechePlaziert = 1;
+    Neu();
+    bild = Bild();
+    bild.save(QStringLiteral("/tmp/zeva_3d_fenster.png"));
+    ErwarteFarbe(Farbe(bild, Mitte(*vorn)), 46, 46, 153, "the window mark");
+    EXPECT_EQ(ansicht->windowTitle(), QStringLiteral("3D-Editiermodus")) << "no GL error";
+
+    // The GL error display writes its verdict into the title.
+    Tippe("QOVINTA");
+    Bild();
+    EXPECT_EQ(ansicht->windowTitle(), QStringLiteral("OpenGL im grünen Bereich"));
+}
+
+// Every drawn surface whose centroid is not hidden (a ray cast on the CPU
+// through the same matrices) opens its own input when right-clicked there.
+TEST_F(DreiDAnsicht, ARightClickOpensTheInputOfTheVisibleSurface)
+{
+    WaehlePopup popup;
+    EXPECT_DOUBLE_EQ(ansicht->DrehungX(), 60);
+    EXPECT_DOUBLE_EQ(ansicht->DrehungY(), 60);
+    Bild().save(QStringLiteral("/tmp/zeva_3d_start.png"));
+
+    struct Flaeche {
+        std::vector<Punkt3D> ecken;
+        int id;
+    };
+    std::vector<Flaeche> flaechen;
+    for (const Plane& p : H().m_aPlane) {
+        const int art = Art(p);
+        if (art == flaechenart::Geschosswand || art == flaechenart::Steildach || art == flaechenart::Giebelwand ||
+            art == flaechenart::DeckeUnterDach || art == flaechenart::Drempel)
+            flaechen.push_back({{p.lo, p.ro, p.ru, p.lu}, p.ID});
+    }
+    std::vector<Punkt3D> boden;
+    for (const Punkt2D& q : H().m_aZone[0].m_a2DGrundrissPunkte)
+        boden.emplace_back(q.x, H().m_aZone[0].Kellerhoehe, q.y);
+    flaechen.push_back({boden, 3000000});
+
+    // Ray through a pixel: the nearest surface whose projection holds it.
+    const auto innen = [](const std::vector<QPointF>& poly, QPointF p) {
+        bool drin = false;
+        for (std::size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++)
+            if ((poly[i].y() > p.y()) != (poly[j].y() > p.y()) &&
+                p.x() < (poly[j].x() - poly[i].x()) * (p.y() - poly[i].y()) / (poly[j].y() - poly[i].y()) + poly[i].x())
+                drin = !drin;
+        return drin;
+    };
+    const auto abstand = [](QPointF a, QPointF b, QPointF p) {
+        const QPointF d = b - a;
+        const double l = QPointF::dotProduct(d, d);
+        const double t = l > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / l, 0.0, 1.0) : 0;
+        const QPointF q = a + d * t - p;
+        return std::hypot(q.x(), q.y());
+    };
+    int geprueft = 0;
+    std::set<int> arten;
+    for (const Flaeche& f : flaechen) {
+        Punkt3D m;
+        for (const Punkt3D& e : f.ecken)
+            m += e;
+        m = m * (1.0 / f.ecken.size());
+        double tiefe = 0;
+        const QPointF pixel = Pixel(m, &tiefe);
+        bool frei = true;
+        for (const Flaeche& g : flaechen) {
+            std::vector<QPointF> poly;
+            for (const Punkt3D& e : g.ecken)
+                poly.push_back(Pixel(e));
+            for (std::size_t i = 0; i < poly.size(); ++i)
+                if (abstand(poly[i], poly[(i + 1) % poly.size()], pixel) < 3)
+                    frei = false;
+            if (&g == &f || !innen(poly, pixel))
+                continue;
+            // Depth of g along the ray: the plane through its first three
+            // corners, solved by bisection between near and far points of
+            // the ray (enough for the few planes of a house).
+            const Punkt3D a = g.ecken[0], b = g.ecken[1], c = g.ecken[2] == g.ecken[1] ? g.ecken[3] : g.ecken[2];
+            const Punkt3D n = (b - a).Kreuzprodukt(c - a);
+            const Punkt3D auge = [&] {
+                // The eye in house coordinates: the point that projects to
+                // the centre at depth 0, found from the view's set-up.
+                const Rahmung& r = ansicht->Rahmung();
+                const double ay = ansicht->DrehungY() * M_PI / 180, bx = ansicht->DrehungX() * M_PI / 180;
+                const double d = ansicht->Augenabstand();
+                // Inverse of translate, Rx, Ry applied to (0, 0, 0) eye.
+                const double y1 = std::sin(bx) * d * 1, z1 = std::cos(bx) * d;
+                const double x0 = -std::sin(ay) * z1, z0 = std::cos(ay) * z1;
+                return Punkt3D(r.mitteX - x0, y1 + r.mitteY, z0 + r.mitteX);
+            }();
+            const Punkt3D richtung = m - auge;
+            const double nenner = n.Skalarprodukt(richtung);
+            if (std::fabs(nenner) < 1e-12)
+                continue;
+            const double t = n.Skalarprodukt(a - auge) / nenner;
+            if (t > 0 && t < 1 - 1e-6)
+                frei = false;
+        }
+        if (!frei)
+            continue;
+        aufrufe.clear();
+        popup.eintraege.clear();
+        Rechtsklick(pixel.toPoint());
+        QCoreApplication::processEvents();
+        const Auswahl erwartet = Verteile(f.id);
+        ASSERT_NE(erwartet.aktion, Aktion::Nichts);
+        const std::map<Aktion, CMainFrame::Bauteildialog> dialog = {
+            {Aktion::Boden, CMainFrame::Bauteildialog::Boden}, {Aktion::Wand, CMainFrame::Bauteildialog::Wand},
+            {Aktion::Decke, CMainFrame::Bauteildialog::Decke}, {Aktion::Flachdach, CMainFrame::Bauteildialog::Flachdach},
+            {Aktion::Popup, CMainFrame::Bauteildialog::Steildach}};
+        EXPECT_EQ(aufrufe, (std::vector<Aufruf>{{dialog.at(erwartet.aktion), f.id}})) << f.id;
+        EXPECT_EQ(popup.eintraege.size(), erwartet.aktion == Aktion::Popup ? 1u : 0u) << f.id;
+        EXPECT_EQ(ansicht->GewaehlteFlaeche(), f.id);
+        ++geprueft;
+        arten.insert(ArtAusID(f.id));
+    }
+    EXPECT_GE(geprueft, 3);
+    EXPECT_TRUE(arten.count(flaechenart::Steildach)) << "a roof face was among them";
+    EXPECT_TRUE(arten.count(flaechenart::Geschosswand));
+
+    aufrufe.clear();
+    Rechtsklick(QPoint(3, 3));
+    QContextMenuEvent tastatur(QContextMenuEvent::Keyboard, QPoint(320, 240), ansicht->mapToGlobal(QPoint(320, 240)));
+    QApplication::sendEvent(ansicht, &tastatur);
+    EXPECT_TRUE(aufrufe.empty()) << "the background and a keyboard menu do nothing";
+    EXPECT_EQ(ansicht->GewaehlteFlaeche(), -1);
+
+    // Cancelling the popup or choosing a dormer command opens nothing.
+    const Plane* dach = Finde([](const Plane& p) { return Art(p) == flaechenart::Steildach && p.lu.z == 8 && p.ru.z == 8; });
+    ansicht->SetzeDrehung(0, 0);
+    Bild();
+    for (int antwort : {0, BefehlGaubePlazieren, BefehlGaubeBearbeiten}) {
+        popup.antwort = antwort;
+        Rechtsklick(Mitte(*dach));
+    }
+    EXPECT_TRUE(aufrufe.empty());
+    EXPECT_EQ(popup.eintraege.size(), 3u);
+}
+
+TEST_F(DreiDAnsicht, TopsAndFloorsArePickable)
+{
+    // The unheated roof: its faces are geometry, the ceiling closes the zone.
+    H().m_aDach.RemoveAll();
+    H().m_aDach.Add(test::BaueDach({.L = 10, .W = 8, .hoehe = 3, .geschossHoehe = 1.5, .beheizt = 0}));
+    H().DachBeheizt = 0;
+    Erzeuge();
+    const Plane* decke = Finde([](const Plane& p) { return Art(p) == flaechenart::DeckeUnterDach; });
+    ASSERT_NE(decke, nullptr);
+    EXPECT_EQ(Finde([](const Plane& p) { return Art(p) == flaechenart::Steildach; }), nullptr);
+    ansicht->SetzeDrehung(90, 0);
+    Tippe("WUXHOLMEN");  // no edges over the ceiling
+    QImage bild = Bild();
+    bild.save(QStringLiteral("/tmp/zeva_3d_decke.png"));
+    const Punkt3D punkt = Mitte(*decke) * 0.7 + decke->lu * 0.3;
+    ErwarteFarbe(Farbe(bild, punkt), 107, 107, 107, "the ceiling");
+    Rechtsklick(punkt);
+    EXPECT_EQ(aufrufe, (std::vector<Aufruf>{{CMainFrame::Bauteildialog::Decke, decke->ID}}));
+
+    // A flat-roof house shows its top.
+    aufrufe.clear();
+    H().m_aDach.RemoveAll();
+    H().Steildach = 0;
+    H().DachBeheizt = 1;
+    Erzeuge();
+    bild = Bild();
+    const Punkt3D oben(3, H().m_aZone[0].Kellerhoehe + H().m_aZone[0].Stockwerkshoehe, 3);
+    ErwarteFarbe(Farbe(bild, oben), 153, 76, 76, "the flat roof");
+    Rechtsklick(oben);
+    EXPECT_EQ(aufrufe, (std::vector<Aufruf>{{CMainFrame::Bauteildialog::Flachdach, 7000000}}));
+
+    // Two zones over a heated basement, seen from below: the floor of zone 1
+    // is its own.
+    aufrufe.clear();
+    H().KellerBeheizt = 1;
+    Zone zwei = H().m_aZone[0];
+    zwei.m_a2DGrundrissPunkte = Uhrzeigersinn(10, 0, 16, 8);
+    if (H().m_aZone.GetSize() < 2)
+        H().m_aZone.Add(zwei);
+    else
+        H().m_aZone[1] = zwei;
+    H().Zonen = 2;
+    Erzeuge();
+    ansicht->SetzeDrehung(-90, 0);
+    bild = Bild();
+    bild.save(QStringLiteral("/tmp/zeva_3d_unten.png"));
+    Rechtsklick(Punkt3D(13, 0, 4));
+    Rechtsklick(Punkt3D(5, 0, 3));
+    EXPECT_EQ(aufrufe, (std::vector<Aufruf>{{CMainFrame::Bauteildialog::Boden, 101000000},
+                                            {CMainFrame::Bauteildialog::Boden, 1000000}}));
+}
+
+TEST_F(DreiDAnsicht, MouseAndKeys)
+{
+    Ziehe({100, 100}, {103, 100});
+    EXPECT_DOUBLE_EQ(ansicht->DrehungY(), 61);
+    Ziehe({100, 100}, {101, 100});
+    EXPECT_DOUBLE_EQ(ansicht->DrehungY(), 61) << "a pixel does not turn";
+    Ziehe({100, 100}, {97, 100});
+    EXPECT_DOUBLE_EQ(ansicht->DrehungY(), 60);
+    Ziehe({100, 100}, {97, 100});
+    EXPECT_DOUBLE_EQ(ansicht->DrehungY(), 59);
+    Ziehe({100, 100}, {100, 104});
+    EXPECT_DOUBLE_EQ(ansicht->DrehungX(), 62);
+    Ziehe({100, 100}, {110, 100}, Qt::LeftButton, Qt::ShiftModifier);
+    Ziehe({100, 100}, {110, 100}, Qt::LeftButton | Qt::RightButton);
+    EXPECT_DOUBLE_EQ(ansicht->DrehungY(), 59) << "a key or another button held";
+
+    for (int i = 0; i < 10; ++i)
+        Taste(Qt::Key_PageUp);
+    EXPECT_DOUBLE_EQ(ansicht->Zoom(), 0.5);
+    EXPECT_DOUBLE_EQ(ansicht->Augenabstand(), 100);
+    for (int i = 0; i < 20; ++i)
+        Taste(Qt::Key_PageDown);
+    EXPECT_DOUBLE_EQ(ansicht->Zoom(), 2.0);
+    EXPECT_DOUBLE_EQ(ansicht->Augenabstand(), 400);
+    for (int i = 0; i < 10; ++i)
+        Taste(Qt::Key_PageUp);
+    EXPECT_NEAR(ansicht->Zoom(), 1.0, 1e-9);
+
+    const int blau = Blau(Bild());
+    EXPECT_GT(blau, 20) << "the north arrow";
+    Tippe("WUXSEDA");
+    EXPECT_EQ(Blau(Bild()), 0);
+    Tippe("WUXSEDA");
+    EXPECT_EQ(Blau(Bild()), blau);
+    Tippe("AWUXSEDA");
+    EXPECT_EQ(Blau(Bild()), blau) << "a wrong first key spoils the sequence";
+    Taste(Qt::Key_Pause);
+    Tippe("WUXSEDA");
+    EXPECT_EQ(Blau(Bild()), 0) << "until Pause";
+    Tippe("WUXTOR");
+    EXPECT_EQ(Blau(Bild()), blau) << "everything on again";
+
+    // The two sequences that changed the house without asking are gone.
+    const std::size_t planes = H().m_aPlane.size();
+    Tippe("WUXGORVAN");
+    Taste(Qt::Key_Pause);
+    Tippe("WUXMELT");
+    EXPECT_EQ(H().KellerBeheizt, 0);
+    EXPECT_EQ(H().DachBeheizt, 1);
+    EXPECT_EQ(H().m_aPlane.size(), planes);
+    Taste(Qt::Key_Pause);
+
+    // The explode animation.
+    Tippe("ZEPHAK");
+    EXPECT_TRUE(ansicht->ZeitgeberLaeuft());
+    const double start = ansicht->Explosion();
+    ansicht->Zeitschritt();
+    ansicht->Zeitschritt();
+    EXPECT_NEAR(ansicht->Explosion(), start + 0.2, 1e-9);
+    EXPECT_EQ(H().ListeNeuAufbauen, 1);
+    int schritte = 2 + static_cast<int>(std::lround(start * 10));
+    while (ansicht->Explosion() > 0 && schritte < 40) {
+        ansicht->Zeitschritt();
+        ++schritte;
+    }
+    EXPECT_GE(schritte, 30);
+    EXPECT_LE(schritte, 31) << "back to 0 once above 3";
+    ansicht->Zeitschritt();
+    Taste(Qt::Key_Pause);
+    EXPECT_FALSE(ansicht->ZeitgeberLaeuft());
+    EXPECT_EQ(ansicht->Explosion(), 0);
+}
+
+TEST_F(DreiDAnsicht, ThePreviewFollowsTheMainViewButTakesNoSequencesOrPicks)
+{
+    vorschau = qobject_cast<C3DView*>(Vorschaufabrik::Erzeuge(Vorschaufabrik::Art::Ansicht3D, nullptr));
+    ASSERT_NE(vorschau, nullptr);
+    EXPECT_TRUE(vorschau->IstVorschau());
+    vorschau->resize(640, 480);
+    vorschau->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(vorschau));
+    const QImage vorher = vorschau->grabFramebuffer();
+    EXPECT_EQ(vorher.convertToFormat(QImage::Format_RGB32), Bild()) << "the same picture in both";
+
+    // The main view paints first and takes the house's request; the preview
+    // still follows.
+    ansicht->SetzeDrehung(0, 0);
+    vorschau->SetzeDrehung(0, 0);
+    const Plane* dach = Finde([](const Plane& p) { return Art(p) == flaechenart::Steildach && p.lu.z == 8 && p.ru.z == 8; });
+    const Punkt3D mitte = Mitte(*dach);
+    EXPECT_EQ(vorschau->grabFramebuffer().pixelColor(Pixel(mitte).toPoint()).red(), 153);
+    const QImage mitDach = Bild();
+    // Every roof face goes.
+    for (std::size_t i = H().m_aPlane.size(); i-- > 0;)
+        if (Art(H().m_aPlane[i]) == flaechenart::Steildach)
+            H().m_aPlane.RemoveAt(i);
+    H().ListeNeuAufbauen = 1;
+    const QImage ohneDach = Bild();
+    EXPECT_EQ(H().ListeNeuAufbauen, 0);
+    EXPECT_NE(ohneDach, mitDach);
+    const QImage nachher = vorschau->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+    EXPECT_NE(nachher.pixelColor(Pixel(mitte).toPoint()).red(), 153) << "the face is gone";
+    EXPECT_EQ(nachher, ohneDach);
+
+    // Sequences and picks are the main view's.
+    const int blau = Blau(vorschau->grabFramebuffer());
+    QTest::keyClicks(vorschau, QStringLiteral("WUXSEDA"));
+    EXPECT_EQ(Blau(vorschau->grabFramebuffer()), blau);
+    QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(320, 300), vorschau->mapToGlobal(QPoint(320, 300)));
+    QApplication::sendEvent(vorschau, &e);
+    EXPECT_TRUE(aufrufe.empty());
+    // The page keys work in both.
+    QTest::keyClick(vorschau, Qt::Key_PageUp);
+    EXPECT_NEAR(vorschau->Zoom(), 0.9, 1e-9);
+}
+
+TEST_F(DreiDAnsicht, NothingIsDrawnBeforeTheThreeDStepOrWithoutPlanes)
+{
+    H().Phase = 14;
+    ansicht->update();
+    EXPECT_TRUE(IstWeiss(Bild()));
+    delete ansicht.data();
+    // A new view before step 15 builds no list.
+    ansicht = new C3DView(rahmen, nullptr, false);
+    ansicht->resize(320, 240);
+    ansicht->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(ansicht));
+    EXPECT_TRUE(IstWeiss(Bild()));
+    EXPECT_EQ(ansicht->Liste(), 0u);
+
+    H().Phase = 15;
+    H().m_aPlane.RemoveAll();
+    H().ListeNeuAufbauen = 1;
+    EXPECT_TRUE(IstWeiss(Bild()));
+    EXPECT_EQ(ansicht->Liste(), 0u);
+    Rechtsklick(QPoint(160, 120));
+    EXPECT_TRUE(aufrufe.empty());
+
+    Erzeuge();
+    EXPECT_FALSE(IstWeiss(Bild()));
+    EXPECT_NE(ansicht->Liste(), 0u);
+}
+
+TEST_F(DreiDAnsicht, FramingFollowsTheHouseAtEverySetUp)
+{
+    EXPECT_DOUBLE_EQ(ansicht->Rahmung().d0, 200);
+    EXPECT_DOUBLE_EQ(ansicht->Augenabstand(), 200);
+    EXPECT_DOUBLE_EQ(ansicht->Rahmung().mitteX, 10);
+    EXPECT_DOUBLE_EQ(ansicht->Rahmung().mitteY, 4);
+    H().RealAreaWidth = 40;
+    ansicht->InitSzene(false);
+    EXPECT_DOUBLE_EQ(ansicht->Rahmung().d0, 400);
+    EXPECT_DOUBLE_EQ(ansicht->Rahmung().fern, 2000);
+    EXPECT_DOUBLE_EQ(ansicht->Augenabstand(), 400);
+}
+
+TEST_F(DreiDAnsicht, ShowingAndHidingRenumberTheComponents)
+{
+    for (auto& w : H().m_aWand)
+        w.Nummer = 0;
+    H().m_aFenster.Add(DFenster());
+    H().m_aFenster.Add(DFenster());
+    ansicht->hide();
+    for (std::size_t i = 0; i < H().m_aWand.size(); ++i)
+        EXPECT_EQ(H().m_aWand[i].Nummer, static_cast<int>(i) + 1);
+    EXPECT_EQ(H().m_aFenster[1].Nummer, 2);
+    ASSERT_FALSE(H().m_aSteildach.empty());
+    H().m_aSteildach[0].Nummer = 7;
+    ansicht->show();
+    EXPECT_EQ(H().m_aSteildach[0].Nummer, 1);
+
+    H().m_aSteildach[0].Nummer = 7;
+    vorschau = new C3DView(nullptr, nullptr, true);
+    vorschau->show();
+    vorschau->hide();
+    EXPECT_EQ(H().m_aSteildach[0].Nummer, 7) << "the preview leaves the numbers";
+}
+
+TEST_F(DreiDAnsicht, AReparentedViewDrawsTheSamePicture)
+{
+    const QImage vorher = Bild();
+    const unsigned int liste = ansicht->Liste();
+    EXPECT_NE(liste, 0u);
+    QWidget fenster;
+    fenster.resize(640, 480);
+    ansicht->setParent(&fenster);
+    ansicht->move(0, 0);
+    fenster.show();
+    ansicht->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    EXPECT_EQ(Bild(), vorher);
+    ansicht->setParent(nullptr);
+    ansicht->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(ansicht));
+    EXPECT_EQ(Bild(), vorher);
+}
+
+TEST_F(DreiDAnsicht, Printing)
+{
+    DruckAuf drucker;
+    ansicht->resize(400, 300);
+    QCoreApplication::processEvents();
+    struct Fall {
+        int dpiY;
+        int unten;
+    };
+    for (const Fall& f : {Fall{600, 3999}, Fall{300, 2199}}) {
+        QImage seite(4800, 4400, QImage::Format_RGB32);
+        seite.fill(Qt::green);
+        seite.setDotsPerMeterX(qRound(600 / 0.0254));
+        seite.setDotsPerMeterY(qRound(f.dpiY / 0.0254));
+        drucker.geraet = &seite;
+        rahmen->Befehl(ID_FILE_PRINT);
+        EXPECT_EQ(seite.pixel(0, 399), qRgb(0, 255, 0)) << f.dpiY;
+        EXPECT_EQ(seite.pixel(0, 400), qRgb(255, 255, 255)) << f.dpiY;
+        EXPECT_EQ(seite.pixel(4799, 400), qRgb(255, 255, 255)) << f.dpiY;
+        EXPECT_EQ(seite.pixel(4799, f.unten), qRgb(255, 255, 255)) << f.dpiY;
+        EXPECT_EQ(seite.pixel(0, f.unten + 1), qRgb(0, 255, 0)) << f.dpiY;
+    }
+    const int vorher = drucker.gefragt;
+    drucker.geraet = nullptr;
+    rahmen->Befehl(ID_FILE_PRINT);
+    EXPECT_EQ(drucker.gefragt, vorher + 1) << "cancelled: nothing printed";
+
+    H().Phase = 14;
+    rahmen->Befehl(ID_FILE_PRINT);
+    EXPECT_EQ(drucker.gefragt, vorher + 1) << "only in the 3D step";
+    H().Phase = 15;
+
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    const QString datei = ordner.filePath(QStringLiteral("druck.pdf"));
+    pdf.setOutputFileName(datei);
+    drucker.geraet = &pdf;
+    rahmen->Befehl(ID_FILE_PRINT);
+    EXPECT_EQ(pdf.docName(), QStringLiteral("3D Hausansicht"));
+    QProcess pdftoppm;
+    pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"),
+                                                QStringLiteral("-singlefile"), datei, ordner.filePath(QStringLiteral("seite"))});
+    ASSERT_TRUE(pdftoppm.waitForFinished(60000));
+    const QImage seite(ordner.filePath(QStringLiteral("seite.png")));
+    ASSERT_FALSE(seite.isNull());
+    int rot = 0;
+    for (int y = 0; y < seite.height(); ++y)
+        for (int x = 0; x < seite.width(); ++x) {
+            const QColor c = seite.pixelColor(x, y);
+            rot += std::abs(c.red() - 153) < 12 && std::abs(c.green() - 76) < 12 && std::abs(c.blue() - 76) < 12;
+        }
+    EXPECT_GT(rot, 20) << "the roof on the page";
+}
+
+TEST_F(DreiDAnsicht, ScreenshotsAndTheProjectPicture)
+{
+    test::SkriptDateiauswahl auswahl;
+    auswahl.Antworte(ordner.filePath(QStringLiteral(".jpg")));
+    rahmen->Befehl(ID_3D_ALS_JPEG);
+    ASSERT_EQ(meldungen.Anfragen().size(), 1u);
+    EXPECT_EQ(meldungen.Anfragen()[0].text, QStringLiteral("Fehlerhafter Dateiname..."));
+    EXPECT_EQ(meldungen.Anfragen()[0].titel, QStringLiteral("Fehler"));
+    EXPECT_FALSE(QFile::exists(ordner.filePath(QStringLiteral(".jpg"))));
+    EXPECT_EQ(auswahl.Filter(), (QStringList{QStringLiteral("JPEG Files (*.jpg)"), QStringLiteral("All Files (*)")}));
+
+    // Covered by another window, the picture is still the view's.
+    QWidget decke;
+    decke.setGeometry(ansicht->geometry());
+    decke.show();
+    decke.raise();
+    auswahl.Antworte(ordner.filePath(QStringLiteral("Haus.jpg")));
+    rahmen->Befehl(ID_3D_ALS_JPEG);
+    const test::JpegBild bild = test::LiesJpeg(ordner.filePath(QStringLiteral("Haus.jpg")).toStdString());
+    EXPECT_EQ(bild.breite, 640);
+    EXPECT_EQ(bild.hoehe, 480);
+    EXPECT_EQ(ansicht->Bilddatei(), ordner.filePath(QStringLiteral("Haus.jpg")));
+    if (bild.breite == 640) {
+        const QImage gl = Bild();
+        for (QPoint p : {QPoint(5, 5), QPoint(320, 240), QPoint(400, 300)}) {
+            const test::JpegPixel j = bild.Pixel(p.x(), p.y());
+            EXPECT_NEAR(j.r, qRed(gl.pixel(p)), 12);
+            EXPECT_NEAR(j.g, qGreen(gl.pixel(p)), 12);
+        }
+    }
+    decke.hide();
+
+    auswahl.Antworte(QString());
+    rahmen->Befehl(ID_3D_ALS_JPEG);
+    EXPECT_EQ(ansicht->Bilddatei(), QString()) << "cancelled";
+
+    H().Phase = 14;
+    const int gefragt = auswahl.Gefragt();
+    rahmen->Befehl(ID_3D_ALS_JPEG);
+    EXPECT_EQ(auswahl.Gefragt(), gefragt) << "only in the 3D step";
+    H().Phase = 15;
+
+    // Saving the untitled project writes its picture and copies it.
+    QFile::remove(ordner.filePath(QStringLiteral("Haus.jpg")));
+    auswahl.Antworte(ordner.filePath(QStringLiteral("Haus.vza")));
+    ASSERT_TRUE(rahmen->OnFileSaveAs());
+    for (const char* name : {"Unben.jpg", "Haus.jpg"}) {
+        const test::JpegBild j = test::LiesJpeg(ordner.filePath(QString::fromLatin1(name)).toStdString());
+        EXPECT_EQ(j.breite, 640) << name;
+        EXPECT_EQ(j.hoehe, 480) << name;
+    }
+}
+
+} // namespace
+} // namespace zeva
