@@ -60,6 +60,7 @@ QLineEdit* Feld(QWidget* eltern, int id)
 {
     auto* feld = new QLineEdit(eltern);
     SetzeId(feld, id);
+    feld->setMinimumWidth(feld->fontMetrics().horizontalAdvance(QStringLiteral("0000000,000")));
     return feld;
 }
 
@@ -93,6 +94,8 @@ COpakSanDlg::COpakSanDlg(CSanierungVarianteDlg& besitzer, const OpakeSeitenArt& 
     m_Liste->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_Liste->setTextElideMode(Qt::ElideNone);
     m_Liste->setMinimumHeight(140);
+    // Every column visible at once, and with it every tab of the dialog.
+    m_Liste->setMinimumWidth(40 + 95 + 150 + 200 + 120 + 120 + 2 * m_Liste->frameWidth() + 4);
 
     m_Gruppe = new QGroupBox(QStringLiteral("Sanierungsmaßnahme"), this);
     SetzeId(m_Gruppe, 1226);

@@ -330,8 +330,12 @@ void CSanierungVarianteDlg::Schliesse()
     // dialogs of later variants into the freed places.
     m_rahmen.VarianteGeschlossen(n);
     Haus& dokHaus = m_rahmen.AktuellesHaus();
-    if (n >= 1 && n <= dokHaus.Varianten && IstWieBestand(dokHaus, n))
+    if (n >= 1 && n <= dokHaus.Varianten && IstWieBestand(dokHaus, n)) {
         m_rahmen.LoescheVariante(n);
+        // A variant that was stored with the project is gone from it.
+        if (CZEVADoc* dok = m_rahmen.GetActiveDocument())
+            dok->SetModifiedFlag(true);
+    }
     hide();
     deleteLater();
     if (m_rahmen.OffeneVariantendialoge() == 0)

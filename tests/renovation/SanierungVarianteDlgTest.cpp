@@ -16,6 +16,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -218,6 +219,10 @@ TEST_F(VariantenDialog, TabsGlaserMarksAndTheFirstPage)
     EXPECT_TRUE(d->Seite(CSanierungVarianteDlg::Heizung)->isEnabled());
     EXPECT_FALSE(Knopf(d, 1119)->isEnabled());
     Tabs(d)->setCurrentIndex(CSanierungVarianteDlg::Wand);
+    // Tab on the tab bar goes to the wall list.
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCoreApplication::sendEvent(Tabs(d)->tabBar(), &tab);
+    EXPECT_EQ(d->focusWidget(), Liste(Seite(d, CSanierungVarianteDlg::Wand)));
     d->grab().save(QStringLiteral("/tmp/zeva_sanierung_variante.png"));
     EXPECT_TRUE(meldungen.Anfragen().empty());
 }
@@ -246,7 +251,7 @@ TEST_F(VariantenDialog, WallQuestionNoOpensOnTheWallAndCancelsTheSave)
     // Before a save the open dialogs give their data: No keeps it open and
     // the save does not happen.
     meldungen.Antworte(QMessageBox::No);
-    EXPECT_FALSE(rahmen->UebernimmVariantendaten());
+    EXPECT_FALSE(rahmen->OnFileSave());
     EXPECT_EQ(Dialog(1), d);
     EXPECT_EQ(Tabs(d)->currentIndex(), CSanierungVarianteDlg::Wand);
 
