@@ -1,5 +1,6 @@
 #include "app/Programmteile.h"
 
+#include "renovation/CSanierungVarianteDlg.h"
 #include "renovation/ProgrammSanierung.h"
 #include "results/InstalliereErgebnisse.h"
 #include "shell/CZEVAApp.h"
@@ -14,6 +15,7 @@ void RegistriereProgrammteile(CZEVAApp& anwendung)
     anwendung.RegistriereProgrammteil(InstalliereEingabeansichten);
     anwendung.RegistriereProgrammteil(InstalliereErgebnisse);
     anwendung.RegistriereProgrammteil(InstalliereProgrammSanierung);
+    anwendung.RegistriereProgrammteil(InstalliereSanierungsdialoge);
 }
 
 } // namespace zeva

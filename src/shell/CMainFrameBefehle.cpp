@@ -256,7 +256,7 @@ void CMainFrame::LoescheVariante(int k)
         m_aVariantendialoge.erase(m_aVariantendialoge.begin() + static_cast<std::ptrdiff_t>(ik));
         for (std::size_t m = ik; m < m_aVariantendialoge.size(); ++m)
             if (auto* v = dynamic_cast<zeva::Variantendialog*>(m_aVariantendialoge[m].data()))
-                v->SetzeNummer(static_cast<int>(m));
+                v->VorgaengerGeloescht(k);
     }
     AktualisiereVariantenfenster();
     NachVariantenLoeschen(k);

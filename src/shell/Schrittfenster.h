@@ -53,6 +53,13 @@ public:
     virtual int Nummer() const = 0;
     // The variant moved to another number (a lower one was deleted).
     virtual void SetzeNummer(int n) = 0;
+    // Variant k, below this one, left the document's house: the dialog moves
+    // down by one with its variant.
+    virtual void VorgaengerGeloescht(int k)
+    {
+        (void)k;
+        SetzeNummer(Nummer() - 1);
+    }
     // OK: runs the checks of its pages; when they pass it takes its variant
     // over and closes. False when a check refused (it stays open).
     virtual bool OKUndSchliessen() = 0;
