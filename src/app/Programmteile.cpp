@@ -2,6 +2,7 @@
 
 #include "renovation/ProgrammSanierung.h"
 #include "results/InstalliereErgebnisse.h"
+#include "results/InstalliereReport.h"
 #include "shell/CZEVAApp.h"
 #include "views/Planeditoransichten.h"
 
@@ -13,6 +14,7 @@ void RegistriereProgrammteile(CZEVAApp& anwendung)
     // installer here.
     anwendung.RegistriereProgrammteil(InstalliereEingabeansichten);
     anwendung.RegistriereProgrammteil(InstalliereErgebnisse);
+    anwendung.RegistriereProgrammteil(InstalliereReport);
     anwendung.RegistriereProgrammteil(InstalliereProgrammSanierung);
 }
 
