@@ -1,5 +1,6 @@
 #include "results/CSanDetail.h"
 
+#include "model/Haus.h"
 #include "model/Zahlentext.h"
 #include "results/Sanierungsdetails.h"
 #include "shell/Befehle.h"
@@ -8,6 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -137,7 +139,7 @@ CSanDetailDia::Aufbau CSanDetailDia::Berechne(const std::array<double, 7>& werte
     // Without a positive total there is no scale: axes and labels only.
     if (!(gesamt > 0) || !std::isfinite(gesamt) || p.height() <= 0)
         return a;
-    const double k = p.height() / gesamt;
+    const double k = (p.bottom() - p.top()) / gesamt; // pixels per unit
     int anzahl = 0;
     Skala(gesamt, a.teilung, anzahl);
     for (int i = 0; i < anzahl; ++i) {
