@@ -3,6 +3,7 @@
 #include "results/CMemStream.h"
 #include "results/CReportXml.h"
 #include "results/ReportTestHilfen.h"
+#include "results/Sanierungsdetails.h"
 
 #include "model/Zahlentext.h"
 
@@ -355,6 +356,75 @@ TEST_F(ReportSeiteTest, AMissingStyleSheetGivesAnEmptyPage)
     const std::vector<std::string> a{"Projektdaten"};
     xml.SchreibeReportVars(1, &a);
     EXPECT_EQ(xml.HoleReportStream().Size(), 0u);
+}
+
+// ----- values of the renovation details ----------------------------------------------------
+
+TEST_F(ReportXmlTest, DetailValuesPerGroupAndCriterion)
+{
+    using sandetail::Wert;
+    // Amounts due anyway count for components without a measure.
+    haus.m_aDecke[0].SanMussAussen = 1;
+    haus.m_aDecke[0].SowiesoAussen = 700;
+    haus.m_aBoden[0].SanMussInnen = 1;
+    haus.m_aBoden[0].SowiesoInnen = 300;
+    haus.m_aBoden[0].m_aSan[2] = test::OpakeMassnahme<DSBoden>("Kellerdecke", 0.3, DSBauteilOpaque::Innen);
+    haus.m_aBoden[0].m_aSan[2].Preis = 2500;
+    haus.m_aBoden[0].m_aSan[2].Kea = 40;
+    haus.m_aBoden[0].m_aSan[2].Co2 = 6;
+    haus.m_aFenster[0].SanMuss = 1;
+    haus.m_aFenster[0].Sowieso = 1500;
+    optionen.AlteHeizung = 2222;
+    for (int n = 0; n < haus.AnzahlZustaende(); ++n)
+        haus.BerechneBedarf(n, notifier);
+
+    // Costs: measures' prices, else the amounts due; wall 12000 + 900.
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 0, 1, 2), 12900);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 0, 1, 1), 700);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 0, 1, 4), 300);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 0, 2, 4), 2500);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 0, 1, 3), 5000);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 0, 2, 3), 1500);
+    // Heating: a new one its price; the old one kept 0, or the renewal of
+    // the old one when it must be renovated.
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 0, 2, 5), 8000);
+    haus.m_aHeizung[1] = haus.m_aHeizung[0];
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 0, 1, 5), 0);
+    haus.m_aHeizung[0].SanMuss = 1;
+    haus.m_aHeizung[1].SanMuss = 1;
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 0, 1, 5), 2222);
+    // KEA and CO2 per m² times the area; the heating's own figures.
+    EXPECT_NEAR(Wert(haus, optionen, 1, 1, 2), 0.012345 * 100, 1e-12);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 1, 2, 4), 40 * 50);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 2, 2, 4), 6 * 50 * 0.001);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 2, 1, 2), 25 * 100 * 0.001);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 1, 2, 5), 3000);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 2, 2, 5), 0.4);
+    // Savings from the demand records; cost savings with each state's price.
+    const DBedarf& b0 = haus.m_aBedarf[0];
+    const DBedarf& b1 = haus.m_aBedarf[1];
+    EXPECT_GT(b0.Wandsumme, b1.Wandsumme);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 3, 1, 2), 100 * (b0.Wandsumme - b1.Wandsumme));
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 3, 1, 5), 100 * (b0.Heizungsverlust - b1.Heizungsverlust));
+    haus.m_aHeizung[1].Brennstoff = BrennstoffOel;
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 4, 1, 3),
+                     100 * (0.08 * b0.Fensterverlustsumme - 0.10 * b1.Fensterverlustsumme));
+    // Outside the ranges: 0.
+    EXPECT_EQ(Wert(haus, optionen, 5, 1, 2), 0);
+    EXPECT_EQ(Wert(haus, optionen, 0, 1, 6), 0);
+    EXPECT_EQ(Wert(haus, optionen, 0, 9, 2), 0);
+}
+
+TEST(SanierungsdetailsTest, TablesOfCriteriaGroupsAndTabs)
+{
+    EXPECT_EQ(sandetail::KriteriumTitel(2), "CO<sub>2</sub>");
+    EXPECT_EQ(sandetail::Einheit(2), "t");
+    EXPECT_EQ(sandetail::Einheit(4), "EUR/a");
+    EXPECT_EQ(sandetail::Einheit(5), "");
+    const std::array<int, 6> tabs{1, 2, 3, 5, 4, 6};
+    for (int g = 0; g < 6; ++g)
+        EXPECT_EQ(sandetail::GruppenTab(g), tabs[static_cast<std::size_t>(g)]) << g;
+    EXPECT_EQ(sandetail::GruppenFarbe(3), 0x00f0f0u);
 }
 
 // ----- the memory stream -------------------------------------------------------------------
