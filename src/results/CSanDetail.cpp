@@ -48,7 +48,10 @@ void CSanDetail::Schreibe()
     const Haus& haus = m_rahmen.AktuellesHaus();
     m_Werte = {};
     SchreibeSeite(sandetail::Seite(haus, m_rahmen.Optionen(), m_nKriterium, m_nVariante, m_Werte));
-    m_rahmen.SanierungsdetailsWerte(m_Werte);
+    // The values follow the page once it stands, after the frame has shown
+    // the chart with zeros and the new unit.
+    QMetaObject::invokeMethod(
+        this, [this] { m_rahmen.SanierungsdetailsWerte(m_Werte); }, Qt::QueuedConnection);
 }
 
 void CSanDetail::BearbeiteLink(const QString& befehl)

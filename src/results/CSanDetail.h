@@ -30,8 +30,8 @@ public:
     // The seven values last handed to the chart.
     const std::array<double, 7>& Werte() const { return m_Werte; }
 
-    // Writes the page for the present criterion and variant and hands the
-    // rounded values to the frame's chart.
+    // Writes the page for the present criterion and variant; the rounded
+    // values reach the frame's chart once the present event is done.
     void Schreibe();
 
 protected:
