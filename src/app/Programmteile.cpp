@@ -3,6 +3,7 @@
 #include "renovation/CSanierungVarianteDlg.h"
 #include "renovation/ProgrammSanierung.h"
 #include "results/InstalliereErgebnisse.h"
+#include "results/InstalliereReport.h"
 #include "shell/CZEVAApp.h"
 #include "views/Planeditoransichten.h"
 
@@ -14,6 +15,7 @@ void RegistriereProgrammteile(CZEVAApp& anwendung)
     // installer here.
     anwendung.RegistriereProgrammteil(InstalliereEingabeansichten);
     anwendung.RegistriereProgrammteil(InstalliereErgebnisse);
+    anwendung.RegistriereProgrammteil(InstalliereReport);
     anwendung.RegistriereProgrammteil(InstalliereProgrammSanierung);
     anwendung.RegistriereProgrammteil(InstalliereSanierungsdialoge);
 }

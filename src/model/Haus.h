@@ -34,6 +34,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 
 namespace zeva {
 
@@ -221,6 +222,23 @@ public:
     // Applies the measures and the heating of variant n to this house's
     // existing state (done on a copy of the house).
     void WendeVarianteAn(int n);
+    // The U-value of an opaque component of U-value u with measure m, as a
+    // variant computes it. luftschichtFall is the case of LuftschichtWert for
+    // the air layer a cavity fill takes the place of (LuftschichtFall). A
+    // measure that cannot be applied leaves u.
+    static double UWertMitMassnahme(double u, const DSBauteilOpaque& m, int luftschichtFall);
+    // The case of LuftschichtWert per component kind: 1 for flat roofs,
+    // pitched roofs and ceilings, 0 for walls, 2 for floors.
+    template <class B>
+    static constexpr int LuftschichtFall()
+    {
+        if constexpr (std::is_same_v<B, DWand>)
+            return 0;
+        else if constexpr (std::is_same_v<B, DBoden>)
+            return 2;
+        else
+            return 1;
+    }
     void LoescheVariante(int n);
     void LoescheAlleVarianten();
     // Before a change of the existing building: asks (when fragen) whether

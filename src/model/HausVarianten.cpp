@@ -185,6 +185,26 @@ void Haus::SetzeHeizungsvorgaben(DHeizung& heizung, const DOptionen& optionen)
     }
 }
 
+double Haus::UWertMitMassnahme(double u, const DSBauteilOpaque& m, int luftschichtFall)
+{
+    if (m.Verwendung == DSBauteilOpaque::Zwischen) {
+        // The fill takes the place of the air layer it fills: its
+        // resistance comes off, the fill's goes on.
+        if (u > Klein && m.Dicke > Klein && m.kWert > Klein) {
+            const double r = 1 / u - LuftschichtWert(m.Dicke, luftschichtFall) + 1 / m.kWert;
+            // A component poorer than any air layer (U of several W/m²K)
+            // would come out with no or a negative resistance; it keeps its
+            // U-value.
+            if (r > 0)
+                return 1 / r;
+        }
+        return u;
+    }
+    if (u > Klein && m.kWert > Klein)
+        return 1 / (1 / m.kWert + 1 / u);
+    return u;
+}
+
 void Haus::WendeVarianteAn(int n)
 {
     if (n < 1 || !IstZustand(n))
@@ -192,24 +212,8 @@ void Haus::WendeVarianteAn(int n)
 
     FuerOpakeGruppen(*this, [&](auto& gruppe, int luftschichtFall) {
         for (auto& bauteil : gruppe) {
-            if (!HatMassnahme(bauteil, n))
-                continue;
-            const DSBauteilOpaque& m = *Massnahme(bauteil, n);
-            const double u = bauteil.kWert;
-            if (m.Verwendung == DSBauteilOpaque::Zwischen) {
-                // The fill takes the place of the air layer it fills: its
-                // resistance comes off, the fill's goes on.
-                if (u > Klein && m.Dicke > Klein && m.kWert > Klein) {
-                    const double r = 1 / u - LuftschichtWert(m.Dicke, luftschichtFall) + 1 / m.kWert;
-                    // A component poorer than any air layer (U of several
-                    // W/m²K) would come out with no or a negative
-                    // resistance; it keeps its U-value.
-                    if (r > 0)
-                        bauteil.kWert = 1 / r;
-                }
-            } else if (u > Klein && m.kWert > Klein) {
-                bauteil.kWert = 1 / (1 / m.kWert + 1 / u);
-            }
+            if (HatMassnahme(bauteil, n))
+                bauteil.kWert = UWertMitMassnahme(bauteil.kWert, *Massnahme(bauteil, n), luftschichtFall);
         }
     });
 

@@ -3,6 +3,7 @@
 // parts of the program, and its private messages for the special views.
 #include "shell/CMainFrame.h"
 
+#include "model/CXmlArchive.h"
 #include "model/DOptionen.h"
 #include "model/Haus.h"
 #include "platform/Meldung.h"
@@ -543,9 +544,20 @@ void CMainFrame::Reportansicht(int wParam, const QStringList* abschnitte)
     }
     Haus& haus = AktuellesHaus();
     auto anzeige = [this] { return dynamic_cast<Reportanzeige*>(m_pReportansicht.data()); };
+    // A report file that cannot be read or written ends the request with a
+    // message; the view in front stays.
+    auto meldeFehler = [this](const CXmlArchiveException& e) {
+        Meldung::Hinweis(QStringLiteral("Der Report konnte nicht erstellt werden:\n") + QString::fromStdString(e.Reason()),
+                         Meldung::Symbol::Stopp, this);
+    };
     if (wParam == ReportNeuAufbauen) {
         if (abschnitte && m_pReportschreiber && m_pReportansicht) {
-            m_pReportschreiber->SchreibeReportVars(haus, -1, abschnitte);
+            try {
+                m_pReportschreiber->SchreibeReportVars(haus, -1, abschnitte);
+            } catch (const CXmlArchiveException& e) {
+                meldeFehler(e);
+                return;
+            }
             if (Reportanzeige* a = anzeige())
                 a->ZeigeStream(m_pReportschreiber->HoleReportStream());
         }
@@ -553,14 +565,25 @@ void CMainFrame::Reportansicht(int wParam, const QStringList* abschnitte)
     }
     if (!m_pReportschreiber || !m_ReportErzeuger)
         return;
-    if (!m_pReportansicht) {
-        m_pReportschreiber->ErstelleReportXml(haus, Optionen());
-        m_pReportansicht = m_ReportErzeuger(Ansichtsflaeche());
-        if (!m_pReportansicht)
-            return;
+    QPointer<QWidget> neu;
+    try {
+        if (!m_pReportansicht) {
+            m_pReportschreiber->ErstelleReportXml(haus, Optionen());
+            neu = m_ReportErzeuger(Ansichtsflaeche());
+            if (!neu)
+                return;
+            m_pReportansicht = neu;
+        }
+        m_pReportschreiber->SchreibeReportVars(haus, wParam, abschnitte);
+    } catch (const CXmlArchiveException& e) {
+        if (neu) {
+            m_pReportansicht = nullptr;
+            delete neu.data();
+        }
+        meldeFehler(e);
+        return;
     }
     m_nReportVariante = wParam;
-    m_pReportschreiber->SchreibeReportVars(haus, wParam, abschnitte);
     if (Reportanzeige* a = anzeige())
         a->ZeigeStream(m_pReportschreiber->HoleReportStream());
     if (m_pAktiveView != m_pReportansicht) {

@@ -105,7 +105,8 @@ public:
 };
 
 // The report writer: the report document, its variables, the transformed
-// page. It reports its own file errors.
+// page. A report file that cannot be read or written raises
+// CXmlArchiveException, which the frame reports.
 class Reportschreiber {
 public:
     virtual ~Reportschreiber() = default;

@@ -1,0 +1,453 @@
+#include "results/CReportXml.h"
+
+#include "model/DaempfbarerNotifier.h"
+#include "model/DOptionen.h"
+#include "model/Haus.h"
+#include "model/Kennzahlen.h"
+#include "model/Zahlentext.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <ostream>
+
+namespace zeva {
+
+namespace {
+
+// The climate regions of the climate file, by Klimazone.
+constexpr std::array<const char*, 14> Klimaregionen{"",
+                                                   "Nord-/Ostsee",
+                                                   "Norddeutsches Tiefland",
+                                                   "Ballungsgebiete",
+                                                   "Mittelgebirge ohne Hochlagen",
+                                                   "Franken / nördl. Baden-Württemberg",
+                                                   "Nördl. Oberrheingraben",
+                                                   "Südl. Oberrheingraben",
+                                                   "Donaubecken",
+                                                   "Alpenvorland (600 - 1000 m)",
+                                                   "Schwarzwald",
+                                                   "Mittelgebirge / Hochlagen",
+                                                   "Bodensee",
+                                                   "Klimadaten nach DIN 4108-6"};
+
+// A saving: three decimals first, then three significant digits.
+double Einsparung(double x)
+{
+    return RundeSignifikant(RundeNachkomma(x, 3), 3);
+}
+
+std::string Ganzzahl(int n)
+{
+    return std::to_string(n);
+}
+
+} // namespace
+
+CReportXml::CReportXml(std::filesystem::path ordner) : m_Ordner(std::move(ordner))
+{
+    InitXsl();
+    m_bStylesheet = LoadStylesheet(m_Ordner / "Report.xsl");
+}
+
+CReportXml::~CReportXml()
+{
+    ReleaseXsl();
+}
+
+std::string CReportXml::Zahl(double x, bool gerundet)
+{
+    if (gerundet)
+        x = RundeSignifikant(x, 3);
+    if (!std::isfinite(x))
+        return std::string();
+    if (x == 0)
+        x = 0; // no "-0"
+    std::array<char, 64> puffer{};
+    const auto [ende, fehler] = std::to_chars(puffer.data(), puffer.data() + puffer.size(), x,
+                                              std::chars_format::general, 15);
+    if (fehler != std::errc())
+        return std::string();
+    return std::string(puffer.data(), ende);
+}
+
+std::string CReportXml::Klimaregion(int zone)
+{
+    if (zone < 0 || zone >= static_cast<int>(Klimaregionen.size()))
+        return std::string();
+    return Klimaregionen[static_cast<std::size_t>(zone)];
+}
+
+std::string CReportXml::Kopftext(const std::string& version)
+{
+    static const std::string oe = "Ö";
+    std::string text;
+    text.reserve(version.size());
+    for (std::size_t i = 0; i < version.size();) {
+        if (version.compare(i, oe.size(), oe) == 0) {
+            text += "&Ouml;";
+            i += oe.size();
+        } else {
+            text += version[i++];
+        }
+    }
+    return text;
+}
+
+std::string CReportXml::OrdnerAdresse(const std::filesystem::path& ordner)
+{
+    std::string pfad = ordner.generic_string();
+    while (pfad.size() > 1 && pfad.back() == '/')
+        pfad.pop_back();
+    if (!pfad.empty() && pfad.front() == '/')
+        return "file://" + pfad;
+    return "file:///" + pfad;
+}
+
+// ----- building the document ------------------------------------------------------------
+
+bool CReportXml::SchreibeSicher(const std::string& name, const std::string& wert, bool attribut)
+{
+    // A value the document cannot take goes missing; the build goes on.
+    try {
+        if (attribut)
+            return SetAttribute(name, wert);
+        return CreateChildElement(name, wert);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void CReportXml::Betrete(const std::string& name)
+{
+    if (CreateChildElement(name))
+        DescendToCursor();
+}
+
+void CReportXml::Verlasse()
+{
+    EndElement();
+}
+
+void CReportXml::ErstelleReportXml(Haus& haus, const DOptionen& optionen, Notifier& notifier)
+{
+    m_pHaus = &haus;
+    m_pOptionen = &optionen;
+    m_Legenden.clear();
+    m_LegendenFolge.clear();
+
+    {
+        // The figures of every state for the house's present method; a
+        // message the calculation has for many states is shown once.
+        DaempfbarerNotifier gedaempft(notifier);
+        {
+            DaempfbarerNotifier::Stumm stumm(gedaempft);
+            for (int n = 0; n < haus.AnzahlZustaende(); ++n)
+                haus.BerechneBedarf(n, gedaempft);
+        }
+        for (const std::string& text : gedaempft.VerschluckteTexte())
+            notifier.Nachricht(text, Notifier::Art::Warnung);
+    }
+
+    LoadXML(Starttext);
+    FindElement("VykeZevaReport");
+    SchreibeSicher("Version", "VykZEVA", true);
+    SchreibeProjektDaten();
+    SchreibeBauteile();
+    SchreibeBestand();
+    SchreibeSanierungsvarianten();
+    SchreibeLegenden();
+    Save(m_Ordner / "Report.xml");
+}
+
+void CReportXml::SchreibeProjektDaten()
+{
+    const Haus& h = *m_pHaus;
+    Betrete("ProjektDaten");
+    SchreibeSicher("Beschreibung", h.Beschreibung);
+    SchreibeSicher("Strasse", h.Strasse);
+    SchreibeSicher("Ort", h.Ort);
+    SchreibeSicher("Kommentar", h.Kommentar);
+    SchreibeSicher("Baujahr", Ganzzahl(h.Baujahr));
+    SchreibeSicher("Heizgradtage", Zahl(JahresGradtage(h)));
+    SchreibeSicher("Klimaregion", Klimaregion(h.Klimazone));
+    SchreibeSicher("BeheiztesGebaeudebruttovolumen", Zahl(h.Volumen * 1.25));
+    SchreibeSicher("BeheiztesLuftvolumen", Zahl(h.Volumen));
+    SchreibeSicher("Energiebezugsflaeche", Zahl(h.Energiebezugsflaeche));
+    Verlasse();
+}
+
+void CReportXml::SchreibeBauteile()
+{
+    const Haus& h = *m_pHaus;
+    Betrete("Bauteile");
+    SchreibeBauteilListe("Waende", "Wand", h.m_aWand);
+    SchreibeBauteilListe("Flachdaecher", "Flachdach", h.m_aFlachdach);
+    SchreibeBauteilListe("Steildaecher", "Steildach", h.m_aSteildach);
+    SchreibeBauteilListe("Decken", "Decke", h.m_aDecke);
+    SchreibeBauteilListe("Boeden", "Boden", h.m_aBoden);
+    SchreibeFensterListe();
+    SchreibeHeizungen();
+    Verlasse();
+}
+
+template <class A>
+void CReportXml::SchreibeBauteilListe(const std::string& liste, const std::string& element, const A& bauteile)
+{
+    Betrete(liste);
+    int nummer = 0;
+    for (const auto& b : bauteile) {
+        using B = std::decay_t<decltype(b)>;
+        Betrete(element);
+        SchreibeSicher("Nummer", Ganzzahl(++nummer), true);
+        SchreibeSicher("Name", b.Name);
+        SchreibeSicher("Position", b.Kurzname.str());
+        SchreibeSicher("Flaeche", Zahl(b.Flaeche, false));
+        SchreibeSicher("kWert", Zahl(b.kWert));
+        for (std::size_t n = 1; n < b.m_aSan.size(); ++n) {
+            const auto& m = b.m_aSan[n];
+            if (m.IstLeer())
+                continue;
+            MerkeLegende(element, m.Name, m.Langtext);
+            const double u = Haus::UWertMitMassnahme(b.kWert, m, Haus::LuftschichtFall<B>());
+            SchreibeSanierung(static_cast<int>(n), m.Name, m.Preis, u, m.Kea, m.Co2);
+        }
+        Verlasse();
+    }
+    Verlasse();
+}
+
+void CReportXml::SchreibeFensterListe()
+{
+    Betrete("Fenster");
+    int nummer = 0;
+    for (const DFenster& f : m_pHaus->m_aFenster) {
+        Betrete("Fenster");
+        SchreibeSicher("Nummer", Ganzzahl(++nummer), true);
+        SchreibeSicher("Name", f.NameGlas + "," + f.NameRahmen);
+        SchreibeSicher("Position", f.Kurzname.str());
+        SchreibeSicher("Flaeche", Zahl(f.Flaeche, false));
+        SchreibeSicher("kWert", Zahl(f.UWert()));
+        for (std::size_t n = 1; n < f.m_aSan.size(); ++n) {
+            const DSFenster& m = f.m_aSan[n];
+            if (m.IstLeer())
+                continue;
+            MerkeLegende("Fenster", m.Name, m.Langtext);
+            const double u = (1 - m.Rahmenanteil) * m.kWertGlas + m.Rahmenanteil * m.kWertRahmen;
+            SchreibeSanierung(static_cast<int>(n), m.Name, m.Preis, u, m.Kea, m.Co2);
+        }
+        Verlasse();
+    }
+    Verlasse();
+}
+
+void CReportXml::SchreibeHeizungen()
+{
+    const auto& heizungen = m_pHaus->m_aHeizung;
+    Betrete("Heizungen");
+    for (std::size_t i = 0; i < heizungen.size(); ++i) {
+        const DHeizung& h = heizungen[i];
+        if (i > 0 && h.Name == heizungen[0].Name && !(h.Preis > 0))
+            continue;
+        Betrete("Heizung");
+        SchreibeSicher("VarianteNr", Ganzzahl(static_cast<int>(i)), true);
+        SchreibeSicher("Name", h.Name);
+        if (h.Einzelheiz == 1) {
+            SchreibeSicher("Wirkungsgrad", Zahl(h.EtaEinzel * 100));
+        } else {
+            SchreibeSicher("Leistung", Zahl(h.Nennwaermeleistung));
+            SchreibeSicher("Gesamtnutzungsgrad", Zahl(h.Verteilungsnutzungsgrad * h.Jahresnutzungsgrad * 100));
+        }
+        if (i > 0) {
+            SchreibeSicher("CO2", Zahl(h.Co2));
+            SchreibeSicher("Kea", Zahl(h.Kea));
+            SchreibeSicher("Preis", Zahl(h.Preis));
+            MerkeLegende("Heizung", h.Name, h.Langtext);
+        }
+        Verlasse();
+    }
+    Verlasse();
+}
+
+void CReportXml::SchreibeSanierung(int n, const std::string& name, double preis, double kWert, double kea, double co2)
+{
+    Betrete("Sanierung");
+    SchreibeSicher("VarianteNr", Ganzzahl(n), true);
+    SchreibeSicher("Preis", Zahl(preis));
+    SchreibeSicher("Name", name);
+    SchreibeSicher("kWert", Zahl(kWert));
+    SchreibeSicher("Kea", Zahl(kea));
+    SchreibeSicher("CO2", Zahl(co2));
+    Verlasse();
+}
+
+double CReportXml::Preis(int zustand) const
+{
+    const auto& heizungen = m_pHaus->m_aHeizung;
+    if (zustand < 0 || static_cast<std::size_t>(zustand) >= heizungen.size())
+        return 0;
+    return m_pOptionen->Brennstoffpreis(heizungen[static_cast<std::size_t>(zustand)].Brennstoff);
+}
+
+void CReportXml::SchreibeBestand()
+{
+    Betrete("Bestand");
+    if (!m_pHaus->m_aBedarf.empty())
+        SchreibeErgebnis(m_pHaus->m_aBedarf[0], 0);
+    Verlasse();
+}
+
+void CReportXml::SchreibeErgebnis(const DBedarf& b, int n)
+{
+    const double flaeche = m_pHaus->Energiebezugsflaeche;
+    SchreibeSicher("InterneGewinne", Zahl(b.Personen + b.Elektrizitaet));
+    SchreibeSicher("InterneGewinneNutzbar", Zahl(b.PersonenNutzbar + b.ElektrizitaetNutzbar));
+    SchreibeSicher("SolareGewinne", Zahl(b.Fenstergewinnsumme));
+    SchreibeSicher("SolareGewinneNutzbar", Zahl(b.Fenstergewinnnutzbarsumme));
+    SchreibeSicher("Heizenergiebedarf", Zahl(b.Brennstoffenergiebedarf));
+    SchreibeSicher("Heizwaermebedarf", Zahl(b.Waermebedarf));
+    SchreibeSicher("VerlusteImHeizungssystem", Zahl(b.Heizungsverlust));
+    SchreibeSicher("Lueftungsverluste", Zahl(b.Lueftung));
+    Betrete("Waermeverluste");
+    SchreibeSicher("Dach", Zahl(b.Flachdachsumme + b.Steildachsumme));
+    SchreibeSicher("Decke", Zahl(b.Deckesumme));
+    SchreibeSicher("Wand", Zahl(b.Wandsumme));
+    SchreibeSicher("Boden", Zahl(b.Bodensumme));
+    SchreibeSicher("Fenster", Zahl(b.Fensterverlustsumme));
+    Verlasse();
+    const double brennstoff = b.Brennstoffenergiebedarf;
+    SchreibeWert("Brennstoffbedarf", flaeche * brennstoff, brennstoff);
+    const double p = Preis(n);
+    SchreibeWert("Brennstoffkosten", p * flaeche * brennstoff, p * brennstoff);
+}
+
+void CReportXml::SchreibeWert(const std::string& name, double proA, double proQmA)
+{
+    Betrete(name);
+    SchreibeSicher("ProA", Zahl(proA));
+    SchreibeSicher("ProQmA", Zahl(proQmA));
+    Verlasse();
+}
+
+void CReportXml::SchreibeSanierungsvarianten()
+{
+    Haus& h = *m_pHaus;
+    Betrete("Sanierungsvarianten");
+    for (std::size_t n = 1; n < h.m_aBedarf.size(); ++n) {
+        const int v = static_cast<int>(n);
+        h.BerechneKosten(v, *m_pOptionen);
+        h.BerechneCo2(v);
+        h.BerechneKea(v);
+        Betrete("Sanierungsvariante");
+        SchreibeSicher("VarianteNr", Ganzzahl(v), true);
+        const DBedarf& b = h.m_aBedarf[n];
+        SchreibeErgebnis(b, v);
+        SchreibeSicher("Gesamtkosten", Zahl(b.Gesamtkosten));
+        SchreibeEnergieeinsparungen(b);
+        SchreibeHeizkosteneinsparungen(b, v);
+        Verlasse();
+    }
+    Verlasse();
+}
+
+void CReportXml::SchreibeEnergieeinsparungen(const DBedarf& b)
+{
+    const DBedarf& b0 = m_pHaus->m_aBedarf[0];
+    const double f = m_pHaus->Energiebezugsflaeche;
+    Betrete("Energieeinsparungen");
+    SchreibeSicher("Daecher",
+                   Zahl(Einsparung(((b0.Flachdachsumme - b.Flachdachsumme) + (b0.Steildachsumme - b.Steildachsumme)) * f),
+                        false));
+    SchreibeSicher("Decken", Zahl(Einsparung((b0.Deckesumme - b.Deckesumme) * f), false));
+    SchreibeSicher("Waende", Zahl(Einsparung((b0.Wandsumme - b.Wandsumme) * f), false));
+    SchreibeSicher("Boeden", Zahl(Einsparung((b0.Bodensumme - b.Bodensumme) * f), false));
+    SchreibeSicher("Fenster", Zahl(Einsparung((b0.Fensterverlustsumme - b.Fensterverlustsumme) * f), false));
+    SchreibeSicher("Heizung", Zahl(Einsparung((b0.Heizungsverlust - b.Heizungsverlust) * f), false));
+    Verlasse();
+}
+
+void CReportXml::SchreibeHeizkosteneinsparungen(const DBedarf& b, int n)
+{
+    const DBedarf& b0 = m_pHaus->m_aBedarf[0];
+    const double f = m_pHaus->Energiebezugsflaeche;
+    const double p0 = Preis(0);
+    const double pn = Preis(n);
+    auto wert = [&](double x0, double xn) { return Zahl(Einsparung((p0 * x0 - pn * xn) * f), false); };
+    Betrete("Heizkosteneinsparungen");
+    SchreibeSicher("Daecher", Zahl(Einsparung(((p0 * b0.Flachdachsumme - pn * b.Flachdachsumme) +
+                                               (p0 * b0.Steildachsumme - pn * b.Steildachsumme)) *
+                                              f),
+                                   false));
+    SchreibeSicher("Decken", wert(b0.Deckesumme, b.Deckesumme));
+    SchreibeSicher("Waende", wert(b0.Wandsumme, b.Wandsumme));
+    SchreibeSicher("Boeden", wert(b0.Bodensumme, b.Bodensumme));
+    SchreibeSicher("Fenster", wert(b0.Fensterverlustsumme, b.Fensterverlustsumme));
+    SchreibeSicher("Heizung", wert(b0.Heizungsverlust, b.Heizungsverlust));
+    Verlasse();
+}
+
+void CReportXml::MerkeLegende(const std::string& gruppe, const std::string& name, const std::string& langtext)
+{
+    if (m_Legenden.contains(name))
+        return;
+    m_Legenden.emplace(name, Legende{gruppe, name, langtext});
+    m_LegendenFolge.push_back(name);
+}
+
+void CReportXml::SchreibeLegenden()
+{
+    Betrete("Legenden");
+    for (const std::string& name : m_LegendenFolge) {
+        const Legende& l = m_Legenden.at(name);
+        Betrete("Legende");
+        SchreibeSicher("Bauteilgruppe", l.gruppe);
+        SchreibeSicher("Name", l.name);
+        SchreibeSicher("Langtext", l.langtext);
+        Verlasse();
+    }
+    Verlasse();
+}
+
+// ----- variables and transformation ---------------------------------------------------------
+
+void CReportXml::SchreibeReportVars(int n, const std::vector<std::string>* abschnitte)
+{
+    if (n >= 0)
+        m_nVariante = n;
+
+    CXmlArchive vars;
+    vars.Load(m_Ordner / "ancillary.xml");
+    if (vars.FindElement("ReportVars")) {
+        const std::string adresse = OrdnerAdresse(m_Ordner);
+        vars.CreateChildElement("Header");
+        vars.SetChildText(Kopftext(m_strVersion), true);
+        vars.CreateChildElement("DocPath");
+        vars.SetChildText(adresse, true);
+        vars.CreateChildElement("DataPath");
+        vars.SetChildText(adresse, true);
+        vars.CreateChildElement("SanVarNr", Ganzzahl(m_nVariante));
+        if (vars.CreateChildElement("Details") && vars.DescendToCursor()) {
+            if (abschnitte) {
+                for (const std::string& name : *abschnitte) {
+                    if (vars.CreateChildElement("Detail") && vars.DescendToCursor()) {
+                        vars.SetAttribute("name", name);
+                        vars.EndElement();
+                    }
+                }
+            }
+            vars.EndElement();
+        }
+    }
+    vars.Save(m_Ordner / "ReportVars.xml");
+
+    m_Stream.SetSize(0);
+    {
+        CMemStreamBuf puffer(m_Stream);
+        std::ostream aus(&puffer);
+        TransformToStream(aus);
+        aus.flush();
+    }
+    m_Stream.Seek(0, 0, nullptr);
+}
+
+} // namespace zeva

@@ -1,0 +1,541 @@
+// The report and the renovation details as the user meets them in the
+// started program: the report pane with its presets and check tree, the
+// report page built from the house, printed to PDF, its errors; the detail
+// page with its links and the chart below it.
+#include "shell/RahmenTestHilfen.h"
+
+#include "model/DOptionen.h"
+#include "model/Haus.h"
+#include "results/CBedarfDlg.h"
+#include "results/CBedarfView.h"
+#include "results/CReportGenDlg.h"
+#include "results/CReportView.h"
+#include "results/CReportXml.h"
+#include "results/CSanDetail.h"
+#include "results/InstalliereReport.h"
+#include "results/ReportTestHilfen.h"
+#include "results/Reportordner.h"
+#include "results/Sanierungsdetails.h"
+#include "shell/Befehle.h"
+#include "ui/SteuerelementId.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace zeva {
+namespace {
+
+using test::LiesDatei;
+using test::SchreibeDatei;
+
+QString Ausgabe(const QString& name)
+{
+    return QDir(QStringLiteral(ZEVA_TEST_AUSGABE)).absoluteFilePath(name);
+}
+
+void Foto(QWidget* w, const QString& name)
+{
+    const QImage bild = w->grab().toImage();
+    ASSERT_FALSE(bild.isNull());
+    EXPECT_TRUE(bild.save(Ausgabe(name)));
+}
+
+void Warte()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+// The house of the writer's tests in the started program, at the end of
+// the input, with the report working in a copy of the shipped files.
+class Report : public test::GestartetesProgramm {
+protected:
+    void SetUp() override
+    {
+        test::GestartetesProgramm::SetUp();
+        if (HasFatalFailure())
+            return;
+        test::ReportTestHaus(H(), rahmen->Optionen());
+        HausAnbindung::SetzePhase(H(), 19);
+        rahmen->AktualisiereSeiten();
+        Installiere();
+    }
+
+    void Installiere() { InstalliereReportIn(*rahmen, QString::fromStdString(ordner.Pfad().string())); }
+
+    Haus& H() const { return Dok().HausRef(); }
+    CReportGenDlg* Pane() const { return dynamic_cast<CReportGenDlg*>(rahmen->ReportGenerator()); }
+    CReportView* Ansicht() const { return dynamic_cast<CReportView*>(rahmen->ReportAnsicht()); }
+    CBedarfDlg* Bedarf() const { return dynamic_cast<CBedarfDlg*>(rahmen->Bedarfsfenster()); }
+
+    // "&Report" of the heat-demand pane for state n.
+    void ReportFuer(int n)
+    {
+        rahmen->ZeigeBedarf(n);
+        FindeDirektId<QPushButton>(Bedarf(), 1121)->click();
+        Warte();
+    }
+    QString Seite() const { return Ansicht() ? Ansicht()->Html() : QString(); }
+
+    test::ReportOrdnerKopie ordner;
+};
+
+TEST_F(Report, ThePaneListsThePresetsAndTheReportFollowsThem)
+{
+    ReportFuer(1);
+    ASSERT_NE(Ansicht(), nullptr);
+    EXPECT_EQ(rahmen->AktiveAnsicht(), Ansicht());
+    ASSERT_NE(Pane(), nullptr);
+    EXPECT_TRUE(Pane()->isVisible());
+    EXPECT_FALSE(rahmen->Variantenfenster()->isVisible());
+    EXPECT_FALSE(Bedarf()->isVisible());
+
+    QComboBox* combo = Pane()->Voreinstellungen();
+    QStringList eintraege;
+    for (int i = 0; i < combo->count(); ++i)
+        eintraege << combo->itemText(i);
+    EXPECT_EQ(eintraege, (QStringList{QStringLiteral("Kurzreport"), QStringLiteral("Vollständiger Report"),
+                                      QStringLiteral("Bauteile und Heizung"), QStringLiteral("Sanierungsvergleich"),
+                                      QStringLiteral("Benutzer definiert")}));
+    // The first preset is applied and the page shows its sections.
+    EXPECT_TRUE(Seite().contains(QStringLiteral("<h2>Projektdaten</h2>")));
+    EXPECT_TRUE(Seite().contains(QStringLiteral("Energiebilanz der Sanierungsvariante")));
+    EXPECT_FALSE(Seite().contains(QStringLiteral("Bauteile – Wände")));
+    EXPECT_TRUE(Seite().contains(QStringLiteral("Sanierungsvariante 1")));
+    EXPECT_TRUE(Seite().contains(QStringLiteral("Vyk-ZEVA Version Nr.: 1.3")));
+    Foto(rahmen, QStringLiteral("report-hauptfenster.png"));
+
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    FindeDirektId<QPushButton>(Pane(), 1395)->click();
+    Warte();
+    EXPECT_TRUE(Seite().contains(QStringLiteral("Bauteile – Wände")));
+    EXPECT_TRUE(Seite().contains(QStringLiteral("WDVS 12 cm")));
+    EXPECT_TRUE(Seite().contains(QStringLiteral("Legende der Maßnahmen")));
+    Foto(Ansicht(), QStringLiteral("report-vollstaendig.png"));
+    Foto(Pane(), QStringLiteral("report-pane.png"));
+
+    // "Schließen" brings back the balance and its pane.
+    FindeDirektId<QPushButton>(Pane(), 1396)->click();
+    Warte();
+    EXPECT_EQ(rahmen->ReportAnsicht(), nullptr);
+    EXPECT_EQ(rahmen->AktiveAnsicht(), rahmen->Bedarfsansicht());
+    EXPECT_FALSE(Pane()->isVisible());
+    EXPECT_TRUE(Bedarf()->isVisible());
+    EXPECT_TRUE(meldungen.Anfragen().empty());
+}
+
+TEST_F(Report, TheDocumentIsBuiltAnewOnlyAfterTheViewWasClosed)
+{
+    ReportFuer(1);
+    ASSERT_NE(Ansicht(), nullptr);
+    H().Beschreibung = "Umbenannt";
+    rahmen->Reportansicht(0);
+    Warte();
+    EXPECT_NE(LiesDatei(ordner.Pfad() / "Report.xml").find("Einfamilienhaus Musterweg"), std::string::npos);
+    EXPECT_NE(LiesDatei(ordner.Pfad() / "ReportVars.xml").find("<SanVarNr>0</SanVarNr>"), std::string::npos);
+    EXPECT_TRUE(Seite().contains(QStringLiteral("Bestand")));
+    rahmen->Reportansicht(ANSICHT_SCHLIESSEN);
+    rahmen->Reportansicht(0);
+    Warte();
+    EXPECT_NE(LiesDatei(ordner.Pfad() / "Report.xml").find("Umbenannt"), std::string::npos);
+    EXPECT_TRUE(Seite().contains(QStringLiteral("Umbenannt")));
+}
+
+TEST_F(Report, ThePagePrintsToPdfWithItsHeadings)
+{
+    rahmen->Reportansicht(1);
+    Warte();
+    QComboBox* combo = Pane()->Voreinstellungen();
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    Pane()->OnAktualisieren();
+    Warte();
+    QTemporaryDir aus;
+    const QString datei = aus.filePath(QStringLiteral("report.pdf"));
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(datei);
+    ASSERT_TRUE(Ansicht()->Drucke(drucker));
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {datei, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    for (const char* zeile : {"Einfamilienhaus Musterweg", "Projektdaten", "Bauteile – Wände", "Heizungsanlage",
+                              "Energiebilanz des Bestands", "Energieeinsparungen nach Bauteilgruppen",
+                              "Legende der Maßnahmen"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(zeile))) << zeile;
+}
+
+TEST_F(Report, AMissingTemplateKeepsThePreviousViewAndAMissingSheetGivesAnEmptyPage)
+{
+    rahmen->ZeigeBedarf(0);
+    QWidget* vorher = rahmen->AktiveAnsicht();
+    std::filesystem::remove(ordner.Pfad() / "ancillary.xml");
+    rahmen->Reportansicht(0);
+    Warte();
+    ASSERT_EQ(meldungen.Anfragen().size(), 1u);
+    EXPECT_TRUE(meldungen.Anfragen()[0].text.startsWith(QStringLiteral("Der Report konnte nicht erstellt werden:\n")));
+    EXPECT_GT(meldungen.Anfragen()[0].text.size(), 45);
+    EXPECT_EQ(rahmen->ReportAnsicht(), nullptr);
+    EXPECT_EQ(rahmen->AktiveAnsicht(), vorher);
+
+    test::ReportOrdnerKopie ohneSheet;
+    std::filesystem::remove(ohneSheet.Pfad() / "Report.xsl");
+    InstalliereReportIn(*rahmen, QString::fromStdString(ohneSheet.Pfad().string()));
+    rahmen->Reportansicht(0);
+    Warte();
+    ASSERT_EQ(meldungen.Anfragen().size(), 2u);
+    EXPECT_EQ(meldungen.Anfragen()[1].text, QStringLiteral("Die Formatvorlage Report.xsl konnte nicht geladen werden."));
+    ASSERT_NE(Ansicht(), nullptr);
+    EXPECT_TRUE(Ansicht()->document()->toPlainText().trimmed().isEmpty());
+}
+
+// ----- the pane's presets and tree -------------------------------------------------------
+
+// The example of two groups of three sections with one preset.
+class ReportPane : public Report {
+protected:
+    void Lade(const std::string& text)
+    {
+        SchreibeDatei(eigene.Pfad() / "ReportVorgaben.xml", text);
+        pane = std::make_unique<CReportGenDlg>(*rahmen, nullptr, QString::fromStdString(eigene.Pfad().string()));
+        pane->LadeReportVorgaben();
+    }
+    QTreeWidgetItem* Item(int g, int d = -1) const
+    {
+        QTreeWidgetItem* gruppe = pane->Baum()->topLevelItem(g);
+        return d < 0 ? gruppe : gruppe->child(d);
+    }
+    bool An(int g, int d = -1) const { return Item(g, d)->checkState(0) == Qt::Checked; }
+    // What the user's click on a box does: the box toggles, the handler runs.
+    void Klicke(int g, int d = -1) const
+    {
+        QTreeWidgetItem* i = Item(g, d);
+        i->setCheckState(0, i->checkState(0) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    }
+
+    static constexpr const char* Beispiel = R"(<?xml version="1.0" encoding="UTF-8"?>
+<VykeZevaReportVorgaben>
+ <Vorgaben>
+  <Vorgabe name="A"><Detail name="a1">s1</Detail><Detail name="a2">s2</Detail><Detail name="a3">s3</Detail></Vorgabe>
+  <Vorgabe name="B"><Detail name="b1">s4</Detail><Detail name="b2">s5</Detail><Detail name="b3"></Detail></Vorgabe>
+ </Vorgaben>
+ <Voreinstellungen>
+  <Voreinstellung name="Auswahl"><Vorgabe name="A"/><Vorgabe name="B"><Detail name="b2"/></Vorgabe></Voreinstellung>
+  <Voreinstellung name="Unbekannt"><Vorgabe name="X"/><Vorgabe name="B"><Detail name="zz"/></Vorgabe></Voreinstellung>
+ </Voreinstellungen>
+</VykeZevaReportVorgaben>
+)";
+
+    test::TempOrdner eigene;
+    std::unique_ptr<CReportGenDlg> pane;
+};
+
+TEST_F(ReportPane, APresetChecksItsGroupsAndSections)
+{
+    Lade(Beispiel);
+    ASSERT_EQ(pane->Voreinstellungen()->count(), 3);
+    EXPECT_EQ(pane->Voreinstellungen()->itemText(2), QStringLiteral("Benutzer definiert"));
+    EXPECT_TRUE(An(0) && An(0, 0) && An(0, 1) && An(0, 2));
+    EXPECT_TRUE(An(1) && An(1, 1));
+    EXPECT_FALSE(An(1, 0) || An(1, 2));
+
+    // "Benutzer definiert" keeps the checks; a preset clears them first, and
+    // its labels that name no group or section select nothing.
+    Klicke(0, 0);
+    pane->OnVoreinstellung(2);
+    EXPECT_FALSE(An(0, 0));
+    EXPECT_TRUE(An(0, 1));
+    pane->OnVoreinstellung(1);
+    EXPECT_FALSE(An(0));
+    EXPECT_TRUE(An(1));
+    for (int g = 0; g < 2; ++g)
+        for (int d = 0; d < 3; ++d)
+            EXPECT_FALSE(An(g, d));
+
+    // A second load does not append the presets again.
+    pane->LadeReportVorgaben();
+    EXPECT_EQ(pane->Voreinstellungen()->count(), 3);
+}
+
+TEST_F(ReportPane, GroupsAndSectionsFollowEachOtherAndOnlyCheckedSectionsAreSent)
+{
+    Lade(Beispiel);
+    // A checked group unchecks all its sections.
+    Klicke(0);
+    EXPECT_FALSE(An(0, 0) || An(0, 1) || An(0, 2));
+    // The last checked section of a group unchecks the group.
+    Klicke(1, 1);
+    EXPECT_FALSE(An(1));
+    // One section of an unchecked group checks the group.
+    Klicke(0, 2);
+    EXPECT_TRUE(An(0));
+    EXPECT_FALSE(An(0, 0));
+    // The space key toggles the focused box by the same rules.
+    pane->show();
+    pane->Baum()->setFocus();
+    pane->Baum()->setCurrentItem(Item(1));
+    QTest::keyClick(pane->Baum(), Qt::Key_Space);
+    EXPECT_TRUE(An(1));
+    EXPECT_TRUE(An(1, 0) && An(1, 1) && An(1, 2));
+
+    pane->OnAktualisieren();
+    // The section without text is sent with an empty name.
+    EXPECT_EQ(pane->GewaehlteAbschnitte(), (QStringList{QStringLiteral("s3"), QStringLiteral("s4"),
+                                                        QStringLiteral("s5"), QString()}));
+    Klicke(0);
+    Klicke(1);
+    pane->OnAktualisieren();
+    EXPECT_TRUE(pane->GewaehlteAbschnitte().isEmpty());
+    Warte();
+}
+
+TEST_F(ReportPane, NothingCheckedSendsAnEmptyListIntoTheVariables)
+{
+    rahmen->Reportansicht(1);
+    Warte();
+    for (int g = 0; g < Pane()->Baum()->topLevelItemCount(); ++g)
+        if (Pane()->Baum()->topLevelItem(g)->checkState(0) == Qt::Checked)
+            Pane()->Baum()->topLevelItem(g)->setCheckState(0, Qt::Unchecked);
+    FindeDirektId<QPushButton>(Pane(), 1395)->click();
+    Warte();
+    test::XPathDokument vars(LiesDatei(ordner.Pfad() / "ReportVars.xml"));
+    EXPECT_EQ(vars.Anzahl("/ReportVars/Details/*"), 0);
+    EXPECT_EQ(vars.Text("/ReportVars/SanVarNr"), "1");
+    EXPECT_FALSE(Seite().contains(QStringLiteral("<h2>")));
+}
+
+TEST_F(ReportPane, AFileThatCannotBeReadIsReportedAndAddsNoUserEntry)
+{
+    Lade("<VykeZevaReportVorgaben><Vorgaben><Vorgabe name=\"A\"><Detail name=\"a\">s</Detail>");
+    ASSERT_EQ(meldungen.Anfragen().size(), 1u);
+    const Meldung::Anfrage& a = meldungen.Anfragen()[0];
+    EXPECT_EQ(a.text, QStringLiteral("Fehler beim laden der Report Vorgaben."));
+    EXPECT_EQ(a.titel, QStringLiteral("VykZEVA Report Fehler"));
+    EXPECT_EQ(a.symbol, Meldung::Symbol::Stopp);
+    EXPECT_EQ(pane->Voreinstellungen()->count(), 0);
+}
+
+// ----- the report folder ------------------------------------------------------------------
+
+TEST(Reportordner, AFolderThatCannotBeWrittenFallsBackToTheUsersWithTheShippedFiles)
+{
+    test::ReportOrdnerKopie programm;
+    test::TempOrdner benutzer;
+    const QString p = QString::fromStdString(programm.Pfad().string());
+    const QString b = QString::fromStdString((benutzer.Pfad() / "Report").string());
+    EXPECT_EQ(WaehleReportordner(p, b), p);
+    // A user's copy older than the program's is replaced, a newer one kept.
+    QDir().mkpath(b);
+    SchreibeDatei(benutzer.Pfad() / "Report" / "Blank.html", "alt");
+    QFile alt(b + QStringLiteral("/Blank.html"));
+    ASSERT_TRUE(alt.open(QIODevice::ReadWrite));
+    alt.setFileTime(QDateTime::currentDateTime().addDays(-1000), QFileDevice::FileModificationTime);
+    alt.close();
+    SchreibeDatei(benutzer.Pfad() / "Report" / "ancillary.xml", "<ReportVars/>");
+    QFile neu(b + QStringLiteral("/ancillary.xml"));
+    ASSERT_TRUE(neu.open(QIODevice::ReadWrite));
+    neu.setFileTime(QDateTime::currentDateTime().addDays(1000), QFileDevice::FileModificationTime);
+    neu.close();
+
+    EXPECT_EQ(WaehleReportordner(p, b, [](const QString&) { return false; }), b);
+    for (const QString& name : ReportDateien())
+        EXPECT_TRUE(QFile::exists(b + QLatin1Char('/') + name)) << name.toStdString();
+    EXPECT_EQ(LiesDatei(benutzer.Pfad() / "Report" / "Blank.html"), LiesDatei(programm.Pfad() / "Blank.html"));
+    EXPECT_EQ(LiesDatei(benutzer.Pfad() / "Report" / "ancillary.xml"), "<ReportVars/>");
+
+    // A folder below a plain file can never be written.
+    SchreibeDatei(benutzer.Pfad() / "datei", "x");
+    EXPECT_FALSE(IstBeschreibbar(QString::fromStdString((benutzer.Pfad() / "datei" / "Report").string())));
+    EXPECT_TRUE(IstBeschreibbar(b));
+}
+
+// ----- renovation details -----------------------------------------------------------------
+
+class Details : public Report {
+protected:
+    void SetUp() override
+    {
+        Report::SetUp();
+        if (HasFatalFailure())
+            return;
+        // Costs of 123.4 on the roof and 234.56 on the ceiling in variant 1,
+        // nothing else.
+        H().m_aFlachdach.Add(test::Opak<DFlachdach>(30, 0.9));
+        H().NeueVariante(true, rahmen->Optionen()); // slots for the new roof
+        H().LoescheVariante(3);
+        for (auto& w : H().m_aWand)
+            w.m_aSan[1].Leere();
+        H().m_aFenster[0].m_aSan[1].Leere();
+        auto dach = test::OpakeMassnahme<DSFlachdach>("Dach", 0.3, DSBauteilOpaque::Aussen);
+        dach.Preis = 123.4;
+        H().m_aFlachdach[0].m_aSan[1] = dach;
+        auto decke = test::OpakeMassnahme<DSDecke>("Decke", 0.3, DSBauteilOpaque::Aussen);
+        decke.Preis = 234.56;
+        H().m_aDecke[0].m_aSan[1] = decke;
+        rahmen->SetzeVariantendialogErzeuger([this](CMainFrame& r, int n) -> QDialog* {
+            auto* d = new Dialogdouble(r, n);
+            dialoge.push_back(d);
+            return d;
+        });
+    }
+    CSanDetail* Seite() const { return dynamic_cast<CSanDetail*>(rahmen->Detailansicht()); }
+    CSanDetailDia* Diagramm() const { return dynamic_cast<CSanDetailDia*>(rahmen->DetailDiagramm()); }
+
+    class Dialogdouble final : public QDialog, public Variantendialog {
+    public:
+        Dialogdouble(CMainFrame& r, int n) : QDialog(&r), m_nummer(n) {}
+        int Nummer() const override { return m_nummer; }
+        void SetzeNummer(int n) override { m_nummer = n; }
+        bool OKUndSchliessen() override { return true; }
+        void ZeigeSeite(int s) override { seite = s; }
+        int seite = -1;
+
+    private:
+        int m_nummer;
+    };
+    std::vector<QPointer<Dialogdouble>> dialoge;
+
+    static void KlickeLink(QTextBrowser* ansicht, const QString& text)
+    {
+        QTextCursor cursor = ansicht->document()->find(text, 0, QTextDocument::FindCaseSensitively);
+        ASSERT_FALSE(cursor.isNull()) << text.toStdString();
+        cursor.setPosition(cursor.selectionStart() + 1);
+        QTest::mouseClick(ansicht->viewport(), Qt::LeftButton, {}, ansicht->cursorRect(cursor).center());
+        Warte();
+    }
+};
+
+TEST_F(Details, ThePageRoundsTheGroupsAndHandsTheChartItsValues)
+{
+    rahmen->setGeometry(0, 0, 1024, 768);
+    rahmen->Sanierungsdetails(0, 1);
+    Warte();
+    ASSERT_NE(Seite(), nullptr);
+    ASSERT_NE(Diagramm(), nullptr);
+    auto* splitter = qobject_cast<QSplitter*>(Seite()->parentWidget());
+    ASSERT_NE(splitter, nullptr);
+    EXPECT_EQ(splitter->orientation(), Qt::Vertical);
+    const std::string& seite = Seite()->Seite();
+    EXPECT_NE(seite.find("<td class=\"pageTitle\">Sanierungskosten</td>"), std::string::npos);
+    EXPECT_NE(seite.find("Variante 1"), std::string::npos);
+    EXPECT_NE(seite.find("style=\"color : #0000f0\">&#x2588;&#x2588;</td><td class=\"dataName\"><a href=\"#0\">Dach</a>"
+                         "</td><td class=\"dataValue\">123,00</td>"),
+              std::string::npos);
+    EXPECT_NE(seite.find("<a href=\"#1\">Decke</a></td><td class=\"dataValue\">235,00</td>"), std::string::npos);
+    EXPECT_NE(seite.find("<td class=\"sumName\">Gesamt</td><td class=\"sumValue\">358,00</td>"), std::string::npos);
+    for (const char* farbe : {"#0000f0", "#f0f000", "#f000f0", "#00f0f0", "#f00000", "#00f000"})
+        EXPECT_NE(seite.find(farbe), std::string::npos) << farbe;
+    EXPECT_EQ(Diagramm()->Werte(), (std::array<double, 7>{123, 235, 0, 0, 0, 0, 358}));
+    EXPECT_EQ(Diagramm()->Einheit(), QStringLiteral("EUR"));
+    Foto(splitter, QStringLiteral("sanierungsdetails.png"));
+
+    rahmen->Sanierungsdetails(2, 1);
+    EXPECT_NE(Seite()->Seite().find("CO<sub>2</sub>"), std::string::npos);
+    EXPECT_EQ(Diagramm()->Einheit(), QStringLiteral("t"));
+    // A criterion outside 0..4 changes nothing.
+    Seite()->SetzeKriterium(7, 2);
+    EXPECT_EQ(Seite()->Kriterium(), 2);
+    EXPECT_EQ(Seite()->Variante(), 1);
+}
+
+TEST_F(Details, LinksPageThroughTheVariantsOpenTheDialogsTabsAndClose)
+{
+    rahmen->ZeigeBedarf(0);
+    QWidget* vorher = rahmen->AktiveAnsicht();
+    rahmen->Sanierungsdetails(3, 2);
+    Warte();
+    KlickeLink(Seite(), QStringLiteral("Nächste >"));
+    EXPECT_EQ(Seite()->Variante(), 1);
+    KlickeLink(Seite(), QStringLiteral("< Vorherige"));
+    EXPECT_EQ(Seite()->Variante(), 2);
+    KlickeLink(Seite(), QStringLiteral("Nächste >"));
+    KlickeLink(Seite(), QStringLiteral("< Vorherige"));
+    EXPECT_EQ(Seite()->Variante(), 2);
+    for (const auto& [gruppe, tab] : std::vector<std::pair<QString, int>>{{QStringLiteral("Fenster"), 5},
+                                                                           {QStringLiteral("Boden"), 4},
+                                                                           {QStringLiteral("Dach"), 1},
+                                                                           {QStringLiteral("Heizung"), 6}}) {
+        KlickeLink(Seite(), gruppe);
+        ASSERT_FALSE(dialoge.empty());
+        ASSERT_FALSE(dialoge.back().isNull());
+        EXPECT_EQ(dialoge.back()->seite, tab) << gruppe.toStdString();
+        EXPECT_EQ(dialoge.back()->Nummer(), 2);
+    }
+    KlickeLink(Seite(), QStringLiteral("Schließen"));
+    Warte();
+    EXPECT_EQ(rahmen->Detailansicht(), nullptr);
+    EXPECT_EQ(rahmen->AktiveAnsicht(), vorher);
+}
+
+TEST(SanDetailDiagramm, ScaleTicksAndTheStackedTotal)
+{
+    int schritt = 0;
+    int anzahl = 0;
+    CSanDetailDia::Skala(2345, schritt, anzahl);
+    EXPECT_EQ(schritt, 1000);
+    EXPECT_EQ(anzahl, 3);
+    CSanDetailDia::Skala(0.5, schritt, anzahl);
+    EXPECT_EQ(schritt, 0);
+    EXPECT_EQ(CSanDetailDia::Zahltext(2345), QStringLiteral("2.345"));
+
+    const std::array<double, 7> werte{1000, 500, 345, 0, 300, 200, 2345};
+    const auto a = CSanDetailDia::Berechne(werte, QSize(800, 400), 16);
+    ASSERT_EQ(a.teilungen.size(), 3u);
+    EXPECT_EQ(a.teilungen[1].wert, 1000);
+    EXPECT_EQ(a.teilungen[2].text, QStringLiteral("2.000"));
+    EXPECT_TRUE(a.oben);
+    EXPECT_EQ(a.obenText, QStringLiteral("2.345"));
+    EXPECT_NEAR(a.obenY, a.plot.top(), 1);
+    // The total bar is the six group bars stacked from the bottom up.
+    int unten = a.plot.bottom();
+    for (int g = 0; g < 6; ++g) {
+        const QRect& teil = a.gesamt[static_cast<std::size_t>(g)];
+        const QRect& balken = a.gruppen[static_cast<std::size_t>(g)];
+        EXPECT_EQ(teil.height(), balken.height()) << g;
+        if (balken.height() > 0) {
+            EXPECT_EQ(teil.bottom(), unten - 1) << g;
+            unten = teil.top();
+        }
+    }
+
+    // Without a positive total: axes and labels, no bars, no ticks.
+    for (double gesamt : {0.0, -50.0}) {
+        const auto leer = CSanDetailDia::Berechne({10, 0, 0, 0, 0, 0, gesamt}, QSize(800, 400), 16);
+        EXPECT_TRUE(leer.teilungen.empty());
+        EXPECT_FALSE(leer.oben);
+        for (const QRect& r : leer.gruppen)
+            EXPECT_TRUE(r.isEmpty());
+        CSanDetailDia dia;
+        dia.resize(600, 300);
+        dia.SetzeWerte(nullptr, QStringLiteral("kWh/a"));
+        const std::array<double, 7> negativ{-10, -20, 0, 0, 0, 0, gesamt};
+        dia.SetzeWerte(&negativ, QStringLiteral("kWh/a"));
+        EXPECT_FALSE(dia.grab().isNull());
+    }
+    // A tiny window must not break the drawing either.
+    CSanDetailDia klein;
+    klein.resize(30, 20);
+    klein.SetzeWerte(&werte, QStringLiteral("EUR"));
+    EXPECT_FALSE(klein.grab().isNull());
+    CSanDetailDia gross;
+    gross.resize(700, 350);
+    gross.SetzeWerte(&werte, QStringLiteral("EUR"));
+    const QImage bild = gross.grab().toImage();
+    bild.save(Ausgabe(QStringLiteral("sanierungsdetails-diagramm.png")));
+    const auto g = CSanDetailDia::Berechne(werte, gross.size(), QFontMetrics(gross.font()).height());
+    EXPECT_EQ(bild.pixelColor(g.gruppen[0].center()), QColor(0, 0, 240));
+    EXPECT_EQ(bild.pixelColor(g.gesamt[4].center()), QColor(240, 0, 0));
+}
+
+} // namespace
+} // namespace zeva

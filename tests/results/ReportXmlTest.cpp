@@ -1,0 +1,501 @@
+// The report writer: the report document, the report variables, the memory
+// stream and the transformation with the shipped style sheet.
+#include "results/CMemStream.h"
+#include "results/CReportXml.h"
+#include "results/ReportTestHilfen.h"
+#include "results/Sanierungsdetails.h"
+
+#include "model/Zahlentext.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+
+namespace zeva {
+namespace {
+
+using test::LiesDatei;
+using test::ReportOrdnerKopie;
+using test::SchreibeDatei;
+using test::XPathDokument;
+
+class ReportXmlTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        optionen.Brennstoffkosten1 = 0.08; // gas, EUR per kWh
+        optionen.Brennstoffkosten2 = 0.10;
+        test::ReportTestHaus(haus, optionen);
+    }
+
+    XPathDokument Baue()
+    {
+        CReportXml xml(ordner.Pfad());
+        xml.ErstelleReportXml(haus, optionen, notifier);
+        return XPathDokument(LiesDatei(ordner.Pfad() / "Report.xml"));
+    }
+
+    ReportOrdnerKopie ordner;
+    DOptionen optionen;
+    Haus haus;
+    test::AntwortNotifier notifier;
+};
+
+TEST_F(ReportXmlTest, DocumentHasItsSectionsInOrderAndIsWellFormed)
+{
+    const XPathDokument doc = Baue();
+    ASSERT_TRUE(doc.Gueltig());
+    const std::string pfad = (ordner.Pfad() / "Report.xml").string();
+    EXPECT_EQ(std::system(("xmllint --noout '" + pfad + "'").c_str()), 0);
+    EXPECT_EQ(doc.Text("/VykeZevaReport/@Version"), "VykZEVA");
+    EXPECT_EQ(doc.Text("name(/VykeZevaReport/*[1])"), "ProjektDaten");
+    EXPECT_EQ(doc.Text("name(/VykeZevaReport/*[2])"), "Bauteile");
+    EXPECT_EQ(doc.Text("name(/VykeZevaReport/*[3])"), "Bestand");
+    EXPECT_EQ(doc.Text("name(/VykeZevaReport/*[4])"), "Sanierungsvarianten");
+    EXPECT_EQ(doc.Text("name(/VykeZevaReport/*[5])"), "Legenden");
+    EXPECT_EQ(doc.Anzahl("/VykeZevaReport/*"), 5);
+    // The style sheet the page is made with, under its real name.
+    EXPECT_NE(LiesDatei(pfad).find("href=\"./Report.xsl\""), std::string::npos);
+    EXPECT_EQ(doc.Text("/VykeZevaReport/ProjektDaten/Beschreibung"), "Einfamilienhaus Musterweg");
+    EXPECT_EQ(doc.Text("/VykeZevaReport/ProjektDaten/Baujahr"), "1958");
+    EXPECT_EQ(doc.Text("/VykeZevaReport/ProjektDaten/BeheiztesGebaeudebruttovolumen"), "375");
+}
+
+TEST_F(ReportXmlTest, ComponentsCountPositionsAndRoundAsWritten)
+{
+    const XPathDokument doc = Baue();
+    EXPECT_EQ(doc.Text("//Waende/Wand[1]/@Nummer"), "1");
+    EXPECT_EQ(doc.Text("//Waende/Wand[2]/@Nummer"), "2");
+    // The area is written unrounded, every other number with 3 digits.
+    EXPECT_EQ(doc.Text("//Waende/Wand[2]/Flaeche"), "12.3456");
+    EXPECT_EQ(doc.Text("//Waende/Wand[2]/kWert"), "1.2");
+    EXPECT_EQ(doc.Text("//Waende/Wand[1]/Sanierung[@VarianteNr=1]/Kea"), "0.0123");
+    EXPECT_EQ(doc.Text("//Fenster/Fenster[1]/Name"), "Glas,Rahmen");
+    EXPECT_EQ(doc.Text("//Fenster/Fenster[1]/kWert"), "1.22"); // 0.7·1.1 + 0.3·1.5
+    // U with the measure as the variant computes it: outside insulation,
+    // and a cavity fill replacing a wall's air layer (case 0, not 1).
+    EXPECT_EQ(doc.Text("//Waende/Wand[1]/Sanierung[@VarianteNr=1]/kWert"), "0.333");
+    EXPECT_EQ(doc.Text("//Waende/Wand[2]/Sanierung[@VarianteNr=1]/kWert"), "0.431");
+    EXPECT_EQ(doc.Text("//Waende/Wand[1]/Sanierung[@VarianteNr=1]/Preis"), "12000");
+    EXPECT_EQ(doc.Text("//Fenster/Fenster[1]/Sanierung[@VarianteNr=1]/kWert"), "1.16"); // 0.7·1.1 + 0.3·1.3
+    // Only slots with a measure.
+    EXPECT_EQ(doc.Anzahl("//Sanierung[@VarianteNr=2]"), 0);
+    EXPECT_EQ(doc.Anzahl("//Decken/Decke/Sanierung"), 0);
+    EXPECT_EQ(doc.Anzahl("//Waende/Wand/Sanierung"), 2);
+}
+
+TEST_F(ReportXmlTest, HeatingOnlyForTheExistingStateAndANewOne)
+{
+    haus.m_aHeizung[2].Einzelheiz = 1;
+    haus.m_aHeizung[2].EtaEinzel = 0.95;
+    const XPathDokument doc = Baue();
+    EXPECT_EQ(doc.Anzahl("//Heizungen/Heizung"), 2);
+    EXPECT_EQ(doc.Text("//Heizungen/Heizung[1]/@VarianteNr"), "0");
+    EXPECT_EQ(doc.Text("//Heizungen/Heizung[1]/Leistung"), "20");
+    EXPECT_EQ(doc.Anzahl("//Heizungen/Heizung[1]/Gesamtnutzungsgrad"), 1);
+    EXPECT_EQ(doc.Anzahl("//Heizungen/Heizung[1]/Preis"), 0);
+    EXPECT_EQ(doc.Text("//Heizungen/Heizung[2]/@VarianteNr"), "2");
+    EXPECT_EQ(doc.Text("//Heizungen/Heizung[2]/Wirkungsgrad"), "95");
+    EXPECT_EQ(doc.Anzahl("//Heizungen/Heizung[2]/Leistung"), 0);
+    EXPECT_EQ(doc.Text("//Heizungen/Heizung[2]/Preis"), "8000");
+    EXPECT_EQ(doc.Text("//Heizungen/Heizung[2]/Kea"), "3000");
+    EXPECT_EQ(doc.Text("//Legende[Name='Brennwertkessel']/Bauteilgruppe"), "Heizung");
+}
+
+TEST_F(ReportXmlTest, BalanceAndSavingsComeFromEachStatesOwnRecordsAndPrices)
+{
+    haus.m_aFlachdach.Add(test::Opak<DFlachdach>(30, 0.9));
+    haus.m_aSteildach.Add(test::Opak<DSteildach>(40, 1.1));
+    haus.NeueVariante(true, optionen); // variant 3: both roofs insulated, oil heating
+    haus.m_aFlachdach[0].m_aSan[3] = test::OpakeMassnahme<DSFlachdach>("Dach", 0.3, DSBauteilOpaque::Aussen);
+    haus.m_aSteildach[0].m_aSan[3] = test::OpakeMassnahme<DSSteildach>("Dach", 0.25, DSBauteilOpaque::Innen);
+    haus.m_aHeizung[3].Brennstoff = BrennstoffOel;
+    const XPathDokument doc = Baue();
+
+    const DBedarf& b0 = haus.m_aBedarf[0];
+    const DBedarf& b3 = haus.m_aBedarf[3];
+    const double f = haus.Energiebezugsflaeche;
+    ASSERT_GT(b0.Steildachsumme, b3.Steildachsumme);
+    auto einsparung = [](double x) { return CReportXml::Zahl(RundeSignifikant(RundeNachkomma(x, 3), 3), false); };
+    const std::string v3 = "//Sanierungsvariante[@VarianteNr=3]";
+    EXPECT_EQ(doc.Text(v3 + "/Energieeinsparungen/Daecher"),
+              einsparung(((b0.Flachdachsumme - b3.Flachdachsumme) + (b0.Steildachsumme - b3.Steildachsumme)) * f));
+    EXPECT_EQ(doc.Text(v3 + "/Heizkosteneinsparungen/Waende"),
+              einsparung((0.08 * b0.Wandsumme - 0.10 * b3.Wandsumme) * f));
+    EXPECT_EQ(doc.Text("/VykeZevaReport/Bestand/Brennstoffkosten/ProQmA"),
+              CReportXml::Zahl(0.08 * b0.Brennstoffenergiebedarf));
+    EXPECT_EQ(doc.Text(v3 + "/Brennstoffkosten/ProQmA"), CReportXml::Zahl(0.10 * b3.Brennstoffenergiebedarf));
+    EXPECT_EQ(doc.Text("/VykeZevaReport/Bestand/Waermeverluste/Dach"),
+              CReportXml::Zahl(b0.Flachdachsumme + b0.Steildachsumme));
+    EXPECT_EQ(doc.Text("/VykeZevaReport/Bestand/InterneGewinne"), CReportXml::Zahl(b0.Personen + b0.Elektrizitaet));
+    EXPECT_GT(b0.Brennstoffenergiebedarf, 0);
+    // Costs computed for each variant as it is written.
+    EXPECT_EQ(doc.Text("//Sanierungsvariante[@VarianteNr=1]/Gesamtkosten"),
+              CReportXml::Zahl(haus.m_aBedarf[1].Gesamtkosten));
+    EXPECT_GE(haus.m_aBedarf[1].Gesamtkosten, 17900);
+    EXPECT_EQ(doc.Anzahl("//Sanierungsvariante"), 3);
+    // One legend per measure name, with the group met first.
+    EXPECT_EQ(doc.Anzahl("//Legende[Name='Dach']"), 1);
+    EXPECT_EQ(doc.Text("//Legende[Name='Dach']/Bauteilgruppe"), "Flachdach");
+}
+
+TEST_F(ReportXmlTest, ClimateRegionByZone)
+{
+    for (const auto& [zone, name] : std::vector<std::pair<int, std::string>>{
+             {13, "Klimadaten nach DIN 4108-6"}, {0, ""}, {14, ""}, {-1, ""}, {1, "Nord-/Ostsee"}}) {
+        haus.Klimazone = zone;
+        CReportXml xml(ordner.Pfad());
+        xml.ErstelleReportXml(haus, optionen, notifier);
+        EXPECT_EQ(XPathDokument(xml.ToString()).Text("//ProjektDaten/Klimaregion"), name) << zone;
+    }
+}
+
+TEST_F(ReportXmlTest, ASecondBuildListsOnlyItsOwnLegends)
+{
+    CReportXml xml(ordner.Pfad());
+    xml.ErstelleReportXml(haus, optionen, notifier);
+    EXPECT_EQ(XPathDokument(xml.ToString()).Anzahl("//Legende[Name='WDVS 12 cm']"), 1);
+    Haus anderes;
+    test::ReferenzHausMitKessel(anderes);
+    anderes.NeueVariante(true, optionen);
+    anderes.m_aDecke[0].m_aSan[1] = test::OpakeMassnahme<DSDecke>("Deckendämmung", 0.3, DSBauteilOpaque::Aussen);
+    xml.ErstelleReportXml(anderes, optionen, notifier);
+    const XPathDokument doc(xml.ToString());
+    EXPECT_EQ(doc.Anzahl("//Legende"), 1);
+    EXPECT_EQ(doc.Text("//Legende/Name"), "Deckendämmung");
+}
+
+TEST(ReportZahlTest, NumbersAsTheReportWritesThem)
+{
+    EXPECT_EQ(CReportXml::Zahl(12.3456), "12.3");
+    EXPECT_EQ(CReportXml::Zahl(0.012345), "0.0123");
+    EXPECT_EQ(CReportXml::Zahl(12.3456, false), "12.3456");
+    EXPECT_EQ(CReportXml::Zahl(123456), "123000");
+    EXPECT_EQ(CReportXml::Zahl(-0.0), "0");
+    EXPECT_EQ(CReportXml::Zahl(1e20, false), "1e+20");
+    EXPECT_EQ(CReportXml::Kopftext("Vyk-ZEVA Version Nr.: 1.3"), "Vyk-ZEVA Version Nr.: 1.3");
+    EXPECT_EQ(CReportXml::Kopftext("Ökologie Ö"), "&Ouml;kologie &Ouml;");
+    EXPECT_EQ(CReportXml::OrdnerAdresse("/opt/zeva/Report/"), "file:///opt/zeva/Report");
+}
+
+// ----- variables and transformation -------------------------------------------------------
+
+TEST_F(ReportXmlTest, VariablesFollowTheTemplateAndKeepTheVariantOnRefresh)
+{
+    CReportXml xml(ordner.Pfad());
+    xml.SetzeVersionstext("Vyk-ZEVA Version Nr.: 1.3 Ö");
+    xml.ErstelleReportXml(haus, optionen, notifier);
+    const std::vector<std::string> abschnitte{"Projektdaten", "Legende"};
+    xml.SchreibeReportVars(1, &abschnitte);
+    const std::string text = LiesDatei(ordner.Pfad() / "ReportVars.xml");
+    XPathDokument vars(text);
+    // The template's own texts first, then the five appended children.
+    EXPECT_EQ(vars.Text("name(/ReportVars/*[1])"), "Titel");
+    const int n = vars.Anzahl("/ReportVars/*");
+    EXPECT_EQ(vars.Text("name(/ReportVars/*[" + std::to_string(n - 4) + "])"), "Header");
+    EXPECT_EQ(vars.Text("name(/ReportVars/*[" + std::to_string(n - 3) + "])"), "DocPath");
+    EXPECT_EQ(vars.Text("name(/ReportVars/*[" + std::to_string(n - 2) + "])"), "DataPath");
+    EXPECT_EQ(vars.Text("name(/ReportVars/*[" + std::to_string(n - 1) + "])"), "SanVarNr");
+    EXPECT_EQ(vars.Text("name(/ReportVars/*[" + std::to_string(n) + "])"), "Details");
+    EXPECT_NE(text.find("<![CDATA[Vyk-ZEVA Version Nr.: 1.3 &Ouml;]]>"), std::string::npos);
+    EXPECT_EQ(vars.Text("/ReportVars/DocPath"), "file://" + ordner.Pfad().string());
+    EXPECT_EQ(vars.Text("/ReportVars/DataPath"), vars.Text("/ReportVars/DocPath"));
+    EXPECT_EQ(vars.Text("/ReportVars/SanVarNr"), "1");
+    EXPECT_EQ(vars.Anzahl("/ReportVars/Details/Detail"), 2);
+    EXPECT_EQ(vars.Text("/ReportVars/Details/Detail[2]/@name"), "Legende");
+
+    const std::vector<std::string> keine;
+    xml.SchreibeReportVars(-1, &keine);
+    XPathDokument danach(LiesDatei(ordner.Pfad() / "ReportVars.xml"));
+    EXPECT_EQ(danach.Text("/ReportVars/SanVarNr"), "1");
+    EXPECT_EQ(danach.Anzahl("/ReportVars/Details"), 1);
+    EXPECT_EQ(danach.Anzahl("/ReportVars/Details/*"), 0);
+    EXPECT_EQ(danach.Anzahl("/ReportVars/Header"), 1);
+}
+
+TEST_F(ReportXmlTest, ATemplateWithAnotherRootIsSavedUnchanged)
+{
+    SchreibeDatei(ordner.Pfad() / "ancillary.xml", "<?xml version=\"1.0\"?>\n<Anderes><X>1</X></Anderes>\n");
+    CReportXml xml(ordner.Pfad());
+    xml.ErstelleReportXml(haus, optionen, notifier);
+    xml.SchreibeReportVars(0, nullptr);
+    XPathDokument vars(LiesDatei(ordner.Pfad() / "ReportVars.xml"));
+    EXPECT_EQ(vars.Anzahl("/Anderes/*"), 1);
+    EXPECT_EQ(vars.Text("/Anderes/X"), "1");
+}
+
+TEST_F(ReportXmlTest, AMissingTemplateRaisesAndKeepsThePreviousPage)
+{
+    CReportXml xml(ordner.Pfad());
+    xml.ErstelleReportXml(haus, optionen, notifier);
+    const std::vector<std::string> alle{"Projektdaten"};
+    xml.SchreibeReportVars(0, &alle);
+    const std::uint32_t groesse = xml.HoleReportStream().Size();
+    ASSERT_GT(groesse, 0u);
+    std::filesystem::remove(ordner.Pfad() / "ancillary.xml");
+    EXPECT_THROW(xml.SchreibeReportVars(1, &alle), CXmlArchiveException);
+    EXPECT_EQ(xml.HoleReportStream().Size(), groesse);
+}
+
+// The page the shipped sheet makes of a fixed report document.
+class ReportSeiteTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SchreibeDatei(ordner.Pfad() / "Report.xml", R"(<?xml version="1.0"?>
+<VykeZevaReport Version="VykZEVA">
+ <ProjektDaten><Beschreibung>Haus Lindenstraße</Beschreibung><Strasse>Lindenstraße 4</Strasse><Ort>Kassel</Ort>
+  <Kommentar/><Baujahr>1962</Baujahr><Heizgradtage>3840</Heizgradtage><Klimaregion>Klimadaten nach DIN 4108-6</Klimaregion>
+  <BeheiztesGebaeudebruttovolumen>375</BeheiztesGebaeudebruttovolumen><BeheiztesLuftvolumen>300</BeheiztesLuftvolumen>
+  <Energiebezugsflaeche>100</Energiebezugsflaeche></ProjektDaten>
+ <Bauteile><Waende><Wand Nummer="1"><Name>Mauerwerk</Name><Position>Wa-EG-01</Position><Flaeche>100</Flaeche><kWert>1</kWert>
+   <Sanierung VarianteNr="1"><Preis>12000</Preis><Name>WDVS</Name><kWert>0.333</kWert><Kea>10</Kea><CO2>2</CO2></Sanierung></Wand></Waende>
+  <Flachdaecher/><Steildaecher/><Decken/><Boeden/><Fenster/>
+  <Heizungen><Heizung VarianteNr="0"><Name>Kessel</Name><Leistung>20</Leistung><Gesamtnutzungsgrad>75</Gesamtnutzungsgrad></Heizung></Heizungen>
+ </Bauteile>
+ <Bestand><Heizwaermebedarf>180</Heizwaermebedarf></Bestand>
+ <Sanierungsvarianten><Sanierungsvariante VarianteNr="1"><Heizwaermebedarf>120</Heizwaermebedarf><Gesamtkosten>1234.5</Gesamtkosten>
+  <Energieeinsparungen><Daecher>0</Daecher><Decken>0</Decken><Waende>6000</Waende><Boeden>0</Boeden><Fenster>0</Fenster><Heizung>0</Heizung></Energieeinsparungen>
+  <Heizkosteneinsparungen><Daecher>0</Daecher><Decken>0</Decken><Waende>480</Waende><Boeden>0</Boeden><Fenster>0</Fenster><Heizung>0</Heizung></Heizkosteneinsparungen>
+ </Sanierungsvariante></Sanierungsvarianten>
+ <Legenden><Legende><Bauteilgruppe>Wand</Bauteilgruppe><Name>WDVS</Name><Langtext>Dämmung außen</Langtext></Legende></Legenden>
+</VykeZevaReport>
+)");
+    }
+
+    std::string Seite(const std::vector<std::string>& abschnitte)
+    {
+        CReportXml xml(ordner.Pfad());
+        xml.Load(ordner.Pfad() / "Report.xml");
+        xml.SchreibeReportVars(1, &abschnitte);
+        CMemStream& s = xml.HoleReportStream();
+        std::string seite(s.Size(), '\0');
+        std::uint32_t gelesen = 0;
+        if (!seite.empty())
+            s.Read(seite.data(), s.Size(), &gelesen);
+        return seite;
+    }
+
+    // Section name → the heading the sheet gives it.
+    static const std::vector<std::pair<std::string, std::string>>& Ueberschriften()
+    {
+        static const std::vector<std::pair<std::string, std::string>> liste{
+            {"Projektdaten", "<h2>Projektdaten</h2>"},
+            {"Waende", "Bauteile – Wände"},
+            {"Flachdaecher", "Bauteile – Flachdächer"},
+            {"Steildaecher", "Bauteile – Steildächer"},
+            {"Decken", "Bauteile – Decken"},
+            {"Boeden", "Bauteile – Böden"},
+            {"Fenster", "Bauteile – Fenster"},
+            {"Heizungen", "<h2>Heizungsanlage</h2>"},
+            {"Bestand", "Energiebilanz des Bestands"},
+            {"Sanierungsvariante", "Energiebilanz der Sanierungsvariante"},
+            {"Energieeinsparungen", "Energieeinsparungen nach Bauteilgruppen"},
+            {"Heizkosteneinsparungen", "Heizkosteneinsparungen nach Bauteilgruppen"},
+            {"Legende", "Legende der Maßnahmen"}};
+        return liste;
+    }
+
+    ReportOrdnerKopie ordner;
+};
+
+TEST_F(ReportSeiteTest, EverySectionGivesItsHeadingAndTheFiguresInGermanForm)
+{
+    std::vector<std::string> alle;
+    for (const auto& [name, ueberschrift] : Ueberschriften())
+        alle.push_back(name);
+    const std::string seite = Seite(alle);
+    for (const auto& [name, ueberschrift] : Ueberschriften())
+        EXPECT_NE(seite.find(ueberschrift), std::string::npos) << name;
+    EXPECT_NE(seite.find("Klimadaten nach DIN 4108-6"), std::string::npos);
+    EXPECT_NE(seite.find("1.234,50"), std::string::npos); // Gesamtkosten of variant 1
+    EXPECT_NE(seite.find("WDVS"), std::string::npos);
+    EXPECT_NE(seite.find("0,333"), std::string::npos);
+}
+
+TEST_F(ReportSeiteTest, OneSectionAloneShowsOnlyItsHeading)
+{
+    for (const auto& [name, ueberschrift] : Ueberschriften()) {
+        const std::string seite = Seite({name});
+        for (const auto& [anderer, andere] : Ueberschriften())
+            EXPECT_EQ(seite.find(andere) != std::string::npos, anderer == name) << name << " / " << anderer;
+    }
+}
+
+TEST_F(ReportSeiteTest, EverySectionOfTheShippedPresetsIsKnownToTheSheet)
+{
+    XPathDokument vorgaben(LiesDatei(ordner.Pfad() / "ReportVorgaben.xml"));
+    const int n = vorgaben.Anzahl("//Vorgaben/Vorgabe/Detail");
+    ASSERT_GT(n, 0);
+    for (int i = 1; i <= n; ++i) {
+        const std::string name = vorgaben.Text("(//Vorgaben/Vorgabe/Detail)[" + std::to_string(i) + "]");
+        const auto it = std::find_if(Ueberschriften().begin(), Ueberschriften().end(),
+                                     [&](const auto& p) { return p.first == name; });
+        ASSERT_NE(it, Ueberschriften().end()) << name;
+        EXPECT_NE(Seite({name}).find(it->second), std::string::npos) << name;
+    }
+    // Group label + section label are the presets' keys: no two may join to
+    // the same text.
+    std::set<std::string> schluessel;
+    for (int i = 1; i <= n; ++i) {
+        const std::string d = "(//Vorgaben/Vorgabe/Detail)[" + std::to_string(i) + "]";
+        EXPECT_TRUE(schluessel.insert(vorgaben.Text(d + "/../@name") + vorgaben.Text(d + "/@name")).second);
+    }
+    EXPECT_EQ(vorgaben.Text("//Voreinstellung[1]/@name"), "Kurzreport");
+    EXPECT_EQ(vorgaben.Anzahl("//Voreinstellung[@name='Vollständiger Report']"), 1);
+}
+
+TEST_F(ReportSeiteTest, AMissingStyleSheetGivesAnEmptyPage)
+{
+    std::filesystem::remove(ordner.Pfad() / "Report.xsl");
+    CReportXml xml(ordner.Pfad());
+    EXPECT_FALSE(xml.StylesheetGeladen());
+    xml.Load(ordner.Pfad() / "Report.xml");
+    const std::vector<std::string> a{"Projektdaten"};
+    xml.SchreibeReportVars(1, &a);
+    EXPECT_EQ(xml.HoleReportStream().Size(), 0u);
+}
+
+// ----- values of the renovation details ----------------------------------------------------
+
+TEST_F(ReportXmlTest, DetailValuesPerGroupAndCriterion)
+{
+    using sandetail::Wert;
+    // Amounts due anyway count for components without a measure.
+    haus.m_aDecke[0].SanMussAussen = 1;
+    haus.m_aDecke[0].SowiesoAussen = 700;
+    haus.m_aBoden[0].SanMussInnen = 1;
+    haus.m_aBoden[0].SowiesoInnen = 300;
+    haus.m_aBoden[0].m_aSan[2] = test::OpakeMassnahme<DSBoden>("Kellerdecke", 0.3, DSBauteilOpaque::Innen);
+    haus.m_aBoden[0].m_aSan[2].Preis = 2500;
+    haus.m_aBoden[0].m_aSan[2].Kea = 40;
+    haus.m_aBoden[0].m_aSan[2].Co2 = 6;
+    haus.m_aFenster[0].SanMuss = 1;
+    haus.m_aFenster[0].Sowieso = 1500;
+    optionen.AlteHeizung = 2222;
+    for (int n = 0; n < haus.AnzahlZustaende(); ++n)
+        haus.BerechneBedarf(n, notifier);
+
+    // Costs: measures' prices, else the amounts due; wall 12000 + 900.
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 0, 1, 2), 12900);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 0, 1, 1), 700);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 0, 1, 4), 300);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 0, 2, 4), 2500);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 0, 1, 3), 5000);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 0, 2, 3), 1500);
+    // Heating: a new one its price; the old one kept 0, or the renewal of
+    // the old one when it must be renovated.
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 0, 2, 5), 8000);
+    haus.m_aHeizung[1] = haus.m_aHeizung[0];
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 0, 1, 5), 0);
+    haus.m_aHeizung[0].SanMuss = 1;
+    haus.m_aHeizung[1].SanMuss = 1;
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 0, 1, 5), 2222);
+    // KEA and CO2 per m² times the area; the heating's own figures.
+    EXPECT_NEAR(Wert(haus, optionen, 1, 1, 2), 0.012345 * 100, 1e-12);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 1, 2, 4), 40 * 50);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 2, 2, 4), 6 * 50 * 0.001);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 2, 1, 2), 25 * 100 * 0.001);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 1, 2, 5), 3000);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 2, 2, 5), 0.4);
+    // Savings from the demand records; cost savings with each state's price.
+    const DBedarf& b0 = haus.m_aBedarf[0];
+    const DBedarf& b1 = haus.m_aBedarf[1];
+    EXPECT_GT(b0.Wandsumme, b1.Wandsumme);
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 3, 1, 2), 100 * (b0.Wandsumme - b1.Wandsumme));
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 3, 1, 5), 100 * (b0.Heizungsverlust - b1.Heizungsverlust));
+    haus.m_aHeizung[1].Brennstoff = BrennstoffOel;
+    EXPECT_DOUBLE_EQ(Wert(haus, optionen, 4, 1, 3),
+                     100 * (0.08 * b0.Fensterverlustsumme - 0.10 * b1.Fensterverlustsumme));
+    // Outside the ranges: 0.
+    EXPECT_EQ(Wert(haus, optionen, 5, 1, 2), 0);
+    EXPECT_EQ(Wert(haus, optionen, 0, 1, 6), 0);
+    EXPECT_EQ(Wert(haus, optionen, 0, 9, 2), 0);
+}
+
+TEST(SanierungsdetailsTest, TablesOfCriteriaGroupsAndTabs)
+{
+    EXPECT_EQ(sandetail::KriteriumTitel(2), "CO<sub>2</sub>");
+    EXPECT_EQ(sandetail::Einheit(2), "t");
+    EXPECT_EQ(sandetail::Einheit(4), "EUR/a");
+    EXPECT_EQ(sandetail::Einheit(5), "");
+    const std::array<int, 6> tabs{1, 2, 3, 5, 4, 6};
+    for (int g = 0; g < 6; ++g)
+        EXPECT_EQ(sandetail::GruppenTab(g), tabs[static_cast<std::size_t>(g)]) << g;
+    EXPECT_EQ(sandetail::GruppenFarbe(3), 0x00f0f0u);
+}
+
+// ----- the memory stream -------------------------------------------------------------------
+
+TEST(CMemStreamTest, ReadWriteSeekAndSizeFollowTheStreamRules)
+{
+    CMemStream s;
+    char ziel[100] = {};
+    std::uint32_t n = 99;
+    EXPECT_EQ(s.Read(ziel, 10, &n), CMemStream::E_FAIL); // no buffer
+    const char zehn[] = "0123456789";
+    EXPECT_EQ(s.Write(zehn, 10, &n), CMemStream::S_OK);
+    EXPECT_EQ(n, 10u);
+    EXPECT_EQ(s.Write("abcde", 5, nullptr), CMemStream::S_OK);
+    EXPECT_EQ(s.Size(), 15u);
+    std::uint64_t pos = 0;
+    EXPECT_EQ(s.Seek(0, 0, &pos), CMemStream::S_OK);
+    EXPECT_EQ(s.Read(ziel, 100, &n), CMemStream::S_OK);
+    EXPECT_EQ(n, 15u);
+    EXPECT_EQ(std::string(ziel, 15), "0123456789abcde");
+    EXPECT_EQ(s.Read(ziel, 100, &n), CMemStream::S_OK);
+    EXPECT_EQ(n, 0u);
+    EXPECT_EQ(s.Read(nullptr, 1, &n), CMemStream::E_FAIL);
+
+    EXPECT_EQ(s.Seek(-5, 1, &pos), CMemStream::S_OK);
+    EXPECT_EQ(pos, 10u);
+    EXPECT_EQ(s.Seek(0, 2, &pos), CMemStream::S_OK);
+    EXPECT_EQ(pos, 15u);
+    s.Seek(3, 0, nullptr);
+    EXPECT_EQ(s.Seek(16, 0, &pos), CMemStream::E_FAIL);
+    EXPECT_EQ(s.Seek(-1, 0, &pos), CMemStream::E_FAIL);
+    EXPECT_EQ(s.Seek(INT64_MIN, 1, &pos), CMemStream::E_FAIL);
+    EXPECT_EQ(s.Position(), 3u);
+
+    // Writing in the middle overwrites; passing the end grows the stream.
+    s.Seek(13, 0, nullptr);
+    EXPECT_EQ(s.Write("XYZ", 3, nullptr), CMemStream::S_OK);
+    EXPECT_EQ(s.Size(), 16u);
+    s.Seek(0, 0, nullptr);
+    s.Read(ziel, 100, &n);
+    EXPECT_EQ(std::string(ziel, n), "0123456789abcXYZ");
+
+    EXPECT_EQ(s.SetSize(8), CMemStream::S_OK);
+    EXPECT_EQ(s.Position(), 8u);
+    EXPECT_EQ(s.Size(), 8u);
+    s.Seek(0, 0, nullptr);
+    s.Read(ziel, 100, &n);
+    EXPECT_EQ(std::string(ziel, n), "01234567");
+    EXPECT_EQ(s.SetSize(0), CMemStream::S_OK);
+    EXPECT_FALSE(s.HatPuffer());
+    EXPECT_EQ(s.Position(), 0u);
+    EXPECT_EQ(s.Read(ziel, 1, &n), CMemStream::E_FAIL);
+}
+
+TEST(CMemStreamTest, AnOstreamWritesThroughTheAdapter)
+{
+    CMemStream s;
+    {
+        CMemStreamBuf puffer(s);
+        std::ostream aus(&puffer);
+        aus << "Seite " << 42 << '!';
+        for (int i = 0; i < 1000; ++i)
+            aus << 'x';
+    }
+    EXPECT_EQ(s.Size(), 1009u);
+    s.Seek(0, 0, nullptr);
+    char anfang[9] = {};
+    std::uint32_t n = 0;
+    s.Read(anfang, 9, &n);
+    EXPECT_EQ(std::string(anfang, 9), "Seite 42!");
+}
+
+} // namespace
+} // namespace zeva
