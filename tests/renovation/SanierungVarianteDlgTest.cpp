@@ -363,6 +363,8 @@ TEST_F(VariantenDialog, DialogsCascadeAndFitASmallFrame)
     for (int i = 0; i < 3; ++i)
         H().NeueVariante(true, o);
     H().m_aWand[0].m_aSan[1].Name = "x";
+    // Room for the cascade: the frame well larger than the dialog.
+    rahmen->resize(1600, 1200);
     QPoint orte[3];
     for (int n = 1; n <= 3; ++n) {
         QDialog* d = rahmen->OeffneVariante(n);

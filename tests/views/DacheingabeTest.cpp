@@ -7,6 +7,7 @@
 #include "model/CDach.h"
 #include "ui/CBitmapComboBox.h"
 #include "ui/CHideBar.h"
+#include "views/C3DView.h"
 #include "views/CDacheingabeDlg.h"
 #include "views/CHoehenangabenDlg.h"
 
@@ -503,7 +504,11 @@ TEST_F(Dachschritt, RoofsDraggedOnThePlanAndTheStepInto3D)
     EXPECT_NEAR(Haus().Energiebezugsflaeche, 120, 1e-9);
     EXPECT_NEAR(Haus().Volumen, 243.2, 1e-9);
     EXPECT_NEAR(Haus().Huellflaeche(), 294, 1e-9);
-    EXPECT_EQ(Haus().ListeNeuAufbauen, 1);
+    // The 3D view rebuilds its list for the new surfaces (it may have
+    // painted already and taken the request).
+    auto* raum = qobject_cast<C3DView*>(rahmen->Ansicht3D());
+    ASSERT_NE(raum, nullptr);
+    EXPECT_TRUE(Haus().ListeNeuAufbauen == 1 || raum->Liste() != 0);
     EXPECT_TRUE(Dok().IsModified());
     EXPECT_EQ(schritte, std::vector<int>{15});
     EXPECT_FALSE(ansicht->MausGefangen());
