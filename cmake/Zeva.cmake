@@ -22,6 +22,11 @@ function(zeva_qt_pch target)
       <QtWidgets/QtWidgets>)
   endif()
   target_precompile_headers(${target} REUSE_FROM zeva_qt_pch_traeger)
+  # The widget sources are compiled in batches of eight: under the
+  # sanitizers each file spends most of its time instantiating the same Qt
+  # templates, and a batch does that once. File-local names must therefore
+  # differ between the files of one library.
+  set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
 endfunction()
 
 # Test sources leave out UBSan's null and alignment checks: they instrument

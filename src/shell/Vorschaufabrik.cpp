@@ -10,14 +10,14 @@ namespace zeva {
 
 namespace {
 
-struct Eintrag {
+struct Vorschaueintrag {
     Vorschaufabrik::Erzeuger erzeuger;
     bool brauchtOpenGL = false;
 };
 
-std::map<Vorschaufabrik::Art, Eintrag>& Tabelle()
+std::map<Vorschaufabrik::Art, Vorschaueintrag>& Tabelle()
 {
-    static std::map<Vorschaufabrik::Art, Eintrag> tabelle;
+    static std::map<Vorschaufabrik::Art, Vorschaueintrag> tabelle;
     return tabelle;
 }
 
