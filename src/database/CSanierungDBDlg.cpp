@@ -15,17 +15,6 @@
 
 namespace zeva {
 
-namespace {
-
-QPushButton* Knopf(QWidget* eltern, const char* text, int id)
-{
-    auto* knopf = new QPushButton(QString::fromUtf8(text), eltern);
-    SetzeId(knopf, id);
-    return knopf;
-}
-
-} // namespace
-
 std::unique_ptr<SqlRecordset> ErzeugeSanierungsSet(SanGruppe gruppe, SqlDatabase* db)
 {
     switch (gruppe) {

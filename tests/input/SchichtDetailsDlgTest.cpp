@@ -60,7 +60,7 @@ std::vector<DSchicht> Nummeriert(int n)
 {
     std::vector<DSchicht> v;
     for (int i = 1; i <= n; ++i)
-        v.push_back(L("S" + std::to_string(i), 0.01 * i, 0.5));
+        v.push_back(L(std::string("S") + std::to_string(i), 0.01 * i, 0.5));
     return v;
 }
 

@@ -27,7 +27,8 @@ void EnterFreshFolder()
     std::filesystem::remove_all(config, ec);
     std::filesystem::create_directories(config);
     ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    g_tempDir = g_processDir / ("t" + std::to_string(++g_testNumber));
+    g_tempDir = g_processDir / "t";
+    g_tempDir += std::to_string(++g_testNumber);
     std::filesystem::create_directories(g_tempDir);
     std::filesystem::current_path(g_tempDir);
 }
