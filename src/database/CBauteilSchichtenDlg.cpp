@@ -31,14 +31,6 @@ const char* Aufbau(Bauteilart art)
     return "Wandaufbau";
 }
 
-template <class T>
-T* Feld(QWidget* eltern, int id)
-{
-    auto* feld = new T(eltern);
-    SetzeId(feld, id);
-    return feld;
-}
-
 } // namespace
 
 QString CBauteilSchichtenDlg::Titel(Bauteilart art)
@@ -51,7 +43,7 @@ CBauteilSchichtenDlg::CBauteilSchichtenDlg(Bauteilart art, CObjektArray<DSchicht
 {
     setWindowTitle(Titel(art));
 
-    m_SchichtNrEdit = Feld<QLineEdit>(this, 1138);
+    m_SchichtNrEdit = ErzeugeMitId<QLineEdit>(this, 1138);
     m_SchichtNrEdit->setMaximumWidth(m_SchichtNrEdit->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
     m_SchichtNrEdit->installEventFilter(this);
     // The up-down control: steps the number between 1 and 99.
@@ -73,11 +65,11 @@ CBauteilSchichtenDlg::CBauteilSchichtenDlg(Bauteilart art, CObjektArray<DSchicht
         aufAbSpalte->addWidget(knopf);
     }
 
-    m_NameEdit = Feld<QLineEdit>(this, 1106);
-    m_LambdaEdit = Feld<QLineEdit>(this, 1108);
-    m_DickeEdit = Feld<QLineEdit>(this, 1133);
-    m_MuEdit = Feld<QLineEdit>(this, 1109);
-    m_LangtextEdit = Feld<QPlainTextEdit>(this, 1113);
+    m_NameEdit = ErzeugeMitId<QLineEdit>(this, 1106);
+    m_LambdaEdit = ErzeugeMitId<QLineEdit>(this, 1108);
+    m_DickeEdit = ErzeugeMitId<QLineEdit>(this, 1133);
+    m_MuEdit = ErzeugeMitId<QLineEdit>(this, 1109);
+    m_LangtextEdit = ErzeugeMitId<QPlainTextEdit>(this, 1113);
     m_LangtextEdit->setTabChangesFocus(true);
     m_LangtextEdit->setMaximumHeight(m_LangtextEdit->fontMetrics().lineSpacing() * 6);
 

@@ -22,14 +22,6 @@ namespace zeva {
 
 namespace {
 
-template <class T>
-T* Feld(QWidget* eltern, int id)
-{
-    auto* feld = new T(eltern);
-    SetzeId(feld, id);
-    return feld;
-}
-
 QLabel* Beschriftung(QWidget* eltern, const QString& text, QWidget* feld)
 {
     auto* label = new QLabel(text, eltern);
@@ -48,17 +40,17 @@ CSpeichernDlg::CSpeichernDlg(Bauteilart art, QWidget* parent) : CDatenbankDialog
 {
     setWindowTitle(Titel(art));
 
-    m_NameEdit = Feld<QLineEdit>(this, 1106);
-    m_DickeEdit = Feld<QLineEdit>(this, 1133);
-    m_UWertEdit = Feld<QLineEdit>(this, 1053);
-    m_BaujahrAbEdit = Feld<QLineEdit>(this, 1134);
-    m_BaujahrBisEdit = Feld<QLineEdit>(this, 1135);
+    m_NameEdit = ErzeugeMitId<QLineEdit>(this, 1106);
+    m_DickeEdit = ErzeugeMitId<QLineEdit>(this, 1133);
+    m_UWertEdit = ErzeugeMitId<QLineEdit>(this, 1053);
+    m_BaujahrAbEdit = ErzeugeMitId<QLineEdit>(this, 1134);
+    m_BaujahrBisEdit = ErzeugeMitId<QLineEdit>(this, 1135);
     m_SchichtaufbauKasten = new QCheckBox(QStringLiteral("S&chichtaufbau benutzen"), this);
     SetzeId(m_SchichtaufbauKasten, 1137);
-    m_LangtextEdit = Feld<QPlainTextEdit>(this, 1113);
+    m_LangtextEdit = ErzeugeMitId<QPlainTextEdit>(this, 1113);
     m_LangtextEdit->setTabChangesFocus(true);
     m_LangtextEdit->setMaximumHeight(m_LangtextEdit->fontMetrics().lineSpacing() * 6);
-    m_BitmappfadEdit = Feld<QLineEdit>(this, 1114);
+    m_BitmappfadEdit = ErzeugeMitId<QLineEdit>(this, 1114);
     auto* durchsuchen = Knopf(this, QStringLiteral("Durchsuchen"), 1274);
     durchsuchen->setAutoDefault(false);
 

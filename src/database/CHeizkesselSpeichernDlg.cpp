@@ -21,14 +21,6 @@ namespace zeva {
 
 namespace {
 
-template <class T>
-T* Feld(QWidget* eltern, int id)
-{
-    auto* feld = new T(eltern);
-    SetzeId(feld, id);
-    return feld;
-}
-
 QLabel* Label(QWidget* eltern, const QString& text, int id = 0, QWidget* feld = nullptr)
 {
     auto* label = new QLabel(text, eltern);
@@ -52,8 +44,8 @@ CHeizkesselSpeichernDlg::CHeizkesselSpeichernDlg(QWidget* parent) : CDatenbankDi
 {
     setWindowTitle(QStringLiteral("Heizkessel in Datenbank speichern"));
 
-    m_NameEdit = Feld<QLineEdit>(this, 1106);
-    m_BrennstoffListe = Feld<QComboBox>(this, 1006);
+    m_NameEdit = ErzeugeMitId<QLineEdit>(this, 1106);
+    m_BrennstoffListe = ErzeugeMitId<QComboBox>(this, 1006);
     // Not sorted: the index is the fuel code.
     m_BrennstoffListe->addItems(Brennstoffe());
     m_BrennstoffListe->setCurrentIndex(-1);
@@ -74,15 +66,15 @@ CHeizkesselSpeichernDlg::CHeizkesselSpeichernDlg(QWidget* parent) : CDatenbankDi
     gitter->addWidget(Label(gruppe, QStringLiteral("&Kesseltemperatur:"), 0, m_Fest), 0, 0);
     gitter->addLayout(radios, 0, 1, 1, 2);
 
-    m_Leistung = Feld<QLineEdit>(gruppe, 1203);
+    m_Leistung = ErzeugeMitId<QLineEdit>(gruppe, 1203);
     gitter->addWidget(Label(gruppe, QStringLiteral("Kessel-Nenn&leistung:"), 0, m_Leistung), 1, 0);
     gitter->addWidget(m_Leistung, 1, 1);
     gitter->addWidget(Label(gruppe, QStringLiteral("kW")), 1, 2);
 
-    m_Abgas = Feld<QLineEdit>(gruppe, 1204);
-    m_Strahlung = Feld<QLineEdit>(gruppe, 1205);
-    m_Bereitschaft = Feld<QLineEdit>(gruppe, 1206);
-    m_Nutzungsgrad = Feld<QLineEdit>(gruppe, 1207);
+    m_Abgas = ErzeugeMitId<QLineEdit>(gruppe, 1204);
+    m_Strahlung = ErzeugeMitId<QLineEdit>(gruppe, 1205);
+    m_Bereitschaft = ErzeugeMitId<QLineEdit>(gruppe, 1206);
+    m_Nutzungsgrad = ErzeugeMitId<QLineEdit>(gruppe, 1207);
     auto* abgas = Label(gruppe, QStringLiteral("Abgas&verlust:"), 1214, m_Abgas);
     auto* abgasEinheit = Label(gruppe, QStringLiteral("% der Nennleistung"), 1215);
     auto* strahlung = Label(gruppe, QStringLiteral("St&rahlungsverlust:"), 1212, m_Strahlung);
@@ -110,12 +102,12 @@ CHeizkesselSpeichernDlg::CHeizkesselSpeichernDlg(QWidget* parent) : CDatenbankDi
                        bereitschaft, m_Bereitschaft, bereitschaftEinheit};
     m_nutzungsgradGruppe = {nutzungsgrad, m_Nutzungsgrad, nutzungsgradEinheit};
 
-    m_BaujahrAb = Feld<QLineEdit>(this, 1134);
-    m_BaujahrBis = Feld<QLineEdit>(this, 1135);
-    m_LangtextEdit = Feld<QPlainTextEdit>(this, 1113);
+    m_BaujahrAb = ErzeugeMitId<QLineEdit>(this, 1134);
+    m_BaujahrBis = ErzeugeMitId<QLineEdit>(this, 1135);
+    m_LangtextEdit = ErzeugeMitId<QPlainTextEdit>(this, 1113);
     m_LangtextEdit->setTabChangesFocus(true);
     m_LangtextEdit->setMaximumHeight(m_LangtextEdit->fontMetrics().lineSpacing() * 6);
-    m_BitmappfadEdit = Feld<QLineEdit>(this, 1114);
+    m_BitmappfadEdit = ErzeugeMitId<QLineEdit>(this, 1114);
     auto* durchsuchen = Knopf(this, QStringLiteral("Durchsuchen"), 1274);
     durchsuchen->setAutoDefault(false);
 

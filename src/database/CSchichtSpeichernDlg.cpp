@@ -22,27 +22,19 @@ namespace {
 // The upper bound of λ and µ.
 constexpr double Hoechstwert = 999999999999.0;
 
-template <class T>
-T* Feld(QWidget* eltern, int id)
-{
-    auto* feld = new T(eltern);
-    SetzeId(feld, id);
-    return feld;
-}
-
 } // namespace
 
 CSchichtSpeichernDlg::CSchichtSpeichernDlg(QWidget* parent) : CDatenbankDialog(parent)
 {
     setWindowTitle(QStringLiteral("Schicht in Datenbank speichern"));
 
-    m_NameEdit = Feld<QLineEdit>(this, 1106);
-    m_LambdaEdit = Feld<QLineEdit>(this, 1108);
-    m_MuEdit = Feld<QLineEdit>(this, 1109);
-    m_LangtextEdit = Feld<QPlainTextEdit>(this, 1113);
+    m_NameEdit = ErzeugeMitId<QLineEdit>(this, 1106);
+    m_LambdaEdit = ErzeugeMitId<QLineEdit>(this, 1108);
+    m_MuEdit = ErzeugeMitId<QLineEdit>(this, 1109);
+    m_LangtextEdit = ErzeugeMitId<QPlainTextEdit>(this, 1113);
     m_LangtextEdit->setTabChangesFocus(true);
     m_LangtextEdit->setMaximumHeight(m_LangtextEdit->fontMetrics().lineSpacing() * 6);
-    m_BitmappfadEdit = Feld<QLineEdit>(this, 1114);
+    m_BitmappfadEdit = ErzeugeMitId<QLineEdit>(this, 1114);
     auto* durchsuchen = Knopf(this, QStringLiteral("Durchsuchen"), 1274);
     durchsuchen->setAutoDefault(false);
 

@@ -16,17 +16,9 @@ namespace zeva {
 
 namespace {
 
-template <class W>
-W* Erzeuge(QWidget* eltern, int id)
-{
-    auto* w = new W(eltern);
-    SetzeId(w, id);
-    return w;
-}
-
 QLineEdit* Zahlenfeld(QWidget* eltern, int id)
 {
-    auto* f = Erzeuge<QLineEdit>(eltern, id);
+    auto* f = ErzeugeMitId<QLineEdit>(eltern, id);
     f->setAlignment(Qt::AlignRight);
     f->setMinimumWidth(f->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 12);
     return f;
@@ -38,7 +30,7 @@ CFensterDetailsDlg::CFensterDetailsDlg(QWidget* parent) : DatenDialog(parent)
 {
     setWindowTitle(QStringLiteral("Fensterdetails"));
 
-    m_NummerText = Erzeuge<QLabel>(this, 1074);
+    m_NummerText = ErzeugeMitId<QLabel>(this, 1074);
     m_NummerText->setText(QStringLiteral("0"));
     auto* nummer = new QHBoxLayout;
     auto* nummerLabel = new QLabel(QStringLiteral("Bearbeitet wird Fenster Nr."), this);
@@ -47,17 +39,17 @@ CFensterDetailsDlg::CFensterDetailsDlg(QWidget* parent) : DatenDialog(parent)
     nummer->addWidget(m_NummerText);
 
     auto* sanierung = new QGroupBox(QStringLiteral("Sanierung"), this);
-    m_MoeglichCheck = Erzeuge<QCheckBox>(sanierung, 1180);
+    m_MoeglichCheck = ErzeugeMitId<QCheckBox>(sanierung, 1180);
     m_MoeglichCheck->setText(QStringLiteral("&möglich"));
     // Required renovation, its costs and the facade flag are not offered
     // here; their values pass from the record to the record.
-    m_ErforderlichCheck = Erzeuge<QCheckBox>(sanierung, 1181);
+    m_ErforderlichCheck = ErzeugeMitId<QCheckBox>(sanierung, 1181);
     m_ErforderlichCheck->setText(QStringLiteral("erfor&derlich"));
     m_ErforderlichCheck->setVisible(false);
-    m_SowiesoEdit = Erzeuge<QLineEdit>(sanierung, 1000);
+    m_SowiesoEdit = ErzeugeMitId<QLineEdit>(sanierung, 1000);
     m_SowiesoEdit->setVisible(false);
     m_SowiesoEdit->setEnabled(false);
-    m_GesamteFassadeCheck = Erzeuge<QCheckBox>(sanierung, 1031);
+    m_GesamteFassadeCheck = ErzeugeMitId<QCheckBox>(sanierung, 1031);
     m_GesamteFassadeCheck->setText(QStringLiteral("Gesamte Fassade betrachten"));
     m_GesamteFassadeCheck->setVisible(false);
     auto* sanLayout = new QVBoxLayout(sanierung);
@@ -87,7 +79,7 @@ CFensterDetailsDlg::CFensterDetailsDlg(QWidget* parent) : DatenDialog(parent)
     auto* neigungLayout = new QVBoxLayout(neigung);
     const char* neigungen[3] = {"&0° (Wand)", "&45°", "&90° (Decke)"};
     for (int i = 0; i < 3; ++i) {
-        m_Neigung[i] = Erzeuge<QRadioButton>(neigung, 1144 + i);
+        m_Neigung[i] = ErzeugeMitId<QRadioButton>(neigung, 1144 + i);
         m_Neigung[i]->setText(QString::fromUtf8(neigungen[i]));
         neigungLayout->addWidget(m_Neigung[i]);
     }

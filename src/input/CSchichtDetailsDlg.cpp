@@ -57,14 +57,6 @@ const QString KeinRWert = QStringLiteral("-  ");
 
 const double MuMax = 1e10;
 
-template <class W>
-W* Erzeuge(QWidget* eltern, int id)
-{
-    auto* w = new W(eltern);
-    SetzeId(w, id);
-    return w;
-}
-
 QCheckBox* Kasten(QWidget* eltern, const char* text, int id)
 {
     auto* k = new QCheckBox(QString::fromUtf8(text), eltern);
@@ -82,7 +74,7 @@ QPushButton* Knopf(QWidget* eltern, const char* text, int id)
 
 QLineEdit* Zahlenfeld(QWidget* eltern, int id, int zeichen)
 {
-    auto* f = Erzeuge<QLineEdit>(eltern, id);
+    auto* f = ErzeugeMitId<QLineEdit>(eltern, id);
     f->setAlignment(Qt::AlignRight);
     f->setMinimumWidth(f->fontMetrics().horizontalAdvance(QString(zeichen, QLatin1Char('0'))) + 12);
     return f;
@@ -131,8 +123,8 @@ void CSchichtDetailsDlg::BaueOberflaeche()
 {
     setWindowTitle(Titel(m_art));
 
-    m_NummerText = Erzeuge<QLabel>(this, 1100);
-    m_NameEdit = Erzeuge<QLineEdit>(this, 1051);
+    m_NummerText = ErzeugeMitId<QLabel>(this, 1100);
+    m_NameEdit = ErzeugeMitId<QLineEdit>(this, 1051);
     auto* nameLabel = new QLabel(QStringLiteral("&Bezeichnung:"), this);
     nameLabel->setBuddy(m_NameEdit);
 
@@ -158,9 +150,9 @@ void CSchichtDetailsDlg::BaueOberflaeche()
     kopf->setColumnStretch(3, 1);
 
     if (IstFlachdach()) {
-        m_WarmdachRadio = Erzeuge<QRadioButton>(this, 1264);
+        m_WarmdachRadio = ErzeugeMitId<QRadioButton>(this, 1264);
         m_WarmdachRadio->setText(QStringLiteral("&Warmdach"));
-        m_KaltdachRadio = Erzeuge<QRadioButton>(this, 1265);
+        m_KaltdachRadio = ErzeugeMitId<QRadioButton>(this, 1265);
         m_KaltdachRadio->setText(QStringLiteral("Kaltdach"));
         auto* dachart = new QHBoxLayout;
         dachart->addWidget(m_WarmdachRadio);
@@ -186,17 +178,17 @@ void CSchichtDetailsDlg::BaueOberflaeche()
     for (int k = 0; k < ZeilenProSeite; ++k) {
         const ZeilenIds& ids = ZeilenIdTabelle[k];
         ZeilenFelder& f = m_Felder[static_cast<std::size_t>(k)];
-        f.radio = Erzeuge<QRadioButton>(schichten, ids.radio);
+        f.radio = ErzeugeMitId<QRadioButton>(schichten, ids.radio);
         f.radio->setText(QString::number(k + 1));
         // The dialog checks the radio of the selected layer itself: none is
         // checked while that layer is off the page.
         f.radio->setAutoExclusive(false);
-        f.name = Erzeuge<QLineEdit>(schichten, ids.name);
+        f.name = ErzeugeMitId<QLineEdit>(schichten, ids.name);
         f.name->setMinimumWidth(f.name->fontMetrics().horizontalAdvance(QString(26, QLatin1Char('x'))));
         f.lambda = Zahlenfeld(schichten, ids.lambda, 6);
         f.dicke = Zahlenfeld(schichten, ids.dicke, 5);
         f.mu = Zahlenfeld(schichten, ids.mu, 6);
-        f.r = Erzeuge<QLabel>(schichten, ids.r);
+        f.r = ErzeugeMitId<QLabel>(schichten, ids.r);
         f.r->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         f.r->setMinimumWidth(f.r->fontMetrics().horizontalAdvance(QStringLiteral("0,00000")) + 6);
         const int z = k + 2;

@@ -18,6 +18,15 @@ inline void SetzeId(QObject* steuerelement, int id)
     steuerelement->setObjectName(IdName(id));
 }
 
+// A new control of type T below `eltern`, already carrying its id.
+template <typename T>
+T* ErzeugeMitId(QWidget* eltern, int id)
+{
+    auto* steuerelement = new T(eltern);
+    SetzeId(steuerelement, id);
+    return steuerelement;
+}
+
 // The control with that id anywhere below `seite`, or nullptr.
 template <typename T = QWidget>
 T* FindeId(const QObject* seite, int id)
