@@ -1,4 +1,5 @@
 #include "views/C2DView.h"
+#include "views/Planeditoransichten.h"
 
 #include "geometry/DachEingabe.h"
 #include "geometry/Flaechenberechnung.h"
@@ -85,22 +86,12 @@ C2DView::~C2DView()
 
 CMainFrame* C2DView::Rahmen() const
 {
-    if (m_pRahmen)
-        return m_pRahmen;
-    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
-        if (auto* rahmen = qobject_cast<CMainFrame*>(w))
-            return rahmen;
-    if (CZEVAApp* app = CZEVAApp::Instanz())
-        return app->Hauptfenster();
-    return nullptr;
+    return RahmenDerAnsicht(this, m_pRahmen.data());
 }
 
 Haus* C2DView::AktuellesHaus() const
 {
-    CMainFrame* rahmen = Rahmen();
-    if (!rahmen || !rahmen->GetActiveDocument())
-        return nullptr;
-    return &rahmen->AktuellesHaus();
+    return HausDesRahmens(Rahmen());
 }
 
 void C2DView::MarkiereGeaendert()

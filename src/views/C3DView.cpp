@@ -1,4 +1,5 @@
 #include "views/C3DView.h"
+#include "views/Planeditoransichten.h"
 
 #include "geometry/C3DGenerator.h"
 #include "model/Haus.h"
@@ -147,22 +148,12 @@ C3DView::~C3DView()
 
 CMainFrame* C3DView::Rahmen() const
 {
-    if (m_pRahmen)
-        return qobject_cast<CMainFrame*>(m_pRahmen.data());
-    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
-        if (auto* rahmen = qobject_cast<CMainFrame*>(w))
-            return rahmen;
-    if (CZEVAApp* app = CZEVAApp::Instanz())
-        return app->Hauptfenster();
-    return nullptr;
+    return RahmenDerAnsicht(this, m_pRahmen.data());
 }
 
 Haus* C3DView::AktuellesHaus() const
 {
-    CMainFrame* rahmen = Rahmen();
-    if (!rahmen || !rahmen->GetActiveDocument())
-        return nullptr;
-    return &rahmen->AktuellesHaus();
+    return HausDesRahmens(Rahmen());
 }
 
 bool C3DView::DarfZeichnen() const
