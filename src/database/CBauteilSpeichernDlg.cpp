@@ -91,24 +91,12 @@ CSpeichernDlg::CSpeichernDlg(Bauteilart art, QWidget* parent) : CDatenbankDialog
     gitter->setColumnStretch(1, 1);
     gitter->setColumnStretch(4, 1);
 
-    auto* uebernehmen = Knopf(this, QStringLiteral("Über&nehmen"), 1);
-    uebernehmen->setDefault(true);
-    auto* abbrechen = Knopf(this, QStringLiteral("&Abbrechen"), 2);
+    const Speicherspalte knoepfe = ErzeugeSpeicherspalte(QStringLiteral("Über&nehmen"));
     m_SchichtenButton = Knopf(this, QStringLiteral("&Schichten..."), 1136);
-    auto* rechts = new QVBoxLayout;
-    rechts->addWidget(uebernehmen);
-    rechts->addWidget(abbrechen);
-    rechts->addSpacing(12);
-    rechts->addWidget(m_SchichtenButton);
-    rechts->addStretch();
+    knoepfe.spalte->addSpacing(12);
+    knoepfe.spalte->addWidget(m_SchichtenButton);
+    SetzeFelderLayout(gitter, knoepfe.spalte, 560);
 
-    auto* haupt = new QHBoxLayout(this);
-    haupt->addLayout(gitter, 1);
-    haupt->addLayout(rechts);
-    resize(560, sizeHint().height());
-
-    connect(uebernehmen, &QPushButton::clicked, this, &QDialog::accept);
-    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_SchichtenButton, &QPushButton::clicked, this, [this] { OnSchichten(); });
     connect(m_SchichtaufbauKasten, &QCheckBox::clicked, this, [this] { OnSchichtaufbau(); });
     connect(durchsuchen, &QPushButton::clicked, this, [this] { WaehleBild(m_BitmappfadEdit); });

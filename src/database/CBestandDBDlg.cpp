@@ -52,28 +52,13 @@ CBestandDBDlg::CBestandDBDlg(Bauteilart art, int hausBaujahr, QWidget* parent)
     links->addWidget(bezeichnung);
     links->addWidget(m_BezeichnungCombo);
 
-    auto* gruppe = new QGroupBox(this);
-    auto* uZeile = new QHBoxLayout(gruppe);
-    uZeile->addWidget(new QLabel(QStringLiteral("U-Wert"), gruppe));
-    uZeile->addStretch();
-    m_UWertText = new QLabel(gruppe);
-    SetzeId(m_UWertText, 1053);
-    m_UWertText->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_UWertText->setMinimumWidth(m_UWertText->fontMetrics().horizontalAdvance(QStringLiteral("0,000000000")));
-    uZeile->addWidget(m_UWertText);
-    uZeile->addWidget(new QLabel(QStringLiteral("W/m²K"), gruppe));
-    links->addWidget(gruppe);
+    links->addWidget(Wertzeile(QStringLiteral("U-Wert"), 1053, QStringLiteral("W/m²K"), &m_UWertText));
     links->addStretch();
 
-    const Knopfspalte knoepfe = ErzeugeKnopfspalte(true);
+    const Knopfspalte knoepfe = SetzeAuswahlLayout(links, true, [this] { OnLoeschen(); });
     m_UebernehmenButton = knoepfe.uebernehmen;
     m_LoeschenButton = knoepfe.loeschen;
 
-    auto* haupt = new QHBoxLayout(this);
-    haupt->addLayout(links, 1);
-    haupt->addLayout(knoepfe.spalte);
-
-    connect(m_LoeschenButton, &QPushButton::clicked, this, [this] { OnLoeschen(); });
     connect(m_BezeichnungCombo, &QComboBox::activated, this, [this] { Sicher([this] { ZeigeAuswahl(); }); });
 }
 

@@ -12,6 +12,8 @@
 #include <QCheckBox>
 #include <QCollator>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -141,6 +143,57 @@ CDatenbankDialog::Knopfspalte CDatenbankDialog::ErzeugeKnopfspalte(bool mitLoesc
     connect(k.uebernehmen, &QPushButton::clicked, this, &QDialog::accept);
     connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
     return k;
+}
+
+CDatenbankDialog::Knopfspalte CDatenbankDialog::SetzeAuswahlLayout(QLayout* links, bool mitLoeschen,
+                                                                 std::function<void()> beimLoeschen)
+{
+    const Knopfspalte knoepfe = ErzeugeKnopfspalte(mitLoeschen);
+    auto* haupt = new QHBoxLayout(this);
+    haupt->addLayout(links, 1);
+    haupt->addLayout(knoepfe.spalte);
+    if (knoepfe.loeschen && beimLoeschen)
+        connect(knoepfe.loeschen, &QPushButton::clicked, this, std::move(beimLoeschen));
+    return knoepfe;
+}
+
+QGroupBox* CDatenbankDialog::Wertzeile(const QString& name, int id, const QString& einheit, QLabel** wert)
+{
+    auto* gruppe = new QGroupBox(this);
+    auto* zeile = new QHBoxLayout(gruppe);
+    zeile->addWidget(new QLabel(name, gruppe));
+    zeile->addStretch();
+    auto* text = new QLabel(gruppe);
+    SetzeId(text, id);
+    text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    text->setMinimumWidth(text->fontMetrics().horizontalAdvance(QStringLiteral("0,000000000")));
+    zeile->addWidget(text);
+    zeile->addWidget(new QLabel(einheit, gruppe));
+    *wert = text;
+    return gruppe;
+}
+
+CDatenbankDialog::Speicherspalte CDatenbankDialog::ErzeugeSpeicherspalte(const QString& okText)
+{
+    Speicherspalte s;
+    s.ok = Knopf(this, okText, 1);
+    s.ok->setDefault(true);
+    auto* abbrechen = Knopf(this, QStringLiteral("&Abbrechen"), 2);
+    s.spalte = new QVBoxLayout;
+    s.spalte->addWidget(s.ok);
+    s.spalte->addWidget(abbrechen);
+    connect(s.ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    return s;
+}
+
+void CDatenbankDialog::SetzeFelderLayout(QLayout* felder, QVBoxLayout* spalte, int breite)
+{
+    spalte->addStretch();
+    auto* haupt = new QHBoxLayout(this);
+    haupt->addLayout(felder, 1);
+    haupt->addLayout(spalte);
+    resize(breite, sizeHint().height());
 }
 
 void CDatenbankDialog::OeffneBestand(std::initializer_list<SqlRecordset*> sets, const std::function<void()>& fuelle)

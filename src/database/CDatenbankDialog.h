@@ -38,6 +38,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
+class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
@@ -91,6 +93,25 @@ protected:
         QPushButton* loeschen = nullptr;
     };
     Knopfspalte ErzeugeKnopfspalte(bool mitLoeschen);
+    // The layout of a browse dialog: its lists left (taking the width), the
+    // button column right; "&Löschen", when there is one, runs the handler.
+    Knopfspalte SetzeAuswahlLayout(QLayout* links, bool mitLoeschen, std::function<void()> beimLoeschen = {});
+    // A framed row that shows one value of the chosen row: its name left,
+    // the value right-aligned in a text with its id (wide enough for ten
+    // digits, stored in *wert), the unit behind it.
+    QGroupBox* Wertzeile(const QString& name, int id, const QString& einheit, QLabel** wert);
+
+    // The buttons right of a storing dialog's fields: the default button
+    // (id 1, accepts) and "&Abbrechen" (id 2, rejects). Further buttons may
+    // be added to the column before SetzeFelderLayout.
+    struct Speicherspalte {
+        QVBoxLayout* spalte = nullptr;
+        QPushButton* ok = nullptr;
+    };
+    Speicherspalte ErzeugeSpeicherspalte(const QString& okText);
+    // The fields left (taking the width), the column right, ending in
+    // stretch; the dialog takes the width given and the height it needs.
+    void SetzeFelderLayout(QLayout* felder, QVBoxLayout* spalte, int breite);
 
     // The opening of a browse dialog: the existing-components data base and
     // the sets (failures reported, the lists then stay empty), then the

@@ -131,22 +131,11 @@ CHeizkesselSpeichernDlg::CHeizkesselSpeichernDlg(QWidget* parent) : CDatenbankDi
     links->setColumnStretch(1, 1);
     links->setColumnStretch(3, 1);
 
-    m_UebernehmenButton = Knopf(this, QStringLiteral("Über&nehmen"), 1);
-    m_UebernehmenButton->setDefault(true);
+    const Speicherspalte knoepfe = ErzeugeSpeicherspalte(QStringLiteral("Über&nehmen"));
+    m_UebernehmenButton = knoepfe.ok;
     m_UebernehmenButton->setEnabled(false);
-    auto* abbrechen = Knopf(this, QStringLiteral("&Abbrechen"), 2);
-    auto* rechts = new QVBoxLayout;
-    rechts->addWidget(m_UebernehmenButton);
-    rechts->addWidget(abbrechen);
-    rechts->addStretch();
+    SetzeFelderLayout(links, knoepfe.spalte, 560);
 
-    auto* haupt = new QHBoxLayout(this);
-    haupt->addLayout(links, 1);
-    haupt->addLayout(rechts);
-    resize(560, sizeHint().height());
-
-    connect(m_UebernehmenButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
     connect(durchsuchen, &QPushButton::clicked, this, [this] { WaehleBild(m_BitmappfadEdit); });
     connect(m_BrennstoffListe, &QComboBox::currentIndexChanged, this,
             [this](int index) { m_UebernehmenButton->setEnabled(index >= 0); });

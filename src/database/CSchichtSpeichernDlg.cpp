@@ -53,21 +53,8 @@ CSchichtSpeichernDlg::CSchichtSpeichernDlg(QWidget* parent) : CDatenbankDialog(p
     gitter->addWidget(durchsuchen, 4, 2);
     gitter->setColumnStretch(1, 1);
 
-    auto* uebernehmen = Knopf(this, QStringLiteral("Über&nehmen"), 1);
-    uebernehmen->setDefault(true);
-    auto* abbrechen = Knopf(this, QStringLiteral("&Abbrechen"), 2);
-    auto* rechts = new QVBoxLayout;
-    rechts->addWidget(uebernehmen);
-    rechts->addWidget(abbrechen);
-    rechts->addStretch();
+    SetzeFelderLayout(gitter, ErzeugeSpeicherspalte(QStringLiteral("Über&nehmen")).spalte, 480);
 
-    auto* haupt = new QHBoxLayout(this);
-    haupt->addLayout(gitter, 1);
-    haupt->addLayout(rechts);
-    resize(480, sizeHint().height());
-
-    connect(uebernehmen, &QPushButton::clicked, this, &QDialog::accept);
-    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
     connect(durchsuchen, &QPushButton::clicked, this, [this] { WaehleBild(m_BitmappfadEdit); });
 }
 

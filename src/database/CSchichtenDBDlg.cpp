@@ -35,28 +35,13 @@ CSchichtenDBDlg::CSchichtenDBDlg(QWidget* parent) : CDatenbankDialog(parent)
     links->addWidget(bezeichnung);
     links->addWidget(m_BezeichnungCombo);
 
-    auto* gruppe = new QGroupBox(this);
-    auto* zeile = new QHBoxLayout(gruppe);
-    zeile->addWidget(new QLabel(QStringLiteral("Lambda"), gruppe));
-    zeile->addStretch();
-    m_LambdaText = new QLabel(gruppe);
-    SetzeId(m_LambdaText, 1108);
-    m_LambdaText->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_LambdaText->setMinimumWidth(m_LambdaText->fontMetrics().horizontalAdvance(QStringLiteral("0,000000000")));
-    zeile->addWidget(m_LambdaText);
-    zeile->addWidget(new QLabel(QStringLiteral("W/mK"), gruppe));
-    links->addWidget(gruppe);
+    links->addWidget(Wertzeile(QStringLiteral("Lambda"), 1108, QStringLiteral("W/mK"), &m_LambdaText));
     links->addStretch();
 
-    const Knopfspalte knoepfe = ErzeugeKnopfspalte(true);
+    const Knopfspalte knoepfe = SetzeAuswahlLayout(links, true, [this] { OnLoeschen(); });
     m_UebernehmenButton = knoepfe.uebernehmen;
     m_LoeschenButton = knoepfe.loeschen;
 
-    auto* haupt = new QHBoxLayout(this);
-    haupt->addLayout(links, 1);
-    haupt->addLayout(knoepfe.spalte);
-
-    connect(m_LoeschenButton, &QPushButton::clicked, this, [this] { OnLoeschen(); });
     connect(m_KategorieCombo, &QComboBox::activated, this, [this] { Sicher([this] { FuelleSchichten(); }); });
     connect(m_BezeichnungCombo, &QComboBox::activated, this, [this] { Sicher([this] { ZeigeSchicht(); }); });
 }
