@@ -1,4 +1,5 @@
 #include "model/DHeizung.h"
+#include "model/Einheiten.h"
 
 #include "model/Zahlentext.h"
 #include "platform/BinaryArchive.h"
@@ -12,7 +13,6 @@ namespace {
 // Below these the efficiencies are treated as missing rather than divided by.
 constexpr double KleinsterNutzungsgrad = 1e-8;
 constexpr double KleinsteEndenergie = 1e-20;
-constexpr double MJProKWh = 3.6;
 
 bool IstAnteil(double x)
 {

@@ -1,14 +1,11 @@
 #include "model/Eingabehilfen.h"
 
+#include "model/Einheiten.h"
 #include "model/Klimadaten.h"
 
 #include <vector>
 
 namespace zeva {
-
-namespace {
-constexpr double MJProKWh = 3.6;
-}
 
 double ElektrizitaetAusStromverbrauch(double stromverbrauchKWh, double nutzflaeche)
 {

@@ -1,14 +1,13 @@
 // The demand of a building state as the panes, dialogs, optimiser and report
 // ask for it, and the standard heat load that sizes the boiler.
 #include "model/Haus.h"
+#include "model/Einheiten.h"
 
 #include <cstddef>
 
 namespace zeva {
 
 namespace {
-
-constexpr double MJProKWh = 3.6;
 
 // Conversion of an annual total in MJ into kWh per m² of the heated area;
 // 0 for a house without a (meaningful) area.

@@ -1,6 +1,7 @@
 // Method 1 of the heat-demand calculation: a monthly degree-day balance after
 // SIA 380/1.
 #include "model/Bilanzhilfen.h"
+#include "model/Einheiten.h"
 #include "model/Bilanzkern.h"
 #include "model/Haus.h"
 
@@ -14,7 +15,6 @@ namespace {
 
 constexpr double InnentemperaturSIA = 20;     // °C, fixed by the method
 constexpr double SekundenProTagInMega = 0.0864; // W·d → MJ
-constexpr double MJProKWh = 3.6;
 constexpr double LueftungsFaktor = 0.030168;  // MJ/(m³·K·d) for the air change rate
 constexpr double SolarReduktion = 0.85;
 constexpr double Elektrizitaetsanteil = 0.7;  // share of the electricity that heats
