@@ -6,6 +6,7 @@
 // final numbering of part areas and windows and the write-back into the
 // house. The dialogs only show, ask and call it.
 #include "model/Eingabehilfen.h"
+#include "input/Seitenlage.h"
 #include "model/Haus.h"
 
 #include <algorithm>
@@ -106,11 +107,9 @@ struct Fenstervorgabe {
 };
 
 template <class T>
-class Bauteiltabelle {
+class Bauteiltabelle : public Seitenlage {
 public:
     using Art = Bauteiltabellenart<T>;
-    static constexpr int ZeilenProSeite = 5;
-    static constexpr int MaxZeilen = 100;
     static constexpr std::int32_t ErsteTemporaereID = 99000000;
     // A net area this little below 0 is rounding of the subtraction, not an
     // overfull carrier.
@@ -164,12 +163,6 @@ public:
         BerechneNettoflaeche();
         return true;
     }
-
-    int Zeilen() const { return m_nZeilen; }
-    int ErsteZeile() const { return m_nErsteZeile; }
-    int AktuelleZeile() const { return m_nAktuelleZeile; }
-    void SetzeAktuelleZeile(int r) { m_nAktuelleZeile = r; }
-    bool AktuelleZeileGueltig() const { return m_nAktuelleZeile >= 1 && m_nAktuelleZeile <= m_nZeilen; }
 
     // Row r (1-based).
     T& Zeile(int r) { return m_aZeilen[static_cast<std::size_t>(r - 1)]; }
@@ -232,35 +225,13 @@ public:
         }
     }
 
-    // Page moves; true when the page is to be shown again.
-    bool Hoch()
-    {
-        if (m_nErsteZeile <= 0)
-            return false;
-        --m_nErsteZeile;
-        return true;
-    }
-    bool Anfang()
-    {
-        if (m_nErsteZeile <= 0)
-            return false;
-        m_nErsteZeile = 0;
-        return true;
-    }
-    bool Ende()
-    {
-        if (m_nErsteZeile >= m_nZeilen - 4)
-            return false;
-        m_nErsteZeile = m_nZeilen - ZeilenProSeite;
-        return true;
-    }
     // One row down; on the last page a new row is appended first. Nothing at
     // 100 rows, nor when the new row's number part would pass 99.
     bool Runter()
     {
-        if (m_nErsteZeile >= MaxZeilen - ZeilenProSeite)
+        if (!KannRunter())
             return false;
-        if (m_nErsteZeile >= m_nZeilen - ZeilenProSeite) {
+        if (LetzteSeite()) {
             if (!Fuellbar(m_nZeilen + 1))
                 return false;
             HaengeZeileAn();
@@ -286,9 +257,7 @@ public:
             --m_nZeilen;
             HaengeZeileAn();
         }
-        if (m_nZeilen - m_nErsteZeile < ZeilenProSeite)
-            --m_nErsteZeile;
-        m_nAktuelleZeile = std::clamp(m_nAktuelleZeile, 1, m_nZeilen);
+        NachLoeschen();
         return true;
     }
 
@@ -470,9 +439,6 @@ private:
 
     CObjektArray<T> m_aZeilen;
     CDFensterArray m_aFenster;
-    int m_nZeilen = 0;
-    int m_nErsteZeile = 0;
-    int m_nAktuelleZeile = 1;
     std::int32_t NeueFlaecheID = ErsteTemporaereID;
 };
 

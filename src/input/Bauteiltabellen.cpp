@@ -5,18 +5,15 @@
 #include "input/CSchichtDetailsDlg.h"
 #include "input/Fenster.h"
 #include "platform/Meldung.h"
-#include "ui/Seitenknoepfe.h"
 #include "ui/SteuerelementId.h"
 
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace zeva {
 
@@ -83,6 +80,7 @@ CBauteiltabelleDlg::CBauteiltabelleDlg(const Tabellenumgebung& umgebung, const c
             for (const char* text : grenzarten)
                 f.grenze->addItem(QString::fromUtf8(text));
             f.grenze->installEventFilter(this);
+            connect(f.grenze, &QComboBox::activated, this, [this, k](int index) { OnGrenze(k + 1, index); });
             tabelle->addWidget(f.grenze, z, 3);
         }
         tabelle->addWidget(f.details, z, 4);
@@ -93,45 +91,8 @@ CBauteiltabelleDlg::CBauteiltabelleDlg(const Tabellenumgebung& umgebung, const c
     }
     tabelle->setColumnStretch(1, 1);
 
-    ErzeugeSeitenknoepfe(this);
-    auto* rechts = new QVBoxLayout;
-    rechts->addSpacing(fontMetrics().height() * 2 + tabelle->spacing());
-    rechts->addWidget(m_Seiten);
-    rechts->addStretch();
-
     m_FensterButton = Knopf(this, "Fenster", 1121);
-    auto* ok = Knopf(this, "&OK", 1);
-    ok->setDefault(true);
-    m_AusDBButton = Knopf(this, "Aus &DB...", 1118);
-    m_NachDBButton = Knopf(this, "&Nach DB...", 1119);
-    m_LoeschenButton = Knopf(this, "&Löschen", 1030);
-    m_AbbrechenButton = Knopf(this, "&Abbrechen", 2);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(m_FensterButton);
-    knoepfe->addWidget(ok);
-    knoepfe->addStretch();
-    knoepfe->addWidget(m_AusDBButton);
-    knoepfe->addWidget(m_NachDBButton);
-    knoepfe->addWidget(m_LoeschenButton);
-    knoepfe->addStretch();
-    knoepfe->addWidget(m_AbbrechenButton);
-
-    auto* oben = new QHBoxLayout;
-    oben->addLayout(tabelle, 1);
-    oben->addLayout(rechts);
-    auto* haupt = new QVBoxLayout(this);
-    haupt->addLayout(oben);
-    haupt->addLayout(knoepfe);
-
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_AbbrechenButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_Seiten->Anfang(), &QPushButton::clicked, this, [this] { OnBlaettern(0); });
-    connect(m_Seiten->Hoch(), &QPushButton::clicked, this, [this] { OnBlaettern(1); });
-    connect(m_Seiten->Runter(), &QPushButton::clicked, this, [this] { OnBlaettern(2); });
-    connect(m_Seiten->Ende(), &QPushButton::clicked, this, [this] { OnBlaettern(3); });
-    connect(m_LoeschenButton, &QPushButton::clicked, this, [this] { OnLoeschen(); });
-    connect(m_AusDBButton, &QPushButton::clicked, this, [this] { OnAusDB(); });
-    connect(m_NachDBButton, &QPushButton::clicked, this, [this] { OnNachDB(); });
+    BaueRahmen(tabelle, m_FensterButton);
     connect(m_FensterButton, &QPushButton::clicked, this, [this] { OnFenster(); });
 }
 
@@ -234,6 +195,17 @@ void CBauteiltabelle<T>::OnZeile(int k)
 {
     m_tabelle.SetzeAktuelleZeile(m_tabelle.ErsteZeile() + k);
     AktualisiereSteuerung();
+}
+
+template <class T>
+void CBauteiltabelle<T>::OnGrenze(int k, int index)
+{
+    if constexpr (Art::Grenzarten > 0) {
+        m_tabelle.Zeile(m_tabelle.ErsteZeile() + k).Zone = index;
+    } else {
+        (void)k;
+        (void)index;
+    }
 }
 
 template <class T>

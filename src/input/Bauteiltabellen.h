@@ -40,13 +40,9 @@ protected:
     void DoDataExchange(DatenAustausch& dx) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
-    // The handlers of the kind. Not pure: a focus change while the widgets
-    // go after the kind's part is gone must find something to call.
+    // The handlers of the kind (not pure, as those of the base).
     virtual void OnZeile(int) {}
-    virtual void OnBlaettern(int) {} // 0 first page, 1 up, 2 down, 3 last page
-    virtual void OnLoeschen() {}
-    virtual void OnAusDB() {}
-    virtual void OnNachDB() {}
+    virtual void OnGrenze(int, int) {} // line, list index
     virtual void OnDetails(int) {}
     virtual void OnFenster() {}
 
@@ -63,9 +59,6 @@ protected:
     std::array<double, ZeilenProSeite> m_dFlaeche{};
     std::array<std::string, ZeilenProSeite> m_strName;
     QLabel* m_GegenText = nullptr;
-    QPushButton* m_AusDBButton;
-    QPushButton* m_NachDBButton;
-    QPushButton* m_LoeschenButton;
     QPushButton* m_FensterButton;
 
 private:
@@ -96,6 +89,7 @@ protected:
     void OnCancel() override;
 
     void OnZeile(int k) override;
+    void OnGrenze(int k, int index) override;
     void OnBlaettern(int richtung) override;
     void OnLoeschen() override;
     void OnAusDB() override;

@@ -4,19 +4,16 @@
 #include "input/CFensterDetailsDlg.h"
 #include "model/Haus.h"
 #include "platform/Meldung.h"
-#include "ui/Seitenknoepfe.h"
 #include "ui/SteuerelementId.h"
 
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace zeva {
 
@@ -91,44 +88,9 @@ Fenster::Fenster(const Tabellenumgebung& umgebung, CDFensterArray& fenster, cons
     }
     tabelle->setColumnStretch(1, 1);
 
-    ErzeugeSeitenknoepfe(this);
-    auto* rechts = new QVBoxLayout;
-    rechts->addSpacing(fontMetrics().height() * 2 + tabelle->spacing());
-    rechts->addWidget(m_Seiten);
-    rechts->addStretch();
-
-    auto* ok = Knopf(this, "&OK", 1);
-    ok->setDefault(true);
-    m_AusDBButton = Knopf(this, "Aus &DB...", 1118);
-    m_NachDBButton = Knopf(this, "&Nach DB...", 1119);
+    BaueRahmen(tabelle, nullptr);
     // Storing a window in the data base is not offered here.
     m_NachDBButton->setEnabled(false);
-    m_LoeschenButton = Knopf(this, "&Löschen", 1030);
-    m_AbbrechenButton = Knopf(this, "&Abbrechen", 2);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(ok);
-    knoepfe->addStretch();
-    knoepfe->addWidget(m_AusDBButton);
-    knoepfe->addWidget(m_NachDBButton);
-    knoepfe->addWidget(m_LoeschenButton);
-    knoepfe->addStretch();
-    knoepfe->addWidget(m_AbbrechenButton);
-
-    auto* oben = new QHBoxLayout;
-    oben->addLayout(tabelle, 1);
-    oben->addLayout(rechts);
-    auto* haupt = new QVBoxLayout(this);
-    haupt->addLayout(oben);
-    haupt->addLayout(knoepfe);
-
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_AbbrechenButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_Seiten->Anfang(), &QPushButton::clicked, this, [this] { Blaettere(&Fenstertabelle::Anfang); });
-    connect(m_Seiten->Hoch(), &QPushButton::clicked, this, [this] { Blaettere(&Fenstertabelle::Hoch); });
-    connect(m_Seiten->Runter(), &QPushButton::clicked, this, [this] { Blaettere(&Fenstertabelle::Runter); });
-    connect(m_Seiten->Ende(), &QPushButton::clicked, this, [this] { Blaettere(&Fenstertabelle::Ende); });
-    connect(m_LoeschenButton, &QPushButton::clicked, this, [this] { OnLoeschen(); });
-    connect(m_AusDBButton, &QPushButton::clicked, this, [this] { OnAusDB(); });
 }
 
 Fenster::~Fenster()
@@ -203,11 +165,18 @@ void Fenster::OnZeile(int k)
     AktualisiereSteuerung();
 }
 
-void Fenster::Blaettere(bool (Fenstertabelle::*schritt)())
+void Fenster::OnBlaettern(int richtung)
 {
     if (!UebernehmeSeite())
         return;
-    if ((m_tabelle.get()->*schritt)())
+    bool bewegt = false;
+    switch (richtung) {
+    case 0: bewegt = m_tabelle->Anfang(); break;
+    case 1: bewegt = m_tabelle->Hoch(); break;
+    case 2: bewegt = m_tabelle->Runter(); break;
+    default: bewegt = m_tabelle->Ende(); break;
+    }
+    if (bewegt)
         ZeigeSeite();
 }
 

@@ -56,9 +56,9 @@ private:
     bool UebernehmeSeite();
     void AktualisiereSteuerung();
     void OnZeile(int k);
-    void Blaettere(bool (Fenstertabelle::*schritt)());
-    void OnLoeschen();
-    void OnAusDB();
+    void OnBlaettern(int richtung) override;
+    void OnLoeschen() override;
+    void OnAusDB() override;
     void OnDetails(int k);
 
     CDFensterArray& m_fenster;
@@ -68,9 +68,6 @@ private:
     std::array<double, ZeilenProSeite> m_dFlaeche{};
     std::array<std::string, ZeilenProSeite> m_strName;
     std::array<double, ZeilenProSeite> m_dRahmenanteil{};
-    QPushButton* m_LoeschenButton;
-    QPushButton* m_AusDBButton;
-    QPushButton* m_NachDBButton;
     std::unique_ptr<CFensterDetailsDlg> m_pDetails;
     bool m_uebernimmt = false;
 };

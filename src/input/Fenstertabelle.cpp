@@ -3,7 +3,6 @@
 #include "model/Eingabehilfen.h"
 #include "model/Haus.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace zeva {
@@ -65,35 +64,11 @@ void Fenstertabelle::UebernimmSeite(const std::array<Seitenzeile, ZeilenProSeite
     }
 }
 
-bool Fenstertabelle::Hoch()
-{
-    if (m_nErsteZeile <= 0)
-        return false;
-    --m_nErsteZeile;
-    return true;
-}
-
-bool Fenstertabelle::Anfang()
-{
-    if (m_nErsteZeile <= 0)
-        return false;
-    m_nErsteZeile = 0;
-    return true;
-}
-
-bool Fenstertabelle::Ende()
-{
-    if (m_nErsteZeile >= m_nZeilen - 4)
-        return false;
-    m_nErsteZeile = m_nZeilen - ZeilenProSeite;
-    return true;
-}
-
 bool Fenstertabelle::Runter()
 {
-    if (m_nErsteZeile >= MaxZeilen - ZeilenProSeite)
+    if (!KannRunter())
         return false;
-    if (m_nErsteZeile >= m_nZeilen - ZeilenProSeite) {
+    if (LetzteSeite()) {
         m_aZeilen.Add(NeueZeile());
         ++m_nZeilen;
     }
@@ -110,9 +85,7 @@ bool Fenstertabelle::LoescheAktuelleZeile()
         m_aZeilen.Add(NeueZeile());
     else
         --m_nZeilen;
-    if (m_nZeilen - m_nErsteZeile < ZeilenProSeite)
-        --m_nErsteZeile;
-    m_nAktuelleZeile = std::clamp(m_nAktuelleZeile, 1, m_nZeilen);
+    NachLoeschen();
     return true;
 }
 

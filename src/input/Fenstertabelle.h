@@ -5,6 +5,7 @@
 // over, deleting, the area check, and on OK the planes and IDs of the windows
 // and their place in the opener's window array. The dialog only shows, asks
 // and calls it.
+#include "input/Seitenlage.h"
 #include "model/DFenster.h"
 #include "model/Plane.h"
 
@@ -21,10 +22,8 @@ inline constexpr const char* MeldungFensterZuGross =
 // The orientation list's entries; the index is the window's Richtung.
 inline constexpr const char* Fensterrichtungen[] = {"N", "NO", "O", "SO", "S", "SW", "W", "NW"};
 
-class Fenstertabelle {
+class Fenstertabelle : public Seitenlage {
 public:
-    static constexpr int ZeilenProSeite = 5;
-    static constexpr int MaxZeilen = 100;
 
     struct Seitenzeile {
         std::string name;
@@ -39,11 +38,6 @@ public:
     Fenstertabelle(const Haus& haus, CDFensterArray& fenster, const Plane& traeger, int vorgabeRichtung = -1,
                    int vorgabeNeigung = -1);
 
-    int Zeilen() const { return m_nZeilen; }
-    int ErsteZeile() const { return m_nErsteZeile; }
-    int AktuelleZeile() const { return m_nAktuelleZeile; }
-    void SetzeAktuelleZeile(int r) { m_nAktuelleZeile = r; }
-    bool AktuelleZeileGueltig() const { return m_nAktuelleZeile >= 1 && m_nAktuelleZeile <= m_nZeilen; }
     DFenster& Zeile(int r) { return m_aZeilen[static_cast<std::size_t>(r - 1)]; }
     const DFenster& Zeile(int r) const { return m_aZeilen[static_cast<std::size_t>(r - 1)]; }
     const Plane& Traeger() const { return m_Traegerflaeche; }
@@ -52,9 +46,6 @@ public:
     // A list without a selection keeps the row's Richtung.
     void UebernimmSeite(const std::array<Seitenzeile, ZeilenProSeite>& seite);
 
-    bool Hoch();
-    bool Anfang();
-    bool Ende();
     // On the last page a default window (area 0, the carrier's classes) is
     // appended first; nothing at 100 rows.
     bool Runter();
@@ -76,9 +67,6 @@ private:
     Plane m_Traegerflaeche;
     CDFensterArray m_aZeilen;
     CDFensterArray m_aZeilenAlt;
-    int m_nZeilen = 0;
-    int m_nErsteZeile = 0;
-    int m_nAktuelleZeile = 1;
 };
 
 } // namespace zeva

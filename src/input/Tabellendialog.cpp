@@ -7,8 +7,11 @@
 #include "ui/Seitenknoepfe.h"
 #include "ui/SteuerelementId.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace zeva {
 
@@ -30,10 +33,48 @@ QPushButton* CTabellenDialog::Knopf(QWidget* eltern, const char* text, int id)
     return k;
 }
 
-Seitenknoepfe* CTabellenDialog::ErzeugeSeitenknoepfe(QWidget* eltern)
+void CTabellenDialog::BaueRahmen(QGridLayout* tabelle, QPushButton* vorne)
 {
-    m_Seiten = new Seitenknoepfe({1037, 1036, 1035, 1038}, Qt::Vertical, eltern);
-    return m_Seiten;
+    m_Seiten = new Seitenknoepfe({1037, 1036, 1035, 1038}, Qt::Vertical, this);
+    auto* rechts = new QVBoxLayout;
+    // The page buttons start at the first row, below the column heads.
+    rechts->addSpacing(fontMetrics().height() * 2 + tabelle->spacing());
+    rechts->addWidget(m_Seiten);
+    rechts->addStretch();
+
+    auto* ok = Knopf(this, "&OK", 1);
+    ok->setDefault(true);
+    m_AusDBButton = Knopf(this, "Aus &DB...", 1118);
+    m_NachDBButton = Knopf(this, "&Nach DB...", 1119);
+    m_LoeschenButton = Knopf(this, "&Löschen", 1030);
+    m_AbbrechenButton = Knopf(this, "&Abbrechen", 2);
+    auto* knoepfe = new QHBoxLayout;
+    if (vorne != nullptr)
+        knoepfe->addWidget(vorne);
+    knoepfe->addWidget(ok);
+    knoepfe->addStretch();
+    knoepfe->addWidget(m_AusDBButton);
+    knoepfe->addWidget(m_NachDBButton);
+    knoepfe->addWidget(m_LoeschenButton);
+    knoepfe->addStretch();
+    knoepfe->addWidget(m_AbbrechenButton);
+
+    auto* oben = new QHBoxLayout;
+    oben->addLayout(tabelle, 1);
+    oben->addLayout(rechts);
+    auto* haupt = new QVBoxLayout(this);
+    haupt->addLayout(oben);
+    haupt->addLayout(knoepfe);
+
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_AbbrechenButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_Seiten->Anfang(), &QPushButton::clicked, this, [this] { OnBlaettern(0); });
+    connect(m_Seiten->Hoch(), &QPushButton::clicked, this, [this] { OnBlaettern(1); });
+    connect(m_Seiten->Runter(), &QPushButton::clicked, this, [this] { OnBlaettern(2); });
+    connect(m_Seiten->Ende(), &QPushButton::clicked, this, [this] { OnBlaettern(3); });
+    connect(m_LoeschenButton, &QPushButton::clicked, this, [this] { OnLoeschen(); });
+    connect(m_AusDBButton, &QPushButton::clicked, this, [this] { OnAusDB(); });
+    connect(m_NachDBButton, &QPushButton::clicked, this, [this] { OnNachDB(); });
 }
 
 void CTabellenDialog::AktualisiereZeilen(int ersteZeile, int aktuelleZeile, int zeilen,

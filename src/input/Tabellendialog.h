@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 
+class QGridLayout;
 class QPushButton;
 class QRadioButton;
 
@@ -40,8 +41,20 @@ protected:
     const Tabellenumgebung& Umgebung() const { return m_umgebung; }
 
     QPushButton* Knopf(QWidget* eltern, const char* text, int id);
-    // The page buttons: first page 1037, up 1036, down 1035, last page 1038.
-    Seitenknoepfe* ErzeugeSeitenknoepfe(QWidget* eltern);
+    // Makes the page buttons (first page 1037, up 1036, down 1035, last page
+    // 1038) and the buttons "&OK" 1, "Aus &DB..." 1118, "&Nach DB..." 1119,
+    // "&Löschen" 1030 and "&Abbrechen" 2, and lays the table out with the
+    // page buttons to its right and the buttons below; `vorne` (may be null)
+    // stands before OK. The buttons call the handlers below.
+    void BaueRahmen(QGridLayout* tabelle, QPushButton* vorne);
+
+    // The handlers of the page and row buttons. Not pure: a focus change
+    // while the widgets go after the derived part is gone must find
+    // something to call.
+    virtual void OnBlaettern(int) {} // 0 first page, 1 up, 2 down, 3 last page
+    virtual void OnLoeschen() {}
+    virtual void OnAusDB() {}
+    virtual void OnNachDB() {}
 
     // Checks the radio of the current row when it is on the page and enables
     // the row buttons with it; enables the page buttons by the page's place.
@@ -57,6 +70,9 @@ protected:
 
     std::array<QRadioButton*, ZeilenProSeite> m_Radios{};
     Seitenknoepfe* m_Seiten = nullptr;
+    QPushButton* m_AusDBButton = nullptr;
+    QPushButton* m_NachDBButton = nullptr;
+    QPushButton* m_LoeschenButton = nullptr;
     QPushButton* m_AbbrechenButton = nullptr;
 
 private:

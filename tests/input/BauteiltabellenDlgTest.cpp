@@ -96,6 +96,7 @@ TEST_F(Tabellendialoge, WandMitTeilflaechenUndEinemFenster)
 
         Tippe(d, 1023, "Nische");
         Tippe(d, 1083, "2");
+        test::Waehle(test::Id<QComboBox>(d, 1019), 3);
         Tippe(d, 1024, "Tür");
         Tippe(d, 1084, "3");
         InDetails(d, 1028, "0,5");
@@ -131,6 +132,7 @@ TEST_F(Tabellendialoge, WandMitTeilflaechenUndEinemFenster)
     EXPECT_EQ(eins.m_plane.ID, W.ID);
     EXPECT_NEAR(eins.Flaeche, A - 6, 1e-9);
     EXPECT_EQ(zwei.Name, "Nische");
+    EXPECT_EQ(zwei.Zone, 3);
     EXPECT_DOUBLE_EQ(zwei.kWert, 0.5);
     EXPECT_EQ(zwei.m_plane.ID, W.ID + 10000);
     EXPECT_EQ(drei.m_plane.ID, W.ID + 20000);
@@ -329,6 +331,7 @@ TEST_F(Tabellendialoge, DieFuenfArten)
     flach.Zone = 3;
     H().m_aFlachdach.Add(flach);
     ASSERT_FALSE(H().m_aBoden.empty());
+    H().m_aBoden[0].Zone = 7; // not in the list
     ASSERT_FALSE(H().m_aDecke.empty());
     ASSERT_FALSE(H().m_aSteildach.empty());
 
@@ -363,6 +366,9 @@ TEST_F(Tabellendialoge, DieFuenfArten)
             }
             auto* liste = FindeId<QComboBox>(d, 1015);
             EXPECT_EQ(liste != nullptr ? liste->count() : 0, f.eintraege);
+            if (f.art == CMainFrame::Bauteildialog::Boden && liste != nullptr) {
+                EXPECT_EQ(liste->currentIndex(), -1);
+            }
             // The caption stays while the page moves.
             Klicke(*d, 1035);
             EXPECT_EQ(d->windowTitle(), QString::fromUtf8(f.titel) + " - " + QString::fromStdString(f.kurzname));
@@ -378,6 +384,7 @@ TEST_F(Tabellendialoge, DieFuenfArten)
         EXPECT_TRUE(gesehen);
     }
     EXPECT_EQ(H().m_aFlachdach.back().Zone, 3) << "a flat roof's border kind passes through";
+    EXPECT_EQ(H().m_aBoden[0].Zone, 7) << "a list without a selection keeps the stored kind";
 
     // A carrier without a record of its own opens nothing and locks nothing.
     bool geoeffnet = false;
@@ -392,6 +399,69 @@ TEST_F(Tabellendialoge, DieFuenfArten)
     if (rahmen->Ansicht3D() != nullptr) {
         EXPECT_TRUE(rahmen->Ansicht3D()->isEnabled());
     }
+}
+
+TEST_F(Tabellendialoge, BauteilAusDerDatenbankPrueftDieLuftschicht)
+{
+    const test::Bestandsdatei datei(test::DialogFixture("tabelle-luftschicht.db"));
+    test::BeiModalemDialog([&](QDialog* d) {
+        auto* wand = dynamic_cast<Wand*>(d);
+        ASSERT_NE(wand, nullptr);
+        const auto nimm = [&](int radio, const char* typ) {
+            Klicke(*d, radio);
+            bool gesehen = false;
+            test::BeiModalemDialog([&](QDialog* db) {
+                gesehen = true;
+                test::Waehle(test::Id<QComboBox>(*db, 1106), QString::fromUtf8(typ));
+                Klicke(*db, 1);
+            });
+            Klicke(*d, 1118);
+            EXPECT_TRUE(gesehen) << typ;
+        };
+        ASSERT_EQ(wand->Tabelle().Zeile(2).SanbarZwischen, 1);
+        nimm(1042, "Hohlblockmauerwerk 30 cm");
+        EXPECT_EQ(wand->Tabelle().Zeile(2).Name, "Hohlblockmauerwerk 30 cm");
+        EXPECT_EQ(Text(*d, 1023), "Hohlblockmauerwerk 30 cm");
+        EXPECT_EQ(wand->Tabelle().Zeile(2).SanbarZwischen, 0) << "layers without an air layer";
+        EXPECT_EQ(d->focusWidget(), test::Id<QLineEdit>(*d, 1083));
+        nimm(1043, "Eins");
+        EXPECT_EQ(wand->Tabelle().Zeile(3).Schicht, 0);
+        EXPECT_EQ(wand->Tabelle().Zeile(3).SanbarZwischen, 1) << "no build-up: the flag stays";
+
+        // The window table takes glazing and frame for its current row.
+        test::BeiModalemDialog([&](QDialog* f) {
+            Klicke(*f, 1153);
+            bool glas = false;
+            test::BeiModalemDialog([&](QDialog* db) {
+                glas = true;
+                test::Waehle(test::Id<QComboBox>(*db, 1227), "Einfachglas");
+                Klicke(*db, 1);
+            });
+            Klicke(*f, 1118);
+            EXPECT_TRUE(glas);
+            EXPECT_EQ(Text(*f, 1107), "Einfachglas");
+            EXPECT_EQ(f->focusWidget(), test::Id<QLineEdit>(*f, 1083));
+            f->reject();
+        });
+        Klicke(*d, 1121);
+        d->reject();
+    });
+    rahmen->BearbeiteWand(W.ID);
+}
+
+TEST_F(Tabellendialoge, NummernUeber99SindGesperrt)
+{
+    const std::int32_t id = test::HandgemachteWand(H(), 97).m_plane.ID;
+    test::BeiModalemDialog([&](QDialog* d) {
+        EXPECT_TRUE(Aktiv(*d, 1083));
+        EXPECT_TRUE(Aktiv(*d, 1084));
+        for (int id : {1085, 1086, 1031, 1032, 1044, 1045, 1026, 1027})
+            EXPECT_FALSE(Aktiv(*d, id)) << id;
+        Klicke(*d, 1035);
+        EXPECT_EQ(test::Id<QRadioButton>(*d, 1041)->text(), "1") << "no row numbered past 99";
+        d->reject();
+    });
+    rahmen->BearbeiteWand(id);
 }
 
 } // namespace

@@ -34,6 +34,8 @@ protected:
         ASSERT_EQ(NummerAusID(W.ID), 0);
         ASSERT_EQ(GeschossAusID(W.ID), 0);
         ASSERT_EQ(IndexAusID(W.ID), 3);
+        anderer = W;
+        anderer.ID = W.ID + 1;
     }
 
     // The window ID of window n on a carrier ID (zone digits dropped).
@@ -58,9 +60,21 @@ protected:
         return s;
     }
 
+    // The opener's windows: one of another carrier, one of W (area 4), one
+    // of the other carrier again.
+    CDFensterArray FensterUmW() const
+    {
+        CDFensterArray fenster;
+        fenster.Add(FensterAuf(anderer, 1, Fenster(anderer.ID, 0)));
+        fenster.Add(FensterAuf(W, 4, Fenster(W.ID, 0)));
+        fenster.Add(FensterAuf(anderer, 2, Fenster(anderer.ID, 1)));
+        return fenster;
+    }
+
     Haus haus;
     std::size_t wandIndex = 0;
     Plane W;
+    Plane anderer; // the next wall
 };
 
 // ------------------------------------------------------------ window table
@@ -68,13 +82,7 @@ protected:
 TEST_F(TabellenModell, FensterAufDerWandEintragenUndZurueckschreiben)
 {
     // Windows of other carriers before and after W's one old window.
-    Plane anderer = W;
-    anderer.ID = W.ID + 1;
-    CDFensterArray fenster;
-    fenster.Add(FensterAuf(anderer, 1, Fenster(anderer.ID, 0)));
-    fenster.Add(FensterAuf(W, 4, Fenster(W.ID, 0)));
-    fenster.Add(FensterAuf(anderer, 2, Fenster(anderer.ID, 1)));
-    haus.Varianten = 0;
+    CDFensterArray fenster = FensterUmW();
 
     {
         Fenstertabelle t(haus, fenster, W);
@@ -131,14 +139,35 @@ TEST_F(TabellenModell, FensterAufDerWandEintragenUndZurueckschreiben)
     EXPECT_EQ(wieder.Zeile(2).Neigung, W.Neigungsklasse());
 }
 
+TEST_F(TabellenModell, OKOhneEingabeSchreibtKeinFenster)
+{
+    CDFensterArray fenster;
+    Fenstertabelle t(haus, fenster, W);
+    auto seite = std::array<Fenstertabelle::Seitenzeile, 5>{};
+    for (int k = 1; k <= 5; ++k)
+        seite[static_cast<std::size_t>(k - 1)] = t.Anzeige(k);
+    t.UebernimmSeite(seite);
+    ASSERT_TRUE(t.PruefeFlaechen());
+    t.Zurueckschreiben(0);
+    EXPECT_TRUE(fenster.empty());
+
+    // Nor does a carrier opened and confirmed at once: its own record goes
+    // back where it stood.
+    const std::vector<DWand> vorher = haus.m_aWand.Elemente();
+    Bauteiltabelle<DWand> b;
+    ASSERT_TRUE(b.Oeffne(haus));
+    b.UebernimmSeite(Seite(b));
+    b.BerechneNettoflaeche();
+    ASSERT_EQ(b.PruefeFlaechen(), Flaechenpruefung::Gut);
+    b.Zurueckschreiben(haus);
+    ASSERT_EQ(haus.m_aWand.GetSize(), static_cast<int>(vorher.size()));
+    EXPECT_EQ(haus.m_aWand[wandIndex].m_plane.ID, W.ID);
+    EXPECT_TRUE(haus.m_aFenster.empty());
+}
+
 TEST_F(TabellenModell, FensterErsetzenDieAltenAnIhrerStelle)
 {
-    Plane anderer = W;
-    anderer.ID = W.ID + 1;
-    CDFensterArray fenster;
-    fenster.Add(FensterAuf(anderer, 1, Fenster(anderer.ID, 0)));
-    fenster.Add(FensterAuf(W, 4, Fenster(W.ID, 0)));
-    fenster.Add(FensterAuf(anderer, 2, Fenster(anderer.ID, 1)));
+    CDFensterArray fenster = FensterUmW();
     fenster.Add(FensterAuf(W, 3, Fenster(W.ID, 1)));
     Fenstertabelle t(haus, fenster, W);
     auto seite = std::array<Fenstertabelle::Seitenzeile, 5>{};
@@ -395,14 +424,8 @@ TEST_F(TabellenModell, ZeilenBlaetternUndLoeschen)
 
 TEST_F(TabellenModell, NummernBleibenUnterHundert)
 {
-    // A hand-made carrier with number part 97.
-    DWand eigen;
-    eigen.m_plane.SetzeRechteck(20);
-    eigen.m_plane.ID = PlaneIDAus(1, 4, 97, 0, 5);
-    eigen.m_plane.Traeger1ID = eigen.m_plane.ID;
-    eigen.kWert = 1;
-    haus.m_aWand.Add(eigen);
-    haus.AktuelleTraegerID = eigen.m_plane.ID;
+    const std::int32_t eigen = test::HandgemachteWand(haus, 97).m_plane.ID;
+    haus.AktuelleTraegerID = eigen;
     Bauteiltabelle<DWand> t;
     ASSERT_TRUE(t.Oeffne(haus));
     EXPECT_TRUE(t.Fuellbar(2));
@@ -420,7 +443,7 @@ TEST_F(TabellenModell, NummernBleibenUnterHundert)
     int teile = 0;
     for (const DWand& b : haus.m_aWand) {
         EXPECT_LE(NummerAusID(b.m_plane.ID), 99);
-        teile += b.m_plane.Traeger1ID == eigen.m_plane.ID ? 1 : 0;
+        teile += b.m_plane.Traeger1ID == eigen ? 1 : 0;
     }
     EXPECT_EQ(teile, 3) << "rows 2 and 3 only";
     for (const DFenster& f : haus.m_aFenster)

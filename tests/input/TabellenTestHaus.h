@@ -34,6 +34,18 @@ int IndexVon(const Feld& feld, const std::string& kurzname)
 // The carrier of most table tests: the storey wall "Wa-EG-03-00".
 inline const char* const TraegerWand = "Wa-EG-03-00";
 
+// A wall of 20 m² entered by hand with the number part `nummer`, appended
+// (the reference lasts until the array changes).
+inline const DWand& HandgemachteWand(Haus& h, int nummer)
+{
+    DWand eigen;
+    eigen.m_plane.SetzeRechteck(20);
+    eigen.m_plane.ID = PlaneIDAus(1, flaechenart::Geschosswand, nummer, 0, 5);
+    eigen.m_plane.Traeger1ID = eigen.m_plane.ID;
+    eigen.kWert = 1;
+    return h.m_aWand[h.m_aWand.Add(eigen)];
+}
+
 // A window of the opener as the window table would have written it.
 inline DFenster FensterAuf(const Plane& traeger, double flaeche, std::int32_t id)
 {
