@@ -67,9 +67,7 @@ CBauteiltabelleDlg::CBauteiltabelleDlg(const Tabellenumgebung& umgebung, const c
         m_Radios[static_cast<std::size_t>(k)] = f.radio;
         f.name = ErzeugeMitId<QLineEdit>(this, ids.name);
         f.name->setMinimumWidth(f.name->fontMetrics().horizontalAdvance(QString(24, QLatin1Char('x'))));
-        f.flaeche = ErzeugeMitId<QLineEdit>(this, ids.flaeche);
-        f.flaeche->setAlignment(Qt::AlignRight);
-        f.flaeche->setFixedWidth(f.flaeche->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 12);
+        f.flaeche = Zahlenfeld(ids.flaeche, 9);
         f.details = Knopf(this, "Details...", ids.details);
         const int z = k + 1;
         tabelle->addWidget(f.radio, z, 0);

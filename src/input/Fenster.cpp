@@ -28,14 +28,6 @@ constexpr FensterzeilenIds FensterzeilenTabelle[Fenstertabelle::ZeilenProSeite] 
     {1136, 1141, 1086, 1091, 1147, 1073},
 };
 
-QLineEdit* FensterZahlenfeld(QWidget* eltern, int id)
-{
-    auto* f = ErzeugeMitId<QLineEdit>(eltern, id);
-    f->setAlignment(Qt::AlignRight);
-    f->setFixedWidth(f->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
-    return f;
-}
-
 } // namespace
 
 Fenster::Fenster(const Tabellenumgebung& umgebung, CDFensterArray& fenster, const Plane& traeger, QWidget* parent)
@@ -62,8 +54,8 @@ Fenster::Fenster(const Tabellenumgebung& umgebung, CDFensterArray& fenster, cons
         m_Radios[static_cast<std::size_t>(k)] = radio;
         f.name = ErzeugeMitId<QLineEdit>(this, ids.name);
         f.name->setMinimumWidth(f.name->fontMetrics().horizontalAdvance(QString(24, QLatin1Char('x'))));
-        f.flaeche = FensterZahlenfeld(this, ids.flaeche);
-        f.rahmen = FensterZahlenfeld(this, ids.rahmen);
+        f.flaeche = Zahlenfeld(ids.flaeche, 7);
+        f.rahmen = Zahlenfeld(ids.rahmen, 7);
         f.richtung = ErzeugeMitId<QComboBox>(this, ids.richtung);
         for (const char* r : Fensterrichtungen)
             f.richtung->addItem(QString::fromUtf8(r));

@@ -9,6 +9,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -31,6 +32,14 @@ QPushButton* CTabellenDialog::Knopf(QWidget* eltern, const char* text, int id)
     SetzeId(k, id);
     k->setAutoDefault(false);
     return k;
+}
+
+QLineEdit* CTabellenDialog::Zahlenfeld(int id, int ziffern)
+{
+    auto* f = ErzeugeMitId<QLineEdit>(this, id);
+    f->setAlignment(Qt::AlignRight);
+    f->setFixedWidth(f->fontMetrics().horizontalAdvance(QString(ziffern, QLatin1Char('0'))) + 12);
+    return f;
 }
 
 void CTabellenDialog::BaueRahmen(QGridLayout* tabelle, QPushButton* vorne)

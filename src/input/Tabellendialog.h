@@ -10,6 +10,7 @@
 #include <initializer_list>
 
 class QGridLayout;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -41,6 +42,8 @@ protected:
     const Tabellenumgebung& Umgebung() const { return m_umgebung; }
 
     QPushButton* Knopf(QWidget* eltern, const char* text, int id);
+    // A right-aligned number field as wide as `ziffern` digits.
+    QLineEdit* Zahlenfeld(int id, int ziffern);
     // Makes the page buttons (first page 1037, up 1036, down 1035, last page
     // 1038) and the buttons "&OK" 1, "Aus &DB..." 1118, "&Nach DB..." 1119,
     // "&Löschen" 1030 and "&Abbrechen" 2, and lays the table out with the
