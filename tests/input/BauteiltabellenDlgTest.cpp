@@ -369,6 +369,7 @@ TEST_F(Tabellendialoge, DieFuenfArten)
             if (f.art == CMainFrame::Bauteildialog::Boden && liste != nullptr) {
                 EXPECT_EQ(liste->currentIndex(), -1);
             }
+            test::Bild(*d, f.titel);
             // The caption stays while the page moves.
             Klicke(*d, 1035);
             EXPECT_EQ(d->windowTitle(), QString::fromUtf8(f.titel) + " - " + QString::fromStdString(f.kurzname));
