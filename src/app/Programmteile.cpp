@@ -1,5 +1,6 @@
 #include "app/Programmteile.h"
 
+#include "input/InstalliereBauteiltabellen.h"
 #include "renovation/CSanierungVarianteDlg.h"
 #include "renovation/ProgrammSanierung.h"
 #include "results/InstalliereErgebnisse.h"
@@ -18,6 +19,7 @@ void RegistriereProgrammteile(CZEVAApp& anwendung)
     anwendung.RegistriereProgrammteil(InstalliereReport);
     anwendung.RegistriereProgrammteil(InstalliereProgrammSanierung);
     anwendung.RegistriereProgrammteil(InstalliereSanierungsdialoge);
+    anwendung.RegistriereProgrammteil(InstalliereBauteiltabellen);
 }
 
 } // namespace zeva

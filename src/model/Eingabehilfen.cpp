@@ -27,10 +27,11 @@ bool KesselDecktNormwaermebedarf(double normwaermebedarfKW, const DHeizung& heiz
     return !(normwaermebedarfKW > heizung.Nennwaermeleistung);
 }
 
-bool SetzeFensterPlanes(const Plane& traeger, std::span<DFenster* const> fenster)
+bool SetzeFensterPlanes(const Plane& traeger, std::span<DFenster* const> fenster,
+                        std::span<const std::int32_t> belegteIDs)
 {
     bool alle = true;
-    std::vector<std::int32_t> vergeben;
+    std::vector<std::int32_t> vergeben(belegteIDs.begin(), belegteIDs.end());
     for (std::size_t n = 0; n < fenster.size(); ++n) {
         Plane& p = fenster[n]->m_plane;
         p.SetzeRechteck(fenster[n]->Flaeche);

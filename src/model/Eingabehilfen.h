@@ -36,9 +36,11 @@ inline constexpr const char* WarnungNormwaermebedarf =
 // Gives the windows of a carrying surface their planes, in the order given
 // (a window's index is its number on the carrier): a flat rectangle of the
 // window's area, the carrier's Traeger1ID, the carrier's ID as Traeger2ID,
-// its GaubenID and FassadenID, and the window ID of the carrier. False when a
-// carrier holds more windows than it has numbers; those windows keep their
-// old ID.
-bool SetzeFensterPlanes(const Plane& traeger, std::span<DFenster* const> fenster);
+// its GaubenID and FassadenID, and the window ID of the carrier. belegteIDs
+// are IDs already given to other windows of the same carrying surface (on its
+// other part areas); none of them is given again. False when a carrier holds
+// more windows than it has numbers; those windows keep their old ID.
+bool SetzeFensterPlanes(const Plane& traeger, std::span<DFenster* const> fenster,
+                        std::span<const std::int32_t> belegteIDs = {});
 
 } // namespace zeva

@@ -69,10 +69,11 @@ constexpr std::int32_t PlaneIDAus(int zone, int art, int nummer, int geschoss, i
 // The ID of the n-th window (n = 0, 1, …) placed on the carrier with the ID
 // traegerID: kind 50 + the carrier's kind, zone 0, the carrier's storey and
 // index, and as number 10·n + the carrier's number while n ≤ 9 and the
-// carrier's number is below 10, otherwise n. From the eleventh window on the
-// number is the smallest one that no window of belegteIDs (the IDs of the
-// windows already on that carrier) uses, so that two windows of one carrier
-// never share an ID. nullopt when every number of the carrier is taken.
+// carrier's number is below 10, otherwise n. From the eleventh window on, and
+// whenever that number is already among belegteIDs (the IDs given so far to
+// windows of the same carrying surface, its part areas included), the number
+// is the smallest one that no ID of belegteIDs uses, so that two windows of
+// one carrying surface never share an ID. nullopt when every number is taken.
 std::optional<std::int32_t> FensterPlaneID(std::int32_t traegerID, int n, std::span<const std::int32_t> belegteIDs);
 
 } // namespace zeva

@@ -331,6 +331,18 @@ TEST(PlaneID, FensternummernBleibenUeberZehnFensterEindeutig)
     EXPECT_FALSE(FensterPlaneID(wand, 100, alle).has_value());
 }
 
+TEST(PlaneID, FensternummerEinerAnderenTeilflaecheWirdNichtWiederholt)
+{
+    // Window 1 of a wall numbered 0 and window 0 of its part area numbered 10
+    // both come out as number 10 by the plain rule.
+    const std::int32_t wand = PlaneIDAus(1, 4, 0, 0, 3);
+    const std::int32_t teil = PlaneIDAus(1, 4, 10, 0, 3);
+    const std::vector<std::int32_t> belegt{*FensterPlaneID(wand, 0, {}), *FensterPlaneID(wand, 1, {})};
+    ASSERT_EQ(belegt[1], PlaneIDAus(0, 54, 10, 0, 3));
+    EXPECT_EQ(FensterPlaneID(teil, 0, belegt), PlaneIDAus(0, 54, 1, 0, 3)) << "the smallest free number";
+    EXPECT_EQ(FensterPlaneID(teil, 1, belegt), PlaneIDAus(0, 54, 1, 0, 3)) << "number 1 of the rule is free";
+}
+
 // --- persistence ------------------------------------------------------------
 
 Plane BeispielEbene()
