@@ -1,5 +1,6 @@
 #include "app/Programmteile.h"
 
+#include "input/InstalliereSchrittseiten.h"
 #include "renovation/CSanierungVarianteDlg.h"
 #include "renovation/ProgrammSanierung.h"
 #include "results/InstalliereErgebnisse.h"
@@ -14,6 +15,7 @@ void RegistriereProgrammteile(CZEVAApp& anwendung)
     // Each part that brings windows or commands to the frame adds its
     // installer here.
     anwendung.RegistriereProgrammteil(InstalliereEingabeansichten);
+    anwendung.RegistriereProgrammteil(InstalliereSchrittseiten);
     anwendung.RegistriereProgrammteil(InstalliereErgebnisse);
     anwendung.RegistriereProgrammteil(InstalliereReport);
     anwendung.RegistriereProgrammteil(InstalliereProgrammSanierung);

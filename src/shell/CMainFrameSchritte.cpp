@@ -352,9 +352,11 @@ void CMainFrame::ZeigeGrafikschritt(int phase)
 void CMainFrame::ZerstoereSchrittfenster()
 {
     m_pIntro.reset();
-    for (auto& [art, panel] : m_Panels)
-        delete panel.data();
+    // A panel that reports its end (the heating page) finds the list empty.
+    auto panels = std::move(m_Panels);
     m_Panels.clear();
+    for (auto& [art, panel] : panels)
+        delete panel.data();
     delete m_pEingabeAssistent.data();
     delete m_pHoehenangaben.data();
     delete m_pDacheingabe.data();
