@@ -33,19 +33,19 @@ using Reihenfolge = Einzelseitenart::Reihenfolge;
 // The table of the six pages.
 constexpr Einzelseitenart SeiteWand{"Eingabe Wand", true, 1291, "Wand  \ngegen...", false, 1289, 1281, 1282,
                                     "<<&Zurück", 1283, 1285, 1284, 1051, 1, Reihenfolge::FlaecheNameKommentar,
-                                    true};
+                                    true, false};
 constexpr Einzelseitenart SeiteFenster{"Eingabe Fenster", false, 0, "", false, 1287, 1281, 1282, "<< &Zurück",
-                                       1283, 1288, 1284, 1106, 1, Reihenfolge::FlaecheNameKommentar, false};
+                                       1283, 1288, 1284, 1106, 1, Reihenfolge::FlaecheNameKommentar, false, true};
 constexpr Einzelseitenart SeiteSteildach{"Eingabe Steildach", true, 0, "", false, 1289, 1281, 1282, "<< &Zurück",
-                                         1283, 1285, 1284, 1051, 1, Reihenfolge::KommentarFlaecheName, true};
+                                         1283, 1285, 1284, 1051, 1, Reihenfolge::KommentarFlaecheName, true, false};
 constexpr Einzelseitenart SeiteFlachdach{"Eingabe Flachdach", true, 0, "", false, 1292, 1281, 1282, "<< &Zurück",
-                                         1283, 1285, 1284, 1051, 0, Reihenfolge::NameFlaecheKommentar, true};
+                                         1283, 1285, 1284, 1051, 0, Reihenfolge::NameFlaecheKommentar, true, false};
 constexpr Einzelseitenart SeiteDecke{"Eingabe Decke", true, 1281, "Decke  \ngegen...", true, 1282, 1283, 1284,
                                      "<< &Zurück", 1285, 1286, 1287, 1051, 1, Reihenfolge::FlaecheNameKommentar,
-                                     true};
+                                     true, false};
 constexpr Einzelseitenart SeiteBoden{"Eingabe Boden", true, 1284, "Boden  \ngegen...", false, 1283, 1281, 1282,
                                      "<< &Zurück", 1285, 1286, 1287, 1051, 1, Reihenfolge::FlaecheNameKommentar,
-                                     true};
+                                     true, false};
 
 template <class T>
 constexpr const Einzelseitenart& SeitenartVon()
@@ -114,8 +114,8 @@ CEinzelSeite::CEinzelSeite(CMainFrame& rahmen, const Einzelseitenart& art) : CSc
     m_KommentarEdit = ErzeugeMitId<QPlainTextEdit>(gruppe, 1124);
     m_KommentarEdit->setTabChangesFocus(true);
     m_KommentarEdit->setFixedHeight(m_KommentarEdit->fontMetrics().lineSpacing() * 4 + 12);
-    m_NameEdit->setMinimumWidth(m_NameEdit->fontMetrics().horizontalAdvance(QStringLiteral("Hohlblockmauerwerk 30 cm")) +
-                                24);
+    m_NameEdit->setMinimumWidth(
+        m_NameEdit->fontMetrics().horizontalAdvance(QStringLiteral("Hohlblockmauerwerk 30 cm")) + 24);
 
     FuegeSpalteHinzu(QStringLiteral("Bezeichnung"), m_NameEdit, 2);
     FuegeSpalteHinzu(QStringLiteral("Fläche\n[m²]"), m_FlaecheEdit);
@@ -123,10 +123,23 @@ CEinzelSeite::CEinzelSeite(CMainFrame& rahmen, const Einzelseitenart& art) : CSc
         m_GegenCombo = ErzeugeMitId<QComboBox>(gruppe, art.gegenId);
         m_GegenCombo->addItems(art.deckenliste ? Deckenangrenzungen() : Angrenzungen());
         m_GegenText = ErzeugeMitId<QLabel>(gruppe, 1263);
+        m_GegenText->setText(QString::fromUtf8(art.gegenText));
         m_Felder->addWidget(m_GegenText, 0, m_nSpalten, Qt::AlignBottom);
         m_Felder->addWidget(m_GegenCombo, 1, m_nSpalten++, Qt::AlignTop);
         connect(m_GegenCombo, &QComboBox::activated, this, [this](int index) { OnSelchangeGegen(index); });
     }
+    if (art.fenster) {
+        m_RahmenanteilEdit = ErzeugeMitId<QLineEdit>(gruppe, 1285);
+        m_RahmenanteilEdit->setAlignment(Qt::AlignRight);
+        m_RahmenanteilEdit->setMaximumWidth(m_FlaecheEdit->maximumWidth());
+        // The page neither shows nor changes the orientation.
+        auto* orientierung = ErzeugeMitId<QLineEdit>(gruppe, 1286);
+        orientierung->setEnabled(false);
+        orientierung->setMaximumWidth(m_FlaecheEdit->maximumWidth());
+        FuegeSpalteHinzu(QStringLiteral("Rahmen-\nanteil [%]"), m_RahmenanteilEdit);
+        FuegeSpalteHinzu(QStringLiteral("Orientierung"), orientierung);
+    }
+    FuegeSpalteHinzu(QStringLiteral("Kommentar"), m_KommentarEdit, 3);
 
     m_Details = Knopf(QStringLiteral("De&tails..."), art.detailsId);
     m_AusDB = Knopf(QStringLiteral("Aus &DB..."), 1118);
@@ -145,7 +158,7 @@ CEinzelSeite::CEinzelSeite(CMainFrame& rahmen, const Einzelseitenart& art) : CSc
     haupt->addLayout(datenbank);
     haupt->addStretch(1);
     haupt->addLayout(leiste.zeile);
-    setMinimumSize(680, 420);
+    setMinimumSize(680, 320);
 
     connect(leiste.weiter, &QPushButton::clicked, this, [this] { OnWeiter(); });
     connect(leiste.zurueck, &QPushButton::clicked, this, [this] { OnZurueck(); });
@@ -170,9 +183,6 @@ bool CEinzelSeite::OnInitDialog()
         setWindowTitle(QString::fromUtf8(m_art.titel));
     if (m_GegenText != nullptr)
         m_GegenText->setText(QString::fromUtf8(m_art.gegenText));
-    // The comment column comes last, once the kind's own columns stand.
-    if (m_Felder->indexOf(m_KommentarEdit) < 0)
-        FuegeSpalteHinzu(QStringLiteral("Kommentar"), m_KommentarEdit, 3);
     WaehleBauteil();
     ZeigeSeite();
     if (NameLeer()) {
@@ -248,7 +258,7 @@ void CEinzelSeite::OnZurueck()
 void CEinzelSeite::OnSelchangeGegen(int index)
 {
     m_nZone = index;
-    SchreibeBauteil();
+    SchreibeZone();
 }
 
 // ----- the opaque pages ----------------------------------------------------------
@@ -282,9 +292,16 @@ void COpakEinzelSeite<T>::SchreibeBauteil()
     b.Name = m_strName;
     b.Flaeche = m_dFlaeche;
     b.Kommentar = m_strKommentar;
-    if constexpr (T::HatZone)
+    SchreibeZone();
+}
+
+template <class T>
+void COpakEinzelSeite<T>::SchreibeZone()
+{
+    if constexpr (T::HatZone) {
         if (Art().gegenId != 0 && m_nZone >= 0)
-            b.Zone = m_nZone;
+            m_pBauteil->Zone = m_nZone;
+    }
 }
 
 template <class T>
@@ -377,19 +394,7 @@ template class COpakEinzelSeite<DBoden>;
 
 // ----- the window page -----------------------------------------------------------------
 
-Fenster_einzel::Fenster_einzel(CMainFrame& rahmen) : CEinzelSeite(rahmen, SeiteFenster)
-{
-    m_RahmenanteilEdit = ErzeugeMitId<QLineEdit>(this, 1285);
-    m_RahmenanteilEdit->setAlignment(Qt::AlignRight);
-    m_RahmenanteilEdit->setMaximumWidth(m_RahmenanteilEdit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
-                                        12);
-    // The page neither shows nor changes the orientation.
-    m_OrientierungEdit = ErzeugeMitId<QLineEdit>(this, 1286);
-    m_OrientierungEdit->setEnabled(false);
-    m_OrientierungEdit->setMaximumWidth(m_RahmenanteilEdit->maximumWidth());
-    FuegeSpalteHinzu(QStringLiteral("Rahmen-\nanteil [%]"), m_RahmenanteilEdit);
-    FuegeSpalteHinzu(QStringLiteral("Orientierung"), m_OrientierungEdit);
-}
+Fenster_einzel::Fenster_einzel(CMainFrame& rahmen) : CEinzelSeite(rahmen, SeiteFenster) {}
 
 void Fenster_einzel::WaehleBauteil()
 {
@@ -416,7 +421,7 @@ void Fenster_einzel::SchreibeBauteil()
 
 void Fenster_einzel::TauscheZusatzfelder(DatenAustausch& dx)
 {
-    dx.Zahl(m_RahmenanteilEdit, m_dRahmenanteil);
+    dx.Zahl(RahmenanteilFeld(), m_dRahmenanteil);
 }
 
 bool Fenster_einzel::PruefeEingabe() const

@@ -48,7 +48,8 @@ struct Einzelseitenart {
     int nameId;
     int nummer; // Nummer the page writes
     Reihenfolge reihenfolge;
-    bool nachDB; // "&Nach DB..." works (not for windows)
+    bool nachDB;  // "&Nach DB..." works (not for windows)
+    bool fenster; // the window's frame-share and orientation columns
 };
 
 class CEinzelSeite : public CSchrittseite {
@@ -81,6 +82,8 @@ protected:
     virtual void WaehleBauteil() = 0; // points the page at the house's record
     virtual void LiesBauteil() = 0;   // record → members
     virtual void SchreibeBauteil() = 0;
+    // The border kind alone (m_nZone), as the list writes it at once.
+    virtual void SchreibeZone() {}
     virtual bool NameLeer() const = 0; // the initialisation takes the default type
     virtual bool PruefeEingabe() const = 0;
     virtual void OnAusDB() = 0;
@@ -89,9 +92,9 @@ protected:
     // The window page adds its frame-share field to the exchange.
     virtual void TauscheZusatzfelder(DatenAustausch&) {}
 
-    // Adds a column (head, field) to the row of fields.
-    void FuegeSpalteHinzu(const QString& kopf, QWidget* feld, int streckung = 0);
     QPushButton* AusDBKnopf() const { return m_AusDB; }
+    // The window page's frame share (per cent); nullptr on the other pages.
+    QLineEdit* RahmenanteilFeld() const { return m_RahmenanteilEdit; }
 
     // The page's members.
     std::string m_strName;
@@ -104,6 +107,8 @@ private:
     void OnWeiter();
     void OnZurueck();
     void OnSelchangeGegen(int index);
+    // Adds a column (head, field) to the row of fields.
+    void FuegeSpalteHinzu(const QString& kopf, QWidget* feld, int streckung = 0);
 
     Einzelseitenart m_art;
     QLineEdit* m_NameEdit;
@@ -111,6 +116,7 @@ private:
     QPlainTextEdit* m_KommentarEdit;
     QComboBox* m_GegenCombo = nullptr;
     QLabel* m_GegenText = nullptr;
+    QLineEdit* m_RahmenanteilEdit = nullptr;
     QGridLayout* m_Felder;
     QPushButton* m_AusDB;
     QPushButton* m_NachDB;
@@ -135,6 +141,7 @@ protected:
     void WaehleBauteil() override;
     void LiesBauteil() override;
     void SchreibeBauteil() override;
+    void SchreibeZone() override;
     bool NameLeer() const override { return m_pBauteil->Name.empty(); }
     bool PruefeEingabe() const override;
     void OnAusDB() override;
@@ -175,8 +182,6 @@ protected:
 private:
     DFenster* m_pBauteil = nullptr;
     double m_dRahmenanteil = 0; // per cent
-    QLineEdit* m_RahmenanteilEdit;
-    QLineEdit* m_OrientierungEdit;
 };
 
 extern template class COpakEinzelSeite<DWand>;

@@ -17,6 +17,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -139,6 +140,13 @@ CHeizungEingabeDlg::CHeizungEingabeDlg(CMainFrame& rahmen) : CSchrittseite(rahme
     m_Verteilung = ErzeugeMitId<QComboBox>(verteilung, 1154);
     m_Verteilung->setEditable(true);
     m_Verteilung->setInsertPolicy(QComboBox::NoInsert);
+    // The long entries show whole in the open list; the page stays narrow
+    // enough for a small screen.
+    m_Verteilung->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_Verteilung->setMinimumContentsLength(28);
+    m_Verteilung->view()->setMinimumWidth(m_Verteilung->fontMetrics().horizontalAdvance(
+                                              QString::fromUtf8(Verteilungsarten[1].text)) +
+                                          24);
     for (const Verteilungsart& v : Verteilungsarten)
         m_Verteilung->addItem(QString::fromUtf8(v.text));
     m_VerteilungEdit = Kennwertfeld(verteilung, 1153);

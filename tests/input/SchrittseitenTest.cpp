@@ -82,19 +82,6 @@ void Bild(QWidget* fenster, const char* name)
 // The started program on a copy of the shipped data base.
 class Schrittseiten : public test::GestartetesProgramm {
 protected:
-    void VorDemStart() override
-    {
-        const std::filesystem::path kopie = std::filesystem::current_path() / "Bestand2000.db";
-        std::filesystem::copy_file(std::filesystem::path(ZEVA_BUILT_DB_DIR) / "Bestand2000.db", kopie,
-                                   std::filesystem::copy_options::overwrite_existing);
-        SetzeBestandsdatenbankdatei(kopie);
-    }
-    void TearDown() override
-    {
-        test::GestartetesProgramm::TearDown();
-        SetzeBestandsdatenbankdatei({});
-    }
-
     Haus& H() const { return Dok().HausRef(); }
 
     // The step as a move shows it; a page made before re-reads the house as
@@ -525,10 +512,13 @@ TEST_F(Schrittseiten, PageIdsNumbersAndBorderLists)
         EXPECT_EQ(nummer[f.phase], f.nummer) << f.phase;
     }
 
-    // The list writes the border at once; a list without a selection keeps it.
+    // The list writes the border at once, and nothing else; a list without
+    // a selection keeps it.
     auto* boden = Zeige<CEinzelSeite>(7);
+    Tippe(*boden, 1051, QStringLiteral("noch nicht übernommen"));
     Waehle(Id<QComboBox>(*boden, 1284), 3);
     EXPECT_EQ(H().m_defaultBoden.Zone, 3);
+    EXPECT_NE(H().m_defaultBoden.Name, "noch nicht übernommen");
     H().m_defaultBoden.Zone = 9;
     Zeige<CEinzelSeite>(7);
     EXPECT_EQ(Id<QComboBox>(*boden, 1284)->currentIndex(), -1);
