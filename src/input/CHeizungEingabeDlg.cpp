@@ -467,16 +467,22 @@ void CHeizungEingabeDlg::OnNachDB()
     WarteCursor warten;
     CHeizkesselSpeichernDlg dlg(this);
     UpdateData(true);
-    m_Heizung.Name = m_Bezeichnung;
-    m_Heizung.Langtext = m_Kesselbeschreibung;
-    m_Heizung.Brennstoff = m_Brennstoff->currentIndex();
-    m_Heizung.Jahresnutzungsgrad = m_Kesselnutzungsgrad * 0.01;
-    m_Heizung.Nennwaermeleistung = m_Nennleistung;
-    m_Heizung.Strahlungsverlust = m_Strahlungsverlust * 0.01;
-    m_Heizung.Abgasverlust = m_Abgasverlust * 0.01;
-    m_Heizung.Bereitschaftsverlust = m_Bereitschaftsverlust * 0.01;
+    SchreibeKessel();
     dlg.m_Bauteil = m_Heizung;
     dlg.exec();
+}
+
+void CHeizungEingabeDlg::SchreibeKessel()
+{
+    DHeizung& k = m_Heizung;
+    k.Name = m_Bezeichnung;
+    k.Langtext = m_Kesselbeschreibung;
+    k.Brennstoff = m_Brennstoff->currentIndex();
+    k.Jahresnutzungsgrad = m_Kesselnutzungsgrad * 0.01;
+    k.Nennwaermeleistung = m_Nennleistung;
+    k.Strahlungsverlust = m_Strahlungsverlust * 0.01;
+    k.Abgasverlust = m_Abgasverlust * 0.01;
+    k.Bereitschaftsverlust = m_Bereitschaftsverlust * 0.01;
 }
 
 void CHeizungEingabeDlg::OnWeiter()
@@ -514,17 +520,10 @@ void CHeizungEingabeDlg::OnWeiter()
             !Meldung::Frage(QString::fromUtf8(WarnungNormwaermebedarf), QMessageBox::No, Meldung::Symbol::Vorgabe,
                             this))
             return;
+        SchreibeKessel();
         k.Einzelheiz = 0;
-        k.Name = m_Bezeichnung;
-        k.Langtext = m_Kesselbeschreibung;
         k.Sanbar = m_bSanierbar;
         k.SanMuss = sanMuss;
-        k.Brennstoff = m_Brennstoff->currentIndex();
-        k.Jahresnutzungsgrad = m_Kesselnutzungsgrad * 0.01;
-        k.Nennwaermeleistung = m_Nennleistung;
-        k.Strahlungsverlust = m_Strahlungsverlust * 0.01;
-        k.Abgasverlust = m_Abgasverlust * 0.01;
-        k.Bereitschaftsverlust = m_Bereitschaftsverlust * 0.01;
         k.Bereitschaftszeit = m_Einschaltdauer;
         k.EtaEinzel = 0;
         k.Heizungsverteilung = m_Verteilung->currentText().toStdString();

@@ -57,6 +57,9 @@ private:
     void OnChangeKesselnutzungsgrad();
     void OnAusDB();
     void OnNachDB();
+    // The boiler's fields into the working copy (name, description, fuel,
+    // annual efficiency, power and losses as fractions).
+    void SchreibeKessel();
     void OnWeiter();
     bool Einzelheizung() const;
 

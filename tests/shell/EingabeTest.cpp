@@ -94,16 +94,7 @@ protected:
 
 Panel PanelFuer(int phase)
 {
-    switch (phase) {
-    case 2: return Panel::Wand;
-    case 3: return Panel::Fenster;
-    case 4: return Panel::Steildach;
-    case 5: return Panel::Flachdach;
-    case 6: return Panel::Decke;
-    case 7: return Panel::Boden;
-    case 17: return Panel::Heizung;
-    default: return Panel::Projekt;
-    }
+    return Schrittplatzhalter::PanelDesSchritts(phase);
 }
 
 const char* StatusFlachdach =
