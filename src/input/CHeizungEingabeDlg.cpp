@@ -267,7 +267,7 @@ bool CHeizungEingabeDlg::OnInitDialog()
     UpdateData(false);
     const int brennstoff = m_Heizung.Brennstoff;
     m_Brennstoff->setCurrentIndex(brennstoff >= 0 && brennstoff < m_Brennstoff->count() ? brennstoff : -1);
-    m_Verteilung->setEditText(QString::fromStdString(m_Heizung.Heizungsverteilung));
+    ZeigeVerteilung(QString::fromStdString(m_Heizung.Heizungsverteilung));
 
     MeldungsNotifier notifier(this);
     m_nErforderlicheLeistung = static_cast<int>(std::ceil(h.BerechneNormwaermebedarf(0, notifier)));
@@ -339,7 +339,7 @@ void CHeizungEingabeDlg::OnZentralheizung()
         m_Verteilung->setCurrentIndex(VerteilungZentral);
         OnSelchangeVerteilung();
     } else {
-        m_Verteilung->setEditText(QString::fromStdString(m_Heizung.Heizungsverteilung));
+        ZeigeVerteilung(QString::fromStdString(m_Heizung.Heizungsverteilung));
         m_Verteilungsnutzungsgrad = m_Heizung.Verteilungsnutzungsgrad * 100;
     }
     PruefeWeiter();
@@ -393,12 +393,19 @@ void CHeizungEingabeDlg::OnSelchangeVerteilung()
 {
     const int index = m_Verteilung->currentIndex();
     const QString text = index >= 0 ? m_Verteilung->itemText(index) : QString();
-    m_Verteilung->setEditText(text);
+    ZeigeVerteilung(text);
     m_Heizung.Heizungsverteilung = text.toStdString();
     for (const Verteilungsart& v : Verteilungsarten)
         if (text == QString::fromUtf8(v.text))
             m_Verteilungsnutzungsgrad = v.prozent;
     m_VerteilungEdit->setText(AustauschZahlText(m_Verteilungsnutzungsgrad));
+}
+
+void CHeizungEingabeDlg::ZeigeVerteilung(const QString& text)
+{
+    // The long names show from their beginning.
+    m_Verteilung->setEditText(text);
+    m_Verteilung->lineEdit()->setCursorPosition(0);
 }
 
 void CHeizungEingabeDlg::BerechneKesselnutzungsgrad()

@@ -53,6 +53,7 @@ private:
     void OnSelchangeBrennstoff();
     void OnSelchangeWaermeerzeuger();
     void OnSelchangeVerteilung();
+    void ZeigeVerteilung(const QString& text);
     void BerechneKesselnutzungsgrad();
     void OnChangeKesselnutzungsgrad();
     void OnAusDB();
