@@ -794,6 +794,17 @@ TEST_F(Heizungsseite, SingleRoomHeaters)
     EXPECT_EQ(k.Nennwaermeleistung, 0);
     EXPECT_EQ(k.Abgasverlust + k.Strahlungsverlust + k.Bereitschaftsverlust, 0);
     EXPECT_EQ(k.Heizungsverteilung, "");
+
+    // Loaded again (the frame's refresh), the page shows the single-room record.
+    seite->LiesHausNeu();
+    EXPECT_TRUE(Id<QRadioButton>(*seite, 1141)->isChecked());
+    EXPECT_EQ(Feld(seite, 1006), QStringLiteral("Strom"));
+    EXPECT_EQ(erzeuger->currentText(), QStringLiteral("Speicherheizgerät"));
+    EXPECT_EQ(erzeuger->count(), 4);
+    EXPECT_EQ(Feld(seite, 1145), QStringLiteral("98"));
+    EXPECT_EQ(Feld(seite, 1146), QString());
+    EXPECT_TRUE(Aktiv(*seite, 1281));
+    EXPECT_FALSE(Aktiv(*seite, 1147));
 }
 
 TEST_F(Heizungsseite, ABoilerTooSmallAsksTwiceAndNoStoresNothing)
