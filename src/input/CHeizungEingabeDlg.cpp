@@ -39,26 +39,6 @@ constexpr int MaxNamen = 60;
 constexpr int VerteilungZentral = 2;
 constexpr const char* ErforderlichText = "kW (Erforderlich: %1 kW)";
 
-QLineEdit* Kennwertfeld(QWidget* eltern, int id)
-{
-    auto* feld = ErzeugeMitId<QLineEdit>(eltern, id);
-    feld->setAlignment(Qt::AlignRight);
-    feld->setMaximumWidth(feld->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 12);
-    return feld;
-}
-
-// A row: label (the field's buddy), field, unit text.
-QLabel* Kennwertzeile(QGridLayout* raster, int zeile, const char* text, QWidget* feld, const char* einheit)
-{
-    auto* l = new QLabel(QString::fromUtf8(text), feld->parentWidget());
-    l->setBuddy(feld);
-    raster->addWidget(l, zeile, 0);
-    raster->addWidget(feld, zeile, 1);
-    auto* e = new QLabel(QString::fromUtf8(einheit), feld->parentWidget());
-    raster->addWidget(e, zeile, 2);
-    return e;
-}
-
 QString Zahltext(double wert)
 {
     std::string text;
@@ -112,12 +92,12 @@ CHeizungEingabeDlg::CHeizungEingabeDlg(CMainFrame& rahmen) : CSchrittseite(rahme
     m_AusDB->setParent(m_ZentralGruppe);
     m_NachDB->setParent(m_ZentralGruppe);
     m_BezeichnungEdit = ErzeugeMitId<QLineEdit>(m_ZentralGruppe, 1146);
-    m_NennleistungEdit = Kennwertfeld(m_ZentralGruppe, 1147);
-    m_EinschaltdauerEdit = Kennwertfeld(m_ZentralGruppe, 1148);
-    m_AbgasEdit = Kennwertfeld(m_ZentralGruppe, 1149);
-    m_StrahlungEdit = Kennwertfeld(m_ZentralGruppe, 1150);
-    m_BereitschaftEdit = Kennwertfeld(m_ZentralGruppe, 1151);
-    m_NutzungsgradEdit = Kennwertfeld(m_ZentralGruppe, 1152);
+    m_NennleistungEdit = Zahlenfeld(m_ZentralGruppe, 1147);
+    m_EinschaltdauerEdit = Zahlenfeld(m_ZentralGruppe, 1148);
+    m_AbgasEdit = Zahlenfeld(m_ZentralGruppe, 1149);
+    m_StrahlungEdit = Zahlenfeld(m_ZentralGruppe, 1150);
+    m_BereitschaftEdit = Zahlenfeld(m_ZentralGruppe, 1151);
+    m_NutzungsgradEdit = Zahlenfeld(m_ZentralGruppe, 1152);
     auto* zentral = new QGridLayout(m_ZentralGruppe);
     auto* bezeichnungLabel = new QLabel(QStringLiteral("&Bezeichnung:"), m_ZentralGruppe);
     bezeichnungLabel->setBuddy(m_BezeichnungEdit);
@@ -128,14 +108,16 @@ CHeizungEingabeDlg::CHeizungEingabeDlg(CMainFrame& rahmen) : CSchrittseite(rahme
     knoepfe->addWidget(m_NachDB);
     knoepfe->addStretch();
     zentral->addLayout(knoepfe, 0, 3, 3, 1);
-    m_Erforderlich = Kennwertzeile(zentral, 1, "Kessel-Nenn&leistung:", m_NennleistungEdit, "");
+    m_Erforderlich = Feldzeile(zentral, 1, "Kessel-Nenn&leistung:", m_NennleistungEdit, "");
     SetzeId(m_Erforderlich, 1339);
     m_Erforderlich->setText(QString::fromLatin1(ErforderlichText).arg(0));
-    Kennwertzeile(zentral, 2, "Eins&chaltdauer:", m_EinschaltdauerEdit, "h/Jahr");
-    Kennwertzeile(zentral, 3, "Abgas&verlust:", m_AbgasEdit, "% der Nennleistung");
-    Kennwertzeile(zentral, 4, "Strahlungsverlust:", m_StrahlungEdit, "% der Nennleistung");
-    Kennwertzeile(zentral, 5, "Berei&tschaftsverlust:", m_BereitschaftEdit, "% der Nennleistung");
-    Kennwertzeile(zentral, 6, "&Kesselnutzungsgrad:", m_NutzungsgradEdit, "%");
+    m_Erforderlich->setMinimumWidth(
+        m_Erforderlich->fontMetrics().horizontalAdvance(QString::fromLatin1(ErforderlichText).arg(9999)));
+    Feldzeile(zentral, 2, "Eins&chaltdauer:", m_EinschaltdauerEdit, "h/Jahr");
+    Feldzeile(zentral, 3, "Abgas&verlust:", m_AbgasEdit, "% der Nennleistung");
+    Feldzeile(zentral, 4, "Strahlungsverlust:", m_StrahlungEdit, "% der Nennleistung");
+    Feldzeile(zentral, 5, "Berei&tschaftsverlust:", m_BereitschaftEdit, "% der Nennleistung");
+    Feldzeile(zentral, 6, "&Kesselnutzungsgrad:", m_NutzungsgradEdit, "%");
     auto* verteilung = new QGroupBox(m_ZentralGruppe);
     m_Verteilung = ErzeugeMitId<QComboBox>(verteilung, 1154);
     m_Verteilung->setEditable(true);
@@ -149,13 +131,13 @@ CHeizungEingabeDlg::CHeizungEingabeDlg(CMainFrame& rahmen) : CSchrittseite(rahme
                                           24);
     for (const Verteilungsart& v : Verteilungsarten)
         m_Verteilung->addItem(QString::fromUtf8(v.text));
-    m_VerteilungEdit = Kennwertfeld(verteilung, 1153);
+    m_VerteilungEdit = Zahlenfeld(verteilung, 1153);
     auto* vertRaster = new QGridLayout(verteilung);
     auto* vertLabel = new QLabel(QStringLiteral("Art der Wär&meerzeugung:"), verteilung);
     vertLabel->setBuddy(m_Verteilung);
     vertRaster->addWidget(vertLabel, 0, 0);
     vertRaster->addWidget(m_Verteilung, 0, 1, 1, 2);
-    Kennwertzeile(vertRaster, 1, "Verteilun&gsnutzungsgrad:", m_VerteilungEdit, "%");
+    Feldzeile(vertRaster, 1, "Verteilun&gsnutzungsgrad:", m_VerteilungEdit, "%");
     zentral->addWidget(verteilung, 7, 0, 1, 4);
 
     // The single-room heating.
@@ -166,13 +148,13 @@ CHeizungEingabeDlg::CHeizungEingabeDlg(CMainFrame& rahmen) : CSchrittseite(rahme
     m_Waermeerzeugerliste->setInsertPolicy(QComboBox::NoInsert);
     m_Waermeerzeugerliste->setMinimumWidth(
         m_Waermeerzeugerliste->fontMetrics().horizontalAdvance(QStringLiteral("Ölofen mit Schornsteinanschluß")) + 40);
-    m_WirkungsgradEdit = Kennwertfeld(m_EinzelGruppe, 1145);
+    m_WirkungsgradEdit = Zahlenfeld(m_EinzelGruppe, 1145);
     auto* einzel = new QGridLayout(m_EinzelGruppe);
     auto* erzeugerLabel = new QLabel(QStringLiteral("Wärmeerze&uger:"), m_EinzelGruppe);
     erzeugerLabel->setBuddy(m_Waermeerzeugerliste);
     einzel->addWidget(erzeugerLabel, 0, 0);
     einzel->addWidget(m_Waermeerzeugerliste, 1, 0, 1, 3);
-    Kennwertzeile(einzel, 2, "Wirkungsgr&ad:", m_WirkungsgradEdit, "%");
+    Feldzeile(einzel, 2, "Wirkungsgr&ad:", m_WirkungsgradEdit, "%");
     einzel->setRowStretch(3, 1);
 
     const Schrittleiste leiste = ErzeugeSchrittleiste(1281, 1282, QStringLiteral("<< &Zurück"), 1283, 1285, 1284);

@@ -34,27 +34,6 @@ constexpr int DeckeUnbeheizt4 = 2;
 
 constexpr double KWhProMJ = 0.2777777777777778;
 
-QLineEdit* Projektfeld(QWidget* eltern, int id, bool zahl)
-{
-    auto* feld = ErzeugeMitId<QLineEdit>(eltern, id);
-    if (zahl) {
-        feld->setAlignment(Qt::AlignRight);
-        feld->setMaximumWidth(feld->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
-    }
-    return feld;
-}
-
-// A row of a grid: label (the field's buddy), field, unit.
-void Zeile(QGridLayout* raster, int z, const char* text, QWidget* feld, const char* einheit = nullptr)
-{
-    auto* l = new QLabel(QString::fromUtf8(text), feld->parentWidget());
-    l->setBuddy(feld);
-    raster->addWidget(l, z, 0);
-    raster->addWidget(feld, z, 1);
-    if (einheit != nullptr)
-        raster->addWidget(new QLabel(QString::fromUtf8(einheit), feld->parentWidget()), z, 2);
-}
-
 } // namespace
 
 QStringList CProjektDlg::Gebaeudetypen()
@@ -87,15 +66,15 @@ CProjektDlg::CProjektDlg(CMainFrame& rahmen) : CSchrittseite(rahmen)
 
     // Project description.
     auto* beschreibung = new QGroupBox(QStringLiteral("Projektbeschreibung"), this);
-    m_Beschreibung = Projektfeld(beschreibung, 1122, false);
-    m_Strasse = Projektfeld(beschreibung, 1123, false);
-    m_Ort = Projektfeld(beschreibung, 1010, false);
+    m_Beschreibung = ErzeugeMitId<QLineEdit>(beschreibung, 1122);
+    m_Strasse = ErzeugeMitId<QLineEdit>(beschreibung, 1123);
+    m_Ort = ErzeugeMitId<QLineEdit>(beschreibung, 1010);
     m_Kommentar = ErzeugeMitId<QPlainTextEdit>(beschreibung, 1124);
     m_Kommentar->setTabChangesFocus(true);
     auto* besRaster = new QGridLayout(beschreibung);
-    Zeile(besRaster, 0, "B&eschreibung", m_Beschreibung);
-    Zeile(besRaster, 1, "S&traße", m_Strasse);
-    Zeile(besRaster, 2, "O&rt", m_Ort);
+    Feldzeile(besRaster, 0, "B&eschreibung", m_Beschreibung);
+    Feldzeile(besRaster, 1, "S&traße", m_Strasse);
+    Feldzeile(besRaster, 2, "O&rt", m_Ort);
     auto* kommentarLabel = new QLabel(QStringLiteral("&Kommentare"), beschreibung);
     kommentarLabel->setBuddy(m_Kommentar);
     besRaster->addWidget(kommentarLabel, 3, 0, Qt::AlignTop);
@@ -103,7 +82,7 @@ CProjektDlg::CProjektDlg(CMainFrame& rahmen) : CSchrittseite(rahmen)
 
     // General building data.
     auto* gebaeude = new QGroupBox(QStringLiteral("Allgemeine Gebäudedaten"), this);
-    m_Baujahr = Projektfeld(gebaeude, 1125, true);
+    m_Baujahr = Zahlenfeld(gebaeude, 1125);
     m_Gebaeudetypliste = ErzeugeMitId<QComboBox>(gebaeude, 1119);
     m_Gebaeudetypliste->addItems(Gebaeudetypen());
     m_Klimaliste = ErzeugeMitId<QComboBox>(gebaeude, 1120);
@@ -112,9 +91,9 @@ CProjektDlg::CProjektDlg(CMainFrame& rahmen) : CSchrittseite(rahmen)
     QPushButton* ausPlz = Knopf(QStringLiteral("Aus PL&Z ..."), 1121);
     ausPlz->setParent(gebaeude);
     auto* gebRaster = new QGridLayout(gebaeude);
-    Zeile(gebRaster, 0, "&Baujahr", m_Baujahr);
-    Zeile(gebRaster, 1, "&Gebäudetyp", m_Gebaeudetypliste);
-    Zeile(gebRaster, 2, "Kli&maregion", m_Klimaliste);
+    Feldzeile(gebRaster, 0, "&Baujahr", m_Baujahr);
+    Feldzeile(gebRaster, 1, "&Gebäudetyp", m_Gebaeudetypliste);
+    Feldzeile(gebRaster, 2, "Kli&maregion", m_Klimaliste);
     gebRaster->addWidget(ausPlz, 3, 1, Qt::AlignLeft);
     auto* hinweis = new QLabel(QStringLiteral("Änderungen in den allgemeinen Gebäude- daten wirken sich auf die "
                                               "Lüftungsverluste und die internen Gewinne aus."),
@@ -148,24 +127,24 @@ CProjektDlg::CProjektDlg(CMainFrame& rahmen) : CSchrittseite(rahmen)
     // The hidden fields: they take part in every load, exchange, check and
     // store, but the page never shows them.
     auto* lueftung = new QGroupBox(QStringLiteral("Lüftungsverluste"), this);
-    m_Nutzflaeche = Projektfeld(lueftung, 1128, true);
-    m_Luftvolumen = Projektfeld(lueftung, 1126, true);
-    m_Luftwechsel = Projektfeld(lueftung, 1127, true);
+    m_Nutzflaeche = Zahlenfeld(lueftung, 1128);
+    m_Luftvolumen = Zahlenfeld(lueftung, 1126);
+    m_Luftwechsel = Zahlenfeld(lueftung, 1127);
     auto* lueftRaster = new QGridLayout(lueftung);
-    Zeile(lueftRaster, 0, "N&utzfläche", m_Nutzflaeche, "m²");
-    Zeile(lueftRaster, 1, "Luft&volumen", m_Luftvolumen, "m³");
-    Zeile(lueftRaster, 2, "&Luftwechsel", m_Luftwechsel, "/ h");
+    Feldzeile(lueftRaster, 0, "N&utzfläche", m_Nutzflaeche, "m²");
+    Feldzeile(lueftRaster, 1, "Luft&volumen", m_Luftvolumen, "m³");
+    Feldzeile(lueftRaster, 2, "&Luftwechsel", m_Luftwechsel, "/ h");
     QPushButton* ausNutzflaeche = Knopf(QStringLiteral("Aus Nutzfläche berechnen"), 1130);
     ausNutzflaeche->setParent(lueftung);
     lueftRaster->addWidget(ausNutzflaeche, 3, 1);
     auto* gewinne = new QGroupBox(QStringLiteral("Interne Gewinne"), this);
-    m_Personen = Projektfeld(gewinne, 1006, true);
-    m_Nutzungsdauer = Projektfeld(gewinne, 1007, true);
-    m_Stromverbrauch = Projektfeld(gewinne, 1129, true);
+    m_Personen = Zahlenfeld(gewinne, 1006);
+    m_Nutzungsdauer = Zahlenfeld(gewinne, 1007);
+    m_Stromverbrauch = Zahlenfeld(gewinne, 1129);
     auto* gewRaster = new QGridLayout(gewinne);
-    Zeile(gewRaster, 0, "mittl. &Personenzahl", m_Personen, "Personen");
-    Zeile(gewRaster, 1, "tägl. &Nutzungsdauer", m_Nutzungsdauer, "h");
-    Zeile(gewRaster, 2, "&Stromverbrauch", m_Stromverbrauch, "kWh / a");
+    Feldzeile(gewRaster, 0, "mittl. &Personenzahl", m_Personen, "Personen");
+    Feldzeile(gewRaster, 1, "tägl. &Nutzungsdauer", m_Nutzungsdauer, "h");
+    Feldzeile(gewRaster, 2, "&Stromverbrauch", m_Stromverbrauch, "kWh / a");
     lueftung->setVisible(false);
     gewinne->setVisible(false);
 

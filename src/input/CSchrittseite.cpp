@@ -3,8 +3,11 @@
 #include "shell/CMainFrame.h"
 #include "ui/SteuerelementId.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace zeva {
@@ -39,6 +42,28 @@ void CSchrittseite::keyPressEvent(QKeyEvent* ereignis)
     default: break;
     }
     DatenDialog::keyPressEvent(ereignis);
+}
+
+QLineEdit* CSchrittseite::Zahlenfeld(QWidget* eltern, int id)
+{
+    auto* feld = ErzeugeMitId<QLineEdit>(eltern, id);
+    feld->setAlignment(Qt::AlignRight);
+    feld->setMaximumWidth(feld->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 12);
+    return feld;
+}
+
+QLabel* CSchrittseite::Feldzeile(QGridLayout* raster, int zeile, const char* text, QWidget* feld,
+                                 const char* einheit)
+{
+    auto* l = new QLabel(QString::fromUtf8(text), feld->parentWidget());
+    l->setBuddy(feld);
+    raster->addWidget(l, zeile, 0);
+    raster->addWidget(feld, zeile, 1);
+    if (einheit == nullptr)
+        return nullptr;
+    auto* e = new QLabel(QString::fromUtf8(einheit), feld->parentWidget());
+    raster->addWidget(e, zeile, 2);
+    return e;
 }
 
 QPushButton* CSchrittseite::Knopf(const QString& text, int id)

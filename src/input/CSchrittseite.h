@@ -9,7 +9,10 @@
 #include "shell/Schrittfenster.h"
 #include "ui/DatenDialog.h"
 
+class QGridLayout;
 class QHBoxLayout;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace zeva {
@@ -34,6 +37,13 @@ protected:
     void OnOK() override {}
     void OnCancel() override {}
     void keyPressEvent(QKeyEvent* ereignis) override;
+
+    // A right-aligned number field with its id, about nine digits wide.
+    static QLineEdit* Zahlenfeld(QWidget* eltern, int id);
+    // A row of a grid: the label (the field's buddy), the field and, when
+    // given, its unit, which is returned.
+    static QLabel* Feldzeile(QGridLayout* raster, int zeile, const char* text, QWidget* feld,
+                             const char* einheit = nullptr);
 
     // A push button with its id that Enter never presses.
     QPushButton* Knopf(const QString& text, int id);
