@@ -135,6 +135,16 @@ TEST_F(Schrittseiten, ProjectPageListsAndTheElectricityConversion)
     EXPECT_NEAR(H().Elektrizitaet, 79.92, 1e-9) << "3330 kWh back to MJ/m²";
     EXPECT_TRUE(Dok().IsModified());
 
+    // The hidden area shows whole square metres; the conversion takes the
+    // house's exact area, not the rounded text.
+    H().Energiebezugsflaeche = 120.4;
+    H().Elektrizitaet = 80;
+    p = Zeige<CProjektDlg>(18);
+    EXPECT_EQ(Feld(p, 1128), QStringLiteral("120"));
+    EXPECT_EQ(Feld(p, 1129), QStringLiteral("2680"));
+    ASSERT_TRUE(p->SpeichereDaten());
+    EXPECT_DOUBLE_EQ(H().Elektrizitaet, 2680 / 120.4 * 3.6);
+
     // Step 1: no floor area yet; the house keeps its electricity.
     H().Energiebezugsflaeche = 0;
     H().Elektrizitaet = 80;
