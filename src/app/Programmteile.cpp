@@ -1,6 +1,7 @@
 #include "app/Programmteile.h"
 
 #include "input/InstalliereBauteiltabellen.h"
+#include "input/InstalliereSchrittseiten.h"
 #include "renovation/CSanierungVarianteDlg.h"
 #include "renovation/ProgrammSanierung.h"
 #include "results/InstalliereErgebnisse.h"
@@ -15,6 +16,7 @@ void RegistriereProgrammteile(CZEVAApp& anwendung)
     // Each part that brings windows or commands to the frame adds its
     // installer here.
     anwendung.RegistriereProgrammteil(InstalliereEingabeansichten);
+    anwendung.RegistriereProgrammteil(InstalliereSchrittseiten);
     anwendung.RegistriereProgrammteil(InstalliereErgebnisse);
     anwendung.RegistriereProgrammteil(InstalliereReport);
     anwendung.RegistriereProgrammteil(InstalliereProgrammSanierung);

@@ -6,6 +6,7 @@
 #include "model/DHeizung.h"
 #include "model/Plane.h"
 
+#include <optional>
 #include <span>
 
 namespace zeva {
@@ -32,6 +33,71 @@ inline constexpr const char* WarnungWaermebedarf =
 inline constexpr const char* WarnungNormwaermebedarf =
     "Warnung: Mit der angegebenen Kesselleistung kann der Normwärmebedarf des Gebäudes nicht gedeckt werden. "
     "Trotzdem fortsetzen?";
+
+// The kinds of heat distribution a heating page and the options offer, with
+// the distribution efficiency each one stands for (per cent).
+struct Verteilungsart {
+    const char* text;
+    double prozent;
+};
+inline constexpr Verteilungsart Verteilungsarten[4] = {
+    {"Stockwerksheizung mit (mehreren) Wärmeerzeugern in den Räumen", 100},
+    {"Stockwerksheizung mit einem Wärmeerzeuger innerhalb der Wohnung", 98},
+    {"Zentralheizung (Wärmeerzeugung im Gebäude)", 96},
+    {"Blockheizung (Wärmeerzeugung für mehrere Gebäude)", 93},
+};
+
+// The single-room heaters of each fuel (Brennstoff code) with their
+// efficiency in per cent; the fuels 4 to 7 have none.
+struct Einzelheizgeraet {
+    int brennstoff;
+    const char* name;
+    double prozent;
+};
+inline constexpr Einzelheizgeraet Einzelheizgeraete[16] = {
+    {BrennstoffGas, "Raumheizstrahler", 88},
+    {BrennstoffGas, "Gasheizstrahler", 73},
+    {BrennstoffGas, "Gasraumheizer", 83},
+    {BrennstoffGas, "Außenwand-Gasraumheizer", 83},
+    {BrennstoffGas, "Flüssiggasheizgerät", 83},
+    {BrennstoffOel, "Ölofen mit Schornsteinanschluß", 75},
+    {BrennstoffHolz, "offener Kamin", 18},
+    {BrennstoffHolz, "Kamineinsatzofen", 70},
+    {BrennstoffHolz, "Kachelofen", 70},
+    {BrennstoffHolz, "Durchbrandofen", 68},
+    {BrennstoffHolz, "Unterbrandofen", 73},
+    {BrennstoffHolz, "Universal-Dauerbrandofen", 70},
+    {BrennstoffStrom, "Direktheizgerät", 98},
+    {BrennstoffStrom, "Direkt-Flächenheizung", 98},
+    {BrennstoffStrom, "Speicherheizgerät", 98},
+    {BrennstoffStrom, "Speicher-Flächenheizung", 98},
+};
+
+// The boiler as the heating page's fields describe it: power (kW), hours
+// switched on per year, and the losses and the distribution efficiency in
+// per cent.
+struct Kesselkennwerte {
+    double nennleistung = 0;
+    double einschaltdauer = 0;
+    double abgasverlust = 0;
+    double strahlungsverlust = 0;
+    double bereitschaftsverlust = 0;
+    double verteilungsnutzungsgrad = 0;
+};
+
+// Whether the fields can give an annual efficiency at all, before the heat
+// balance is asked: distribution above 1 %, each loss from 0 to 100 %, power
+// above 0.1 kW and 0 to 8760 hours.
+bool KesselkennwerteBrauchbar(const Kesselkennwerte& k);
+
+// The boiler's annual efficiency in per cent (4 significant digits) for the
+// annual heat demand q (MJ), computed from its losses. Nothing when the
+// fields are not usable, when the boiler cannot deliver q in its hours
+// (power × hours × 3.6 must exceed q) or when all three losses are 0 (the
+// efficiency then describes the boiler by itself). With a result the heating
+// has taken the fields (fractions) as a central heating, and its annual
+// efficiency and full-load hours are those of the result.
+std::optional<double> KesselnutzungsgradAusVerlusten(double q, const Kesselkennwerte& k, DHeizung& heizung);
 
 // Gives the windows of a carrying surface their planes, in the order given
 // (a window's index is its number on the carrier): a flat rectangle of the

@@ -26,20 +26,6 @@ using Fenster = Eingabeansichten::Fenster;
 constexpr const char* MeldungZurueck =
     "Nach Änderungen am bestehenden Gebäude müssen alle\nSanierungsvarianten gelöscht werden.";
 
-Panel PanelFuer(int phase)
-{
-    switch (phase) {
-    case 2: return Panel::Wand;
-    case 3: return Panel::Fenster;
-    case 4: return Panel::Steildach;
-    case 5: return Panel::Flachdach;
-    case 6: return Panel::Decke;
-    case 7: return Panel::Boden;
-    case Schrittfolge::Heizung: return Panel::Heizung;
-    default: return Panel::Projekt; // 1 and 18
-    }
-}
-
 QString Statustext(int phase)
 {
     switch (phase) {
@@ -213,7 +199,7 @@ void CMainFrame::ZeigePanelschritt(int phase)
     SetzeSymbolzustand(false, false, false);
     if (phase == Schrittfolge::Projekt1)
         m_pIntro.reset();
-    const Panel art = PanelFuer(phase);
+    const Panel art = Schrittplatzhalter::PanelDesSchritts(phase);
     QDialog* panel = StellePanelBereit(art);
 
     if (phase == Schrittfolge::Projekt1) {
@@ -352,9 +338,11 @@ void CMainFrame::ZeigeGrafikschritt(int phase)
 void CMainFrame::ZerstoereSchrittfenster()
 {
     m_pIntro.reset();
-    for (auto& [art, panel] : m_Panels)
-        delete panel.data();
+    // A panel that reports its end (the heating page) finds the list empty.
+    auto panels = std::move(m_Panels);
     m_Panels.clear();
+    for (auto& [art, panel] : panels)
+        delete panel.data();
     delete m_pEingabeAssistent.data();
     delete m_pHoehenangaben.data();
     delete m_pDacheingabe.data();

@@ -3,6 +3,7 @@
 #include "model/CXmlArchive.h"
 #include "platform/Meldung.h"
 #include "ui/MeldungsNotifier.h"
+#include "ui/WarteCursor.h"
 #include "shell/Dateiauswahl.h"
 #include "shell/ProjektBild.h"
 
@@ -14,16 +15,6 @@
 namespace zeva {
 
 namespace {
-
-// The wait cursor while a project is read or written, also when reading
-// ends with an exception.
-class WarteCursor {
-public:
-    WarteCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WarteCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WarteCursor(const WarteCursor&) = delete;
-    WarteCursor& operator=(const WarteCursor&) = delete;
-};
 
 QString Endung3(const QString& pfad)
 {

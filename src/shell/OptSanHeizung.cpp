@@ -14,13 +14,6 @@
 
 namespace zeva {
 
-const OptSanHeizung::Verteilungsart OptSanHeizung::Verteilungsarten[4] = {
-    {"Stockwerksheizung mit (mehreren) Wärmeerzeugern in den Räumen", 100},
-    {"Stockwerksheizung mit einem Wärmeerzeuger innerhalb der Wohnung", 98},
-    {"Zentralheizung (Wärmeerzeugung im Gebäude)", 96},
-    {"Blockheizung (Wärmeerzeugung für mehrere Gebäude)", 93},
-};
-
 namespace {
 
 // The fuel list holds the first five fuel codes, index = code.

@@ -5,6 +5,7 @@
 // the input then shows the existing value and is disabled) or takes the
 // value entered here.
 #include "model/DHeizung.h"
+#include "model/Eingabehilfen.h"
 #include "shell/OptionenSeite.h"
 
 class QCheckBox;
@@ -17,12 +18,9 @@ class OptSanHeizung : public OptionenSeite {
 public:
     static constexpr const char* Titeltext = "Sanierung";
 
-    // One kind of heat distribution and its efficiency in percent.
-    struct Verteilungsart {
-        const char* text;
-        double prozent;
-    };
-    static const Verteilungsart Verteilungsarten[4];
+    // The kinds of heat distribution, the same as the heating page's.
+    using Verteilungsart = zeva::Verteilungsart;
+    static constexpr const auto& Verteilungsarten = zeva::Verteilungsarten;
 
     // `bestand` is the heating of the existing building.
     OptSanHeizung(DOptionen& optionen, const DHeizung& bestand, QWidget* parent = nullptr);

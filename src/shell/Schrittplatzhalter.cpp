@@ -295,6 +295,20 @@ Schrittids Ids(Panel panel)
     }
 }
 
+Panel PanelDesSchritts(int phase)
+{
+    switch (phase) {
+    case 2: return Panel::Wand;
+    case 3: return Panel::Fenster;
+    case 4: return Panel::Steildach;
+    case 5: return Panel::Flachdach;
+    case 6: return Panel::Decke;
+    case 7: return Panel::Boden;
+    case 17: return Panel::Heizung;
+    default: return Panel::Projekt; // 1 and 18
+    }
+}
+
 QString Titel(Panel panel)
 {
     switch (panel) {

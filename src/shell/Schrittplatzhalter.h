@@ -28,6 +28,8 @@ struct Schrittids {
     int nach;
 };
 Schrittids Ids(Panel panel);
+// The panel of a step that shows one (2 to 7, 17; 1 and 18 the project page).
+Panel PanelDesSchritts(int phase);
 QString Titel(Panel panel);
 
 // A step panel standing in for a missing one.

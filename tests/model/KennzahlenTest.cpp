@@ -4,6 +4,7 @@
 #include "model/DaempfbarerNotifier.h"
 #include "model/DOptionen.h"
 #include "model/Eingabehilfen.h"
+#include "model/Zahlentext.h"
 #include "model/Kennzahlen.h"
 
 #include "VariantenTestHaus.h"
@@ -167,6 +168,75 @@ TEST(Eingabehilfen, KesselpruefungenDerHeizungsseite)
                                       "Wärmebedarf des Gebäudes nicht gedeckt werden. Trotzdem fortsetzen?");
     EXPECT_STREQ(WarnungNormwaermebedarf, "Warnung: Mit der angegebenen Kesselleistung kann der Normwärmebedarf "
                                           "des Gebäudes nicht gedeckt werden. Trotzdem fortsetzen?");
+}
+
+TEST(Eingabehilfen, KesselnutzungsgradAusDenVerlusten)
+{
+    // 20 kW for 1500 h, losses 7 %, 1.5 %, 1 %, distribution 96 %, 100 000 MJ:
+    // distribution loss 4 166.7 MJ, full-load hours 1 446.8, generator loss
+    // 8 854 MJ, standby loss 38 MJ, efficiency 0.92135.
+    const Kesselkennwerte kessel{20, 1500, 7, 1.5, 1, 96};
+    DHeizung h;
+    h.Einzelheiz = 1;
+    h.Preis = 4711;
+    const std::optional<double> eta = KesselnutzungsgradAusVerlusten(100000, kessel, h);
+    ASSERT_TRUE(eta.has_value());
+    EXPECT_DOUBLE_EQ(*eta, 92.13);
+    std::string text;
+    ASSERT_TRUE(FormatiereStellen(*eta, text, 3));
+    EXPECT_EQ(text, "92,1");
+    // The record took the fields as fractions and is a central heating now.
+    EXPECT_EQ(h.Einzelheiz, 0);
+    EXPECT_DOUBLE_EQ(h.Abgasverlust, 0.07);
+    EXPECT_DOUBLE_EQ(h.Strahlungsverlust, 0.015);
+    EXPECT_DOUBLE_EQ(h.Bereitschaftsverlust, 0.01);
+    EXPECT_DOUBLE_EQ(h.Nennwaermeleistung, 20);
+    EXPECT_DOUBLE_EQ(h.Bereitschaftszeit, 1500);
+    EXPECT_DOUBLE_EQ(h.Verteilungsnutzungsgrad, 0.96);
+    EXPECT_NEAR(h.Vollbenutzungsstunden, 1446.76, 0.01);
+    EXPECT_EQ(h.Preis, 4711) << "what the fields do not describe stays";
+
+    // Refused: nothing computed and the record untouched.
+    struct Fall {
+        const char* was;
+        double q;
+        Kesselkennwerte k;
+    };
+    const Fall faelle[] = {
+        {"distribution at 1 %", 100000, {20, 1500, 7, 1.5, 1, 1}},
+        {"a loss above 100 %", 100000, {20, 1500, 100.5, 1.5, 1, 96}},
+        {"a negative loss", 100000, {20, 1500, 7, -1, 1, 96}},
+        {"power 0.1 kW", 100, {0.1, 1500, 7, 1.5, 1, 96}},
+        {"more hours than a year has", 100000, {20, 8761, 7, 1.5, 1, 96}},
+        {"negative hours", 100000, {20, -1, 7, 1.5, 1, 96}},
+        {"the demand exactly at the boiler's limit", 108000, {20, 1500, 7, 1.5, 1, 96}},
+        {"the demand beyond it", 200000, {20, 1500, 7, 1.5, 1, 96}},
+        {"no losses: the efficiency alone describes the boiler", 100000, {20, 1500, 0, 0, 0, 96}},
+    };
+    for (const Fall& f : faelle) {
+        DHeizung unberuehrt;
+        unberuehrt.Jahresnutzungsgrad = 0.8;
+        EXPECT_FALSE(KesselnutzungsgradAusVerlusten(f.q, f.k, unberuehrt).has_value()) << f.was;
+        EXPECT_EQ(unberuehrt.Nennwaermeleistung, 0) << f.was;
+        EXPECT_EQ(unberuehrt.Jahresnutzungsgrad, 0.8) << f.was;
+    }
+    EXPECT_TRUE(KesselkennwerteBrauchbar({0.2, 0, 0, 0, 100, 1.01}));
+    EXPECT_TRUE(KesselkennwerteBrauchbar({20, 8760, 100, 0, 0, 96}));
+}
+
+TEST(Eingabehilfen, TabellenDerHeizungsseite)
+{
+    // One table of the distribution kinds for the heating page and the options.
+    ASSERT_EQ(std::size(Verteilungsarten), 4u);
+    EXPECT_STREQ(Verteilungsarten[2].text, "Zentralheizung (Wärmeerzeugung im Gebäude)");
+    EXPECT_EQ(Verteilungsarten[2].prozent, 96);
+    EXPECT_EQ(Verteilungsarten[3].prozent, 93);
+    int jeBrennstoff[8] = {};
+    for (const Einzelheizgeraet& g : Einzelheizgeraete)
+        ++jeBrennstoff[g.brennstoff];
+    const int erwartet[8] = {5, 1, 6, 4, 0, 0, 0, 0};
+    for (int b = 0; b < 8; ++b)
+        EXPECT_EQ(jeBrennstoff[b], erwartet[b]) << b;
 }
 
 TEST(Eingabehilfen, FensterPlanesAufIhremTraeger)

@@ -2,6 +2,7 @@
 // forms) and the file the program ships.
 #include "model/Haus.h"
 #include "model/Klimadaten.h"
+#include "model/Postleitzahl.h"
 
 #include "support/TestEnvironment.h"
 
@@ -422,6 +423,96 @@ TEST(MitgeliefertePostleitzahlen, JedesPraefixEinerRegion)
     };
     for (const auto& o : orte)
         EXPECT_EQ(region[o.plz / 100], o.region) << o.name;
+}
+
+// ---------------------------------------------------------------- postcodes
+
+TEST(Postleitzahl, WelcheEingabenGesuchtWerden)
+{
+    struct Fall {
+        const char* eingabe;
+        int praefix; // -1: refused
+    };
+    const Fall faelle[] = {
+        {"01067", 10},  {"79098", 790}, {"99999", 999}, {"00100", 1},   {"00099", -1},
+        {"1234", -1},   {"123456", -1}, {"1234 ", -1},  {" 1234", 12},  {"123,4", -1},
+        {"12,00", -1},  {"", -1},       {"abcde", -1},  {"-1234", -1},  {"1234a", -1},
+    };
+    for (const Fall& f : faelle) {
+        const std::optional<int> p = PlzPraefix(f.eingabe);
+        EXPECT_EQ(p.value_or(-1), f.praefix) << '"' << f.eingabe << '"';
+    }
+}
+
+TEST(Postleitzahl, SucheInDerTabelle)
+{
+    struct Fall {
+        const char* tabelle;
+        const char* eingabe;
+        int klimaregion; // region + 1, 0 not found
+        const char* text;
+    };
+    const Fall faelle[] = {
+        {"10 2\n", "01067", 3, "Klimaregion 2: Norddeutsches Tiefland"},
+        {"790 7\n10 2\n", "01099", 3, "Klimaregion 2: Norddeutsches Tiefland"},
+        {"10 1\n10 2\n", "01067", 2, "Klimaregion 1: Nord-/Ostsee"},
+        {"10 0\n", "01067", 1, ""},
+        {"10 13\n", "01067", 0, ""},
+        {"10 -1\n", "01067", 0, ""},
+        {"11 2\n", "01067", 0, ""},
+        {"11 x\n10 2\n", "01067", 0, ""},
+        {"11 2,5 10 2\n", "01067", 0, ""},
+        {"10\n", "01067", 0, ""},
+        {"", "01067", 0, ""},
+        {"10\t2", "01067", 3, "Klimaregion 2: Norddeutsches Tiefland"},
+        {"11 2 12 4 10 12", "01067", 13, "Klimaregion 12: Bodensee"},
+        {"10 2\n", "0106", 0, ""},
+        {"12 9\r\n", " 1234", 10, "Klimaregion 9: Alpenvorland (600 - 1000 m)"},
+    };
+    for (const Fall& f : faelle) {
+        std::istringstream tabelle(f.tabelle);
+        const PlzErgebnis e = KlimaregionAusPlz(tabelle, f.eingabe);
+        EXPECT_EQ(e.klimaregion, f.klimaregion) << f.tabelle << " / " << f.eingabe;
+        EXPECT_EQ(e.text, f.text) << f.tabelle << " / " << f.eingabe;
+    }
+
+    // Every search starts from the beginning, also after one that ran to the
+    // end or stopped at a bad token.
+    std::istringstream tabelle("10 2 20 3 x 4");
+    EXPECT_EQ(SucheKlimaregion(tabelle, 20).value_or(-1), 3);
+    EXPECT_FALSE(SucheKlimaregion(tabelle, 99).has_value());
+    EXPECT_EQ(SucheKlimaregion(tabelle, 10).value_or(-1), 2);
+}
+
+TEST(Postleitzahl, NamenAllerRegionen)
+{
+    const char* namen[] = {"Klimaregion 1: Nord-/Ostsee",
+                           "Klimaregion 2: Norddeutsches Tiefland",
+                           "Klimaregion 3: Ballungsgebiete",
+                           "Klimaregion 4: Mittelgebirge ohne Hochlagen",
+                           "Klimaregion 5: Franken / nördl. Baden-Württemberg",
+                           "Klimaregion 6: Nördl. Oberrheingraben",
+                           "Klimaregion 7: Südl. Oberrheingraben",
+                           "Klimaregion 8: Donaubecken",
+                           "Klimaregion 9: Alpenvorland (600 - 1000 m)",
+                           "Klimaregion 10: Schwarzwald",
+                           "Klimaregion 11: Mittelgebirge / Hochlagen",
+                           "Klimaregion 12: Bodensee"};
+    for (int r = 1; r <= 12; ++r) {
+        std::istringstream tabelle("10 " + std::to_string(r));
+        const PlzErgebnis e = KlimaregionAusPlz(tabelle, "01067");
+        EXPECT_EQ(e.klimaregion, r + 1);
+        EXPECT_EQ(e.text, namen[r - 1]);
+    }
+}
+
+TEST(Postleitzahl, AusgelieferteTabelle)
+{
+    std::ifstream tabelle(fs::path(ZEVA_DATA_DIR) / "klima" / "plz.rdt");
+    ASSERT_TRUE(tabelle.good());
+    EXPECT_EQ(KlimaregionAusPlz(tabelle, "01067").text, "Klimaregion 2: Norddeutsches Tiefland");
+    EXPECT_EQ(KlimaregionAusPlz(tabelle, "78462").klimaregion, 13);
+    EXPECT_EQ(KlimaregionAusPlz(tabelle, "00501").klimaregion, 0) << "prefix 5 is not given";
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 // The guided input as the user walks it: from the start page's "Neues
-// Projekt" through every step to the end of the input and back, with the
-// placeholders where a step's real window is not in the program yet; and
-// projects opened at a stored step.
+// Projekt" through every step to the end of the input and back, filling the
+// real step panels (project, component and heating pages, on a copy of the
+// shipped data base) and with the placeholders of the plan editor's windows;
+// and projects opened at a stored step.
 #include "RahmenTestHilfen.h"
 
+#include "database/Datenbankdateien.h"
 #include "geometry/C3DGenerator.h"
 #include "geometry/DachTestHilfen.h"
 #include "model/Haus.h"
@@ -15,7 +17,10 @@
 #include "ui/MeldungsNotifier.h"
 #include "ui/SteuerelementId.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -54,6 +59,33 @@ protected:
         EXPECT_EQ(rahmen->Aktion(ID_FILE_PRINT)->isEnabled(), drucken) << phase;
         EXPECT_EQ(rahmen->Aktion(ID_3D_ALS_JPEG)->isEnabled(), bild) << phase;
     }
+    // Step 1 as the user fills it, the climate region from the postcode.
+    void FuelleProjekt(QWidget* projekt)
+    {
+        const auto tippe = [projekt](int id, const QString& text) {
+            auto* feld = FindeId<QLineEdit>(projekt, id);
+            ASSERT_NE(feld, nullptr) << id;
+            feld->selectAll();
+            QTest::keyClicks(feld, text);
+        };
+        tippe(1122, QStringLiteral("Mehrfamilienhaus Musterweg"));
+        tippe(1123, QStringLiteral("Musterweg 7"));
+        tippe(1010, QStringLiteral("Freiburg"));
+        tippe(1125, QStringLiteral("1965"));
+        auto* typ = FindeId<QComboBox>(projekt, 1119);
+        typ->setCurrentIndex(typ->findText(QStringLiteral("Mehrfamilien-Wohnhaus")));
+        test::BeiModalemDialog([](QDialog* d) {
+            auto* plz = FindeId<QLineEdit>(d, 1000);
+            QTest::keyClicks(plz, QStringLiteral("79098"));
+            QTest::mouseClick(FindeId<QPushButton>(d, 1), Qt::LeftButton);
+        });
+        QTest::mouseClick(FindeId<QPushButton>(projekt, 1121), Qt::LeftButton);
+        EXPECT_EQ(FindeId<QComboBox>(projekt, 1120)->currentText(), QStringLiteral("7: Südl. Oberrheingraben"));
+        QTest::mouseClick(FindeId<QRadioButton>(projekt, 1288), Qt::LeftButton);
+        FindeId<QCheckBox>(projekt, 1031)->setChecked(true);
+        FindeId<QCheckBox>(projekt, 1021)->setChecked(false);
+        Bild(projekt, "schritt1");
+    }
     static void Bild(QWidget* fenster, const char* name)
     {
         fenster->grab().save(QStringLiteral("/tmp/zeva-%1.png").arg(QString::fromLatin1(name)));
@@ -62,16 +94,7 @@ protected:
 
 Panel PanelFuer(int phase)
 {
-    switch (phase) {
-    case 2: return Panel::Wand;
-    case 3: return Panel::Fenster;
-    case 4: return Panel::Steildach;
-    case 5: return Panel::Flachdach;
-    case 6: return Panel::Decke;
-    case 7: return Panel::Boden;
-    case 17: return Panel::Heizung;
-    default: return Panel::Projekt;
-    }
+    return Schrittplatzhalter::PanelDesSchritts(phase);
 }
 
 const char* StatusFlachdach =
@@ -87,6 +110,7 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
     EXPECT_EQ(H().Steildach, 1) << "a pitched roof by default";
     QTest::mouseClick(rahmen->Intro()->Weiter(), Qt::LeftButton);
     EXPECT_EQ(rahmen->Intro(), nullptr) << "the intro goes when the input begins";
+    QString wandtyp;
 
     // The panel steps 1 to 7: names, status, tool bar, greyed menus, then
     // their "&Weiter >>".
@@ -112,7 +136,7 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
         QDialog* panel = rahmen->Schrittpanel(PanelFuer(p.phase));
         ASSERT_NE(panel, nullptr) << p.phase;
         EXPECT_TRUE(panel->isVisible()) << p.phase;
-        EXPECT_TRUE(Schrittplatzhalter::IstPlatzhalter(panel));
+        EXPECT_FALSE(Schrittplatzhalter::IstPlatzhalter(panel)) << "the real page";
         EXPECT_EQ(panel->parentWidget(), rahmen);
         EXPECT_FALSE(panel->windowFlags() & Qt::WindowCloseButtonHint) << "no close box";
         const Schrittplatzhalter::Schrittids ids = Schrittplatzhalter::Ids(PanelFuer(p.phase));
@@ -129,6 +153,35 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
                 EXPECT_FALSE(FindeId(panel, id)->isEnabled()) << id;
             for (int id : {1288, 1289, 1031, 1021})
                 EXPECT_TRUE(FindeId(panel, id)->isEnabled()) << id;
+            FuelleProjekt(panel);
+        }
+        if (p.phase == 2) {
+            // Another wall type through "Aus &DB...".
+            test::BeiModalemDialog([&wandtyp](QDialog* d) {
+                auto* liste = FindeId<QComboBox>(d, 1106);
+                ASSERT_NE(liste, nullptr);
+                const int index = liste->findText(QStringLiteral("Hohlblockmauerwerk 30 cm")) == 0 ? 1 : 0;
+                liste->setCurrentIndex(index);
+                emit liste->activated(index);
+                wandtyp = liste->currentText();
+                QTest::mouseClick(FindeId<QPushButton>(d, 1), Qt::LeftButton);
+            });
+            QTest::mouseClick(FindeId<QPushButton>(panel, 1118), Qt::LeftButton);
+            EXPECT_EQ(H().m_defaultWand.Name, wandtyp.toStdString());
+        }
+        if (p.phase == 6) {
+            // The ceiling's U-value through "De&tails...".
+            test::BeiModalemDialog([](QDialog* d) {
+                auto* schichten = FindeId<QCheckBox>(d, 1008);
+                if (schichten->isChecked())
+                    schichten->click();
+                auto* u = FindeId<QLineEdit>(d, 1053);
+                u->selectAll();
+                QTest::keyClicks(u, QStringLiteral("0,45"));
+                QTest::mouseClick(FindeId<QPushButton>(d, 1), Qt::LeftButton);
+            });
+            QTest::mouseClick(FindeId<QPushButton>(panel, 1282), Qt::LeftButton);
+            EXPECT_DOUBLE_EQ(H().m_defaultDecke.kWert, 0.45);
         }
         if (p.phase == 5)
             Bild(panel, "schritt5");
@@ -141,6 +194,24 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
         QTest::mouseClick(weiter, Qt::LeftButton);
         EXPECT_FALSE(panel->isVisible()) << "hidden on the way";
     }
+    // What the pages left in the house.
+    EXPECT_EQ(H().Beschreibung, "Mehrfamilienhaus Musterweg");
+    EXPECT_EQ(H().Strasse, "Musterweg 7");
+    EXPECT_EQ(H().Ort, "Freiburg");
+    EXPECT_EQ(H().Baujahr, 1965);
+    EXPECT_EQ(H().Nutzungstyp, 1);
+    EXPECT_EQ(H().Klimazone, 7) << "79098 lies in the southern Upper Rhine";
+    EXPECT_EQ(H().Steildach, 1);
+    EXPECT_EQ(H().DachBeheizt, 1);
+    EXPECT_EQ(H().KellerBeheizt, 0);
+    EXPECT_EQ(H().m_defaultBoden.Zone, 6) << "over the unheated basement";
+    EXPECT_EQ(H().m_defaultDecke.Zone, 0) << "under the heated attic";
+    EXPECT_EQ(H().m_defaultFenster.NameGlas, "2-fach Isolierverglasung");
+    EXPECT_EQ(H().m_defaultFenster.NameRahmen, "Holzrahmen");
+    EXPECT_EQ(H().m_defaultSteildach.Name, "Sparrensteildach, ungedämmt");
+    EXPECT_EQ(H().m_defaultBoden.Name, "Ortbeton, schw. Estrich");
+    EXPECT_EQ(H().m_defaultFlachdach.Name.rfind("Warmdach", 0), 0u);
+    EXPECT_TRUE(Dok().IsModified());
 
     // Step 8: the plan and the assistant.
     ASSERT_EQ(H().Phase, 8);
@@ -252,10 +323,25 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
     EXPECT_EQ(Text(heizung, 1285), QStringLiteral("Heizung"));
     EXPECT_EQ(Text(heizung, 1284), QStringLiteral("Projekt (2)"));
     EXPECT_EQ(rahmen->Schritthinweis(), QString::fromUtf8(StatusHeizung));
+    // The boiler from the data base: the page then can go on.
+    EXPECT_FALSE(FindeId<QPushButton>(heizung, 1281)->isEnabled());
+    test::BeiModalemDialog([](QDialog* d) {
+        auto* liste = FindeId<QComboBox>(d, 1106);
+        ASSERT_NE(liste, nullptr);
+        const int index = liste->findText(QStringLiteral("Gaskessel, Verluste"));
+        ASSERT_GE(index, 0);
+        liste->setCurrentIndex(index);
+        emit liste->activated(index);
+        QTest::mouseClick(FindeId<QPushButton>(d, 1), Qt::LeftButton);
+    });
+    QTest::mouseClick(FindeId<QPushButton>(heizung, 1118), Qt::LeftButton);
+    EXPECT_EQ(Text(heizung, 1146), QStringLiteral("Gaskessel, Verluste"));
+    Bild(heizung, "schritt17");
     // Areas the panel might have left are replaced by the net areas.
     for (DWand& w : H().m_aWand)
         w.Flaeche = 0;
     QTest::mouseClick(FindeId<QPushButton>(heizung, 1281), Qt::LeftButton);
+    EXPECT_TRUE(meldungen.Anfragen().empty()) << "the boiler covers the house";
     ASSERT_EQ(H().Phase, 18);
     Haus netto(H());
     netto.BerechneNettoflaechen();
@@ -277,10 +363,24 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
     for (int id : {1129, 1007, 1006})
         EXPECT_TRUE(FindeId(projekt, id)->isEnabled()) << id;
 
+    EXPECT_EQ(Text(projekt, 1122), QStringLiteral("Mehrfamilienhaus Musterweg"));
+    EXPECT_EQ(H().m_aHeizung[0].Name, "Gaskessel, Verluste");
+    EXPECT_GT(H().m_aBedarf[0].Waermebedarf, 0) << "the heating page computed the existing state";
+    Bild(projekt, "schritt18");
+
     H().m_aBedarf[0].Waermebedarf = -1;
     QTest::mouseClick(FindeId<QPushButton>(projekt, 1281), Qt::LeftButton);
     ASSERT_EQ(H().Phase, 19);
     EXPECT_GT(H().m_aBedarf[0].Waermebedarf, 0) << "the existing state's demand";
+    Haus bestand(H());
+    MeldungsNotifier rechner;
+    bestand.BerechneBedarf(0, rechner);
+    EXPECT_DOUBLE_EQ(H().m_aBedarf[0].Waermebedarf, bestand.m_aBedarf[0].Waermebedarf);
+    EXPECT_EQ(H().m_aHeizung[0].Name, "Gaskessel, Verluste");
+    EXPECT_EQ(H().m_aHeizung[0].Einzelheiz, 0);
+    EXPECT_DOUBLE_EQ(H().m_aHeizung[0].Abgasverlust, 0.11);
+    EXPECT_GT(H().m_aHeizung[0].Jahresnutzungsgrad, 0.5);
+    EXPECT_TRUE(Dok().IsModified());
     for (Panel p : {Panel::Projekt, Panel::Wand, Panel::Fenster, Panel::Steildach, Panel::Flachdach, Panel::Decke,
                     Panel::Boden, Panel::Heizung})
         EXPECT_EQ(rahmen->Schrittpanel(p), nullptr);
@@ -299,11 +399,35 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
     EXPECT_TRUE(meldungen.Anfragen().empty());
     Bild(rahmen, "schritt19");
 
+    // Saved and opened again: step 19 with the same values.
+    const QString pfad = test::Datei(QStringLiteral("Rundgang.vza"));
+    ASSERT_TRUE(Dok().DoSave(pfad));
+    // The placeholder of the 3D view leaves no picture to copy.
+    ASSERT_EQ(meldungen.Texte(), QStringList({QString::fromUtf8(CZEVADoc::KeinBild)}));
+    const Haus gespeichert(H());
+    const DHeizung kessel(H().m_aHeizung[0]);
+    const double bedarf = H().m_aBedarf[0].Waermebedarf;
+    rahmen->Befehl(ID_FILE_NEW);
+    ASSERT_EQ(H().Phase, 0);
+    ASSERT_TRUE(app->OpenDocumentFile(pfad));
+    EXPECT_EQ(H().Phase, 19);
+    EXPECT_EQ(H().Beschreibung, gespeichert.Beschreibung);
+    EXPECT_EQ(H().Baujahr, 1965);
+    EXPECT_EQ(H().Klimazone, 7);
+    EXPECT_EQ(H().Nutzungstyp, 1);
+    EXPECT_EQ(H().m_defaultWand.Name, gespeichert.m_defaultWand.Name);
+    EXPECT_EQ(H().m_defaultDecke.kWert, gespeichert.m_defaultDecke.kWert);
+    EXPECT_EQ(H().m_aHeizung[0].Name, kessel.Name);
+    EXPECT_EQ(H().m_aHeizung[0].Jahresnutzungsgrad, kessel.Jahresnutzungsgrad);
+    EXPECT_DOUBLE_EQ(H().m_aBedarf[0].Waermebedarf, bedarf);
+    EXPECT_TRUE(MenuesAktiv());
+    EXPECT_FALSE(Dok().IsModified());
+
     // Back to the input: told once, then step 18 on a new project page.
     meldungen.Antworte(QMessageBox::Ok);
     rahmen->Befehl(ID_ZURUECK_ZUR_EINGABE);
-    ASSERT_EQ(meldungen.Anfragen().size(), 1u);
-    const Meldung::Anfrage& meldung = meldungen.Anfragen()[0];
+    ASSERT_EQ(meldungen.Anfragen().size(), 2u);
+    const Meldung::Anfrage& meldung = meldungen.Anfragen()[1];
     EXPECT_EQ(meldung.text, QStringLiteral("Nach Änderungen am bestehenden Gebäude müssen alle\nSanierungsvarianten "
                                            "gelöscht werden."));
     EXPECT_EQ(meldung.titel, QStringLiteral("Vyk-ZEVA"));
@@ -318,7 +442,7 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
     EXPECT_FALSE(FindeId(projekt, 1126)->isEnabled());
     EXPECT_FALSE(FindeId(projekt, 1128)->isEnabled());
     rahmen->Befehl(ID_ZURUECK_ZUR_EINGABE);
-    EXPECT_EQ(meldungen.Anfragen().size(), 1u) << "at 18 nothing is said";
+    EXPECT_EQ(meldungen.Anfragen().size(), 2u) << "at 18 nothing is said";
     EXPECT_EQ(H().Phase, 18);
 }
 

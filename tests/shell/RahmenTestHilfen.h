@@ -4,6 +4,7 @@
 #include "ShellTestHilfen.h"
 
 #include "app/Programmteile.h"
+#include "database/Datenbankdateien.h"
 #include "model/Klimadaten.h"
 #include "platform/SkriptMeldungen.h"
 #include "shell/CMainFrame.h"
@@ -56,6 +57,14 @@ protected:
         LeeresProfil();
         // The climate files lie beside the program, not beside the tests.
         SetzeKlimaOrdner(std::filesystem::path(ZEVA_DATA_DIR) / "klima");
+#ifdef ZEVA_BUILT_DB_DIR
+        // The step panels take their default types from the data base that
+        // lies beside the program; the test works on a copy of it.
+        const std::filesystem::path bestand = std::filesystem::current_path() / "Bestand2000.db";
+        std::filesystem::copy_file(std::filesystem::path(ZEVA_BUILT_DB_DIR) / "Bestand2000.db", bestand,
+                                   std::filesystem::copy_options::overwrite_existing);
+        SetzeBestandsdatenbankdatei(bestand);
+#endif
         VorDemStart();
         app = std::make_unique<CZEVAApp>(Argumente());
         RegistriereProgrammteile(*app);
@@ -69,6 +78,7 @@ protected:
         app.reset();
         QCoreApplication::processEvents();
         SetzeKlimaOrdner({});
+        SetzeBestandsdatenbankdatei({});
     }
 
     virtual QStringList Argumente() const { return {QStringLiteral("zeva")}; }
