@@ -308,6 +308,8 @@ public:
     // 0 "Ein- bis Zweifamilien-Wohnhaus", 1 "Mehrfamilien-Wohnhaus",
     // 2 "Verwaltungsgebäude", 3 "Schule", 4 "Heim", 5 "(Sonstige)".
     std::int32_t Nutzungstyp = 0;
+    // The use whose internal gains the balances count as offices.
+    static constexpr std::int32_t Verwaltungsgebaeude = 2;
     double Etagenflaeche = 0;        // m²
     double Energiebezugsflaeche = 0; // m², heated floor area
     // 1 to 12 the climate regions, 13 DIN V 4108-6, 0 no climate data.

@@ -17,7 +17,6 @@ constexpr double InternProM3Verwaltung = 12.5;
 constexpr double SolarFaktor = 0.46;
 constexpr double MaxRahmenanteil = 0.4;    // above it a window counts no solar gain
 constexpr double Gewinnausnutzung = 0.9;
-constexpr std::int32_t Verwaltungsgebaeude = 2;
 
 // Share of U · area that counts for walls and floors by their border code.
 double FaktorWandBoden(std::int32_t angrenzung)

@@ -15,7 +15,6 @@ constexpr double LuftWaermekapazitaet = 0.34;      // Wh/(m³K)
 constexpr double InterneGewinneWohnen = 1.6;       // W per m³
 constexpr double InterneGewinneVerwaltung = 1.92;  // W per m³
 constexpr double SolarAbminderung = 0.81;          // frame, shading, non-perpendicular incidence
-constexpr std::int32_t Verwaltungsgebaeude = 2;
 
 // Temperature-correction factors. Components against ground take their
 // factor whatever their resistance: a poorly insulated wall or floor against
