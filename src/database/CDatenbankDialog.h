@@ -31,6 +31,7 @@
 #include "platform/SqlDatabase.h"
 #include "ui/DatenDialog.h"
 
+#include <QList>
 #include <QString>
 #include <filesystem>
 #include <functional>
@@ -38,6 +39,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
@@ -91,6 +94,26 @@ protected:
         QPushButton* loeschen = nullptr;
     };
     Knopfspalte ErzeugeKnopfspalte(bool mitLoeschen);
+    // A line of the value box: the name, the right-aligned value label with
+    // its id ("00" until a row is shown) and the unit.
+    static QLabel* Wertzeile(QGridLayout* raster, int zeile, const char* name, int id, const char* einheit);
+
+    // The characteristic lines of a boiler in three rows of a grid from
+    // `zeile` on: flue-gas (1204), radiation (1205) and standby loss (1206)
+    // in "% der Nennleistung", or in the radiation row's place the annual
+    // efficiency (1207, "%"). Zeige shows the losses for an efficiency below
+    // 1e-20, else the efficiency alone.
+    struct Kennwertzeilen {
+        QLabel* abgas = nullptr;
+        QLabel* strahlung = nullptr;
+        QLabel* bereitschaft = nullptr;
+        QLabel* nutzungsgrad = nullptr;
+        QList<QWidget*> verlustGruppe;
+        QList<QWidget*> nutzungsgradGruppe;
+        void Zeige(double kesselnutzungsgrad) const;
+    };
+    static Kennwertzeilen ErzeugeKennwertzeilen(QGridLayout* gitter, int zeile, const char* abgas,
+                                                const char* strahlung, const char* bereitschaft);
 
     // The opening of a browse dialog: the existing-components data base and
     // the sets (failures reported, the lists then stay empty), then the
@@ -154,6 +177,11 @@ protected:
     // to be refilled, whether the deletion succeeded or not.
     bool LoescheNachFrage(const QString& frage, const std::function<void()>& loesche,
                           const QString& fehlertext = LoeschFehlerText);
+    // The deletion of a renovation measure's row: asks "Sanierungsmaßnahme
+    // ''<name>'' aus der Datenbank löschen?"; a set that cannot be changed
+    // gives "Fehler: Datenbank kann nicht bearbeitet werden" and false (the
+    // list stays). True when the list is to be refilled.
+    bool LoescheSanierungsmassnahme(SqlRecordset& set, const std::string& name);
 
     // Runs a handler's data-base work; a failure shows its own text with the
     // stop icon and the dialog stays open as it is.

@@ -45,7 +45,7 @@ struct OpakeSeitenArt {
 class COpakSanDlg : public CSanierungsSeite {
 public:
     // The Glaser diagram of a page's check, shown modally over the parent.
-    using GlaserAnzeige = std::function<void(const CGlaser&, QWidget*)>;
+    using GlaserAnzeige = std::function<void(CGlaser&, QWidget*)>;
     static void SetzeGlaserAnzeige(GlaserAnzeige anzeige);
 
     static constexpr const char* TitelOops = "Oops...";
@@ -106,7 +106,6 @@ private:
     void DoDataExchange(DatenAustausch& dx);
     void ZeigeZeile(int i);
     void OnListeGeaendert();
-    std::vector<int> AusgewaehlteZeilen() const;
     void SetzeFelderAktiv(bool aktiv);
     static bool HatSanbar(const BauteilDaten& d)
     {
