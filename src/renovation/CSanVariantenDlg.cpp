@@ -260,7 +260,10 @@ void CSanVariantenDlg::OnSelchangeVariante()
     m_pHaus = std::make_unique<Haus>(m_rahmen.AktuellesHaus());
     Haus& haus = *m_pHaus;
     BerechneZustaende(haus, n, m_rahmen.Optionen());
-    m_Sanierung->Aktualisiere(haus, n);
+    // The groups as the document holds them: the computation rewrites the
+    // efficiency of a boiler given by its losses in the existing state only,
+    // which would make every variant's unchanged heating look new.
+    m_Sanierung->Aktualisiere(m_rahmen.AktuellesHaus(), n);
     m_Kenndaten->Aktualisiere(haus, n);
     m_Heizung->ZeigeVariante(haus, n);
     m_Diagramme->SetzeVariante(haus, n);

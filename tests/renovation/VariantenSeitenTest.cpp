@@ -11,6 +11,8 @@
 #include "renovation/CSanVariantenDlg.h"
 #include "renovation/Variantenrechnung.h"
 #include "results/CBedarfDlg.h"
+#include "results/CDiagrammeDlg.h"
+#include "results/CHeizungDlg.h"
 #include "results/CSanDetail.h"
 #include "ui/CHoverButton.h"
 #include "ui/CRollupCtrl.h"
@@ -462,6 +464,256 @@ TEST_F(VariantenSeiten, CalculationPageFollowsTheWorkingCopyAndTheMethod)
     EXPECT_EQ(&H(), dokHaus);
     EXPECT_TRUE(H().m_aWand[0].m_aSan[static_cast<std::size_t>(n)].IstLeer());
     d->OnCancel();
+}
+
+// Three variants in the document: 1 by hand with a pitched-roof measure, 2
+// automatic (criterion 1, 10 000 EUR) with a wall measure, 3 with a new
+// price for the heating.
+class VariantenFenster : public VariantenSeiten {
+protected:
+    void SetUp() override
+    {
+        VariantenSeiten::SetUp();
+        Haus& h = H();
+        for (int i = 0; i < 3; ++i)
+            h.NeueVariante(true, rahmen->Optionen());
+        DSSteildach& dach = h.m_aSteildach[0].m_aSan[1];
+        dach = OpakeMassnahme<DSSteildach>("Zwischensparren", 0.2, DSBauteilOpaque::Zwischen);
+        dach.Preis = 3000;
+        dach.Lebensdauer = 40;
+        DSWand& wand = h.m_aWand[0].m_aSan[2];
+        wand = OpakeMassnahme<DSWand>("WDVS", 0.25, DSBauteilOpaque::Aussen);
+        wand.Preis = 9000;
+        wand.Lebensdauer = 40;
+        wand.Co2 = 12;
+        wand.Kea = 40;
+        h.m_aBedarf[2].Zielfunktion = 1;
+        h.m_aBedarf[2].Grenze = 10000;
+        h.m_aHeizung[3].Name = "Neuer Kessel";
+        h.m_aHeizung[3].Preis = 7000;
+        h.m_aHeizung[3].Lebensdauer = 20;
+        Pane()->AktualisiereVarianten(h);
+    }
+    void WaehleVariante(int n)
+    {
+        QComboBox* auswahl = Pane()->Auswahl();
+        auswahl->setCurrentIndex(n - 1);
+        emit auswahl->activated(n - 1);
+    }
+};
+
+TEST_F(VariantenSeiten, PaneWithoutVariantsIsDisabled)
+{
+    CSanVariantenDlg* pane = Pane();
+    ASSERT_NE(pane, nullptr);
+    pane->AktualisiereVarianten(H());
+    EXPECT_FALSE(pane->Auswahl()->isEnabled());
+    EXPECT_EQ(pane->Auswahl()->count(), 0);
+    ASSERT_EQ(pane->Rollup()->Seitenanzahl(), 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FALSE(pane->Rollup()->IstSeiteAktiv(i)) << i;
+    QStringList titel;
+    for (int i = 0; i < 4; ++i)
+        titel << pane->Rollup()->Kopf(i)->text();
+    EXPECT_EQ(titel, (QStringList{"Sanierung", "Sanierungs Kenndaten", "Heizung", "Diagramme"}));
+}
+
+TEST_F(VariantenFenster, RefillKeepsTheSelectionWithinTheVariants)
+{
+    CSanVariantenDlg* pane = Pane();
+    EXPECT_TRUE(pane->Auswahl()->isEnabled());
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(pane->Rollup()->IstSeiteAktiv(i)) << i;
+    EXPECT_EQ(pane->Auswahl()->currentText(), "Variante 1");
+    WaehleVariante(3);
+    EXPECT_EQ(pane->SanierungSeite()->Variante(), 3);
+    rahmen->LoescheVariante(3);
+    ASSERT_EQ(H().Varianten, 2);
+    EXPECT_EQ(pane->Auswahl()->count(), 2);
+    EXPECT_EQ(pane->Auswahl()->currentText(), "Variante 2");
+    EXPECT_EQ(pane->SanierungSeite()->Variante(), 2);
+    EXPECT_EQ(pane->KenndatenSeite()->Variante(), 2);
+    EXPECT_EQ(pane->DiagrammSeite()->Variante(), 2);
+    EXPECT_EQ(pane->HeizungSeite()->Feld(1014)->Wert(), QStringLiteral("Gas"));
+    // The pane computes on a copy: the document's existing heating is untouched.
+    EXPECT_EQ(H().m_aHeizung[0].Jahresnutzungsgrad, 0);
+    rahmen->LoescheVariante(1);
+    rahmen->LoescheVariante(1);
+    EXPECT_FALSE(pane->Auswahl()->isEnabled());
+    EXPECT_FALSE(pane->Rollup()->IstSeiteAktiv(1));
+}
+
+TEST_F(VariantenFenster, SanierungPageMethodCriterionAndGroups)
+{
+    CSanierungDlg* seite = Pane()->SanierungSeite();
+    WaehleVariante(1);
+    EXPECT_EQ(seite->Feld(1347)->Wert(), QStringLiteral("Manuell"));
+    EXPECT_TRUE(seite->Feld(1348)->isHidden());
+    EXPECT_EQ(seite->height(), seite->KurzeHoehe());
+    EXPECT_EQ(seite->VolleHoehe() - seite->KurzeHoehe(), seite->Feld(1348)->height() + 2);
+    std::array<bool, 6> marken{};
+    for (int g = 0; g < 6; ++g)
+        marken[static_cast<std::size_t>(g)] = seite->Gruppenknopf(1121 + g)->IstMarkiert();
+    EXPECT_EQ(marken, (std::array<bool, 6>{true, false, false, false, false, false})) << "pitched roof only";
+    test::Bild(*Pane(), "variantenfenster-manuell");
+
+    WaehleVariante(2);
+    EXPECT_EQ(seite->Feld(1347)->Wert(), QStringLiteral("Automatisch"));
+    EXPECT_FALSE(seite->Feld(1348)->isHidden());
+    EXPECT_EQ(seite->Feld(1348)->Wert(), QStringLiteral("der maximalen Einsparung bei 10.000 EUR Kosten"));
+    EXPECT_EQ(seite->height(), seite->VolleHoehe());
+    EXPECT_TRUE(seite->Gruppenknopf(1123)->IstMarkiert());
+    EXPECT_FALSE(seite->Gruppenknopf(1126)->IstMarkiert()) << "the existing heating";
+    test::Bild(*Pane(), "variantenfenster-automatisch");
+    WaehleVariante(3);
+    EXPECT_TRUE(seite->Gruppenknopf(1126)->IstMarkiert());
+
+    // "Dach" opens the dialog of the variant on the pitched roof.
+    WaehleVariante(1);
+    CHoverButton* dach = seite->Gruppenknopf(1121);
+    QTest::mouseClick(dach, Qt::LeftButton, {}, dach->rect().center());
+    QCoreApplication::processEvents();
+    CSanierungVarianteDlg* d = Dialog(1);
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->AktuelleSeite(), CSanierungVarianteDlg::Steildach);
+    EXPECT_EQ(Tabs(d)->currentIndex(), CSanierungVarianteDlg::Steildach);
+}
+
+TEST_F(VariantenFenster, KeyFiguresAndTheirDetails)
+{
+    WaehleVariante(2);
+    CSanKenndatenDlg* seite = Pane()->KenndatenSeite();
+    Haus kopie = H();
+    BerechneZustaende(kopie, 2, rahmen->Optionen());
+    const DBedarf& d0 = kopie.m_aBedarf[0];
+    const DBedarf& d2 = kopie.m_aBedarf[2];
+    const double a = kopie.Energiebezugsflaeche;
+    const double p = rahmen->Optionen().Brennstoffpreis(kopie.m_aHeizung[0].Brennstoff);
+    ASSERT_GT(d2.Gesamtkosten, 0);
+    const struct {
+        int id;
+        std::uint16_t stil;
+        double wert0;
+        double wert1;
+    } faelle[] = {
+        {1222, 0xB800, d2.Gesamtkosten, d2.Gesamtkosten / a},
+        {1223, 0x3800, d2.GetKeaSanierung(), d2.GetKeaSanierung() / a},
+        {1224, 0x3800, d2.GetCo2Sanierung() * 0.001, d2.GetCo2Sanierung() / a},
+        {1225, 0x3800, (d0.Brennstoffenergiebedarf - d2.Brennstoffenergiebedarf) * a,
+         d0.Brennstoffenergiebedarf - d2.Brennstoffenergiebedarf},
+        {1226, 0xB800, p * (d0.Brennstoffenergiebedarf - d2.Brennstoffenergiebedarf) * a,
+         p * (d0.Brennstoffenergiebedarf - d2.Brennstoffenergiebedarf)},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.id);
+        EXPECT_EQ(seite->Feld(f.id)->StilBits(), f.stil);
+        EXPECT_EQ(seite->Feld(f.id)->Wert(0), WertText(f.wert0, f.stil));
+        EXPECT_EQ(seite->Feld(f.id)->Wert(1), WertText(f.wert1, f.stil));
+    }
+    EXPECT_EQ(seite->Feld(1224)->Einheit(0), "t");
+    EXPECT_EQ(seite->Feld(1224)->Einheit(1), "kg/m²");
+
+    // "CO2": the renovation details of criterion 2 for the variant shown.
+    CWertButton* co2 = seite->Feld(1224);
+    QTest::mouseClick(co2, Qt::LeftButton, {}, co2->rect().center());
+    QCoreApplication::processEvents();
+    auto* detail = dynamic_cast<CSanDetail*>(rahmen->Detailansicht());
+    ASSERT_NE(detail, nullptr);
+    EXPECT_EQ(detail->Kriterium(), 2);
+    EXPECT_EQ(detail->Variante(), 2);
+}
+
+TEST_F(VariantenFenster, DeleteDialogRangeCancelAndTheOpenDialogs)
+{
+    std::vector<QString> abgelehnt;
+    bool blieb = true;
+    BeiModalemDialog([&](QDialog* dlg) {
+        EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Sanierungsvariante löschen"));
+        auto* nummer = FindeId<QLineEdit>(dlg, 1224);
+        EXPECT_EQ(nummer->text(), "1");
+        test::Bild(*dlg, "variante-loeschen");
+        for (const char* text : {"0", "4", "x"}) {
+            nummer->setText(QString::fromUtf8(text));
+            Knopf(dlg, 1)->click();
+            blieb = blieb && dlg->isVisible();
+            abgelehnt.push_back(meldungen.Anfragen().back().text);
+        }
+        Knopf(dlg, 2)->click();
+    });
+    rahmen->Befehl(ID_VARIANTE_LOESCHEN);
+    EXPECT_TRUE(blieb);
+    EXPECT_EQ(abgelehnt, (std::vector<QString>{QStringLiteral("Geben Sie eine ganze Zahl zwischen 1 und 3 ein."),
+                                               QStringLiteral("Geben Sie eine ganze Zahl zwischen 1 und 3 ein."),
+                                               QStringLiteral("Geben Sie eine ganze Zahl ein.")}));
+    EXPECT_EQ(H().Varianten, 3) << "Cancel deletes nothing";
+
+    // Variant 2 with the dialogs of 2 and 3 open: one question, both close
+    // through OK, and exactly one variant goes.
+    rahmen->OeffneVariante(2);
+    rahmen->OeffneVariante(3);
+    const std::size_t ab = meldungen.Anfragen().size();
+    meldungen.Antworte(QMessageBox::Ok);
+    BeiModalemDialog([](QDialog* dlg) {
+        FindeId<QLineEdit>(dlg, 1224)->setText(QStringLiteral("2"));
+        Knopf(dlg, 1)->click();
+    });
+    rahmen->Befehl(ID_VARIANTE_LOESCHEN);
+    ASSERT_EQ(meldungen.Anfragen().size(), ab + 1);
+    EXPECT_TRUE(meldungen.Anfragen()[ab].text.startsWith(QStringLiteral("Für diese Aktion müssen alle")));
+    EXPECT_EQ(H().Varianten, 2);
+    EXPECT_EQ(rahmen->Variantendialog(2), nullptr);
+    EXPECT_EQ(rahmen->Variantendialog(3), nullptr);
+    EXPECT_EQ(H().m_aHeizung[2].Name, "Neuer Kessel") << "variant 3 moved down";
+    EXPECT_EQ(Pane()->Auswahl()->count(), 2);
+}
+
+TEST_F(VariantenSeiten, EndToEndTheVariantsKeyFiguresInThePane)
+{
+    CSanierungVarianteDlg* d = NeuManuell();
+    ASSERT_NE(d, nullptr);
+    const int n = d->Variante();
+    Tabs(d)->setCurrentIndex(CSanierungVarianteDlg::Wand);
+    WaehleZeilen(Liste(Seite(d, CSanierungVarianteDlg::Wand)), {0});
+    AusDB(Seite(d, CSanierungVarianteDlg::Wand), "WDVS EPS 12 cm");
+    Tabs(d)->setCurrentIndex(CSanierungVarianteDlg::Fenster);
+    WaehleZeilen(FensterSeite(d)->Liste(), {0, 1, 2});
+    FensterAusDB(FensterSeite(d), false, "Kunststofffenster, 3-fach WSV");
+    Tabs(d)->setCurrentIndex(CSanierungVarianteDlg::Heizung);
+    const QString kessel = KesselAusDB(HeizungSeite(d));
+    EXPECT_TRUE(kessel.startsWith(QStringLiteral("Gas-Brennwertkessel")));
+    meldungen.Antworte(QMessageBox::Yes); // should the boiler not cover the demand
+    ASSERT_TRUE(d->OnOK());
+    ASSERT_EQ(H().Varianten, n);
+    EXPECT_EQ(H().m_aHeizung[static_cast<std::size_t>(n)].Name, kessel.toStdString());
+
+    CSanVariantenDlg* pane = Pane();
+    ASSERT_TRUE(pane->Auswahl()->isEnabled());
+    EXPECT_EQ(pane->Auswahl()->currentText(), QStringLiteral("Variante %1").arg(n));
+    Haus kopie = H();
+    const DOptionen& o = rahmen->Optionen();
+    StillerNotifier still;
+    kopie.BerechneBedarf(0, still);
+    kopie.BerechneBedarf(n, still);
+    kopie.BerechneKosten(n, o);
+    kopie.BerechneCo2(n);
+    kopie.BerechneKea(n);
+    const DBedarf& d0 = kopie.m_aBedarf[0];
+    const DBedarf& dn = kopie.m_aBedarf[static_cast<std::size_t>(n)];
+    const double a = kopie.Energiebezugsflaeche;
+    ASSERT_GT(dn.Gesamtkosten, 0);
+    ASSERT_GT(dn.GetKeaSanierung(), 0);
+    CSanKenndatenDlg* seite = pane->KenndatenSeite();
+    EXPECT_EQ(seite->Feld(1222)->Wert(0), WertText(dn.Gesamtkosten, 0xB800));
+    EXPECT_EQ(seite->Feld(1223)->Wert(0), WertText(dn.GetKeaSanierung(), 0x3800));
+    EXPECT_EQ(seite->Feld(1224)->Wert(0), WertText(dn.GetCo2Sanierung() * 0.001, 0x3800));
+    EXPECT_EQ(seite->Feld(1225)->Wert(1), WertText(d0.Brennstoffenergiebedarf - dn.Brennstoffenergiebedarf, 0x3800));
+    EXPECT_EQ(seite->Feld(1225)->Wert(0),
+              WertText((d0.Brennstoffenergiebedarf - dn.Brennstoffenergiebedarf) * a, 0x3800));
+    std::array<bool, 6> marken{};
+    for (int g = 0; g < 6; ++g)
+        marken[static_cast<std::size_t>(g)] = pane->SanierungSeite()->Gruppenknopf(1121 + g)->IstMarkiert();
+    EXPECT_EQ(marken, (std::array<bool, 6>{false, false, true, true, false, true}));
+    test::Bild(*pane, "variantenfenster-ende");
 }
 
 } // namespace
