@@ -145,6 +145,15 @@ CDatenbankDialog::Knopfspalte CDatenbankDialog::ErzeugeKnopfspalte(bool mitLoesc
     return k;
 }
 
+CDatenbankDialog::Knopfspalte CDatenbankDialog::OrdneBrowseDialogAn(QLayout* links, bool mitLoeschen)
+{
+    const Knopfspalte knoepfe = ErzeugeKnopfspalte(mitLoeschen);
+    auto* haupt = new QHBoxLayout(this);
+    haupt->addLayout(links, 1);
+    haupt->addLayout(knoepfe.spalte);
+    return knoepfe;
+}
+
 QLabel* CDatenbankDialog::Wertzeile(QGridLayout* raster, int zeile, const char* name, int id, const char* einheit)
 {
     QWidget* kasten = raster->parentWidget();
@@ -229,6 +238,22 @@ void CDatenbankDialog::OeffneBestand(std::initializer_list<SqlRecordset*> sets, 
     } catch (const std::exception&) {
         ZeigeLesefehler();
     }
+}
+
+void CDatenbankDialog::OeffneSanierung(SqlRecordset& set, const std::function<void()>& fuelle)
+{
+    if (OeffneDatenbank(Sanierungsdatenbankdatei()))
+        OeffneSet(set);
+    try {
+        fuelle();
+    } catch (const std::exception&) {
+        Meldung::Hinweis(SanierungsLesefehler(), Meldung::Symbol::Vorgabe, this);
+    }
+}
+
+QString CDatenbankDialog::SanierungsLesefehler()
+{
+    return QStringLiteral("Fehler beim Lesen aus \n DB/San2kvyke.db.");
 }
 
 bool CDatenbankDialog::OeffneZumSpeichern(const std::filesystem::path& datei,

@@ -94,6 +94,9 @@ protected:
         QPushButton* loeschen = nullptr;
     };
     Knopfspalte ErzeugeKnopfspalte(bool mitLoeschen);
+    // The two columns of a browse dialog: `links` with the lists and values,
+    // the button column (ErzeugeKnopfspalte) right of it.
+    Knopfspalte OrdneBrowseDialogAn(QLayout* links, bool mitLoeschen);
     // A line of the value box: the name, the right-aligned value label with
     // its id ("00" until a row is shown) and the unit.
     static QLabel* Wertzeile(QGridLayout* raster, int zeile, const char* name, int id, const char* einheit);
@@ -119,6 +122,10 @@ protected:
     // the sets (failures reported, the lists then stay empty), then the
     // lists; a failure to fill them shows the read-failure text.
     void OeffneBestand(std::initializer_list<SqlRecordset*> sets, const std::function<void()>& fuelle);
+    // The same for the renovation-measure data base; the read failure names
+    // it as "DB/San2kvyke.db" (SanierungsLesefehler).
+    void OeffneSanierung(SqlRecordset& set, const std::function<void()>& fuelle);
+    static QString SanierungsLesefehler();
 
     // The opening of a dialog that stores a row: the file and the sets. A
     // data-base failure shows "Database error: ...", any other "Database

@@ -1,9 +1,6 @@
 #include "database/CFensterSanDBDlg.h"
 
-#include "database/CSanierungDBDlg.h"
-#include "database/Datenbankdateien.h"
 #include "database/XDBFensterSanSet.h"
-#include "platform/Meldung.h"
 #include "ui/SteuerelementId.h"
 
 #include <QButtonGroup>
@@ -57,13 +54,9 @@ CFensterSanDBDlg::CFensterSanDBDlg(QWidget* parent) : CDatenbankDialog(parent)
     links->addWidget(kasten);
     links->addStretch();
 
-    const Knopfspalte knoepfe = ErzeugeKnopfspalte(true);
+    const Knopfspalte knoepfe = OrdneBrowseDialogAn(links, true);
     m_UebernehmenButton = knoepfe.uebernehmen;
     m_LoeschenButton = knoepfe.loeschen;
-
-    auto* haupt = new QHBoxLayout(this);
-    haupt->addLayout(links, 1);
-    haupt->addLayout(knoepfe.spalte);
 
     connect(m_BeibehaltenRadio, &QRadioButton::clicked, this, [this] { OnRahmen(); });
     connect(m_AustauschenRadio, &QRadioButton::clicked, this, [this] { OnRahmen(); });
@@ -91,13 +84,7 @@ bool CFensterSanDBDlg::OnInitDialog()
     DatenDialog::OnInitDialog();
     (m_bRahmenAustauschen != 0 ? m_AustauschenRadio : m_BeibehaltenRadio)->setChecked(true);
     m_pSet = std::make_unique<XDBFensterSanSet>(&Datenbank());
-    if (OeffneDatenbank(Sanierungsdatenbankdatei()))
-        OeffneSet(*m_pSet);
-    try {
-        FuelleListe();
-    } catch (const std::exception&) {
-        Meldung::Hinweis(CSanierungDBDlg::Lesefehler(), Meldung::Symbol::Vorgabe, this);
-    }
+    OeffneSanierung(*m_pSet, [this] { FuelleListe(); });
     return true;
 }
 

@@ -1,17 +1,13 @@
 #include "database/CHeizkesselSanDBDlg.h"
 
-#include "database/CSanierungDBDlg.h"
-#include "database/Datenbankdateien.h"
 #include "database/XDBHeizungSanSet.h"
 #include "model/DOptionen.h"
 #include "model/SanierungsZeile.h"
-#include "platform/Meldung.h"
 #include "ui/SteuerelementId.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -39,13 +35,9 @@ CHeizkesselSanDBDlg::CHeizkesselSanDBDlg(QWidget* parent) : CDatenbankDialog(par
     links->addWidget(kasten);
     links->addStretch();
 
-    const Knopfspalte knoepfe = ErzeugeKnopfspalte(true);
+    const Knopfspalte knoepfe = OrdneBrowseDialogAn(links, true);
     m_UebernehmenButton = knoepfe.uebernehmen;
     m_LoeschenButton = knoepfe.loeschen;
-
-    auto* haupt = new QHBoxLayout(this);
-    haupt->addLayout(links, 1);
-    haupt->addLayout(knoepfe.spalte);
 
     connect(m_LoeschenButton, &QPushButton::clicked, this, [this] { OnLoeschen(); });
     connect(m_BezeichnungCombo, &QComboBox::activated, this, [this] { Sicher([this] { ZeigeAuswahl(); }); });
@@ -63,13 +55,7 @@ bool CHeizkesselSanDBDlg::OnInitDialog()
 {
     DatenDialog::OnInitDialog();
     m_pSet = std::make_unique<XDBHeizungSanSet>(&Datenbank());
-    if (OeffneDatenbank(Sanierungsdatenbankdatei()))
-        OeffneSet(*m_pSet);
-    try {
-        FuelleListe();
-    } catch (const std::exception&) {
-        Meldung::Hinweis(CSanierungDBDlg::Lesefehler(), Meldung::Symbol::Vorgabe, this);
-    }
+    OeffneSanierung(*m_pSet, [this] { FuelleListe(); });
     return true;
 }
 

@@ -49,7 +49,7 @@ QString CSanierungDBDlg::Titel(SanGruppe gruppe)
 
 QString CSanierungDBDlg::Lesefehler()
 {
-    return QStringLiteral("Fehler beim Lesen aus \n DB/San2kvyke.db.");
+    return SanierungsLesefehler();
 }
 
 CSanierungDBDlg::CSanierungDBDlg(SanGruppe gruppe, QWidget* parent) : CDatenbankDialog(parent), m_gruppe(gruppe)
@@ -123,13 +123,7 @@ bool CSanierungDBDlg::OnInitDialog()
 {
     DatenDialog::OnInitDialog();
     m_pSet = ErzeugeSanierungsSet(m_gruppe, &Datenbank());
-    if (OeffneDatenbank(Sanierungsdatenbankdatei()))
-        OeffneSet(*m_pSet);
-    try {
-        FuelleListe();
-    } catch (const std::exception&) {
-        Meldung::Hinweis(Lesefehler(), Meldung::Symbol::Vorgabe, this);
-    }
+    OeffneSanierung(*m_pSet, [this] { FuelleListe(); });
     return true;
 }
 

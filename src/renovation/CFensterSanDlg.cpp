@@ -55,26 +55,12 @@ CFensterSanDlg::CFensterSanDlg(CSanierungVarianteDlg& besitzer) : CSanierungsSei
     zeile(2, 3, "Flächenpreis:", m_FlaechenpreisEdit, "EUR/m²");
     zeile(3, 3, "Lebensdauer:", m_LebensdauerEdit, "a");
 
-    m_LoeschenButton = new QPushButton(QStringLiteral("Löschen"), this);
-    SetzeId(m_LoeschenButton, 1030);
     auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(m_LoeschenButton);
-
-    auto* haupt = new QVBoxLayout(this);
-    haupt->addWidget(m_Liste, 1);
-    haupt->addWidget(m_Gruppe);
-    haupt->addLayout(knoepfe);
+    m_LoeschenButton = Loeschknopf(this, knoepfe);
+    OrdneMassnahmenseiteAn(this, m_Liste, m_Gruppe, knoepfe);
 
     connect(m_Liste, &QTreeWidget::currentItemChanged, this, [this] { OnListeGeaendert(); });
     connect(m_LoeschenButton, &QPushButton::clicked, this, [this] { OnLoeschen(); });
-}
-
-bool CFensterSanDlg::UpdateData(bool speichern)
-{
-    DatenAustausch dx(this, speichern);
-    DoDataExchange(dx);
-    return !dx.Fehlgeschlagen();
 }
 
 void CFensterSanDlg::DoDataExchange(DatenAustausch& dx)

@@ -37,7 +37,6 @@ public:
     int Browseindex() const { return m_nBrowse; }
     QTreeWidget* Liste() const { return m_Liste; }
 
-    bool UpdateData(bool speichern);
 
     // The fields (as the data exchange last read or wrote them).
     std::string m_Bezeichnung;
@@ -50,7 +49,7 @@ public:
     double m_Lebensdauer = 0;
 
 private:
-    void DoDataExchange(DatenAustausch& dx);
+    void DoDataExchange(DatenAustausch& dx) override;
     void ZeigeZeile(int i);
     void OnListeGeaendert();
     int Anzahl() const;

@@ -115,11 +115,8 @@ CHeizungSanDlg::CHeizungSanDlg(CSanierungVarianteDlg& besitzer) : CSanierungsSei
     zeile(einzel, m_Einzelblock, 1, "Wir&kungsgrad:", m_WirkungsgradEdit, "%");
     einzel->setRowStretch(2, 1);
 
-    m_LoeschenButton = new QPushButton(QStringLiteral("Löschen"), this);
-    SetzeId(m_LoeschenButton, 1030);
     auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(m_LoeschenButton);
+    m_LoeschenButton = Loeschknopf(this, knoepfe);
 
     auto* haupt = new QVBoxLayout(this);
     haupt->addLayout(oben);
@@ -143,13 +140,6 @@ CHeizungSanDlg::CHeizungSanDlg(CSanierungVarianteDlg& besitzer) : CSanierungsSei
     for (QLineEdit* feld : {m_AbgasEdit, m_StrahlungEdit, m_BereitschaftEdit})
         connect(feld, &QLineEdit::textEdited, this, [this] { BerechneKesselnutzungsgrad(); });
     connect(m_KesselnutzungsgradEdit, &QLineEdit::textEdited, this, [this] { OnKesselnutzungsgradGetippt(); });
-}
-
-bool CHeizungSanDlg::UpdateData(bool speichern)
-{
-    DatenAustausch dx(this, speichern);
-    DoDataExchange(dx);
-    return !dx.Fehlgeschlagen();
 }
 
 void CHeizungSanDlg::DoDataExchange(DatenAustausch& dx)

@@ -39,7 +39,6 @@ public:
 
     // From the record into the page.
     void ZeigeHeizung();
-    bool UpdateData(bool speichern);
 
     // The fields (as the data exchange last read or wrote them).
     int m_nBrennstoff = 0;
@@ -57,7 +56,7 @@ public:
     double m_Wirkungsgrad = 0;
 
 private:
-    void DoDataExchange(DatenAustausch& dx);
+    void DoDataExchange(DatenAustausch& dx) override;
     DHeizung* Heizung() const;
     // The existing state's annual heat demand of the working copy (MJ).
     double Waermebedarf();

@@ -111,29 +111,15 @@ COpakSanDlg::COpakSanDlg(CSanierungVarianteDlg& besitzer, const OpakeSeitenArt& 
 
     m_GlaserButton = new QPushButton(QStringLiteral("Glaser-Diagramm"), this);
     SetzeId(m_GlaserButton, 1121);
-    m_LoeschenButton = new QPushButton(QStringLiteral("Löschen"), this);
-    SetzeId(m_LoeschenButton, 1030);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(m_GlaserButton);
-    knoepfe->addStretch();
-    knoepfe->addWidget(m_LoeschenButton);
-
-    auto* haupt = new QVBoxLayout(this);
-    haupt->addWidget(m_Liste, 1);
-    haupt->addWidget(m_Gruppe);
-    haupt->addLayout(knoepfe);
+    m_LoeschenButton = Loeschknopf(this, knoepfe);
+    OrdneMassnahmenseiteAn(this, m_Liste, m_Gruppe, knoepfe);
 
     connect(m_Liste, &QTreeWidget::currentItemChanged, this, [this] { OnListeGeaendert(); });
     connect(m_Liste, &QTreeWidget::itemSelectionChanged, this, [this] { OnListeGeaendert(); });
     connect(m_LoeschenButton, &QPushButton::clicked, this, [this] { OnLoeschen(); });
     connect(m_GlaserButton, &QPushButton::clicked, this, [this] { OnGlaser(); });
-}
-
-bool COpakSanDlg::UpdateData(bool speichern)
-{
-    DatenAustausch dx(this, speichern);
-    DoDataExchange(dx);
-    return !dx.Fehlgeschlagen();
 }
 
 void COpakSanDlg::DoDataExchange(DatenAustausch& dx)

@@ -80,7 +80,6 @@ public:
     double m_Lebensdauer = 0;
     int m_nVerwendungsort = -1;
 
-    bool UpdateData(bool speichern);
 
 protected:
     COpakSanDlg(CSanierungVarianteDlg& besitzer, const OpakeSeitenArt& art);
@@ -103,7 +102,7 @@ protected:
     CGlaser m_Glaser;
 
 private:
-    void DoDataExchange(DatenAustausch& dx);
+    void DoDataExchange(DatenAustausch& dx) override;
     void ZeigeZeile(int i);
     void OnListeGeaendert();
     void SetzeFelderAktiv(bool aktiv);

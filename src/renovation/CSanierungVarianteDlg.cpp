@@ -60,6 +60,13 @@ int CSanierungsSeite::Variante() const
     return m_besitzer.Variante();
 }
 
+bool CSanierungsSeite::UpdateData(bool speichern)
+{
+    DatenAustausch dx(this, speichern);
+    DoDataExchange(dx);
+    return !dx.Fehlgeschlagen();
+}
+
 // ----- the dialog ------------------------------------------------------------------
 
 void CSanierungVarianteDlg::SetzeSeitenErzeuger(Tab tab, SeitenErzeuger erzeuger)

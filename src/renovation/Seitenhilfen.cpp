@@ -2,8 +2,10 @@
 
 #include "ui/SteuerelementId.h"
 
+#include <QBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <algorithm>
@@ -48,6 +50,23 @@ QLineEdit* Massnahmenfeld(QWidget* eltern, int id)
     SetzeId(feld, id);
     feld->setMinimumWidth(feld->fontMetrics().horizontalAdvance(QStringLiteral("0000000,000")));
     return feld;
+}
+
+QPushButton* Loeschknopf(QWidget* seite, QBoxLayout* knoepfe)
+{
+    auto* knopf = new QPushButton(QStringLiteral("Löschen"), seite);
+    SetzeId(knopf, 1030);
+    knoepfe->addStretch();
+    knoepfe->addWidget(knopf);
+    return knopf;
+}
+
+void OrdneMassnahmenseiteAn(QWidget* seite, QTreeWidget* liste, QWidget* felder, QBoxLayout* knoepfe)
+{
+    auto* haupt = new QVBoxLayout(seite);
+    haupt->addWidget(liste, 1);
+    haupt->addWidget(felder);
+    haupt->addLayout(knoepfe);
 }
 
 bool FuelleBauteilliste(QTreeWidget* liste, int anzahl, int aktuell, const std::function<void(int)>& zeige)

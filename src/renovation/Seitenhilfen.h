@@ -5,7 +5,9 @@
 #include <functional>
 #include <vector>
 
+class QBoxLayout;
 class QLineEdit;
+class QPushButton;
 class QTreeWidget;
 class QWidget;
 
@@ -19,6 +21,11 @@ QTreeWidget* ErzeugeBauteilliste(QWidget* eltern, int id);
 std::vector<int> AusgewaehlteZeilen(const QTreeWidget* liste);
 // An edit field with its id, wide enough for "0000000,000".
 QLineEdit* Massnahmenfeld(QWidget* eltern, int id);
+// The button "Löschen" (1030) at the right end of a row of buttons.
+QPushButton* Loeschknopf(QWidget* seite, QBoxLayout* knoepfe);
+// A measure page: the list over the fields of the current measure over the
+// row of buttons.
+void OrdneMassnahmenseiteAn(QWidget* seite, QTreeWidget* liste, QWidget* felder, QBoxLayout* knoepfe);
 // Rebuilds the list with `anzahl` rows (zeige fills row i) and makes row
 // min(aktuell, anzahl − 1) the current one, without notifications. False
 // when the list stays empty.

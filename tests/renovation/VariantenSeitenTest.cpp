@@ -12,6 +12,7 @@
 #include "renovation/Variantenrechnung.h"
 #include "results/CBedarfDlg.h"
 #include "results/CDiagrammeDlg.h"
+#include "results/CGlaserDlg.h"
 #include "results/CHeizungDlg.h"
 #include "results/CSanDetail.h"
 #include "ui/CHoverButton.h"
@@ -59,17 +60,6 @@ protected:
     static CBerechnungSanDlg* BerechnungSeite(CSanierungVarianteDlg* d)
     {
         return dynamic_cast<CBerechnungSanDlg*>(d->Seite(CSanierungVarianteDlg::Berechnung));
-    }
-    static void WaehleZeilen(QTreeWidget* liste, std::initializer_list<int> zeilen)
-    {
-        liste->clearSelection();
-        bool erste = true;
-        for (int z : zeilen) {
-            if (erste)
-                liste->setCurrentItem(liste->topLevelItem(z));
-            liste->topLevelItem(z)->setSelected(true);
-            erste = false;
-        }
     }
     // "Aus DB" of the window page: the frame choice, then the measure.
     static void FensterAusDB(CFensterSanDlg* seite, bool beibehalten, const QString& name)
@@ -142,9 +132,9 @@ TEST_F(VariantenSeiten, WindowPageMeasuresFromTheDataBaseAndLoeschen)
         f.m_aSan[static_cast<std::size_t>(n)].Bitmappfad = "alt.bmp";
         f.m_aSan[static_cast<std::size_t>(n)].Rahmenanteil = DSFenster::NeuerRahmenanteil;
     }
-    WaehleZeilen(liste, {1, 2});
+    Waehle(liste, {1, 2});
     FensterAusDB(seite, false, "Kunststofffenster, 2-fach WSV");
-    WaehleZeilen(liste, {3});
+    Waehle(liste, {3});
     FensterAusDB(seite, true, "Austauschverglasung 2-fach WSV");
     const auto& fenster = d->Arbeitshaus().m_aFenster;
     for (int i : {1, 2}) {
@@ -174,7 +164,7 @@ TEST_F(VariantenSeiten, WindowPageMeasuresFromTheDataBaseAndLoeschen)
     EXPECT_EQ(seite->Aktuell(), 3);
 
     // "Löschen" on two windows empties both; the current one shows zeros.
-    WaehleZeilen(liste, {2, 1});
+    Waehle(liste, {2, 1});
     seite->OnLoeschen();
     EXPECT_TRUE(fenster[1].m_aSan[static_cast<std::size_t>(n)].IstLeer());
     EXPECT_TRUE(fenster[2].m_aSan[static_cast<std::size_t>(n)].IstLeer());
@@ -404,7 +394,7 @@ TEST_F(VariantenSeiten, CalculationPageFollowsTheWorkingCopyAndTheMethod)
     ASSERT_NE(d, nullptr);
     const int n = d->Variante();
     Tabs(d)->setCurrentIndex(CSanierungVarianteDlg::Wand);
-    WaehleZeilen(Liste(Seite(d, CSanierungVarianteDlg::Wand)), {0});
+    Waehle(Liste(Seite(d, CSanierungVarianteDlg::Wand)), {0});
     AusDB(Seite(d, CSanierungVarianteDlg::Wand), "WDVS EPS 12 cm");
     ASSERT_FALSE(d->Arbeitshaus().m_aWand[0].m_aSan[static_cast<std::size_t>(n)].IstLeer());
     Tabs(d)->setCurrentIndex(CSanierungVarianteDlg::Berechnung);
@@ -673,10 +663,10 @@ TEST_F(VariantenSeiten, EndToEndTheVariantsKeyFiguresInThePane)
     ASSERT_NE(d, nullptr);
     const int n = d->Variante();
     Tabs(d)->setCurrentIndex(CSanierungVarianteDlg::Wand);
-    WaehleZeilen(Liste(Seite(d, CSanierungVarianteDlg::Wand)), {0});
+    Waehle(Liste(Seite(d, CSanierungVarianteDlg::Wand)), {0});
     AusDB(Seite(d, CSanierungVarianteDlg::Wand), "WDVS EPS 12 cm");
     Tabs(d)->setCurrentIndex(CSanierungVarianteDlg::Fenster);
-    WaehleZeilen(FensterSeite(d)->Liste(), {0, 1, 2});
+    Waehle(FensterSeite(d)->Liste(), {0, 1, 2});
     FensterAusDB(FensterSeite(d), false, "Kunststofffenster, 3-fach WSV");
     Tabs(d)->setCurrentIndex(CSanierungVarianteDlg::Heizung);
     const QString kessel = KesselAusDB(HeizungSeite(d));
@@ -714,6 +704,27 @@ TEST_F(VariantenSeiten, EndToEndTheVariantsKeyFiguresInThePane)
         marken[static_cast<std::size_t>(g)] = pane->SanierungSeite()->Gruppenknopf(1121 + g)->IstMarkiert();
     EXPECT_EQ(marken, (std::array<bool, 6>{false, false, true, true, false, true}));
     test::Bild(*pane, "variantenfenster-ende");
+}
+
+TEST_F(VariantenSeiten, GlaserButtonShowsTheDiagramOverTheFrame)
+{
+    // The program's own display, as installed at the start.
+    InstalliereSanierungsdialoge(*rahmen);
+    CSanierungVarianteDlg* d = NeuManuell();
+    ASSERT_NE(d, nullptr);
+    Tabs(d)->setCurrentIndex(CSanierungVarianteDlg::Wand);
+    Waehle(Liste(Seite(d, CSanierungVarianteDlg::Wand)), {1});
+    QString titel;
+    QWidget* eltern = nullptr;
+    BeiModalemDialog([&](QDialog* dlg) {
+        titel = dlg->windowTitle();
+        eltern = dlg->parentWidget();
+        EXPECT_NE(dynamic_cast<CGlaserDlg*>(dlg), nullptr);
+        dlg->reject();
+    });
+    Knopf(Seite(d, CSanierungVarianteDlg::Wand), 1121)->click();
+    EXPECT_EQ(titel, QString::fromUtf8(CGlaserDlg::Titel));
+    EXPECT_EQ(eltern, rahmen);
 }
 
 } // namespace
