@@ -95,7 +95,7 @@ void CFensterSanDBDlg::FuelleListe()
         m_bRahmenAustauschen != 0 ? XDBFensterSanSet::MitRahmenFilter : XDBFensterSanSet::OhneRahmenFilter;
     // A window that may not be renovated is offered nothing.
     if (m_Bauteil.Sanbar == 0)
-        m_pSet->m_strFilter = "0";
+        m_pSet->m_strFilter = std::string("0");
     FuelleNamensliste(m_BezeichnungCombo, *m_pSet);
     if (m_nAuswahl < 0)
         m_nAuswahl = 0;

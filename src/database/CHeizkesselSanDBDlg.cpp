@@ -91,7 +91,7 @@ void CHeizkesselSanDBDlg::FuelleListe()
     m_pSet->m_strFilter = XDBHeizungSanSet::Leistungsfilter;
     // A heating that may not be renovated is offered nothing.
     if (m_Heizung.Sanbar == 0)
-        m_pSet->m_strFilter = "0";
+        m_pSet->m_strFilter = std::string("0");
     FuelleNamensliste(m_BezeichnungCombo, *m_pSet);
     WaehleErstenEintrag(m_BezeichnungCombo);
     ZeigeAuswahl();
