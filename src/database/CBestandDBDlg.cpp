@@ -52,10 +52,10 @@ CBestandDBDlg::CBestandDBDlg(Bauteilart art, int hausBaujahr, QWidget* parent)
     links->addWidget(bezeichnung);
     links->addWidget(m_BezeichnungCombo);
 
-    links->addWidget(Wertzeile(QStringLiteral("U-Wert"), 1053, QStringLiteral("W/m²K"), &m_UWertText));
+    links->addWidget(Wertkasten(QStringLiteral("U-Wert"), 1053, QStringLiteral("W/m²K"), &m_UWertText));
     links->addStretch();
 
-    const Knopfspalte knoepfe = SetzeAuswahlLayout(links, true, [this] { OnLoeschen(); });
+    const Knopfspalte knoepfe = OrdneBrowseDialogAn(links, true, [this] { OnLoeschen(); });
     m_UebernehmenButton = knoepfe.uebernehmen;
     m_LoeschenButton = knoepfe.loeschen;
 

@@ -13,6 +13,7 @@
 #include <QCollator>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -145,8 +146,8 @@ CDatenbankDialog::Knopfspalte CDatenbankDialog::ErzeugeKnopfspalte(bool mitLoesc
     return k;
 }
 
-CDatenbankDialog::Knopfspalte CDatenbankDialog::SetzeAuswahlLayout(QLayout* links, bool mitLoeschen,
-                                                                 std::function<void()> beimLoeschen)
+CDatenbankDialog::Knopfspalte CDatenbankDialog::OrdneBrowseDialogAn(QLayout* links, bool mitLoeschen,
+                                                                  std::function<void()> beimLoeschen)
 {
     const Knopfspalte knoepfe = ErzeugeKnopfspalte(mitLoeschen);
     auto* haupt = new QHBoxLayout(this);
@@ -157,7 +158,7 @@ CDatenbankDialog::Knopfspalte CDatenbankDialog::SetzeAuswahlLayout(QLayout* link
     return knoepfe;
 }
 
-QGroupBox* CDatenbankDialog::Wertzeile(const QString& name, int id, const QString& einheit, QLabel** wert)
+QGroupBox* CDatenbankDialog::Wertkasten(const QString& name, int id, const QString& einheit, QLabel** wert)
 {
     auto* gruppe = new QGroupBox(this);
     auto* zeile = new QHBoxLayout(gruppe);
@@ -196,6 +197,79 @@ void CDatenbankDialog::SetzeFelderLayout(QLayout* felder, QVBoxLayout* spalte, i
     resize(breite, sizeHint().height());
 }
 
+QLabel* CDatenbankDialog::Wertzeile(QGridLayout* raster, int zeile, const char* name, int id, const char* einheit)
+{
+    QWidget* kasten = raster->parentWidget();
+    raster->addWidget(new QLabel(QString::fromUtf8(name), kasten), zeile, 0);
+    auto* wert = new QLabel(QStringLiteral("00"), kasten);
+    SetzeId(wert, id);
+    wert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    wert->setMinimumWidth(wert->fontMetrics().horizontalAdvance(QStringLiteral("0000000,000")));
+    raster->addWidget(wert, zeile, 1);
+    raster->addWidget(new QLabel(QString::fromUtf8(einheit), kasten), zeile, 2);
+    return wert;
+}
+
+CDatenbankDialog::Kennwertzeilen CDatenbankDialog::ErzeugeKennwertzeilen(QGridLayout* gitter, int zeile,
+                                                                         const char* abgas, const char* strahlung,
+                                                                         const char* bereitschaft)
+{
+    QWidget* kasten = gitter->parentWidget();
+    auto label = [kasten](const char* text, int id) {
+        auto* l = new QLabel(QString::fromUtf8(text), kasten);
+        SetzeId(l, id);
+        return l;
+    };
+    auto wert = [kasten](int id) {
+        auto* w = new QLabel(kasten);
+        SetzeId(w, id);
+        w->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        w->setMinimumWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("0,000000000")));
+        return w;
+    };
+    Kennwertzeilen k;
+    auto* abgasText = label(abgas, 1214);
+    k.abgas = wert(1204);
+    auto* abgasEinheit = label("% der Nennleistung", 1215);
+    auto* strahlungText = label(strahlung, 1212);
+    k.strahlung = wert(1205);
+    auto* strahlungEinheit = label("% der Nennleistung", 1213);
+    auto* bereitschaftText = label(bereitschaft, 1210);
+    k.bereitschaft = wert(1206);
+    auto* bereitschaftEinheit = label("% der Nennleistung", 1211);
+    // The efficiency line takes the place of the radiation line.
+    auto* nutzungsgradText = label("Kesseln&utzungsgrad:", 1208);
+    k.nutzungsgrad = wert(1207);
+    auto* nutzungsgradEinheit = label("%", 1209);
+    const auto reihe = [gitter](int r, QLabel* a, QLabel* b, QLabel* c) {
+        // The buddy lets the label show its mnemonic.
+        a->setBuddy(b);
+        gitter->addWidget(a, r, 0);
+        gitter->addWidget(b, r, 1);
+        gitter->addWidget(c, r, 2);
+        // The rows keep their height when a group is hidden.
+        gitter->setRowMinimumHeight(r, b->sizeHint().height());
+    };
+    reihe(zeile, abgasText, k.abgas, abgasEinheit);
+    reihe(zeile + 1, strahlungText, k.strahlung, strahlungEinheit);
+    reihe(zeile + 1, nutzungsgradText, k.nutzungsgrad, nutzungsgradEinheit);
+    reihe(zeile + 2, bereitschaftText, k.bereitschaft, bereitschaftEinheit);
+    k.verlustGruppe = {abgasText,        k.abgas,          abgasEinheit,  strahlungText, k.strahlung,
+                       strahlungEinheit, bereitschaftText, k.bereitschaft, bereitschaftEinheit};
+    k.nutzungsgradGruppe = {nutzungsgradText, k.nutzungsgrad, nutzungsgradEinheit};
+    k.Zeige(0);
+    return k;
+}
+
+void CDatenbankDialog::Kennwertzeilen::Zeige(double kesselnutzungsgrad) const
+{
+    const bool verluste = kesselnutzungsgrad < 1e-20;
+    for (QWidget* w : verlustGruppe)
+        w->setVisible(verluste);
+    for (QWidget* w : nutzungsgradGruppe)
+        w->setVisible(!verluste);
+}
+
 void CDatenbankDialog::OeffneBestand(std::initializer_list<SqlRecordset*> sets, const std::function<void()>& fuelle)
 {
     if (OeffneDatenbank(Bestandsdatenbankdatei())) {
@@ -207,6 +281,22 @@ void CDatenbankDialog::OeffneBestand(std::initializer_list<SqlRecordset*> sets, 
     } catch (const std::exception&) {
         ZeigeLesefehler();
     }
+}
+
+void CDatenbankDialog::OeffneSanierung(SqlRecordset& set, const std::function<void()>& fuelle)
+{
+    if (OeffneDatenbank(Sanierungsdatenbankdatei()))
+        OeffneSet(set);
+    try {
+        fuelle();
+    } catch (const std::exception&) {
+        Meldung::Hinweis(SanierungsLesefehler(), Meldung::Symbol::Vorgabe, this);
+    }
+}
+
+QString CDatenbankDialog::SanierungsLesefehler()
+{
+    return QStringLiteral("Fehler beim Lesen aus \n DB/San2kvyke.db.");
 }
 
 bool CDatenbankDialog::OeffneZumSpeichern(const std::filesystem::path& datei,
@@ -375,6 +465,25 @@ bool CDatenbankDialog::LoescheNachFrage(const QString& frage, const std::functio
         loesche();
     } catch (const std::exception&) {
         Meldung::Hinweis(fehlertext, Meldung::Symbol::Vorgabe, this);
+    }
+    return true;
+}
+
+bool CDatenbankDialog::LoescheSanierungsmassnahme(SqlRecordset& set, const std::string& name)
+{
+    const QString frage = QStringLiteral("Sanierungsmaßnahme ''") + QString::fromStdString(name) +
+                          QStringLiteral("'' aus der Datenbank löschen?");
+    if (!Meldung::Frage(frage, QMessageBox::Yes, Meldung::Symbol::Vorgabe, this))
+        return false;
+    if (!set.CanUpdate()) {
+        Meldung::Hinweis(QStringLiteral("Fehler: Datenbank kann nicht bearbeitet werden"), Meldung::Symbol::Vorgabe,
+                         this);
+        return false;
+    }
+    try {
+        set.Delete();
+    } catch (const std::exception&) {
+        Meldung::Hinweis(LoeschFehlerText, Meldung::Symbol::Vorgabe, this);
     }
     return true;
 }

@@ -31,6 +31,7 @@
 #include "platform/SqlDatabase.h"
 #include "ui/DatenDialog.h"
 
+#include <QList>
 #include <QString>
 #include <filesystem>
 #include <functional>
@@ -39,6 +40,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QGridLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -93,13 +95,35 @@ protected:
         QPushButton* loeschen = nullptr;
     };
     Knopfspalte ErzeugeKnopfspalte(bool mitLoeschen);
-    // The layout of a browse dialog: its lists left (taking the width), the
-    // button column right; "&Löschen", when there is one, runs the handler.
-    Knopfspalte SetzeAuswahlLayout(QLayout* links, bool mitLoeschen, std::function<void()> beimLoeschen = {});
+    // The two columns of a browse dialog: `links` with the lists and values,
+    // the button column (ErzeugeKnopfspalte) right of it; "&Löschen", when
+    // there is one and a handler is given, runs the handler.
+    Knopfspalte OrdneBrowseDialogAn(QLayout* links, bool mitLoeschen, std::function<void()> beimLoeschen = {});
+    // A line of the value box: the name, the right-aligned value label with
+    // its id ("00" until a row is shown) and the unit.
+    static QLabel* Wertzeile(QGridLayout* raster, int zeile, const char* name, int id, const char* einheit);
+
+    // The characteristic lines of a boiler in three rows of a grid from
+    // `zeile` on: flue-gas (1204), radiation (1205) and standby loss (1206)
+    // in "% der Nennleistung", or in the radiation row's place the annual
+    // efficiency (1207, "%"). Zeige shows the losses for an efficiency below
+    // 1e-20, else the efficiency alone.
+    struct Kennwertzeilen {
+        QLabel* abgas = nullptr;
+        QLabel* strahlung = nullptr;
+        QLabel* bereitschaft = nullptr;
+        QLabel* nutzungsgrad = nullptr;
+        QList<QWidget*> verlustGruppe;
+        QList<QWidget*> nutzungsgradGruppe;
+        void Zeige(double kesselnutzungsgrad) const;
+    };
+    static Kennwertzeilen ErzeugeKennwertzeilen(QGridLayout* gitter, int zeile, const char* abgas,
+                                                const char* strahlung, const char* bereitschaft);
+
     // A framed row that shows one value of the chosen row: its name left,
     // the value right-aligned in a text with its id (wide enough for ten
     // digits, stored in *wert), the unit behind it.
-    QGroupBox* Wertzeile(const QString& name, int id, const QString& einheit, QLabel** wert);
+    QGroupBox* Wertkasten(const QString& name, int id, const QString& einheit, QLabel** wert);
 
     // The buttons right of a storing dialog's fields: the default button
     // (id 1, accepts) and "&Abbrechen" (id 2, rejects). Further buttons may
@@ -117,6 +141,10 @@ protected:
     // the sets (failures reported, the lists then stay empty), then the
     // lists; a failure to fill them shows the read-failure text.
     void OeffneBestand(std::initializer_list<SqlRecordset*> sets, const std::function<void()>& fuelle);
+    // The same for the renovation-measure data base; the read failure names
+    // it as "DB/San2kvyke.db" (SanierungsLesefehler).
+    void OeffneSanierung(SqlRecordset& set, const std::function<void()>& fuelle);
+    static QString SanierungsLesefehler();
 
     // The opening of a dialog that stores a row: the file and the sets. A
     // data-base failure shows "Database error: ...", any other "Database
@@ -175,6 +203,11 @@ protected:
     // to be refilled, whether the deletion succeeded or not.
     bool LoescheNachFrage(const QString& frage, const std::function<void()>& loesche,
                           const QString& fehlertext = LoeschFehlerText);
+    // The deletion of a renovation measure's row: asks "Sanierungsmaßnahme
+    // ''<name>'' aus der Datenbank löschen?"; a set that cannot be changed
+    // gives "Fehler: Datenbank kann nicht bearbeitet werden" and false (the
+    // list stays). True when the list is to be refilled.
+    bool LoescheSanierungsmassnahme(SqlRecordset& set, const std::string& name);
 
     // Runs a handler's data-base work; a failure shows its own text with the
     // stop icon and the dialog stays open as it is.

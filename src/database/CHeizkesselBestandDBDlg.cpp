@@ -53,52 +53,26 @@ CHeizkesselBestandDBDlg::CHeizkesselBestandDBDlg(int hausBaujahr, QWidget* paren
     gitter->addWidget(m_Leistung, 0, 1);
     gitter->addWidget(Label(gruppe, "kW"), 0, 2);
 
-    auto* abgas = Label(gruppe, "Abgasverlust:", 1214);
-    m_Abgas = Wert(gruppe, 1204);
-    auto* abgasEinheit = Label(gruppe, "% der Nennleistung", 1215);
-    auto* strahlung = Label(gruppe, "Strahlungsverlust:", 1212);
-    m_Strahlung = Wert(gruppe, 1205);
-    auto* strahlungEinheit = Label(gruppe, "% der Nennleistung", 1213);
-    auto* bereitschaft = Label(gruppe, "Bereitschaftsverlust:", 1210);
-    m_Bereitschaft = Wert(gruppe, 1206);
-    auto* bereitschaftEinheit = Label(gruppe, "% der Nennleistung", 1211);
-    // The efficiency line takes the place of the radiation line.
-    auto* nutzungsgrad = Label(gruppe, "Kesseln&utzungsgrad:", 1208);
-    m_Nutzungsgrad = Wert(gruppe, 1207);
-    auto* nutzungsgradEinheit = Label(gruppe, "%", 1209);
-
-    gitter->addWidget(abgas, 1, 0);
-    gitter->addWidget(m_Abgas, 1, 1);
-    gitter->addWidget(abgasEinheit, 1, 2);
-    gitter->addWidget(strahlung, 2, 0);
-    gitter->addWidget(m_Strahlung, 2, 1);
-    gitter->addWidget(strahlungEinheit, 2, 2);
-    gitter->addWidget(nutzungsgrad, 2, 0);
-    gitter->addWidget(m_Nutzungsgrad, 2, 1);
-    gitter->addWidget(nutzungsgradEinheit, 2, 2);
-    gitter->addWidget(bereitschaft, 3, 0);
-    gitter->addWidget(m_Bereitschaft, 3, 1);
-    gitter->addWidget(bereitschaftEinheit, 3, 2);
+    m_Kennwerte = ErzeugeKennwertzeilen(gitter, 1, "Abgasverlust:", "Strahlungsverlust:", "Bereitschaftsverlust:");
+    m_Abgas = m_Kennwerte.abgas;
+    m_Strahlung = m_Kennwerte.strahlung;
+    m_Bereitschaft = m_Kennwerte.bereitschaft;
+    m_Nutzungsgrad = m_Kennwerte.nutzungsgrad;
+    gitter->setRowMinimumHeight(0, m_Leistung->sizeHint().height());
     gitter->setColumnStretch(3, 1);
-    // The rows keep their height when a group is hidden.
-    for (int zeile = 0; zeile < 4; ++zeile)
-        gitter->setRowMinimumHeight(zeile, m_Leistung->sizeHint().height());
-    m_verlustGruppe = {abgas, m_Abgas, abgasEinheit, strahlung, m_Strahlung, strahlungEinheit,
-                       bereitschaft, m_Bereitschaft, bereitschaftEinheit};
-    m_nutzungsgradGruppe = {nutzungsgrad, m_Nutzungsgrad, nutzungsgradEinheit};
     links->addWidget(gruppe);
     links->addStretch();
 
     const Knopfspalte knoepfe = ErzeugeKnopfspalte(true);
     m_UebernehmenButton = knoepfe.uebernehmen;
     m_LoeschenButton = knoepfe.loeschen;
-    nutzungsgrad->setBuddy(m_UebernehmenButton);
+    static_cast<QLabel*>(m_Kennwerte.nutzungsgradGruppe.front())->setBuddy(m_UebernehmenButton);
 
     auto* haupt = new QHBoxLayout(this);
     haupt->addLayout(links, 1);
     haupt->addLayout(knoepfe.spalte);
 
-    ZeigeKennwertGruppe(0);
+    m_Kennwerte.Zeige(0);
 
     connect(m_LoeschenButton, &QPushButton::clicked, this, [this] { OnLoeschen(); });
     connect(m_BezeichnungCombo, &QComboBox::activated, this, [this] { Sicher([this] { ZeigeAuswahl(); }); });
@@ -140,21 +114,12 @@ void CHeizkesselBestandDBDlg::FuelleListe()
     ZeigeAuswahl();
 }
 
-void CHeizkesselBestandDBDlg::ZeigeKennwertGruppe(double kesselnutzungsgrad)
-{
-    const bool verluste = kesselnutzungsgrad < 1e-20;
-    for (QWidget* w : m_verlustGruppe)
-        w->setVisible(verluste);
-    for (QWidget* w : m_nutzungsgradGruppe)
-        w->setVisible(!verluste);
-}
-
 void CHeizkesselBestandDBDlg::ZeigeAuswahl()
 {
     m_gefunden = false;
     for (QLabel* wert : {m_Leistung, m_Abgas, m_Strahlung, m_Bereitschaft, m_Nutzungsgrad})
         wert->clear();
-    ZeigeKennwertGruppe(0);
+    m_Kennwerte.Zeige(0);
     m_UebernehmenButton->setEnabled(false);
     m_LoeschenButton->setEnabled(false);
 
@@ -162,7 +127,7 @@ void CHeizkesselBestandDBDlg::ZeigeAuswahl()
     m_gefunden = SucheAuswahl(m_BezeichnungCombo, set);
     if (!m_gefunden)
         return;
-    ZeigeKennwertGruppe(set.Kesselnutzungsgrad);
+    m_Kennwerte.Zeige(set.Kesselnutzungsgrad);
     m_Leistung->setText(Stellen(set.Kesselleistung));
     m_Abgas->setText(Stellen(set.Abgasverlust * 100));
     m_Strahlung->setText(Stellen(set.Strahlungsverlust * 100));

@@ -43,8 +43,6 @@ protected:
 
 private:
     void ZeigeAuswahl();
-    // The three losses for an efficiency below 1e-20, else the efficiency alone.
-    void ZeigeKennwertGruppe(double kesselnutzungsgrad);
     void OnLoeschen();
 
     int m_hausBaujahr;
@@ -57,8 +55,7 @@ private:
     QLabel* m_Strahlung;      // 1205
     QLabel* m_Bereitschaft;   // 1206
     QLabel* m_Nutzungsgrad;   // 1207
-    QList<QWidget*> m_verlustGruppe;
-    QList<QWidget*> m_nutzungsgradGruppe;
+    Kennwertzeilen m_Kennwerte;
     QPushButton* m_UebernehmenButton;
     QPushButton* m_LoeschenButton;
 };

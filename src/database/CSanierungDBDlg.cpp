@@ -49,7 +49,7 @@ QString CSanierungDBDlg::Titel(SanGruppe gruppe)
 
 QString CSanierungDBDlg::Lesefehler()
 {
-    return QStringLiteral("Fehler beim Lesen aus \n DB/San2kvyke.db.");
+    return SanierungsLesefehler();
 }
 
 CSanierungDBDlg::CSanierungDBDlg(SanGruppe gruppe, QWidget* parent) : CDatenbankDialog(parent), m_gruppe(gruppe)
@@ -69,21 +69,11 @@ CSanierungDBDlg::CSanierungDBDlg(SanGruppe gruppe, QWidget* parent) : CDatenbank
 
     auto* gruppenKasten = new QGroupBox(this);
     auto* raster = new QGridLayout(gruppenKasten);
-    auto wertZeile = [&](int zeile, const char* name, int id, const char* einheit) {
-        raster->addWidget(new QLabel(QString::fromUtf8(name), gruppenKasten), zeile, 0);
-        auto* wert = new QLabel(QStringLiteral("00"), gruppenKasten);
-        SetzeId(wert, id);
-        wert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        wert->setMinimumWidth(wert->fontMetrics().horizontalAdvance(QStringLiteral("0000000,000")));
-        raster->addWidget(wert, zeile, 1);
-        raster->addWidget(new QLabel(QString::fromUtf8(einheit), gruppenKasten), zeile, 2);
-        return wert;
-    };
-    m_UWertText = wertZeile(0, "U-Wert", 1053, "W/m²K");
-    m_DickeText = wertZeile(1, "Dicke", 1133, "cm");
-    m_PreisfixText = wertZeile(2, "Sockelpreis", 1057, "EUR");
-    m_PreisProQmText = wertZeile(3, "Flächenpreis", 1055, "EUR/m²");
-    m_LebensdauerText = wertZeile(4, "Lebensdauer", 1056, "a");
+    m_UWertText = Wertzeile(raster, 0, "U-Wert", 1053, "W/m²K");
+    m_DickeText = Wertzeile(raster, 1, "Dicke", 1133, "cm");
+    m_PreisfixText = Wertzeile(raster, 2, "Sockelpreis", 1057, "EUR");
+    m_PreisProQmText = Wertzeile(raster, 3, "Flächenpreis", 1055, "EUR/m²");
+    m_LebensdauerText = Wertzeile(raster, 4, "Lebensdauer", 1056, "a");
     raster->setColumnStretch(1, 1);
     links->addWidget(gruppenKasten);
     links->addStretch();
@@ -133,13 +123,7 @@ bool CSanierungDBDlg::OnInitDialog()
 {
     DatenDialog::OnInitDialog();
     m_pSet = ErzeugeSanierungsSet(m_gruppe, &Datenbank());
-    if (OeffneDatenbank(Sanierungsdatenbankdatei()))
-        OeffneSet(*m_pSet);
-    try {
-        FuelleListe();
-    } catch (const std::exception&) {
-        Meldung::Hinweis(Lesefehler(), Meldung::Symbol::Vorgabe, this);
-    }
+    OeffneSanierung(*m_pSet, [this] { FuelleListe(); });
     return true;
 }
 
@@ -189,20 +173,8 @@ void CSanierungDBDlg::OnLoeschen()
 {
     if (!m_gefunden || Kategorie() != 0)
         return;
-    const QString frage = QStringLiteral("Sanierungsmaßnahme ''") + QString::fromStdString(Zeile().Name) +
-                          QStringLiteral("'' aus der Datenbank löschen?");
-    if (!Meldung::Frage(frage, QMessageBox::Yes, Meldung::Symbol::Vorgabe, this))
-        return;
-    if (!m_pSet->CanUpdate()) {
-        Meldung::Hinweis(QString::fromUtf8(LoeschFehlerNichtAenderbar), Meldung::Symbol::Vorgabe, this);
-        return;
-    }
-    try {
-        m_pSet->Delete();
-    } catch (const std::exception&) {
-        Meldung::Hinweis(LoeschFehlerText, Meldung::Symbol::Vorgabe, this);
-    }
-    Sicher([this] { FuelleListe(); });
+    if (LoescheSanierungsmassnahme(*m_pSet, Zeile().Name))
+        Sicher([this] { FuelleListe(); });
 }
 
 void CSanierungDBDlg::OnOK()

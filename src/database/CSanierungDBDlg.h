@@ -35,7 +35,6 @@ public:
     static QString Titel(SanGruppe gruppe);
     // The text of a failed read of the list.
     static QString Lesefehler();
-    static constexpr const char* LoeschFehlerNichtAenderbar = "Fehler: Datenbank kann nicht bearbeitet werden";
 
     // Set by the caller: which uses its selected components allow and the
     // variant. The list holds every measure of the group all the same.

@@ -35,10 +35,10 @@ CSchichtenDBDlg::CSchichtenDBDlg(QWidget* parent) : CDatenbankDialog(parent)
     links->addWidget(bezeichnung);
     links->addWidget(m_BezeichnungCombo);
 
-    links->addWidget(Wertzeile(QStringLiteral("Lambda"), 1108, QStringLiteral("W/mK"), &m_LambdaText));
+    links->addWidget(Wertkasten(QStringLiteral("Lambda"), 1108, QStringLiteral("W/mK"), &m_LambdaText));
     links->addStretch();
 
-    const Knopfspalte knoepfe = SetzeAuswahlLayout(links, true, [this] { OnLoeschen(); });
+    const Knopfspalte knoepfe = OrdneBrowseDialogAn(links, true, [this] { OnLoeschen(); });
     m_UebernehmenButton = knoepfe.uebernehmen;
     m_LoeschenButton = knoepfe.loeschen;
 

@@ -6,6 +6,7 @@
 #include "platform/SqlDatabase.h"
 #include "platform/SqlRecordset.h"
 #include "renovation/CSanierungVarianteDlg.h"
+#include "renovation/Seitenhilfen.h"
 #include "shell/CMainFrame.h"
 #include "ui/SteuerelementId.h"
 
@@ -56,14 +57,6 @@ std::unique_ptr<CSanierungDBDlg> ErzeugeBrowseDialog(SanGruppe gruppe, QWidget* 
     return nullptr;
 }
 
-QLineEdit* Feld(QWidget* eltern, int id)
-{
-    auto* feld = new QLineEdit(eltern);
-    SetzeId(feld, id);
-    feld->setMinimumWidth(feld->fontMetrics().horizontalAdvance(QStringLiteral("0000000,000")));
-    return feld;
-}
-
 constexpr const char* OeffnenFehler = "Unbestimmter Fehler beim Öffnen von DB/San2kvyke.db.";
 constexpr const char* DaoFehler = "DAO-Fehler beim Öffnen von DB/San2kvyke.db. Original-Fehlermeldung: \n ";
 constexpr const char* NichtVeraenderbar = "Fehler, Datenbank kann nicht verändert werden!";
@@ -78,34 +71,17 @@ void COpakSanDlg::SetzeGlaserAnzeige(GlaserAnzeige anzeige)
 COpakSanDlg::COpakSanDlg(CSanierungVarianteDlg& besitzer, const OpakeSeitenArt& art)
     : CSanierungsSeite(besitzer), m_art(art)
 {
-    m_Liste = new QTreeWidget(this);
-    SetzeId(m_Liste, 1110);
-    m_Liste->setColumnCount(6);
-    m_Liste->setHeaderLabels({QStringLiteral("Nr."), QStringLiteral("Position"), QStringLiteral("Bezeichnung"),
-                              QStringLiteral("Sanierungsmaßnahme"), QStringLiteral("U-Wert (W/m²K)"),
-                              QStringLiteral("Kosten (EUR)")});
-    const int breiten[] = {40, 95, 150, 200, 120, 120};
-    for (int s = 0; s < 6; ++s)
-        m_Liste->setColumnWidth(s, breiten[s]);
-    m_Liste->header()->setSectionsClickable(false);
-    m_Liste->setRootIsDecorated(false);
-    m_Liste->setAllColumnsShowFocus(true);
-    m_Liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_Liste->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_Liste->setTextElideMode(Qt::ElideNone);
-    m_Liste->setMinimumHeight(140);
-    // Every column visible at once, and with it every tab of the dialog.
-    m_Liste->setMinimumWidth(40 + 95 + 150 + 200 + 120 + 120 + 2 * m_Liste->frameWidth() + 4);
+    m_Liste = ErzeugeBauteilliste(this, 1110);
 
     m_Gruppe = new QGroupBox(QStringLiteral("Sanierungsmaßnahme"), this);
     SetzeId(m_Gruppe, 1226);
     auto* raster = new QGridLayout(m_Gruppe);
-    m_BezeichnungEdit = Feld(m_Gruppe, 1164);
-    m_UWertEdit = Feld(m_Gruppe, 1169);
-    m_DickeEdit = Feld(m_Gruppe, 1166);
-    m_MuEdit = Feld(m_Gruppe, 1057);
-    m_FlaechenpreisEdit = Feld(m_Gruppe, 1160);
-    m_LebensdauerEdit = Feld(m_Gruppe, 1161);
+    m_BezeichnungEdit = Massnahmenfeld(m_Gruppe, 1164);
+    m_UWertEdit = Massnahmenfeld(m_Gruppe, 1169);
+    m_DickeEdit = Massnahmenfeld(m_Gruppe, 1166);
+    m_MuEdit = Massnahmenfeld(m_Gruppe, 1057);
+    m_FlaechenpreisEdit = Massnahmenfeld(m_Gruppe, 1160);
+    m_LebensdauerEdit = Massnahmenfeld(m_Gruppe, 1161);
     auto zeile = [&](int r, int spalte, const char* text, QLineEdit* feld, const char* einheit) {
         raster->addWidget(new QLabel(QString::fromUtf8(text), m_Gruppe), r, spalte);
         raster->addWidget(feld, r, spalte + 1);
@@ -135,29 +111,15 @@ COpakSanDlg::COpakSanDlg(CSanierungVarianteDlg& besitzer, const OpakeSeitenArt& 
 
     m_GlaserButton = new QPushButton(QStringLiteral("Glaser-Diagramm"), this);
     SetzeId(m_GlaserButton, 1121);
-    m_LoeschenButton = new QPushButton(QStringLiteral("Löschen"), this);
-    SetzeId(m_LoeschenButton, 1030);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(m_GlaserButton);
-    knoepfe->addStretch();
-    knoepfe->addWidget(m_LoeschenButton);
-
-    auto* haupt = new QVBoxLayout(this);
-    haupt->addWidget(m_Liste, 1);
-    haupt->addWidget(m_Gruppe);
-    haupt->addLayout(knoepfe);
+    m_LoeschenButton = Loeschknopf(this, knoepfe);
+    OrdneMassnahmenseiteAn(this, m_Liste, m_Gruppe, knoepfe);
 
     connect(m_Liste, &QTreeWidget::currentItemChanged, this, [this] { OnListeGeaendert(); });
     connect(m_Liste, &QTreeWidget::itemSelectionChanged, this, [this] { OnListeGeaendert(); });
     connect(m_LoeschenButton, &QPushButton::clicked, this, [this] { OnLoeschen(); });
     connect(m_GlaserButton, &QPushButton::clicked, this, [this] { OnGlaser(); });
-}
-
-bool COpakSanDlg::UpdateData(bool speichern)
-{
-    DatenAustausch dx(this, speichern);
-    DoDataExchange(dx);
-    return !dx.Fehlgeschlagen();
 }
 
 void COpakSanDlg::DoDataExchange(DatenAustausch& dx)
@@ -200,28 +162,8 @@ void COpakSanDlg::ZeigeZeile(int i)
 
 void COpakSanDlg::Aktualisiere()
 {
-    {
-        const QSignalBlocker sperre(m_Liste);
-        m_Liste->clear();
-        const int anzahl = Anzahl();
-        for (int i = 0; i < anzahl; ++i) {
-            m_Liste->addTopLevelItem(new QTreeWidgetItem);
-            ZeigeZeile(i);
-        }
-        if (anzahl > 0)
-            m_Liste->setCurrentItem(m_Liste->topLevelItem(std::min(m_nAktuell, anzahl - 1)));
-    }
-    if (Anzahl() > 0)
+    if (FuelleBauteilliste(m_Liste, Anzahl(), m_nAktuell, [this](int i) { ZeigeZeile(i); }))
         OnListeGeaendert();
-}
-
-std::vector<int> COpakSanDlg::AusgewaehlteZeilen() const
-{
-    std::vector<int> zeilen;
-    for (int i = 0; i < m_Liste->topLevelItemCount(); ++i)
-        if (m_Liste->topLevelItem(i)->isSelected())
-            zeilen.push_back(i);
-    return zeilen;
 }
 
 void COpakSanDlg::SetzeFelderAktiv(bool aktiv)
@@ -233,7 +175,7 @@ void COpakSanDlg::SetzeFelderAktiv(bool aktiv)
 
 void COpakSanDlg::OnListeGeaendert()
 {
-    const std::vector<int> auswahl = AusgewaehlteZeilen();
+    const std::vector<int> auswahl = AusgewaehlteZeilen(m_Liste);
     if (m_art.wand && auswahl.size() > 1) {
         // Several walls: no single measure to show.
         m_Gruppe->setTitle(QStringLiteral("Mehrere Wände (%1 - %2) ausgewählt: , keine Detailausgabe möglich!")
@@ -294,7 +236,7 @@ bool COpakSanDlg::HatAuswahl() const
 
 void COpakSanDlg::OnAusDB()
 {
-    const std::vector<int> auswahl = AusgewaehlteZeilen();
+    const std::vector<int> auswahl = AusgewaehlteZeilen(m_Liste);
     if (auswahl.empty()) {
         Meldung::Hinweis(QString::fromUtf8(m_art.keineAuswahl), Meldung::Symbol::Ausruf, this);
         return;
@@ -329,7 +271,7 @@ void COpakSanDlg::OnAusDB()
 
 void COpakSanDlg::OnLoeschen()
 {
-    for (int i : AusgewaehlteZeilen()) {
+    for (int i : AusgewaehlteZeilen(m_Liste)) {
         DSBauteilOpaque* m = Massnahme(i, Variante());
         const DSBauteilOpaque* leer = Massnahme(i, 0);
         if (m == nullptr || leer == nullptr || m == leer)

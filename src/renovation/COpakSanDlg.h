@@ -45,7 +45,7 @@ struct OpakeSeitenArt {
 class COpakSanDlg : public CSanierungsSeite {
 public:
     // The Glaser diagram of a page's check, shown modally over the parent.
-    using GlaserAnzeige = std::function<void(const CGlaser&, QWidget*)>;
+    using GlaserAnzeige = std::function<void(CGlaser&, QWidget*)>;
     static void SetzeGlaserAnzeige(GlaserAnzeige anzeige);
 
     static constexpr const char* TitelOops = "Oops...";
@@ -80,7 +80,6 @@ public:
     double m_Lebensdauer = 0;
     int m_nVerwendungsort = -1;
 
-    bool UpdateData(bool speichern);
 
 protected:
     COpakSanDlg(CSanierungVarianteDlg& besitzer, const OpakeSeitenArt& art);
@@ -103,10 +102,9 @@ protected:
     CGlaser m_Glaser;
 
 private:
-    void DoDataExchange(DatenAustausch& dx);
+    void DoDataExchange(DatenAustausch& dx) override;
     void ZeigeZeile(int i);
     void OnListeGeaendert();
-    std::vector<int> AusgewaehlteZeilen() const;
     void SetzeFelderAktiv(bool aktiv);
     static bool HatSanbar(const BauteilDaten& d)
     {

@@ -1,7 +1,12 @@
 #include "renovation/CSanierungVarianteDlg.h"
 
 #include "platform/Meldung.h"
+#include "renovation/CBerechnungSanDlg.h"
+#include "renovation/CFensterSanDlg.h"
+#include "renovation/CHeizungSanDlg.h"
 #include "renovation/COpakSanDlg.h"
+#include "renovation/CSanVariantenDlg.h"
+#include "results/CGlaserDlg.h"
 #include "renovation/CSanierungsSeite.h"
 #include "shell/CMainFrame.h"
 #include "shell/CZEVADoc.h"
@@ -53,6 +58,13 @@ Haus& CSanierungsSeite::Arbeitshaus() const
 int CSanierungsSeite::Variante() const
 {
     return m_besitzer.Variante();
+}
+
+bool CSanierungsSeite::UpdateData(bool speichern)
+{
+    DatenAustausch dx(this, speichern);
+    DoDataExchange(dx);
+    return !dx.Fehlgeschlagen();
 }
 
 // ----- the dialog ------------------------------------------------------------------
@@ -373,6 +385,16 @@ void InstalliereSanierungsdialoge(CMainFrame& rahmen)
 {
     rahmen.SetzeVariantendialogErzeuger(
         [](CMainFrame& r, int n) -> QDialog* { return new CSanierungVarianteDlg(r, n); });
+    using Dlg = CSanierungVarianteDlg;
+    Dlg::SetzeSeitenErzeuger(Dlg::Fenster, [](Dlg& d) -> CSanierungsSeite* { return new CFensterSanDlg(d); });
+    Dlg::SetzeSeitenErzeuger(Dlg::Heizung, [](Dlg& d) -> CSanierungsSeite* { return new CHeizungSanDlg(d); });
+    Dlg::SetzeSeitenErzeuger(Dlg::Berechnung, [](Dlg& d) -> CSanierungsSeite* { return new CBerechnungSanDlg(d); });
+    COpakSanDlg::SetzeGlaserAnzeige([](CGlaser& glaser, QWidget* eltern) {
+        CGlaserDlg dialog(eltern);
+        dialog.SetzeGlaser(&glaser);
+        dialog.exec();
+    });
+    InstalliereVariantenfenster(rahmen);
 }
 
 } // namespace zeva

@@ -91,7 +91,8 @@ private:
     std::array<CSanierungsSeite*, AnzahlTabs> m_apSeiten{};
 };
 
-// Installs "Neu &Manuell"'s dialog on the frame.
+// Installs "Neu &Manuell"'s dialog with its pages, the variant pane and
+// the variant-number dialog on the frame.
 void InstalliereSanierungsdialoge(CMainFrame& rahmen);
 
 } // namespace zeva

@@ -11,6 +11,8 @@
 // order, UebernehmeHeizung on the heating page before it is left and before
 // OK) and the handlers of "Aus &DB..." and "&Nach DB...". A page that wants
 // those two buttons re-judged calls the dialog's AktualisiereDBKnoepfe.
+#include "platform/DatenAustausch.h"
+
 #include <QWidget>
 
 namespace zeva {
@@ -40,7 +42,11 @@ public:
     virtual void OnAusDB() {}
     virtual void OnNachDB() {}
 
+    // Runs the page's data exchange; false when a field was refused.
+    bool UpdateData(bool speichern);
+
 protected:
+    virtual void DoDataExchange(DatenAustausch&) {}
     Haus& Arbeitshaus() const;
     int Variante() const;
 
