@@ -373,6 +373,12 @@ TEST_F(Gaubenhaus, TheAtticCeilingCutsTheDormer)
         EXPECT_EQ(H().m_aWand.size(), waende + f.waende);
         const Gaube& g = H().m_aGaube[0];
         const Gaubenanteile a = BerechneGaubenanteile(f.b, f.m, f.t, hc);
+        // Edited again, the dormer shows its own three heights, also where
+        // the ceiling cut its front wall.
+        const Gaubeneingabe wieder = Neu(0);
+        EXPECT_NEAR(wieder.LinieUnten, Hoehe(wieder, f.b), 1e-9);
+        EXPECT_NEAR(wieder.LinieMitte, Hoehe(wieder, f.m), 1e-9);
+        EXPECT_NEAR(wieder.LinieOben, Hoehe(wieder, f.t), 1e-9);
         if (f.teile.empty()) {
             EXPECT_EQ(g.m_Stirnflaeche.ID, -1);
             continue;
