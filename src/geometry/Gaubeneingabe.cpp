@@ -40,15 +40,7 @@ Punkt3D DreheUm(const Punkt3D& p, const Punkt3D& c, double w)
     return {c.x + r * std::cos(d + w), p.y, c.z + r * std::sin(d + w)};
 }
 
-Plane Viereck(const Punkt3D& lo, const Punkt3D& ro, const Punkt3D& ru, const Punkt3D& lu)
-{
-    Plane p;
-    p.lo = lo;
-    p.ro = ro;
-    p.ru = ru;
-    p.lu = lu;
-    return p;
-}
+constexpr auto Viereck = &Plane::AusEcken;
 
 Zeichenprimitiv Primitiv(Zeichenprimitiv::Art art, std::vector<Punkt2D> punkte, float r, float g, float b)
 {
