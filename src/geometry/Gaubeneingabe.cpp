@@ -113,6 +113,18 @@ std::optional<Plane> DachflaecheFuerGaube(const Haus& haus, int steildachID)
     return std::nullopt;
 }
 
+std::optional<Plane> DachflaecheDerGaube(const Haus& haus, int gaubenIndex)
+{
+    if (gaubenIndex < 0 || static_cast<std::size_t>(gaubenIndex) >= haus.m_aGaube.size())
+        return std::nullopt;
+    // Not by FassadenID: outside zone 0 the face's ID carries its zone and
+    // the FassadenID does not.
+    const Plane flaeche = FindePlane(haus, haus.m_aGaube[static_cast<std::size_t>(gaubenIndex)].Traeger1ID);
+    if (flaeche.ID < 0)
+        return std::nullopt;
+    return MitDachgeometrie(haus, flaeche);
+}
+
 int GaubenIndexVon(const Haus& haus, int gaubenID)
 {
     for (std::size_t i = 0; i < haus.m_aGaube.size(); ++i)

@@ -77,6 +77,10 @@ Plane MitDachgeometrie(const Haus& haus, const Plane& flaeche);
 // The face a new dormer goes on: the first pitched-roof record whose plane has
 // that ID, completed from the roof geometry; nullopt without such a record.
 std::optional<Plane> DachflaecheFuerGaube(const Haus& haus, int steildachID);
+// The face the dormer at that index of the house stands on (its first
+// carrier, which is the face's own ID in every zone), completed from the
+// roof geometry; nullopt when there is no such dormer or face.
+std::optional<Plane> DachflaecheDerGaube(const Haus& haus, int gaubenIndex);
 // Index in the house's dormers of the dormer with that ID, -1 for none.
 int GaubenIndexVon(const Haus& haus, int gaubenID);
 // The ID of the ceiling record a dormer's ceiling area is added to (the first

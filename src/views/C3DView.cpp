@@ -775,13 +775,8 @@ void C3DView::GaubenBefehl(int befehl)
     }
     case ansicht3d::BefehlGaubeBearbeiten: {
         const int index = GaubenIndexVon(*haus, FindePlane(*haus, m_gewaehlt).GaubenID);
-        if (index < 0)
-            break;
-        // The face the dormer stands on is its first carrier.
-        const Plane flaeche = FindePlane(*haus, haus->m_aGaube[static_cast<std::size_t>(index)].Traeger1ID);
-        if (flaeche.ID < 0)
-            break;
-        BeginneGaubeneingabe(MitDachgeometrie(*haus, flaeche), index);
+        if (const std::optional<Plane> flaeche = DachflaecheDerGaube(*haus, index))
+            BeginneGaubeneingabe(*flaeche, index);
         break;
     }
     case ansicht3d::BefehlGaubeLoeschen: {

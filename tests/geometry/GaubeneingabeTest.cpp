@@ -493,5 +493,38 @@ TEST_F(Gaubenhaus, LookUpsOfTheThreeDCommands)
     EXPECT_EQ(DeckeDerGaube(H(), 10000000), 5000001);
 }
 
+// A roof over the second zone: its faces carry the zone in their IDs, their
+// FassadenID does not; editing a dormer there finds its face all the same.
+TEST(Gaubeneingabe, TheFaceOfADormerInTheSecondZone)
+{
+    Haus h;
+    h.Steildach = 1;
+    h.Zonen = 2;
+    h.m_aZone[0].m_a2DGrundrissPunkte = Rechteck(0, 0, 10, 8);
+    Zone zwei = h.m_aZone[0];
+    zwei.m_a2DGrundrissPunkte = Rechteck(20, 0, 30, 8);
+    h.m_aZone.Add(zwei);
+    h.m_aDach.Add(BaueDach({.L = 10, .W = 8, .hoehe = 3, .p0 = {20, 0}}));
+    StillerNotifier n;
+    ASSERT_EQ(C3DGenerator(h, n).Erzeuge3DFlaechen(), 1);
+    ASSERT_FALSE(h.m_aSteildach.empty());
+    const int id = h.m_aSteildach[0].m_plane.ID;
+    ASSERT_EQ(ZoneAusID(id), 1);
+    const auto f = DachflaecheFuerGaube(h, id);
+    ASSERT_TRUE(f.has_value());
+    ASSERT_NE(f->FassadenID, id);
+    Gaubeneingabe e;
+    e.Einrichten(h, *f, -1);
+    e.Baue(h);
+    ASSERT_EQ(h.m_aGaube.size(), 1u);
+
+    const auto traeger = DachflaecheDerGaube(h, 0);
+    ASSERT_TRUE(traeger.has_value());
+    EXPECT_EQ(traeger->ID, id);
+    EXPECT_TRUE(Nahe(traeger->lo, f->lo) && Nahe(traeger->ru, f->ru));
+    EXPECT_FALSE(DachflaecheDerGaube(h, 1).has_value());
+    EXPECT_FALSE(DachflaecheDerGaube(h, -1).has_value());
+}
+
 } // namespace
 } // namespace zeva
