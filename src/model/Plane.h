@@ -34,6 +34,17 @@ public:
     Plane(const Plane&) = default;
     Plane& operator=(const Plane&) = default;
 
+    // A plane of these corners, its IDs default.
+    static Plane AusEcken(const Punkt3D& lo, const Punkt3D& ro, const Punkt3D& ru, const Punkt3D& lu)
+    {
+        Plane p;
+        p.lo = lo;
+        p.ro = ro;
+        p.ru = ru;
+        p.lu = lu;
+        return p;
+    }
+
     // Corner i: 0 lo, 1 ro, 2 ru, 3 lu.
     Punkt3D& Ecke(int i);
     const Punkt3D& Ecke(int i) const;

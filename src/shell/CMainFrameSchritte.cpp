@@ -374,8 +374,13 @@ void CMainFrame::NaechsterSchritt()
     Haus& haus = AktuellesHaus();
     VerbergeSchrittfenster();
     if (haus.Phase == Schrittfolge::Gauben && m_p2DAnsicht) {
-        m_pEingabeansichten->GaubeUebernehmen(m_p2DAnsicht);
+        const bool uebernommen = m_pEingabeansichten->GaubeUebernehmen(m_p2DAnsicht);
         m_p2DAnsicht->update();
+        // A refused dormer keeps its input open, with the lines as they were.
+        if (!uebernommen) {
+            ZeigeSchritt();
+            return;
+        }
     }
     MeldungsNotifier notifier(this);
     Schrittfolge::Weiter(haus, notifier);
@@ -387,8 +392,13 @@ void CMainFrame::VorherigerSchritt()
     Haus& haus = AktuellesHaus();
     VerbergeSchrittfenster();
     if (haus.Phase == Schrittfolge::Gauben && m_p2DAnsicht) {
-        m_pEingabeansichten->GaubeUebernehmen(m_p2DAnsicht);
+        const bool uebernommen = m_pEingabeansichten->GaubeUebernehmen(m_p2DAnsicht);
         m_p2DAnsicht->update();
+        // A refused dormer keeps its input open, with the lines as they were.
+        if (!uebernommen) {
+            ZeigeSchritt();
+            return;
+        }
     }
     Schrittfolge::Zurueck(haus);
     ZeigeSchritt();

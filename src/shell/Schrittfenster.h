@@ -42,7 +42,8 @@ public:
     // Step 14: the roof pane works on the plan view.
     virtual void VerbindeDach(QWidget* dacheingabe, QWidget* ansicht2D) = 0;
     // Leaving step 16: the plan view takes over the dormer being drawn.
-    virtual void GaubeUebernehmen(QWidget* ansicht2D) = 0;
+    // False when it refused the dormer: the input stays open in step 16.
+    virtual bool GaubeUebernehmen(QWidget* ansicht2D) = 0;
 };
 
 // The dialog of one renovation variant (modeless). It reports its closing on

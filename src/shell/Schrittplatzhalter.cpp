@@ -277,7 +277,7 @@ public:
     }
     void ZeigeZone(QWidget*, int) override {}
     void VerbindeDach(QWidget*, QWidget*) override {}
-    void GaubeUebernehmen(QWidget*) override {}
+    bool GaubeUebernehmen(QWidget*) override { return true; }
 
 private:
     CMainFrame& m_rahmen;

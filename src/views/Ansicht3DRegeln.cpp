@@ -98,12 +98,26 @@ Auswahl Verteile(int id)
     return a;
 }
 
-Auswahl FlaecheEditieren(int id)
+Auswahl FlaecheEditieren(int id, int deckenID)
 {
     Auswahl a;
     a.id = id;
-    if (id >= 0 && ArtAusID(id) == flaechenart::Steildach)
-        a.aktion = Aktion::Steildach;
+    if (id < 0)
+        return a;
+    switch (ArtAusID(id)) {
+    case flaechenart::Steildach:
+    case flaechenart::GaubenDach: a.aktion = Aktion::Steildach; break;
+    case flaechenart::GaubenFront:
+    case flaechenart::GaubenLinks:
+    case flaechenart::GaubenRechts: a.aktion = Aktion::Wand; break;
+    case flaechenart::GaubenDecke:
+        if (deckenID >= 0) {
+            a.aktion = Aktion::Decke;
+            a.id = deckenID;
+        }
+        break;
+    default: break;
+    }
     return a;
 }
 

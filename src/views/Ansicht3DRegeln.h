@@ -54,9 +54,11 @@ struct Auswahl {
 
 // The right click's dispatch by the kind of the picked ID.
 Auswahl Verteile(int id);
-// "Fläche editieren" on a picked pitched-roof face. Dormer parts are not
-// handled here (Aktion::Nichts).
-Auswahl FlaecheEditieren(int id);
+// "Fläche editieren": a pitched-roof face or a dormer roof opens its pitched
+// roof, a dormer's front or side wall its wall. A dormer ceiling has no
+// record of its own; its area belongs to the attic ceiling `deckenID`, which
+// opens (Aktion::Nichts when the house has none, -1).
+Auswahl FlaecheEditieren(int id, int deckenID = -1);
 
 // The hidden key sequences of the main view.
 enum class Folge {

@@ -4,6 +4,7 @@
 #include "geometry/DachEingabe.h"
 #include "geometry/Flaechenberechnung.h"
 #include "model/Haus.h"
+#include "platform/Meldung.h"
 #include "shell/CMainFrame.h"
 #include "shell/CZEVAApp.h"
 #include "ui/MeldungsNotifier.h"
@@ -217,6 +218,10 @@ Zeichenliste C2DView::Bild() const
             Zeichne2D(liste, haus->m_aDach[static_cast<std::size_t>(i)], i == m_nAktivesDach);
         ZeichneKnoten(liste, *haus, m_Eingabe.Spur);
         break;
+    case 15:
+    case 16:
+        ZeichneGaubenansicht(liste);
+        break;
     default:
         break;
     }
@@ -248,6 +253,8 @@ void C2DView::paintGL()
     if (Haus* haus = AktuellesHaus()) {
         if (haus->Phase != 13)
             Schnittzone = -1;
+        if ((haus->Phase == 15 || haus->Phase == 16) && !m_bVorschau)
+            AktualisiereGaube();
         glPushMatrix();
         SpieleAb(Bild());
         glPopMatrix();
@@ -272,7 +279,9 @@ void C2DView::mousePressEvent(QMouseEvent* ereignis)
         ereignis->ignore();
         return;
     }
-    MarkiereGeaendert();
+    // Moving a dormer's lines changes the house only when it is built.
+    if (haus->Phase != 16)
+        MarkiereGeaendert();
     const Punkt2D p = FensterZuModell(ereignis->position(), true);
     if (knopf == Qt::LeftButton) {
         LetzterKlick = p;
@@ -283,11 +292,16 @@ void C2DView::mousePressEvent(QMouseEvent* ereignis)
             Zeige(m_Eingabe.NordDruck(*haus, p));
         } else if (haus->Phase == 14) {
             DachDruck(*haus, Mausflags(*ereignis), p);
+        } else if (haus->Phase == 16) {
+            m_Gaube.Druck(FensterZuModell(ereignis->position(), false), haus->OpenGLGrid);
         }
     } else if (haus->Phase == 8) {
         m_Eingabe.Rechtsklick(*haus);
     } else if (haus->Phase == 14) {
         DachRechtsklick(*haus, FensterZuModell(ereignis->position(), false));
+    } else if (haus->Phase == 16) {
+        GaubeRechtsklick(*haus);
+        return;
     }
     Neuzeichnen();
 }
@@ -303,6 +317,10 @@ void C2DView::mouseReleaseEvent(QMouseEvent* ereignis)
         m_Eingabe.NordLoslassen(*haus, FensterZuModell(ereignis->position(), true));
     else if (ereignis->button() == Qt::LeftButton && haus->Phase == 14)
         DachLoslassen(*haus, Mausflags(*ereignis), FensterZuModell(ereignis->position(), true));
+    else if (ereignis->button() == Qt::LeftButton && haus->Phase == 16) {
+        m_Gaube.Loslassen();
+        AktualisiereGaube();
+    }
     Neuzeichnen();
 }
 
@@ -333,6 +351,10 @@ void C2DView::mouseMoveEvent(QMouseEvent* ereignis)
         Zeige(m_Eingabe.NordBewegung(*haus, FensterZuModell(ereignis->position(), false)));
     else if (haus->Phase == 14)
         DachBewegung(*haus, Mausflags(*ereignis), FensterZuModell(ereignis->position(), true));
+    else if (haus->Phase == 16 && m_Gaube.EingabeAktiv) {
+        m_Gaube.Bewegung(FensterZuModell(ereignis->position(), true));
+        AktualisiereGaube();
+    }
     Neuzeichnen();
 }
 
@@ -349,6 +371,8 @@ void C2DView::LiesHausNeu()
 {
     GibMausFrei();
     m_nAktivesDach = -1;
+    // The face belonged to the house that was there before.
+    m_Gaube.Schliesse();
     Setze2DProjektion();
 }
 
@@ -461,6 +485,101 @@ void C2DView::DachRechtsklick(Haus& /*haus*/, const Punkt2D& p)
         return;
     pane->EntferneDach(index);
     m_nAktivesDach = -1;
+}
+
+// ----- dormers (steps 15 and 16) ----------------------------------------------------------
+
+void C2DView::GaubeEinrichten(const Plane& flaeche, int gaubenIndex)
+{
+    Haus* haus = AktuellesHaus();
+    if (!haus)
+        return;
+    m_Eingabe.EingabeAktiv = 0;
+    m_Gaube.Einrichten(*haus, flaeche, gaubenIndex);
+    AktualisiereGaube();
+    show();
+    repaint();
+}
+
+void C2DView::AktualisiereGaube()
+{
+    const Haus* haus = AktuellesHaus();
+    if (!haus || !m_Gaube.Offen())
+        return;
+    m_Gaube.Aktualisiere();
+    Zeige(m_Gaube.Ablesewerte(*haus));
+}
+
+void C2DView::ZeichneGaubenansicht(Zeichenliste& liste) const
+{
+    if (m_Gaube.Offen())
+        m_Gaube.Zeichne(liste);
+}
+
+void C2DView::Neuzeichnen3D()
+{
+    if (CMainFrame* rahmen = Rahmen())
+        if (QWidget* ansicht = rahmen->Ansicht3D())
+            ansicht->update();
+}
+
+C2DView::Gaubenuebernahme C2DView::GaubeUebernehmen()
+{
+    Haus* haus = AktuellesHaus();
+    if (!haus || !m_Gaube.Offen())
+        return Gaubenuebernahme::Nichts;
+    // A drag under way ends here; the lines stay where it left them.
+    m_Gaube.Loslassen();
+    switch (m_Gaube.Pruefe()) {
+    case Gaubeneingabe::Pruefung::RagtHeraus:
+        Meldung::Hinweis(QString::fromUtf8(MeldungGaubeRagtHeraus), Meldung::Symbol::Vorgabe, window());
+        return Gaubenuebernahme::Verweigert;
+    case Gaubeneingabe::Pruefung::Ueberschneidet:
+        Meldung::Hinweis(QString::fromUtf8(MeldungGaubeUeberschneidet), Meldung::Symbol::Vorgabe, window());
+        return Gaubenuebernahme::Verweigert;
+    case Gaubeneingabe::Pruefung::Zulaessig: break;
+    }
+    if (!Meldung::Frage(QString::fromUtf8(FrageGaubendatenUebernehmen), QMessageBox::No, Meldung::Symbol::Frage,
+                        window())) {
+        m_Gaube.Schliesse();
+        hide();
+        Neuzeichnen3D();
+        return Gaubenuebernahme::Abgelehnt;
+    }
+    MarkiereGeaendert();
+    m_Gaube.Baue(*haus);
+    hide();
+    Neuzeichnen3D();
+    return Gaubenuebernahme::Gebaut;
+}
+
+void C2DView::GaubeRechtsklick(Haus& haus)
+{
+    const Gaubenuebernahme ergebnis = GaubeUebernehmen();
+    if (ergebnis == Gaubenuebernahme::Verweigert || ergebnis == Gaubenuebernahme::Nichts) {
+        Neuzeichnen();
+        return;
+    }
+    // Taken over or discarded: back to the 3D editing, as with the buttons.
+    haus.Phase = 15;
+    if (CMainFrame* rahmen = Rahmen())
+        rahmen->ZeigeSchritt();
+}
+
+void C2DView::LoescheGaube(int gaubenID)
+{
+    Haus* haus = AktuellesHaus();
+    if (!haus)
+        return;
+    if (m_Gaube.GaubenID == gaubenID)
+        m_Gaube.Schliesse();
+    zeva::LoescheGaube(*haus, gaubenID);
+}
+
+Plane C2DView::FindePlane(int id) const
+{
+    const Haus* haus = AktuellesHaus();
+    return haus ? zeva::FindePlane(*haus, id) : Plane();
 }
 
 } // namespace zeva

@@ -11,6 +11,7 @@
 // document), so a replaced document is simply drawn on the next paint. The
 // picture of a step is built as a list of primitives (geometry/
 // Planzeichnung.h) and replayed here.
+#include "geometry/Gaubeneingabe.h"
 #include "geometry/Grundrisseingabe.h"
 #include "geometry/Planzeichnung.h"
 #include "platform/GLAnsicht.h"
@@ -44,7 +45,7 @@ public:
 
     // 1 while an input gesture is under way (a point follows the cursor, the
     // north arrow is dragged).
-    int EingabeAktiv() const { return m_Eingabe.EingabeAktiv; }
+    int EingabeAktiv() const { return m_Eingabe.EingabeAktiv ? m_Eingabe.EingabeAktiv : m_Gaube.EingabeAktiv; }
     Grundrisseingabe& Eingabe() { return m_Eingabe; }
     // Snapped plan position of the last left press.
     Punkt2D LetzterKlick;
@@ -96,6 +97,27 @@ public:
     // The house was replaced or read again: no roof is active any more.
     void LiesHausNeu() override;
 
+    // The dormer step (16): the face unrolled with the dormer's five lines.
+    // Sets the step up for the face (a dormer index of the house to edit
+    // that dormer, -1 for a new one), shows the view and paints it.
+    void GaubeEinrichten(const Plane& flaeche, int gaubenIndex);
+    // Profile, front view and the read-outs from the lines.
+    void AktualisiereGaube();
+    // What became of the dormer being drawn.
+    enum class Gaubenuebernahme {
+        Gebaut,     // confirmed and built
+        Abgelehnt,  // the question was answered No: the input is discarded
+        Verweigert, // a geometry check failed: the input stays open
+        Nichts,     // no input open (none set up, or already taken over)
+    };
+    // Checks the dormer, asks, and builds it into the house.
+    Gaubenuebernahme GaubeUebernehmen();
+    // Removes a dormer with its planes, records and windows.
+    void LoescheGaube(int gaubenID);
+    // A copy of the house's plane with that ID (a default plane when none).
+    Plane FindePlane(int id) const;
+    const Gaubeneingabe& Gaubenzustand() const { return m_Gaube; }
+
 protected:
     void initializeGL() override;
     void paintGL() override;
@@ -117,6 +139,9 @@ private:
     void DachLoslassen(Haus& haus, int flags, const Punkt2D& p);
     void DachRechtsklick(Haus& haus, const Punkt2D& p);
     void GibMausFrei();
+    void ZeichneGaubenansicht(Zeichenliste& liste) const;
+    void GaubeRechtsklick(Haus& haus);
+    void Neuzeichnen3D();
 
     Haus* AktuellesHaus() const;
     void MarkiereGeaendert();
@@ -131,6 +156,7 @@ private:
     int m_nAktivesDach = -1;
     bool m_bMausGefangen = false;
     std::unique_ptr<DachAnsicht> m_pDachfenster;
+    Gaubeneingabe m_Gaube;
 };
 
 } // namespace zeva

@@ -2,6 +2,7 @@
 #include "views/Planeditoransichten.h"
 
 #include "geometry/C3DGenerator.h"
+#include "geometry/Gaubeneingabe.h"
 #include "model/Haus.h"
 #include "model/PlaneID.h"
 #include "platform/Meldung.h"
@@ -13,6 +14,7 @@
 #include "shell/Vorschaufabrik.h"
 #include "ui/MeldungsNotifier.h"
 #include "ui/SteuerelementId.h"
+#include "views/C2DView.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -692,7 +694,19 @@ void C3DView::contextMenuEvent(QContextMenuEvent* ereignis)
         return;
     const int id = Waehle(ereignis->pos());
     m_gewaehlt = id;
-    Fuehreaus(ansicht3d::Verteile(id), ereignis->globalPos());
+    ansicht3d::Auswahl auswahl = ansicht3d::Verteile(id);
+    // A dormer ceiling is edited with the attic ceiling it belongs to.
+    if (auswahl.aktion == ansicht3d::Aktion::Popup && ArtAusID(id) == flaechenart::GaubenDecke)
+        auswahl.popup[0].aktiv = DeckeZurGewaehltenFlaeche() >= 0;
+    Fuehreaus(auswahl, ereignis->globalPos());
+}
+
+int C3DView::DeckeZurGewaehltenFlaeche() const
+{
+    const Haus* haus = AktuellesHaus();
+    if (!haus)
+        return -1;
+    return DeckeDerGaube(*haus, FindePlane(*haus, m_gewaehlt).GaubenID);
 }
 
 void C3DView::Fuehreaus(const ansicht3d::Auswahl& auswahl, const QPoint& global)
@@ -723,7 +737,8 @@ void C3DView::Fuehreaus(const ansicht3d::Auswahl& auswahl, const QPoint& global)
 void C3DView::Popupbefehl(int befehl)
 {
     if (befehl == ansicht3d::BefehlFlaecheEditieren) {
-        const ansicht3d::Auswahl a = ansicht3d::FlaecheEditieren(m_gewaehlt);
+        const int decke = ArtAusID(m_gewaehlt) == flaechenart::GaubenDecke ? DeckeZurGewaehltenFlaeche() : -1;
+        const ansicht3d::Auswahl a = ansicht3d::FlaecheEditieren(m_gewaehlt, decke);
         if (a.aktion != ansicht3d::Aktion::Nichts) {
             Fuehreaus(a, {});
             return;
@@ -732,9 +747,56 @@ void C3DView::Popupbefehl(int befehl)
     GaubenBefehl(befehl);
 }
 
-void C3DView::GaubenBefehl(int)
+void C3DView::BeginneGaubeneingabe(const Plane& flaeche, int index)
 {
-    // The dormer input brings these commands.
+    CMainFrame* rahmen = Rahmen();
+    Haus* haus = AktuellesHaus();
+    auto* plan = rahmen ? qobject_cast<C2DView*>(rahmen->Ansicht2D()) : nullptr;
+    if (!haus || !plan)
+        return;
+    haus->Phase = 16;
+    rahmen->ZeigeSchritt();
+    plan->GaubeEinrichten(flaeche, index);
+}
+
+void C3DView::GaubenBefehl(int befehl)
+{
+    Haus* haus = AktuellesHaus();
+    CMainFrame* rahmen = Rahmen();
+    if (!haus || !rahmen)
+        return;
+    // Each command looks up what it needs first and stops quietly when it is
+    // missing, before anything changes.
+    switch (befehl) {
+    case ansicht3d::BefehlGaubePlazieren: {
+        if (const std::optional<Plane> flaeche = DachflaecheFuerGaube(*haus, m_gewaehlt))
+            BeginneGaubeneingabe(*flaeche, -1);
+        break;
+    }
+    case ansicht3d::BefehlGaubeBearbeiten: {
+        const int index = GaubenIndexVon(*haus, FindePlane(*haus, m_gewaehlt).GaubenID);
+        if (const std::optional<Plane> flaeche = DachflaecheDerGaube(*haus, index))
+            BeginneGaubeneingabe(*flaeche, index);
+        break;
+    }
+    case ansicht3d::BefehlGaubeLoeschen: {
+        const int gaube = FindePlane(*haus, m_gewaehlt).GaubenID;
+        if (GaubenIndexVon(*haus, gaube) < 0)
+            break;
+        if (!Meldung::Frage(QString::fromUtf8(FrageGaubeLoeschen), QMessageBox::No, Meldung::Symbol::Frage, this))
+            break;
+        if (CZEVADoc* dok = rahmen->GetActiveDocument())
+            dok->SetModifiedFlag(true);
+        if (auto* plan = qobject_cast<C2DView*>(rahmen->Ansicht2D()))
+            plan->LoescheGaube(gaube);
+        else
+            LoescheGaube(*haus, gaube);
+        haus->ListeNeuAufbauen = 1;
+        update();
+        break;
+    }
+    default: break;
+    }
 }
 
 // ----- rebuild ------------------------------------------------------------------------------

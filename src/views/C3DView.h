@@ -26,6 +26,7 @@ class QPrinter;
 namespace zeva {
 
 class Haus;
+class Plane;
 
 class C3DView : public GLAnsicht, public BefehlsZiel, public Schrittfenster {
     Q_OBJECT
@@ -137,6 +138,10 @@ private:
     // The dormer commands of the popup (placing, editing, deleting a dormer,
     // and editing a dormer's part) belong to the dormer input.
     void GaubenBefehl(int befehl);
+    // The attic ceiling a picked dormer ceiling belongs to, -1 for none.
+    int DeckeZurGewaehltenFlaeche() const;
+    // Step 16 on that face, for a new dormer (-1) or the dormer at `index`.
+    void BeginneGaubeneingabe(const Plane& flaeche, int index);
     void Nummeriere();
     // The other 3D views rebuild at their next paint.
     void MarkiereAndereNeu();

@@ -79,9 +79,11 @@ void Planeditoransichten::VerbindeDach(QWidget* dacheingabe, QWidget* ansicht2D)
         m_pPlatzhalter->VerbindeDach(dacheingabe, ansicht2D);
 }
 
-void Planeditoransichten::GaubeUebernehmen(QWidget* ansicht2D)
+bool Planeditoransichten::GaubeUebernehmen(QWidget* ansicht2D)
 {
-    m_pPlatzhalter->GaubeUebernehmen(ansicht2D);
+    if (auto* ansicht = qobject_cast<C2DView*>(ansicht2D))
+        return ansicht->GaubeUebernehmen() != C2DView::Gaubenuebernahme::Verweigert;
+    return m_pPlatzhalter->GaubeUebernehmen(ansicht2D);
 }
 
 void InstalliereEingabeansichten(CMainFrame& rahmen)

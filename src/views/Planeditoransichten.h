@@ -23,7 +23,7 @@ public:
     QWidget* Erzeuge(Fenster art, QWidget* eltern) override;
     void ZeigeZone(QWidget* ansicht2D, int zone) override;
     void VerbindeDach(QWidget* dacheingabe, QWidget* ansicht2D) override;
-    void GaubeUebernehmen(QWidget* ansicht2D) override;
+    bool GaubeUebernehmen(QWidget* ansicht2D) override;
 
 private:
     CMainFrame& m_rahmen;

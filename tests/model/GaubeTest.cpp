@@ -17,12 +17,7 @@ using test::ByteBuilder;
 
 Plane Viereck(Punkt3D lo, Punkt3D ro, Punkt3D ru, Punkt3D lu)
 {
-    Plane p;
-    p.lo = lo;
-    p.ro = ro;
-    p.ru = ru;
-    p.lu = lu;
-    return p;
+    return Plane::AusEcken(lo, ro, ru, lu);
 }
 
 // A dormer 2 m wide: the covered roof part from height 0 to 2, a front wall

@@ -23,12 +23,7 @@ using test::ErwartePunkt;
 
 Plane Ebene(Punkt3D lo, Punkt3D ro, Punkt3D ru, Punkt3D lu)
 {
-    Plane p;
-    p.lo = lo;
-    p.ro = ro;
-    p.ru = ru;
-    p.lu = lu;
-    return p;
+    return Plane::AusEcken(lo, ro, ru, lu);
 }
 
 // A vertical wall 4 wide and 2.5 high whose normal is n (one of ±x, ±z).

@@ -136,7 +136,7 @@ public:
     }
     void ZeigeZone(QWidget*, int) override {}
     void VerbindeDach(QWidget*, QWidget*) override {}
-    void GaubeUebernehmen(QWidget*) override {}
+    bool GaubeUebernehmen(QWidget*) override { return true; }
     QPointer<Ansicht3Ddouble> raum;
 
 private:

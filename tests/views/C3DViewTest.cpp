@@ -6,6 +6,7 @@
 
 #include "geometry/C3DGenerator.h"
 #include "geometry/DachTestHilfen.h"
+#include "geometry/Gaubeneingabe.h"
 #include "geometry/Plangeometrie.h"
 #include "model/Haus.h"
 #include "model/PlaneID.h"
@@ -14,7 +15,9 @@
 #include "shell/Vorschaufabrik.h"
 #include "ui/MeldungsNotifier.h"
 #include "views/Ansicht3DRegeln.h"
+#include "views/C2DView.h"
 #include "views/C3DView.h"
+#include "views/CEingabeAssistentDlg.h"
 
 #include <QContextMenuEvent>
 #include <QImage>
@@ -92,6 +95,22 @@ TEST(Ansicht3DRegeln, DispatchByKind)
     EXPECT_STREQ(Verteile(9000001).popup[3].text, "Gaube löschen");
     EXPECT_EQ(FlaecheEditieren(109000001).aktion, Aktion::Steildach);
     EXPECT_EQ(FlaecheEditieren(109000001).id, 109000001);
+    // Dormer parts: the roof and walls open themselves, the ceiling the attic
+    // ceiling it belongs to, and nothing without one.
+    struct Teil {
+        int id;
+        int decke;
+        Aktion aktion;
+        int geoeffnet;
+    };
+    for (const Teil& t : {Teil{11000002, -1, Aktion::Steildach, 11000002}, Teil{12000000, -1, Aktion::Wand, 12000000},
+                          Teil{13000001, -1, Aktion::Wand, 13000001}, Teil{14000000, -1, Aktion::Wand, 14000000},
+                          Teil{15000000, 5000001, Aktion::Decke, 5000001}, Teil{15000000, -1, Aktion::Nichts, 15000000},
+                          Teil{92000000, 5000001, Aktion::Nichts, 92000000}, Teil{5000001, -1, Aktion::Nichts, 5000001}}) {
+        const Auswahl a = FlaecheEditieren(t.id, t.decke);
+        EXPECT_EQ(a.aktion, t.aktion) << t.id;
+        EXPECT_EQ(a.id, t.geoeffnet) << t.id;
+    }
 }
 
 TEST(Ansicht3DRegeln, KeySequences)
@@ -465,16 +484,336 @@ TEST_F(DreiDAnsicht, ARightClickOpensTheInputOfTheVisibleSurface)
     EXPECT_TRUE(aufrufe.empty()) << "the background and a keyboard menu do nothing";
     EXPECT_EQ(ansicht->GewaehlteFlaeche(), -1);
 
-    // Cancelling the popup or choosing a dormer command opens nothing.
+    // Cancelling the popup or choosing a greyed dormer command opens nothing.
     const Plane* dach = Finde([](const Plane& p) { return Art(p) == flaechenart::Steildach && p.lu.z == 8 && p.ru.z == 8; });
     ansicht->SetzeDrehung(0, 0);
     Bild();
-    for (int antwort : {0, BefehlGaubePlazieren, BefehlGaubeBearbeiten}) {
+    for (int antwort : {0, BefehlGaubeBearbeiten, BefehlGaubeLoeschen}) {
         popup.antwort = antwort;
         Rechtsklick(Mitte(*dach));
     }
     EXPECT_TRUE(aufrufe.empty());
     EXPECT_EQ(popup.eintraege.size(), 3u);
+    EXPECT_EQ(H().Phase, 15);
+}
+
+// ----- dormers: from the 3D view into step 16 and back -------------------------------------------
+
+class Gaubenbefehle : public DreiDAnsicht {
+protected:
+    void TearDown() override
+    {
+        if (plan && !plan->parentWidget())
+            delete plan.data();
+        DreiDAnsicht::TearDown();
+    }
+    // A point of the front pitched-roof face (eaves at z 8, height 5; ridge
+    // at z 4, height 8), left of where the dormers go.
+    static Punkt3D AufVorderseite() { return Punkt3D(2, 5.375, 7.5); }
+    int Vorderseite() const
+    {
+        const Plane* f = Finde([](const Plane& p) { return Art(p) == flaechenart::Steildach && p.lu.z == 8; });
+        return f ? f->ID : -1;
+    }
+    // The 3D view shown and drawn, then the popup command on the point.
+    void Befehl(WaehlePopup& popup, int befehl, const Punkt3D& punkt)
+    {
+        ansicht->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(ansicht));
+        Bild();
+        popup.antwort = befehl;
+        Rechtsklick(punkt);
+    }
+    // The plan editor of the frame on its own, 400 × 400 pixels (20 a metre).
+    void ZeigePlan()
+    {
+        plan = qobject_cast<C2DView*>(rahmen->Ansicht2D());
+        ASSERT_NE(plan, nullptr);
+        if (plan->parentWidget())
+            plan->setParent(nullptr);
+        plan->resize(400, 400);
+        plan->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(plan));
+    }
+    QPoint PlanPixel(double x, double y) const
+    {
+        Punkt2D p(x, y);
+        plan->ModellZuFenster(p);
+        return {static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))};
+    }
+    QString Wert(int id) const
+    {
+        auto* assistent = qobject_cast<CEingabeAssistentDlg*>(rahmen->Eingabeassistent());
+        return assistent ? assistent->Text(id) : QStringLiteral("?");
+    }
+    // A colour within one of the wanted near the plan point (lines may lie
+    // on a pixel boundary).
+    bool FarbeNahe(const QImage& bild, double x, double y, int r, int g, int b) const
+    {
+        const QPoint p = PlanPixel(x, y);
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const QColor c = bild.pixelColor(p.x() + dx, p.y() + dy);
+                if (std::abs(c.red() - r) <= 1 && std::abs(c.green() - g) <= 1 && std::abs(c.blue() - b) <= 1)
+                    return true;
+            }
+        return false;
+    }
+    void Rechtsklick2D() { QTest::mouseClick(plan, Qt::RightButton, {}, PlanPixel(3, 15)); }
+    std::size_t Gaubenflaechen(int gaube) const
+    {
+        std::size_t n = 0;
+        for (const Plane& p : H().m_aPlane)
+            n += p.GaubenID == gaube;
+        return n;
+    }
+
+    QPointer<C2DView> plan;
+};
+
+TEST_F(Gaubenbefehle, PlacingADormerOnTheFrontRoofFace)
+{
+    WaehlePopup popup;
+    ansicht->SetzeDrehung(0, 0);
+    const int flaeche = Vorderseite();
+    ASSERT_NE(flaeche, -1);
+    Befehl(popup, BefehlGaubePlazieren, AufVorderseite());
+    ASSERT_EQ(popup.eintraege.size(), 1u);
+    EXPECT_EQ(H().Phase, 16);
+    ZeigePlan();
+    EXPECT_EQ(plan->windowTitle(), QStringLiteral("Gaubeneingabe"));
+    const Gaubeneingabe& g = plan->Gaubenzustand();
+    ASSERT_TRUE(g.Offen());
+    EXPECT_EQ(g.Flaeche.ID, flaeche);
+
+    QImage bild = plan->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+    bild.save(QStringLiteral("/tmp/zeva_gaube_eingabe.png"));
+    const auto& a = g.GaubenAnsicht;
+    const double mitteX = (a[0].x + a[1].x) / 2;
+    EXPECT_TRUE(FarbeNahe(bild, mitteX, (a[0].y + a[2].y) / 2, 153, 153, 255)) << "the dormer's front";
+    EXPECT_TRUE(FarbeNahe(bild, mitteX, (a[2].y + a[3].y) / 2, 255, 153, 153)) << "its roof";
+    EXPECT_TRUE(FarbeNahe(bild, 4, g.Flaechenansicht[0].y, 255, 102, 102)) << "the face's eave";
+    EXPECT_EQ(Wert(1011), QStringLiteral("0,75"));
+    EXPECT_EQ(Wert(1010), QStringLiteral("1,95"));
+    EXPECT_EQ(Wert(1009), QStringLiteral("2,25"));
+    EXPECT_EQ(Wert(1330), QStringLiteral("0,70"));
+
+    // The right edge dragged one metre of the panel to the right.
+    const double R = g.LinieRechts;
+    QTest::mousePress(plan, Qt::LeftButton, {}, PlanPixel(R, 5));
+    const QPoint ziel = PlanPixel(R + 1, 5);
+    QMouseEvent zug(QEvent::MouseMove, ziel, plan->mapToGlobal(ziel), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(plan, &zug);
+    QTest::mouseRelease(plan, Qt::LeftButton, {}, ziel);
+    EXPECT_NEAR(g.LinieRechts, R + 1, 1e-9);
+    EXPECT_EQ(Wert(1330), QString::fromStdString(Ablesetext((R + 1 - g.LinieLinks) / 1.71)));
+    EXPECT_NE(Wert(1330), QStringLiteral("0,70"));
+    plan->grabFramebuffer().save(QStringLiteral("/tmp/zeva_gaube_gezogen.png"));
+
+    // The right click asks, and Yes builds the dormer.
+    Dok().SetModifiedFlag(false);
+    meldungen.Antworte(QMessageBox::Yes);
+    Rechtsklick2D();
+    ASSERT_EQ(meldungen.Anfragen().size(), 1u);
+    const Meldung::Anfrage& frage = meldungen.Anfragen()[0];
+    EXPECT_EQ(frage.text, QStringLiteral("Gaubendaten übernehmen?"));
+    EXPECT_EQ(frage.knoepfe, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(frage.vorgabe, QMessageBox::No);
+    EXPECT_EQ(frage.symbol, Meldung::Symbol::Frage);
+    ASSERT_EQ(H().m_aGaube.size(), 1u);
+    EXPECT_EQ(H().m_aGaube[0].ID, 10000000);
+    EXPECT_EQ(H().m_aGaube[0].Traeger1ID, flaeche);
+    EXPECT_EQ(H().Phase, 15);
+    EXPECT_TRUE(Dok().IsModified());
+    EXPECT_FALSE(plan->isVisible());
+    // The rebuild request may already be used up by the 3D view shown again;
+    // the pick at the end proves that it drew the dormer.
+
+    // Leaving step 16 later takes nothing over a second time.
+    H().Phase = 16;
+    rahmen->NaechsterSchritt();
+    EXPECT_EQ(meldungen.Anfragen().size(), 1u);
+    EXPECT_EQ(H().m_aGaube.size(), 1u);
+    EXPECT_EQ(H().Phase, 15);
+
+    // The 3D view shows the dormer: its front wall is pickable.
+    ansicht->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(ansicht));
+    bild = Bild();
+    bild.save(QStringLiteral("/tmp/zeva_3d_gaube.png"));
+    const Plane front = FindePlane(H(), 12000000);
+    ASSERT_EQ(front.GaubenID, 10000000);
+    EXPECT_EQ(ansicht->Waehle(Pixel(Mitte(front)).toPoint()), 12000000);
+}
+
+TEST_F(Gaubenbefehle, DeclinedAndRefusedDormers)
+{
+    WaehlePopup popup;
+    ansicht->SetzeDrehung(0, 0);
+    const std::size_t planes = H().m_aPlane.size();
+    const std::size_t waende = H().m_aWand.size();
+    Dok().SetModifiedFlag(false);
+
+    // No: the house stays as it was, back to step 15.
+    Befehl(popup, BefehlGaubePlazieren, AufVorderseite());
+    ZeigePlan();
+    meldungen.Antworte(QMessageBox::No);
+    Rechtsklick2D();
+    EXPECT_EQ(meldungen.Anfragen().size(), 1u);
+    EXPECT_TRUE(H().m_aGaube.empty());
+    EXPECT_EQ(H().m_aPlane.size(), planes);
+    EXPECT_EQ(H().m_aWand.size(), waende);
+    EXPECT_FALSE(Dok().IsModified());
+    EXPECT_EQ(H().Phase, 15);
+    EXPECT_FALSE(plan->isVisible());
+    EXPECT_FALSE(plan->Gaubenzustand().Offen());
+
+    // A first dormer, then a second one where the first stands.
+    Befehl(popup, BefehlGaubePlazieren, AufVorderseite());
+    meldungen.Antworte(QMessageBox::Yes);
+    Rechtsklick2D();
+    ASSERT_EQ(H().m_aGaube.size(), 1u);
+    Befehl(popup, BefehlGaubePlazieren, AufVorderseite());
+    ASSERT_EQ(H().Phase, 16);
+    const Gaubeneingabe vorher = plan->Gaubenzustand();
+    EXPECT_EQ(vorher.FremdeGauben.size(), 4u);
+    plan->grabFramebuffer().save(QStringLiteral("/tmp/zeva_gaube_zweite.png"));
+
+    const QString ueberschneidung = QString::fromUtf8(
+        "Die Geometrie der Gaube ist nicht zulässig.\nGrund: die Gaube überschneidet sich\nmit bereits vorhandenen "
+        "Gauben.\nÜberprüfen Sie bitte noch einmal die Einstellungen.");
+    const std::size_t gefragt = meldungen.Anfragen().size();
+    Rechtsklick2D();
+    ASSERT_EQ(meldungen.Anfragen().size(), gefragt + 1);
+    EXPECT_EQ(meldungen.Anfragen().back().text, ueberschneidung);
+    EXPECT_EQ(meldungen.Anfragen().back().knoepfe, QMessageBox::Ok);
+    // Through the wizard's button as well: the step stays.
+    rahmen->NaechsterSchritt();
+    ASSERT_EQ(meldungen.Anfragen().size(), gefragt + 2);
+    EXPECT_EQ(meldungen.Anfragen().back().text, ueberschneidung);
+    EXPECT_EQ(H().Phase, 16);
+    EXPECT_EQ(H().m_aGaube.size(), 1u);
+    const Gaubeneingabe& nachher = plan->Gaubenzustand();
+    EXPECT_TRUE(nachher.Offen());
+    EXPECT_TRUE(plan->isVisible());
+    for (auto [a, b] : {std::pair{vorher.LinieOben, nachher.LinieOben}, {vorher.LinieMitte, nachher.LinieMitte},
+                        {vorher.LinieUnten, nachher.LinieUnten}, {vorher.LinieLinks, nachher.LinieLinks},
+                        {vorher.LinieRechts, nachher.LinieRechts}})
+        EXPECT_EQ(a, b);
+}
+
+TEST_F(Gaubenbefehle, PlacingOnAFaceWithoutItsRecordDoesNothing)
+{
+    WaehlePopup popup;
+    ansicht->SetzeDrehung(0, 0);
+    const int flaeche = Vorderseite();
+    for (std::size_t i = H().m_aSteildach.size(); i-- > 0;)
+        if (H().m_aSteildach[i].m_plane.ID == flaeche)
+            H().m_aSteildach.RemoveAt(i);
+    Befehl(popup, BefehlGaubePlazieren, AufVorderseite());
+    ASSERT_EQ(popup.eintraege.size(), 1u) << "the face was picked";
+    EXPECT_EQ(H().Phase, 15);
+    auto* plan2D = qobject_cast<C2DView*>(rahmen->Ansicht2D());
+    ASSERT_NE(plan2D, nullptr);
+    EXPECT_FALSE(plan2D->isVisible());
+    EXPECT_FALSE(plan2D->Gaubenzustand().Offen());
+    EXPECT_TRUE(ansicht->isVisible());
+}
+
+// A dormer with a ceiling: the attic storey of 1.5 m ends at 6.5 m, within
+// the dormer's front wall (5.75 to 6.95 m); the roof made the attic ceiling.
+TEST_F(Gaubenbefehle, TheCommandsOnADormerPart)
+{
+    WaehlePopup popup;
+    H().Dachgeschosshoehe = 1.5;
+    ansicht->SetzeDrehung(0, 0);
+    Befehl(popup, BefehlGaubePlazieren, AufVorderseite());
+    ZeigePlan();
+    meldungen.Antworte(QMessageBox::Yes);
+    Rechtsklick2D();
+    ASSERT_EQ(H().m_aGaube.size(), 1u);
+    ASSERT_EQ(FindePlane(H(), 15000000).GaubenID, 10000000);
+    ASSERT_EQ(DeckeDerGaube(H(), 10000000), 5000001);
+
+    // The ceiling lies inside the dormer; lifted above the house, it is the
+    // first thing seen from above.
+    const auto decke = [this] {
+        for (Plane& p : H().m_aPlane)
+            if (p.ID == 15000000) {
+                for (int k = 0; k < 4; ++k)
+                    p.Ecke(k).y += 5;
+                H().ListeNeuAufbauen = 1;
+                return Mitte(p);
+            }
+        return Punkt3D();
+    };
+    ansicht->SetzeDrehung(90, 0);
+    Punkt3D punkt = decke();
+
+    // "Gaube löschen" answered No changes nothing.
+    const std::size_t gefragt = meldungen.Anfragen().size();
+    meldungen.Antworte(QMessageBox::No);
+    popup.eintraege.clear();
+    Befehl(popup, BefehlGaubeLoeschen, punkt);
+    ASSERT_EQ(popup.eintraege.size(), 1u);
+    EXPECT_EQ(ansicht->GewaehlteFlaeche(), 15000000);
+    std::vector<std::pair<int, bool>> aktiv;
+    for (const Popupeintrag& e : popup.eintraege[0])
+        aktiv.emplace_back(e.befehl, e.aktiv);
+    EXPECT_EQ(aktiv, (std::vector<std::pair<int, bool>>{{32811, true}, {32815, false}, {32816, true}, {32813, true}}));
+    ASSERT_EQ(meldungen.Anfragen().size(), gefragt + 1);
+    EXPECT_EQ(meldungen.Anfragen().back().text, QStringLiteral("Gaube wirklich löschen?"));
+    EXPECT_EQ(meldungen.Anfragen().back().vorgabe, QMessageBox::No);
+    EXPECT_EQ(meldungen.Anfragen().back().symbol, Meldung::Symbol::Frage);
+    EXPECT_EQ(H().m_aGaube.size(), 1u);
+    EXPECT_EQ(Gaubenflaechen(10000000), 8u);
+
+    // "Fläche editieren" opens the attic ceiling the dormer ceiling joins.
+    Befehl(popup, BefehlFlaecheEditieren, punkt);
+    EXPECT_EQ(aufrufe, (std::vector<Aufruf>{{CMainFrame::Bauteildialog::Decke, 5000001}}));
+
+    // Without an attic ceiling in the house the entry is greyed.
+    aufrufe.clear();
+    CDDeckeArray decken = H().m_aDecke;
+    H().m_aDecke.RemoveAll();
+    popup.eintraege.clear();
+    Befehl(popup, BefehlFlaecheEditieren, punkt);
+    ASSERT_EQ(popup.eintraege.size(), 1u);
+    EXPECT_FALSE(popup.eintraege[0][0].aktiv);
+    EXPECT_TRUE(aufrufe.empty());
+    H().m_aDecke = decken;
+
+    // "Gaube bearbeiten" shows the dormer's own lines; confirmed, it is
+    // replaced under its number.
+    Befehl(popup, BefehlGaubeBearbeiten, punkt);
+    ASSERT_EQ(H().Phase, 16);
+    ZeigePlan();
+    const Gaubeneingabe& g = plan->Gaubenzustand();
+    EXPECT_EQ(g.GaubenIndex, 0);
+    EXPECT_NEAR(g.LinieLinks, 9.4, 1e-9);
+    EXPECT_NEAR(g.LinieRechts, 10.6, 1e-9);
+    EXPECT_TRUE(g.FremdeGauben.empty());
+    EXPECT_GT(g.Dachgeschossmarke, 0);
+    plan->grabFramebuffer().save(QStringLiteral("/tmp/zeva_gaube_bearbeiten.png"));
+    meldungen.Antworte(QMessageBox::Yes);
+    Rechtsklick2D();
+    ASSERT_EQ(H().m_aGaube.size(), 1u);
+    EXPECT_EQ(H().m_aGaube[0].ID, 10000000);
+    EXPECT_EQ(Gaubenflaechen(10000000), 8u) << "the old dormer's planes went with it";
+    EXPECT_EQ(H().Phase, 15);
+
+    // "Gaube löschen" answered Yes removes it with everything it had.
+    ansicht->SetzeDrehung(90, 0);
+    punkt = decke();
+    Dok().SetModifiedFlag(false);
+    const std::size_t waende = H().m_aWand.size();
+    meldungen.Antworte(QMessageBox::Yes);
+    Befehl(popup, BefehlGaubeLoeschen, punkt);
+    EXPECT_TRUE(H().m_aGaube.empty());
+    EXPECT_EQ(Gaubenflaechen(10000000), 0u);
+    EXPECT_EQ(H().m_aWand.size(), waende - 3);
+    EXPECT_TRUE(Dok().IsModified());
+    EXPECT_EQ(H().ListeNeuAufbauen, 1);
 }
 
 TEST_F(DreiDAnsicht, TopsAndFloorsArePickable)
