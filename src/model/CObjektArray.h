@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <typeinfo>
 #include <vector>
@@ -68,11 +69,14 @@ public:
     void SetSize(std::size_t n) { m_elemente.resize(n); }
     void RemoveAll() { m_elemente.clear(); }
 
-    // Appends a copy of the value; returns its index.
+    // Appends a copy of the value; returns its index. The value may be a
+    // record of this array: growing moves the records, so it is then copied
+    // from its new place.
     std::size_t Add(const X& wert)
     {
+        const std::size_t eigener = IndexVon(wert);
         m_elemente.emplace_back();
-        ObjektArrayKopie<X>::Kopiere(m_elemente.back(), wert);
+        ObjektArrayKopie<X>::Kopiere(m_elemente.back(), eigener != KeinEigener ? m_elemente[eigener] : wert);
         return m_elemente.size() - 1;
     }
 
@@ -104,9 +108,10 @@ public:
     // with index == size() it appends.
     void SetAtGrow(std::size_t index, const X& wert)
     {
+        const std::size_t eigener = IndexVon(wert);
         if (index >= m_elemente.size())
             SetSize(index + 1);
-        ObjektArrayKopie<X>::Kopiere(m_elemente[index], wert);
+        ObjektArrayKopie<X>::Kopiere(m_elemente[index], eigener != KeinEigener ? m_elemente[eigener] : wert);
     }
 
     // Older binary form of an object array: the count, then each record as an
@@ -136,6 +141,18 @@ protected:
         SetSize(quelle.size());
         for (std::size_t i = 0; i < m_elemente.size(); ++i)
             ObjektArrayKopie<X>::Kopiere(m_elemente[i], quelle.m_elemente[i]);
+    }
+
+    static constexpr std::size_t KeinEigener = static_cast<std::size_t>(-1);
+    // The index of a record of this array; KeinEigener for any other value.
+    std::size_t IndexVon(const X& wert) const
+    {
+        const std::less<const X*> vor;
+        const X* p = &wert;
+        const X* anfang = m_elemente.data();
+        if (m_elemente.empty() || vor(p, anfang) || !vor(p, anfang + m_elemente.size()))
+            return KeinEigener;
+        return static_cast<std::size_t>(p - anfang);
     }
 
     std::vector<X> m_elemente;

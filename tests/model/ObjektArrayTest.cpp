@@ -190,6 +190,24 @@ TEST(CObjektArray, EinfuegenEntfernenSetzen)
     EXPECT_TRUE(a.empty());
 }
 
+// A record of the array itself may be appended or set: the array grows and
+// moves its records while the value is still being read.
+TEST(CObjektArray, EinEigenerSatzAlsWert)
+{
+    CObjektArray<TestSatz> a;
+    a.Add(Satz(1, "erster"));
+    for (int i = 0; i < 100; ++i)
+        a.Add(a[0]);
+    ASSERT_EQ(a.size(), 101u);
+    EXPECT_EQ(a.back().Name, "erster");
+
+    a.SetAtGrow(a.size() + 200, a[0]);
+    ASSERT_EQ(a.size(), 302u);
+    EXPECT_EQ(a.back().Name, "erster");
+    a.SetAtGrow(5, a[0]);
+    EXPECT_EQ(a[5].Nummer, 1);
+}
+
 // --- persistent arrays --------------------------------------------------------
 
 TEST(CXmlObjektArray, XmlForm)
