@@ -47,12 +47,10 @@ CSpeichernDlg::CSpeichernDlg(Bauteilart art, QWidget* parent) : CDatenbankDialog
     m_BaujahrBisEdit = ErzeugeMitId<QLineEdit>(this, 1135);
     m_SchichtaufbauKasten = new QCheckBox(QStringLiteral("S&chichtaufbau benutzen"), this);
     SetzeId(m_SchichtaufbauKasten, 1137);
-    m_LangtextEdit = ErzeugeMitId<QPlainTextEdit>(this, 1113);
-    m_LangtextEdit->setTabChangesFocus(true);
-    m_LangtextEdit->setMaximumHeight(m_LangtextEdit->fontMetrics().lineSpacing() * 6);
-    m_BitmappfadEdit = ErzeugeMitId<QLineEdit>(this, 1114);
-    auto* durchsuchen = Knopf(this, QStringLiteral("Durchsuchen"), 1274);
-    durchsuchen->setAutoDefault(false);
+    const Beschreibungsfelder felder = ErzeugeBeschreibungsfelder();
+    m_LangtextEdit = felder.langtext;
+    m_BitmappfadEdit = felder.bildpfad;
+    QPushButton* durchsuchen = felder.durchsuchen;
 
     auto* gitter = new QGridLayout;
     gitter->addWidget(Beschriftung(this, QStringLiteral("Na&me \n(max. 30 Zeichen):"), m_NameEdit), 0, 0);
@@ -99,7 +97,6 @@ CSpeichernDlg::CSpeichernDlg(Bauteilart art, QWidget* parent) : CDatenbankDialog
 
     connect(m_SchichtenButton, &QPushButton::clicked, this, [this] { OnSchichten(); });
     connect(m_SchichtaufbauKasten, &QCheckBox::clicked, this, [this] { OnSchichtaufbau(); });
-    connect(durchsuchen, &QPushButton::clicked, this, [this] { WaehleBild(m_BitmappfadEdit); });
 }
 
 CSpeichernDlg::~CSpeichernDlg() = default;

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -186,6 +187,20 @@ CDatenbankDialog::Speicherspalte CDatenbankDialog::ErzeugeSpeicherspalte(const Q
     connect(s.ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
     return s;
+}
+
+CDatenbankDialog::Beschreibungsfelder CDatenbankDialog::ErzeugeBeschreibungsfelder()
+{
+    Beschreibungsfelder f;
+    f.langtext = ErzeugeMitId<QPlainTextEdit>(this, 1113);
+    f.langtext->setTabChangesFocus(true);
+    f.langtext->setMaximumHeight(f.langtext->fontMetrics().lineSpacing() * 6);
+    f.bildpfad = ErzeugeMitId<QLineEdit>(this, 1114);
+    f.durchsuchen = Knopf(this, QStringLiteral("Durchsuchen"), 1274);
+    f.durchsuchen->setAutoDefault(false);
+    QLineEdit* bildpfad = f.bildpfad;
+    connect(f.durchsuchen, &QPushButton::clicked, this, [this, bildpfad] { WaehleBild(bildpfad); });
+    return f;
 }
 
 void CDatenbankDialog::SetzeFelderLayout(QLayout* felder, QVBoxLayout* spalte, int breite)

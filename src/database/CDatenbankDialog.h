@@ -44,6 +44,7 @@ class QGridLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QVBoxLayout;
 
@@ -133,6 +134,15 @@ protected:
         QPushButton* ok = nullptr;
     };
     Speicherspalte ErzeugeSpeicherspalte(const QString& okText);
+    // The description (1113, six lines high, Tab leaves it) and the picture
+    // path (1114) with "Durchsuchen" (1274), which runs the picture chooser
+    // for that path.
+    struct Beschreibungsfelder {
+        QPlainTextEdit* langtext = nullptr;
+        QLineEdit* bildpfad = nullptr;
+        QPushButton* durchsuchen = nullptr;
+    };
+    Beschreibungsfelder ErzeugeBeschreibungsfelder();
     // The fields left (taking the width), the column right, ending in
     // stretch; the dialog takes the width given and the height it needs.
     void SetzeFelderLayout(QLayout* felder, QVBoxLayout* spalte, int breite);

@@ -54,23 +54,16 @@ CFensterSanDBDlg::CFensterSanDBDlg(QWidget* parent) : CDatenbankDialog(parent)
     links->addWidget(kasten);
     links->addStretch();
 
-    const Knopfspalte knoepfe = OrdneBrowseDialogAn(links, true);
+    const Knopfspalte knoepfe = OrdneBrowseDialogAn(links, true, [this] { OnLoeschen(); });
     m_UebernehmenButton = knoepfe.uebernehmen;
     m_LoeschenButton = knoepfe.loeschen;
 
     connect(m_BeibehaltenRadio, &QRadioButton::clicked, this, [this] { OnRahmen(); });
     connect(m_AustauschenRadio, &QRadioButton::clicked, this, [this] { OnRahmen(); });
-    connect(m_LoeschenButton, &QPushButton::clicked, this, [this] { OnLoeschen(); });
     connect(m_BezeichnungCombo, &QComboBox::activated, this, [this] { Sicher([this] { ZeigeAuswahl(); }); });
 }
 
-// The set goes before the connection the base closes.
-CFensterSanDBDlg::~CFensterSanDBDlg()
-{
-    if (m_pSet)
-        m_pSet->Close();
-    m_pSet.reset();
-}
+CFensterSanDBDlg::~CFensterSanDBDlg() = default;
 
 SanZeileFenster CFensterSanDBDlg::Zeile() const
 {

@@ -35,21 +35,14 @@ CHeizkesselSanDBDlg::CHeizkesselSanDBDlg(QWidget* parent) : CDatenbankDialog(par
     links->addWidget(kasten);
     links->addStretch();
 
-    const Knopfspalte knoepfe = OrdneBrowseDialogAn(links, true);
+    const Knopfspalte knoepfe = OrdneBrowseDialogAn(links, true, [this] { OnLoeschen(); });
     m_UebernehmenButton = knoepfe.uebernehmen;
     m_LoeschenButton = knoepfe.loeschen;
 
-    connect(m_LoeschenButton, &QPushButton::clicked, this, [this] { OnLoeschen(); });
     connect(m_BezeichnungCombo, &QComboBox::activated, this, [this] { Sicher([this] { ZeigeAuswahl(); }); });
 }
 
-// The set goes before the connection the base closes.
-CHeizkesselSanDBDlg::~CHeizkesselSanDBDlg()
-{
-    if (m_pSet)
-        m_pSet->Close();
-    m_pSet.reset();
-}
+CHeizkesselSanDBDlg::~CHeizkesselSanDBDlg() = default;
 
 bool CHeizkesselSanDBDlg::OnInitDialog()
 {

@@ -104,12 +104,10 @@ CHeizkesselSpeichernDlg::CHeizkesselSpeichernDlg(QWidget* parent) : CDatenbankDi
 
     m_BaujahrAb = ErzeugeMitId<QLineEdit>(this, 1134);
     m_BaujahrBis = ErzeugeMitId<QLineEdit>(this, 1135);
-    m_LangtextEdit = ErzeugeMitId<QPlainTextEdit>(this, 1113);
-    m_LangtextEdit->setTabChangesFocus(true);
-    m_LangtextEdit->setMaximumHeight(m_LangtextEdit->fontMetrics().lineSpacing() * 6);
-    m_BitmappfadEdit = ErzeugeMitId<QLineEdit>(this, 1114);
-    auto* durchsuchen = Knopf(this, QStringLiteral("Durchsuchen"), 1274);
-    durchsuchen->setAutoDefault(false);
+    const Beschreibungsfelder felder = ErzeugeBeschreibungsfelder();
+    m_LangtextEdit = felder.langtext;
+    m_BitmappfadEdit = felder.bildpfad;
+    QPushButton* durchsuchen = felder.durchsuchen;
 
     auto* links = new QGridLayout;
     links->addWidget(Label(this, QStringLiteral("Na&me \n (max. 30 Zeichen):"), 0, m_NameEdit), 0, 0);
@@ -136,7 +134,6 @@ CHeizkesselSpeichernDlg::CHeizkesselSpeichernDlg(QWidget* parent) : CDatenbankDi
     m_UebernehmenButton->setEnabled(false);
     SetzeFelderLayout(links, knoepfe.spalte, 560);
 
-    connect(durchsuchen, &QPushButton::clicked, this, [this] { WaehleBild(m_BitmappfadEdit); });
     connect(m_BrennstoffListe, &QComboBox::currentIndexChanged, this,
             [this](int index) { m_UebernehmenButton->setEnabled(index >= 0); });
     connect(m_Fest, &QRadioButton::clicked, this, [this] {

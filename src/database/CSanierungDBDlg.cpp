@@ -78,34 +78,14 @@ CSanierungDBDlg::CSanierungDBDlg(SanGruppe gruppe, QWidget* parent) : CDatenbank
     links->addWidget(gruppenKasten);
     links->addStretch();
 
-    m_UebernehmenButton = Knopf(this, "Über&nehmen", 1);
-    m_UebernehmenButton->setDefault(true);
-    auto* schliessen = Knopf(this, "&Schließen", 2);
-    m_LoeschenButton = Knopf(this, "&Löschen", 1030);
-    m_LoeschenButton->setEnabled(false);
-    auto* rechts = new QVBoxLayout;
-    rechts->addWidget(m_UebernehmenButton);
-    rechts->addWidget(schliessen);
-    rechts->addWidget(m_LoeschenButton);
-    rechts->addStretch();
+    const Knopfspalte knoepfe = OrdneBrowseDialogAn(links, true, [this] { OnLoeschen(); });
+    m_UebernehmenButton = knoepfe.uebernehmen;
+    m_LoeschenButton = knoepfe.loeschen;
 
-    auto* haupt = new QHBoxLayout(this);
-    haupt->addLayout(links, 1);
-    haupt->addLayout(rechts);
-
-    connect(m_UebernehmenButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_LoeschenButton, &QPushButton::clicked, this, [this] { OnLoeschen(); });
     connect(m_BezeichnungCombo, &QComboBox::activated, this, [this] { Sicher([this] { ZeigeAuswahl(); }); });
 }
 
-// The set goes before the connection the base closes.
-CSanierungDBDlg::~CSanierungDBDlg()
-{
-    if (m_pSet)
-        m_pSet->Close();
-    m_pSet.reset();
-}
+CSanierungDBDlg::~CSanierungDBDlg() = default;
 
 SanZeileOpaque CSanierungDBDlg::Zeile() const
 {

@@ -31,12 +31,10 @@ CSchichtSpeichernDlg::CSchichtSpeichernDlg(QWidget* parent) : CDatenbankDialog(p
     m_NameEdit = ErzeugeMitId<QLineEdit>(this, 1106);
     m_LambdaEdit = ErzeugeMitId<QLineEdit>(this, 1108);
     m_MuEdit = ErzeugeMitId<QLineEdit>(this, 1109);
-    m_LangtextEdit = ErzeugeMitId<QPlainTextEdit>(this, 1113);
-    m_LangtextEdit->setTabChangesFocus(true);
-    m_LangtextEdit->setMaximumHeight(m_LangtextEdit->fontMetrics().lineSpacing() * 6);
-    m_BitmappfadEdit = ErzeugeMitId<QLineEdit>(this, 1114);
-    auto* durchsuchen = Knopf(this, QStringLiteral("Durchsuchen"), 1274);
-    durchsuchen->setAutoDefault(false);
+    const Beschreibungsfelder felder = ErzeugeBeschreibungsfelder();
+    m_LangtextEdit = felder.langtext;
+    m_BitmappfadEdit = felder.bildpfad;
+    QPushButton* durchsuchen = felder.durchsuchen;
 
     auto* gitter = new QGridLayout;
     auto zeile = [&](int z, const QString& text, QWidget* feld, int spalten = 2) {
@@ -55,7 +53,6 @@ CSchichtSpeichernDlg::CSchichtSpeichernDlg(QWidget* parent) : CDatenbankDialog(p
 
     SetzeFelderLayout(gitter, ErzeugeSpeicherspalte(QStringLiteral("Über&nehmen")).spalte, 480);
 
-    connect(durchsuchen, &QPushButton::clicked, this, [this] { WaehleBild(m_BitmappfadEdit); });
 }
 
 CSchichtSpeichernDlg::CSchichtSpeichernDlg(const DSchicht& schicht, QWidget* parent) : CSchichtSpeichernDlg(parent)
