@@ -86,16 +86,8 @@ bool LeseReal(std::string_view token, double& wert)
 // A decimal integer with an optional sign; leading zeros are plain digits.
 bool LeseGanzzahl(std::string_view token, double& wert)
 {
-    if (!token.empty() && token.front() == '+') {
-        token.remove_prefix(1);
-        if (!token.empty() && token.front() == '-')
-            return false;
-    }
-    if (token.empty() || token.front() == '+')
-        return false;
     long long x = 0;
-    const auto [p, ec] = std::from_chars(token.data(), token.data() + token.size(), x, 10);
-    if (ec != std::errc() || p != token.data() + token.size())
+    if (!LeseGanzzahlToken(token, x))
         return false;
     wert = static_cast<double>(x);
     return true;

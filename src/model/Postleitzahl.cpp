@@ -3,9 +3,8 @@
 #include "model/Klimadaten.h"
 #include "model/Zahlentext.h"
 
-#include <charconv>
+#include <climits>
 #include <cmath>
-#include <system_error>
 
 namespace zeva {
 
@@ -21,13 +20,11 @@ bool LeseGanzzahl(std::istream& in, int& wert)
     std::string token;
     if (!(in >> token))
         return false;
-    std::string_view t(token);
-    if (!t.empty() && t.front() == '+')
-        t.remove_prefix(1);
-    if (t.empty() || t.front() == '+')
+    long long x = 0;
+    if (!LeseGanzzahlToken(token, x) || x < INT_MIN || x > INT_MAX)
         return false;
-    const auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), wert, 10);
-    return ec == std::errc() && p == t.data() + t.size();
+    wert = static_cast<int>(x);
+    return true;
 }
 
 } // namespace

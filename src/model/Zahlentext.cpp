@@ -522,4 +522,21 @@ std::string ProgrammOrdner()
     }
 }
 
+bool LeseGanzzahlToken(std::string_view token, long long& wert)
+{
+    if (!token.empty() && token.front() == '+') {
+        token.remove_prefix(1);
+        if (!token.empty() && token.front() == '-')
+            return false;
+    }
+    if (token.empty() || token.front() == '+')
+        return false;
+    long long x = 0;
+    const auto [p, ec] = std::from_chars(token.data(), token.data() + token.size(), x, 10);
+    if (ec != std::errc() || p != token.data() + token.size())
+        return false;
+    wert = x;
+    return true;
+}
+
 } // namespace zeva

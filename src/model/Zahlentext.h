@@ -39,6 +39,11 @@ bool LeseZahl(std::string_view text, double& value);
 // that does not come from a person (data files of ours use ".").
 bool LeseZahl(std::string_view text, double& value, char dezimalTrenner);
 
+// Reads one token of a data file of ours as a decimal whole number: an
+// optional sign, then digits only (leading zeros are plain digits); false
+// for anything else or a number out of range.
+bool LeseGanzzahlToken(std::string_view token, long long& wert);
+
 // Formats a number text (decimal "," or ".") with German grouping and two
 // decimals; with shorten, cuts decimals as the figure panes need them.
 // On failure the text becomes empty and the result is false.
