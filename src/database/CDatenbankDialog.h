@@ -50,6 +50,10 @@ class QVBoxLayout;
 
 namespace zeva {
 
+// The upper bound of the layer values the data-base dialogs take (thickness,
+// λ, µ): the range their prompts name, from 0 up.
+inline constexpr double Schichtwerthoechstwert = 999999999999.0;
+
 class SqlRecordset;
 
 class CDatenbankDialog : public DatenDialog {
@@ -207,6 +211,9 @@ protected:
     // A value through FormatiereStellen with 10 significant digits; the
     // empty text when it refuses the value.
     static QString Stellen(double wert);
+    // A U-value as the program shows it everywhere: three decimals
+    // ("0,350"); the empty text when the value cannot be shown.
+    static QString UWertText(double wert);
 
     // Asks the question (Yes, No; Yes the default); on Yes runs the deletion
     // and reports its failure. True when the user said Yes: the list is then
