@@ -6,6 +6,7 @@
 #include "database/CFensterBestandDBDlg.h"
 #include "database/CHeizkesselBestandDBDlg.h"
 #include "database/CHeizkesselSanDBDlg.h"
+#include "database/CSanierungDBDlg.h"
 #include "database/Datenbankdateien.h"
 #include "model/DHeizung.h"
 #include "model/DOptionen.h"
@@ -146,6 +147,20 @@ TEST(AusgelieferteDatenbank, EveryFuelOfTheHeatingPageHasCentralBoilers)
     }
     SetzeSanierungsdatenbankdatei({});
     EXPECT_TRUE(meldungen.Anfragen().empty());
+}
+
+// A measure's U-value as the program shows U-values: three decimals, not
+// the digits of an unrounded quotient ("1,283316881").
+TEST(AusgelieferteDatenbank, AMeasuresUValueShowsThreeDecimals)
+{
+    SetzeSanierungsdatenbankdatei(std::filesystem::path(ZEVA_BUILT_DB_DIR) / "San2kvyke.db");
+    SkriptMeldungen meldungen;
+    CWandSanDBDlg dlg;
+    dlg.show();
+    test::Waehle(test::Id<QComboBox>(dlg, 1106), "Innendämmung Calciumsilikat 5 cm");
+    EXPECT_EQ(test::Id<QLabel>(dlg, 1053)->text(), "1,283");
+    SetzeSanierungsdatenbankdatei({});
+    EXPECT_TRUE(meldungen.Texte().isEmpty());
 }
 
 } // namespace

@@ -473,8 +473,8 @@ TEST_F(Sanierung, NoTwoMeasuresOfAGroupAgreeInUValueThicknessAndPrices)
         const char* spalten;
     };
     const char* const opak = "[kWert], [Dicke], [Sowiesokostenfix], [Sowiesokosten], [Zusatzkostenfix], [Zusatzkosten]";
-    for (const Gruppe& g : {Gruppe{"SanWand", "0", opak}, Gruppe{"SanBoden", "0", opak}, Gruppe{"SanDecke", "0", opak},
-                            Gruppe{"SanSteildach", "0", opak}, Gruppe{"SanFlachdach", "[Warmdach]", opak},
+    for (const Gruppe& g : {Gruppe{"SanWand", "NULL", opak}, Gruppe{"SanBoden", "NULL", opak}, Gruppe{"SanDecke", "NULL", opak},
+                            Gruppe{"SanSteildach", "NULL", opak}, Gruppe{"SanFlachdach", "[Warmdach]", opak},
                             Gruppe{"SanFenster", "[Rahmenaustausch]",
                                    "[kWertGlas], [gWert], [kWertRahmen], [Sowiesokostenfix], [Sowiesokosten], "
                                    "[Zusatzkostenfix], [Zusatzkosten]"},

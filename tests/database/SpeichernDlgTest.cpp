@@ -416,7 +416,7 @@ TEST(BauteilSchichtenDlg, ANumberOutOfRangeGetsTheRangeNamed)
     Liste l({Schicht("Mauerwerk", 0.24, 0.5, 10), Schicht("Putz", 0.015, 0.87, 15)});
     CBauteilSchichtenDlg dlg(Bauteilart::Wand, l.schichten);
     dlg.show();
-    for (int id : {1133, 1108, 1134}) {
+    for (int id : {1133, 1108, 1109}) {
         const auto bisher = meldungen.Texte().size();
         const QString vorher = Feld(dlg, id)->text();
         Feld(dlg, id)->setText("-5");
