@@ -59,9 +59,9 @@ TEST(FensterSanDBDlg, FrameKindsListsPricesAndTheTakenRow)
     EXPECT_EQ(Wert(dlg, 1054), "1,500");
     EXPECT_EQ(Wert(dlg, 1075), "0,5");
     EXPECT_EQ(Wert(dlg, 1057), "0");
-    EXPECT_EQ(Wert(dlg, 1055), "520") << "140 extra + 380 anyway";
+    EXPECT_EQ(Wert(dlg, 1055), "438") << "the study's full cost, all of it extra";
     EXPECT_EQ(Wert(dlg, 1056), "40");
-    EXPECT_DOUBLE_EQ(dlg.m_PreisProQm, 520);
+    EXPECT_DOUBLE_EQ(dlg.m_PreisProQm, 438);
     EXPECT_FALSE(Knopf(dlg, 1030)->isEnabled()) << "a delivered measure";
     test::Bild(dlg, "sanierung-fenster-db");
 
@@ -77,6 +77,7 @@ TEST(FensterSanDBDlg, FrameKindsListsPricesAndTheTakenRow)
     EXPECT_EQ(Wert(dlg, 1055), "120");
     QTest::mouseClick(austauschen, Qt::LeftButton);
     EXPECT_EQ(liste->currentText(), "Holz-Alu-Fenster, 3-fach WSV");
+    EXPECT_EQ(Wert(dlg, 1055), "630") << "180 extra + 450 anyway";
     QTest::mouseClick(beibehalten, Qt::LeftButton);
     QTest::mouseClick(Knopf(dlg, 1), Qt::LeftButton);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
