@@ -44,7 +44,16 @@ TEST(AusgelieferteDatenbank, EveryKindTakesItsDefaultAtOnce)
     // The alphabetically first type beginning with the kind's default.
     PruefeSofort<CBodenBestandDBDlg>("Ortbeton, schw. Estrich");
     PruefeSofort<CDeckeBestandDBDlg>("Holzdecke, begehbar");
+    // The flat roof of an old house starts uninsulated, like every other kind.
     PruefeSofort<CFlachdachBestandDBDlg>("Warmdach Beton, ungedämmt");
+    {
+        SkriptMeldungen meldungen;
+        CFlachdachBestandDBDlg dach(1955);
+        dach.m_bSofortUebernehmen = true;
+        bool gezeigt = false;
+        ASSERT_EQ(test::ExecOhneAnzeige(dach, gezeigt), QDialog::Accepted);
+        EXPECT_GT(dach.m_Bauteil.kWert, 2.5);
+    }
     PruefeSofort<CSteildachBestandDBDlg>("Sparrensteildach, ungedämmt");
     PruefeSofort<CWandBestandDBDlg>("Hohlblockmauerwerk 30 cm");
 
