@@ -471,7 +471,7 @@ QString CDatenbankDialog::Stellen(double wert)
     return QString::fromStdString(text);
 }
 
-QString CDatenbankDialog::UWertText(double wert)
+QString UWertText(double wert)
 {
     std::string text;
     if (!FormatiereNachkomma(wert, text, 3))

@@ -54,6 +54,10 @@ namespace zeva {
 // λ, µ): the range their prompts name, from 0 up.
 inline constexpr double Schichtwerthoechstwert = 999999999999.0;
 
+// A U-value as the program shows it in the data-base dialogs and the measure
+// pages: three decimals ("0,350"); the empty text when it cannot be shown.
+QString UWertText(double wert);
+
 class SqlRecordset;
 
 class CDatenbankDialog : public DatenDialog {
@@ -211,9 +215,6 @@ protected:
     // A value through FormatiereStellen with 10 significant digits; the
     // empty text when it refuses the value.
     static QString Stellen(double wert);
-    // A U-value as the program shows it everywhere: three decimals
-    // ("0,350"); the empty text when the value cannot be shown.
-    static QString UWertText(double wert);
 
     // Asks the question (Yes, No; Yes the default); on Yes runs the deletion
     // and reports its failure. True when the user said Yes: the list is then
