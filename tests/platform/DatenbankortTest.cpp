@@ -55,7 +55,9 @@ std::vector<std::string> Zeilen(const fs::path& file, const std::string& sql)
         std::string zeile;
         for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-            zeile += (i ? "|" : "") + std::string(text ? text : "NULL");
+            if (i > 0)
+                zeile += '|';
+            zeile += text != nullptr ? text : "NULL";
         }
         zeilen.push_back(zeile);
     }
