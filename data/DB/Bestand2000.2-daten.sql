@@ -192,12 +192,12 @@ INSERT INTO [Aufbau] VALUES
 INSERT INTO [Flachdach] ([Flachdach-ID], [Kategorie], [Name], [Langtext], [Warmdach], [BaujahrAb], [BaujahrBis]) VALUES
   (1, 1, 'Kaltdach Holz, ungedämmt', 'Belüftetes Holzbalken-Flachdach ohne Dämmung: Putz auf Schalung, belüfteter Balkenraum, Dachschalung mit Bitumenbahn. Typischer Aufbau.', 0, 1000, 1968),
   (2, 1, 'Warmdach Beton, ungedämmt', 'Stahlbetondach mit Gefälleestrich und Bitumenabdichtung, ohne Dämmung. Typischer Aufbau.', 1, 1949, 1968),
-  (3, 1, 'Warmdach Beton, 4 cm Dämmung', 'Stahlbetondach mit Dampfsperre, 4 cm EPS und zweilagiger Bitumenabdichtung. Typischer Aufbau.', 1, 1969, 1983),
+  (3, 1, 'Warmdach mit 4 cm Dämmung', 'Stahlbetondach mit Dampfsperre, 4 cm EPS und zweilagiger Bitumenabdichtung. Typischer Aufbau.', 1, 1969, 1983),
   (4, 1, 'Kaltdach Holz, 8 cm Dämmung', 'Belüftetes Holzbalken-Flachdach mit 8 cm Mineralwolle zwischen den Balken. Typischer Aufbau.', 0, 1969, 1994),
-  (5, 1, 'Warmdach Beton, 10 cm Dämmung', 'Stahlbetondach mit Dampfsperre, 10 cm EPS und Bitumenabdichtung. Typischer Aufbau.', 1, 1984, 1994),
-  (6, 1, 'Warmdach Beton, 16 cm Dämmung', 'Stahlbetondach mit Dampfsperre, 16 cm EPS und Bitumenabdichtung. Typischer Aufbau.', 1, 1995, 2009),
+  (5, 1, 'Warmdach mit 10 cm Dämmung', 'Stahlbetondach mit Dampfsperre, 10 cm EPS und Bitumenabdichtung. Typischer Aufbau.', 1, 1984, 1994),
+  (6, 1, 'Warmdach mit 16 cm Dämmung', 'Stahlbetondach mit Dampfsperre, 16 cm EPS und Bitumenabdichtung. Typischer Aufbau.', 1, 1995, 2009),
   (7, 1, 'Kaltdach Holz, 20 cm Dämmung', 'Belüftetes Holzbalken-Flachdach mit 20 cm Mineralwolle. Typischer Aufbau.', 0, 1995, 2100),
-  (8, 1, 'Warmdach Beton, 24 cm Dämmung', 'Stahlbetondach mit Dampfsperre, 24 cm PUR und Bitumenabdichtung. Typischer Aufbau.', 1, 2010, 2100);
+  (8, 1, 'Warmdach mit 24 cm Dämmung', 'Stahlbetondach mit Dampfsperre, 24 cm PUR und Bitumenabdichtung. Typischer Aufbau.', 1, 2010, 2100);
 INSERT INTO [Aufbau] VALUES
   ('Flachdach', 1, 1, 'Kalkputz', 0.02),
   ('Flachdach', 1, 2, 'Nadelholz', 0.024),
@@ -437,7 +437,6 @@ INSERT INTO [Heizkessel] ([HeizungID], [Kategorie], [Name], [Langtext], [Kessell
   (13, 1, 'Gas-Therme, ab 1995', 'Gas-Umlaufwasserheizer ohne Brennwertnutzung; IWU TABULA e_g = 1,18.', 18, 0, 0, 0, 0.847, 0, 1995, 2100),
   (14, 1, 'Gas-Brennwerttherme, bis 1994', 'Gas-Brennwert-Therme; IWU TABULA e_g = 1,18.', 18, 0, 0, 0, 0.847, 0, 1000, 1994),
   (15, 1, 'Gas-Brennwerttherme, ab 1995', 'Gas-Brennwert-Therme; IWU TABULA e_g = 1,09.', 18, 0, 0, 0, 0.917, 0, 1995, 2100),
-  (16, 1, 'Gasraumheizer', 'Gas-Einzelraumheizer; IWU TABULA e_g = 1,4.', 6, 0, 0, 0, 0.714, 0, 1000, 2100),
   (17, 1, 'Gaskessel, Verluste', 'Gaskessel bis 25 kW mit Abgasverlust am Grenzwert der 1. BImSchV (11 %); Strahlungs- und Bereitschaftsverlust typische Werte.', 20, 0.11, 0.015, 0.02, 0, 0, 1000, 2100),
   (18, 1, 'Öl, Konstanttemp., bis 1986', 'Konstanttemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,46.', 20, 0, 0, 0, 0.685, 1, 1000, 1986),
   (19, 1, 'Öl, Konstanttemp., 1987-1994', 'Konstanttemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,42.', 20, 0, 0, 0, 0.704, 1, 1987, 1994),
@@ -447,14 +446,16 @@ INSERT INTO [Heizkessel] ([HeizungID], [Kategorie], [Name], [Langtext], [Kessell
   (23, 1, 'Öl, Niedertemp., ab 1995', 'Niedertemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,23.', 20, 0, 0, 0, 0.813, 1, 1995, 2100),
   (24, 1, 'Öl, Niedertemp., MFH, ab 1995', 'Niedertemperaturkessel, Mehrfamilienhaus; IWU TABULA e_g = 1,18.', 60, 0, 0, 0, 0.847, 1, 1995, 2100),
   (25, 1, 'Öl, Brennwert, ab 1995', 'Brennwertkessel, Einfamilienhaus; IWU TABULA e_g = 1,16.', 20, 0, 0, 0, 0.862, 1, 1995, 2100),
-  (26, 1, 'Öl-Einzelofen', 'Ölbefeuerter Einzelofen mit Verdampfungsbrenner; IWU TABULA e_g = 1,4.', 6, 0, 0, 0, 0.714, 1, 1000, 2100),
   (27, 1, 'Ölkessel, Verluste', 'Ölkessel bis 25 kW mit Abgasverlust am Grenzwert der 1. BImSchV (11 %); Strahlungs- und Bereitschaftsverlust typische Werte.', 20, 0.11, 0.015, 0.02, 0, 1, 1000, 2100),
   (28, 1, 'Holzpelletkessel', 'Holzpelletkessel, Einfamilienhaus; IWU TABULA e_g = 1,37.', 15, 0, 0, 0, 0.730, 2, 1000, 2100),
   (29, 1, 'Holzpelletkessel, MFH', 'Holzpelletkessel, Mehrfamilienhaus; IWU TABULA e_g = 1,25.', 50, 0, 0, 0, 0.800, 2, 1000, 2100),
-  (30, 1, 'Holz-Einzelofen', 'Einzelofen für feste Brennstoffe (Holz); IWU TABULA e_g = 1,6.', 6, 0, 0, 0, 0.625, 2, 1000, 2100),
-  (31, 1, 'Elektro-Nachtspeicherheizung', 'Elektro-Nachtspeicherheizung; IWU TABULA e_g = 1,0.', 10, 0, 0, 0, 1.0, 3, 1000, 2100),
-  (32, 1, 'Elektro-Direktheizung', 'Elektro-Direktheizgeräte; IWU TABULA e_g = 1,0.', 10, 0, 0, 0, 1.0, 3, 1000, 2100),
   (33, 1, 'Elektro-Zentralspeicher', 'Elektrisches Heizelement in einem zentralen Speicher; IWU TABULA e_g = 1,0.', 15, 0, 0, 0, 1.0, 3, 1000, 2100),
   (34, 1, 'Fernwärme-Übergabestation', 'Nah- oder Fernwärme-Übergabestation; IWU TABULA e_g = 1,02.', 20, 0, 0, 0, 0.980, 4, 1000, 2100),
-  (35, 1, 'Braunkohle-Einzelofen', 'Einzelofen für feste Brennstoffe (Kohle); IWU TABULA e_g = 1,6.', 6, 0, 0, 0, 0.625, 6, 1000, 2100),
-  (36, 1, 'Steinkohle-Einzelofen', 'Einzelofen für feste Brennstoffe (Kohle); IWU TABULA e_g = 1,6.', 6, 0, 0, 0, 0.625, 7, 1000, 2100);
+  (37, 1, 'Hackschnitzelkessel', 'Holzhackschnitzelkessel mit automatischer Beschickung, Einfamilienhaus; IWU TABULA führt keinen eigenen Hackschnitzelkessel, Wert des automatisch beschickten Holzpelletkessels, e_g = 1,37.', 30, 0, 0, 0, 0.730, 5, 1000, 2100),
+  (38, 1, 'Hackschnitzelkessel, MFH', 'Holzhackschnitzelkessel mit automatischer Beschickung, Mehrfamilienhaus; IWU TABULA führt keinen eigenen Hackschnitzelkessel, Wert des automatisch beschickten Holzpelletkessels, e_g = 1,25.', 60, 0, 0, 0, 0.800, 5, 1000, 2100),
+  (39, 1, 'Braunkohle, Konstanttemp., bis 1986', 'Kohlekessel mit konstanter Kesseltemperatur, Einfamilienhaus; IWU TABULA Konstanttemperaturkessel e_g = 1,46.', 20, 0, 0, 0, 0.685, 6, 1000, 1986),
+  (40, 1, 'Braunkohle, Konstanttemp., 1987-1994', 'Kohlekessel mit konstanter Kesseltemperatur, Einfamilienhaus; IWU TABULA Konstanttemperaturkessel e_g = 1,42.', 20, 0, 0, 0, 0.704, 6, 1987, 1994),
+  (41, 1, 'Braunkohle, Konstanttemp., ab 1995', 'Kohlekessel mit konstanter Kesseltemperatur, Einfamilienhaus; IWU TABULA Konstanttemperaturkessel e_g = 1,37.', 20, 0, 0, 0, 0.730, 6, 1995, 2100),
+  (42, 1, 'Steinkohle, Konstanttemp., bis 1986', 'Kohlekessel mit konstanter Kesseltemperatur, Einfamilienhaus; IWU TABULA Konstanttemperaturkessel e_g = 1,46.', 20, 0, 0, 0, 0.685, 7, 1000, 1986),
+  (43, 1, 'Steinkohle, Konstanttemp., 1987-1994', 'Kohlekessel mit konstanter Kesseltemperatur, Einfamilienhaus; IWU TABULA Konstanttemperaturkessel e_g = 1,42.', 20, 0, 0, 0, 0.704, 7, 1987, 1994),
+  (44, 1, 'Steinkohle, Konstanttemp., ab 1995', 'Kohlekessel mit konstanter Kesseltemperatur, Einfamilienhaus; IWU TABULA Konstanttemperaturkessel e_g = 1,37.', 20, 0, 0, 0, 0.730, 7, 1995, 2100);

@@ -25,12 +25,12 @@ UPDATE [Decke] SET [Schichtzahl] = 4, [Dicke] = 0.41200000000000003, [kWert] = 0
 
 UPDATE [Flachdach] SET [Schichtzahl] = 5, [Dicke] = 0.23800000000000002, [kWert] = 2.2 WHERE [Flachdach-ID] = 1; -- Kaltdach Holz, ungedämmt
 UPDATE [Flachdach] SET [Schichtzahl] = 4, [Dicke] = 0.23000000000000004, [kWert] = 2.998 WHERE [Flachdach-ID] = 2; -- Warmdach Beton, ungedämmt
-UPDATE [Flachdach] SET [Schichtzahl] = 5, [Dicke] = 0.22400000000000003, [kWert] = 0.7568 WHERE [Flachdach-ID] = 3; -- Warmdach Beton, 4 cm Dämmung
+UPDATE [Flachdach] SET [Schichtzahl] = 5, [Dicke] = 0.22400000000000003, [kWert] = 0.7568 WHERE [Flachdach-ID] = 3; -- Warmdach mit 4 cm Dämmung
 UPDATE [Flachdach] SET [Schichtzahl] = 6, [Dicke] = 0.20670000000000002, [kWert] = 0.4347 WHERE [Flachdach-ID] = 4; -- Kaltdach Holz, 8 cm Dämmung
-UPDATE [Flachdach] SET [Schichtzahl] = 5, [Dicke] = 0.30400000000000005, [kWert] = 0.3534 WHERE [Flachdach-ID] = 5; -- Warmdach Beton, 10 cm Dämmung
-UPDATE [Flachdach] SET [Schichtzahl] = 5, [Dicke] = 0.364, [kWert] = 0.204 WHERE [Flachdach-ID] = 6; -- Warmdach Beton, 16 cm Dämmung
+UPDATE [Flachdach] SET [Schichtzahl] = 5, [Dicke] = 0.30400000000000005, [kWert] = 0.3534 WHERE [Flachdach-ID] = 5; -- Warmdach mit 10 cm Dämmung
+UPDATE [Flachdach] SET [Schichtzahl] = 5, [Dicke] = 0.364, [kWert] = 0.204 WHERE [Flachdach-ID] = 6; -- Warmdach mit 16 cm Dämmung
 UPDATE [Flachdach] SET [Schichtzahl] = 6, [Dicke] = 0.30670000000000003, [kWert] = 0.1663 WHERE [Flachdach-ID] = 7; -- Kaltdach Holz, 20 cm Dämmung
-UPDATE [Flachdach] SET [Schichtzahl] = 5, [Dicke] = 0.4640000000000001, [kWert] = 0.09674 WHERE [Flachdach-ID] = 8; -- Warmdach Beton, 24 cm Dämmung
+UPDATE [Flachdach] SET [Schichtzahl] = 5, [Dicke] = 0.4640000000000001, [kWert] = 0.09674 WHERE [Flachdach-ID] = 8; -- Warmdach mit 24 cm Dämmung
 
 UPDATE [Steildach] SET [Schichtzahl] = 5, [Dicke] = 0.25, [kWert] = 1.423 WHERE [Steildach-ID] = 1; -- Sparrensteildach, ungedämmt
 UPDATE [Steildach] SET [Schichtzahl] = 5, [Dicke] = 0.23500000000000001, [kWert] = 1.02 WHERE [Steildach-ID] = 2; -- Kehlbalkendach, Holzwolle 5 cm

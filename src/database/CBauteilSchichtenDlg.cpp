@@ -1,5 +1,8 @@
 #include "database/CBauteilSchichtenDlg.h"
 
+#include "database/CDatenbankDialog.h"
+#include "model/Zahlentext.h"
+
 #include "ui/Feldhilfen.h"
 #include "ui/SteuerelementId.h"
 
@@ -127,9 +130,9 @@ CBauteilSchichtenDlg::CBauteilSchichtenDlg(Bauteilart art, CObjektArray<DSchicht
 
 void CBauteilSchichtenDlg::DoDataExchange(DatenAustausch& dx)
 {
-    dx.Zahl(m_DickeEdit, m_dDicke);
-    dx.Zahl(m_LambdaEdit, m_dLambda);
-    dx.Zahl(m_MuEdit, m_dMu);
+    dx.Zahl(m_DickeEdit, m_dDicke, 0, Schichtwerthoechstwert);
+    dx.Zahl(m_LambdaEdit, m_dLambda, 0, Schichtwerthoechstwert);
+    dx.Zahl(m_MuEdit, m_dMu, 0, Schichtwerthoechstwert);
     dx.Text(m_LangtextEdit, m_strLangtext);
     dx.Text(m_NameEdit, m_strName);
     dx.Ganzzahl(m_SchichtNrEdit, m_nSchicht);
@@ -177,13 +180,25 @@ bool CBauteilSchichtenDlg::TauscheSchicht(bool speichern)
     return true;
 }
 
+namespace {
+
+// The layer number as typed when it is a plain whole number (digits only);
+// anything else, a half-typed "2," or "-" among it, is no number yet.
+bool LeseSchichtNr(const QLineEdit* feld, long long& nr)
+{
+    const std::string text = feld->text().toStdString();
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+           LeseGanzzahlToken(text, nr);
+}
+
+} // namespace
+
 void CBauteilSchichtenDlg::OnChangeSchichtNr()
 {
-    double zahl = 0;
-    if (!LeseZahl(m_SchichtNrEdit, zahl))
-        return;
-    // Only a whole number above 0 picks a layer; 0, "-1" and "2,5" wait.
-    if (!(zahl >= 1) || zahl != std::floor(zahl))
+    long long zahl = 0;
+    // Only a plain whole number above 0 picks a layer; while the user types
+    // "2,5" or "-1" the dialog waits without a word.
+    if (!LeseSchichtNr(m_SchichtNrEdit, zahl) || zahl < 1)
         return;
     if (zahl > HoechsteSchicht)
         SetzeFeldText(m_SchichtNrEdit, QString::number(HoechsteSchicht));
@@ -201,9 +216,9 @@ void CBauteilSchichtenDlg::OnChangeSchichtNr()
 
 void CBauteilSchichtenDlg::Schritt(int richtung)
 {
-    double zahl = 0;
+    long long zahl = 0;
     int nr = m_nSchicht;
-    if (LeseZahl(m_SchichtNrEdit, zahl) && zahl >= 1 && zahl <= HoechsteSchicht)
+    if (LeseSchichtNr(m_SchichtNrEdit, zahl) && zahl >= 1 && zahl <= HoechsteSchicht)
         nr = static_cast<int>(zahl);
     const int neu = std::clamp(nr + richtung, 1, HoechsteSchicht);
     SetzeFeldText(m_SchichtNrEdit, QString::number(neu));

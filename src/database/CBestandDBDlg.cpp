@@ -116,7 +116,7 @@ void CBestandDBDlg::ZeigeAuswahl()
     m_gefunden = SucheAuswahl(m_BezeichnungCombo, set);
     if (!m_gefunden)
         return;
-    m_UWertText->setText(Stellen(set.kWert));
+    m_UWertText->setText(UWertText(set.kWert));
     m_UebernehmenButton->setEnabled(true);
     m_LoeschenButton->setEnabled(set.Kategorie == 0);
 }

@@ -471,6 +471,14 @@ QString CDatenbankDialog::Stellen(double wert)
     return QString::fromStdString(text);
 }
 
+QString UWertText(double wert)
+{
+    std::string text;
+    if (!FormatiereNachkomma(wert, text, 3))
+        return {};
+    return QString::fromStdString(text);
+}
+
 bool CDatenbankDialog::LoescheNachFrage(const QString& frage, const std::function<void()>& loesche,
                                         const QString& fehlertext)
 {

@@ -50,6 +50,14 @@ class QVBoxLayout;
 
 namespace zeva {
 
+// The upper bound of the layer values the data-base dialogs take (thickness,
+// λ, µ): the range their prompts name, from 0 up.
+inline constexpr double Schichtwerthoechstwert = 999999999999.0;
+
+// A U-value as the program shows it in the data-base dialogs and the measure
+// pages: three decimals ("0,350"); the empty text when it cannot be shown.
+QString UWertText(double wert);
+
 class SqlRecordset;
 
 class CDatenbankDialog : public DatenDialog {

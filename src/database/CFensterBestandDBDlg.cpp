@@ -158,7 +158,7 @@ void CFensterBestandDBDlg::ZeigeGlas()
     auto& set = *m_pVerglasungSet;
     m_glasGefunden = SucheAuswahl(m_GlasCombo, set);
     if (m_glasGefunden) {
-        m_UWertGlasText->setText(Stellen(set.kWert));
+        m_UWertGlasText->setText(UWertText(set.kWert));
         m_gWertText->setText(Stellen(set.gWert));
         m_LoeschenGlasButton->setEnabled(set.Kategorie == 0);
     }
@@ -174,7 +174,7 @@ void CFensterBestandDBDlg::ZeigeRahmen()
     auto& set = *m_pRahmenSet;
     m_rahmenGefunden = SucheAuswahl(m_RahmenCombo, set);
     if (m_rahmenGefunden) {
-        m_UWertRahmenText->setText(Stellen(set.kWert));
+        m_UWertRahmenText->setText(UWertText(set.kWert));
         m_LoeschenRahmenButton->setEnabled(set.Kategorie == 0);
     }
     SetzeUebernehmen();

@@ -115,8 +115,8 @@ void CFensterSanDBDlg::ZeigeAuswahl()
     const SanZeileFenster zeile = m_pSet->Zeile();
     m_Preisfix = zeile.Zusatzkostenfix + zeile.Sowiesokostenfix;
     m_PreisProQm = zeile.Zusatzkosten + zeile.Sowiesokosten;
-    m_UWertGlasText->setText(Stellen(zeile.kWertGlas));
-    m_UWertRahmenText->setText(Stellen(m_bRahmenAustauschen != 0 ? zeile.kWertRahmen : m_Bauteil.kWertRahmen));
+    m_UWertGlasText->setText(UWertText(zeile.kWertGlas));
+    m_UWertRahmenText->setText(UWertText(m_bRahmenAustauschen != 0 ? zeile.kWertRahmen : m_Bauteil.kWertRahmen));
     m_gWertText->setText(Stellen(zeile.gWert));
     m_SockelpreisText->setText(Stellen(m_Preisfix));
     m_FlaechenpreisText->setText(Stellen(m_PreisProQm));

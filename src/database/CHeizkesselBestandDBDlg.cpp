@@ -66,7 +66,6 @@ CHeizkesselBestandDBDlg::CHeizkesselBestandDBDlg(int hausBaujahr, QWidget* paren
     const Knopfspalte knoepfe = ErzeugeKnopfspalte(true);
     m_UebernehmenButton = knoepfe.uebernehmen;
     m_LoeschenButton = knoepfe.loeschen;
-    static_cast<QLabel*>(m_Kennwerte.nutzungsgradGruppe.front())->setBuddy(m_UebernehmenButton);
 
     auto* haupt = new QHBoxLayout(this);
     haupt->addLayout(links, 1);

@@ -63,7 +63,9 @@ CHeizkesselSpeichernDlg::CHeizkesselSpeichernDlg(QWidget* parent) : CDatenbankDi
     radios->addWidget(m_Fest);
     radios->addWidget(m_Gleitend);
     radios->addStretch();
-    gitter->addWidget(Label(gruppe, QStringLiteral("&Kesseltemperatur:"), 0, m_Fest), 0, 0);
+    // A label's mnemonic clicks a button buddy: the temperature would change
+    // by a keystroke meant to move, so the label has none.
+    gitter->addWidget(Label(gruppe, QStringLiteral("Kesseltemperatur:")), 0, 0);
     gitter->addLayout(radios, 0, 1, 1, 2);
 
     m_Leistung = ErzeugeMitId<QLineEdit>(gruppe, 1203);

@@ -140,7 +140,7 @@ void CSanierungDBDlg::ZeigeAuswahl()
         m_Preisfix = preis.Preisfix;
         m_PreisProQm = preis.PreisProQm;
     }
-    m_UWertText->setText(Stellen(zeile.kWert));
+    m_UWertText->setText(UWertText(zeile.kWert));
     m_DickeText->setText(Stellen(zeile.Dicke * 100));
     m_PreisfixText->setText(Stellen(m_Preisfix));
     m_PreisProQmText->setText(Stellen(m_PreisProQm));

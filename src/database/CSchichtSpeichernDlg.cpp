@@ -17,13 +17,6 @@
 
 namespace zeva {
 
-namespace {
-
-// The upper bound of λ and µ.
-constexpr double Hoechstwert = 999999999999.0;
-
-} // namespace
-
 CSchichtSpeichernDlg::CSchichtSpeichernDlg(QWidget* parent) : CDatenbankDialog(parent)
 {
     setWindowTitle(QStringLiteral("Schicht in Datenbank speichern"));
@@ -66,11 +59,11 @@ CSchichtSpeichernDlg::~CSchichtSpeichernDlg() = default;
 
 void CSchichtSpeichernDlg::DoDataExchange(DatenAustausch& dx)
 {
-    dx.Zahl(m_LambdaEdit, m_Lambda, 0, Hoechstwert);
+    dx.Zahl(m_LambdaEdit, m_Lambda, 0, Schichtwerthoechstwert);
     dx.Text(m_LangtextEdit, m_Langtext);
     dx.Text(m_NameEdit, m_Name, MaxNamenslaenge);
     dx.Text(m_BitmappfadEdit, m_Bitmappfad);
-    dx.Zahl(m_MuEdit, m_Mu, 0, Hoechstwert);
+    dx.Zahl(m_MuEdit, m_Mu, 0, Schichtwerthoechstwert);
 }
 
 bool CSchichtSpeichernDlg::OnInitDialog()

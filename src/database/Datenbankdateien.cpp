@@ -1,7 +1,11 @@
 #include "database/Datenbankdateien.h"
 
 #include "database/Bestandsdatenbank.h"
+#include "platform/Meldung.h"
 #include "platform/StandardDatenbankort.h"
+
+#include <map>
+#include <string>
 
 namespace zeva {
 
@@ -11,13 +15,29 @@ namespace {
 std::filesystem::path gesetzterBestand;
 std::filesystem::path gesetzteSanierung;
 
+// The user's copy is made or renewed once per run, at the first use of each
+// file; a failure is reported once and the old copy stays in use.
+std::filesystem::path Benutzerkopie(const char* dateiname)
+{
+    static std::map<std::string, std::filesystem::path> gefunden;
+    const auto it = gefunden.find(dateiname);
+    if (it != gefunden.end())
+        return it->second;
+    std::string fehler;
+    auto datei = Datenbankdatei(StandardDatenbankort(), dateiname, &fehler);
+    gefunden.emplace(dateiname, datei);
+    if (!fehler.empty())
+        Meldung::Hinweis(QString::fromStdString(fehler));
+    return datei;
+}
+
 } // namespace
 
 std::filesystem::path Bestandsdatenbankdatei()
 {
     if (!gesetzterBestand.empty())
         return gesetzterBestand;
-    return Datenbankdatei(StandardDatenbankort(), BestandsdatenbankDatei);
+    return Benutzerkopie(BestandsdatenbankDatei);
 }
 
 void SetzeBestandsdatenbankdatei(const std::filesystem::path& datei)
@@ -29,7 +49,7 @@ std::filesystem::path Sanierungsdatenbankdatei()
 {
     if (!gesetzteSanierung.empty())
         return gesetzteSanierung;
-    return Datenbankdatei(StandardDatenbankort(), SanierungsdatenbankDatei);
+    return Benutzerkopie(SanierungsdatenbankDatei);
 }
 
 void SetzeSanierungsdatenbankdatei(const std::filesystem::path& datei)

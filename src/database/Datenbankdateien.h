@@ -1,8 +1,9 @@
 #pragma once
-// The two data-base files every data-base dialog opens. By default they are
-// where Datenbankdatei puts them for the program's own folders (beside the
-// program when writable, else the user's copy); tests and special
-// installations point them elsewhere. Needs a QCoreApplication.
+// The two data-base files every data-base dialog and the optimiser open. By
+// default they are the user's copies that Datenbankdatei makes from the
+// templates beside the program (made or renewed at the first use in a run; a
+// failure is shown once with the data base's error message); tests and
+// special installations point them elsewhere. Needs a QCoreApplication.
 #include <filesystem>
 
 namespace zeva {

@@ -218,6 +218,35 @@ void DatenAustausch::Zahl(QWidget* feld, double& wert, double min, double max)
     ZahlBereich(feld, wert, true, min, max);
 }
 
+void DatenAustausch::GerundeteZahlBereich(QWidget* feld, double& wert, const QString& gezeigt, bool mitGrenzen,
+                                          double min, double max)
+{
+    if (!Aktiv() || feld == nullptr)
+        return;
+    if (gezeigt.isEmpty()) {
+        // Nothing to show it by: the full number, as Zahl shows it.
+        ZahlBereich(feld, wert, mitGrenzen, min, max);
+        return;
+    }
+    if (!m_speichern) {
+        SetzeFeldText(feld, gezeigt);
+        return;
+    }
+    if (FeldText(feld).trimmed() == gezeigt)
+        return;
+    ZahlBereich(feld, wert, mitGrenzen, min, max);
+}
+
+void DatenAustausch::GerundeteZahl(QWidget* feld, double& wert, const QString& gezeigt)
+{
+    GerundeteZahlBereich(feld, wert, gezeigt, false, 0, 0);
+}
+
+void DatenAustausch::GerundeteZahl(QWidget* feld, double& wert, const QString& gezeigt, double min, double max)
+{
+    GerundeteZahlBereich(feld, wert, gezeigt, true, min, max);
+}
+
 void DatenAustausch::Kontrollkaestchen(QAbstractButton* kasten, int& wert)
 {
     if (!Aktiv() || kasten == nullptr)

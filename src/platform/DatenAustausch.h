@@ -51,6 +51,12 @@ public:
     // Numbers with a decimal comma.
     void Zahl(QWidget* feld, double& wert);
     void Zahl(QWidget* feld, double& wert, double min, double max);
+    // A number the field shows rounded (`gezeigt`, the caller's text for
+    // wert, e.g. a U-value's three decimals): a field left as shown keeps
+    // the full value, so showing rounds nothing; a changed text is read and
+    // checked as Zahl does.
+    void GerundeteZahl(QWidget* feld, double& wert, const QString& gezeigt);
+    void GerundeteZahl(QWidget* feld, double& wert, const QString& gezeigt, double min, double max);
 
     // Check box: 0 off, 1 on, 2 partly (tri-state boxes only).
     void Kontrollkaestchen(QAbstractButton* kasten, int& wert);
@@ -74,6 +80,8 @@ private:
     template <typename T>
     void GanzzahlVon(QWidget* feld, T& wert, bool mitGrenzen, long long min, long long max);
     void ZahlBereich(QWidget* feld, double& wert, bool mitGrenzen, double min, double max);
+    void GerundeteZahlBereich(QWidget* feld, double& wert, const QString& gezeigt, bool mitGrenzen, double min,
+                              double max);
 
     QWidget* m_dialog;
     bool m_speichern;

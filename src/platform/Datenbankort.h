@@ -1,14 +1,16 @@
 #pragma once
 // Where the program's data-base files are opened from.
 //
-// They lie in the folder "DB" beside the program file. The program writes to
-// them (the user's own entries); when that folder or file cannot be written
-// (an installed program), the file is copied once into the user's data folder
-// and that copy is used from then on, so the user's entries are kept across
-// runs. Plain C++, no Qt: the two folders are handed in (StandardDatenbankort
-// gives the program's own).
+// The files in the folder "DB" beside the program are templates: the build or
+// the installation puts them there, and the program never writes them (a
+// rebuild or an update would take the user's entries with them). Each one is
+// copied into the user's data folder at first use, and every read and write
+// goes to that copy. When the template is newer than the one the copy was
+// made from, a fresh copy of it takes the user's own rows over from the old
+// copy (UebernimmBenutzerzeilen) before it replaces the old one.
+// Plain C++, no Qt: the two folders are handed in (StandardDatenbankort gives
+// the program's own).
 #include <filesystem>
-#include <functional>
 #include <string>
 
 namespace zeva {
@@ -19,20 +21,41 @@ struct Datenbankort {
 };
 
 // The path to open for the data-base file name (e.g. "Bestand2000.db"):
-// - the file beside the program when it can be written there;
-// - otherwise the user's copy in <benutzerOrdner>/DB, made from the file beside
-//   the program when it does not exist yet (an existing copy is never
-//   overwritten, it holds the user's entries);
-// - the file beside the program when no copy can be made (reading still works,
-//   writing reports the data base's error), and also when it is missing and
-//   no copy exists (opening then reports the missing file).
-std::filesystem::path Datenbankdatei(const Datenbankort& ort, const std::string& dateiname);
+// - the user's copy in <benutzerOrdner>/DB, made from the template beside the
+//   program when it does not exist yet, renewed from the template with the
+//   user's rows carried over when the template is newer;
+// - the template itself only when there is no user folder or no copy can be
+//   made at all (reading still works), and when it is missing and no copy
+//   exists (opening then reports the missing file).
+// When the copy cannot be made or renewed, the old copy (or the template)
+// stays in use and *fehler receives the data base's error message for the
+// user; otherwise *fehler is left empty.
+std::filesystem::path Datenbankdatei(const Datenbankort& ort, const std::string& dateiname,
+                                     std::string* fehler = nullptr);
 
-// Whether a data-base file can be written where it lies: the file and its
-// folder (SQLite writes its journal beside the file). Tests replace the test
-// (they run as a user who may write anything); an empty function restores it.
-using Schreibbarkeitstest = std::function<bool(const std::filesystem::path& datei)>;
-void SetzeSchreibbarkeitstest(Schreibbarkeitstest test);
-bool IstSchreibbar(const std::filesystem::path& datei);
+// Which template a copy was made from: the template's version number (the
+// highest [Version-Nr] of its table [Versionsnummer], -1 without one) and its
+// build time (the file's modification time). Kept in a small file beside the
+// copy ("<copy>.vorlage").
+struct Vorlagenstand {
+    long long version = -1;
+    long long bauzeit = 0; // nanoseconds since the file clock's epoch
+};
+
+Vorlagenstand StandDerVorlage(const std::filesystem::path& vorlage);
+
+// Whether a template of stand `vorlage` is newer than the template `kopie` was
+// made from: by the version numbers when both have one and they differ,
+// otherwise by the build time.
+bool IstNeuer(const Vorlagenstand& vorlage, const Vorlagenstand& kopie);
+
+// Carries the user's own rows from the data base `alt` into `neu` in one
+// transaction: in every table of `neu` with a [Kategorie] column, the rows of
+// `alt` with [Kategorie] 0, together with the rows of the other tables that
+// refer to them by that table's key (a build-up's layers). A row keeps its key
+// where `neu` does not use it yet and gets the next free one otherwise; the
+// rows referring to it follow. Columns the new table no longer has are left
+// behind, new columns take their defaults. Throws SqlError.
+void UebernimmBenutzerzeilen(const std::filesystem::path& alt, const std::filesystem::path& neu);
 
 } // namespace zeva

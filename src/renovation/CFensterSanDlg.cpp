@@ -1,5 +1,6 @@
 #include "renovation/CFensterSanDlg.h"
 
+#include "database/CDatenbankDialog.h"
 #include "database/CFensterSanDBDlg.h"
 #include "database/XDBFensterSanSet.h"
 #include "model/Haus.h"
@@ -66,8 +67,9 @@ CFensterSanDlg::CFensterSanDlg(CSanierungVarianteDlg& besitzer) : CSanierungsSei
 void CFensterSanDlg::DoDataExchange(DatenAustausch& dx)
 {
     dx.Text(m_BezeichnungEdit, m_Bezeichnung, 30);
-    dx.Zahl(m_UGlasEdit, m_UGlas, 0, 1000000);
-    dx.Zahl(m_URahmenEdit, m_URahmen, 0, 1000000);
+    // U-values with the program's three decimals; an untouched field keeps the measure's own value.
+    dx.GerundeteZahl(m_UGlasEdit, m_UGlas, UWertText(m_UGlas), 0, 1000000);
+    dx.GerundeteZahl(m_URahmenEdit, m_URahmen, UWertText(m_URahmen), 0, 1000000);
     dx.Zahl(m_gWertEdit, m_gWertProzent, 0, 100);
     dx.Zahl(m_RahmenanteilEdit, m_RahmenanteilProzent, 0, 100);
     dx.Zahl(m_SockelpreisEdit, m_Sockelpreis, 0, 1000000);

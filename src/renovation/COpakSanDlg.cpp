@@ -1,5 +1,6 @@
 #include "renovation/COpakSanDlg.h"
 
+#include "database/CDatenbankDialog.h"
 #include "database/Datenbankdateien.h"
 #include "model/Haus.h"
 #include "platform/Meldung.h"
@@ -125,7 +126,8 @@ COpakSanDlg::COpakSanDlg(CSanierungVarianteDlg& besitzer, const OpakeSeitenArt& 
 void COpakSanDlg::DoDataExchange(DatenAustausch& dx)
 {
     dx.Text(m_BezeichnungEdit, m_Bezeichnung);
-    dx.Zahl(m_UWertEdit, m_UWert);
+    // U-values with the program's three decimals; an untouched field keeps the measure's own value.
+    dx.GerundeteZahl(m_UWertEdit, m_UWert, UWertText(m_UWert));
     if (m_art.gruppe == SanGruppe::Boden)
         dx.Zahl(m_DickeEdit, m_Dicke, 0, 100000);
     else

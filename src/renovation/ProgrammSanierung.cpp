@@ -1,8 +1,7 @@
 #include "renovation/ProgrammSanierung.h"
 
-#include "platform/Datenbankort.h"
+#include "database/Datenbankdateien.h"
 #include "platform/Meldung.h"
-#include "platform/StandardDatenbankort.h"
 #include "renovation/CAutoSanierungDlg.h"
 #include "shell/Befehle.h"
 #include "shell/CMainFrame.h"
@@ -72,7 +71,7 @@ int NeuProgramm(CMainFrame& rahmen, const ProgrammSanierungEinstellung& einstell
 void InstalliereProgrammSanierung(CMainFrame& rahmen)
 {
     ProgrammSanierungEinstellung e;
-    e.datenbank = Datenbankdatei(StandardDatenbankort(), "San2kvyke.db");
+    e.datenbank = Sanierungsdatenbankdatei();
     SetzeErzeuger(rahmen, std::move(e));
 }
 

@@ -122,11 +122,12 @@ TEST(BestandDBDlg, OpensWithTheKindsCaptionAndPreselectsItsDefaultByItsBeginning
         // No floor type begins with "Ortbeton, schw. Estrich": nothing is selected.
         {Bauteilart::Boden, "Bestandsdatenbank Boden", "", ""},
         // Matched without regard to case, and a longer name matches.
-        {Bauteilart::Decke, "Bestandsdatenbank Decke", "HOLZDECKE, BEGEHBAR, gedämmt", "0,4"},
-        // The alphabetically first of the names beginning with "Warmdach".
-        {Bauteilart::Flachdach, "Bestandsdatenbank Flachdach", "Warmdach Beton", "0,8"},
-        {Bauteilart::Steildach, "Bestandsdatenbank Steildach", "Sparrensteildach, ungedämmt", "2,1"},
-        {Bauteilart::Wand, "Bestandsdatenbank Wand", "Hohlblockmauerwerk 30 cm", "1,234567"},
+        {Bauteilart::Decke, "Bestandsdatenbank Decke", "HOLZDECKE, BEGEHBAR, gedämmt", "0,400"},
+        // The alphabetically first of the names beginning with "Warmdach". The
+    // U-value with the program's three decimals.
+        {Bauteilart::Flachdach, "Bestandsdatenbank Flachdach", "Warmdach Beton", "0,800"},
+        {Bauteilart::Steildach, "Bestandsdatenbank Steildach", "Sparrensteildach, ungedämmt", "2,100"},
+        {Bauteilart::Wand, "Bestandsdatenbank Wand", "Hohlblockmauerwerk 30 cm", "1,235"},
     };
     for (const auto& c : cases) {
         SkriptMeldungen meldungen;
@@ -169,7 +170,7 @@ TEST(BestandDBDlg, ListsAllTypesInGermanOrderAndTheYearsTypesWithTheFilter)
     EXPECT_EQ(dlg.m_bBaujahrEinschraenken, 1);
     EXPECT_EQ(Eintraege(Liste(dlg)), (QStringList{"Äußere Schale", "Drei", "Eins", "Hohlblockmauerwerk 30 cm"}));
     EXPECT_EQ(Liste(dlg)->currentIndex(), 0);
-    EXPECT_EQ(UWert(dlg), "2");
+    EXPECT_EQ(UWert(dlg), "2,000");
     EXPECT_TRUE(Uebernehmen(dlg)->isEnabled());
     // The focus goes into the year field with its text selected.
     EXPECT_TRUE(Jahr(dlg)->isEnabled());

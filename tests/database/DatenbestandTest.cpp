@@ -13,14 +13,20 @@
 #include "database/XDBFensterSanSet.h"
 #include "database/XDBHeizungSanSet.h"
 #include "database/XDBOpakSanSet.h"
+#include "model/DHeizung.h"
 #include "model/DSchicht.h"
 #include "model/SchichtUWert.h"
+#include "platform/Datenbankort.h"
 #include "platform/SqlDatabase.h"
+#include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -324,12 +330,12 @@ TEST_F(Bestand, GlazingsFramesAndBoilersHaveUsableValues)
             EXPECT_LE(kessel.Kesselnutzungsgrad, 1.2) << kessel.Name; // the heating page takes up to 120 %
         }
     }
-    for (int b : {0, 1, 2, 3})
+    for (int b = BrennstoffGas; b <= BrennstoffSteinkohle; ++b)
         EXPECT_TRUE(brennstoffe.count(b)) << "fuel " << b;
     EXPECT_TRUE(std::all_of(brennstoffe.begin(), brennstoffe.end(), [](int b) { return b >= 0 && b <= 7; }));
 
-    // The boiler list with the year filter finds something for the main fuels.
-    for (int b : {0, 1, 2, 3}) {
+    // The boiler list with the year filter finds something for every fuel.
+    for (int b = BrennstoffGas; b <= BrennstoffSteinkohle; ++b) {
         for (int jahr : {1000, 1970, 1990, 2020, 2100}) {
             kessel.BrennstoffParam = b;
             kessel.BJParam = kessel.HeizungIDParam = jahr;
@@ -381,6 +387,14 @@ std::vector<Lage> LiesSchichten(const std::string& text)
     return lagen;
 }
 
+// A value rounded to four significant digits, as the data stores U-values.
+double VierStellen(double wert)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4g", wert);
+    return std::stod(text);
+}
+
 template <class Set>
 void PruefeOpakeMassnahmen(Set& set, const char* tabelle)
 {
@@ -415,13 +429,19 @@ void PruefeOpakeMassnahmen(Set& set, const char* tabelle)
                 EXPECT_LE(l.code, -1) << was;
             }
         }
-        // The text numbers carry 5 significant digits.
+        // The stored U-value is that of the layer text, rounded to four
+        // significant digits (the text numbers carry 5).
         EXPECT_NEAR(set.Dicke, dicke, 1e-9) << was;
-        EXPECT_NEAR(set.kWert * widerstand, 1.0, 1e-4) << was;
+        EXPECT_EQ(set.kWert, VierStellen(set.kWert)) << was;
+        EXPECT_NEAR(set.kWert * widerstand, 1.0, 5e-4) << was;
         if (set.Zwischen) {
             ASSERT_EQ(lagen.size(), 1u) << was;
-            EXPECT_NEAR(set.kWert * set.Dicke, lagen[0].lambda, 1e-12) << was; // the fill's λ
+            EXPECT_EQ(set.kWert, VierStellen(lagen[0].lambda / set.Dicke)) << was; // the fill's λ
         }
+        // A fixed price is charged per component record; the cost study has
+        // none for area measures.
+        EXPECT_EQ(set.Sowiesokostenfix, 0.0) << was;
+        EXPECT_EQ(set.Zusatzkostenfix, 0.0) << was;
         // The measure page reads µ as the number after the text's last blank.
         const std::string mu = set.Schichten.substr(set.Schichten.rfind(' ') + 1);
         EXPECT_EQ(mu.find_first_not_of("0123456789"), std::string::npos) << was;
@@ -441,6 +461,33 @@ TEST_F(Sanierung, OpaqueMeasuresAgreeWithTheirLayerText)
     PruefeOpakeMassnahmen(wand, "SanWand");
     XDBFlachdachSanSet flachdach(&db);
     PruefeOpakeMassnahmen(flachdach, "SanFlachdach");
+}
+
+// Two rows of a group that agree in U-value, thickness and every price are
+// one measure to the optimiser: it would propose both as different variants.
+TEST_F(Sanierung, NoTwoMeasuresOfAGroupAgreeInUValueThicknessAndPrices)
+{
+    struct Gruppe {
+        const char* tabelle;
+        const char* schluessel;
+        const char* spalten;
+    };
+    const char* const opak = "[kWert], [Dicke], [Sowiesokostenfix], [Sowiesokosten], [Zusatzkostenfix], [Zusatzkosten]";
+    for (const Gruppe& g : {Gruppe{"SanWand", "NULL", opak}, Gruppe{"SanBoden", "NULL", opak}, Gruppe{"SanDecke", "NULL", opak},
+                            Gruppe{"SanSteildach", "NULL", opak}, Gruppe{"SanFlachdach", "[Warmdach]", opak},
+                            Gruppe{"SanFenster", "[Rahmenaustausch]",
+                                   "[kWertGlas], [gWert], [kWertRahmen], [Sowiesokostenfix], [Sowiesokosten], "
+                                   "[Zusatzkostenfix], [Zusatzkosten]"},
+                            Gruppe{"SanHeizkessel", "[Brennstoff]",
+                                   "[Leistung ab], [Leistung bis], [Kesselnutzungsgrad], [Preis]"}}) {
+        const std::string sql = std::string("SELECT group_concat([Name], ' / ') FROM ") + SqlName(g.tabelle) +
+                                " GROUP BY " + g.schluessel + ", " + g.spalten + " HAVING count(*) > 1";
+        sqlite3_stmt* stmt = nullptr;
+        ASSERT_EQ(sqlite3_prepare_v2(db.Handle(), sql.c_str(), -1, &stmt, nullptr), SQLITE_OK) << sql;
+        while (sqlite3_step(stmt) == SQLITE_ROW)
+            ADD_FAILURE() << g.tabelle << ": " << reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+        sqlite3_finalize(stmt);
+    }
 }
 
 TEST_F(Sanierung, OptimiserFiltersFindCandidatesOnTheShippedFile)
@@ -512,7 +559,8 @@ TEST_F(Sanierung, BoilerPowerBandsOfEachFuelJoinWithoutGap)
         EXPECT_NE(set.Kategorie, 0) << set.Name;
         baender[set.Brennstoff].emplace_back(set.LeistungAb, set.LeistungBis);
     }
-    for (int b : {0, 1, 2, 3})
+    // Every fuel code of the heating page has its replacement boilers.
+    for (int b = BrennstoffGas; b <= BrennstoffSteinkohle; ++b)
         EXPECT_TRUE(baender.count(b)) << "fuel " << b;
     for (auto& [brennstoff, liste] : baender) {
         std::sort(liste.begin(), liste.end());
@@ -531,6 +579,116 @@ TEST_F(Sanierung, BoilerPowerBandsOfEachFuelJoinWithoutGap)
             EXPECT_FALSE(set.IsEOF()) << "fuel " << brennstoff << " " << p << " kW";
         }
     }
+}
+
+// ---------------------------------------------------------------------------
+// The user's copies of the shipped data bases
+
+// Copies of the shipped templates stand in for the program's folder; the
+// user's build-up, material, boiler and renovation measure must survive a
+// newer template that changes one row and adds another.
+TEST(Benutzerkopie, TheUsersRowsSurviveANewerTemplate)
+{
+    const fs::path root = test::ProcessTempDir() / "benutzerkopie";
+    fs::remove_all(root);
+    Datenbankort ort{root / "programm", root / "benutzer"};
+    fs::create_directories(ort.programmOrdner / "DB");
+    for (const char* datei : {BestandsdatenbankDatei, SanierungsdatenbankDatei})
+        fs::copy_file(Gebaut(datei), ort.programmOrdner / "DB" / datei);
+
+    std::string fehler;
+    const fs::path bestand = Datenbankdatei(ort, BestandsdatenbankDatei, &fehler);
+    const fs::path sanierung = Datenbankdatei(ort, SanierungsdatenbankDatei, &fehler);
+    ASSERT_EQ(fehler, "");
+    ASSERT_EQ(bestand, ort.benutzerOrdner / "DB" / BestandsdatenbankDatei);
+    int wandId = 0;
+    {
+        SqlDatabase db;
+        db.Open(bestand);
+        BauteiltypZeile typ;
+        typ.Name = "Meine Wand";
+        typ.kWert = 0.28;
+        typ.BaujahrAb = 1000;
+        typ.BaujahrBis = 2100;
+        SchichtaufbauZeile putz;
+        putz.Name = "Kalkputz";
+        putz.Dicke = 0.015;
+        putz.Lambda = 1.0;
+        SchichtaufbauZeile daemmung = putz;
+        daemmung.Name = "Holzfaser";
+        daemmung.Dicke = 0.12;
+        daemmung.Lambda = 0.04;
+        wandId = SpeichereBauteiltyp(db, Bauteilart::Wand, typ, {putz, daemmung});
+        SchichtmaterialZeile stoff;
+        stoff.Name = "Mein Lehm";
+        stoff.Lambda = 0.7;
+        stoff.Mu = 8;
+        SpeichereSchichtmaterial(db, stoff);
+        HeizkesselZeile kessel;
+        kessel.Name = "Mein Kessel";
+        kessel.Kesselnutzungsgrad = 0.81;
+        kessel.Brennstoff = 5;
+        kessel.BaujahrAb = 1990;
+        kessel.BaujahrBis = 1999;
+        SpeichereHeizkessel(db, kessel);
+    }
+    {
+        SqlDatabase db;
+        db.Open(sanierung);
+        XDBWandSanSet set(&db);
+        set.Open();
+        set.MoveLast();
+        const int id = set.IsEOF() ? 1 : set.ID + 1;
+        set.AddNew();
+        set.SetField("ID", static_cast<long long>(id));
+        set.SetField("Kategorie", 0LL);
+        set.SetField("Name", std::string("Meine Maßnahme"));
+        set.SetField("kWert", 0.3);
+        set.Update();
+    }
+
+    // A newer template: one row changed, one added (the build writes a new file).
+    const fs::path vorlage = ort.programmOrdner / "DB" / BestandsdatenbankDatei;
+    const auto gebaut = fs::last_write_time(vorlage);
+    {
+        SqlDatabase db;
+        db.Open(vorlage);
+        db.Execute("UPDATE [Heizkessel] SET [Name] = 'Geänderter Kessel' WHERE [HeizungID] = 1");
+        db.Execute("INSERT INTO [Wand] ([Wand-ID], [Kategorie], [Name], [kWert], [BaujahrAb], [BaujahrBis]) "
+                   "VALUES (?, 1, 'Neue Wand der Vorlage', 0.5, 1000, 2100)",
+                   {static_cast<long long>(wandId)});
+    }
+    fs::last_write_time(vorlage, gebaut + std::chrono::seconds(10));
+
+    EXPECT_EQ(Datenbankdatei(ort, BestandsdatenbankDatei, &fehler), bestand);
+    EXPECT_EQ(fehler, "");
+    EXPECT_EQ(Datenbankdatei(ort, SanierungsdatenbankDatei, &fehler), sanierung);
+    SqlDatabase db;
+    db.Open(bestand, true);
+    DBODBCWandSet waende(&db);
+    waende.Open();
+    ASSERT_TRUE(waende.FindByName("Neue Wand der Vorlage"));
+    EXPECT_EQ(waende.ID, wandId);
+    // The template took the user's key: his build-up moved, with its layers.
+    ASSERT_TRUE(waende.FindByName("Meine Wand"));
+    EXPECT_NE(waende.ID, wandId);
+    EXPECT_EQ(waende.Kategorie, 0);
+    const auto schichten = LeseSchichtaufbau(db, Bauteilart::Wand, waende.ID);
+    ASSERT_EQ(schichten.size(), 2u);
+    EXPECT_EQ(schichten[1].Name, "Holzfaser");
+    DBODBCSchichtSet stoffe(&db);
+    stoffe.Open();
+    EXPECT_TRUE(stoffe.FindByName("Mein Lehm"));
+    DBODBCHeizkesselSet kessel(&db);
+    kessel.Open();
+    EXPECT_TRUE(kessel.FindByName("Mein Kessel"));
+    EXPECT_TRUE(kessel.FindByName("Geänderter Kessel"));
+
+    SqlDatabase san;
+    san.Open(sanierung, true);
+    XDBWandSanSet massnahmen(&san);
+    massnahmen.Open();
+    EXPECT_TRUE(massnahmen.FindByName("Meine Maßnahme"));
 }
 
 } // namespace

@@ -73,9 +73,9 @@ TEST(FensterBestandDBDlg, OpensWithBothDefaultsAndShowsTheValuesAsStored)
     EXPECT_EQ(Glas(dlg)->currentText(), "2-fach Isolierverglasung");
     EXPECT_EQ(Rahmen(dlg)->currentText(), "Holzrahmen");
     // The g-value is a fraction and shown as one.
-    EXPECT_EQ(Text(dlg, 1229), "2,9");
+    EXPECT_EQ(Text(dlg, 1229), "2,900"); // U-values with three decimals
     EXPECT_EQ(Text(dlg, 1075), "0,6");
-    EXPECT_EQ(Text(dlg, 1054), "2");
+    EXPECT_EQ(Text(dlg, 1054), "2,000");
     EXPECT_TRUE(Knopf(dlg, 1)->isEnabled());
     EXPECT_FALSE(Knopf(dlg, 1230)->isEnabled());
     EXPECT_FALSE(Knopf(dlg, 1031)->isEnabled());
@@ -85,14 +85,14 @@ TEST(FensterBestandDBDlg, OpensWithBothDefaultsAndShowsTheValuesAsStored)
     // Two glazings of one name: both entries show the first one stored.
     for (int i : {2, 3}) {
         Waehle(Glas(dlg), i);
-        EXPECT_EQ(Text(dlg, 1229), "0,7") << i;
+        EXPECT_EQ(Text(dlg, 1229), "0,700") << i;
         EXPECT_EQ(Text(dlg, 1075), "0,5") << i;
     }
     Waehle(Glas(dlg), "Eigene");
     EXPECT_TRUE(Knopf(dlg, 1230)->isEnabled());
     Waehle(Rahmen(dlg), "Eigener Rahmen");
     EXPECT_TRUE(Knopf(dlg, 1031)->isEnabled());
-    EXPECT_EQ(Text(dlg, 1054), "1,3");
+    EXPECT_EQ(Text(dlg, 1054), "1,300");
     EXPECT_TRUE(meldungen.Texte().isEmpty());
 }
 
@@ -156,7 +156,7 @@ TEST(FensterBestandDBDlg, AListThatGetsTheFocusReadsItsRowAfresh)
               SQLITE_OK);
     QFocusEvent hinein(QEvent::FocusIn);
     QApplication::sendEvent(Glas(dlg), &hinein);
-    EXPECT_EQ(Text(dlg, 1229), "2,8");
+    EXPECT_EQ(Text(dlg, 1229), "2,800");
     EXPECT_TRUE(Knopf(dlg, 1)->isEnabled());
 
     ASSERT_EQ(sqlite3_exec(db, "DELETE FROM [Verglasung] WHERE [VerglasungID] = 3", nullptr, nullptr, nullptr),
@@ -168,7 +168,7 @@ TEST(FensterBestandDBDlg, AListThatGetsTheFocusReadsItsRowAfresh)
     EXPECT_FALSE(Knopf(dlg, 1)->isEnabled());
     // The frame list's row is found, but there is no glazing to take with it.
     QApplication::sendEvent(Rahmen(dlg), &hinein);
-    EXPECT_EQ(Text(dlg, 1054), "2");
+    EXPECT_EQ(Text(dlg, 1054), "2,000");
     EXPECT_FALSE(Knopf(dlg, 1)->isEnabled());
     Waehle(Glas(dlg), "Einfachglas");
     EXPECT_TRUE(Knopf(dlg, 1)->isEnabled());

@@ -55,13 +55,13 @@ TEST(FensterSanDBDlg, FrameKindsListsPricesAndTheTakenRow)
     EXPECT_TRUE(austauschen->isChecked()) << "every run starts on austauschen";
     EXPECT_EQ(Eintraege(liste), MitRahmen);
     EXPECT_EQ(liste->currentText(), "Holzfenster, 3-fach WSV");
-    EXPECT_EQ(Wert(dlg, 1229), "0,7");
-    EXPECT_EQ(Wert(dlg, 1054), "1,5");
+    EXPECT_EQ(Wert(dlg, 1229), "0,700"); // U-values with three decimals
+    EXPECT_EQ(Wert(dlg, 1054), "1,500");
     EXPECT_EQ(Wert(dlg, 1075), "0,5");
     EXPECT_EQ(Wert(dlg, 1057), "0");
-    EXPECT_EQ(Wert(dlg, 1055), "520") << "140 extra + 380 anyway";
+    EXPECT_EQ(Wert(dlg, 1055), "438") << "the study's full cost, all of it extra";
     EXPECT_EQ(Wert(dlg, 1056), "40");
-    EXPECT_DOUBLE_EQ(dlg.m_PreisProQm, 520);
+    EXPECT_DOUBLE_EQ(dlg.m_PreisProQm, 438);
     EXPECT_FALSE(Knopf(dlg, 1030)->isEnabled()) << "a delivered measure";
     test::Bild(dlg, "sanierung-fenster-db");
 
@@ -70,13 +70,14 @@ TEST(FensterSanDBDlg, FrameKindsListsPricesAndTheTakenRow)
     EXPECT_EQ(dlg.m_bRahmenAustauschen, 0);
     EXPECT_EQ(Eintraege(liste), OhneRahmen);
     EXPECT_EQ(liste->currentText(), "Austauschverglasung 3-fach WSV");
-    EXPECT_EQ(Wert(dlg, 1054), "0") << "the frame stays: the window record as constructed";
+    EXPECT_EQ(Wert(dlg, 1054), "0,000") << "the frame stays: the window record as constructed";
     EXPECT_EQ(Wert(dlg, 1055), "180");
     Waehle(liste, 0);
     EXPECT_EQ(dlg.GetAuswahl(), 0);
     EXPECT_EQ(Wert(dlg, 1055), "120");
     QTest::mouseClick(austauschen, Qt::LeftButton);
     EXPECT_EQ(liste->currentText(), "Holz-Alu-Fenster, 3-fach WSV");
+    EXPECT_EQ(Wert(dlg, 1055), "630") << "180 extra + 450 anyway";
     QTest::mouseClick(beibehalten, Qt::LeftButton);
     QTest::mouseClick(Knopf(dlg, 1), Qt::LeftButton);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
@@ -274,7 +275,7 @@ TEST(HeizkesselSanDBDlg, AfterADeletionTheSmallestLowerLimitIsThatOfTheWholeTabl
     ASSERT_EQ(meldungen.Anfragen().size(), 1u);
     EXPECT_EQ(meldungen.Anfragen()[0].text,
               QStringLiteral("Sanierungsmaßnahme ''Mein Kleinkessel'' aus der Datenbank löschen?"));
-    EXPECT_EQ(test::Zeilen(datei.pfad, "SELECT COUNT(*) FROM [SanHeizkessel]"), 20);
+    EXPECT_EQ(test::Zeilen(datei.pfad, "SELECT COUNT(*) FROM [SanHeizkessel]"), 28); // the shipped boilers
     EXPECT_EQ(Eintraege(liste), QStringList{"Gas-Brennwertkessel 4-15 kW"});
     EXPECT_DOUBLE_EQ(dlg.Leistung(), 4);
     EXPECT_TRUE(Knopf(dlg, 1)->isEnabled());

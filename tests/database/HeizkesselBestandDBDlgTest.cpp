@@ -2,8 +2,11 @@
 #include "DialogTestHilfen.h"
 
 #include "database/CHeizkesselBestandDBDlg.h"
+#include "database/CHeizkesselSanDBDlg.h"
+#include "database/CHeizkesselSpeichernDlg.h"
 #include "platform/SkriptMeldungen.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,6 +91,29 @@ TEST(HeizkesselBestandDBDlg, ListsTheFuelsBoilersAndNarrowsThemByTheYear)
     QTest::mouseClick(Id<QCheckBox>(dlg, 1132), Qt::LeftButton);
     EXPECT_EQ(meldungen.Texte(), QStringList{});
     EXPECT_EQ(Liste(dlg)->count(), 3);
+}
+
+// A mnemonic of a value line must not press a button: Alt+U shows the
+// efficiency line's letter and leaves the dialog open.
+TEST(HeizkesselBestandDBDlg, AltULeavesTheDialogOpenAndNoLabelPressesAButton)
+{
+    const test::Bestandsdatei datei(test::DialogFixture("kessel.db"));
+    SkriptMeldungen meldungen;
+    CHeizkesselBestandDBDlg dlg(1975);
+    dlg.m_nBrennstoff = 1;
+    dlg.show();
+    ASSERT_TRUE(Knopf(dlg, 1)->isEnabled());
+    QTest::keyClick(&dlg, Qt::Key_U, Qt::AltModifier);
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(dlg.result(), 0);
+
+    CHeizkesselSanDBDlg ersatz;
+    CHeizkesselSpeichernDlg speichern;
+    for (const QDialog* d : std::initializer_list<const QDialog*>{&dlg, &ersatz, &speichern}) {
+        for (const QLabel* label : d->findChildren<QLabel*>())
+            EXPECT_EQ(qobject_cast<QAbstractButton*>(label->buddy()), nullptr)
+                << d->metaObject()->className() << " " << label->text().toStdString();
+    }
 }
 
 TEST(HeizkesselBestandDBDlg, HandsBackTheRowsFractionsUnchanged)

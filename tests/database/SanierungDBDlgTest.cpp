@@ -122,12 +122,12 @@ TEST(SanierungDBDlg, PricesByTheFlagsAfreshForEveryRow)
         const char* leben;
         bool loeschbar;
     } faelle[] = {
-        {0, "0,3", "12", "300", "35", "40", false},
-        {1, "0,04", "6", "200", "30", "50", false},
-        {2, "0,25", "14", "300", "35", "30", false},
-        {3, "0,5", "20", "0", "0", "20", false}, // right after a row with prices
+        {0, "0,300", "12", "300", "35", "40", false},
+        {1, "0,040", "6", "200", "30", "50", false},
+        {2, "0,250", "14", "300", "35", "30", false},
+        {3, "0,500", "20", "0", "0", "20", false}, // right after a row with prices
         {4, "", "10", "0", "60", "25", true},    // a name with an apostrophe; U not showable
-        {1, "0,04", "6", "200", "30", "50", false},
+        {1, "0,040", "6", "200", "30", "50", false},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.index);

@@ -381,6 +381,53 @@ TEST(BauteilSchichtenDlg, SwitchesGrowsAndWritesTheShownLayer)
     EXPECT_EQ(meldungen.Texte().size(), 1);
 }
 
+TEST(BauteilSchichtenDlg, TheLayerNumberActsOnlyOnAPlainWholeNumberTypedKeyByKey)
+{
+    SkriptMeldungen meldungen;
+    Liste l({Schicht("Mauerwerk", 0.24, 0.5, 10), Schicht("Putz", 0.015, 0.87, 15),
+             Schicht("Dämmung", 0.1, 0.04, 1)});
+    CBauteilSchichtenDlg dlg(Bauteilart::Wand, l.schichten);
+    dlg.show();
+    // Key by key: "2" shows layer 2; the comma and the 5 wait silently.
+    struct Schritt {
+        const char* taste;
+        const char* feld;
+        const char* name;
+    };
+    Feld(dlg, 1138)->selectAll();
+    for (const Schritt& s : {Schritt{"2", "2", "Putz"}, Schritt{",", "2,", "Putz"}, Schritt{"5", "2,5", "Putz"}}) {
+        QTest::keyClicks(Feld(dlg, 1138), QString::fromUtf8(s.taste));
+        EXPECT_EQ(Feld(dlg, 1138)->text(), QString::fromUtf8(s.feld)) << s.taste;
+        EXPECT_EQ(Feld(dlg, 1106)->text(), QString::fromUtf8(s.name)) << s.taste;
+        EXPECT_TRUE(meldungen.Texte().isEmpty()) << s.taste;
+    }
+    // A minus sign first, then the digits: nothing until the number is plain.
+    Tippe(Feld(dlg, 1138), "-3");
+    EXPECT_EQ(Feld(dlg, 1106)->text(), "Putz");
+    Tippe(Feld(dlg, 1138), "3");
+    EXPECT_EQ(Feld(dlg, 1106)->text(), "Dämmung");
+    EXPECT_TRUE(meldungen.Texte().isEmpty());
+    EXPECT_EQ(l.schichten.size(), 3u);
+}
+
+TEST(BauteilSchichtenDlg, ANumberOutOfRangeGetsTheRangeNamed)
+{
+    SkriptMeldungen meldungen;
+    Liste l({Schicht("Mauerwerk", 0.24, 0.5, 10), Schicht("Putz", 0.015, 0.87, 15)});
+    CBauteilSchichtenDlg dlg(Bauteilart::Wand, l.schichten);
+    dlg.show();
+    for (int id : {1133, 1108, 1109}) {
+        const auto bisher = meldungen.Texte().size();
+        const QString vorher = Feld(dlg, id)->text();
+        Feld(dlg, id)->setText("-5");
+        Tippe(Feld(dlg, 1138), "2");
+        EXPECT_EQ(meldungen.Texte().mid(bisher), QStringList{"Geben Sie eine Zahl zwischen 0 und 999999999999 ein."}) << id;
+        EXPECT_EQ(Feld(dlg, 1138)->text(), "1") << id;
+        EXPECT_DOUBLE_EQ(l.schichten[0].Dicke, 0.24) << id;
+        Feld(dlg, id)->setText(vorher);
+    }
+}
+
 TEST(BauteilSchichtenDlg, EscapeKeepsWhatANumberChangeWrote)
 {
     SkriptMeldungen meldungen;

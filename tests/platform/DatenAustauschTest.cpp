@@ -219,5 +219,39 @@ TEST(DatenAustausch, TextLimitStopsTypingButKeepsALongerText)
     EXPECT_EQ(dlg.name->text().size(), 30);
 }
 
+// A number shown rounded: left as shown it keeps its full value; typed over,
+// it is read and checked like any number.
+TEST(DatenAustausch, ARoundedNumberKeepsItsValueUntilTheUserChangesIt)
+{
+    SkriptMeldungen skript;
+    QDialog dlg;
+    auto* feld = new QLineEdit(&dlg);
+    double wert = 0.291060291;
+    const auto austausch = [&](bool speichern, QString gezeigt) {
+        DatenAustausch dx(&dlg, speichern);
+        dx.GerundeteZahl(feld, wert, gezeigt, 0, 10);
+        return !dx.Fehlgeschlagen();
+    };
+    EXPECT_TRUE(austausch(false, "0,291"));
+    EXPECT_EQ(feld->text(), "0,291");
+    EXPECT_TRUE(austausch(true, "0,291"));
+    EXPECT_EQ(wert, 0.291060291);
+    feld->setText(" 0,291 "); // blanks around it change nothing
+    EXPECT_TRUE(austausch(true, "0,291"));
+    EXPECT_EQ(wert, 0.291060291);
+
+    feld->setText("0,25");
+    EXPECT_TRUE(austausch(true, "0,291"));
+    EXPECT_EQ(wert, 0.25);
+    feld->setText("11");
+    EXPECT_FALSE(austausch(true, "0,250"));
+    EXPECT_EQ(wert, 0.25);
+    EXPECT_EQ(skript.Texte(), QStringList({"Geben Sie eine Zahl zwischen 0 und 10 ein."}));
+
+    // Without a rounded text the full number is shown.
+    EXPECT_TRUE(austausch(false, QString()));
+    EXPECT_EQ(feld->text(), "0,25");
+}
+
 } // namespace
 } // namespace zeva

@@ -1,14 +1,19 @@
-// Where the data bases are opened from: beside the program while that folder
-// can be written, otherwise a copy in the user's data folder made once.
+// Where the data bases are opened from: the files beside the program are
+// templates that are never written; the user works on a copy in his data
+// folder, and a newer template gets a fresh copy that keeps his own rows.
 #include "platform/Datenbankort.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace zeva {
 namespace {
@@ -27,7 +32,54 @@ void Schreibe(const fs::path& file, const std::string& text)
     std::ofstream(file, std::ios::binary) << text;
 }
 
-// Each test gets fresh folders and restores the real writability test.
+void Ausfuehren(const fs::path& file, const std::string& sql)
+{
+    fs::create_directories(file.parent_path());
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    char* error = nullptr;
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
+    sqlite3_free(error);
+    sqlite3_close(db);
+}
+
+// The rows of a query, each as its columns joined by "|".
+std::vector<std::string> Zeilen(const fs::path& file, const std::string& sql)
+{
+    std::vector<std::string> zeilen;
+    sqlite3* db = nullptr;
+    EXPECT_EQ(sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+    sqlite3_stmt* stmt = nullptr;
+    EXPECT_EQ(sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    while (stmt != nullptr && sqlite3_step(stmt) == SQLITE_ROW) {
+        std::string zeile;
+        for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+            if (i > 0)
+                zeile += '|';
+            zeile += text != nullptr ? text : "NULL";
+        }
+        zeilen.push_back(zeile);
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return zeilen;
+}
+
+// A small data base of the program's shape: build-ups with layers, materials
+// with an autoincrement key, a table without categories and a version table.
+const char* const Schema = R"(
+CREATE TABLE [Wand] ([Wand-ID] INTEGER PRIMARY KEY, [Kategorie] INTEGER NOT NULL DEFAULT 0,
+  [Name] TEXT, [kWert] REAL);
+CREATE TABLE [Wandschicht] ([LfdNr] INTEGER PRIMARY KEY AUTOINCREMENT, [Wand-ID] INTEGER,
+  [Name] TEXT, [Position] INTEGER);
+CREATE TABLE [Schicht] ([LfdNr] INTEGER PRIMARY KEY AUTOINCREMENT, [Kategorie] INTEGER NOT NULL DEFAULT 0,
+  [Name] TEXT, [Lambda] REAL);
+CREATE TABLE [Verglasung] ([VerglasungID] INTEGER PRIMARY KEY, [Kategorie] REAL NOT NULL DEFAULT 0,
+  [Name] TEXT);
+CREATE TABLE [Kategorie] ([Kennummer] INTEGER PRIMARY KEY, [Bezeichnung] TEXT);
+)";
+
 class DatenbankortTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -37,77 +89,191 @@ protected:
         fs::remove_all(root);
         ort.programmOrdner = root / "programm";
         ort.benutzerOrdner = root / "benutzer";
-        daneben = ort.programmOrdner / "DB" / "Bestand2000.db";
+        vorlage = ort.programmOrdner / "DB" / "Bestand2000.db";
         kopie = ort.benutzerOrdner / "DB" / "Bestand2000.db";
     }
-    void TearDown() override { SetzeSchreibbarkeitstest({}); }
 
-    void Schreibbar(bool ja)
+    fs::path Oeffne(std::string* fehler = nullptr) { return Datenbankdatei(ort, "Bestand2000.db", fehler); }
+
+    // Replaces the template by a new build `sekunden` after the first one.
+    void NeueVorlage(const std::string& sql, int sekunden)
     {
-        SetzeSchreibbarkeitstest([ja](const fs::path&) { return ja; });
+        const auto zeit = fs::last_write_time(vorlage);
+        fs::remove(vorlage);
+        Ausfuehren(vorlage, sql);
+        fs::last_write_time(vorlage, zeit + std::chrono::seconds(sekunden));
+    }
+
+    std::vector<std::string> UebrigeDateien() const
+    {
+        std::vector<std::string> namen;
+        for (const auto& e : fs::directory_iterator(kopie.parent_path()))
+            namen.push_back(e.path().filename().string());
+        std::sort(namen.begin(), namen.end());
+        return namen;
     }
 
     fs::path root;
     Datenbankort ort;
-    fs::path daneben;
+    fs::path vorlage;
     fs::path kopie;
 };
 
-TEST_F(DatenbankortTest, WritableFileBesideTheProgramIsUsedInPlace)
+TEST_F(DatenbankortTest, TheTemplateIsCopiedAtFirstUseAndNeverWritten)
 {
-    Schreibe(daneben, "original");
-    Schreibbar(true);
-    EXPECT_EQ(Datenbankdatei(ort, "Bestand2000.db"), daneben);
-    EXPECT_FALSE(fs::exists(ort.benutzerOrdner));
+    // A writable template, as in the build folder: it is still not the file in use.
+    Ausfuehren(vorlage, std::string(Schema) + "INSERT INTO [Wand] VALUES (1, 1, 'Vollziegel', 1.4);");
+    const std::string vorher = Inhalt(vorlage);
+    std::string fehler = "alt";
+    EXPECT_EQ(Oeffne(&fehler), kopie);
+    EXPECT_EQ(fehler, "");
+    EXPECT_EQ(Inhalt(kopie), vorher);
+
+    // The user stores a row; the next start keeps the copy as it is.
+    Ausfuehren(kopie, "INSERT INTO [Wand] VALUES (2, 0, 'Meine Wand', 0.3);");
+    EXPECT_EQ(Oeffne(), kopie);
+    EXPECT_EQ(Zeilen(kopie, "SELECT [Name] FROM [Wand] ORDER BY 1"),
+              (std::vector<std::string>{"Meine Wand", "Vollziegel"}));
+    EXPECT_EQ(Inhalt(vorlage), vorher);
+    EXPECT_EQ(UebrigeDateien(), (std::vector<std::string>{"Bestand2000.db", "Bestand2000.db.vorlage"}));
 }
 
-TEST_F(DatenbankortTest, WriteProtectedFileIsCopiedOnceAndTheCopyKept)
+TEST_F(DatenbankortTest, ANewerTemplateGetsAFreshCopyWithTheUsersRowsAndTheirLayers)
 {
-    Schreibe(daneben, "original");
-    Schreibbar(false);
-    EXPECT_EQ(Datenbankdatei(ort, "Bestand2000.db"), kopie);
-    EXPECT_EQ(Inhalt(kopie), "original");
-    EXPECT_FALSE(fs::exists(kopie.string() + ".part"));
+    Ausfuehren(vorlage, std::string(Schema) + R"(
+        INSERT INTO [Wand] VALUES (1, 1, 'Vollziegel', 1.4);
+        INSERT INTO [Wandschicht] ([Wand-ID], [Name], [Position]) VALUES (1, 'Ziegel', 1);
+        INSERT INTO [Schicht] VALUES (1, 3, 'Beton', 2.0);
+        INSERT INTO [Verglasung] VALUES (1, 2, 'Einfachglas');
+        INSERT INTO [Kategorie] VALUES (3, 'Beton');)");
+    ASSERT_EQ(Oeffne(), kopie);
+    // The user's own rows: two build-ups (one under a key the new template
+    // takes), a material, a glazing.
+    Ausfuehren(kopie, R"(
+        INSERT INTO [Wand] VALUES (2, 0, 'Meine Wand', 0.3);
+        INSERT INTO [Wandschicht] ([Wand-ID], [Name], [Position]) VALUES (2, 'Putz', 1), (2, 'Dämmung', 2);
+        INSERT INTO [Wand] VALUES (5, 0, 'Meine zweite Wand', 0.25);
+        INSERT INTO [Wandschicht] ([Wand-ID], [Name], [Position]) VALUES (5, 'Holz', 1);
+        INSERT INTO [Schicht] ([Kategorie], [Name], [Lambda]) VALUES (0, 'Mein Stoff', 0.04);
+        INSERT INTO [Verglasung] VALUES (9, 0, 'Mein Glas');)");
 
-    // The user's entries live in the copy: a later start must not overwrite it,
-    // not even when the installed file changed.
-    Schreibe(kopie, "mit Benutzereintrag");
-    Schreibe(daneben, "neu installiert");
-    EXPECT_EQ(Datenbankdatei(ort, "Bestand2000.db"), kopie);
-    EXPECT_EQ(Inhalt(kopie), "mit Benutzereintrag");
+    // The new template: one row changed, one added (under the user's key 2),
+    // a layer row of its own, and a column more.
+    NeueVorlage(std::string(Schema) + R"(
+        ALTER TABLE [Wand] ADD COLUMN [Dicke] REAL DEFAULT 0.5;
+        INSERT INTO [Wand] VALUES (1, 1, 'Vollziegel', 1.5, 0.36);
+        INSERT INTO [Wand] VALUES (2, 1, 'Hohlblock', 1.1, 0.3);
+        INSERT INTO [Wandschicht] ([Wand-ID], [Name], [Position]) VALUES (1, 'Ziegel', 1), (2, 'Block', 1);
+        INSERT INTO [Schicht] VALUES (1, 3, 'Beton', 2.1);
+        INSERT INTO [Verglasung] VALUES (1, 2, 'Einfachglas');
+        INSERT INTO [Kategorie] VALUES (3, 'Beton');)",
+                10);
+
+    std::string fehler = "alt";
+    EXPECT_EQ(Oeffne(&fehler), kopie);
+    EXPECT_EQ(fehler, "");
+    // Key 2 was taken by the template: the user's build-up moved to the next
+    // free key with its layers; key 5 was free and kept.
+    EXPECT_EQ(Zeilen(kopie, "SELECT [Wand-ID], [Kategorie], [Name], [kWert], [Dicke] FROM [Wand] ORDER BY 1"),
+              (std::vector<std::string>{"1|1|Vollziegel|1.5|0.36", "2|1|Hohlblock|1.1|0.3",
+                                        "3|0|Meine Wand|0.3|0.5", "5|0|Meine zweite Wand|0.25|0.5"}));
+    EXPECT_EQ(Zeilen(kopie, "SELECT [Wand-ID], [Name], [Position] FROM [Wandschicht] ORDER BY 1, 3"),
+              (std::vector<std::string>{"1|Ziegel|1", "2|Block|1", "3|Putz|1", "3|Dämmung|2", "5|Holz|1"}));
+    EXPECT_EQ(Zeilen(kopie, "SELECT [Kategorie], [Name], [Lambda] FROM [Schicht] ORDER BY 2"),
+              (std::vector<std::string>{"3|Beton|2.1", "0|Mein Stoff|0.04"}));
+    EXPECT_EQ(Zeilen(kopie, "SELECT [VerglasungID], [Name] FROM [Verglasung] ORDER BY 1"),
+              (std::vector<std::string>{"1|Einfachglas", "9|Mein Glas"}));
+    // No dated or half-made copy is left once the new one is complete.
+    EXPECT_EQ(UebrigeDateien(), (std::vector<std::string>{"Bestand2000.db", "Bestand2000.db.vorlage"}));
+
+    // The next start finds the copy up to date and renews nothing.
+    Ausfuehren(kopie, "INSERT INTO [Verglasung] VALUES (10, 1, 'nicht vom Benutzer');");
+    EXPECT_EQ(Oeffne(), kopie);
+    EXPECT_EQ(Zeilen(kopie, "SELECT count(*) FROM [Verglasung]"), std::vector<std::string>{"3"});
 }
 
-TEST_F(DatenbankortTest, MissingFileIsReportedWhereItShouldBe)
+TEST_F(DatenbankortTest, TheVersionRowDecidesBeforeTheBuildTime)
 {
-    Schreibbar(false);
-    EXPECT_EQ(Datenbankdatei(ort, "Bestand2000.db"), daneben);
+    const std::string versionen = "CREATE TABLE [Versionsnummer] ([ID] INTEGER PRIMARY KEY, "
+                                  "[Version-Nr] INTEGER, [Datum] TEXT);";
+    Ausfuehren(vorlage, std::string(Schema) + versionen + "INSERT INTO [Versionsnummer] VALUES (1, 3, '2026-01-01');");
+    ASSERT_EQ(Oeffne(), kopie);
+    Ausfuehren(kopie, "INSERT INTO [Verglasung] VALUES (10, 1, 'Zeile der Kopie');");
+
+    // Built later, but an older version: the copy stays.
+    NeueVorlage(std::string(Schema) + versionen + "INSERT INTO [Versionsnummer] VALUES (1, 2, '2025-01-01');", 10);
+    Oeffne();
+    EXPECT_EQ(Zeilen(kopie, "SELECT count(*) FROM [Verglasung]"), std::vector<std::string>{"1"});
+
+    // A higher version with an earlier build time is newer.
+    NeueVorlage(std::string(Schema) + versionen + "INSERT INTO [Versionsnummer] VALUES (1, 4, '2027-01-01');", -20);
+    Oeffne();
+    EXPECT_EQ(Zeilen(kopie, "SELECT count(*) FROM [Verglasung]"), std::vector<std::string>{"0"});
+    EXPECT_EQ(Zeilen(kopie, "SELECT [Version-Nr] FROM [Versionsnummer]"), std::vector<std::string>{"4"});
+
+    EXPECT_TRUE(IstNeuer({5, 0}, {4, 100}));
+    EXPECT_FALSE(IstNeuer({4, 100}, {5, 0}));
+    EXPECT_TRUE(IstNeuer({4, 100}, {4, 50}));
+    EXPECT_TRUE(IstNeuer({-1, 100}, {4, 50}));
+    EXPECT_FALSE(IstNeuer({-1, 50}, {-1, 50}));
+}
+
+TEST_F(DatenbankortTest, AFailedRenewalKeepsTheOldCopyAndSaysWhy)
+{
+    Ausfuehren(vorlage, std::string(Schema) + "INSERT INTO [Wand] VALUES (1, 1, 'Vollziegel', 1.4);");
+    ASSERT_EQ(Oeffne(), kopie);
+    // The user's copy has a row the new template cannot take (its table
+    // turned [Name] into a NOT NULL column the old row leaves empty).
+    Ausfuehren(kopie, "INSERT INTO [Wand] VALUES (2, 0, NULL, 0.3);");
+    const std::string vorher = Inhalt(kopie);
+    NeueVorlage(R"(CREATE TABLE [Wand] ([Wand-ID] INTEGER PRIMARY KEY, [Kategorie] INTEGER NOT NULL DEFAULT 0,
+                   [Name] TEXT NOT NULL, [kWert] REAL);)",
+                10);
+
+    std::string fehler;
+    EXPECT_EQ(Oeffne(&fehler), kopie);
+    EXPECT_EQ(fehler.rfind("Database error: ", 0), 0U) << fehler;
+    EXPECT_NE(fehler.find("NOT NULL"), std::string::npos) << fehler;
+    EXPECT_EQ(Inhalt(kopie), vorher);
+    EXPECT_EQ(UebrigeDateien(), (std::vector<std::string>{"Bestand2000.db", "Bestand2000.db.vorlage"}));
+}
+
+TEST_F(DatenbankortTest, ACopyWithoutItsNoteIsRenewedOnceKeepingTheUsersRows)
+{
+    // A copy from before the notes were kept: its age is unknown.
+    Ausfuehren(vorlage, std::string(Schema) + "INSERT INTO [Wand] VALUES (1, 1, 'Vollziegel', 1.5);");
+    Ausfuehren(kopie, std::string(Schema) + R"(INSERT INTO [Wand] VALUES (1, 1, 'Vollziegel', 1.4);
+                                              INSERT INTO [Wand] VALUES (3, 0, 'Meine Wand', 0.3);)");
+    EXPECT_EQ(Oeffne(), kopie);
+    EXPECT_EQ(Zeilen(kopie, "SELECT [Wand-ID], [kWert] FROM [Wand] ORDER BY 1"),
+              (std::vector<std::string>{"1|1.5", "3|0.3"}));
+    EXPECT_TRUE(fs::exists(kopie.string() + ".vorlage"));
+}
+
+TEST_F(DatenbankortTest, WithoutATemplateOrAUserFolder)
+{
+    // No template, no copy: the template's path, so opening reports the missing file.
+    std::string fehler;
+    EXPECT_EQ(Oeffne(&fehler), vorlage);
+    EXPECT_EQ(fehler, "");
     EXPECT_FALSE(fs::exists(kopie));
-
-    // ... unless the user already has a copy.
+    // No template, but the user's copy: the copy.
     Schreibe(kopie, "kopie");
-    EXPECT_EQ(Datenbankdatei(ort, "Bestand2000.db"), kopie);
-}
+    EXPECT_EQ(Oeffne(), kopie);
 
-TEST_F(DatenbankortTest, WithoutAUserFolderOrACopyTheInstalledFileIsOpened)
-{
-    Schreibe(daneben, "original");
-    Schreibbar(false);
+    // Without a user folder the template is all there is.
+    Ausfuehren(vorlage, Schema);
     Datenbankort ohne = ort;
     ohne.benutzerOrdner.clear();
-    EXPECT_EQ(Datenbankdatei(ohne, "Bestand2000.db"), daneben);
+    EXPECT_EQ(Datenbankdatei(ohne, "Bestand2000.db"), vorlage);
 
-    // A user folder that cannot be made (a file stands in its way).
+    // A user folder that cannot be made (a file stands in its way): the
+    // template, read-only use, and the reason.
     Schreibe(root / "datei", "x");
     Datenbankort versperrt = ort;
     versperrt.benutzerOrdner = root / "datei";
-    EXPECT_EQ(Datenbankdatei(versperrt, "Bestand2000.db"), daneben);
-}
-
-TEST_F(DatenbankortTest, DefaultTestAsksTheFileSystem)
-{
-    Schreibe(daneben, "original");
-    EXPECT_TRUE(IstSchreibbar(daneben));
-    EXPECT_FALSE(IstSchreibbar(root / "gibt" / "es" / "nicht.db"));
+    EXPECT_EQ(Datenbankdatei(versperrt, "Bestand2000.db", &fehler), vorlage);
+    EXPECT_EQ(fehler.rfind("Database error: ", 0), 0U) << fehler;
 }
 
 } // namespace

@@ -334,6 +334,35 @@ TEST_F(VariantenDialog, FloorPageMessageAndRowNumbers)
     EXPECT_EQ(meldungen.Anfragen()[0].text, QStringLiteral("Bitte die zu sanierenden Böden bestimmen !"));
 }
 
+// The measure page shows a U-value with the program's three decimals; the
+// measure keeps its own value while the field is left as shown.
+TEST_F(VariantenDialog, MeasurePageShowsTheUValueRoundedAndKeepsItsValue)
+{
+    SqlAus(datenbank, "INSERT INTO [SanWand] ([ID], [Kategorie], [Name], [Innen], [Zwischen], [Aussen], [Schichten], "
+                      "[kWert], [Dicke], [Lebensdauer], [Sowiesokostenfix], [Sowiesokosten], [Zusatzkostenfix], "
+                      "[Zusatzkosten], [KEA], [CO2]) VALUES "
+                      "(9003, 1, 'Test genau', 1, 0, 1, 'Platte/ 11/ 0,05/ 0,002/ 12,50', 0.291060291, 0.05, 30, "
+                      "0, 30, 0, 0, 4, 2);");
+    CSanierungVarianteDlg* d = NeuManuell();
+    ASSERT_NE(d, nullptr);
+    Tabs(d)->setCurrentIndex(CSanierungVarianteDlg::Wand);
+    COpakSanDlg* seite = Seite(d, CSanierungVarianteDlg::Wand);
+    QTreeWidget* liste = Liste(seite);
+    Waehle(liste, {1});
+    AusDB(seite, "Test genau");
+    const DSWand& m = d->Arbeitshaus().m_aWand[1].m_aSan[1];
+    ASSERT_EQ(m.Name, "Test genau");
+    Waehle(liste, {1});
+    EXPECT_EQ(FindeId<QLineEdit>(seite, 1169)->text(), "0,291");
+    // Away and back: the field was left as shown, nothing is rounded.
+    Waehle(liste, {0});
+    Waehle(liste, {1});
+    EXPECT_EQ(FindeId<QLineEdit>(seite, 1169)->text(), "0,291");
+    EXPECT_DOUBLE_EQ(seite->m_UWert, 0.291060291);
+    EXPECT_DOUBLE_EQ(m.kWert, 0.291060291);
+    EXPECT_TRUE(meldungen.Anfragen().empty());
+}
+
 TEST_F(VariantenDialog, NachDbStoresTheUsersMeasure)
 {
     CSanierungVarianteDlg* d = NeuManuell();

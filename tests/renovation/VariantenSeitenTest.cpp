@@ -143,9 +143,9 @@ TEST_F(VariantenSeiten, WindowPageMeasuresFromTheDataBaseAndLoeschen)
         EXPECT_DOUBLE_EQ(m.kWertRahmen, 1.3);
         EXPECT_DOUBLE_EQ(m.Rahmenanteil, DSFenster::NeuerRahmenanteil);
         EXPECT_EQ(m.Bitmappfad, "alt.bmp");
-        EXPECT_DOUBLE_EQ(m.Preis, 680) << "340 EUR/m² on 2 m²";
+        EXPECT_DOUBLE_EQ(m.Preis, 764) << "382 EUR/m² on 2 m²";
         EXPECT_EQ(liste->topLevelItem(i)->text(4), "1,14");
-        EXPECT_EQ(liste->topLevelItem(i)->text(5), "680");
+        EXPECT_EQ(liste->topLevelItem(i)->text(5), "764");
     }
     const DSFenster& glas = fenster[3].m_aSan[static_cast<std::size_t>(n)];
     EXPECT_EQ(glas.Name, "Austauschverglasung 2-fach WSV");

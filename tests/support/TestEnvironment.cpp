@@ -65,6 +65,12 @@ void PrepareProcessEnvironment()
         std::exit(2);
     }
     g_processDir = pattern;
+    // The user's data folder (the program's copies of its data bases) lies in
+    // it too, one for the whole process: the program finds its copies once
+    // per run.
+    const std::filesystem::path daten = g_processDir / "data";
+    std::filesystem::create_directories(daten);
+    ::setenv("XDG_DATA_HOME", daten.c_str(), 1);
     // The folder goes with the process; a test that wants to look at what was
     // left behind can copy it elsewhere.
     std::atexit([] {
