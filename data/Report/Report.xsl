@@ -27,6 +27,27 @@
     </xsl:choose>
   </xsl:template>
 
+  <!-- A text of the user with its line breaks kept (CR LF or LF). -->
+  <xsl:template name="zeilen">
+    <xsl:param name="text"/>
+    <xsl:variable name="t" select="translate($text, '&#13;', '')"/>
+    <xsl:choose>
+      <xsl:when test="contains($t, '&#10;')">
+        <xsl:value-of select="substring-before($t, '&#10;')"/><br/>
+        <xsl:call-template name="zeilen"><xsl:with-param name="text" select="substring-after($t, '&#10;')"/></xsl:call-template>
+      </xsl:when>
+      <xsl:otherwise><xsl:value-of select="$t"/></xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- The method every figure of the report belongs to, beside the figures. -->
+  <xsl:template name="verfahren">
+    <xsl:variable name="name" select="$report/ProjektDaten/Berechnungsverfahren"/>
+    <xsl:if test="$name != ''">
+      <p class="verfahren">Berechnungsverfahren: <xsl:value-of select="$name"/></p>
+    </xsl:if>
+  </xsl:template>
+
   <xsl:template name="euro">
     <xsl:param name="w"/>
     <xsl:call-template name="zahl">
@@ -58,6 +79,7 @@
           h1 { font-size: 16pt; color: #1f3f7f; }
           h2 { font-size: 12pt; color: #1f3f7f; margin-top: 14px; }
           .kopf { font-size: 8pt; color: #555555; }
+          .verfahren { font-size: 9pt; }
           .hinweis { font-size: 8pt; color: #555555; }
           table.report { border-collapse: collapse; }
           td.headerName, td.headerValue, td.headerUnit { font-weight: bold; background-color: #d8e0f0; }
@@ -114,10 +136,12 @@
       <xsl:when test="$name = 'Heizungen'"><xsl:apply-templates select="$r/Bauteile/Heizungen"/></xsl:when>
       <xsl:when test="$name = 'Bestand'">
         <h2>Energiebilanz des Bestands</h2>
+        <xsl:call-template name="verfahren"/>
         <xsl:call-template name="bilanz"><xsl:with-param name="b" select="$r/Bestand"/></xsl:call-template>
       </xsl:when>
       <xsl:when test="$name = 'Sanierungsvariante'">
         <h2>Energiebilanz der Sanierungsvariante</h2>
+        <xsl:call-template name="verfahren"/>
         <xsl:choose>
           <xsl:when test="$variante">
             <xsl:call-template name="bilanz"><xsl:with-param name="b" select="$variante"/></xsl:call-template>
@@ -134,10 +158,12 @@
       </xsl:when>
       <xsl:when test="$name = 'Energieeinsparungen'">
         <h2>Energieeinsparungen nach Bauteilgruppen</h2>
+        <xsl:call-template name="verfahren"/>
         <xsl:call-template name="einsparungen"><xsl:with-param name="e" select="$variante/Energieeinsparungen"/><xsl:with-param name="einheit" select="'kWh/a'"/></xsl:call-template>
       </xsl:when>
       <xsl:when test="$name = 'Heizkosteneinsparungen'">
         <h2>Heizkosteneinsparungen nach Bauteilgruppen</h2>
+        <xsl:call-template name="verfahren"/>
         <xsl:call-template name="einsparungen"><xsl:with-param name="e" select="$variante/Heizkosteneinsparungen"/><xsl:with-param name="einheit" select="'EUR/a'"/></xsl:call-template>
       </xsl:when>
       <xsl:when test="$name = 'Legende'"><xsl:apply-templates select="$r/Legenden"/></xsl:when>
@@ -150,9 +176,12 @@
       <tr class="evenLine"><td class="dataName">Beschreibung</td><td colspan="2"><xsl:value-of select="Beschreibung"/></td></tr>
       <tr class="oddLine"><td class="dataName">Straße</td><td colspan="2"><xsl:value-of select="Strasse"/></td></tr>
       <tr class="evenLine"><td class="dataName">Ort</td><td colspan="2"><xsl:value-of select="Ort"/></td></tr>
-      <tr class="oddLine"><td class="dataName">Kommentar</td><td colspan="2"><xsl:value-of select="Kommentar"/></td></tr>
+      <tr class="oddLine"><td class="dataName">Kommentar</td><td colspan="2"><xsl:call-template name="zeilen"><xsl:with-param name="text" select="Kommentar"/></xsl:call-template></td></tr>
       <tr class="evenLine"><td class="dataName">Baujahr</td><td colspan="2"><xsl:value-of select="Baujahr"/></td></tr>
       <tr class="oddLine"><td class="dataName">Klimaregion</td><td colspan="2"><xsl:value-of select="Klimaregion"/></td></tr>
+      <xsl:if test="Berechnungsverfahren != ''">
+        <tr class="evenLine"><td class="dataName">Berechnungsverfahren</td><td colspan="2"><xsl:value-of select="Berechnungsverfahren"/></td></tr>
+      </xsl:if>
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Heizgradtage'"/><xsl:with-param name="w" select="Heizgradtage"/><xsl:with-param name="einheit" select="'Kd/a'"/></xsl:call-template>
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Beheiztes Gebäudebruttovolumen'"/><xsl:with-param name="w" select="BeheiztesGebaeudebruttovolumen"/><xsl:with-param name="einheit" select="'m³'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Beheiztes Luftvolumen'"/><xsl:with-param name="w" select="BeheiztesLuftvolumen"/><xsl:with-param name="einheit" select="'m³'"/></xsl:call-template>
@@ -261,6 +290,9 @@
           <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Böden'"/><xsl:with-param name="w" select="$e/Boeden"/><xsl:with-param name="einheit" select="$einheit"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
           <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Fensterflächen'"/><xsl:with-param name="w" select="$e/Fenster"/><xsl:with-param name="einheit" select="$einheit"/></xsl:call-template>
           <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Heizungssystem'"/><xsl:with-param name="w" select="$e/Heizung"/><xsl:with-param name="einheit" select="$einheit"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
+          <xsl:if test="$e/Wechselwirkung">
+            <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Wechselwirkung der Maßnahmen'"/><xsl:with-param name="w" select="$e/Wechselwirkung"/><xsl:with-param name="einheit" select="$einheit"/></xsl:call-template>
+          </xsl:if>
           <tr>
             <td class="sumName">Summe</td>
             <td class="sumValue" align="right"><xsl:call-template name="zahl"><xsl:with-param name="w" select="sum($e/*[string(number(.)) != 'NaN'])"/></xsl:call-template></td>
