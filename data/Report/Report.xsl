@@ -82,9 +82,10 @@
           .verfahren { font-size: 9pt; }
           .hinweis { font-size: 8pt; color: #555555; }
           table.report { border-collapse: collapse; }
-          td.headerName, td.headerValue, td.headerUnit { font-weight: bold; background-color: #d8e0f0; }
+          td.headerName, td.headerValue, td.headerUnit { font-weight: bold; background-color: #d8e0f0; white-space: nowrap; }
           tr.oddLine { background-color: #f0f3fa; }
-          td.dataValue { text-align: right; }
+          td.dataValue { text-align: right; white-space: nowrap; }
+          td.dataUnit { white-space: nowrap; }
           td.sumName, td.sumValue { font-weight: bold; }
         </style>
       </head>
@@ -201,9 +202,9 @@
         <table class="report" cellpadding="3" width="100%">
           <tr>
             <td class="headerName">Nr.</td><td class="headerName">Bauteil</td><td class="headerName">Position</td>
-            <td class="headerValue">Fläche [m²]</td><td class="headerValue">U [W/m²K]</td>
+            <td class="headerValue">Fläche<br/>[m²]</td><td class="headerValue">U<br/>[W/m²K]</td>
             <xsl:if test="$n &gt; 0">
-              <td class="headerName">Maßnahme</td><td class="headerValue">U neu [W/m²K]</td><td class="headerValue">Preis [EUR]</td>
+              <td class="headerName">Maßnahme</td><td class="headerValue">U neu<br/>[W/m²K]</td><td class="headerValue">Preis<br/>[EUR]</td>
             </xsl:if>
           </tr>
           <xsl:for-each select="$liste">
@@ -232,8 +233,8 @@
     <table class="report" cellpadding="3" width="100%">
       <tr>
         <td class="headerName">Zustand</td><td class="headerName">Heizung</td>
-        <td class="headerValue">Leistung [kW]</td><td class="headerValue">Nutzungsgrad [%]</td>
-        <td class="headerValue">Preis [EUR]</td>
+        <td class="headerValue">Leistung<br/>[kW]</td><td class="headerValue">Nutzungsgrad<br/>[%]</td>
+        <td class="headerValue">Preis<br/>[EUR]</td>
       </tr>
       <xsl:for-each select="Heizung[@VarianteNr = 0 or @VarianteNr = $n]">
         <tr class="evenLine">

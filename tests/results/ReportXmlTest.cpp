@@ -303,6 +303,64 @@ TEST_F(ReportXmlTest, SavingsByGroupAddUpToWhatTheVariantSaves)
     }
 }
 
+TEST_F(ReportXmlTest, TheDetailPagesSavingsAddUpToTheVariantsSavingAsThereportHasIt)
+{
+    for (int n = 0; n < haus.AnzahlZustaende(); ++n)
+        haus.BerechneBedarf(n, notifier);
+    for (const int kriterium : {3, 4}) {
+        std::array<double, 7> werte{};
+        const std::string seite = sandetail::Seite(haus, optionen, kriterium, 1, werte);
+        const Gruppeneinsparungen e =
+            kriterium == 3 ? Energieeinsparungen(haus, 1) : Heizkosteneinsparungen(haus, 1, optionen);
+        EXPECT_DOUBLE_EQ(werte[6], RundeSignifikant(e.gesamt, 3)) << kriterium;
+        static const std::regex wechsel(R"re(Wechselwirkung der Ma&szlig;nahmen</td><td class="dataValue">([^<]*)<)re");
+        std::smatch treffer;
+        ASSERT_TRUE(std::regex_search(seite, treffer, wechsel)) << kriterium;
+        double zeilen = DeutscheZahl(treffer[1]);
+        for (int g = 0; g < 6; ++g)
+            zeilen += werte[static_cast<std::size_t>(g)];
+        EXPECT_NEAR(zeilen, werte[6], 0.006) << kriterium;
+        EXPECT_NE(seite.find("<td class=\"sumName\">Gesamt</td><td class=\"sumValue\">" + Werttext(werte[6])),
+                  std::string::npos);
+        // The same groups as the report's table.
+        for (int g = 0; g < 6; ++g)
+            EXPECT_DOUBLE_EQ(werte[static_cast<std::size_t>(g)], e.Gerundet(3).gruppen[static_cast<std::size_t>(g)]);
+    }
+}
+
+TEST_F(ReportXmlTest, UserTextIsEscapedAndKeptWholeInTheDocumentAndOnThePage)
+{
+    haus.Beschreibung = "Haus \"Sonne\" <Nord> & Süd";
+    haus.Strasse = "Weg <1> & \"2\"";
+    haus.Kommentar = "Zeile <eins> & \"zwei\"\nZeile drei";
+    CReportXml xml(ordner.Pfad());
+    xml.ErstelleReportXml(haus, optionen, notifier);
+    const std::string datei = LiesDatei(ordner.Pfad() / "Report.xml");
+    const XPathDokument doc(datei);
+    ASSERT_TRUE(doc.Gueltig());
+    EXPECT_EQ(doc.Text("//ProjektDaten/Beschreibung"), haus.Beschreibung);
+    EXPECT_EQ(doc.Text("//ProjektDaten/Strasse"), haus.Strasse);
+    EXPECT_EQ(doc.Text("//ProjektDaten/Kommentar"), haus.Kommentar);
+    EXPECT_EQ(datei.find("<Nord>"), std::string::npos);
+    EXPECT_NE(datei.find("&lt;Nord&gt; &amp; S"), std::string::npos);
+
+    const std::vector<std::string> abschnitte{"Projektdaten"};
+    xml.SchreibeReportVars(0, &abschnitte);
+    const std::string seite = Stream(xml);
+    EXPECT_EQ(seite.find("<Nord>"), std::string::npos);
+    EXPECT_EQ(seite.find("<eins>"), std::string::npos);
+    EXPECT_EQ(seite.find("<1>"), std::string::npos);
+    EXPECT_NE(seite.find("&lt;Nord&gt; &amp; Süd"), std::string::npos);
+    EXPECT_NE(seite.find("Weg &lt;1&gt; &amp; \"2\""), std::string::npos);
+    // The comment keeps its line break as a break of the page.
+    EXPECT_NE(seite.find("Zeile &lt;eins&gt; &amp; \"zwei\"<br>Zeile drei"), std::string::npos) << seite;
+    // Read back as a page, the texts are whole again.
+    const XPathDokument html("<?xml version=\"1.0\"?>" + std::regex_replace(seite, std::regex("<(meta|br)([^>]*)>"), "<$1$2/>"));
+    ASSERT_TRUE(html.Gueltig()) << seite;
+    EXPECT_EQ(html.Text("(//td[.='Beschreibung'])[1]/following-sibling::td[1]"), haus.Beschreibung);
+    EXPECT_EQ(html.Text("(//td[.='Straße'])[1]/following-sibling::td[1]"), haus.Strasse);
+}
+
 TEST_F(ReportXmlTest, ClimateRegionByZone)
 {
     for (const auto& [zone, name] : std::vector<std::pair<int, std::string>>{
