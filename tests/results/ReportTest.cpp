@@ -6,6 +6,9 @@
 
 #include "model/DOptionen.h"
 #include "model/Haus.h"
+#include "model/Kennzahlen.h"
+#include "model/Notifier.h"
+#include "model/Zahlentext.h"
 #include "results/CBedarfDlg.h"
 #include "results/CBedarfView.h"
 #include "results/CReportGenDlg.h"
@@ -543,6 +546,18 @@ TEST_F(Details, ThePageRoundsTheGroupsAndHandsTheChartItsValues)
     EXPECT_EQ(Diagramm()->Werte(), (std::array<double, 7>{123, 235, 0, 0, 0, 0, 358}));
     EXPECT_EQ(Diagramm()->Einheit(), QStringLiteral("EUR"));
     Foto(splitter, QStringLiteral("sanierungsdetails.png"));
+
+    // The energy saving: the groups, how the measures act together, and
+    // the variant's whole saving as the sum.
+    StillerNotifier still;
+    for (int n = 0; n < H().AnzahlZustaende(); ++n)
+        H().BerechneBedarf(n, still);
+    ASSERT_GT(Energieeinsparungen(H(), 1).gesamt, 0);
+    rahmen->Sanierungsdetails(3, 1);
+    Warte();
+    EXPECT_NE(Seite()->Seite().find("Wechselwirkung der Ma&szlig;nahmen"), std::string::npos);
+    EXPECT_DOUBLE_EQ(Diagramm()->Werte()[6], RundeSignifikant(Energieeinsparungen(H(), 1).gesamt, 3));
+    Foto(splitter, QStringLiteral("sanierungsdetails-einsparung.png"));
 
     rahmen->Sanierungsdetails(2, 1);
     EXPECT_NE(Seite()->Seite().find("CO<sub>2</sub>"), std::string::npos);
