@@ -171,6 +171,13 @@ double DeutscheZahl(std::string text)
     return LeseZahl(text, x, '.') && !text.empty() ? x : std::nan("");
 }
 
+// A number of the report document, read whatever the runtime locale.
+double Punktzahl(const std::string& text)
+{
+    double x = 0;
+    return LeseZahl(text, x, '.') && !text.empty() ? x : std::nan("");
+}
+
 std::string Stream(CReportXml& xml)
 {
     CMemStream& s = xml.HoleReportStream();
@@ -279,10 +286,10 @@ TEST_F(ReportXmlTest, SavingsByGroupAddUpToWhatTheVariantSaves)
             const std::string e = "//Sanierungsvariante[@VarianteNr=1]/" + tabelle;
             // The rows the sheet sums: the six groups and the interaction.
             EXPECT_EQ(doc.Anzahl(e + "/*"), 7) << tabelle;
-            const double summe = std::stod(doc.Text("sum(" + e + "/*)"));
+            const double summe = Punktzahl(doc.Text("sum(" + e + "/*)"));
             EXPECT_NEAR(summe, RundeSignifikant(gesamt, 3), 1e-6) << tabelle << " " << verfahren;
             // The groups alone miss how the new glazing takes solar gains.
-            EXPECT_NE(std::stod(doc.Text(e + "/Wechselwirkung")), 0) << tabelle << " " << verfahren;
+            EXPECT_NE(Punktzahl(doc.Text(e + "/Wechselwirkung")), 0) << tabelle << " " << verfahren;
 
             // On the page: the rows and the sum the sheet prints agree.
             const std::vector<std::string> abschnitte{tabelle};
