@@ -445,7 +445,7 @@ void CEnergiebilanzDlg::SankeyDiagramm(Zeichenflaeche& z)
 
     wertschrift();
     z.Text(Ganz(b.L + W / 2), Y(0.9),
-           U("Energiebezugsfläche : " + diagramm::Zahl(m_haus.Energiebezugsflaeche, 1) + " m²"),
+           U("Energiebezugsfläche : " + Zahltext(m_haus.Energiebezugsflaeche, 1, 3) + " m²"),
            Zeichenflaeche::H::Mitte, Zeichenflaeche::V::Oben);
 
     if (negativ && a.Zeichenbar) {

@@ -497,12 +497,7 @@ protected:
         CReportXml xml(ordner.Pfad());
         xml.Load(ordner.Pfad() / "Report.xml");
         xml.SchreibeReportVars(1, &abschnitte);
-        CMemStream& s = xml.HoleReportStream();
-        std::string seite(s.Size(), '\0');
-        std::uint32_t gelesen = 0;
-        if (!seite.empty())
-            s.Read(seite.data(), s.Size(), &gelesen);
-        return seite;
+        return Stream(xml);
     }
 
     // Section name → the heading the sheet gives it.
