@@ -164,8 +164,9 @@ TEST(Bilanzseite, KopfUeberschriftenUndFussnoteWortgetreu)
         EXPECT_NE(seite.find(verlust + "<tr class=\"evenLine\">"), std::string::npos);
         EXPECT_TRUE(seite.ends_with(fuss[verfahren])) << verfahren;
         for (int anderes = 0; anderes < 3; ++anderes) {
-            if (anderes != verfahren)
+            if (anderes != verfahren) {
                 EXPECT_EQ(seite.find(fuss[anderes].substr(8)), std::string::npos) << verfahren << anderes;
+            }
         }
     }
 }
