@@ -14,6 +14,9 @@
   <xsl:variable name="n" select="number($vars/SanVarNr)"/>
   <xsl:variable name="details" select="$vars/Details/Detail/@name"/>
   <xsl:variable name="variante" select="$report/Sanierungsvarianten/Sanierungsvariante[@VarianteNr = $n]"/>
+  <!-- The annual balance (WSVO´95) has no fuel figures: no heating system,
+       fuel or fuel costs; a document without a method shows them all. -->
+  <xsl:variable name="brennstoff" select="not($report/ProjektDaten/Berechnungsverfahren = 'WSVO´95')"/>
 
   <!-- A number in German form; a text that is no number stays as it is. -->
   <xsl:template name="zahl">
@@ -259,8 +262,10 @@
     <table class="report" cellpadding="3" width="100%">
       <tr><td class="headerName">Kennwert</td><td class="headerValue">Wert</td><td class="headerUnit">Einheit</td></tr>
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Heizwärmebedarf'"/><xsl:with-param name="w" select="$b/Heizwaermebedarf"/><xsl:with-param name="einheit" select="'kWh/m²a'"/></xsl:call-template>
-      <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Heizenergiebedarf'"/><xsl:with-param name="w" select="$b/Heizenergiebedarf"/><xsl:with-param name="einheit" select="'kWh/m²a'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
-      <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Verluste im Heizungssystem'"/><xsl:with-param name="w" select="$b/VerlusteImHeizungssystem"/><xsl:with-param name="einheit" select="'kWh/m²a'"/></xsl:call-template>
+      <xsl:if test="$brennstoff">
+        <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Heizenergiebedarf'"/><xsl:with-param name="w" select="$b/Heizenergiebedarf"/><xsl:with-param name="einheit" select="'kWh/m²a'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
+        <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Verluste im Heizungssystem'"/><xsl:with-param name="w" select="$b/VerlusteImHeizungssystem"/><xsl:with-param name="einheit" select="'kWh/m²a'"/></xsl:call-template>
+      </xsl:if>
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Lüftungsverluste'"/><xsl:with-param name="w" select="$b/Lueftungsverluste"/><xsl:with-param name="einheit" select="'kWh/m²a'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Transmission Dach'"/><xsl:with-param name="w" select="$b/Waermeverluste/Dach"/><xsl:with-param name="einheit" select="'kWh/m²a'"/></xsl:call-template>
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Transmission Decke'"/><xsl:with-param name="w" select="$b/Waermeverluste/Decke"/><xsl:with-param name="einheit" select="'kWh/m²a'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
@@ -271,10 +276,12 @@
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'davon nutzbar'"/><xsl:with-param name="w" select="$b/InterneGewinneNutzbar"/><xsl:with-param name="einheit" select="'kWh/m²a'"/></xsl:call-template>
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Solare Gewinne'"/><xsl:with-param name="w" select="$b/SolareGewinne"/><xsl:with-param name="einheit" select="'kWh/m²a'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'davon nutzbar '"/><xsl:with-param name="w" select="$b/SolareGewinneNutzbar"/><xsl:with-param name="einheit" select="'kWh/m²a'"/></xsl:call-template>
-      <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Brennstoffbedarf pro Jahr'"/><xsl:with-param name="w" select="$b/Brennstoffbedarf/ProA"/><xsl:with-param name="einheit" select="'kWh/a'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
-      <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Brennstoffbedarf pro m²'"/><xsl:with-param name="w" select="$b/Brennstoffbedarf/ProQmA"/><xsl:with-param name="einheit" select="'kWh/m²a'"/></xsl:call-template>
-      <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Brennstoffkosten pro Jahr'"/><xsl:with-param name="w" select="$b/Brennstoffkosten/ProA"/><xsl:with-param name="einheit" select="'EUR/a'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
-      <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Brennstoffkosten pro m²'"/><xsl:with-param name="w" select="$b/Brennstoffkosten/ProQmA"/><xsl:with-param name="einheit" select="'EUR/m²a'"/></xsl:call-template>
+      <xsl:if test="$brennstoff">
+        <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Brennstoffbedarf pro Jahr'"/><xsl:with-param name="w" select="$b/Brennstoffbedarf/ProA"/><xsl:with-param name="einheit" select="'kWh/a'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
+        <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Brennstoffbedarf pro m²'"/><xsl:with-param name="w" select="$b/Brennstoffbedarf/ProQmA"/><xsl:with-param name="einheit" select="'kWh/m²a'"/></xsl:call-template>
+        <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Brennstoffkosten pro Jahr'"/><xsl:with-param name="w" select="$b/Brennstoffkosten/ProA"/><xsl:with-param name="einheit" select="'EUR/a'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
+        <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Brennstoffkosten pro m²'"/><xsl:with-param name="w" select="$b/Brennstoffkosten/ProQmA"/><xsl:with-param name="einheit" select="'EUR/m²a'"/></xsl:call-template>
+      </xsl:if>
     </table>
   </xsl:template>
 
