@@ -14,6 +14,9 @@
   <xsl:variable name="n" select="number($vars/SanVarNr)"/>
   <xsl:variable name="details" select="$vars/Details/Detail/@name"/>
   <xsl:variable name="variante" select="$report/Sanierungsvarianten/Sanierungsvariante[@VarianteNr = $n]"/>
+  <!-- The annual balance (WSVO´95) has no fuel figures: no heating system,
+       fuel or fuel costs; a document without a method shows them all. -->
+  <xsl:variable name="brennstoff" select="not($report/ProjektDaten/Berechnungsverfahren = 'WSVO´95')"/>
 
   <!-- A number in German form; a text that is no number stays as it is. -->
   <xsl:template name="zahl">
@@ -25,6 +28,27 @@
       </xsl:when>
       <xsl:otherwise><xsl:value-of select="$w"/></xsl:otherwise>
     </xsl:choose>
+  </xsl:template>
+
+  <!-- A text of the user with its line breaks kept (CR LF or LF). -->
+  <xsl:template name="zeilen">
+    <xsl:param name="text"/>
+    <xsl:variable name="t" select="translate($text, '&#13;', '')"/>
+    <xsl:choose>
+      <xsl:when test="contains($t, '&#10;')">
+        <xsl:value-of select="substring-before($t, '&#10;')"/><br/>
+        <xsl:call-template name="zeilen"><xsl:with-param name="text" select="substring-after($t, '&#10;')"/></xsl:call-template>
+      </xsl:when>
+      <xsl:otherwise><xsl:value-of select="$t"/></xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- The method every figure of the report belongs to, beside the figures. -->
+  <xsl:template name="verfahren">
+    <xsl:variable name="name" select="$report/ProjektDaten/Berechnungsverfahren"/>
+    <xsl:if test="$name != ''">
+      <p class="verfahren">Berechnungsverfahren: <xsl:value-of select="$name"/></p>
+    </xsl:if>
   </xsl:template>
 
   <xsl:template name="euro">
@@ -58,11 +82,13 @@
           h1 { font-size: 16pt; color: #1f3f7f; }
           h2 { font-size: 12pt; color: #1f3f7f; margin-top: 14px; }
           .kopf { font-size: 8pt; color: #555555; }
+          .verfahren { font-size: 9pt; }
           .hinweis { font-size: 8pt; color: #555555; }
           table.report { border-collapse: collapse; }
-          td.headerName, td.headerValue, td.headerUnit { font-weight: bold; background-color: #d8e0f0; }
+          td.headerName, td.headerValue, td.headerUnit { font-weight: bold; background-color: #d8e0f0; white-space: nowrap; }
           tr.oddLine { background-color: #f0f3fa; }
-          td.dataValue { text-align: right; }
+          td.dataValue { text-align: right; white-space: nowrap; }
+          td.dataUnit { white-space: nowrap; }
           td.sumName, td.sumValue { font-weight: bold; }
         </style>
       </head>
@@ -114,10 +140,12 @@
       <xsl:when test="$name = 'Heizungen'"><xsl:apply-templates select="$r/Bauteile/Heizungen"/></xsl:when>
       <xsl:when test="$name = 'Bestand'">
         <h2>Energiebilanz des Bestands</h2>
+        <xsl:call-template name="verfahren"/>
         <xsl:call-template name="bilanz"><xsl:with-param name="b" select="$r/Bestand"/></xsl:call-template>
       </xsl:when>
       <xsl:when test="$name = 'Sanierungsvariante'">
         <h2>Energiebilanz der Sanierungsvariante</h2>
+        <xsl:call-template name="verfahren"/>
         <xsl:choose>
           <xsl:when test="$variante">
             <xsl:call-template name="bilanz"><xsl:with-param name="b" select="$variante"/></xsl:call-template>
@@ -134,10 +162,12 @@
       </xsl:when>
       <xsl:when test="$name = 'Energieeinsparungen'">
         <h2>Energieeinsparungen nach Bauteilgruppen</h2>
+        <xsl:call-template name="verfahren"/>
         <xsl:call-template name="einsparungen"><xsl:with-param name="e" select="$variante/Energieeinsparungen"/><xsl:with-param name="einheit" select="'kWh/a'"/></xsl:call-template>
       </xsl:when>
       <xsl:when test="$name = 'Heizkosteneinsparungen'">
         <h2>Heizkosteneinsparungen nach Bauteilgruppen</h2>
+        <xsl:call-template name="verfahren"/>
         <xsl:call-template name="einsparungen"><xsl:with-param name="e" select="$variante/Heizkosteneinsparungen"/><xsl:with-param name="einheit" select="'EUR/a'"/></xsl:call-template>
       </xsl:when>
       <xsl:when test="$name = 'Legende'"><xsl:apply-templates select="$r/Legenden"/></xsl:when>
@@ -150,9 +180,12 @@
       <tr class="evenLine"><td class="dataName">Beschreibung</td><td colspan="2"><xsl:value-of select="Beschreibung"/></td></tr>
       <tr class="oddLine"><td class="dataName">Straße</td><td colspan="2"><xsl:value-of select="Strasse"/></td></tr>
       <tr class="evenLine"><td class="dataName">Ort</td><td colspan="2"><xsl:value-of select="Ort"/></td></tr>
-      <tr class="oddLine"><td class="dataName">Kommentar</td><td colspan="2"><xsl:value-of select="Kommentar"/></td></tr>
+      <tr class="oddLine"><td class="dataName">Kommentar</td><td colspan="2"><xsl:call-template name="zeilen"><xsl:with-param name="text" select="Kommentar"/></xsl:call-template></td></tr>
       <tr class="evenLine"><td class="dataName">Baujahr</td><td colspan="2"><xsl:value-of select="Baujahr"/></td></tr>
       <tr class="oddLine"><td class="dataName">Klimaregion</td><td colspan="2"><xsl:value-of select="Klimaregion"/></td></tr>
+      <xsl:if test="Berechnungsverfahren != ''">
+        <tr class="evenLine"><td class="dataName">Berechnungsverfahren</td><td colspan="2"><xsl:value-of select="Berechnungsverfahren"/></td></tr>
+      </xsl:if>
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Heizgradtage'"/><xsl:with-param name="w" select="Heizgradtage"/><xsl:with-param name="einheit" select="'Kd/a'"/></xsl:call-template>
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Beheiztes Gebäudebruttovolumen'"/><xsl:with-param name="w" select="BeheiztesGebaeudebruttovolumen"/><xsl:with-param name="einheit" select="'m³'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Beheiztes Luftvolumen'"/><xsl:with-param name="w" select="BeheiztesLuftvolumen"/><xsl:with-param name="einheit" select="'m³'"/></xsl:call-template>
@@ -172,9 +205,9 @@
         <table class="report" cellpadding="3" width="100%">
           <tr>
             <td class="headerName">Nr.</td><td class="headerName">Bauteil</td><td class="headerName">Position</td>
-            <td class="headerValue">Fläche [m²]</td><td class="headerValue">U [W/m²K]</td>
+            <td class="headerValue">Fläche<br/>[m²]</td><td class="headerValue">U<br/>[W/m²K]</td>
             <xsl:if test="$n &gt; 0">
-              <td class="headerName">Maßnahme</td><td class="headerValue">U neu [W/m²K]</td><td class="headerValue">Preis [EUR]</td>
+              <td class="headerName">Maßnahme</td><td class="headerValue">U neu<br/>[W/m²K]</td><td class="headerValue">Preis<br/>[EUR]</td>
             </xsl:if>
           </tr>
           <xsl:for-each select="$liste">
@@ -203,8 +236,8 @@
     <table class="report" cellpadding="3" width="100%">
       <tr>
         <td class="headerName">Zustand</td><td class="headerName">Heizung</td>
-        <td class="headerValue">Leistung [kW]</td><td class="headerValue">Nutzungsgrad [%]</td>
-        <td class="headerValue">Preis [EUR]</td>
+        <td class="headerValue">Leistung<br/>[kW]</td><td class="headerValue">Nutzungsgrad<br/>[%]</td>
+        <td class="headerValue">Preis<br/>[EUR]</td>
       </tr>
       <xsl:for-each select="Heizung[@VarianteNr = 0 or @VarianteNr = $n]">
         <tr class="evenLine">
@@ -229,8 +262,10 @@
     <table class="report" cellpadding="3" width="100%">
       <tr><td class="headerName">Kennwert</td><td class="headerValue">Wert</td><td class="headerUnit">Einheit</td></tr>
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Heizwärmebedarf'"/><xsl:with-param name="w" select="$b/Heizwaermebedarf"/><xsl:with-param name="einheit" select="'kWh/m²a'"/></xsl:call-template>
-      <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Heizenergiebedarf'"/><xsl:with-param name="w" select="$b/Heizenergiebedarf"/><xsl:with-param name="einheit" select="'kWh/m²a'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
-      <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Verluste im Heizungssystem'"/><xsl:with-param name="w" select="$b/VerlusteImHeizungssystem"/><xsl:with-param name="einheit" select="'kWh/m²a'"/></xsl:call-template>
+      <xsl:if test="$brennstoff">
+        <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Heizenergiebedarf'"/><xsl:with-param name="w" select="$b/Heizenergiebedarf"/><xsl:with-param name="einheit" select="'kWh/m²a'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
+        <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Verluste im Heizungssystem'"/><xsl:with-param name="w" select="$b/VerlusteImHeizungssystem"/><xsl:with-param name="einheit" select="'kWh/m²a'"/></xsl:call-template>
+      </xsl:if>
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Lüftungsverluste'"/><xsl:with-param name="w" select="$b/Lueftungsverluste"/><xsl:with-param name="einheit" select="'kWh/m²a'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Transmission Dach'"/><xsl:with-param name="w" select="$b/Waermeverluste/Dach"/><xsl:with-param name="einheit" select="'kWh/m²a'"/></xsl:call-template>
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Transmission Decke'"/><xsl:with-param name="w" select="$b/Waermeverluste/Decke"/><xsl:with-param name="einheit" select="'kWh/m²a'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
@@ -241,10 +276,12 @@
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'davon nutzbar'"/><xsl:with-param name="w" select="$b/InterneGewinneNutzbar"/><xsl:with-param name="einheit" select="'kWh/m²a'"/></xsl:call-template>
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Solare Gewinne'"/><xsl:with-param name="w" select="$b/SolareGewinne"/><xsl:with-param name="einheit" select="'kWh/m²a'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
       <xsl:call-template name="zeile"><xsl:with-param name="name" select="'davon nutzbar '"/><xsl:with-param name="w" select="$b/SolareGewinneNutzbar"/><xsl:with-param name="einheit" select="'kWh/m²a'"/></xsl:call-template>
-      <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Brennstoffbedarf pro Jahr'"/><xsl:with-param name="w" select="$b/Brennstoffbedarf/ProA"/><xsl:with-param name="einheit" select="'kWh/a'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
-      <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Brennstoffbedarf pro m²'"/><xsl:with-param name="w" select="$b/Brennstoffbedarf/ProQmA"/><xsl:with-param name="einheit" select="'kWh/m²a'"/></xsl:call-template>
-      <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Brennstoffkosten pro Jahr'"/><xsl:with-param name="w" select="$b/Brennstoffkosten/ProA"/><xsl:with-param name="einheit" select="'EUR/a'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
-      <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Brennstoffkosten pro m²'"/><xsl:with-param name="w" select="$b/Brennstoffkosten/ProQmA"/><xsl:with-param name="einheit" select="'EUR/m²a'"/></xsl:call-template>
+      <xsl:if test="$brennstoff">
+        <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Brennstoffbedarf pro Jahr'"/><xsl:with-param name="w" select="$b/Brennstoffbedarf/ProA"/><xsl:with-param name="einheit" select="'kWh/a'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
+        <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Brennstoffbedarf pro m²'"/><xsl:with-param name="w" select="$b/Brennstoffbedarf/ProQmA"/><xsl:with-param name="einheit" select="'kWh/m²a'"/></xsl:call-template>
+        <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Brennstoffkosten pro Jahr'"/><xsl:with-param name="w" select="$b/Brennstoffkosten/ProA"/><xsl:with-param name="einheit" select="'EUR/a'"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
+        <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Brennstoffkosten pro m²'"/><xsl:with-param name="w" select="$b/Brennstoffkosten/ProQmA"/><xsl:with-param name="einheit" select="'EUR/m²a'"/></xsl:call-template>
+      </xsl:if>
     </table>
   </xsl:template>
 
@@ -261,6 +298,9 @@
           <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Böden'"/><xsl:with-param name="w" select="$e/Boeden"/><xsl:with-param name="einheit" select="$einheit"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
           <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Fensterflächen'"/><xsl:with-param name="w" select="$e/Fenster"/><xsl:with-param name="einheit" select="$einheit"/></xsl:call-template>
           <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Heizungssystem'"/><xsl:with-param name="w" select="$e/Heizung"/><xsl:with-param name="einheit" select="$einheit"/><xsl:with-param name="klasse" select="'oddLine'"/></xsl:call-template>
+          <xsl:if test="$e/Wechselwirkung">
+            <xsl:call-template name="zeile"><xsl:with-param name="name" select="'Wechselwirkung der Maßnahmen'"/><xsl:with-param name="w" select="$e/Wechselwirkung"/><xsl:with-param name="einheit" select="$einheit"/></xsl:call-template>
+          </xsl:if>
           <tr>
             <td class="sumName">Summe</td>
             <td class="sumValue" align="right"><xsl:call-template name="zahl"><xsl:with-param name="w" select="sum($e/*[string(number(.)) != 'NaN'])"/></xsl:call-template></td>

@@ -70,6 +70,93 @@ double Heizenergiebedarf(const DBedarf& bedarf, int berechnungsverfahren)
     return HatBrennstoffbilanz(berechnungsverfahren) ? bedarf.Brennstoffenergiebedarf : 0.0;
 }
 
+double Endbedarf(const DBedarf& bedarf, int berechnungsverfahren)
+{
+    return HatBrennstoffbilanz(berechnungsverfahren) ? bedarf.Brennstoffenergiebedarf
+                                                     : Heizwaermebedarf(bedarf, berechnungsverfahren);
+}
+
+double NutzbareInterneGewinne(const DBedarf& bedarf, int berechnungsverfahren)
+{
+    if (berechnungsverfahren == BerechnungWSVO95)
+        return bedarf.Elektrizitaet;
+    return bedarf.PersonenNutzbar + bedarf.ElektrizitaetNutzbar;
+}
+
+double NutzbareSolareGewinne(const DBedarf& bedarf, int berechnungsverfahren)
+{
+    if (berechnungsverfahren == BerechnungWSVO95)
+        return bedarf.Fenstergewinnsumme;
+    return bedarf.Fenstergewinnnutzbarsumme;
+}
+
+std::string Verfahrensname(int berechnungsverfahren)
+{
+    switch (berechnungsverfahren) {
+    case BerechnungEnEV: return "EnEV";
+    case BerechnungSIA: return "SIA 380/1";
+    case BerechnungWSVO95: return "WSVO´95";
+    default: return {};
+    }
+}
+
+double Gruppeneinsparungen::Gruppensumme() const
+{
+    return std::accumulate(gruppen.begin(), gruppen.end(), 0.0);
+}
+
+Gruppeneinsparungen Gruppeneinsparungen::Gerundet(int signifikant) const
+{
+    Gruppeneinsparungen r;
+    for (std::size_t g = 0; g < gruppen.size(); ++g)
+        r.gruppen[g] = RundeSignifikant(gruppen[g], signifikant);
+    r.gesamt = RundeSignifikant(gesamt, signifikant);
+    return r;
+}
+
+namespace {
+
+// The losses of the saving groups in a demand record, per m² and year.
+std::array<double, AnzahlEinsparungsgruppen> Gruppenverluste(const DBedarf& b)
+{
+    return {b.Flachdachsumme + b.Steildachsumme, b.Deckesumme, b.Wandsumme, b.Fensterverlustsumme, b.Bodensumme,
+            b.Heizungsverlust};
+}
+
+// Savings with the existing state at price p0 and the variant at pn (1 and 1
+// for energy).
+Gruppeneinsparungen Einsparungen(const Haus& haus, int n, double p0, double pn)
+{
+    Gruppeneinsparungen e;
+    if (n < 1 || !haus.IstZustand(n) || !haus.IstZustand(0))
+        return e;
+    const double f = haus.Energiebezugsflaeche;
+    const DBedarf& b0 = haus.m_aBedarf[0];
+    const DBedarf& bn = haus.m_aBedarf[static_cast<std::size_t>(n)];
+    const auto v0 = Gruppenverluste(b0);
+    const auto vn = Gruppenverluste(bn);
+    for (std::size_t g = 0; g < e.gruppen.size(); ++g)
+        e.gruppen[g] = f * (p0 * v0[g] - pn * vn[g]);
+    const int verfahren = haus.Berechnungsverfahren;
+    e.gesamt = f * (p0 * Endbedarf(b0, verfahren) - pn * Endbedarf(bn, verfahren));
+    return e;
+}
+
+} // namespace
+
+Gruppeneinsparungen Energieeinsparungen(const Haus& haus, int n)
+{
+    return Einsparungen(haus, n, 1.0, 1.0);
+}
+
+Gruppeneinsparungen Heizkosteneinsparungen(const Haus& haus, int n, const DOptionen& optionen)
+{
+    if (n < 1 || !haus.IstZustand(n) || !haus.IstZustand(0))
+        return {};
+    return Einsparungen(haus, n, optionen.Brennstoffpreis(haus.m_aHeizung[0].Brennstoff),
+                        optionen.Brennstoffpreis(haus.m_aHeizung[static_cast<std::size_t>(n)].Brennstoff));
+}
+
 std::string BrennstoffAnzeige(int brennstoff)
 {
     switch (brennstoff) {

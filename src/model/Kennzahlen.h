@@ -6,11 +6,13 @@
 #include "model/DHeizung.h"
 #include "model/Klimadaten.h"
 
+#include <array>
 #include <string>
 
 namespace zeva {
 
 class DOptionen;
+class Haus;
 
 // ---- Heat-demand view (kWh/m²a)
 
@@ -20,6 +22,15 @@ double Heizwaermebedarf(const DBedarf& bedarf, int berechnungsverfahren);
 // "Heizenergiebedarf": the fuel energy of methods 0 and 1; method 2 has none
 // (0).
 double Heizenergiebedarf(const DBedarf& bedarf, int berechnungsverfahren);
+// The figure a variant saves on: the fuel energy of methods 0 and 1, the
+// heat demand of method 2, which has no fuel balance.
+double Endbedarf(const DBedarf& bedarf, int berechnungsverfahren);
+// The usable internal and solar gains as the energy balance counts them:
+// method 2 counts every gain, the monthly methods their usable share.
+double NutzbareInterneGewinne(const DBedarf& bedarf, int berechnungsverfahren);
+double NutzbareSolareGewinne(const DBedarf& bedarf, int berechnungsverfahren);
+// "EnEV", "SIA 380/1", "WSVO´95"; empty for any other code.
+std::string Verfahrensname(int berechnungsverfahren);
 
 // ---- Fuel of a heating record, as the heating pane shows it
 
@@ -50,6 +61,31 @@ double HeizkostenGesamt(const DBedarf& bedarf, const DHeizung& heizung, const DO
 double Co2SanierungTonnen(const DBedarf& bedarf);
 // A figure of the whole house per m² of the heated area; 0 without an area.
 double ProQm(double wert, double energiebezugsflaeche);
+
+// ---- Savings of a variant by component group
+
+// The groups in the order of the renovation details: Dach (flat and pitched
+// roofs), Decke, Wand, Fenster, Boden, Heizung (the losses of the heating).
+inline constexpr int AnzahlEinsparungsgruppen = 6;
+
+struct Gruppeneinsparungen {
+    std::array<double, AnzahlEinsparungsgruppen> gruppen{};
+    // What the variant saves as a whole; the groups alone miss how the
+    // measures act together (lost solar gains of new glazing, a smaller
+    // usable share of the gains, another fuel).
+    double gesamt = 0;
+    double Gruppensumme() const;
+    double Wechselwirkung() const { return gesamt - Gruppensumme(); }
+    // The groups and the whole rounded to the digits a table shows; the
+    // interaction then is what makes the shown rows add up to the shown sum.
+    Gruppeneinsparungen Gerundet(int signifikant) const;
+};
+
+// Energy saved per year (kWh/a) of variant n against the existing state, by
+// the house's method; all zero for a state the house does not have or n < 1.
+Gruppeneinsparungen Energieeinsparungen(const Haus& haus, int n);
+// Heating costs saved per year (EUR/a), each state at its own fuel's price.
+Gruppeneinsparungen Heizkosteneinsparungen(const Haus& haus, int n, const DOptionen& optionen);
 
 // ---- How a variant was made
 

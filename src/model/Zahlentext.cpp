@@ -346,41 +346,46 @@ bool LeseZahl(std::string_view text, double& value, char dezimalTrenner)
     return i == text.size();
 }
 
-bool FormatiereTausender(std::string& text, bool shorten, int n)
-{
-    std::string s = text;
-    std::replace(s.begin(), s.end(), ',', '.');
+namespace {
 
-    // The accepted form: an optional leading minus, digits and at most one
-    // decimal point; nothing else (no blanks, no grouping, no exponent).
+// The digits of a number text: sign, integer and decimal digits.
+struct Dezimalziffern {
     bool negativ = false;
-    std::size_t i = 0;
-    if (i < s.size() && s[i] == '-') {
-        negativ = true;
-        ++i;
-    }
     std::string ganz;
     std::string bruch;
+};
+
+// Reads an optional leading minus, digits and at most one decimal point
+// ("," or "."); nothing else (no blanks, no grouping, no exponent).
+bool LeseDezimalziffern(std::string_view text, Dezimalziffern& z)
+{
+    std::size_t i = 0;
+    if (i < text.size() && text[i] == '-') {
+        z.negativ = true;
+        ++i;
+    }
     bool punkt = false;
-    bool gueltig = true;
-    for (; i < s.size(); ++i) {
-        if (IstZiffer(s[i]))
-            (punkt ? bruch : ganz) += s[i];
-        else if (s[i] == '.' && !punkt)
+    for (; i < text.size(); ++i) {
+        if (IstZiffer(text[i]))
+            (punkt ? z.bruch : z.ganz) += text[i];
+        else if ((text[i] == '.' || text[i] == ',') && !punkt)
             punkt = true;
         else
-            gueltig = false;
+            return false;
     }
-    if (!gueltig || ganz.size() + bruch.size() == 0) {
-        text.clear();
-        return false;
-    }
+    return z.ganz.size() + z.bruch.size() > 0;
+}
 
-    // Two decimals, rounded half away from zero on the decimal digits
-    // themselves, so that the text's own value is rounded, not a double's.
-    bruch.resize(std::max<std::size_t>(bruch.size(), 3), '0');
-    const bool aufrunden = bruch[2] >= '5';
-    std::string ziffern = ganz + bruch.substr(0, 2);
+// The digits rounded half away from zero on the decimal digits themselves
+// to `nachkomma` decimals, so that the text's own value is rounded, not a
+// double's; German separators, with `tausender` "." grouping.
+std::string GerundeterText(const Dezimalziffern& z, int nachkomma, bool tausender)
+{
+    const auto stellen = static_cast<std::size_t>(std::max(nachkomma, 0));
+    std::string bruch = z.bruch;
+    bruch.resize(std::max(bruch.size(), stellen + 1), '0');
+    const bool aufrunden = bruch[stellen] >= '5';
+    std::string ziffern = z.ganz + bruch.substr(0, stellen);
     if (aufrunden) {
         std::size_t p = ziffern.size();
         while (p > 0) {
@@ -395,40 +400,67 @@ bool FormatiereTausender(std::string& text, bool shorten, int n)
                 ziffern.insert(ziffern.begin(), '1');
         }
     }
-    std::string vorne = ziffern.substr(0, ziffern.size() - 2);
-    const std::string hinten = ziffern.substr(ziffern.size() - 2);
+    std::string vorne = ziffern.substr(0, ziffern.size() - stellen);
+    const std::string hinten = ziffern.substr(ziffern.size() - stellen);
     const std::size_t ersteZiffer = vorne.find_first_not_of('0');
     vorne = ersteZiffer == std::string::npos ? "0" : vorne.substr(ersteZiffer);
-    if (vorne == "0" && hinten == "00")
-        negativ = false; // no "-0,00"
+    const bool null = vorne == "0" && hinten.find_first_not_of('0') == std::string::npos;
 
-    std::string ergebnis = negativ ? "-" : "";
+    std::string ergebnis = z.negativ && !null ? "-" : ""; // no "-0,00"
     for (std::size_t k = 0; k < vorne.size(); ++k) {
-        if (k > 0 && (vorne.size() - k) % 3 == 0)
+        if (tausender && k > 0 && (vorne.size() - k) % 3 == 0)
             ergebnis += TausenderTrenner;
         ergebnis += vorne[k];
     }
-    ergebnis += DezimalTrenner;
-    ergebnis += hinten;
+    if (stellen > 0) {
+        ergebnis += DezimalTrenner;
+        ergebnis += hinten;
+    }
+    return ergebnis;
+}
+
+} // namespace
+
+std::string Zahltext(double x, int nachkomma, int signifikant, bool tausender)
+{
+    if (!std::isfinite(x))
+        return {};
+    if (signifikant > 0)
+        x = RundeSignifikant(x, signifikant);
+    // The shortest exact text of the figure: the cut to the decimals shown
+    // is then made on its digits (0.625 shows "0,63").
+    char puffer[400];
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::fixed);
+    Dezimalziffern z;
+    if (fehler != std::errc() || !LeseDezimalziffern(std::string_view(puffer, static_cast<std::size_t>(ende - puffer)), z))
+        return {};
+    return GerundeterText(z, nachkomma, tausender);
+}
+
+bool FormatiereTausender(std::string& text, bool shorten, int n)
+{
+    Dezimalziffern z;
+    if (!LeseDezimalziffern(text, z)) {
+        text.clear();
+        return false;
+    }
+    std::string ergebnis = GerundeterText(z, 2, true);
     if (ergebnis.size() > 254) { // the text field of the value button holds no more
         text.clear();
         return false;
     }
-    text = ergebnis;
-
     if (shorten) {
-        const std::size_t laenge = text.size();
-        if (n < 0) {
-            text.resize(laenge - 3);
-        } else {
-            const std::size_t fund = text.find(DezimalTrenner);
-            const long p = fund == std::string::npos ? -1 : static_cast<long>(fund);
+        // Fewer decimals the more places stand before the comma; the figure
+        // is then rounded to the decimals kept, not cut.
+        int stellen = 0;
+        if (n >= 0) {
+            const auto p = static_cast<int>(ergebnis.find(DezimalTrenner));
             if (p < n)
-                text.resize(static_cast<std::size_t>(static_cast<long>(laenge) - p + 1));
-            else
-                text.resize(laenge - 3);
+                stellen = std::min(2, n - p);
         }
+        ergebnis = GerundeterText(z, stellen, true);
     }
+    text = ergebnis;
     return true;
 }
 

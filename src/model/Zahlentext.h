@@ -44,8 +44,16 @@ bool LeseZahl(std::string_view text, double& value, char dezimalTrenner);
 // for anything else or a number out of range.
 bool LeseGanzzahlToken(std::string_view token, long long& wert);
 
+// A figure as every page, chart and the report show it: rounded half away
+// from zero on the shown digits, first to `signifikant` significant digits
+// (0: no such cut), then to `nachkomma` decimals; decimal comma and, with
+// tausender, "." grouping (1234.5 with 2 and 3: "1.230,00"). A non-finite
+// figure gives an empty text.
+std::string Zahltext(double x, int nachkomma, int signifikant = 0, bool tausender = true);
+
 // Formats a number text (decimal "," or ".") with German grouping and two
-// decimals; with shorten, cuts decimals as the figure panes need them.
+// decimals; with shorten, keeps fewer decimals as the figure panes need them
+// (none from n places before the comma on), rounding as Zahltext does.
 // On failure the text becomes empty and the result is false.
 bool FormatiereTausender(std::string& text, bool shorten, int n);
 

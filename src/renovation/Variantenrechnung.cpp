@@ -196,17 +196,14 @@ std::array<std::pair<double, double>, 5> SanKenndaten(const Haus& haus, int n, c
     if (!haus.IstZustand(n) || !haus.IstZustand(0))
         return werte;
     const double a = haus.Energiebezugsflaeche;
-    const DBedarf& d0 = haus.m_aBedarf[0];
     const DBedarf& dn = haus.m_aBedarf[static_cast<std::size_t>(n)];
-    const double p0 = optionen.Brennstoffpreis(haus.m_aHeizung[0].Brennstoff);
-    const double pn = optionen.Brennstoffpreis(haus.m_aHeizung[static_cast<std::size_t>(n)].Brennstoff);
-    const double einsparung = d0.Brennstoffenergiebedarf - dn.Brennstoffenergiebedarf;
-    const double kosten = p0 * d0.Brennstoffenergiebedarf - pn * dn.Brennstoffenergiebedarf;
+    const double einsparung = Energieeinsparungen(haus, n).gesamt;
+    const double kosten = Heizkosteneinsparungen(haus, n, optionen).gesamt;
     werte[0] = {dn.Gesamtkosten, ProQm(dn.Gesamtkosten, a)};
     werte[1] = {dn.GetKeaSanierung(), ProQm(dn.GetKeaSanierung(), a)};
     werte[2] = {Co2SanierungTonnen(dn), ProQm(dn.GetCo2Sanierung(), a)};
-    werte[3] = {einsparung * a, einsparung};
-    werte[4] = {kosten * a, kosten};
+    werte[3] = {einsparung, ProQm(einsparung, a)};
+    werte[4] = {kosten, ProQm(kosten, a)};
     return werte;
 }
 

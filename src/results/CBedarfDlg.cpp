@@ -1,6 +1,7 @@
 #include "results/CBedarfDlg.h"
 
 #include "model/Haus.h"
+#include "model/Kennzahlen.h"
 #include "ui/MeldungsNotifier.h"
 #include "ui/SteuerelementId.h"
 
@@ -83,7 +84,9 @@ CBedarfDlg::CBedarfDlg(CMainFrame& rahmen, QWidget* parent, int variante)
     SetzeId(beschriftung, 1397);
     m_Verfahren = new QComboBox(this);
     SetzeId(m_Verfahren, 1005);
-    m_Verfahren->addItems({QStringLiteral("EnEV"), QStringLiteral("SIA 380/1"), QStringLiteral("WSVO´95")});
+    // The names the report prints for the methods, in the order of their codes.
+    for (const int verfahren : {BerechnungEnEV, BerechnungSIA, BerechnungWSVO95})
+        m_Verfahren->addItem(QString::fromStdString(Verfahrensname(verfahren)));
     verfahrenZeile->addWidget(beschriftung);
     verfahrenZeile->addWidget(m_Verfahren);
     verfahrenZeile->addStretch(1);

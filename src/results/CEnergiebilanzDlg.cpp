@@ -1,6 +1,7 @@
 #include "results/CEnergiebilanzDlg.h"
 
 #include "model/Haus.h"
+#include "model/Zahlentext.h"
 #include "results/Zeichenflaeche.h"
 #include "shell/CMainFrame.h"
 #include "ui/SteuerelementId.h"
@@ -401,8 +402,10 @@ void CEnergiebilanzDlg::SankeyDiagramm(Zeichenflaeche& z)
             z.Linie(x2, y1, x2, y2);
             z.Linie(x2, y2, x1, y2);
             z.Linie(x1, y2, x1, y1);
+            // A flow is the figure the balance page shows, rounded as there
+            // to three significant digits before its one decimal.
             const std::string text = k.prozent ? diagramm::Zahl(k.wert, 1) + " %"
-                                               : diagramm::Zahl(k.wert, 1) + " kWh/(m²a)";
+                                               : Zahltext(k.wert, 1, 3) + " kWh/(m²a)";
             z.Text((x1 + x2) / 2, Ganz(y2 - 0.005 * H), U(text), Zeichenflaeche::H::Mitte, Zeichenflaeche::V::Unten);
         }
     }
@@ -442,7 +445,7 @@ void CEnergiebilanzDlg::SankeyDiagramm(Zeichenflaeche& z)
 
     wertschrift();
     z.Text(Ganz(b.L + W / 2), Y(0.9),
-           U("Energiebezugsfläche : " + diagramm::Zahl(m_haus.Energiebezugsflaeche, 1) + " m²"),
+           U("Energiebezugsfläche : " + Zahltext(m_haus.Energiebezugsflaeche, 1, 3) + " m²"),
            Zeichenflaeche::H::Mitte, Zeichenflaeche::V::Oben);
 
     if (negativ && a.Zeichenbar) {

@@ -13,6 +13,9 @@ namespace zeva {
 
 CErgebnisView::CErgebnisView(CMainFrame& rahmen, QWidget* parent) : QTextBrowser(parent), m_rahmen(rahmen)
 {
+    // Narrow columns break between words only, on the screen and on paper
+    // (printing uses this document and its text option).
+    setWordWrapMode(QTextOption::WordWrap);
     // Links never navigate: they are commands of the view.
     setOpenLinks(false);
     setOpenExternalLinks(false);

@@ -56,11 +56,13 @@ void CGeoKGDlg::Aktualisiere(CZEVADoc& dokument)
 
 void CGeoKGDlg::ZeigeHaus(const Haus& haus)
 {
-    const double a = std::floor(haus.Huellflaeche());
-    m_Huelle->SetzeWert(a);
-    m_Kompaktheit->SetzeWert(Kompaktheit(a, haus.Volumen));
-    m_Luftvolumen->SetzeWert(std::floor(haus.Volumen));
-    m_Bezugsflaeche->SetzeWert(std::floor(haus.Energiebezugsflaeche));
+    // The figures as the areas page rounds them, so that both show the same
+    // last digit.
+    const auto gezeigt = [](double x) { return RundeSignifikant(x, 3); };
+    m_Huelle->SetzeWert(gezeigt(haus.Huellflaeche()));
+    m_Kompaktheit->SetzeWert(Kompaktheit(haus.Huellflaeche(), haus.Volumen));
+    m_Luftvolumen->SetzeWert(gezeigt(haus.Volumen));
+    m_Bezugsflaeche->SetzeWert(gezeigt(haus.Energiebezugsflaeche));
     repaint();
 }
 

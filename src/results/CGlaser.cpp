@@ -333,6 +333,10 @@ void CGlaser::ErzeugeSaettigungskurve(int w)
         }
         xi += sd;
     }
+    // The curve reaches the outer face: with thin-in-sd outside insulation
+    // as the last layer the pressure falls steeply there, and a crossing
+    // with the vapour-pressure line in that layer must be visible.
+    m_aSaettigungskurve.emplace_back(xi, Saettigungsdruck(m_aTemperatur[m_aSd.size()]));
 }
 
 } // namespace zeva

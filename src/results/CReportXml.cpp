@@ -31,12 +31,6 @@ constexpr std::array<const char*, 14> Klimaregionen{"",
                                                    "Bodensee",
                                                    "Klimadaten nach DIN 4108-6"};
 
-// A saving: three decimals first, then three significant digits.
-double Einsparung(double x)
-{
-    return RundeSignifikant(RundeNachkomma(x, 3), 3);
-}
-
 std::string Ganzzahl(int n)
 {
     return std::to_string(n);
@@ -174,6 +168,8 @@ void CReportXml::SchreibeProjektDaten()
     SchreibeSicher("BeheiztesGebaeudebruttovolumen", Zahl(h.Volumen * 1.25));
     SchreibeSicher("BeheiztesLuftvolumen", Zahl(h.Volumen));
     SchreibeSicher("Energiebezugsflaeche", Zahl(h.Energiebezugsflaeche));
+    // Every figure of the report belongs to this method.
+    SchreibeSicher("Berechnungsverfahren", Verfahrensname(h.Berechnungsverfahren));
     Verlasse();
 }
 
@@ -299,13 +295,16 @@ void CReportXml::SchreibeBestand()
 
 void CReportXml::SchreibeErgebnis(const DBedarf& b, int n)
 {
+    // The figures as the energy-balance page and the heating pane derive
+    // them from the record for the house's method.
+    const int verfahren = m_pHaus->Berechnungsverfahren;
     const double flaeche = m_pHaus->Energiebezugsflaeche;
     SchreibeSicher("InterneGewinne", Zahl(b.Personen + b.Elektrizitaet));
-    SchreibeSicher("InterneGewinneNutzbar", Zahl(b.PersonenNutzbar + b.ElektrizitaetNutzbar));
+    SchreibeSicher("InterneGewinneNutzbar", Zahl(NutzbareInterneGewinne(b, verfahren)));
     SchreibeSicher("SolareGewinne", Zahl(b.Fenstergewinnsumme));
-    SchreibeSicher("SolareGewinneNutzbar", Zahl(b.Fenstergewinnnutzbarsumme));
-    SchreibeSicher("Heizenergiebedarf", Zahl(b.Brennstoffenergiebedarf));
-    SchreibeSicher("Heizwaermebedarf", Zahl(b.Waermebedarf));
+    SchreibeSicher("SolareGewinneNutzbar", Zahl(NutzbareSolareGewinne(b, verfahren)));
+    SchreibeSicher("Heizenergiebedarf", Zahl(Heizenergiebedarf(b, verfahren)));
+    SchreibeSicher("Heizwaermebedarf", Zahl(Heizwaermebedarf(b, verfahren)));
     SchreibeSicher("VerlusteImHeizungssystem", Zahl(b.Heizungsverlust));
     SchreibeSicher("Lueftungsverluste", Zahl(b.Lueftung));
     Betrete("Waermeverluste");
@@ -315,7 +314,7 @@ void CReportXml::SchreibeErgebnis(const DBedarf& b, int n)
     SchreibeSicher("Boden", Zahl(b.Bodensumme));
     SchreibeSicher("Fenster", Zahl(b.Fensterverlustsumme));
     Verlasse();
-    const double brennstoff = b.Brennstoffenergiebedarf;
+    const double brennstoff = Heizenergiebedarf(b, verfahren);
     SchreibeWert("Brennstoffbedarf", flaeche * brennstoff, brennstoff);
     const double p = Preis(n);
     SchreibeWert("Brennstoffkosten", p * flaeche * brennstoff, p * brennstoff);
@@ -343,46 +342,27 @@ void CReportXml::SchreibeSanierungsvarianten()
         const DBedarf& b = h.m_aBedarf[n];
         SchreibeErgebnis(b, v);
         SchreibeSicher("Gesamtkosten", Zahl(b.Gesamtkosten));
-        SchreibeEnergieeinsparungen(b);
-        SchreibeHeizkosteneinsparungen(b, v);
+        SchreibeEinsparungen("Energieeinsparungen", Energieeinsparungen(h, v));
+        SchreibeEinsparungen("Heizkosteneinsparungen", Heizkosteneinsparungen(h, v, *m_pOptionen));
         Verlasse();
     }
     Verlasse();
 }
 
-void CReportXml::SchreibeEnergieeinsparungen(const DBedarf& b)
+void CReportXml::SchreibeEinsparungen(const std::string& name, const Gruppeneinsparungen& einsparungen)
 {
-    const DBedarf& b0 = m_pHaus->m_aBedarf[0];
-    const double f = m_pHaus->Energiebezugsflaeche;
-    Betrete("Energieeinsparungen");
-    SchreibeSicher("Daecher",
-                   Zahl(Einsparung(((b0.Flachdachsumme - b.Flachdachsumme) + (b0.Steildachsumme - b.Steildachsumme)) * f),
-                        false));
-    SchreibeSicher("Decken", Zahl(Einsparung((b0.Deckesumme - b.Deckesumme) * f), false));
-    SchreibeSicher("Waende", Zahl(Einsparung((b0.Wandsumme - b.Wandsumme) * f), false));
-    SchreibeSicher("Boeden", Zahl(Einsparung((b0.Bodensumme - b.Bodensumme) * f), false));
-    SchreibeSicher("Fenster", Zahl(Einsparung((b0.Fensterverlustsumme - b.Fensterverlustsumme) * f), false));
-    SchreibeSicher("Heizung", Zahl(Einsparung((b0.Heizungsverlust - b.Heizungsverlust) * f), false));
-    Verlasse();
-}
-
-void CReportXml::SchreibeHeizkosteneinsparungen(const DBedarf& b, int n)
-{
-    const DBedarf& b0 = m_pHaus->m_aBedarf[0];
-    const double f = m_pHaus->Energiebezugsflaeche;
-    const double p0 = Preis(0);
-    const double pn = Preis(n);
-    auto wert = [&](double x0, double xn) { return Zahl(Einsparung((p0 * x0 - pn * xn) * f), false); };
-    Betrete("Heizkosteneinsparungen");
-    SchreibeSicher("Daecher", Zahl(Einsparung(((p0 * b0.Flachdachsumme - pn * b.Flachdachsumme) +
-                                               (p0 * b0.Steildachsumme - pn * b.Steildachsumme)) *
-                                              f),
-                                   false));
-    SchreibeSicher("Decken", wert(b0.Deckesumme, b.Deckesumme));
-    SchreibeSicher("Waende", wert(b0.Wandsumme, b.Wandsumme));
-    SchreibeSicher("Boeden", wert(b0.Bodensumme, b.Bodensumme));
-    SchreibeSicher("Fenster", wert(b0.Fensterverlustsumme, b.Fensterverlustsumme));
-    SchreibeSicher("Heizung", wert(b0.Heizungsverlust, b.Heizungsverlust));
+    // The rows as the table shows them; with the interaction they add up to
+    // what the variant saves as a whole.
+    const Gruppeneinsparungen e = einsparungen.Gerundet(3);
+    const auto gruppe = [&e](int g) { return Zahl(e.gruppen[static_cast<std::size_t>(g)], false); };
+    Betrete(name);
+    SchreibeSicher("Daecher", gruppe(0));
+    SchreibeSicher("Decken", gruppe(1));
+    SchreibeSicher("Waende", gruppe(2));
+    SchreibeSicher("Boeden", gruppe(4));
+    SchreibeSicher("Fenster", gruppe(3));
+    SchreibeSicher("Heizung", gruppe(5));
+    SchreibeSicher("Wechselwirkung", Zahl(e.Wechselwirkung(), false));
     Verlasse();
 }
 

@@ -20,6 +20,7 @@ class DHeizung;
 class DOptionen;
 class Haus;
 class Notifier;
+struct Gruppeneinsparungen;
 
 class CReportXml : public CXmlArchive {
 public:
@@ -84,8 +85,7 @@ private:
     void SchreibeSanierungsvarianten();
     void SchreibeErgebnis(const DBedarf& bedarf, int n);
     void SchreibeWert(const std::string& name, double proA, double proQmA);
-    void SchreibeEnergieeinsparungen(const DBedarf& bedarf);
-    void SchreibeHeizkosteneinsparungen(const DBedarf& bedarf, int n);
+    void SchreibeEinsparungen(const std::string& name, const Gruppeneinsparungen& einsparungen);
     void SchreibeLegenden();
     void MerkeLegende(const std::string& gruppe, const std::string& name, const std::string& langtext);
     double Preis(int zustand) const;

@@ -101,12 +101,7 @@ void CSanDetailDia::SetzeWerte(const std::array<double, 7>* werte, const QString
 
 QString CSanDetailDia::Zahltext(double x)
 {
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, "%.0f", x);
-    std::string text = puffer;
-    if (!FormatiereTausender(text, true, -1))
-        return QString::fromLatin1(puffer);
-    return QString::fromStdString(text);
+    return QString::fromStdString(zeva::Zahltext(x, 0));
 }
 
 void CSanDetailDia::Skala(double gesamt, int& schritt, int& anzahl)
@@ -115,14 +110,17 @@ void CSanDetailDia::Skala(double gesamt, int& schritt, int& anzahl)
     anzahl = 0;
     if (!(gesamt > 0) || !std::isfinite(gesamt))
         return;
-    double f = gesamt;
+    // The smallest power of ten not below the total, in whole numbers: a
+    // step built by repeated tenths would carry 0.6000000000000001 and count
+    // a tick on the total itself.
     long long n = 1;
-    while (f > 1 && n < 1000000000000LL) {
-        f *= 0.1;
+    while (n < gesamt && n < 1000000000000LL)
         n *= 10;
-    }
     schritt = static_cast<int>(std::min<long long>(n / 10, 1000000000LL));
-    anzahl = static_cast<int>(std::ceil(10 * f));
+    if (schritt <= 0)
+        return;
+    // Ticks below the total only; the total carries its own label.
+    anzahl = static_cast<int>(std::ceil(gesamt / schritt * (1 - 1e-9)));
 }
 
 CSanDetailDia::Aufbau CSanDetailDia::Berechne(const std::array<double, 7>& werte, QSize groesse, int h)
@@ -142,9 +140,16 @@ CSanDetailDia::Aufbau CSanDetailDia::Berechne(const std::array<double, 7>& werte
     // Without a positive total there is no scale: axes and labels only.
     if (!(gesamt > 0) || !std::isfinite(gesamt) || p.height() <= 0)
         return a;
-    const double k = (p.bottom() - p.top()) / gesamt; // pixels per unit
+    // The stacked bar of the groups' savings may stand above the total
+    // where the measures take from each other; the scale holds both.
+    double stapelhoehe = 0;
+    for (int g = 0; g < 6; ++g)
+        if (std::isfinite(werte[static_cast<std::size_t>(g)]))
+            stapelhoehe += std::max(werte[static_cast<std::size_t>(g)], 0.0);
+    const double hoechster = std::max(gesamt, stapelhoehe);
+    const double k = (p.bottom() - p.top()) / hoechster; // pixels per unit
     int anzahl = 0;
-    Skala(gesamt, a.teilung, anzahl);
+    Skala(hoechster, a.teilung, anzahl);
     for (int i = 0; i < anzahl; ++i) {
         const int wert = i * a.teilung;
         a.teilungen.push_back({wert, p.bottom() - static_cast<int>(wert * k), Zahltext(wert)});

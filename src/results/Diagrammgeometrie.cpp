@@ -1,6 +1,7 @@
 #include "results/Diagrammgeometrie.h"
 
 #include "model/DBedarf.h"
+#include "model/Zahlentext.h"
 
 #include <algorithm>
 #include <charconv>
@@ -44,14 +45,7 @@ std::string Zahl(double x, int nachkomma)
 {
     if (!std::isfinite(x))
         x = 0;
-    char puffer[64];
-    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::fixed,
-                                              std::clamp(nachkomma, 0, 6));
-    if (fehler != std::errc())
-        return "0";
-    std::string text(puffer, ende);
-    std::replace(text.begin(), text.end(), '.', ',');
-    return text;
+    return Zahltext(x, std::clamp(nachkomma, 0, 6), 0, false);
 }
 
 // ---- Energy flow

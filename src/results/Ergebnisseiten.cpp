@@ -5,27 +5,13 @@
 #include "model/Kennzahlen.h"
 #include "model/Zahlentext.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace zeva {
 
 std::string Werttext(double x)
 {
-    if (!std::isfinite(x))
-        return {};
-    // The shortest exact text of the rounded figure: the cut to two decimals
-    // is then made on its digits, half away from zero as everywhere in the
-    // program (0.625 shows "0,63").
-    char puffer[400];
-    const double gerundet = RundeSignifikant(x, 3);
-    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, gerundet, std::chars_format::fixed);
-    if (fehler != std::errc())
-        return {};
-    std::string text(puffer, ende);
-    if (!FormatiereTausender(text, false, 3))
-        return {};
-    return text;
+    return Zahltext(x, 2, 3);
 }
 
 std::string_view Zeilenklasse(int zeile)
@@ -77,6 +63,20 @@ void SchreibeBlock(std::string& seite, std::initializer_list<Zeile> zeilen)
 
 } // namespace
 
+std::string Bilanzfussnote(int verfahren)
+{
+    switch (verfahren) {
+    case BerechnungEnEV:
+        return "<p>Nach der Energieeinsparverordnung (EnEV) ohne Ber&uuml;cksichtigung der Warmwasseranlage.</p>";
+    case BerechnungSIA:
+        return "<p>Nach der Norm SIA 380/1 ohne Ber&uuml;cksichtigung der Warmwasseranlage.</p>";
+    case BerechnungWSVO95:
+        return "<p>Nach der W&auml;rmeschutzverordnung (WSVO&acute;95) ohne Ber&uuml;cksichtigung der Heizungs- und "
+               "Warmwasseranlage.</p>";
+    default: return {};
+    }
+}
+
 std::string Bilanzseite(const DBedarf& b, int verfahren, int variante, bool heizungGueltig)
 {
     // Codes below the annual balance read as the monthly balances; codes
@@ -85,7 +85,7 @@ std::string Bilanzseite(const DBedarf& b, int verfahren, int variante, bool heiz
     const bool jaehrlich = verfahren == BerechnungWSVO95;
 
     std::string seite =
-        "<table><colgroup><col width=\"75%\"><col width=\"25%\"></colgroup><thead><tr><th class=\"pageTitle\">"
+        "<table width=\"100%\"><colgroup><col width=\"75%\"><col width=\"25%\"></colgroup><thead><tr><th class=\"pageTitle\">"
         "Berechnung der Energiebilanz</th><th>&nbsp;</th></tr><tr><th class=\"pageSubTitle\">";
     seite += variante == 0 ? std::string("Bestand") : "Variante " + std::to_string(variante);
     seite += "</th><th>&nbsp;</th></tr></thead><tbody><tr><th class=\"headerRef\">Bedarf</th>"
@@ -99,11 +99,11 @@ std::string Bilanzseite(const DBedarf& b, int verfahren, int variante, bool heiz
     seite += "<tr><td colspan=\"2\">&nbsp;</td></tr><tr><th class=\"headerRef\">Gewinnpfad</th>"
              "<th class=\"headerValue\">kWh/m<sup>2</sup></th></tr>";
     if (monatlich)
-        SchreibeBlock(seite, {{"Nutzbare interne Gewinne", b.PersonenNutzbar + b.ElektrizitaetNutzbar},
-                              {"Nutzbare solare Gewinne", b.Fenstergewinnnutzbarsumme}});
+        SchreibeBlock(seite, {{"Nutzbare interne Gewinne", NutzbareInterneGewinne(b, verfahren)},
+                              {"Nutzbare solare Gewinne", NutzbareSolareGewinne(b, verfahren)}});
     else if (jaehrlich)
-        SchreibeBlock(seite, {{"Nutzbare solare Wärmegewinne", b.Fenstergewinnsumme},
-                              {"Nutzbare interne Wärmegewinne", b.Elektrizitaet}});
+        SchreibeBlock(seite, {{"Nutzbare solare Wärmegewinne", NutzbareSolareGewinne(b, verfahren)},
+                              {"Nutzbare interne Wärmegewinne", NutzbareInterneGewinne(b, verfahren)}});
 
     seite += "<tr><td colspan=\"2\">&nbsp;</td></tr><tr><td class=\"headerRef\">Verlustpfad</td>"
              "<td class=\"headerValue\">kWh/m<sup>2</sup></td></tr>";
@@ -122,7 +122,7 @@ std::string Bilanzseite(const DBedarf& b, int verfahren, int variante, bool heiz
                               {"Transmissionswärmeverluste Wand", b.Wandsumme},
                               {"Lüftungswärmeverluste", b.Lueftung}});
     seite += "</table>";
-    seite += "<p>Nach der Energieeinsparverordnung (EnEV) ohne Ber&uuml;cksichtigung der Warmwasseranlage.</p>";
+    seite += Bilanzfussnote(verfahren);
     return seite;
 }
 

@@ -29,6 +29,10 @@ void SchreibeZeile(std::string& seite, std::string_view name, std::string_view w
 // The text of a page's own HTML that stands for `text` (&, <, >, ").
 std::string HtmlText(std::string_view text);
 
+// The footnote of the energy balance: the regulation the method follows
+// (EnEV, SIA 380/1 or WSVO´95); empty for an unknown code.
+std::string Bilanzfussnote(int berechnungsverfahren);
+
 // The energy balance of one building state for the house's method: the
 // blocks Bedarf, Gewinnpfad and Verlustpfad of the demand record (methods 0
 // and 1 one way, method 2 another, any other code the headings only), the

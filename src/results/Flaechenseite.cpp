@@ -82,7 +82,7 @@ std::string Flaechenseite(const Haus& h)
 {
     const Flaechenkennzahlen k = BerechneFlaechenkennzahlen(h);
     std::string seite =
-        "<table><col width=\"50%\"><col width=\"25%\"><col width=\"25%\"><thead><tr><th class=\"pageTitle\" "
+        "<table width=\"100%\"><col width=\"50%\"><col width=\"25%\"><col width=\"25%\"><thead><tr><th class=\"pageTitle\" "
         "colspan=\"2\">Volumen und Fl&auml;chen</th><td class=\"navLink\" align=\"right\"><a "
         "href=\"#close\">Schließen</a></td></tr><tr><th class=\"pageSubTitle\" colspan=\"2\">";
     seite += HtmlText(h.Beschreibung);

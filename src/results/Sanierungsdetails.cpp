@@ -2,6 +2,7 @@
 
 #include "model/DOptionen.h"
 #include "model/Haus.h"
+#include "model/Kennzahlen.h"
 #include "model/Zahlentext.h"
 #include "results/Ergebnisseiten.h"
 
@@ -113,27 +114,6 @@ double Kosten(const Haus& h, const DOptionen& o, int v, int g)
     }
 }
 
-// The loss of group g in a demand record, per m² and year.
-double Verlust(const DBedarf& b, int g)
-{
-    switch (g) {
-    case 0:
-        return b.Flachdachsumme + b.Steildachsumme;
-    case 1:
-        return b.Deckesumme;
-    case 2:
-        return b.Wandsumme;
-    case 3:
-        return b.Fensterverlustsumme;
-    case 4:
-        return b.Bodensumme;
-    case 5:
-        return b.Heizungsverlust;
-    default:
-        return 0;
-    }
-}
-
 } // namespace
 
 std::string KriteriumTitel(int k)
@@ -171,7 +151,6 @@ double Wert(const Haus& h, const DOptionen& o, int k, int v, int g)
     if (g < 0 || g >= AnzahlGruppen || !h.IstZustand(v) || v < 1)
         return 0;
     const auto iv = static_cast<std::size_t>(v);
-    const double f = h.Energiebezugsflaeche;
     switch (k) {
     case 0:
         return Kosten(h, o, v, g);
@@ -183,22 +162,10 @@ double Wert(const Haus& h, const DOptionen& o, int k, int v, int g)
         if (g == 5)
             return h.m_aHeizung[iv].Co2 * 0.001;
         return GruppeProFlaeche(h, v, g, [](const DSBauteil& m) { return m.Co2; }) * 0.001;
-    case 3: {
-        const DBedarf& b0 = h.m_aBedarf[0];
-        const DBedarf& bv = h.m_aBedarf[iv];
-        if (g == 0)
-            return f * ((b0.Flachdachsumme - bv.Flachdachsumme) + (b0.Steildachsumme - bv.Steildachsumme));
-        return f * (Verlust(b0, g) - Verlust(bv, g));
-    }
-    case 4: {
-        const DBedarf& b0 = h.m_aBedarf[0];
-        const DBedarf& bv = h.m_aBedarf[iv];
-        const double a = o.Brennstoffpreis(h.m_aHeizung[0].Brennstoff);
-        const double b = o.Brennstoffpreis(h.m_aHeizung[iv].Brennstoff);
-        if (g == 0)
-            return f * ((a * b0.Flachdachsumme - b * bv.Flachdachsumme) + (a * b0.Steildachsumme - b * bv.Steildachsumme));
-        return f * (a * Verlust(b0, g) - b * Verlust(bv, g));
-    }
+    case 3:
+        return Energieeinsparungen(h, v).gruppen[static_cast<std::size_t>(g)];
+    case 4:
+        return Heizkosteneinsparungen(h, v, o).gruppen[static_cast<std::size_t>(g)];
     default:
         return 0;
     }
@@ -218,6 +185,12 @@ std::string Seite(const Haus& h, const DOptionen& o, int k, int v, std::array<do
          "<tr><td class=\"headerRef\">&nbsp;</td><td class=\"headerName\">Bauteilgruppe</td><td class=\"headerValue\">";
     s += Einheit(k);
     s += "</td></tr>";
+    // The savings add up to what the variant really saves: how the measures
+    // act together stands in a row of its own.
+    const bool einsparung = k == 3 || k == 4;
+    Gruppeneinsparungen gezeigt;
+    if (einsparung)
+        gezeigt = (k == 3 ? Energieeinsparungen(h, v) : Heizkosteneinsparungen(h, v, o)).Gerundet(3);
     double summe = 0;
     for (int g = 0; g < AnzahlGruppen; ++g) {
         const double x = Wert(h, o, k, v, g);
@@ -233,8 +206,18 @@ std::string Seite(const Haus& h, const DOptionen& o, int k, int v, std::array<do
                       g, GruppenName(g).c_str(), Werttext(r).c_str());
         s += zeile;
     }
-    werte[6] = RundeSignifikant(summe, 3);
-    s += "<tr><td colspan=\"3\" class=\"sumDiv\"></td></tr><tr><td class=\"sumRef\">&nbsp;</td>"
+    werte[6] = einsparung ? gezeigt.gesamt : RundeSignifikant(summe, 3);
+    if (einsparung) {
+        s += "<tr class=\"";
+        s += Zeilenklasse(AnzahlGruppen);
+        s += "\"><td class=\"dataRef\">&nbsp;</td><td class=\"dataName\">Wechselwirkung der Ma&szlig;nahmen</td>"
+             "<td class=\"dataValue\">";
+        s += Zahltext(gezeigt.Wechselwirkung(), 2);
+        s += "</td></tr>";
+    }
+    // A rule, not a filled row: the view gives an empty cell a full line's
+    // height whatever its CSS height says.
+    s += "<tr><td colspan=\"3\" class=\"sumDiv\"><hr></td></tr><tr><td class=\"sumRef\">&nbsp;</td>"
          "<td class=\"sumName\">Gesamt</td><td class=\"sumValue\">";
     s += Werttext(werte[6]);
     s += "</td></tr>";

@@ -544,20 +544,39 @@ void CMainFrame::Reportansicht(int wParam, const QStringList* abschnitte)
     }
     Haus& haus = AktuellesHaus();
     auto anzeige = [this] { return dynamic_cast<Reportanzeige*>(m_pReportansicht.data()); };
-    // A report file that cannot be read or written ends the request with a
-    // message; the view in front stays.
-    auto meldeFehler = [this](const CXmlArchiveException& e) {
-        Meldung::Hinweis(QStringLiteral("Der Report konnte nicht erstellt werden:\n") + QString::fromStdString(e.Reason()),
-                         Meldung::Symbol::Stopp, this);
+    // Whatever stops the report (a file that cannot be read or written, a
+    // failing writer) ends the request with a message naming the reason and
+    // the file; the view in front keeps its page.
+    auto melde = [this](const QString& grund) {
+        Meldung::Hinweis(QStringLiteral("Der Report konnte nicht erstellt werden:\n") + grund, Meldung::Symbol::Stopp,
+                         this);
+    };
+    auto versuche = [&melde](const auto& schritt) {
+        try {
+            schritt();
+            return true;
+        } catch (const CXmlArchiveException& e) {
+            QString grund = QString::fromStdString(e.Reason());
+            if (!e.File().empty())
+                grund += QStringLiteral("\nDatei: ") + QString::fromStdString(e.File());
+            melde(grund);
+        } catch (const std::exception& e) {
+            melde(QString::fromLocal8Bit(e.what()));
+        } catch (...) {
+            melde(QStringLiteral("Unbekannter Fehler"));
+        }
+        return false;
     };
     if (wParam == ReportNeuAufbauen) {
+        // "Aktualisieren" builds the report anew from the house as it is now,
+        // its variants included.
         if (abschnitte && m_pReportschreiber && m_pReportansicht) {
-            try {
+            const bool erstellt = versuche([&] {
+                m_pReportschreiber->ErstelleReportXml(haus, Optionen());
                 m_pReportschreiber->SchreibeReportVars(haus, -1, abschnitte);
-            } catch (const CXmlArchiveException& e) {
-                meldeFehler(e);
+            });
+            if (!erstellt)
                 return;
-            }
             if (Reportanzeige* a = anzeige())
                 a->ZeigeStream(m_pReportschreiber->HoleReportStream());
         }
@@ -566,7 +585,7 @@ void CMainFrame::Reportansicht(int wParam, const QStringList* abschnitte)
     if (!m_pReportschreiber || !m_ReportErzeuger)
         return;
     QPointer<QWidget> neu;
-    try {
+    const bool erstellt = versuche([&] {
         if (!m_pReportansicht) {
             m_pReportschreiber->ErstelleReportXml(haus, Optionen());
             neu = m_ReportErzeuger(Ansichtsflaeche());
@@ -575,14 +594,16 @@ void CMainFrame::Reportansicht(int wParam, const QStringList* abschnitte)
             m_pReportansicht = neu;
         }
         m_pReportschreiber->SchreibeReportVars(haus, wParam, abschnitte);
-    } catch (const CXmlArchiveException& e) {
+    });
+    if (!erstellt) {
         if (neu) {
             m_pReportansicht = nullptr;
             delete neu.data();
         }
-        meldeFehler(e);
         return;
     }
+    if (!m_pReportansicht)
+        return;
     m_nReportVariante = wParam;
     if (Reportanzeige* a = anzeige())
         a->ZeigeStream(m_pReportschreiber->HoleReportStream());

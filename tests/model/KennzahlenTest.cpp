@@ -100,7 +100,7 @@ TEST(Kennzahlen, ZielfunktionTexte)
         {-1, 10000, "Manuell", ""},
         {0, 10000, "Automatisch", "des maximalen jährlichen Gewinn pro 1.000 EUR Investition"},
         {1, 10000, "Automatisch", "der maximalen Einsparung bei 10.000 EUR Kosten"},
-        {1, 1234567.8, "Automatisch", "der maximalen Einsparung bei 1.234.567 EUR Kosten"},
+        {1, 1234567.8, "Automatisch", "der maximalen Einsparung bei 1.234.568 EUR Kosten"},
         {2, 70, "Automatisch", "minimaler Kosten bei vorgegebenem Heizenergiebedarf von 70,0 kWh/m²a"},
         {2, 45.5, "Automatisch", "minimaler Kosten bei vorgegebenem Heizenergiebedarf von 45,5 kWh/m²a"},
         {2, 120, "Automatisch", "minimaler Kosten bei vorgegebenem Heizenergiebedarf von 120 kWh/m²a"},

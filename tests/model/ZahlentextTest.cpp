@@ -256,8 +256,13 @@ TEST(FormatiereTausender, GermanGroupingWithTwoDecimals)
     const Case cases[] = {
         {"1234567,891", false, 0, "1.234.567,89"},
         {"1234567.891", false, 0, "1.234.567,89"},
-        {"1234567,891", true, -1, "1.234.567"},
-        {"12,345", true, 3, "12,3"}, // 12,35 shortened to three digits
+        // Shortening rounds to the decimals kept, as every other figure
+        // text does; it never cuts (387,6 m² is 388 m² on every page).
+        {"1234567,891", true, -1, "1.234.568"},
+        {"12,345", true, 3, "12,3"}, // rounded on its own digits, not via 12,35
+        {"12,36", true, 3, "12,4"},
+        {"387,6", true, 3, "388"},
+        {"99,96", true, 3, "100,0"},
         {"12,345", false, 0, "12,35"}, // the text's own digits round half away
         {"0,125", false, 0, "0,13"},
         {"-0,125", false, 0, "-0,13"},
@@ -271,7 +276,7 @@ TEST(FormatiereTausender, GermanGroupingWithTwoDecimals)
         {"-0,001", false, 0, "0,00"},
         {"1,23", true, 3, "1,23"},
         {"123,45", true, 3, "123"},
-        {"1234,5", true, 3, "1.234"},
+        {"1234,5", true, 3, "1.235"},
         {"12", true, -1, "12"},
         {"-1234", true, -1, "-1.234"},
     };
@@ -280,6 +285,34 @@ TEST(FormatiereTausender, GermanGroupingWithTwoDecimals)
         EXPECT_TRUE(FormatiereTausender(text, c.shorten, c.n)) << c.text;
         EXPECT_EQ(text, c.erwartet) << c.text;
     }
+}
+
+TEST(Zahltext, OneRoundingRuleForEveryPlaceThatShowsAFigure)
+{
+    struct Case {
+        double x;
+        int nachkomma, signifikant;
+        bool tausender;
+        const char* erwartet;
+    };
+    const Case cases[] = {
+        {320.1, 2, 3, true, "320,00"},  // the balance page
+        {320.1, 1, 3, true, "320,0"},   // the same flow in the Sankey
+        {387.6, 0, 0, true, "388"},     // an area in the side bar
+        {0.625, 2, 0, true, "0,63"},    // half away from zero on the decimal digits
+        {-0.625, 2, 0, true, "-0,63"},
+        {2.675, 2, 0, true, "2,68"},    // not 2,67 of the binary value
+        {1234.5, 2, 3, true, "1.230,00"},
+        {1234.5, 0, 0, true, "1.235"},
+        {1234.5, 0, 0, false, "1235"},
+        {6000, 0, 0, true, "6.000"},
+        {-0.001, 2, 0, true, "0,00"},  // no "-0,00"
+        {9.996, 2, 0, true, "10,00"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Zahltext(c.x, c.nachkomma, c.signifikant, c.tausender), c.erwartet) << c.x;
+    EXPECT_EQ(Zahltext(std::numeric_limits<double>::infinity(), 2), "");
+    EXPECT_EQ(Zahltext(std::nan(""), 2), "");
 }
 
 TEST(FormatiereTausender, TextThatIsNoNumberBecomesEmpty)

@@ -2,6 +2,7 @@
 // out without a window: row texts and measures of windows, the heating
 // tables and the automatic efficiency's conditions, the figures of the
 // calculation page, the key figures and the marked groups of a variant.
+#include "model/Kennzahlen.h"
 #include "model/VariantenTestHaus.h"
 #include "renovation/Variantenrechnung.h"
 
@@ -223,6 +224,13 @@ TEST_F(VariantenHaus, KeyFiguresOfTheVariant)
     EXPECT_DOUBLE_EQ(k[4].first, kosten * a);
     EXPECT_DOUBLE_EQ(k[4].second, kosten);
 
+    // The pane's savings are the report's and the detail page's: the groups
+    // with the interaction of the measures add up to them.
+    EXPECT_DOUBLE_EQ(k[3].first, Energieeinsparungen(haus, n).gesamt);
+    EXPECT_DOUBLE_EQ(k[4].first, Heizkosteneinsparungen(haus, n, optionen).gesamt);
+    EXPECT_NEAR(Energieeinsparungen(haus, n).Gruppensumme() + Energieeinsparungen(haus, n).Wechselwirkung(), k[3].first,
+                1e-9 * k[3].first);
+
     // The calculation page reads the same states with each state's price.
     const Berechnungswerte w = LeseBerechnungswerte(haus, n, optionen);
     EXPECT_DOUBLE_EQ(w.P0, 0.07);
@@ -232,6 +240,21 @@ TEST_F(VariantenHaus, KeyFiguresOfTheVariant)
     EXPECT_DOUBLE_EQ(w.Gn, d1.Gesamtkosten);
     EXPECT_DOUBLE_EQ(w.Jn, d1.GesamtkostenProJahr);
     EXPECT_DOUBLE_EQ(w.Sowieso, haus.SowiesoKosten(optionen));
+}
+
+// The annual balance has no fuel figure: a variant saves on the heat demand
+// there, not nothing.
+TEST_F(VariantenHaus, TheAnnualBalanceSavesOnTheHeatDemand)
+{
+    haus.m_aWand[0].m_aSan[1] = test::OpakeMassnahme<DSWand>("WDVS", 0.3, DSBauteilOpaque::Aussen);
+    haus.Berechnungsverfahren = BerechnungWSVO95;
+    BerechneZustaende(haus, n, optionen);
+    const double a = haus.Energiebezugsflaeche;
+    const double einsparung = haus.m_aBedarf[0].Waermebedarf - haus.m_aBedarf[1].Waermebedarf;
+    ASSERT_GT(einsparung, 0);
+    const auto k = SanKenndaten(haus, n, optionen);
+    EXPECT_DOUBLE_EQ(k[3].first, einsparung * a);
+    EXPECT_DOUBLE_EQ(k[3].second, einsparung);
 }
 
 TEST_F(VariantenHaus, MarkedGroupsAndTheirTabs)

@@ -481,25 +481,45 @@ TEST(CGlaser, SaturationCurveSamplesEachLayerByItsShareOfTheWidth)
     CGlaser& g = l.glaser;
     g.ErzeugeSaettigungskurve(1000);
     const std::vector<Punkt2D>& k = g.Saettigungskurve();
-    // 49 + 19 + 797 + 132 points; the outer surface itself is not sampled.
-    ASSERT_EQ(k.size(), 997u);
+    // 49 + 19 + 797 + 132 points inside the layers and the outer face.
+    ASSERT_EQ(k.size(), 998u);
     EXPECT_EQ(k.front().x, 0);
     EXPECT_DOUBLE_EQ(k.front().y, g.Saettigungsdruecke()[0]);
     EXPECT_NEAR(k[49].x, 0.15, 1e-12);
     EXPECT_NEAR(k[49].y, g.Saettigungsdruecke()[1], 1e-9);
     EXPECT_NEAR(k[68].x, 0.21, 1e-12);
     EXPECT_NEAR(k[68].y, g.Saettigungsdruecke()[2], 1e-9);
-    EXPECT_LT(k.back().x, 3.01);
+    EXPECT_NEAR(k.back().x, 3.01, 1e-12);
+    EXPECT_NEAR(k.back().y, g.Saettigungsdruecke().back(), 1e-9);
     for (std::size_t i = 1; i < k.size(); ++i)
         EXPECT_GT(k[i].x, k[i - 1].x);
 
     // Kept for later drawings of other sizes …
     g.ErzeugeSaettigungskurve(50);
-    EXPECT_EQ(g.Saettigungskurve().size(), 997u);
+    EXPECT_EQ(g.Saettigungskurve().size(), 998u);
     // … and at least one point per layer when narrow.
     Lauf schmal(WandMitInnendaemmung);
     schmal.glaser.ErzeugeSaettigungskurve(10);
-    EXPECT_EQ(schmal.glaser.Saettigungskurve().size(), 1u + 1u + 7u + 1u);
+    EXPECT_EQ(schmal.glaser.Saettigungskurve().size(), 1u + 1u + 7u + 1u + 1u);
+}
+
+// Outside insulation of low sd as the last layer, the usual measure: the
+// last layer gets a single sample at its inner side, and only the point at
+// the outer face shows the cold outside of the insulation.
+TEST(CGlaser, SaturationCurveOfOutsideInsulationFallsToTheOuterFace)
+{
+    Lauf l({S("Kalkputz", 0.015, 0.7, 10), S("Mauerwerk", 0.24, 0.8, 10), S("Polystyrol", 0.12, 0.035, 1)});
+    CGlaser& g = l.glaser;
+    g.ErzeugeSaettigungskurve(20); // a narrow drawing: one sample in the insulation
+    const std::vector<Punkt2D>& k = g.Saettigungskurve();
+    ASSERT_EQ(k.size(), 1u + 17u + 1u + 1u);
+    const double aussen = g.Saettigungsdruecke().back();
+    const double vorDerDaemmung = g.Saettigungsdruecke()[g.Saettigungsdruecke().size() - 2];
+    EXPECT_GT(vorDerDaemmung, 1400); // warm behind the insulation
+    EXPECT_LT(aussen, 400);          // near the outside air's
+    EXPECT_NEAR(k.back().x, g.SdSumme(), 1e-12);
+    EXPECT_NEAR(k.back().y, aussen, 1e-9);
+    EXPECT_NEAR(k[k.size() - 2].y, vorDerDaemmung, 1e-9);
 }
 
 } // namespace

@@ -5,8 +5,10 @@
 
 #include "model/Haus.h"
 #include "model/VariantenTestHaus.h"
+#include "model/Zahlentext.h"
 #include "results/CBedarfDlg.h"
 #include "results/CEnergiebilanzDlg.h"
+#include "results/Ergebnisseiten.h"
 #include "results/CGlaser.h"
 #include "results/CGlaserDlg.h"
 #include "results/CSankeyDlg.h"
@@ -151,7 +153,12 @@ TEST_F(Diagramme, SankeyFillsHouseSupplyAndLossesWithBandsProportionalToTheFlows
     EXPECT_NEAR(Lauf(bild, xAus, (p.Verluste[28].y + p.Verluste[30].y) / 2), k2 * a.fB, 2) << "floor";
 
     EXPECT_TRUE(texte.contains(QStringLiteral("ENERGIEZUFUHR")));
-    EXPECT_TRUE(texte.contains(QString::fromStdString(diagramm::Zahl(e.Zufuhr(), 1) + " kWh/(m²a)")));
+    EXPECT_TRUE(texte.contains(QString::fromStdString(Zahltext(e.Zufuhr(), 1, 3) + " kWh/(m²a)")));
+    // A flow shows the balance page's figure: three significant digits, so
+    // that 320,1 here is never 320,00 there.
+    const std::string heizenergie = Zahltext(e.Heizenergie, 1, 3);
+    EXPECT_TRUE(texte.contains(QString::fromStdString(heizenergie + " kWh/(m²a)"))) << heizenergie;
+    EXPECT_TRUE(Werttext(e.Heizenergie).starts_with(heizenergie)) << Werttext(e.Heizenergie);
     EXPECT_TRUE(texte.contains(QString::fromUtf8("Energiebezugsfläche : 100,0 m²")));
     EXPECT_FALSE(texte.contains(QString::fromUtf8("Jährliche Bilanz für den Bestand"))) << "only on paper";
 }

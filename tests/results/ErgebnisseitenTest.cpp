@@ -138,7 +138,7 @@ TEST(Bilanzseite, JahresbilanzZeigtEineZweiUndFuenfZeilen)
 TEST(Bilanzseite, KopfUeberschriftenUndFussnoteWortgetreu)
 {
     const std::string kopf =
-        "<table><colgroup><col width=\"75%\"><col width=\"25%\"></colgroup><thead><tr><th class=\"pageTitle\">"
+        "<table width=\"100%\"><colgroup><col width=\"75%\"><col width=\"25%\"></colgroup><thead><tr><th class=\"pageTitle\">"
         "Berechnung der Energiebilanz</th><th>&nbsp;</th></tr><tr><th class=\"pageSubTitle\">";
     const std::string bedarf = "</th><th>&nbsp;</th></tr></thead><tbody><tr><th class=\"headerRef\">Bedarf</th>"
                                "<th class=\"headerValue\">kWh/m<sup>2</sup></th></tr>";
@@ -146,18 +146,28 @@ TEST(Bilanzseite, KopfUeberschriftenUndFussnoteWortgetreu)
                                "<th class=\"headerValue\">kWh/m<sup>2</sup></th></tr>";
     const std::string verlust = "<tr><td colspan=\"2\">&nbsp;</td></tr><tr><td class=\"headerRef\">Verlustpfad</td>"
                                 "<td class=\"headerValue\">kWh/m<sup>2</sup></td></tr>";
-    const std::string fuss =
-        "</table><p>Nach der Energieeinsparverordnung (EnEV) ohne Ber&uuml;cksichtigung der Warmwasseranlage.</p>";
+    // The footnote names the regulation of the method that gave the figures.
+    const std::string fuss[] = {
+        "</table><p>Nach der Energieeinsparverordnung (EnEV) ohne Ber&uuml;cksichtigung der Warmwasseranlage.</p>",
+        "</table><p>Nach der Norm SIA 380/1 ohne Ber&uuml;cksichtigung der Warmwasseranlage.</p>",
+        "</table><p>Nach der W&auml;rmeschutzverordnung (WSVO&acute;95) ohne Ber&uuml;cksichtigung der Heizungs- "
+        "und Warmwasseranlage.</p>"};
 
-    // A method the page does not know writes the headings without rows.
-    EXPECT_EQ(Bilanzseite(Beispielbedarf(), 3, 0), kopf + "Bestand" + bedarf + gewinn + verlust + fuss);
-    EXPECT_EQ(Bilanzseite(Beispielbedarf(), 3, 3), kopf + "Variante 3" + bedarf + gewinn + verlust + fuss);
+    // A method the page does not know writes the headings without rows and
+    // names no regulation.
+    EXPECT_EQ(Bilanzseite(Beispielbedarf(), 3, 0), kopf + "Bestand" + bedarf + gewinn + verlust + "</table>");
+    EXPECT_EQ(Bilanzseite(Beispielbedarf(), 3, 3), kopf + "Variante 3" + bedarf + gewinn + verlust + "</table>");
     for (const int verfahren : {0, 1, 2}) {
         const std::string seite = Bilanzseite(Beispielbedarf(), verfahren, 3);
         EXPECT_EQ(seite.rfind(kopf + "Variante 3" + bedarf + "<tr class=\"evenLine\">", 0), 0u);
         EXPECT_NE(seite.find(gewinn + "<tr class=\"evenLine\">"), std::string::npos);
         EXPECT_NE(seite.find(verlust + "<tr class=\"evenLine\">"), std::string::npos);
-        EXPECT_TRUE(seite.ends_with(fuss)) << verfahren;
+        EXPECT_TRUE(seite.ends_with(fuss[verfahren])) << verfahren;
+        for (int anderes = 0; anderes < 3; ++anderes) {
+            if (anderes != verfahren) {
+                EXPECT_EQ(seite.find(fuss[anderes].substr(8)), std::string::npos) << verfahren << anderes;
+            }
+        }
     }
 }
 
@@ -233,7 +243,7 @@ TEST(Flaechenseite, KopfWortgetreuUndBeschreibungAlsText)
     Haus h;
     h.Beschreibung = "<b>Haus & Hof</b>";
     const std::string seite = Flaechenseite(h);
-    EXPECT_EQ(seite.rfind("<table><col width=\"50%\"><col width=\"25%\"><col width=\"25%\"><thead><tr>"
+    EXPECT_EQ(seite.rfind("<table width=\"100%\"><col width=\"50%\"><col width=\"25%\"><col width=\"25%\"><thead><tr>"
                           "<th class=\"pageTitle\" colspan=\"2\">Volumen und Fl&auml;chen</th><td class=\"navLink\" "
                           "align=\"right\"><a href=\"#close\">Schließen</a></td></tr><tr><th class=\"pageSubTitle\" "
                           "colspan=\"2\">&lt;b&gt;Haus &amp; Hof&lt;/b&gt;</th><th style=\"text-align: center;\">"

@@ -6,6 +6,9 @@
 
 #include "model/DOptionen.h"
 #include "model/Haus.h"
+#include "model/Kennzahlen.h"
+#include "model/Notifier.h"
+#include "model/Zahlentext.h"
 #include "results/CBedarfDlg.h"
 #include "results/CBedarfView.h"
 #include "results/CReportGenDlg.h"
@@ -150,8 +153,15 @@ TEST_F(Report, TheDocumentIsBuiltAnewOnlyAfterTheViewWasClosed)
     EXPECT_TRUE(Seite().contains(QStringLiteral("Umbenannt")));
 }
 
+// The printed report of a house with two variants, read back from the PDF:
+// its headings, the method named, the comment's lines kept, and the narrow
+// columns of the component tables broken between words only.
 TEST_F(Report, ThePagePrintsToPdfWithItsHeadings)
 {
+    H().Kommentar = "Erste Zeile des Kommentars\nZweite Zeile\r\nDritte Zeile";
+    H().m_aWand[0].Name = "Hochlochziegel Außenwand";
+    H().m_aWand[0].m_aSan[1].Name = "Wärmedämmverbundsystem";
+    ASSERT_GE(H().Varianten, 2);
     rahmen->Reportansicht(1);
     Warte();
     QComboBox* combo = Pane()->Voreinstellungen();
@@ -165,14 +175,89 @@ TEST_F(Report, ThePagePrintsToPdfWithItsHeadings)
     drucker.setOutputFormat(QPrinter::PdfFormat);
     drucker.setOutputFileName(datei);
     ASSERT_TRUE(Ansicht()->Drucke(drucker));
+    QFile::remove(Ausgabe(QStringLiteral("report-zwei-varianten.pdf")));
+    QFile::copy(datei, Ausgabe(QStringLiteral("report-zwei-varianten.pdf")));
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {datei, QStringLiteral("-")});
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), datei, QStringLiteral("-")});
     ASSERT_TRUE(pdftotext.waitForFinished(30000));
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QStringList zeilen = text.split(QLatin1Char('\n'));
+    auto zeileMit = [&zeilen](const QString& teil) {
+        for (const QString& z : zeilen)
+            if (z.contains(teil))
+                return z;
+        return QString();
+    };
     for (const char* zeile : {"Einfamilienhaus Musterweg", "Projektdaten", "Bauteile – Wände", "Heizungsanlage",
                               "Energiebilanz des Bestands", "Energieeinsparungen nach Bauteilgruppen",
                               "Legende der Maßnahmen"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(zeile))) << zeile;
+    EXPECT_FALSE(zeileMit(QStringLiteral("Berechnungsverfahren: EnEV")).isEmpty()) << text.toStdString();
+    // Each line of the comment on a line of its own.
+    for (const char* teil : {"Erste Zeile des Kommentars", "Zweite Zeile", "Dritte Zeile"}) {
+        const QString z = zeileMit(QString::fromUtf8(teil));
+        EXPECT_FALSE(z.isEmpty()) << teil;
+        EXPECT_FALSE(z.contains(QStringLiteral("Zweite")) && z.contains(QStringLiteral("Dritte"))) << z.toStdString();
+    }
+    // Words, units and figures of the narrow columns stand whole.
+    for (const char* wort : {"Hochlochziegel", "Außenwand", "Wärmedämmverbundsystem", "Maßnahme", "Wechselwirkung",
+                             "0,333", "0,431", "12.000,00"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(wort))) << wort << "\n" << text.toStdString();
+    // "U" and "U neu" of the four tables with components.
+    EXPECT_EQ(text.count(QString::fromUtf8("[W/m²K]")), 8) << text.toStdString();
+}
+
+// "Aktualisieren" builds the report anew from the house as it is now: a
+// variant changed while the report is open shows its new figures.
+TEST_F(Report, RefreshShowsAVariantsChangedFigures)
+{
+    ReportFuer(1);
+    ASSERT_NE(Ansicht(), nullptr);
+    const double vorher = H().m_aBedarf[1].Brennstoffenergiebedarf;
+    // What an open variant dialog hands the house: a better wall measure.
+    H().m_aWand[0].m_aSan[1].kWert = 0.15;
+    H().m_aFenster[0].m_aSan[1].kWertGlas = 0.5;
+    FindeDirektId<QPushButton>(Pane(), 1395)->click();
+    Warte();
+    const double nachher = H().m_aBedarf[1].Brennstoffenergiebedarf;
+    ASSERT_LT(nachher, vorher - 1);
+    const QString text = Ansicht()->document()->toPlainText();
+    const QString neu = QString::fromStdString(CReportXml::Zahl(nachher));
+    EXPECT_NE(LiesDatei(ordner.Pfad() / "Report.xml").find("<Heizenergiebedarf>" + neu.toStdString() + "<"),
+              std::string::npos);
+    EXPECT_FALSE(Seite().contains(QStringLiteral(">") + QString::fromStdString(CReportXml::Zahl(vorher)).replace(
+                                      QLatin1Char('.'), QLatin1Char(',')) + QStringLiteral("<")));
+    EXPECT_TRUE(meldungen.Anfragen().empty());
+}
+
+// A writer that fails with any exception: the slot shows the reason and the
+// view keeps its page.
+TEST_F(Report, AnyFailureOfTheWriterIsReportedAndKeepsThePreviousPage)
+{
+    ReportFuer(1);
+    ASSERT_NE(Ansicht(), nullptr);
+    const QString seite = Seite();
+    struct Werfer : Reportschreiber {
+        void ErstelleReportXml(Haus&, const DOptionen&) override { throw std::runtime_error("Platte voll"); }
+        void SchreibeReportVars(Haus&, int, const QStringList*) override { throw std::bad_alloc(); }
+        QByteArray HoleReportStream() const override { return QByteArrayLiteral("<p>falsch</p>"); }
+    };
+    CMainFrame* r = rahmen;
+    QPointer<QWidget> ansicht = rahmen->ReportAnsicht();
+    rahmen->SetzeReport(std::make_unique<Werfer>(), [r, this](QWidget* eltern) -> QWidget* {
+        return new CReportView(*r, eltern, QString::fromStdString(ordner.Pfad().string()));
+    });
+    const QStringList abschnitte{QStringLiteral("Projektdaten")};
+    rahmen->Reportansicht(1395, &abschnitte); // "Aktualisieren"
+    Warte();
+    ASSERT_EQ(meldungen.Anfragen().size(), 1u);
+    EXPECT_EQ(meldungen.Anfragen()[0].text, QStringLiteral("Der Report konnte nicht erstellt werden:\nPlatte voll"));
+    rahmen->Reportansicht(2);
+    Warte();
+    ASSERT_EQ(meldungen.Anfragen().size(), 2u);
+    EXPECT_TRUE(meldungen.Anfragen()[1].text.startsWith(QStringLiteral("Der Report konnte nicht erstellt werden:\n")));
+    ASSERT_FALSE(ansicht.isNull());
+    EXPECT_EQ(Seite(), seite);
 }
 
 TEST_F(Report, AMissingTemplateKeepsThePreviousViewAndAMissingSheetGivesAnEmptyPage)
@@ -185,6 +270,8 @@ TEST_F(Report, AMissingTemplateKeepsThePreviousViewAndAMissingSheetGivesAnEmptyP
     ASSERT_EQ(meldungen.Anfragen().size(), 1u);
     EXPECT_TRUE(meldungen.Anfragen()[0].text.startsWith(QStringLiteral("Der Report konnte nicht erstellt werden:\n")));
     EXPECT_GT(meldungen.Anfragen()[0].text.size(), 45);
+    // The message names the file, not only the reason.
+    EXPECT_TRUE(meldungen.Anfragen()[0].text.contains(QStringLiteral("ancillary.xml"))) << meldungen.Anfragen()[0].text.toStdString();
     EXPECT_EQ(rahmen->ReportAnsicht(), nullptr);
     EXPECT_EQ(rahmen->AktiveAnsicht(), vorher);
 
@@ -439,6 +526,18 @@ TEST_F(Details, ThePageRoundsTheGroupsAndHandsTheChartItsValues)
     EXPECT_EQ(Diagramm()->Einheit(), QStringLiteral("EUR"));
     Foto(splitter, QStringLiteral("sanierungsdetails.png"));
 
+    // The energy saving: the groups, how the measures act together, and
+    // the variant's whole saving as the sum.
+    StillerNotifier still;
+    for (int n = 0; n < H().AnzahlZustaende(); ++n)
+        H().BerechneBedarf(n, still);
+    ASSERT_GT(Energieeinsparungen(H(), 1).gesamt, 0);
+    rahmen->Sanierungsdetails(3, 1);
+    Warte();
+    EXPECT_NE(Seite()->Seite().find("Wechselwirkung der Ma&szlig;nahmen"), std::string::npos);
+    EXPECT_DOUBLE_EQ(Diagramm()->Werte()[6], RundeSignifikant(Energieeinsparungen(H(), 1).gesamt, 3));
+    Foto(splitter, QStringLiteral("sanierungsdetails-einsparung.png"));
+
     rahmen->Sanierungsdetails(2, 1);
     EXPECT_NE(Seite()->Seite().find("CO<sub>2</sub>"), std::string::npos);
     EXPECT_EQ(Diagramm()->Einheit(), QStringLiteral("t"));
@@ -487,6 +586,34 @@ TEST(SanDetailDiagramm, ScaleTicksAndTheStackedTotal)
     CSanDetailDia::Skala(0.5, schritt, anzahl);
     EXPECT_EQ(schritt, 0);
     EXPECT_EQ(CSanDetailDia::Zahltext(2345), QStringLiteral("2.345"));
+    EXPECT_EQ(CSanDetailDia::Zahltext(2345.5), QStringLiteral("2.346")); // rounded, as the page rounds
+
+    // Totals whose tenths are no exact doubles: the ticks stop below the
+    // total, whose own label stands alone at the top.
+    struct Skalenfall {
+        double gesamt;
+        int schritt, anzahl;
+    };
+    for (const Skalenfall& f : {Skalenfall{3000, 1000, 3}, Skalenfall{6000, 1000, 6}, Skalenfall{7000, 1000, 7},
+                                Skalenfall{600, 100, 6}, Skalenfall{70000, 10000, 7}, Skalenfall{2345, 1000, 3},
+                                Skalenfall{1000, 100, 10}}) {
+        CSanDetailDia::Skala(f.gesamt, schritt, anzahl);
+        EXPECT_EQ(schritt, f.schritt) << f.gesamt;
+        EXPECT_EQ(anzahl, f.anzahl) << f.gesamt;
+        const std::array<double, 7> nurWand{0, 0, f.gesamt, 0, 0, 0, f.gesamt};
+        const auto a = CSanDetailDia::Berechne(nurWand, QSize(800, 400), 16);
+        ASSERT_FALSE(a.teilungen.empty());
+        EXPECT_LT(a.teilungen.back().wert, f.gesamt) << f.gesamt;
+        EXPECT_EQ(a.obenText, CSanDetailDia::Zahltext(f.gesamt));
+        for (const auto& t : a.teilungen)
+            EXPECT_NE(t.text, a.obenText) << f.gesamt;
+    }
+    // Groups that save more together than the variant (the interaction of
+    // the measures is negative) still stack inside the plot.
+    const std::array<double, 7> mehr{0, 0, 15400, 7470, 0, 0, 21600};
+    const auto ueber = CSanDetailDia::Berechne(mehr, QSize(800, 400), 16);
+    EXPECT_GE(ueber.gesamt[3].top(), ueber.plot.top() - 1);
+    EXPECT_GT(ueber.obenY, ueber.plot.top());
 
     const std::array<double, 7> werte{1000, 500, 345, 0, 300, 200, 2345};
     const auto a = CSanDetailDia::Berechne(werte, QSize(800, 400), 16);

@@ -3,14 +3,18 @@
 #include "results/CMemStream.h"
 #include "results/CReportXml.h"
 #include "results/ReportTestHilfen.h"
+#include "results/Ergebnisseiten.h"
 #include "results/Sanierungsdetails.h"
 
+#include "model/Kennzahlen.h"
 #include "model/Zahlentext.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <regex>
 #include <set>
 
 namespace zeva {
@@ -139,6 +143,235 @@ TEST_F(ReportXmlTest, BalanceAndSavingsComeFromEachStatesOwnRecordsAndPrices)
     // One legend per measure name, with the group met first.
     EXPECT_EQ(doc.Anzahl("//Legende[Name='Dach']"), 1);
     EXPECT_EQ(doc.Text("//Legende[Name='Dach']/Bauteilgruppe"), "Flachdach");
+}
+
+// ----- the report tells what the pages tell --------------------------------------------
+
+// The label → value rows of an HTML table as the pages and the report write
+// them; a label met twice gets a trailing "#2".
+std::map<std::string, std::string> Datenzeilen(const std::string& html)
+{
+    static const std::regex zeile(R"re(<td class="dataName">([^<]*)</td><td class="dataValue"[^>]*>([^<]*)</td>)re");
+    std::map<std::string, std::string> zeilen;
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), zeile); it != std::sregex_iterator(); ++it) {
+        std::string name = (*it)[1];
+        while (zeilen.contains(name))
+            name += "#2";
+        zeilen[name] = (*it)[2];
+    }
+    return zeilen;
+}
+
+// The value of a German number text ("1.234,5" → 1234.5); NaN for no number.
+double DeutscheZahl(std::string text)
+{
+    std::erase(text, '.');
+    std::replace(text.begin(), text.end(), ',', '.');
+    double x = 0;
+    return LeseZahl(text, x, '.') && !text.empty() ? x : std::nan("");
+}
+
+// A number of the report document, read whatever the runtime locale.
+double Punktzahl(const std::string& text)
+{
+    double x = 0;
+    return LeseZahl(text, x, '.') && !text.empty() ? x : std::nan("");
+}
+
+std::string Stream(CReportXml& xml)
+{
+    CMemStream& s = xml.HoleReportStream();
+    std::string seite(s.Size(), '\0');
+    std::uint32_t gelesen = 0;
+    if (!seite.empty())
+        s.Read(seite.data(), s.Size(), &gelesen);
+    return seite;
+}
+
+TEST_F(ReportXmlTest, EveryBalanceFigureOfTheReportIsThePagesFigureForEachMethod)
+{
+    // Variant 1 insulates two walls and renews the window.
+    ASSERT_GE(haus.m_aWand.size(), 2u);
+    for (const int verfahren : {BerechnungEnEV, BerechnungSIA, BerechnungWSVO95}) {
+        haus.Berechnungsverfahren = verfahren;
+        CReportXml xml(ordner.Pfad());
+        xml.ErstelleReportXml(haus, optionen, notifier);
+        const XPathDokument doc(xml.ToString());
+        EXPECT_EQ(doc.Text("//ProjektDaten/Berechnungsverfahren"), Verfahrensname(verfahren));
+        for (const int n : {0, 1}) {
+            const std::vector<std::string> abschnitte{n == 0 ? "Bestand" : "Sanierungsvariante"};
+            xml.SchreibeReportVars(n, &abschnitte);
+            const std::string report = Stream(xml);
+            const DBedarf& b = haus.m_aBedarf[static_cast<std::size_t>(n)];
+            const auto bericht = Datenzeilen(report);
+            const auto seite = Datenzeilen(Bilanzseite(b, verfahren, n));
+            const std::string fall = Verfahrensname(verfahren) + " Zustand " + std::to_string(n);
+            // The method stands beside the figures.
+            EXPECT_NE(report.find("Berechnungsverfahren: " + Verfahrensname(verfahren)), std::string::npos) << fall;
+            ASSERT_GT(DeutscheZahl(seite.at("Heizwärmebedarf")), 0) << fall;
+
+            const bool monatlich = verfahren != BerechnungWSVO95;
+            // Report row → the page's row with the same figure.
+            std::vector<std::pair<std::string, std::string>> paare{{"Heizwärmebedarf", "Heizwärmebedarf"}};
+            if (monatlich) {
+                paare.insert(paare.end(), {{"Heizenergiebedarf", "Heizenergiebedarf"},
+                                           {"Brennstoffbedarf pro m²", "Heizenergiebedarf"},
+                                           {"Verluste im Heizungssystem", "Verluste im Heizungssystem"},
+                                           {"Lüftungsverluste", "Lüftungsverluste"},
+                                           {"Transmission Dach", "Wärmeverluste Dach"},
+                                           {"Transmission Decke", "Wärmeverluste Decke"},
+                                           {"Transmission Wand", "Wärmeverluste Wand"},
+                                           {"Transmission Boden", "Wärmeverluste Boden"},
+                                           {"Transmission Fensterflächen", "Wärmeverluste Fenster"},
+                                           {"davon nutzbar", "Nutzbare interne Gewinne"},
+                                           {"davon nutzbar ", "Nutzbare solare Gewinne"}});
+            } else {
+                paare.insert(paare.end(), {{"Lüftungsverluste", "Lüftungswärmeverluste"},
+                                           {"Transmission Wand", "Transmissionswärmeverluste Wand"},
+                                           {"Transmission Boden", "Transmissionswärmeverluste Boden"},
+                                           {"Transmission Fensterflächen", "Transmissionswärmeverluste Fenster"},
+                                           {"davon nutzbar", "Nutzbare interne Wärmegewinne"},
+                                           {"davon nutzbar ", "Nutzbare solare Wärmegewinne"}});
+                // The annual balance puts roofs and ceilings into one row.
+                EXPECT_NEAR(DeutscheZahl(bericht.at("Transmission Dach")) + DeutscheZahl(bericht.at("Transmission Decke")),
+                            DeutscheZahl(seite.at("Transmissionswärmeverluste Dach")),
+                            0.01 * DeutscheZahl(seite.at("Transmissionswärmeverluste Dach")) + 1e-9)
+                    << fall;
+            }
+            for (const auto& [imReport, aufDerSeite] : paare) {
+                ASSERT_TRUE(bericht.contains(imReport)) << fall << ": " << imReport;
+                ASSERT_TRUE(seite.contains(aufDerSeite)) << fall << ": " << aufDerSeite;
+                EXPECT_DOUBLE_EQ(DeutscheZahl(bericht.at(imReport)), DeutscheZahl(seite.at(aufDerSeite)))
+                    << fall << ": " << imReport << " " << bericht.at(imReport) << " / " << aufDerSeite << " "
+                    << seite.at(aufDerSeite);
+            }
+            // Demand after the gains never exceeds the fuel energy that covers it
+            // and the losses of the heating.
+            if (monatlich) {
+                EXPECT_LE(DeutscheZahl(bericht.at("Heizwärmebedarf")),
+                          DeutscheZahl(bericht.at("Heizenergiebedarf")) + DeutscheZahl(bericht.at("Verluste im Heizungssystem")) + 1)
+                    << fall;
+            }
+            // Costs as the heating pane has them, each state at its own fuel's
+            // price; the annual balance has no fuel and shows none.
+            const DHeizung& heizung = haus.m_aHeizung[static_cast<std::size_t>(n)];
+            if (monatlich) {
+                EXPECT_DOUBLE_EQ(DeutscheZahl(bericht.at("Brennstoffkosten pro m²")),
+                                 DeutscheZahl(Werttext(HeizkostenProQm(b, heizung, optionen))))
+                    << fall;
+                EXPECT_DOUBLE_EQ(DeutscheZahl(bericht.at("Brennstoffkosten pro Jahr")),
+                                 DeutscheZahl(Werttext(HeizkostenGesamt(b, heizung, optionen, haus.Energiebezugsflaeche))))
+                    << fall;
+            } else {
+                for (const char* ohne : {"Heizenergiebedarf", "Verluste im Heizungssystem", "Brennstoffbedarf pro m²",
+                                         "Brennstoffkosten pro Jahr"})
+                    EXPECT_FALSE(bericht.contains(ohne)) << fall << ": " << ohne;
+            }
+        }
+    }
+}
+
+TEST_F(ReportXmlTest, SavingsByGroupAddUpToWhatTheVariantSaves)
+{
+    for (const int verfahren : {BerechnungEnEV, BerechnungSIA, BerechnungWSVO95}) {
+        haus.Berechnungsverfahren = verfahren;
+        CReportXml xml(ordner.Pfad());
+        xml.ErstelleReportXml(haus, optionen, notifier);
+        const XPathDokument doc(xml.ToString());
+        const double f = haus.Energiebezugsflaeche;
+        const DBedarf& b0 = haus.m_aBedarf[0];
+        const DBedarf& b1 = haus.m_aBedarf[1];
+        // What the variant saves as a whole, as the variant pane shows it.
+        const double energie = f * (Endbedarf(b0, verfahren) - Endbedarf(b1, verfahren));
+        const double p0 = optionen.Brennstoffpreis(haus.m_aHeizung[0].Brennstoff);
+        const double p1 = optionen.Brennstoffpreis(haus.m_aHeizung[1].Brennstoff);
+        const double kosten = f * (p0 * Endbedarf(b0, verfahren) - p1 * Endbedarf(b1, verfahren));
+        ASSERT_GT(energie, 0) << verfahren;
+        for (const auto& [tabelle, gesamt] : {std::pair{std::string("Energieeinsparungen"), energie},
+                                              std::pair{std::string("Heizkosteneinsparungen"), kosten}}) {
+            const std::string e = "//Sanierungsvariante[@VarianteNr=1]/" + tabelle;
+            // The rows the sheet sums: the six groups and the interaction.
+            EXPECT_EQ(doc.Anzahl(e + "/*"), 7) << tabelle;
+            const double summe = Punktzahl(doc.Text("sum(" + e + "/*)"));
+            EXPECT_NEAR(summe, RundeSignifikant(gesamt, 3), 1e-6) << tabelle << " " << verfahren;
+            // The groups alone miss how the new glazing takes solar gains.
+            EXPECT_NE(Punktzahl(doc.Text(e + "/Wechselwirkung")), 0) << tabelle << " " << verfahren;
+
+            // On the page: the rows and the sum the sheet prints agree.
+            const std::vector<std::string> abschnitte{tabelle};
+            xml.SchreibeReportVars(1, &abschnitte);
+            const std::string seite = Stream(xml);
+            EXPECT_NE(seite.find("Wechselwirkung der Maßnahmen"), std::string::npos);
+            const auto zeilen = Datenzeilen(seite);
+            double zeilensumme = 0;
+            for (const char* name : {"Dächer", "Decken", "Wände", "Böden", "Fensterflächen", "Heizungssystem",
+                                     "Wechselwirkung der Maßnahmen"})
+                zeilensumme += DeutscheZahl(zeilen.at(name));
+            static const std::regex summenzeile(R"re(<td class="sumValue"[^>]*>([^<]*)</td>)re");
+            std::smatch treffer;
+            ASSERT_TRUE(std::regex_search(seite, treffer, summenzeile));
+            EXPECT_NEAR(DeutscheZahl(treffer[1]), zeilensumme, 0.011) << tabelle;
+            EXPECT_NEAR(DeutscheZahl(treffer[1]), RundeSignifikant(gesamt, 3), 0.006) << tabelle;
+        }
+    }
+}
+
+TEST_F(ReportXmlTest, TheDetailPagesSavingsAddUpToTheVariantsSavingAsThereportHasIt)
+{
+    for (int n = 0; n < haus.AnzahlZustaende(); ++n)
+        haus.BerechneBedarf(n, notifier);
+    for (const int kriterium : {3, 4}) {
+        std::array<double, 7> werte{};
+        const std::string seite = sandetail::Seite(haus, optionen, kriterium, 1, werte);
+        const Gruppeneinsparungen e =
+            kriterium == 3 ? Energieeinsparungen(haus, 1) : Heizkosteneinsparungen(haus, 1, optionen);
+        EXPECT_DOUBLE_EQ(werte[6], RundeSignifikant(e.gesamt, 3)) << kriterium;
+        static const std::regex wechsel(R"re(Wechselwirkung der Ma&szlig;nahmen</td><td class="dataValue">([^<]*)<)re");
+        std::smatch treffer;
+        ASSERT_TRUE(std::regex_search(seite, treffer, wechsel)) << kriterium;
+        double zeilen = DeutscheZahl(treffer[1]);
+        for (int g = 0; g < 6; ++g)
+            zeilen += werte[static_cast<std::size_t>(g)];
+        EXPECT_NEAR(zeilen, werte[6], 0.006) << kriterium;
+        EXPECT_NE(seite.find("<td class=\"sumName\">Gesamt</td><td class=\"sumValue\">" + Werttext(werte[6])),
+                  std::string::npos);
+        // The same groups as the report's table.
+        for (int g = 0; g < 6; ++g)
+            EXPECT_DOUBLE_EQ(werte[static_cast<std::size_t>(g)], e.Gerundet(3).gruppen[static_cast<std::size_t>(g)]);
+    }
+}
+
+TEST_F(ReportXmlTest, UserTextIsEscapedAndKeptWholeInTheDocumentAndOnThePage)
+{
+    haus.Beschreibung = "Haus \"Sonne\" <Nord> & Süd";
+    haus.Strasse = "Weg <1> & \"2\"";
+    haus.Kommentar = "Zeile <eins> & \"zwei\"\nZeile drei";
+    CReportXml xml(ordner.Pfad());
+    xml.ErstelleReportXml(haus, optionen, notifier);
+    const std::string datei = LiesDatei(ordner.Pfad() / "Report.xml");
+    const XPathDokument doc(datei);
+    ASSERT_TRUE(doc.Gueltig());
+    EXPECT_EQ(doc.Text("//ProjektDaten/Beschreibung"), haus.Beschreibung);
+    EXPECT_EQ(doc.Text("//ProjektDaten/Strasse"), haus.Strasse);
+    EXPECT_EQ(doc.Text("//ProjektDaten/Kommentar"), haus.Kommentar);
+    EXPECT_EQ(datei.find("<Nord>"), std::string::npos);
+    EXPECT_NE(datei.find("&lt;Nord&gt; &amp; S"), std::string::npos);
+
+    const std::vector<std::string> abschnitte{"Projektdaten"};
+    xml.SchreibeReportVars(0, &abschnitte);
+    const std::string seite = Stream(xml);
+    EXPECT_EQ(seite.find("<Nord>"), std::string::npos);
+    EXPECT_EQ(seite.find("<eins>"), std::string::npos);
+    EXPECT_EQ(seite.find("<1>"), std::string::npos);
+    EXPECT_NE(seite.find("&lt;Nord&gt; &amp; Süd"), std::string::npos);
+    EXPECT_NE(seite.find("Weg &lt;1&gt; &amp; \"2\""), std::string::npos);
+    // The comment keeps its line break as a break of the page.
+    EXPECT_NE(seite.find("Zeile &lt;eins&gt; &amp; \"zwei\"<br>Zeile drei"), std::string::npos) << seite;
+    // Read back as a page, the texts are whole again.
+    const XPathDokument html("<?xml version=\"1.0\"?>" + std::regex_replace(seite, std::regex("<(meta|br)([^>]*)>"), "<$1$2/>"));
+    ASSERT_TRUE(html.Gueltig()) << seite;
+    EXPECT_EQ(html.Text("(//td[.='Beschreibung'])[1]/following-sibling::td[1]"), haus.Beschreibung);
+    EXPECT_EQ(html.Text("(//td[.='Straße'])[1]/following-sibling::td[1]"), haus.Strasse);
 }
 
 TEST_F(ReportXmlTest, ClimateRegionByZone)
@@ -270,12 +503,7 @@ protected:
         CReportXml xml(ordner.Pfad());
         xml.Load(ordner.Pfad() / "Report.xml");
         xml.SchreibeReportVars(1, &abschnitte);
-        CMemStream& s = xml.HoleReportStream();
-        std::string seite(s.Size(), '\0');
-        std::uint32_t gelesen = 0;
-        if (!seite.empty())
-            s.Read(seite.data(), s.Size(), &gelesen);
-        return seite;
+        return Stream(xml);
     }
 
     // Section name → the heading the sheet gives it.
