@@ -3,6 +3,7 @@
 #include "model/Haus.h"
 #include "results/Zeichenflaeche.h"
 #include "shell/CMainFrame.h"
+#include "shell/Druckauswahl.h"
 #include "ui/SteuerelementId.h"
 
 #include <QApplication>
@@ -762,7 +763,7 @@ void CEnergiebilanzDlg::Drucke(QPrinter& drucker)
     drucker.setDocName(windowTitle());
     drucker.setFullPage(false);
     QPainter painter;
-    if (!painter.begin(&drucker))
+    if (!Druckauswahl::Beginne(painter, &drucker, this))
         return;
     Zeichenflaeche z(painter, drucker.logicalDpiX(), drucker.logicalDpiY());
     DruckeKopfzeile(z, Bereich{0, 0, 2100, -150}, m_haus);
@@ -775,7 +776,7 @@ void CEnergiebilanzDlg::Drucke(QPrinter& drucker)
 void CEnergiebilanzDlg::OnDrucken()
 {
     QPrinter drucker(QPrinter::HighResolution);
-    if (FrageDrucker(drucker, this))
+    if (Druckauswahl::Frage(drucker, this))
         Drucke(drucker);
 }
 
