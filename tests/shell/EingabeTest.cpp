@@ -26,7 +26,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QStatusBar>
 #include <gtest/gtest.h>
 
@@ -581,41 +580,6 @@ TEST_F(Eingabe, APanelMakerReplacesThePlaceholderAndItsPanelReReadsTheHouse)
     rahmen->Befehl(ID_FILE_NEW);
     EXPECT_EQ(wand->gelesen, 1) << "a new project is re-read";
     EXPECT_FALSE(wand->isVisible());
-}
-
-TEST_F(Eingabe, TheFileShortcutsWorkFromTheStepPanels)
-{
-    // The panels are windows of their own: the frame's accelerators reach
-    // them all the same.
-    struct Fall {
-        int phase;
-        Panel panel;
-    };
-    for (const Fall& f : {Fall{1, Panel::Projekt}, Fall{18, Panel::Projekt}, Fall{3, Panel::Fenster}}) {
-        SCOPED_TRACE(f.phase);
-        rahmen->Befehl(ID_FILE_NEW);
-        HausAnbindung::SetzePhase(H(), f.phase);
-        rahmen->ZeigeSchritt();
-        QDialog* panel = rahmen->Schrittpanel(f.panel);
-        ASSERT_NE(panel, nullptr);
-        panel->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(panel));
-        QWidget* ziel = panel->focusWidget() ? panel->focusWidget() : panel;
-        QSignalSpy befehle(rahmen, &CMainFrame::befehlAusgefuehrt);
-        test::SkriptDateiauswahl auswahl; // the file dialogs are cancelled
-        QTest::keyClick(ziel, Qt::Key_S, Qt::ControlModifier);
-        QTest::keyClick(ziel, Qt::Key_O, Qt::ControlModifier);
-        QTest::keyClick(ziel, Qt::Key_F12);
-        QList<int> ids;
-        for (const QList<QVariant>& b : befehle)
-            ids << b[0].toInt();
-        EXPECT_EQ(ids, (QList<int>{ID_FILE_SAVE, ID_FILE_OPEN, ID_FILE_SAVE_AS}));
-        EXPECT_EQ(auswahl.Gefragt(), 3);
-        QTest::keyClick(ziel, Qt::Key_N, Qt::ControlModifier);
-        ASSERT_EQ(befehle.count(), 4);
-        EXPECT_EQ(befehle[3][0].toInt(), ID_FILE_NEW);
-        EXPECT_EQ(H().Phase, 0) << "a new project at the intro";
-    }
 }
 
 TEST_F(Eingabe, AReplacedHouseLeavesNoPageHoldingARecordOfTheOldOne)

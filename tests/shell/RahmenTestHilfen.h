@@ -68,14 +68,17 @@ inline QString GezeigterStatus(CMainFrame& rahmen)
     return texte.join(QLatin1Char(' '));
 }
 
-// Moves the mouse over the start page's link whose text starts with `text`.
+// The mouse over the start page's link whose text starts with `text`: the
+// view names the link under that spot as the browser does on a move.
 inline void BeruehreLink(CMainFrame& rahmen, const QString& text)
 {
     CZEVAView* ansicht = rahmen.Startansicht();
     QTextCursor cursor = ansicht->document()->find(text, 0, QTextDocument::FindCaseSensitively);
     ASSERT_FALSE(cursor.isNull()) << text.toStdString();
     cursor.setPosition(cursor.selectionStart() + 1);
-    QTest::mouseMove(ansicht->viewport(), ansicht->cursorRect(cursor).center());
+    const QString anker = ansicht->anchorAt(ansicht->cursorRect(cursor).center());
+    ASSERT_FALSE(anker.isEmpty()) << text.toStdString();
+    emit ansicht->highlighted(QUrl(anker));
 }
 
 // Answers the print dialogs: prints into the PDF file `pdf` (empty: the

@@ -11,6 +11,7 @@
 #include "platform/GLAnsicht.h"
 #include "shell/CAnsichtDlg.h"
 #include "shell/Schrittfolge.h"
+#include "shell/Befehle.h"
 #include "shell/Schrittplatzhalter.h"
 #include "ui/CRollupCtrl.h"
 #include "shell/Vorschaufabrik.h"
@@ -26,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
@@ -485,6 +487,44 @@ TEST_F(Planeditor, WithoutOpenGLAPlaceholderStandsInAndThePaneStillWorks)
     pane->Knopf(CEingabeAssistentDlg::IDC_WEITER)->click();
     EXPECT_EQ(anderer.AktuellesHaus().Phase, 15);
     EXPECT_DOUBLE_EQ(anderer.AktuellesHaus().Energiebezugsflaeche, 80);
+}
+
+// The step panels are windows of their own: the frame's accelerators reach
+// them all the same. Run on the real window system: the offscreen platform
+// hands a frame's window shortcuts to any of its windows.
+class Schrittpanels : public test::GestartetesProgramm {};
+
+TEST_F(Schrittpanels, TheFileShortcutsWorkFromThePanelsAsFromTheFrame)
+{
+    struct Fall {
+        int phase;
+        Schrittplatzhalter::Panel panel;
+    };
+    for (const Fall& f : {Fall{1, Schrittplatzhalter::Panel::Projekt}, Fall{18, Schrittplatzhalter::Panel::Projekt}}) {
+        SCOPED_TRACE(f.phase);
+        rahmen->Befehl(ID_FILE_NEW);
+        HausAnbindung::SetzePhase(rahmen->AktuellesHaus(), f.phase);
+        rahmen->ZeigeSchritt();
+        QDialog* panel = rahmen->Schrittpanel(f.panel);
+        ASSERT_NE(panel, nullptr);
+        panel->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(panel));
+        QWidget* ziel = panel->focusWidget() ? panel->focusWidget() : panel;
+        QSignalSpy befehle(rahmen, &CMainFrame::befehlAusgefuehrt);
+        test::SkriptDateiauswahl auswahl; // the file dialogs are cancelled
+        QTest::keyClick(ziel, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(ziel, Qt::Key_O, Qt::ControlModifier);
+        QTest::keyClick(ziel, Qt::Key_F12);
+        QList<int> ids;
+        for (const QList<QVariant>& b : befehle)
+            ids << b[0].toInt();
+        EXPECT_EQ(ids, (QList<int>{ID_FILE_SAVE, ID_FILE_OPEN, ID_FILE_SAVE_AS}));
+        EXPECT_EQ(auswahl.Gefragt(), 3);
+        QTest::keyClick(ziel, Qt::Key_N, Qt::ControlModifier);
+        ASSERT_EQ(befehle.count(), 4);
+        EXPECT_EQ(befehle[3][0].toInt(), ID_FILE_NEW);
+        EXPECT_EQ(rahmen->AktuellesHaus().Phase, 0) << "a new project at the intro";
+    }
 }
 
 } // namespace
