@@ -428,8 +428,14 @@ void CEnergiebilanzDlg::SankeyDiagramm(Zeichenflaeche& z)
             {"Dach", {0.785, 0.223}},  {"Wände", {0.785, 0.366}},   {"Fenster", {0.785, 0.509}},
             {"Lüftung", {0.785, 0.652}}, {"Boden", {0.785, 0.795}},
         };
-        for (const auto& [text, ort] : texte)
-            z.Text(X(ort.first), Y(ort.second), U(text), Zeichenflaeche::H::Links, Zeichenflaeche::V::Grundlinie);
+        for (const auto& [text, ort] : texte) {
+            // The labels of the supply end before the tip of the arrows
+            // (X 0.254): a long one moves left rather than run into them.
+            int x = X(ort.first);
+            if (ort.first < 0.5)
+                x = std::min(x, X(0.244) - z.TextBreite(U(text)));
+            z.Text(x, Y(ort.second), U(text), Zeichenflaeche::H::Links, Zeichenflaeche::V::Grundlinie);
+        }
         if (heizverlust)
             z.Text(X(0.409), Y(0.08), U("Heizungsverluste"), Zeichenflaeche::H::Links, Zeichenflaeche::V::Grundlinie);
     }

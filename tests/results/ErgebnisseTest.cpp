@@ -649,6 +649,19 @@ TEST_F(Ergebnisse, MainWindowWithTheBalanceAndTheFilledLeftBar)
     QCoreApplication::processEvents();
     Foto(rahmen, QStringLiteral("ergebnisse-flaechen.png"));
     Foto(Fenster(), QStringLiteral("ergebnisse-bedarfsfenster.png"));
+    // The report of a variant with its generator, and the between page with
+    // the variant pane.
+    std::vector<int> berichte;
+    rahmen->SetzeReport(std::make_unique<Reportprotokoll>(berichte),
+                        [](QWidget* eltern) -> QWidget* { return new QTextBrowser(eltern); });
+    rahmen->Reportansicht(1);
+    QCoreApplication::processEvents();
+    Foto(rahmen, QStringLiteral("ergebnisse-report.png"));
+    rahmen->Reportansicht(ANSICHT_SCHLIESSEN);
+    rahmen->Flaechenansicht(ANSICHT_SCHLIESSEN);
+    Fenster()->findChild<QPushButton*>(IdName(1))->click();
+    QCoreApplication::processEvents();
+    Foto(rahmen, QStringLiteral("ergebnisse-varianten.png"));
 }
 
 // ----- one pane of the right bar at a time, the pane of the view in front

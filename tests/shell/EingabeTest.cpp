@@ -293,6 +293,7 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
               QStringLiteral("linke Maustaste drücken und gedrückt halten, um die Grundfläche des Dachs aufzuziehen. - "
                              "rechte Maustaste: Dach löschen"));
     Symbole(false, false, false, 14);
+    Bild(rahmen, "schritt14");
 
     // What the roof pane does on leaving: areas, volume, the 3D surfaces.
     H().Energiebezugsflaeche = 120.4;
@@ -343,6 +344,13 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
     QTest::mouseClick(FindeId<QPushButton>(heizung, 1118), Qt::LeftButton);
     EXPECT_EQ(Text(heizung, 1146), QStringLiteral("Gaskessel, Verluste"));
     Bild(heizung, "schritt17");
+    // The kind of distribution reads whole in the closed box.
+    auto* verteilung = FindeId<QComboBox>(heizung, 1154);
+    ASSERT_NE(verteilung, nullptr);
+    ASSERT_NE(verteilung->lineEdit(), nullptr);
+    EXPECT_EQ(verteilung->currentText(), QStringLiteral("Zentralheizung (Wärmeerzeugung im Gebäude)"));
+    EXPECT_GE(verteilung->lineEdit()->width(),
+              verteilung->lineEdit()->fontMetrics().horizontalAdvance(verteilung->currentText()));
     // Areas the panel might have left are replaced by the net areas.
     for (DWand& w : H().m_aWand)
         w.Flaeche = 0;
