@@ -122,10 +122,12 @@ CHeizungEingabeDlg::CHeizungEingabeDlg(CMainFrame& rahmen) : CSchrittseite(rahme
     m_Verteilung = ErzeugeMitId<QComboBox>(verteilung, 1154);
     m_Verteilung->setEditable(true);
     m_Verteilung->setInsertPolicy(QComboBox::NoInsert);
-    // The long entries show whole in the open list; the page stays narrow
-    // enough for a small screen.
+    // The long entries show whole in the open list; the closed box is as
+    // wide as the central heating, the usual choice, so that it reads whole,
+    // and the page stays narrow enough for a small screen.
     m_Verteilung->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_Verteilung->setMinimumContentsLength(28);
+    m_Verteilung->setMinimumContentsLength(
+        static_cast<int>(QString::fromUtf8(Verteilungsarten[VerteilungZentral].text).size()) + 1);
     m_Verteilung->view()->setMinimumWidth(m_Verteilung->fontMetrics().horizontalAdvance(
                                               QString::fromUtf8(Verteilungsarten[1].text)) +
                                           24);

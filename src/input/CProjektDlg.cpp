@@ -95,7 +95,7 @@ CProjektDlg::CProjektDlg(CMainFrame& rahmen) : CSchrittseite(rahmen)
     Feldzeile(gebRaster, 1, "&Gebäudetyp", m_Gebaeudetypliste);
     Feldzeile(gebRaster, 2, "Kli&maregion", m_Klimaliste);
     gebRaster->addWidget(ausPlz, 3, 1, Qt::AlignLeft);
-    auto* hinweis = new QLabel(QStringLiteral("Änderungen in den allgemeinen Gebäude- daten wirken sich auf die "
+    auto* hinweis = new QLabel(QStringLiteral("Änderungen in den allgemeinen Gebäudedaten wirken sich auf die "
                                               "Lüftungsverluste und die internen Gewinne aus."),
                                gebaeude);
     hinweis->setWordWrap(true);

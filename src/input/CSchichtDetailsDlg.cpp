@@ -306,7 +306,10 @@ void CSchichtDetailsDlg::BaueOberflaeche()
 bool CSchichtDetailsDlg::OnInitDialog()
 {
     const Werte w = LiesBauteil();
-    setWindowTitle(Titel(m_art) + QStringLiteral(" - ") + QString::fromStdString(w.Kurzname));
+    // A component without a short name yet (the defaults of the input
+    // steps) leaves no dangling dash in the caption.
+    setWindowTitle(w.Kurzname.empty() ? Titel(m_art)
+                                      : Titel(m_art) + QStringLiteral(" - ") + QString::fromStdString(w.Kurzname));
     m_NummerText->setText(QString::fromUtf8(Texte(m_art).nummer) + QString::number(w.Nummer));
 
     m_dDicke = w.Dicke * 100.0;

@@ -86,7 +86,10 @@ bool CSanierungDlg::OnInitDialog()
     // The criterion may take three lines; the buttons two rows.
     const int zeile = QFontMetrics(font()).height();
     m_Ziel->setFixedHeight(4 * zeile + 6);
-    m_Massnahmen->setFixedHeight(zeile + 6);
+    // The measures are a title over the group buttons: a frame as high as
+    // the title collapses to one rule through its middle, where a taller
+    // flat box would cross the title's line.
+    m_Massnahmen->setFixedHeight(2 * (QFontMetrics(m_Massnahmen->font()).height() / 2) + 3);
     const int knoepfe = 2 * (m_Gruppen[0]->sizeHint().height() + 2);
     m_nVolleHoehe = m_Methode->height() + m_Ziel->maximumHeight() + m_Massnahmen->maximumHeight() + knoepfe + 16;
     m_nKurzeHoehe = m_nVolleHoehe - m_Ziel->maximumHeight() - 2;

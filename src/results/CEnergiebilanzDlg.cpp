@@ -4,6 +4,7 @@
 #include "model/Zahlentext.h"
 #include "results/Zeichenflaeche.h"
 #include "shell/CMainFrame.h"
+#include "shell/Druckauswahl.h"
 #include "ui/SteuerelementId.h"
 
 #include <QApplication>
@@ -430,8 +431,14 @@ void CEnergiebilanzDlg::SankeyDiagramm(Zeichenflaeche& z)
             {"Dach", {0.785, 0.223}},  {"Wände", {0.785, 0.366}},   {"Fenster", {0.785, 0.509}},
             {"Lüftung", {0.785, 0.652}}, {"Boden", {0.785, 0.795}},
         };
-        for (const auto& [text, ort] : texte)
-            z.Text(X(ort.first), Y(ort.second), U(text), Zeichenflaeche::H::Links, Zeichenflaeche::V::Grundlinie);
+        for (const auto& [text, ort] : texte) {
+            // The labels of the supply end before the tip of the arrows
+            // (X 0.254): a long one moves left rather than run into them.
+            int x = X(ort.first);
+            if (ort.first < 0.5)
+                x = std::min(x, X(0.244) - z.TextBreite(U(text)));
+            z.Text(x, Y(ort.second), U(text), Zeichenflaeche::H::Links, Zeichenflaeche::V::Grundlinie);
+        }
         if (heizverlust)
             z.Text(X(0.409), Y(0.08), U("Heizungsverluste"), Zeichenflaeche::H::Links, Zeichenflaeche::V::Grundlinie);
     }
@@ -765,7 +772,7 @@ void CEnergiebilanzDlg::Drucke(QPrinter& drucker)
     drucker.setDocName(windowTitle());
     drucker.setFullPage(false);
     QPainter painter;
-    if (!painter.begin(&drucker))
+    if (!Druckauswahl::Beginne(painter, &drucker, this))
         return;
     Zeichenflaeche z(painter, drucker.logicalDpiX(), drucker.logicalDpiY());
     DruckeKopfzeile(z, Bereich{0, 0, 2100, -150}, m_haus);
@@ -778,7 +785,7 @@ void CEnergiebilanzDlg::Drucke(QPrinter& drucker)
 void CEnergiebilanzDlg::OnDrucken()
 {
     QPrinter drucker(QPrinter::HighResolution);
-    if (FrageDrucker(drucker, this))
+    if (Druckauswahl::Frage(drucker, this))
         Drucke(drucker);
 }
 

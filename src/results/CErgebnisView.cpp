@@ -1,13 +1,19 @@
 #include "results/CErgebnisView.h"
 
 #include "shell/Befehle.h"
+#include "shell/Druckauswahl.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
-#include <QPrintDialog>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QTextDocument>
+#include <QTextFrame>
+
+#include <algorithm>
+#include <memory>
 
 namespace zeva {
 
@@ -68,18 +74,46 @@ void CErgebnisView::SchreibeSeite(const std::string& seite)
 
 bool CErgebnisView::Drucke(QPrinter& drucker) const
 {
-    if (!drucker.isValid())
+    // The painter is begun here, not inside the text document's own print,
+    // which gives up without a word when the printer cannot start.
+    QPainter maler;
+    if (!drucker.isValid() || !Druckauswahl::Beginne(maler, &drucker, const_cast<CErgebnisView*>(this)))
         return false;
-    document()->print(&drucker);
-    return true;
+    // A copy laid out for the printer's resolution, cut into pages of the
+    // printable area with a margin of 2 cm (given in the screen's units: the
+    // layout scales it to the printer), in black on the paper, as the text
+    // document prints itself.
+    std::unique_ptr<QTextDocument> kopie(document()->clone());
+    kopie->documentLayout()->setPaintDevice(&drucker);
+    QTextFrameFormat rahmen = kopie->rootFrame()->frameFormat();
+    rahmen.setLeftMargin(2 / 2.54 * logicalDpiX());
+    rahmen.setRightMargin(2 / 2.54 * logicalDpiX());
+    rahmen.setTopMargin(2 / 2.54 * logicalDpiY());
+    rahmen.setBottomMargin(2 / 2.54 * logicalDpiY());
+    kopie->rootFrame()->setFrameFormat(rahmen);
+    const QSizeF seite(drucker.width(), drucker.height());
+    kopie->setPageSize(seite);
+    const int seiten = std::max(1, kopie->pageCount());
+    for (int i = 0; i < seiten; ++i) {
+        if (i > 0)
+            drucker.newPage();
+        maler.save();
+        maler.translate(0, -i * seite.height());
+        QAbstractTextDocumentLayout::PaintContext inhalt;
+        inhalt.clip = QRectF(QPointF(0, i * seite.height()), seite);
+        inhalt.palette.setColor(QPalette::Text, Qt::black);
+        maler.setClipRect(inhalt.clip);
+        kopie->documentLayout()->draw(&maler, inhalt);
+        maler.restore();
+    }
+    return maler.end();
 }
 
 bool CErgebnisView::BearbeiteBefehl(int id)
 {
     if (id == ID_FILE_PRINT) {
         QPrinter drucker(QPrinter::HighResolution);
-        QPrintDialog dialog(&drucker, this);
-        if (dialog.exec() == QDialog::Accepted)
+        if (Druckauswahl::Frage(drucker, this))
             Drucke(drucker);
         return true;
     }

@@ -3,6 +3,7 @@
 #include "results/CGlaser.h"
 #include "results/Diagrammgeometrie.h"
 #include "results/Zeichenflaeche.h"
+#include "shell/Druckauswahl.h"
 #include "ui/SteuerelementId.h"
 
 #include <QHBoxLayout>
@@ -253,7 +254,7 @@ void CGlaserDlg::Drucke(QPrinter& drucker)
     drucker.setDocName(QString::fromUtf8(Titel));
     drucker.setFullPage(false);
     QPainter painter;
-    if (!painter.begin(&drucker))
+    if (!Druckauswahl::Beginne(painter, &drucker, this))
         return;
     const double dpi = drucker.logicalDpiY();
     const double mm = dpi / 25.4;
@@ -272,7 +273,7 @@ void CGlaserDlg::Drucke(QPrinter& drucker)
 void CGlaserDlg::OnDrucken()
 {
     QPrinter drucker(QPrinter::HighResolution);
-    if (FrageDrucker(drucker, this))
+    if (Druckauswahl::Frage(drucker, this))
         Drucke(drucker);
 }
 

@@ -4,7 +4,6 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygon>
-#include <QPrintDialog>
 #include <QPrinter>
 
 #include <algorithm>
@@ -155,15 +154,6 @@ void Zeichenflaeche::Text(int x, int y, const QString& text, H h, V v)
     m_painter.setFont(m_schrift);
     m_painter.setPen(QPen(Qt::black));
     m_painter.drawText(QPointF(p.x() + dx, p.y() + dy), text);
-}
-
-bool FrageDrucker(QPrinter& drucker, QWidget* eltern)
-{
-    QPrintDialog dialog(&drucker, eltern);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace zeva

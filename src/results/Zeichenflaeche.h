@@ -81,8 +81,4 @@ private:
     QStringList* m_protokoll = nullptr;
 };
 
-// The print dialog of the charts (no selection, no page range, no print to
-// file); true when the user chose to print.
-bool FrageDrucker(QPrinter& drucker, QWidget* eltern);
-
 } // namespace zeva

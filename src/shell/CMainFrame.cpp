@@ -9,6 +9,7 @@
 #include "shell/CObjektDlg.h"
 #include "shell/CZEVAView.h"
 #include "shell/LetzteDateien.h"
+#include "shell/Schrittfolge.h"
 #include "shell/ShellRessourcen.h"
 #include "ui/CHideBar.h"
 #include "ui/CRollupCtrl.h"
@@ -30,6 +31,8 @@
 #include <QThread>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zeva {
 
@@ -137,8 +140,15 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
         m_wndObjekt->Aktualisiere(*m_pDoc);
     });
     setWindowTitle(Titel(QString::fromUtf8(CZEVADoc::Unbenannt)));
-    // Nothing may go on showing figures of a project that is gone.
-    connect(m_pDoc, &CZEVADoc::hausErsetzt, this, &CMainFrame::SchliesseSonderansichten);
+    // Nothing may go on pointing into or showing figures of a project that
+    // is gone: the step windows hide and re-read the new house at once,
+    // before a message of the reading can run an event loop that would
+    // activate a page still holding a record of the old one.
+    connect(m_pDoc, &CZEVADoc::hausErsetzt, this, [this] {
+        VerbergeSchrittfenster();
+        AktualisiereFenster();
+        SchliesseSonderansichten();
+    });
 }
 
 CMainFrame::~CMainFrame()
@@ -191,6 +201,11 @@ void CMainFrame::ErzeugeAktionen()
     a = NeueAktion(ID_FILE_SAVE_AS, QStringLiteral("Speichern &unter..."),
                    QStringLiteral("Speichert das Projekt unter einem neuen Namen.\nSpeichern unter"));
     a->setShortcut(QKeySequence(Qt::Key_F12));
+    // Preview of the special view in front (areas page, energy balance,
+    // report); greyed while no such view is shown.
+    NeueAktion(ID_FILE_PRINT_PREVIEW, QStringLiteral("&Seitenansicht"),
+               QStringLiteral("Zeigt ganze Seiten an.\nSeitenansicht"))
+        ->setEnabled(false);
     NeueAktion(ID_FILE_PRINT_SETUP, QStringLiteral("Drucker&einrichtung..."),
                QStringLiteral("Ändert die Einstellungen des Druckers."));
     a = NeueAktion(ID_FILE_PRINT, QStringLiteral("&Drucken"), QStringLiteral("Druckt die 3D-Ansicht.\nDrucken"));
@@ -236,6 +251,12 @@ void CMainFrame::ErzeugeAktionen()
     SetzeBefehl(ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
 }
 
+void CMainFrame::NimmDateibefehleAuf(QWidget* fenster) const
+{
+    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS})
+        fenster->addAction(Aktion(id));
+}
+
 void CMainFrame::ErzeugeSymbolleiste()
 {
     m_wndToolBar = new QToolBar(QStringLiteral("Symbolleiste"), this);
@@ -268,6 +289,7 @@ void CMainFrame::ErzeugeMenue()
     m_menueDatei->addAction(Aktion(ID_FILE_SAVE));
     m_menueDatei->addAction(Aktion(ID_FILE_SAVE_AS));
     m_menueDatei->addSeparator();
+    m_menueDatei->addAction(Aktion(ID_FILE_PRINT_PREVIEW));
     m_menueDatei->addAction(Aktion(ID_FILE_PRINT_SETUP));
     m_menueDatei->addSeparator();
     m_letzteDateiPlatz = m_menueDatei->addAction(QStringLiteral("Letzte Datei"));
@@ -421,6 +443,36 @@ void CMainFrame::SetzeBedarfsfenster(QWidget* fenster)
     m_aBedarfsfenster = fenster;
 }
 
+std::vector<QWidget*> CMainFrame::RechteFenster() const
+{
+    std::vector<QWidget*> fenster;
+    for (QWidget* w : {m_wndSanVarianten.data(), m_wndReportGen.data(), m_aBedarfsfenster.data(),
+                       m_pEingabeAssistent.data(), m_pHoehenangaben.data(), m_pDacheingabe.data()})
+        if (w)
+            fenster.push_back(w);
+    return fenster;
+}
+
+void CMainFrame::ZeigeRechtesFenster(QWidget* fenster)
+{
+    // Hidden first, then shown: the bar never lays two panes out at once.
+    for (QWidget* w : RechteFenster())
+        if (w != fenster)
+            w->hide();
+    if (fenster) {
+        fenster->show();
+        fenster->raise();
+    }
+}
+
+QWidget* CMainFrame::SichtbaresRechtesFenster() const
+{
+    for (QWidget* w : RechteFenster())
+        if (w->isVisibleTo(m_wndRechts->Inhalt()))
+            return w;
+    return nullptr;
+}
+
 void CMainFrame::SetzeGeoKGSeite(QWidget* seite)
 {
     delete m_wndGeoKG;
@@ -506,10 +558,7 @@ void CMainFrame::Flaechenansicht(int wParam)
     }
     if (m_pAktiveView != m_pFlaechenansicht) {
         SchalteAnsichtEin(m_pFlaechenansicht, m_wndReportGen);
-        if (m_wndSanVarianten)
-            m_wndSanVarianten->show();
-        if (m_wndReportGen)
-            m_wndReportGen->hide();
+        ZeigeRechtesFenster(m_wndSanVarianten);
     }
     VerlasseStartseite();
     m_pFlaechenansicht->show();
@@ -524,17 +573,15 @@ void CMainFrame::ZeigeAktiveAnsicht(QWidget* ansicht)
     m_bereich->Stapel()->setCurrentWidget(ansicht);
     ansicht->show();
     m_pAktiveView = ansicht;
+    // A link's text that the mouse left behind on the view before would
+    // hide the step hint and name what is no longer there.
+    statusBar()->clearMessage();
+    AktualisiereDruckbefehle();
 }
 
 bool CMainFrame::SchalteAnsichtEin(QWidget* ansicht, QWidget* eigenesFenster)
 {
-    QWidget* sichtbar = nullptr;
-    if (m_wndSanVarianten && m_wndSanVarianten->isVisibleTo(m_wndRechts->Inhalt()))
-        sichtbar = m_wndSanVarianten;
-    else if (m_wndReportGen && m_wndReportGen->isVisibleTo(m_wndRechts->Inhalt()))
-        sichtbar = m_wndReportGen;
-    else
-        sichtbar = m_aBedarfsfenster;
+    QWidget* sichtbar = SichtbaresRechtesFenster();
     const bool gemerkt = m_Ansichtsstapel.Push({m_pAktiveView, sichtbar, eigenesFenster});
     ZeigeAktiveAnsicht(ansicht);
     RecalcLayout();
@@ -562,16 +609,32 @@ void CMainFrame::SchliesseAnsicht(QWidget* ansicht)
     if (ansicht != m_pStartansicht)
         delete ansicht;
     if (da) {
-        if (eintrag.verbergen)
+        // The pane that was up with the view that comes back; when it is
+        // gone, the one that belongs to that view.
+        QWidget* zeigen = eintrag.zeigen;
+        const std::vector<QWidget*> bekannt = RechteFenster();
+        if (std::find(bekannt.begin(), bekannt.end(), zeigen) == bekannt.end()) {
+            if (zurueck == m_pBedarfsansicht)
+                zeigen = m_aBedarfsfenster;
+            else if (zurueck == m_pReportansicht)
+                zeigen = m_wndReportGen;
+            else if (HausAnbindung::Phase(AktuellesHaus()) >= Schrittfolge::Ende)
+                zeigen = m_wndSanVarianten;
+            else
+                zeigen = nullptr;
+        }
+        if (zeigen)
+            ZeigeRechtesFenster(zeigen);
+        else if (eintrag.verbergen)
             eintrag.verbergen->hide();
-        if (eintrag.zeigen)
-            eintrag.zeigen->show();
     }
     RecalcLayout();
 }
 
 void CMainFrame::VerlasseStartseite()
 {
+    // The text of a link the mouse last touched goes with the page.
+    statusBar()->clearMessage();
     if (m_pAktiveView != m_pStartansicht)
         return;
     if (m_pStartansicht->Seitenmodus() != 0) {
@@ -583,7 +646,9 @@ void CMainFrame::VerlasseStartseite()
 
 void CMainFrame::ZeigeZwischenseite()
 {
-    if (m_pAktiveView != m_pStartansicht && m_pAktiveAnsicht == m_pStartansicht) {
+    // A special view in front stays: its pane is up, and the between page
+    // under it would not match it.
+    if (m_pAktiveView != m_pStartansicht && m_pAktiveAnsicht == m_pStartansicht && m_Ansichtsstapel.IstLeer()) {
         ZeigeAktiveAnsicht(m_pStartansicht);
         m_pAktiveAnsicht = nullptr;
     }
@@ -591,6 +656,8 @@ void CMainFrame::ZeigeZwischenseite()
         m_pStartansicht->SetzeSeitenmodus(2);
         m_pStartansicht->show();
         m_pStartansicht->LadeSeite(CZEVAView::Zwischenseite);
+        if (HausAnbindung::Phase(AktuellesHaus()) >= Schrittfolge::Ende)
+            ZeigeRechtesFenster(m_wndSanVarianten);
     }
 }
 
@@ -629,8 +696,18 @@ void CMainFrame::SetzeEingabeansichten(QWidget* ansicht2D, QWidget* ansicht3D)
 void CMainFrame::SetzeSymbolzustand(bool eingabe, bool drucken, bool bild)
 {
     Aktion(ID_ZURUECK_ZUR_EINGABE)->setEnabled(eingabe);
-    Aktion(ID_FILE_PRINT)->setEnabled(drucken);
+    m_bDruck3D = drucken;
+    AktualisiereDruckbefehle();
     Aktion(ID_3D_ALS_JPEG)->setEnabled(bild);
+}
+
+void CMainFrame::AktualisiereDruckbefehle()
+{
+    // Ctrl+P is the action's shortcut: it works only while the action is
+    // enabled.
+    const bool ansicht = dynamic_cast<BefehlsZiel*>(m_pAktiveView.data()) != nullptr;
+    Aktion(ID_FILE_PRINT)->setEnabled(m_bDruck3D || ansicht);
+    Aktion(ID_FILE_PRINT_PREVIEW)->setEnabled(ansicht);
 }
 
 void CMainFrame::AktualisiereSeiten()
@@ -654,6 +731,8 @@ QWidget* CMainFrame::Ansichtsflaeche() const
 
 void CMainFrame::SetzeSchritthinweis(const QString& text)
 {
+    // A temporary message hides the hint: the step's hint is what shows.
+    statusBar()->clearMessage();
     if (auto* leerlauf = statusBar()->findChild<QLabel*>(QStringLiteral("Leerlauftext")))
         leerlauf->setText(text);
 }
@@ -693,9 +772,8 @@ void CMainFrame::OnFileNew()
     // old project may go.
     HausAnbindung::LeseOptionenAusProfil(*m_Optionen);
     EntferneAlleVarianten();
-    VerbergeSchrittfenster();
+    // The document's new house hides the step windows and has them re-read it.
     m_pDoc->OnNewDocument();
-    AktualisiereFenster();
     SetzeRechenmenues(false);
     ZeigeSchritt();
 }

@@ -147,6 +147,14 @@ public:
     void SetzeVariantenfenster(QWidget* fenster);
     void SetzeReportGenerator(QWidget* fenster);
     void SetzeBedarfsfenster(QWidget* fenster);
+    // Shows exactly this pane of the right bar and hides the others (the
+    // variant pane, the report generator, the heat-demand pane and the side
+    // panes of the input); nullptr hides them all. Every caller that shows a
+    // pane of the right bar goes through here, so two panes never lie over
+    // each other.
+    void ZeigeRechtesFenster(QWidget* fenster);
+    // The pane of the right bar that is shown (nullptr when none).
+    QWidget* SichtbaresRechtesFenster() const;
     // Bar width for a frame width: a quarter above 800 pixels, else 242.
     static int Balkenbreite(int rahmenBreite);
 
@@ -338,6 +346,14 @@ private:
     QWidget* ErzeugeFensterplatz(QWidget* eltern, const QString& name);
     void ErsetzeFensterplatz(QPointer<QWidget>& platz, QWidget* fenster);
     void SetzeSymbolzustand(bool eingabe, bool drucken, bool bild);
+    // Print and preview follow the step and the view in front: a special
+    // view that handles them itself takes them at any step.
+    void AktualisiereDruckbefehle();
+    std::vector<QWidget*> RechteFenster() const;
+    // The step panels are windows of their own: the frame's file commands
+    // reach them through their shortcuts only when the panel carries the
+    // actions too.
+    void NimmDateibefehleAuf(QWidget* fenster) const;
     QAction* NeueAktion(int id, const QString& text, const QString& status = QString());
     void ZeigeAktiveAnsicht(QWidget* ansicht);
     bool OeffneDatei(const QString& pfad);
@@ -450,6 +466,7 @@ private:
     std::function<bool()> m_Befehlszeile;
     std::function<bool(const QString&)> m_DateiOeffner;
     int m_nAngezeigterSchritt = -1;
+    bool m_bDruck3D = false;
     bool m_bSchliessenErlaubt = false;
     bool m_bErstesZeigen = true;
 };

@@ -459,11 +459,18 @@ QWidget* CMainFrame::ZeigeBedarf(int n)
     if (m_aBedarfsfenster) {
         if (auto* pane = dynamic_cast<zeva::Bedarfsfenster*>(m_aBedarfsfenster.data()))
             pane->SetzeVariante(n);
-        m_aBedarfsfenster->show();
-        // The main pane stays as it is, unless the page went with a view
-        // opened before it: a pane without its page would show nothing.
+        // The demand comes to the front with its pane: the views opened
+        // over its page (a report of another state, the areas page) close.
+        bool ueberdeckt = false;
+        for (int i = 0; i <= m_Ansichtsstapel.Oben(); ++i)
+            ueberdeckt = ueberdeckt || (m_pBedarfsansicht && m_Ansichtsstapel.Eintrag(i).ansicht == m_pBedarfsansicht);
+        while (ueberdeckt && m_pAktiveView && m_pAktiveView != m_pBedarfsansicht && !m_Ansichtsstapel.IstLeer())
+            SchliesseAnsicht(m_pAktiveView);
+        // A page that went with a view opened before it comes back: a pane
+        // without its page would show nothing.
         if (!m_pBedarfsansicht)
             ZeigeBedarfsansicht(true);
+        ZeigeRechtesFenster(m_aBedarfsfenster);
     } else {
         if (!m_BedarfsfensterErzeuger)
             return nullptr;
@@ -472,8 +479,8 @@ QWidget* CMainFrame::ZeigeBedarf(int n)
             return nullptr;
         pane->setParent(m_wndRechts->Inhalt());
         pane->setGeometry(m_wndRechts->Inhalt()->rect());
-        pane->show();
         m_aBedarfsfenster = pane;
+        ZeigeRechtesFenster(pane);
         ZeigeBedarfsansicht(true);
     }
     // The pane may have chosen another state than asked (one beyond the
@@ -500,10 +507,7 @@ void CMainFrame::ZeigeBedarfsansicht(bool zeigen)
     }
     if (m_pAktiveView != m_pBedarfsansicht) {
         SchalteAnsichtEin(m_pBedarfsansicht, m_aBedarfsfenster);
-        if (m_wndSanVarianten)
-            m_wndSanVarianten->hide();
-        if (m_wndReportGen)
-            m_wndReportGen->hide();
+        ZeigeRechtesFenster(m_aBedarfsfenster);
     }
     VerlasseStartseite();
     m_pBedarfsansicht->show();
@@ -608,14 +612,8 @@ void CMainFrame::Reportansicht(int wParam, const QStringList* abschnitte)
     if (Reportanzeige* a = anzeige())
         a->ZeigeStream(m_pReportschreiber->HoleReportStream());
     if (m_pAktiveView != m_pReportansicht) {
-        const bool bedarfSichtbar = m_aBedarfsfenster && m_aBedarfsfenster->isVisibleTo(m_wndRechts->Inhalt());
         SchalteAnsichtEin(m_pReportansicht, m_wndReportGen);
-        if (m_wndSanVarianten)
-            m_wndSanVarianten->hide();
-        if (m_wndReportGen)
-            m_wndReportGen->show();
-        if (bedarfSichtbar)
-            m_aBedarfsfenster->hide();
+        ZeigeRechtesFenster(m_wndReportGen);
     }
     VerlasseStartseite();
     m_pReportansicht->show();
@@ -678,8 +676,10 @@ void CMainFrame::Sanierungsdetails(int wParam, int variante)
     }
     if (auto* dia = dynamic_cast<Sanierungsdiagramm*>(m_pSanDetailDia.data()))
         dia->SetzeWerte(nullptr, einheit);
-    if (m_pAktiveView != m_pSplitter)
+    if (m_pAktiveView != m_pSplitter) {
         SchalteAnsichtEin(m_pSplitter, m_wndSanVarianten);
+        ZeigeRechtesFenster(m_wndSanVarianten);
+    }
     VerlasseStartseite();
     m_pSplitter->show();
 }

@@ -120,6 +120,7 @@ QDialog* CMainFrame::StellePanelBereit(Panel panel)
         // A modeless panel of the frame without a close box.
         platz->setParent(this, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
         platz->setModal(false);
+        NimmDateibefehleAuf(platz);
         platz->adjustSize();
         // Centred on the work area of the frame's screen.
         const QScreen* schirm = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -167,14 +168,15 @@ void CMainFrame::ZeigeSchritt()
             m_wndSanVarianten->hide();
     } else if (!m_wndRechts->IstKnopfAktiv()) {
         m_wndRechts->SetzeKnopfAktiv(true);
-        if (m_wndSanVarianten)
-            m_wndSanVarianten->show();
+        ZeigeRechtesFenster(m_wndSanVarianten);
     }
 
     if (phase == Schrittfolge::Intro) {
         SetzeSymbolzustand(false, false, false);
-        if (!m_pIntro)
+        if (!m_pIntro) {
             m_pIntro = std::make_unique<CIntroDlg>(this);
+            NimmDateibefehleAuf(m_pIntro.get());
+        }
         const Schrittfolge::Beschriftung b = Schrittfolge::Beschriftungen(0, true);
         m_pIntro->SetzeSchritte(b.vorher, b.ist, b.nach);
         m_pIntro->show();
@@ -243,7 +245,7 @@ void CMainFrame::ZeigeGrafikschritt(int phase)
     switch (phase) {
     case Schrittfolge::Grundriss:
     case Schrittfolge::Ausrichtung: {
-        assistent->show();
+        ZeigeRechtesFenster(assistent);
         plan->show();
         ansicht3D->hide();
         Zeige(assistent, GruppeGaube, false);
@@ -278,7 +280,7 @@ void CMainFrame::ZeigeGrafikschritt(int phase)
             m_pDacheingabe->hide();
         plan->show();
         LiesNeu(m_pHoehenangaben);
-        m_pHoehenangaben->show();
+        ZeigeRechtesFenster(m_pHoehenangaben);
         plan->setWindowTitle(QStringLiteral("Höhenangaben"));
         break;
     }
@@ -286,7 +288,7 @@ void CMainFrame::ZeigeGrafikschritt(int phase)
         update();
         StelleSeitenfensterBereit(m_pDacheingabe, Fenster::Dacheingabe);
         m_pEingabeansichten->VerbindeDach(m_pDacheingabe, plan);
-        m_pDacheingabe->show();
+        ZeigeRechtesFenster(m_pDacheingabe);
         plan->show();
         plan->setWindowTitle(QStringLiteral("Dacheingabe"));
         break;
@@ -295,8 +297,7 @@ void CMainFrame::ZeigeGrafikschritt(int phase)
         haus.ErzeugeBauteilnamen();
         update();
         StelleSeitenfensterBereit(m_pHoehenangaben, Fenster::Hoehenangaben);
-        assistent->show();
-        m_pHoehenangaben->hide();
+        ZeigeRechtesFenster(assistent);
         haus.ListeNeuAufbauen = 1;
         if (ansicht3D->isVisible())
             ansicht3D->update();

@@ -109,7 +109,6 @@ bool CZEVAApp::InitInstance()
 {
     QCoreApplication::setOrganizationName(QString::fromLatin1(Profilschluessel));
     QCoreApplication::setApplicationName(QString::fromLatin1(Anwendungsname));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Vyk-ZEVA"));
     QGuiApplication::setDesktopFileName(QStringLiteral("zeva"));
     if (!PruefeBefehlszeile())
         return false;

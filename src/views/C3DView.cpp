@@ -10,6 +10,7 @@
 #include "shell/CZEVAApp.h"
 #include "shell/CZEVADoc.h"
 #include "shell/Dateiauswahl.h"
+#include "shell/Druckauswahl.h"
 #include "shell/ProjektBild.h"
 #include "shell/Vorschaufabrik.h"
 #include "ui/MeldungsNotifier.h"
@@ -25,7 +26,6 @@
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 
 #include <algorithm>
@@ -89,12 +89,7 @@ QPaintDevice* DruckdialogWaehle(std::unique_ptr<QPrinter>& drucker, QWidget* elt
 {
     if (!drucker)
         drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrintDialog dialog(drucker.get(), eltern);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!Druckauswahl::Frage(*drucker, eltern))
         return nullptr;
     return drucker.get();
 }
@@ -885,12 +880,11 @@ void C3DView::Drucke()
     if (!geraet)
         return;
     const QImage bild = grabFramebuffer();
-    if (bild.isNull() || bild.width() <= 0)
-        return;
     if (auto* drucker = dynamic_cast<QPrinter*>(geraet))
         drucker->setDocName(QString::fromUtf8(Dokumentname));
     QPainter maler;
-    if (!maler.begin(geraet))
+    // Without a picture of the view there is nothing to print either.
+    if (!Druckauswahl::Beginne(maler, bild.isNull() || bild.width() <= 0 ? nullptr : geraet, this))
         return;
     // Across the printable width, 400 device pixels below the top, in the
     // picture's proportions on paper whatever the device's resolutions.
@@ -917,7 +911,9 @@ void C3DView::SpeichereBildschirmfoto()
     }
     m_strBilddatei = datei;
     repaint();
-    RendereInJpeg(m_strBilddatei);
+    QString fehler;
+    if (!RendereInJpeg(m_strBilddatei, &fehler))
+        Druckauswahl::MeldeBildfehler(fehler, this);
 }
 
 void C3DView::ZuBitmap(const QImage& bild, BitmapKopf& kopf, std::vector<std::uint8_t>& zeilen)
@@ -942,18 +938,25 @@ void C3DView::ZuBitmap(const QImage& bild, BitmapKopf& kopf, std::vector<std::ui
     }
 }
 
-bool C3DView::RendereInJpeg(const QString& datei)
+bool C3DView::RendereInJpeg(const QString& datei, QString* fehler)
 {
     // Rendered into the view's own frame buffer, so a window lying over the
     // view does not show in the picture.
     const QImage bild = grabFramebuffer();
-    if (bild.isNull())
+    if (bild.isNull()) {
+        if (fehler)
+            *fehler = QString::fromUtf8(KeinBildDerAnsicht);
         return false;
+    }
     BitmapKopf kopf;
     std::vector<std::uint8_t> zeilen;
     ZuBitmap(bild, kopf, zeilen);
     CJpegBild jpeg;
-    return jpeg.SchreibeJpeg(&kopf, zeilen.data(), QFile::encodeName(datei).toStdString(), 100);
+    if (jpeg.SchreibeJpeg(&kopf, zeilen.data(), QFile::encodeName(datei).toStdString(), 100))
+        return true;
+    if (fehler)
+        *fehler = QString::fromStdString(jpeg.Fehlertext());
+    return false;
 }
 
 bool C3DView::SpeichereAnsichtJpeg()

@@ -35,6 +35,8 @@ public:
     static constexpr int FensterId = 210;
     static constexpr const char* Dokumentname = "3D Hausansicht";
     static constexpr const char* MeldungDateiname = "Fehlerhafter Dateiname...";
+    // The reason of a picture that could not be taken from the view.
+    static constexpr const char* KeinBildDerAnsicht = "Die 3D-Ansicht hat kein Bild geliefert.";
 
     // Popup menu 103 in place of the real menu: gets the four entries with
     // their enabled states and returns the chosen command, 0 for none.
@@ -79,7 +81,8 @@ public:
     // the document's title in the frame's start folder.
     void Drucke();
     void SpeichereBildschirmfoto();
-    bool RendereInJpeg(const QString& datei);
+    // False when no picture was written; `fehler` then holds the reason.
+    bool RendereInJpeg(const QString& datei, QString* fehler = nullptr);
     bool SpeichereAnsichtJpeg();
 
     // 57607 prints, 32817 saves the picture.

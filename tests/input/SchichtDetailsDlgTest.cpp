@@ -479,6 +479,11 @@ TEST(SchichtDetails, TitelUndNummer)
         if (f.art == Bauteilart::Wand)
             test::Bild(*d, "details-wand");
     }
+    // The default component of an input step has no short name yet: the
+    // caption ends with the kind.
+    DWand ohneName = Bauteil<DWand>();
+    ohneName.Kurzname = "";
+    EXPECT_EQ(Oeffne(ohneName)->windowTitle(), QStringLiteral("Details Wand"));
 }
 
 // A table that records what the details dialog tells it.

@@ -2,6 +2,7 @@
 // page with the postcode dialog, the six single-component pages and the
 // heating page, driven as the user meets them, with the shipped data base.
 #include "DetailsTestHilfen.h"
+#include "support/Ausgabedatei.h"
 #include "shell/RahmenTestHilfen.h"
 
 #include "database/CHeizkesselSpeichernDlg.h"
@@ -67,7 +68,7 @@ void SetzeFeld(const QWidget* seite, int id, const QString& text)
 
 void Bild(QWidget* fenster, const char* name)
 {
-    fenster->grab().save(QStringLiteral("/tmp/zeva-%1.png").arg(QString::fromLatin1(name)));
+    fenster->grab().save(test::Ausgabedatei(QStringLiteral("zeva-%1.png").arg(QString::fromLatin1(name))));
 }
 
 // The started program on a copy of the shipped data base.

@@ -1,6 +1,7 @@
 // "Neu &Programm" in the started program: the progress dialog while the
 // optimiser runs on a large list, Cancel, and the adopted variants.
 #include "SanierungsTestDaten.h"
+#include "support/Ausgabedatei.h"
 
 #include "renovation/CAutoSanierungDlg.h"
 #include "renovation/ProgrammSanierung.h"
@@ -54,7 +55,7 @@ TEST_F(AutoSanierung, FortschrittUndAbbruchAufGrosserListe)
             balken.push_back(dialog.Balken()->value());
             status = dialog.StatusZeile()->text();
             if (!bildGemacht && balken.back() > 0 && !dialog.BestwertZeile()->text().isEmpty()) {
-                dialog.grab().save(QStringLiteral("/tmp/zeva_autosanierung.png"));
+                dialog.grab().save(test::Ausgabedatei(QStringLiteral("zeva_autosanierung.png")));
                 bildGemacht = true;
             }
             // Cancel once the search has visibly moved on.

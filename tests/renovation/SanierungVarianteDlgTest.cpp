@@ -4,6 +4,7 @@
 // measure pages with the browse dialog and "&Nach DB..." on a copy of the
 // shipped renovation-measure data base.
 #include "VariantenDialogTestHilfen.h"
+#include "support/Ausgabedatei.h"
 
 namespace zeva::test {
 namespace {
@@ -60,7 +61,7 @@ TEST_F(VariantenDialog, TabsGlaserMarksAndTheFirstPage)
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
     QCoreApplication::sendEvent(Tabs(d)->tabBar(), &tab);
     EXPECT_EQ(d->focusWidget(), Liste(Seite(d, CSanierungVarianteDlg::Wand)));
-    d->grab().save(QStringLiteral("/tmp/zeva_sanierung_variante.png"));
+    d->grab().save(test::Ausgabedatei(QStringLiteral("zeva_sanierung_variante.png")));
     EXPECT_TRUE(meldungen.Anfragen().empty());
 }
 
@@ -314,7 +315,7 @@ TEST_F(VariantenDialog, WallPageAusDbLoeschenAndTheMultiSelection)
     EXPECT_EQ(glaser, 1);
     EXPECT_EQ(glaserEltern, rahmen);
     EXPECT_TRUE(k.m_aWand[2].m_aSan[1].IstLeer());
-    d->grab().save(QStringLiteral("/tmp/zeva_sanierung_wandseite.png"));
+    d->grab().save(test::Ausgabedatei(QStringLiteral("zeva_sanierung_wandseite.png")));
 }
 
 TEST_F(VariantenDialog, FloorPageMessageAndRowNumbers)

@@ -2,6 +2,7 @@
 // flow, annual and monthly bars and its printed page, the bare Sankey window
 // of the previews, and the Glaser diagram with its print.
 #include "shell/RahmenTestHilfen.h"
+#include "support/Ausgabedatei.h"
 
 #include "model/Haus.h"
 #include "model/VariantenTestHaus.h"
@@ -18,6 +19,7 @@
 
 #include <QAbstractButton>
 #include <QDate>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
@@ -41,7 +43,7 @@ void Foto(QWidget* w, const QString& name)
 {
     const QImage bild = w->grab().toImage();
     ASSERT_FALSE(bild.isNull());
-    EXPECT_TRUE(bild.save(QStringLiteral("/tmp/") + name));
+    EXPECT_TRUE(bild.save(test::Ausgabedatei(name)));
 }
 
 QString PdfText(const QString& datei, const QStringList& optionen = {})
@@ -127,7 +129,7 @@ TEST_F(Diagramme, SankeyFillsHouseSupplyAndLossesWithBandsProportionalToTheFlows
     CEnergiebilanzDlg dlg(rahmen, H(), rahmen->Optionen(), 0, CEnergiebilanzDlg::Sankey);
     QStringList texte;
     const QImage bild = Bild(dlg, &texte);
-    bild.save(QStringLiteral("/tmp/diagramme-sankey.png"));
+    bild.save(test::Ausgabedatei(QStringLiteral("diagramme-sankey.png")));
     const Bereich b = B;
     const DBedarf& d = H().m_aBedarf[0];
     const diagramm::Energiefluesse e = diagramm::Energiefluesse::Aus(d);
@@ -168,7 +170,7 @@ TEST_F(Diagramme, AnnualBarsStackTheModelsValues)
     CEnergiebilanzDlg dlg(rahmen, H(), rahmen->Optionen(), 0, CEnergiebilanzDlg::BalkenJaehrlich);
     QStringList texte;
     const QImage bild = Bild(dlg, &texte);
-    bild.save(QStringLiteral("/tmp/diagramme-jahr.png"));
+    bild.save(test::Ausgabedatei(QStringLiteral("diagramme-jahr.png")));
     const Bereich b = B;
     const DBedarf& d = H().m_aBedarf[0];
     double m = 0;
@@ -226,7 +228,7 @@ TEST_F(Diagramme, AnnualBarsStackTheModelsValues)
     dlg.OnZustand(1003);
     texte.clear();
     const QImage vergleich = Bild(dlg, &texte);
-    vergleich.save(QStringLiteral("/tmp/diagramme-vergleich.png"));
+    vergleich.save(test::Ausgabedatei(QStringLiteral("diagramme-vergleich.png")));
     EXPECT_TRUE(texte.contains(QStringLiteral("Bestand")));
     EXPECT_TRUE(texte.contains(QStringLiteral("Sanierung 1")));
     for (double x : {0.2346, 0.4077, 0.6538, 0.8308})
@@ -265,7 +267,7 @@ TEST_F(Diagramme, MonthlyBarsOfAVariantUseItsOwnMonthlyTables)
     CEnergiebilanzDlg dlg(rahmen, H(), rahmen->Optionen(), 1, CEnergiebilanzDlg::BalkenMonatlich);
     QStringList texte;
     const QImage variante = Bild(dlg, &texte);
-    variante.save(QStringLiteral("/tmp/diagramme-monat.png"));
+    variante.save(test::Ausgabedatei(QStringLiteral("diagramme-monat.png")));
     EXPECT_TRUE(texte.contains(QStringLiteral("JAN")));
     EXPECT_TRUE(texte.contains(QString::fromUtf8("MÄR")));
     EXPECT_TRUE(texte.contains(QStringLiteral("DEZ")));
@@ -537,7 +539,7 @@ TEST_F(Diagramme, GlaserCurvesBandsAndCondensationMark)
     ASSERT_TRUE(g.Berechne());
     QStringList texte;
     const QImage bild = GlaserBild(g, &texte);
-    bild.save(QStringLiteral("/tmp/diagramme-glaser.png"));
+    bild.save(test::Ausgabedatei(QStringLiteral("diagramme-glaser.png")));
 
     const diagramm::GlaserLayout l = diagramm::GlaserLayout::Aus(700, 450, 4);
     const int Y = l.g, B = Y + l.H, x0 = l.g + l.g + l.g / 2;
@@ -619,6 +621,42 @@ TEST_F(Diagramme, GlaserDialogShowsAndPrints)
     }
     Element<QAbstractButton>(&dlg, 1)->click();
     EXPECT_FALSE(dlg.isVisible());
+}
+
+TEST_F(Diagramme, ChartAndGlaserPrintToAPdfFileOrSayWhyNot)
+{
+    Aufbau aufbau(WandMitInnendaemmung);
+    CGlaser g;
+    g.SetzeSchichtquelle(&aufbau);
+    g.Berechne();
+    CGlaserDlg glaser(rahmen);
+    glaser.SetzeGlaser(&g);
+    CEnergiebilanzDlg diagramm(rahmen, H(), rahmen->Optionen(), 0, CEnergiebilanzDlg::BalkenJaehrlich);
+    struct Fall {
+        const char* name;
+        QAbstractButton* drucken;
+    };
+    const Fall faelle[] = {{"diagramm", Element<QAbstractButton>(&diagramm, 1016)},
+                           {"glaser", Element<QAbstractButton>(&glaser, 3)}};
+    QTemporaryDir ordner;
+    QStringList gemeldet;
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        ASSERT_NE(f.drucken, nullptr);
+        test::SkriptDrucker drucker;
+        drucker.pdf = ordner.filePath(QString::fromLatin1(f.name) + QStringLiteral(".pdf"));
+        f.drucken->click();
+        ASSERT_EQ(drucker.gefragt, 1);
+        EXPECT_TRUE(drucker.optionen.testFlag(QAbstractPrintDialog::PrintToFile)) << "the PDF file offered";
+        EXPECT_GT(QFileInfo(drucker.pdf).size(), 0);
+        EXPECT_EQ(meldungen.Texte(), gemeldet);
+
+        // A file that cannot be written: the print cannot start and says so.
+        drucker.pdf = ordner.filePath(QStringLiteral("fehlt/") + QString::fromLatin1(f.name) + QStringLiteral(".pdf"));
+        f.drucken->click();
+        gemeldet << QString::fromUtf8(Druckauswahl::MeldungDruck);
+        EXPECT_EQ(meldungen.Texte(), gemeldet) << "told once";
+    }
 }
 
 } // namespace

@@ -22,12 +22,15 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTextDocument>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -650,6 +653,195 @@ TEST_F(Ergebnisse, MainWindowWithTheBalanceAndTheFilledLeftBar)
     QCoreApplication::processEvents();
     Foto(rahmen, QStringLiteral("ergebnisse-flaechen.png"));
     Foto(Fenster(), QStringLiteral("ergebnisse-bedarfsfenster.png"));
+    // The report of a variant with its generator, and the between page with
+    // the variant pane.
+    std::vector<int> berichte;
+    rahmen->SetzeReport(std::make_unique<Reportprotokoll>(berichte),
+                        [](QWidget* eltern) -> QWidget* { return new QTextBrowser(eltern); });
+    rahmen->Reportansicht(1);
+    QCoreApplication::processEvents();
+    Foto(rahmen, QStringLiteral("ergebnisse-report.png"));
+    rahmen->Reportansicht(ANSICHT_SCHLIESSEN);
+    rahmen->Flaechenansicht(ANSICHT_SCHLIESSEN);
+    Fenster()->findChild<QPushButton*>(IdName(1))->click();
+    QCoreApplication::processEvents();
+    Foto(rahmen, QStringLiteral("ergebnisse-varianten.png"));
+}
+
+// ----- one pane of the right bar at a time, the pane of the view in front
+
+class EinFenster : public Ergebnisse {
+protected:
+    void SetUp() override
+    {
+        Ergebnisse::SetUp();
+        if (HasFatalFailure())
+            return;
+        rahmen->SetzeReport(std::make_unique<Reportprotokoll>(berichte), [](QWidget* eltern) -> QWidget* {
+            return new QTextBrowser(eltern);
+        });
+    }
+    // The panes of the right bar the user sees.
+    std::vector<QWidget*> SichtbareFenster() const
+    {
+        std::vector<QWidget*> sichtbar;
+        for (QWidget* w : {rahmen->Variantenfenster(), rahmen->ReportGenerator(), rahmen->Bedarfsfenster()})
+            if (w && w->isVisibleTo(w->parentWidget()))
+                sichtbar.push_back(w);
+        return sichtbar;
+    }
+    // The pane that belongs to the view in front.
+    QWidget* FensterDerAnsicht() const
+    {
+        QWidget* ansicht = rahmen->AktiveAnsicht();
+        if (ansicht && ansicht == rahmen->Bedarfsansicht())
+            return rahmen->Bedarfsfenster();
+        if (ansicht && ansicht == rahmen->ReportAnsicht())
+            return rahmen->ReportGenerator();
+        return rahmen->Variantenfenster();
+    }
+    std::vector<int> berichte;
+};
+
+TEST_F(EinFenster, ExactlyThePaneOfTheViewInFrontIsShownOnEveryPath)
+{
+    struct Weg {
+        const char* name;
+        std::function<void(Ergebnisse&)> gehe;
+    };
+    auto* self = this;
+    const Weg wege[] = {
+        {"Bestand while the report of a variant is up",
+         [self](Ergebnisse&) {
+             self->rahmen->ZeigeBedarf(0);
+             Waehle(self->Zustaende(), 2);
+             self->Element<QPushButton>(1121)->click();
+             QCoreApplication::processEvents();
+             ASSERT_EQ(self->rahmen->AktiveAnsicht(), self->rahmen->ReportAnsicht());
+             self->rahmen->Befehl(ID_BESTAND);
+             EXPECT_EQ(self->rahmen->AktiveAnsicht(), self->Seite()) << "the demand comes to the front";
+             EXPECT_EQ(dynamic_cast<Bedarfsfenster*>(self->Fenster())->Variante(), 0);
+         }},
+        {"the pane's areas page, then closed",
+         [self](Ergebnisse&) {
+             self->rahmen->ZeigeBedarf(0);
+             self->Element<QPushButton>(1130)->click();
+             EXPECT_NE(dynamic_cast<CFlaechenView*>(self->rahmen->AktiveAnsicht()), nullptr);
+             EXPECT_EQ(self->SichtbareFenster(), std::vector<QWidget*>{self->FensterDerAnsicht()});
+             self->rahmen->Flaechenansicht(ANSICHT_SCHLIESSEN);
+             EXPECT_EQ(self->rahmen->AktiveAnsicht(), self->Seite());
+         }},
+        {"Neu Manuell with the pane up, the dialog closed again",
+         [self](Ergebnisse&) {
+             self->rahmen->ZeigeBedarf(0);
+             self->rahmen->Befehl(ID_NEU_MANUELL);
+             QDialog* dialog = self->rahmen->Variantendialog(self->H().Varianten);
+             ASSERT_NE(dialog, nullptr);
+             EXPECT_EQ(self->SichtbareFenster(), std::vector<QWidget*>{self->FensterDerAnsicht()});
+             dialog->close();
+             QCoreApplication::processEvents();
+             EXPECT_EQ(self->rahmen->AktiveAnsicht(), self->Seite()) << "the demand stays in front";
+         }},
+        {"a variant dialog's page of the demand",
+         [self](Ergebnisse&) {
+             self->rahmen->Flaechenansicht(0);
+             QDialog* dialog = self->rahmen->OeffneVariante(1);
+             ASSERT_NE(dialog, nullptr);
+             self->rahmen->ZeigeBedarf(1);
+             EXPECT_EQ(self->rahmen->AktiveAnsicht(), self->Seite());
+             dialog->close();
+             QCoreApplication::processEvents();
+         }},
+        {"the options sheet over the demand",
+         [self](Ergebnisse&) {
+             self->rahmen->ZeigeBedarf(1);
+             test::BeiModalemDialog([](QDialog* d) { d->reject(); });
+             self->rahmen->Befehl(ID_OPTIONEN);
+             EXPECT_EQ(self->rahmen->AktiveAnsicht(), self->Seite()) << "the sheet leaves the view";
+         }},
+        {"the report closed",
+         [self](Ergebnisse&) {
+             self->rahmen->Reportansicht(1);
+             EXPECT_EQ(self->SichtbareFenster(), std::vector<QWidget*>{self->FensterDerAnsicht()});
+             self->rahmen->Reportansicht(ANSICHT_SCHLIESSEN);
+             EXPECT_EQ(self->rahmen->AktiveAnsicht(), self->rahmen->Startansicht());
+         }},
+    };
+    for (const Weg& weg : wege) {
+        SCOPED_TRACE(weg.name);
+        weg.gehe(*this);
+        EXPECT_EQ(SichtbareFenster(), std::vector<QWidget*>{FensterDerAnsicht()});
+        // Back to the between page for the next path.
+        rahmen->Reportansicht(ANSICHT_SCHLIESSEN);
+        rahmen->Flaechenansicht(ANSICHT_SCHLIESSEN);
+        if (Fenster())
+            Fenster()->findChild<QPushButton*>(IdName(1))->click();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_TRUE(rahmen->Stapel().IstLeer());
+        EXPECT_EQ(SichtbareFenster(), std::vector<QWidget*>{rahmen->Variantenfenster()});
+    }
+}
+
+// ----- print and preview of the page in front at the end of the input
+
+TEST_F(Ergebnisse, CtrlPAndThePreviewReachTheBalanceAndTheAreasPage)
+{
+    QAction* vorschau = rahmen->Aktion(ID_FILE_PRINT_PREVIEW);
+    ASSERT_NE(vorschau, nullptr);
+    EXPECT_EQ(vorschau->text(), QStringLiteral("&Seitenansicht"));
+    QMenu* datei = rahmen->menuBar()->actions()[0]->menu();
+    EXPECT_TRUE(datei->actions().contains(vorschau)) << "an entry of Datei";
+    EXPECT_FALSE(vorschau->isEnabled()) << "nothing to preview on the between page";
+
+    QTemporaryDir ordner;
+    struct Seite {
+        const char* name;
+        std::function<void()> zeige;
+        const char* text;
+    };
+    const Seite seiten[] = {
+        {"bilanz", [this] { rahmen->ZeigeBedarf(0); }, "Heizenergiebedarf"},
+        {"flaechen", [this] { rahmen->Flaechenansicht(0); }, "Hüllfläche"},
+    };
+    for (const Seite& s : seiten) {
+        SCOPED_TRACE(s.name);
+        s.zeige();
+        test::SkriptDrucker drucker;
+        drucker.pdf = ordner.filePath(QString::fromLatin1(s.name) + QStringLiteral(".pdf"));
+        rahmen->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(rahmen));
+        QTest::keyClick(rahmen, Qt::Key_P, Qt::ControlModifier);
+        ASSERT_EQ(drucker.gefragt, 1) << "Ctrl+P reached the page";
+        EXPECT_TRUE(drucker.optionen.testFlag(QAbstractPrintDialog::PrintToFile)) << "PDF offered";
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {drucker.pdf, QStringLiteral("-")});
+        ASSERT_TRUE(pdftotext.waitForFinished(30000));
+        EXPECT_TRUE(QString::fromUtf8(pdftotext.readAllStandardOutput()).contains(QString::fromUtf8(s.text)));
+
+        ASSERT_TRUE(vorschau->isEnabled());
+        QString dialog;
+        test::BeiModalemDialog([&dialog](QDialog* d) {
+            dialog = QString::fromLatin1(d->metaObject()->className());
+            d->reject();
+        });
+        vorschau->trigger();
+        EXPECT_EQ(dialog, QStringLiteral("QPrintPreviewDialog"));
+        EXPECT_TRUE(meldungen.Anfragen().empty());
+    }
+}
+
+TEST_F(Ergebnisse, APrintThatCannotStartIsToldOnce)
+{
+    rahmen->ZeigeBedarf(0);
+    test::SkriptDrucker drucker;
+    drucker.pdf = QStringLiteral("/nicht/da/bilanz.pdf");
+    rahmen->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(rahmen));
+    QTest::keyClick(rahmen, Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(drucker.gefragt, 1);
+    EXPECT_EQ(meldungen.Texte(), QStringList{QStringLiteral("Der Druck konnte nicht gestartet werden.")});
+    EXPECT_FALSE(QFile::exists(drucker.pdf));
 }
 
 } // namespace

@@ -4,10 +4,12 @@
 // shipped data base) and with the placeholders of the plan editor's windows;
 // and projects opened at a stored step.
 #include "RahmenTestHilfen.h"
+#include "support/Ausgabedatei.h"
 
 #include "database/Datenbankdateien.h"
 #include "geometry/C3DGenerator.h"
 #include "geometry/DachTestHilfen.h"
+#include "input/CEinzelSeite.h"
 #include "model/Haus.h"
 #include "shell/Befehle.h"
 #include "shell/CIntroDlg.h"
@@ -88,7 +90,7 @@ protected:
     }
     static void Bild(QWidget* fenster, const char* name)
     {
-        fenster->grab().save(QStringLiteral("/tmp/zeva-%1.png").arg(QString::fromLatin1(name)));
+        fenster->grab().save(test::Ausgabedatei(QStringLiteral("zeva-%1.png").arg(QString::fromLatin1(name))));
     }
 };
 
@@ -103,6 +105,10 @@ const char* StatusHeizung = "Wählen Sie eine Heizung aus der Datenbank oder geb
 
 TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
 {
+    // The mouse over the link names it in the status bar; the hint of every
+    // step is what shows afterwards.
+    test::BeruehreLink(*rahmen, QStringLiteral("Neues Projekt"));
+    EXPECT_EQ(rahmen->statusBar()->currentMessage(), QStringLiteral("#new"));
     test::KlickeLink(*rahmen, QStringLiteral("Neues Projekt"));
     ASSERT_NE(rahmen->Intro(), nullptr);
     EXPECT_TRUE(rahmen->Intro()->isVisible());
@@ -143,7 +149,7 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
         EXPECT_EQ(Text(panel, ids.vorher), QString::fromUtf8(p.vorher)) << p.phase;
         EXPECT_EQ(Text(panel, ids.ist), QString::fromUtf8(p.ist)) << p.phase;
         EXPECT_EQ(Text(panel, ids.nach), QString::fromUtf8(p.nach)) << p.phase;
-        EXPECT_EQ(rahmen->Schritthinweis(), QString::fromUtf8(p.status)) << p.phase;
+        EXPECT_EQ(test::GezeigterStatus(*rahmen), QString::fromUtf8(p.status)) << p.phase;
         Symbole(false, false, false, p.phase);
         EXPECT_FALSE(MenuesAktiv());
         EXPECT_FALSE(rahmen->RechterBalken()->IstKnopfAktiv());
@@ -226,7 +232,7 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
     EXPECT_EQ(assistent->parentWidget(), rahmen->RechterBalken()->Inhalt());
     EXPECT_EQ(rahmen->Ansicht2D()->windowTitle(), QStringLiteral("Grundrißeingabe"));
     EXPECT_EQ(assistent->windowTitle(), QStringLiteral("Grundrißeingabe"));
-    EXPECT_EQ(rahmen->Schritthinweis(),
+    EXPECT_EQ(test::GezeigterStatus(*rahmen),
               QStringLiteral("linke Maustaste: neuer Grundrisspunkt - rechte Maustaste: letzten Grundrisspunkt löschen"));
     EXPECT_EQ(Text(assistent, 1283), QStringLiteral("Linienlänge :"));
     EXPECT_EQ(Text(assistent, 1288), QStringLiteral("x-Versatz :"));
@@ -264,7 +270,7 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
         EXPECT_EQ(Text(assistent, id), QString()) << id;
     EXPECT_FALSE(Sichtbar(assistent, 1326));
     EXPECT_EQ(rahmen->Ansicht2D()->windowTitle(), QStringLiteral("Geographische Ausrichtung"));
-    EXPECT_EQ(rahmen->Schritthinweis(), QStringLiteral("linke Maustaste: Nordpfeilausrichtung festlegen"));
+    EXPECT_EQ(test::GezeigterStatus(*rahmen), QStringLiteral("linke Maustaste: Nordpfeilausrichtung festlegen"));
 
     rahmen->NaechsterSchritt();
     ASSERT_EQ(H().Phase, 13);
@@ -273,7 +279,7 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
     EXPECT_FALSE(assistent->isVisible());
     EXPECT_TRUE(rahmen->Ansicht2D()->isVisible());
     EXPECT_EQ(rahmen->Ansicht2D()->windowTitle(), QStringLiteral("Höhenangaben"));
-    EXPECT_EQ(rahmen->Schritthinweis(),
+    EXPECT_EQ(test::GezeigterStatus(*rahmen),
               QStringLiteral("geben Sie auf der rechten Seite die Stockwerkszahl sowie die Höhen ein"));
     EXPECT_EQ(H().Zonen, 1);
 
@@ -283,10 +289,11 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
     EXPECT_TRUE(rahmen->Dacheingabe()->isVisible());
     EXPECT_FALSE(rahmen->Hoehenangaben()->isVisible());
     EXPECT_EQ(rahmen->Ansicht2D()->windowTitle(), QStringLiteral("Dacheingabe"));
-    EXPECT_EQ(rahmen->Schritthinweis(),
+    EXPECT_EQ(test::GezeigterStatus(*rahmen),
               QStringLiteral("linke Maustaste drücken und gedrückt halten, um die Grundfläche des Dachs aufzuziehen. - "
                              "rechte Maustaste: Dach löschen"));
     Symbole(false, false, false, 14);
+    Bild(rahmen, "schritt14");
 
     // What the roof pane does on leaving: areas, volume, the 3D surfaces.
     H().Energiebezugsflaeche = 120.4;
@@ -303,7 +310,7 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
         EXPECT_FALSE(Sichtbar(assistent, id)) << id;
     EXPECT_EQ(rahmen->Ansicht3D()->windowTitle(), QStringLiteral("3D-Editiermodus"));
     EXPECT_EQ(assistent->windowTitle(), QStringLiteral("3D-Editiermodus"));
-    EXPECT_EQ(rahmen->Schritthinweis(),
+    EXPECT_EQ(test::GezeigterStatus(*rahmen),
               QStringLiteral("linke Maustaste: dreht das Gebäude. - rechte Maustaste: wählt ein Bauteil zum Bearbeiten "
                              "und Fenster plazieren aus."));
     Symbole(false, true, true, 15);
@@ -322,7 +329,7 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
     EXPECT_EQ(Text(heizung, 1283), QStringLiteral("3D"));
     EXPECT_EQ(Text(heizung, 1285), QStringLiteral("Heizung"));
     EXPECT_EQ(Text(heizung, 1284), QStringLiteral("Projekt (2)"));
-    EXPECT_EQ(rahmen->Schritthinweis(), QString::fromUtf8(StatusHeizung));
+    EXPECT_EQ(test::GezeigterStatus(*rahmen), QString::fromUtf8(StatusHeizung));
     // The boiler from the data base: the page then can go on.
     EXPECT_FALSE(FindeId<QPushButton>(heizung, 1281)->isEnabled());
     test::BeiModalemDialog([](QDialog* d) {
@@ -337,6 +344,13 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
     QTest::mouseClick(FindeId<QPushButton>(heizung, 1118), Qt::LeftButton);
     EXPECT_EQ(Text(heizung, 1146), QStringLiteral("Gaskessel, Verluste"));
     Bild(heizung, "schritt17");
+    // The kind of distribution reads whole in the closed box.
+    auto* verteilung = FindeId<QComboBox>(heizung, 1154);
+    ASSERT_NE(verteilung, nullptr);
+    ASSERT_NE(verteilung->lineEdit(), nullptr);
+    EXPECT_EQ(verteilung->currentText(), QStringLiteral("Zentralheizung (Wärmeerzeugung im Gebäude)"));
+    EXPECT_GE(verteilung->lineEdit()->width(),
+              verteilung->lineEdit()->fontMetrics().horizontalAdvance(verteilung->currentText()));
     // Areas the panel might have left are replaced by the net areas.
     for (DWand& w : H().m_aWand)
         w.Flaeche = 0;
@@ -391,7 +405,7 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
     EXPECT_FALSE(rahmen->Ansicht3D()->isVisible());
     EXPECT_TRUE(MenuesAktiv());
     Symbole(true, false, false, 19);
-    EXPECT_EQ(rahmen->Schritthinweis(), QString());
+    EXPECT_EQ(test::GezeigterStatus(*rahmen), QString());
     EXPECT_TRUE(rahmen->Variantenfenster()->isVisible());
     EXPECT_TRUE(rahmen->RechterBalken()->IstKnopfAktiv());
     EXPECT_TRUE(rahmen->Startansicht()->isVisible());
@@ -526,7 +540,7 @@ TEST_F(Eingabe, DormerStepShowsItsRowsAndKeepsTheAssistant)
     for (int id : {1326, 1308, 1121, 1316, 1292, 1323})
         EXPECT_FALSE(Sichtbar(assistent, id)) << id;
     EXPECT_EQ(rahmen->Ansicht2D()->windowTitle(), QStringLiteral("Gaubeneingabe"));
-    EXPECT_EQ(rahmen->Schritthinweis(), QString());
+    EXPECT_EQ(test::GezeigterStatus(*rahmen), QString());
     // Both buttons lead back to 15.
     rahmen->VorherigerSchritt();
     EXPECT_EQ(H().Phase, 15);
@@ -574,6 +588,28 @@ TEST_F(Eingabe, APanelMakerReplacesThePlaceholderAndItsPanelReReadsTheHouse)
     rahmen->Befehl(ID_FILE_NEW);
     EXPECT_EQ(wand->gelesen, 1) << "a new project is re-read";
     EXPECT_FALSE(wand->isVisible());
+}
+
+TEST_F(Eingabe, AReplacedHouseLeavesNoPageHoldingARecordOfTheOldOne)
+{
+    rahmen->Befehl(ID_FILE_NEW);
+    HausAnbindung::SetzePhase(H(), 7);
+    rahmen->ZeigeSchritt();
+    auto* boden = dynamic_cast<Boden_einzel*>(rahmen->Schrittpanel(Panel::Boden));
+    ASSERT_NE(boden, nullptr);
+    ASSERT_TRUE(boden->isVisible());
+    ASSERT_EQ(boden->Bauteil(), &H().m_defaultBoden);
+
+    // The document replaces its house (as reading a project does); then the
+    // page becomes active. The page must neither show nor write into the
+    // house that is gone (the sanitizer would catch the write).
+    Dok().OnNewDocument();
+    EXPECT_FALSE(boden->isVisible());
+    EXPECT_EQ(boden->Bauteil(), &H().m_defaultBoden) << "re-pointed at the new house";
+    H().KellerBeheizt = 1;
+    QEvent aktiv(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(boden, &aktiv);
+    EXPECT_EQ(H().m_defaultBoden.SanbarAussen, 0) << "the page's rule works on the new house";
 }
 
 TEST_F(Eingabe, BackToTheInputClosesTheSpecialViewsFirst)
@@ -642,7 +678,7 @@ TEST_F(GeoeffneteEingabe, AProjectStoredAtTheFlatRoofPageShowsItWithGreyMenus)
     ASSERT_NE(flach, nullptr);
     EXPECT_TRUE(flach->isVisible());
     EXPECT_FALSE(MenuesAktiv());
-    EXPECT_EQ(rahmen->Schritthinweis(), QString::fromUtf8(StatusFlachdach));
+    EXPECT_EQ(test::GezeigterStatus(*rahmen), QString::fromUtf8(StatusFlachdach));
     for (const DSteildach& d : H().m_aSteildach)
         EXPECT_FALSE(d.Kurzname.empty());
 }

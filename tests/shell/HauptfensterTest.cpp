@@ -31,6 +31,7 @@
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QToolBar>
+#include <QGuiApplication>
 #include <gtest/gtest.h>
 
 namespace zeva {
@@ -128,6 +129,15 @@ TEST_F(Hauptfenster, MenusAndAcceleratorsFollowTheMainMenu)
     ASSERT_EQ(befehle.count(), 1);
     EXPECT_EQ(befehle[0][0].toInt(), 57603);
     EXPECT_EQ(auswahl.Gefragt(), 1);
+}
+
+TEST_F(Hauptfenster, OnlyTheMainWindowCarriesTheProgramsName)
+{
+    // A display name of the application would make the window system add
+    // " — Vyk-ZEVA" to every dialog's caption; the frame's title names the
+    // program itself.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    EXPECT_TRUE(rahmen->windowTitle().endsWith(QStringLiteral(" - Vyk-ZEVA")));
 }
 
 TEST_F(Hauptfenster, LeftBarHoldsTheFourPagesAllOpen)

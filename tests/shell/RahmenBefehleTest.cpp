@@ -17,7 +17,10 @@
 #include "ui/CHideBar.h"
 #include "ui/SteuerelementId.h"
 
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -722,6 +725,26 @@ TEST_F(RahmenBefehle, RenovationDetailsSplitTheViewAreaAndCloseToTheBetweenPage)
     EXPECT_EQ(rahmen->AktiveAnsicht(), rahmen->Startansicht());
     EXPECT_EQ(rahmen->Startansicht()->AktuelleSeite(), CZEVAView::Zwischenseite);
     EXPECT_TRUE(rahmen->Variantenfenster()->isVisible());
+}
+
+TEST(Druckauswahl, TheRealPrintDialogOffersAPdfFileEvenWithoutAPrinter)
+{
+    QPrinter drucker(QPrinter::HighResolution);
+    QStringList ziele;
+    QAbstractPrintDialog::PrintDialogOptions optionen;
+    test::BeiModalemDialog([&ziele, &optionen](QDialog* d) {
+        if (auto* dialog = qobject_cast<QPrintDialog*>(d))
+            optionen = dialog->options();
+        for (const QComboBox* liste : d->findChildren<QComboBox*>())
+            for (int i = 0; i < liste->count(); ++i)
+                ziele << liste->itemText(i);
+        d->reject();
+    });
+    EXPECT_FALSE(Druckauswahl::Frage(drucker, nullptr)) << "cancelled";
+    EXPECT_TRUE(optionen.testFlag(QAbstractPrintDialog::PrintToFile));
+    EXPECT_FALSE(optionen.testFlag(QAbstractPrintDialog::PrintSelection));
+    EXPECT_FALSE(optionen.testFlag(QAbstractPrintDialog::PrintPageRange));
+    EXPECT_TRUE(ziele.join(QLatin1Char('|')).contains(QStringLiteral("PDF"))) << ziele.join(QLatin1Char('|')).toStdString();
 }
 
 } // namespace

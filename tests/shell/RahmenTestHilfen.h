@@ -11,9 +11,13 @@
 #include "shell/CZEVAApp.h"
 #include "shell/CZEVADoc.h"
 #include "shell/CZEVAView.h"
+#include "shell/Druckauswahl.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
+#include <QPrinter>
+#include <QStatusBar>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
@@ -49,6 +53,61 @@ inline void KlickeLink(CMainFrame& rahmen, const QString& text)
     QTest::mouseClick(ansicht->viewport(), Qt::LeftButton, {}, ansicht->cursorRect(cursor).center());
     QCoreApplication::processEvents();
 }
+
+// What the status bar shows, as the user reads it: a temporary message
+// hides the bar's own labels while it stands.
+inline QString GezeigterStatus(CMainFrame& rahmen)
+{
+    QStatusBar* leiste = rahmen.statusBar();
+    if (!leiste->currentMessage().isEmpty())
+        return leiste->currentMessage();
+    QStringList texte;
+    for (const QLabel* text : leiste->findChildren<QLabel*>())
+        if (text->isVisible())
+            texte << text->text();
+    return texte.join(QLatin1Char(' '));
+}
+
+// The mouse over the start page's link whose text starts with `text`: the
+// view names the link under that spot as the browser does on a move.
+inline void BeruehreLink(CMainFrame& rahmen, const QString& text)
+{
+    CZEVAView* ansicht = rahmen.Startansicht();
+    QTextCursor cursor = ansicht->document()->find(text, 0, QTextDocument::FindCaseSensitively);
+    ASSERT_FALSE(cursor.isNull()) << text.toStdString();
+    cursor.setPosition(cursor.selectionStart() + 1);
+    const QString anker = ansicht->anchorAt(ansicht->cursorRect(cursor).center());
+    ASSERT_FALSE(anker.isEmpty()) << text.toStdString();
+    emit ansicht->highlighted(QUrl(anker));
+}
+
+// Answers the print dialogs: prints into the PDF file `pdf` (empty: the
+// user cancels) and keeps the options the dialog would have had.
+class SkriptDrucker final : public Druckauswahl::Waehler {
+public:
+    SkriptDrucker() { m_vorher = Druckauswahl::SetzeWaehler(this); }
+    ~SkriptDrucker() override { Druckauswahl::SetzeWaehler(m_vorher); }
+    SkriptDrucker(const SkriptDrucker&) = delete;
+    SkriptDrucker& operator=(const SkriptDrucker&) = delete;
+
+    bool Waehle(QPrinter& drucker, QWidget*, QAbstractPrintDialog::PrintDialogOptions o) override
+    {
+        ++gefragt;
+        optionen = o;
+        if (pdf.isEmpty())
+            return false;
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(pdf);
+        return true;
+    }
+
+    QString pdf;
+    int gefragt = 0;
+    QAbstractPrintDialog::PrintDialogOptions optionen;
+
+private:
+    Druckauswahl::Waehler* m_vorher = nullptr;
+};
 
 class GestartetesProgramm : public testing::Test {
 protected:

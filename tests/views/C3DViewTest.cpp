@@ -3,6 +3,7 @@
 // Xvfb: the picture read back from the frame buffer, right clicks sent as
 // context-menu events, the mouse and keys, printing and pictures.
 #include "shell/RahmenTestHilfen.h"
+#include "support/Ausgabedatei.h"
 
 #include "geometry/C3DGenerator.h"
 #include "geometry/DachTestHilfen.h"
@@ -10,6 +11,7 @@
 #include "geometry/Plangeometrie.h"
 #include "model/Haus.h"
 #include "model/PlaneID.h"
+#include "results/CJpegBild.h"
 #include "results/JpegLesen.h"
 #include "shell/Befehle.h"
 #include "shell/Vorschaufabrik.h"
@@ -20,6 +22,7 @@
 #include "views/CEingabeAssistentDlg.h"
 
 #include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
@@ -353,7 +356,7 @@ TEST_F(DreiDAnsicht, ShadesTheSurfacesByKind)
 
     ansicht->SetzeDrehung(0, 0);
     QImage bild = Bild();
-    bild.save(QStringLiteral("/tmp/zeva_3d_vorn.png"));
+    bild.save(test::Ausgabedatei(QStringLiteral("zeva_3d_vorn.png")));
     ErwarteFarbe(Farbe(bild, Mitte(*vorn)), 145, 145, 145, "front storey wall");
     ErwarteFarbe(Farbe(bild, Mitte(*dach)), 153, 76, 76, "the roof face above it");
     ErwarteFarbe(bild.pixelColor(5, 5), 255, 255, 255, "background");
@@ -361,7 +364,7 @@ TEST_F(DreiDAnsicht, ShadesTheSurfacesByKind)
     vorn->FensterAufFlaechePlaziert = 1;
     Neu();
     bild = Bild();
-    bild.save(QStringLiteral("/tmp/zeva_3d_fenster.png"));
+    bild.save(test::Ausgabedatei(QStringLiteral("zeva_3d_fenster.png")));
     ErwarteFarbe(Farbe(bild, Mitte(*vorn)), 46, 46, 153, "the window mark");
     EXPECT_EQ(ansicht->windowTitle(), QStringLiteral("3D-Editiermodus")) << "no GL error";
 
@@ -378,7 +381,7 @@ TEST_F(DreiDAnsicht, ARightClickOpensTheInputOfTheVisibleSurface)
     WaehlePopup popup;
     EXPECT_DOUBLE_EQ(ansicht->DrehungX(), 60);
     EXPECT_DOUBLE_EQ(ansicht->DrehungY(), 60);
-    Bild().save(QStringLiteral("/tmp/zeva_3d_start.png"));
+    Bild().save(test::Ausgabedatei(QStringLiteral("zeva_3d_start.png")));
 
     struct Flaeche {
         std::vector<Punkt3D> ecken;
@@ -587,7 +590,7 @@ TEST_F(Gaubenbefehle, PlacingADormerOnTheFrontRoofFace)
     EXPECT_EQ(g.Flaeche.ID, flaeche);
 
     QImage bild = plan->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
-    bild.save(QStringLiteral("/tmp/zeva_gaube_eingabe.png"));
+    bild.save(test::Ausgabedatei(QStringLiteral("zeva_gaube_eingabe.png")));
     const auto& a = g.GaubenAnsicht;
     const double mitteX = (a[0].x + a[1].x) / 2;
     EXPECT_TRUE(FarbeNahe(bild, mitteX, (a[0].y + a[2].y) / 2, 153, 153, 255)) << "the dormer's front";
@@ -608,7 +611,7 @@ TEST_F(Gaubenbefehle, PlacingADormerOnTheFrontRoofFace)
     EXPECT_NEAR(g.LinieRechts, R + 1, 1e-9);
     EXPECT_EQ(Wert(1330), QString::fromStdString(Ablesetext((R + 1 - g.LinieLinks) / 1.71)));
     EXPECT_NE(Wert(1330), QStringLiteral("0,70"));
-    plan->grabFramebuffer().save(QStringLiteral("/tmp/zeva_gaube_gezogen.png"));
+    plan->grabFramebuffer().save(test::Ausgabedatei(QStringLiteral("zeva_gaube_gezogen.png")));
 
     // The right click asks, and Yes builds the dormer.
     Dok().SetModifiedFlag(false);
@@ -640,7 +643,7 @@ TEST_F(Gaubenbefehle, PlacingADormerOnTheFrontRoofFace)
     ansicht->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(ansicht));
     bild = Bild();
-    bild.save(QStringLiteral("/tmp/zeva_3d_gaube.png"));
+    bild.save(test::Ausgabedatei(QStringLiteral("zeva_3d_gaube.png")));
     const Plane front = FindePlane(H(), 12000000);
     ASSERT_EQ(front.GaubenID, 10000000);
     EXPECT_EQ(ansicht->Waehle(Pixel(Mitte(front)).toPoint()), 12000000);
@@ -677,7 +680,7 @@ TEST_F(Gaubenbefehle, DeclinedAndRefusedDormers)
     ASSERT_EQ(H().Phase, 16);
     const Gaubeneingabe vorher = plan->Gaubenzustand();
     EXPECT_EQ(vorher.FremdeGauben.size(), 4u);
-    plan->grabFramebuffer().save(QStringLiteral("/tmp/zeva_gaube_zweite.png"));
+    plan->grabFramebuffer().save(test::Ausgabedatei(QStringLiteral("zeva_gaube_zweite.png")));
 
     const QString ueberschneidung = QString::fromUtf8(
         "Die Geometrie der Gaube ist nicht zulässig.\nGrund: die Gaube überschneidet sich\nmit bereits vorhandenen "
@@ -794,7 +797,7 @@ TEST_F(Gaubenbefehle, TheCommandsOnADormerPart)
     EXPECT_NEAR(g.LinieRechts, 10.6, 1e-9);
     EXPECT_TRUE(g.FremdeGauben.empty());
     EXPECT_GT(g.Dachgeschossmarke, 0);
-    plan->grabFramebuffer().save(QStringLiteral("/tmp/zeva_gaube_bearbeiten.png"));
+    plan->grabFramebuffer().save(test::Ausgabedatei(QStringLiteral("zeva_gaube_bearbeiten.png")));
     meldungen.Antworte(QMessageBox::Yes);
     Rechtsklick2D();
     ASSERT_EQ(H().m_aGaube.size(), 1u);
@@ -829,7 +832,7 @@ TEST_F(DreiDAnsicht, TopsAndFloorsArePickable)
     ansicht->SetzeDrehung(90, 0);
     Tippe("WUXHOLMEN");  // no edges over the ceiling
     QImage bild = Bild();
-    bild.save(QStringLiteral("/tmp/zeva_3d_decke.png"));
+    bild.save(test::Ausgabedatei(QStringLiteral("zeva_3d_decke.png")));
     const Punkt3D punkt = Mitte(*decke) * 0.7 + decke->lu * 0.3;
     ErwarteFarbe(Farbe(bild, punkt), 107, 107, 107, "the ceiling");
     Rechtsklick(punkt);
@@ -861,7 +864,7 @@ TEST_F(DreiDAnsicht, TopsAndFloorsArePickable)
     Erzeuge();
     ansicht->SetzeDrehung(-90, 0);
     bild = Bild();
-    bild.save(QStringLiteral("/tmp/zeva_3d_unten.png"));
+    bild.save(test::Ausgabedatei(QStringLiteral("zeva_3d_unten.png")));
     Rechtsklick(Punkt3D(13, 0, 4));
     Rechtsklick(Punkt3D(5, 0, 3));
     EXPECT_EQ(aufrufe, (std::vector<Aufruf>{{CMainFrame::Bauteildialog::Boden, 101000000},
@@ -1170,6 +1173,35 @@ TEST_F(DreiDAnsicht, ScreenshotsAndTheProjectPicture)
         EXPECT_EQ(j.breite, 640) << name;
         EXPECT_EQ(j.hoehe, 480) << name;
     }
+}
+
+TEST_F(DreiDAnsicht, APictureOrAPrintThatFailsIsToldOnce)
+{
+    // A folder that does not exist: the writer's reason comes with the text.
+    test::SkriptDateiauswahl auswahl;
+    const QString datei = ordner.filePath(QStringLiteral("fehlt/Haus.jpg"));
+    auswahl.Antworte(datei);
+    rahmen->Befehl(ID_3D_ALS_JPEG);
+    ASSERT_EQ(meldungen.Anfragen().size(), 1u);
+    EXPECT_EQ(meldungen.Anfragen()[0].text,
+              QStringLiteral("Das Bild konnte nicht gespeichert werden:\n") + QString::fromLatin1(CJpegBild::FehlerOeffnen) +
+                  datei);
+    EXPECT_FALSE(QFile::exists(datei));
+
+    // The print dialog is the program's own, with the PDF file offered; a
+    // file that cannot be written stops the print with a message.
+    test::SkriptDrucker drucker;
+    drucker.pdf = ordner.filePath(QStringLiteral("fehlt/druck.pdf"));
+    rahmen->Befehl(ID_FILE_PRINT);
+    ASSERT_EQ(drucker.gefragt, 1);
+    EXPECT_TRUE(drucker.optionen.testFlag(QAbstractPrintDialog::PrintToFile));
+    ASSERT_EQ(meldungen.Anfragen().size(), 2u);
+    EXPECT_EQ(meldungen.Anfragen()[1].text, QStringLiteral("Der Druck konnte nicht gestartet werden."));
+
+    drucker.pdf = ordner.filePath(QStringLiteral("druck.pdf"));
+    rahmen->Befehl(ID_FILE_PRINT);
+    EXPECT_GT(QFileInfo(drucker.pdf).size(), 0);
+    EXPECT_EQ(meldungen.Anfragen().size(), 2u);
 }
 
 } // namespace

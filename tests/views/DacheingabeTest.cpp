@@ -2,6 +2,7 @@
 // roof pane on their own (no plan editor), then the plan editor under Xvfb
 // with the height section and roofs dragged by the mouse.
 #include "views/PlaneditorFixture.h"
+#include "support/Ausgabedatei.h"
 
 #include "geometry/DachTestHilfen.h"
 #include "model/CDach.h"
@@ -109,7 +110,7 @@ TEST_F(Hoehenpane, TheFieldsShowAndWriteTheFirstZone)
     z1.Stockwerkshoehe = 3.3;
     z1.Dachhoehe = 7;
     Oeffne();
-    pane->grab().save(QStringLiteral("/tmp/hoehenangaben.png"));
+    pane->grab().save(test::Ausgabedatei(QStringLiteral("hoehenangaben.png")));
     EXPECT_EQ(pane->windowTitle(), QStringLiteral("Höhenangaben"));
     const std::pair<int, const char*> erwartet[] = {{1000, "0,4"}, {1018, "2,6"}, {1015, "2"}, {1021, "2,2"},
                                                     {1012, "0,5"}, {1008, "4"},   {1013, "2,5"}};
@@ -187,8 +188,8 @@ TEST_F(Hoehenpane, TheFocusedFieldChoosesThePicture)
     EXPECT_GT(r.width(), 100);
     EXPECT_NEAR(double(r.height()) / r.width(), 795.0 / 630, 0.02);
     EXPECT_TRUE(pane->rect().contains(r)) << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
-    pane->grab().save(QStringLiteral("/tmp/hoehenangaben_dachgeschoss.png"));
-    Hoehenbild(6).save(QStringLiteral("/tmp/hoehenbild_dach.png"));
+    pane->grab().save(test::Ausgabedatei(QStringLiteral("hoehenangaben_dachgeschoss.png")));
+    Hoehenbild(6).save(test::Ausgabedatei(QStringLiteral("hoehenbild_dach.png")));
 }
 
 TEST_F(Hoehenpane, NextAndBack)
@@ -256,7 +257,7 @@ protected:
 TEST_F(Dachpane, TheFormsAndTheRoofsTheyMake)
 {
     QCoreApplication::processEvents();
-    pane->grab().save(QStringLiteral("/tmp/dacheingabe.png"));
+    pane->grab().save(test::Ausgabedatei(QStringLiteral("dacheingabe.png")));
     CBitmapComboBox* liste = pane->Typliste();
     ASSERT_EQ(liste->count(), 6);
     const char* namen[] = {"Flachdach", "Satteldach", "Walmdach", "Krüppelwalmdach", "Mansarddach", "Zeltdach"};
@@ -265,8 +266,8 @@ TEST_F(Dachpane, TheFormsAndTheRoofsTheyMake)
         const QPixmap bild = liste->itemIcon(k).pixmap(96, 96);
         EXPECT_EQ(bild.size(), QSize(96, 96));
     }
-    liste->itemIcon(1).pixmap(96, 96).save(QStringLiteral("/tmp/dachform_satteldach.png"));
-    liste->itemIcon(4).pixmap(96, 96).save(QStringLiteral("/tmp/dachform_mansarddach.png"));
+    liste->itemIcon(1).pixmap(96, 96).save(test::Ausgabedatei(QStringLiteral("dachform_satteldach.png")));
+    liste->itemIcon(4).pixmap(96, 96).save(test::Ausgabedatei(QStringLiteral("dachform_mansarddach.png")));
     EXPECT_EQ(liste->currentIndex(), 1);
 
     for (int k = 0; k < 6; ++k) {
@@ -434,7 +435,7 @@ TEST_F(Dachschritt, TheHeightStepDrawsTheSection)
     ZeigeSchritt(13);
     ASSERT_NE(qobject_cast<CHoehenangabenDlg*>(rahmen->Hoehenangaben()), nullptr);
     const QImage bild = Bild();
-    bild.save(QStringLiteral("/tmp/planeditor_schnitt.png"));
+    bild.save(test::Ausgabedatei(QStringLiteral("planeditor_schnitt.png")));
     // Halfway along the left roof line from (10, 19) to (2, 12.667).
     ErwarteFarbe(Farbe(bild, 6, 15.8333, qRgb(255, 102, 102)), 255, 102, 102, 1);
     // The line between the two storeys.
@@ -480,8 +481,8 @@ TEST_F(Dachschritt, RoofsDraggedOnThePlanAndTheStepInto3D)
     EXPECT_EQ(ansicht->AktivesDach(), 0);
 
     const QImage bild = Bild();
-    bild.save(QStringLiteral("/tmp/planeditor_dach.png"));
-    rahmen->grab().save(QStringLiteral("/tmp/planeditor_dachschritt.png"));
+    bild.save(test::Ausgabedatei(QStringLiteral("planeditor_dach.png")));
+    rahmen->grab().save(test::Ausgabedatei(QStringLiteral("planeditor_dachschritt.png")));
     ErwarteFarbe(bild.pixel(Pixel(4.25, 3.75)), 255, 242, 242, 2);
     ErwarteFarbe(Farbe(bild, 4.25, 6, qRgb(255, 51, 255)), 255, 51, 255, 1);
 

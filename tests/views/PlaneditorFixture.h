@@ -4,6 +4,7 @@
 // mouse driven by events sent to it, the picture read back from the frame
 // buffer. Runs under Xvfb with Mesa's software renderer.
 #include "shell/RahmenTestHilfen.h"
+#include "support/Ausgabedatei.h"
 
 #include "model/Haus.h"
 #include "ui/SteuerelementId.h"
@@ -110,7 +111,7 @@ protected:
         return std::min(qGray(bild.pixel(p)), qGray(bild.pixel(nachbar)));
     }
     QString Wert(int id) const { return assistent->Text(id); }
-    void Speichere(const char* name) const { Bild().save(QStringLiteral("/tmp/%1.png").arg(QLatin1String(name))); }
+    void Speichere(const char* name) const { Bild().save(test::Ausgabedatei(QStringLiteral("%1.png").arg(QLatin1String(name)))); }
 
 
     QPointer<C2DView> ansicht;

@@ -3,6 +3,7 @@
 // read-outs in the input-assistant pane and the picture read back from the
 // frame buffer. Runs under Xvfb with Mesa's software renderer.
 #include "views/PlaneditorFixture.h"
+#include "support/Ausgabedatei.h"
 
 #include "geometry/C3DGenerator.h"
 #include "model/Haus.h"
@@ -10,6 +11,7 @@
 #include "platform/GLAnsicht.h"
 #include "shell/CAnsichtDlg.h"
 #include "shell/Schrittfolge.h"
+#include "shell/Befehle.h"
 #include "shell/Schrittplatzhalter.h"
 #include "ui/CRollupCtrl.h"
 #include "shell/Vorschaufabrik.h"
@@ -25,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
@@ -88,7 +91,7 @@ TEST_F(Planeditor, DrawingARectangleByMouse)
 
     // Open: the closing edge (2,10)–(2,2) is grey.
     const QImage offen = Bild();
-    offen.save(QStringLiteral("/tmp/planeditor_offen.png"));
+    offen.save(test::Ausgabedatei(QStringLiteral("planeditor_offen.png")));
     EXPECT_NEAR(Grau(offen, 2, 6, true), 128, 1);
     EXPECT_EQ(Grau(offen, 7, 2, false), 0);
 
@@ -104,7 +107,7 @@ TEST_F(Planeditor, DrawingARectangleByMouse)
     EXPECT_EQ(ansicht->EingabeAktiv(), 0);
 
     const QImage zu = Bild();
-    zu.save(QStringLiteral("/tmp/planeditor_geschlossen.png"));
+    zu.save(test::Ausgabedatei(QStringLiteral("planeditor_geschlossen.png")));
     EXPECT_EQ(Grau(zu, 2, 6, true), 0);
 }
 
@@ -117,7 +120,7 @@ TEST_F(Planeditor, ACrossingEdgeIsRefusedAndMarkedInRed)
     EXPECT_NEAR(Haus().m_2DKnotenGrundriss.x, 5.8181818, 1e-6);
     EXPECT_NEAR(Haus().m_2DKnotenGrundriss.y, 2, 1e-9);
     const QImage bild = Bild();
-    bild.save(QStringLiteral("/tmp/planeditor_knoten.png"));
+    bild.save(test::Ausgabedatei(QStringLiteral("planeditor_knoten.png")));
     // The marker's left side, 0.3 left of the crossing.
     const QPoint seite = Pixel(5.8181818 - 0.3, 2.15);
     bool rot = false;
@@ -209,7 +212,7 @@ TEST_F(Planeditor, NorthDirection)
 
     Klick(10, 15);
     const QImage bild = Bild();
-    bild.save(QStringLiteral("/tmp/planeditor_nord.png"));
+    bild.save(test::Ausgabedatei(QStringLiteral("planeditor_nord.png")));
     const QRgb spitze = bild.pixel(Pixel(10, 17.2) + QPoint(0, 1));
     const QRgb spitzeL = bild.pixel(Pixel(10, 17.2) + QPoint(-1, 1));
     EXPECT_TRUE((qBlue(spitze) > 200 && qRed(spitze) < 60) || (qBlue(spitzeL) > 200 && qRed(spitzeL) < 60));
@@ -229,7 +232,7 @@ TEST_F(Planeditor, AWideViewShowsMorePlanAndTheGrid)
     Klick(29.5, 5);
     EXPECT_TRUE(Umriss().empty());
     const QImage bild = Bild();
-    bild.save(QStringLiteral("/tmp/planeditor_breit.png"));
+    bild.save(test::Ausgabedatei(QStringLiteral("planeditor_breit.png")));
     EXPECT_EQ(bild.width(), 600);
     EXPECT_EQ(Grau(bild, 5, 7.3, true), 204);     // a grid line
     EXPECT_NEAR(Grau(bild, 20, 7.3, true), 128, 1); // the plot border, two pixels wide
@@ -273,8 +276,8 @@ TEST_F(Planeditor, ThePreviewDrawsTheOutlineWithoutGridAndIgnoresTheMouse)
     EXPECT_TRUE(vorschau->IstVorschau());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(vorschau));
     const QImage bild = vorschau->grabFramebuffer();
-    bild.save(QStringLiteral("/tmp/planeditor_vorschau.png"));
-    seite->grab().save(QStringLiteral("/tmp/planeditor_grafiken.png"));
+    bild.save(test::Ausgabedatei(QStringLiteral("planeditor_vorschau.png")));
+    seite->grab().save(test::Ausgabedatei(QStringLiteral("planeditor_grafiken.png")));
 
     Punkt2D gitter(5, 15), kante(7, 10);
     vorschau->ModellZuFenster(gitter);
@@ -406,7 +409,7 @@ TEST_F(Planeditor, ThePaneOfTheSteps)
     ZeigeSchritt(8);
     Klick(2, 2);
     Bewege(7, 5);
-    assistent->grab().save(QStringLiteral("/tmp/planeditor_assistent.png"));
+    assistent->grab().save(test::Ausgabedatei(QStringLiteral("planeditor_assistent.png")));
     EXPECT_EQ(Wert(1283), QStringLiteral("Linienlänge :"));
     EXPECT_EQ(Wert(1284), QStringLiteral("m"));
     EXPECT_EQ(Wert(1009), QStringLiteral("5,83"));
@@ -420,7 +423,7 @@ TEST_F(Planeditor, ThePaneOfTheSteps)
     EXPECT_TRUE(assistent->Feld(1009)->isVisibleTo(assistent));
     EXPECT_TRUE(assistent->Feld(1330)->isVisibleTo(assistent));
     EXPECT_FALSE(FindeId<QWidget>(assistent, 1308)->isVisibleTo(assistent));
-    assistent->grab().save(QStringLiteral("/tmp/planeditor_assistent16.png"));
+    assistent->grab().save(test::Ausgabedatei(QStringLiteral("planeditor_assistent16.png")));
 
     ZeigeSchritt(15);
     EXPECT_FALSE(assistent->Feld(1009)->isVisibleTo(assistent));
@@ -430,7 +433,7 @@ TEST_F(Planeditor, ThePaneOfTheSteps)
     ZeigeSchritt(8);
     EXPECT_TRUE(assistent->Feld(1009)->isVisibleTo(assistent));
     EXPECT_TRUE(FindeId<QWidget>(assistent, 1308)->isVisibleTo(assistent));
-    rahmen->grab().save(QStringLiteral("/tmp/planeditor_rahmen.png"));
+    rahmen->grab().save(test::Ausgabedatei(QStringLiteral("planeditor_rahmen.png")));
 }
 
 TEST_F(Planeditor, TheFrameShowsTheEditorAndItsPaneInTheFloorPlanAndNorthSteps)
@@ -448,7 +451,7 @@ TEST_F(Planeditor, TheFrameShowsTheEditorAndItsPaneInTheFloorPlanAndNorthSteps)
     Klick(2, 2);
     Bewege(7, 5);
     EXPECT_EQ(Wert(1009), QStringLiteral("5,83"));
-    rahmen->grab().save(QStringLiteral("/tmp/planeditor_schritt8.png"));
+    rahmen->grab().save(test::Ausgabedatei(QStringLiteral("planeditor_schritt8.png")));
 
     Klicks({{7, 2}, {7, 5}, {2, 5}, {2.1, 2.1}});
     assistent->Knopf(CEingabeAssistentDlg::IDC_WEITER)->click();
@@ -457,7 +460,7 @@ TEST_F(Planeditor, TheFrameShowsTheEditorAndItsPaneInTheFloorPlanAndNorthSteps)
     EXPECT_TRUE(assistent->isVisible());
     EXPECT_EQ(Wert(1283), QStringLiteral("Winkel :"));
     EXPECT_EQ(ansicht->windowTitle(), QStringLiteral("Geographische Ausrichtung"));
-    rahmen->grab().save(QStringLiteral("/tmp/planeditor_schritt10.png"));
+    rahmen->grab().save(test::Ausgabedatei(QStringLiteral("planeditor_schritt10.png")));
 }
 
 TEST_F(Planeditor, WithoutOpenGLAPlaceholderStandsInAndThePaneStillWorks)
@@ -484,6 +487,44 @@ TEST_F(Planeditor, WithoutOpenGLAPlaceholderStandsInAndThePaneStillWorks)
     pane->Knopf(CEingabeAssistentDlg::IDC_WEITER)->click();
     EXPECT_EQ(anderer.AktuellesHaus().Phase, 15);
     EXPECT_DOUBLE_EQ(anderer.AktuellesHaus().Energiebezugsflaeche, 80);
+}
+
+// The step panels are windows of their own: the frame's accelerators reach
+// them all the same. Run on the real window system: the offscreen platform
+// hands a frame's window shortcuts to any of its windows.
+class Schrittpanels : public test::GestartetesProgramm {};
+
+TEST_F(Schrittpanels, TheFileShortcutsWorkFromThePanelsAsFromTheFrame)
+{
+    struct Fall {
+        int phase;
+        Schrittplatzhalter::Panel panel;
+    };
+    for (const Fall& f : {Fall{1, Schrittplatzhalter::Panel::Projekt}, Fall{18, Schrittplatzhalter::Panel::Projekt}}) {
+        SCOPED_TRACE(f.phase);
+        rahmen->Befehl(ID_FILE_NEW);
+        HausAnbindung::SetzePhase(rahmen->AktuellesHaus(), f.phase);
+        rahmen->ZeigeSchritt();
+        QDialog* panel = rahmen->Schrittpanel(f.panel);
+        ASSERT_NE(panel, nullptr);
+        panel->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(panel));
+        QWidget* ziel = panel->focusWidget() ? panel->focusWidget() : panel;
+        QSignalSpy befehle(rahmen, &CMainFrame::befehlAusgefuehrt);
+        test::SkriptDateiauswahl auswahl; // the file dialogs are cancelled
+        QTest::keyClick(ziel, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(ziel, Qt::Key_O, Qt::ControlModifier);
+        QTest::keyClick(ziel, Qt::Key_F12);
+        QList<int> ids;
+        for (const QList<QVariant>& b : befehle)
+            ids << b[0].toInt();
+        EXPECT_EQ(ids, (QList<int>{ID_FILE_SAVE, ID_FILE_OPEN, ID_FILE_SAVE_AS}));
+        EXPECT_EQ(auswahl.Gefragt(), 3);
+        QTest::keyClick(ziel, Qt::Key_N, Qt::ControlModifier);
+        ASSERT_EQ(befehle.count(), 4);
+        EXPECT_EQ(befehle[3][0].toInt(), ID_FILE_NEW);
+        EXPECT_EQ(rahmen->AktuellesHaus().Phase, 0) << "a new project at the intro";
+    }
 }
 
 } // namespace
