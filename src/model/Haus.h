@@ -199,11 +199,13 @@ public:
     // message) without climate data, 0 for a state that does not exist.
     double BerechneNormwaermebedarf(int n, Notifier& notifier);
     // The fuel-energy demand in kWh/m²a of a heat demand b (MJ per year, the
-    // balance's answer) with the usable gains per m² the balance found:
-    // runs the heating's BerechneEndenergie(b) and takes what it leaves.
-    static double Brennstoffenergie(double energiebezugsflaeche, DHeizung& heizung, double b,
+    // balance's answer) with the usable gains per m² the balance found,
+    // through the heating's BerechneEndenergiewerte(b); the heating record
+    // stays as it is. endenergie, when given, receives the fuel energy in MJ
+    // per year.
+    static double Brennstoffenergie(double energiebezugsflaeche, const DHeizung& heizung, double b,
                                     double fenstergewinnNutzbar, double elektrizitaetNutzbar,
-                                    double personenNutzbar);
+                                    double personenNutzbar, double* endenergie = nullptr);
 
     // ---- Renovation variants (HausVarianten.cpp)
 

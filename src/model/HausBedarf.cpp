@@ -128,23 +128,26 @@ double Haus::BerechneBedarf(int n, Notifier& notifier)
         return 0;
     }
 
-    DHeizung& heizung = m_aHeizung[0];
+    double endenergie = 0;
     bedarf.Brennstoffenergiebedarf =
-        Brennstoffenergie(Energiebezugsflaeche, heizung, b, bedarf.Fenstergewinnnutzbarsumme,
-                          bedarf.ElektrizitaetNutzbar, bedarf.PersonenNutzbar);
-    bedarf.Heizungsverlust = (heizung.Endenergie - b) * e;
+        Brennstoffenergie(Energiebezugsflaeche, m_aHeizung[0], b, bedarf.Fenstergewinnnutzbarsumme,
+                          bedarf.ElektrizitaetNutzbar, bedarf.PersonenNutzbar, &endenergie);
+    bedarf.Heizungsverlust = (endenergie - b) * e;
     return bedarf.Brennstoffenergiebedarf;
 }
 
-double Haus::Brennstoffenergie(double energiebezugsflaeche, DHeizung& heizung, double b,
-                               double fenstergewinnNutzbar, double elektrizitaetNutzbar, double personenNutzbar)
+double Haus::Brennstoffenergie(double energiebezugsflaeche, const DHeizung& heizung, double b,
+                               double fenstergewinnNutzbar, double elektrizitaetNutzbar, double personenNutzbar,
+                               double* endenergie)
 {
-    heizung.BerechneEndenergie(b);
+    const double E = heizung.BerechneEndenergiewerte(b).Endenergie;
+    if (endenergie != nullptr)
+        *endenergie = E;
     // A heating record that cannot turn heat into fuel energy (no power, an
     // efficiency of 0, ...) leaves Endenergie 0, and the formula then gives
     // minus the usable gains. The figure is kept as the formula has it;
     // EndenergieBerechenbar tells the panes not to show it.
-    return ProQuadratmeter(energiebezugsflaeche) * heizung.Endenergie - fenstergewinnNutzbar -
+    return ProQuadratmeter(energiebezugsflaeche) * E - fenstergewinnNutzbar -
            elektrizitaetNutzbar - personenNutzbar;
 }
 
@@ -161,9 +164,7 @@ bool Haus::EndenergieBerechenbar(int n) const
     const double b = m_aBedarf[static_cast<std::size_t>(n)].Waermebedarf * MJProKWh * Energiebezugsflaeche;
     if (!(b > 0))
         return true;
-    DHeizung probe = m_aHeizung[static_cast<std::size_t>(n)];
-    probe.BerechneEndenergie(b);
-    return probe.Endenergie > 0;
+    return m_aHeizung[static_cast<std::size_t>(n)].BerechneEndenergiewerte(b).Endenergie > 0;
 }
 
 double Haus::BerechneNormwaermebedarf(int n, Notifier& notifier)

@@ -2,6 +2,7 @@
 
 #include "model/Bilanzhilfen.h"
 #include "model/DaempfbarerNotifier.h"
+#include "model/Dokumentgrenzen.h"
 #include "platform/SqlDatabase.h"
 
 #include <algorithm>
@@ -887,15 +888,35 @@ int ProgSan::UebernehmeBeste(Haus& haus, Notifier& notifier)
     const std::size_t n =
         std::min(m_Ergebnisse.size(), static_cast<std::size_t>(std::max(m_pOptionen->AnzahlVarianten, 0)));
     int neu = 0;
+    int uebrig = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const SanErgebnis& r = m_Ergebnisse[i];
         if (!HatMassnahme(r.m_Kombination))
             continue;
+        if (uebrig > 0) {
+            ++uebrig;
+            continue;
+        }
+        // A house at its limit answers 0: state 0 is the existing building,
+        // which a proposal must never be written into.
         const int v = haus.NeueVariante(false, *m_pOptionen);
+        if (v < 1) {
+            uebrig = 1;
+            continue;
+        }
         WendeKombinationAn(haus, v, r, notifier);
         ++neu;
     }
+    if (uebrig > 0)
+        notifier.Nachricht(TextVariantengrenze(uebrig), Notifier::Art::Information);
     return neu;
+}
+
+std::string ProgSan::TextVariantengrenze(int nichtUebernommen)
+{
+    return "Es können höchstens " + std::to_string(grenzen::MaxVarianten) +
+           " Sanierungsvarianten angelegt werden; " + std::to_string(nichtUebernommen) +
+           " der Vorschläge wurden nicht übernommen.";
 }
 
 } // namespace zeva

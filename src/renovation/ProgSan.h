@@ -186,9 +186,12 @@ public:
     // the run and shown once each afterwards. 1 when at least one result was
     // stored; 0 otherwise (the caller then shows its between page).
     int Optimiere(Notifier& anzeige);
-    // Adds the best results to the house as new automatic variants; answers
-    // their number.
+    // Adds the best results to the house as new automatic variants, as many
+    // as the variant limit leaves room for; answers the number the house
+    // gained. Results left out for the limit are told to the notifier once
+    // (TextVariantengrenze).
     int UebernehmeBeste(Haus& haus, Notifier& notifier);
+    static std::string TextVariantengrenze(int nichtUebernommen);
     // Writes a result's measures into variant n of a house and computes it.
     void WendeKombinationAn(Haus& haus, int n, const SanErgebnis& r, Notifier& notifier) const;
 

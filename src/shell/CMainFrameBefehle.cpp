@@ -18,6 +18,8 @@
 #include <QMenu>
 #include <QSplitter>
 
+#include <algorithm>
+
 namespace zeva {
 
 namespace {
@@ -26,6 +28,9 @@ constexpr const char* FrageAlleLoeschen = "Alle Sanierungsvarianten löschen?";
 constexpr const char* FrageFensterSchliessen =
     "Für diese Aktion müssen alle Sanierungs- und Bedarfsfenster für die Variante %1 und höher geschlossen "
     "werden.\nDaten übernehmen und Fenster schließen?";
+
+constexpr const char* HinweisVariantengrenze =
+    "Es können höchstens 30 Sanierungsvarianten angelegt werden. Bitte löschen Sie zuerst eine Variante.";
 
 constexpr int ReportNeuAufbauen = 1395;
 constexpr int DetailWerte = 48879;
@@ -292,6 +297,10 @@ void CMainFrame::OnNeuManuell()
 {
     VerlasseStartseite();
     const int n = AktuellesHaus().NeueVariante(true, Optionen());
+    if (n < 1) {
+        Meldung::Hinweis(QString::fromUtf8(HinweisVariantengrenze), Meldung::Symbol::Information, this);
+        return;
+    }
     m_pDoc->SetModifiedFlag(true);
     OeffneVariante(n);
     AktualisiereVariantenfenster();
@@ -317,7 +326,8 @@ void CMainFrame::OnNeuProgramm()
     if (m_OptimiererErzeuger) {
         std::unique_ptr<Optimierer> optimierer = m_OptimiererErzeuger(haus, Optionen(), this);
         if (optimierer && optimierer->Optimiere()) {
-            const int k = optimierer->UebernehmeBeste(haus);
+            // Only the variants the house really gained get a dialog.
+            const int k = std::min(optimierer->UebernehmeBeste(haus), haus.Varianten - v);
             for (int n = v + 1; n <= v + k; ++n)
                 OeffneVariante(n);
             if (k > 0)

@@ -344,6 +344,64 @@ TEST_P(SucheSynthetisch, AnzahlVariantenUndUebernahme)
     }
 }
 
+// The proposals go into new variants only: the existing building keeps
+// every record and its demand, the house never passes its 30 variants, the
+// answer is what the house gained, and the limit is told exactly when
+// proposals were left out.
+TEST_P(SucheSynthetisch, UebernahmeAnDerVariantengrenze)
+{
+    DOptionen o = Optionen(0, 0, 25);
+    auto p = Lauf(haus, o, SanDatenbank("grenze.db", SynthetischeZeilen(0, 0, 0, 5, 0, 5, 0, 0, 0, 0)), GetParam());
+    ASSERT_EQ(p->m_Ergebnisse.size(), 25u);
+    std::size_t mitMassnahme = 0;
+    for (const SanErgebnis& r : p->m_Ergebnisse)
+        mitMassnahme += p->HatMassnahme(r.m_Kombination) ? 1 : 0;
+    ASSERT_GE(mitMassnahme, 24u);
+
+    struct Fall {
+        int vorher;
+        int gefragt;
+    };
+    for (const Fall f : {Fall{0, 5}, Fall{27, 5}, Fall{28, 5}, Fall{30, 3}, Fall{27, 25}}) {
+        const std::string fall = std::to_string(f.vorher) + " Varianten, " + std::to_string(f.gefragt) + " Vorschläge";
+        o.AnzahlVarianten = f.gefragt;
+        Haus ziel(haus);
+        for (int i = 0; i < f.vorher; ++i)
+            ziel.NeueVariante(true, o);
+        StillerNotifier still;
+        const Haus bestand(ziel);
+        const double bedarfVorher = Haus(bestand).BerechneBedarf(0, still);
+
+        AntwortNotifier a;
+        const int neu = p->UebernehmeBeste(ziel, a);
+        int angeboten = 0;
+        for (std::size_t i = 0; i < static_cast<std::size_t>(f.gefragt); ++i)
+            angeboten += p->HatMassnahme(p->m_Ergebnisse[i].m_Kombination) ? 1 : 0;
+        const int erwartet = std::min(angeboten, 30 - f.vorher);
+        EXPECT_EQ(neu, erwartet) << fall;
+        EXPECT_EQ(ziel.Varianten, f.vorher + erwartet) << fall;
+        EXPECT_LE(ziel.Varianten, 30) << fall;
+        if (erwartet < angeboten) {
+            ASSERT_EQ(a.nachrichten.size(), 1u) << fall;
+            EXPECT_EQ(a.nachrichten[0], "Es können höchstens 30 Sanierungsvarianten angelegt werden; " +
+                                            std::to_string(angeboten - erwartet) +
+                                            " der Vorschläge wurden nicht übernommen.")
+                << fall;
+        } else {
+            EXPECT_TRUE(a.nachrichten.empty()) << fall;
+        }
+
+        // The existing building as it was.
+        EXPECT_TRUE(ziel.m_aHeizung[0].IstGleich(bestand.m_aHeizung[0])) << fall;
+        EXPECT_EQ(ziel.m_aHeizung[0].Name, bestand.m_aHeizung[0].Name) << fall;
+        for (std::size_t w = 0; w < ziel.m_aWand.size(); ++w)
+            EXPECT_TRUE(ziel.m_aWand[w].m_aSan[0] == bestand.m_aWand[w].m_aSan[0]) << fall << " Wand " << w;
+        for (std::size_t w = 0; w < ziel.m_aFenster.size(); ++w)
+            EXPECT_TRUE(ziel.m_aFenster[w].m_aSan[0] == bestand.m_aFenster[w].m_aSan[0]) << fall << " Fenster " << w;
+        EXPECT_EQ(Haus(ziel).BerechneBedarf(0, still), bedarfVorher) << fall;
+    }
+}
+
 TEST_P(SucheSynthetisch, KesselZwillingUndBestwert)
 {
     auto p = Optimierer(Optionen(0, 0));
