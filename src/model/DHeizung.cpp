@@ -117,13 +117,18 @@ DHeizung::Endenergiewerte DHeizung::BerechneEndenergiewerte(double q) const
     return w;
 }
 
-double DHeizung::BerechneEndenergie(double q)
+void DHeizung::SetzeErgebnisse(const Endenergiewerte& w)
 {
-    const Endenergiewerte w = BerechneEndenergiewerte(q);
     Endenergie = w.Endenergie;
     VerlustVerteilung = w.VerlustVerteilung;
     VerlustErzeugung = w.VerlustErzeugung;
     VerlustBereitschaft = w.VerlustBereitschaft;
+}
+
+double DHeizung::BerechneEndenergie(double q)
+{
+    const Endenergiewerte w = BerechneEndenergiewerte(q);
+    SetzeErgebnisse(w);
     Vollbenutzungsstunden = w.Vollbenutzungsstunden;
     Jahresnutzungsgrad = w.Jahresnutzungsgrad;
     return w.Jahresnutzungsgrad;

@@ -80,6 +80,9 @@ public:
     // any number of times, and the annual efficiency they derive must not
     // turn into the user's input (the variants compare it).
     Endenergiewerte BerechneEndenergiewerte(double q) const;
+    // Keeps the fuel energy and the three losses as the four results; the
+    // stored members stay.
+    void SetzeErgebnisse(const Endenergiewerte& w);
 
     // For the input pages, which show the efficiency the losses give: runs
     // BerechneEndenergiewerte and takes its figures into the four results,

@@ -200,12 +200,11 @@ public:
     double BerechneNormwaermebedarf(int n, Notifier& notifier);
     // The fuel-energy demand in kWh/m²a of a heat demand b (MJ per year, the
     // balance's answer) with the usable gains per m² the balance found,
-    // through the heating's BerechneEndenergiewerte(b); the heating record
-    // stays as it is. endenergie, when given, receives the fuel energy in MJ
-    // per year.
-    static double Brennstoffenergie(double energiebezugsflaeche, const DHeizung& heizung, double b,
+    // through the heating's BerechneEndenergiewerte(b); of the heating
+    // record only the four results change.
+    static double Brennstoffenergie(double energiebezugsflaeche, DHeizung& heizung, double b,
                                     double fenstergewinnNutzbar, double elektrizitaetNutzbar,
-                                    double personenNutzbar, double* endenergie = nullptr);
+                                    double personenNutzbar);
 
     // ---- Renovation variants (HausVarianten.cpp)
 

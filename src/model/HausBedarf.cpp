@@ -128,21 +128,23 @@ double Haus::BerechneBedarf(int n, Notifier& notifier)
         return 0;
     }
 
-    double endenergie = 0;
+    DHeizung& heizung = m_aHeizung[0];
     bedarf.Brennstoffenergiebedarf =
-        Brennstoffenergie(Energiebezugsflaeche, m_aHeizung[0], b, bedarf.Fenstergewinnnutzbarsumme,
-                          bedarf.ElektrizitaetNutzbar, bedarf.PersonenNutzbar, &endenergie);
-    bedarf.Heizungsverlust = (endenergie - b) * e;
+        Brennstoffenergie(Energiebezugsflaeche, heizung, b, bedarf.Fenstergewinnnutzbarsumme,
+                          bedarf.ElektrizitaetNutzbar, bedarf.PersonenNutzbar);
+    bedarf.Heizungsverlust = (heizung.Endenergie - b) * e;
     return bedarf.Brennstoffenergiebedarf;
 }
 
-double Haus::Brennstoffenergie(double energiebezugsflaeche, const DHeizung& heizung, double b,
-                               double fenstergewinnNutzbar, double elektrizitaetNutzbar, double personenNutzbar,
-                               double* endenergie)
+double Haus::Brennstoffenergie(double energiebezugsflaeche, DHeizung& heizung, double b,
+                               double fenstergewinnNutzbar, double elektrizitaetNutzbar, double personenNutzbar)
 {
-    const double E = heizung.BerechneEndenergiewerte(b).Endenergie;
-    if (endenergie != nullptr)
-        *endenergie = E;
+    // Only the four results: the annual efficiency and the full-load hours
+    // the calculation derives are the user's input fields, which the
+    // variants compare and the file keeps.
+    const DHeizung::Endenergiewerte w = heizung.BerechneEndenergiewerte(b);
+    heizung.SetzeErgebnisse(w);
+    const double E = w.Endenergie;
     // A heating record that cannot turn heat into fuel energy (no power, an
     // efficiency of 0, ...) leaves Endenergie 0, and the formula then gives
     // minus the usable gains. The figure is kept as the formula has it;

@@ -326,8 +326,9 @@ void CMainFrame::OnNeuProgramm()
     if (m_OptimiererErzeuger) {
         std::unique_ptr<Optimierer> optimierer = m_OptimiererErzeuger(haus, Optionen(), this);
         if (optimierer && optimierer->Optimiere()) {
+            const int uebernommen = optimierer->UebernehmeBeste(haus);
             // Only the variants the house really gained get a dialog.
-            const int k = std::min(optimierer->UebernehmeBeste(haus), haus.Varianten - v);
+            const int k = std::min(uebernommen, haus.Varianten - v);
             for (int n = v + 1; n <= v + k; ++n)
                 OeffneVariante(n);
             if (k > 0)

@@ -675,7 +675,7 @@ TEST(Varianten, RechnenAendertKeineEingabe)
         DOptionen o;
         h.NeueVariante(true, o);
         h.NeueVariante(true, o);
-        h.m_aWand[0].m_aSan[2] = OpakeMassnahme<DSBauteilOpaque>("WDVS", 0.3, DSBauteilOpaque::Aussen);
+        h.m_aWand[0].m_aSan[2] = OpakeMassnahme<DSWand>("WDVS", 0.3, DSBauteilOpaque::Aussen);
         const Haus vorher(h);
         ASSERT_TRUE(h.m_aHeizung[1].IstGleich(h.m_aHeizung[0]));
 

@@ -354,8 +354,8 @@ TEST_P(SucheSynthetisch, UebernahmeAnDerVariantengrenze)
     auto p = Lauf(haus, o, SanDatenbank("grenze.db", SynthetischeZeilen(0, 0, 0, 5, 0, 5, 0, 0, 0, 0)), GetParam());
     ASSERT_EQ(p->m_Ergebnisse.size(), 25u);
     std::size_t mitMassnahme = 0;
-    for (const SanErgebnis& r : p->m_Ergebnisse)
-        mitMassnahme += p->HatMassnahme(r.m_Kombination) ? 1 : 0;
+    for (std::size_t i = 0; i < p->m_Ergebnisse.size(); ++i)
+        mitMassnahme += p->HatMassnahme(p->m_Ergebnisse[i].m_Kombination) ? 1 : 0;
     ASSERT_GE(mitMassnahme, 24u);
 
     struct Fall {
@@ -394,10 +394,15 @@ TEST_P(SucheSynthetisch, UebernahmeAnDerVariantengrenze)
         // The existing building as it was.
         EXPECT_TRUE(ziel.m_aHeizung[0].IstGleich(bestand.m_aHeizung[0])) << fall;
         EXPECT_EQ(ziel.m_aHeizung[0].Name, bestand.m_aHeizung[0].Name) << fall;
+        auto gleicherBestand = [](const auto& a, const auto& b) {
+            if (a.m_aSan.size() == 0 || b.m_aSan.size() == 0)
+                return b.m_aSan.size() == 0;
+            return a.m_aSan[0] == b.m_aSan[0];
+        };
         for (std::size_t w = 0; w < ziel.m_aWand.size(); ++w)
-            EXPECT_TRUE(ziel.m_aWand[w].m_aSan[0] == bestand.m_aWand[w].m_aSan[0]) << fall << " Wand " << w;
+            EXPECT_TRUE(gleicherBestand(ziel.m_aWand[w], bestand.m_aWand[w])) << fall << " Wand " << w;
         for (std::size_t w = 0; w < ziel.m_aFenster.size(); ++w)
-            EXPECT_TRUE(ziel.m_aFenster[w].m_aSan[0] == bestand.m_aFenster[w].m_aSan[0]) << fall << " Fenster " << w;
+            EXPECT_TRUE(gleicherBestand(ziel.m_aFenster[w], bestand.m_aFenster[w])) << fall << " Fenster " << w;
         EXPECT_EQ(Haus(ziel).BerechneBedarf(0, still), bedarfVorher) << fall;
     }
 }
