@@ -522,7 +522,7 @@ void CHeizungEingabeDlg::OnWeiter()
         h.m_aHeizung[0] = k;
         Dokument().SetModifiedFlag();
     }
-    h.BerechneBedarf(0, notifier);
+    // The move computes the net areas and with them the demand.
     Rahmen().NaechsterSchritt();
 }
 

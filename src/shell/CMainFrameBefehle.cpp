@@ -13,6 +13,7 @@
 #include "shell/OptionenBefehl.h"
 #include "shell/Schrittfolge.h"
 #include "ui/CHideBar.h"
+#include "ui/MeldungsNotifier.h"
 
 #include <QDialog>
 #include <QMenu>
@@ -395,6 +396,22 @@ void CMainFrame::OnExtrasOptionen()
     ZeigeZwischenseite();
     if (ergebnis.geaendert)
         m_pDoc->SetModifiedFlag(true);
+    if (ergebnis.uebernommen)
+        AktualisiereNachRechengrundlage();
+}
+
+void CMainFrame::AktualisiereNachRechengrundlage()
+{
+    Haus& haus = AktuellesHaus();
+    // Before the input is complete there is no demand to show.
+    if (haus.Phase >= Schrittfolge::Projekt2) {
+        MeldungsNotifier notifier(this);
+        haus.BerechneBedarf(0, notifier);
+        haus.BerechneKosten(0, Optionen());
+    }
+    AktualisiereKennzahlseiten();
+    AktualisiereBestandsbedarf();
+    AktualisiereVariantenfenster();
 }
 
 // ----- component dialogs ------------------------------------------------------------

@@ -989,6 +989,42 @@ TEST_F(Heizungsseite, WeiterMarksTheProjectAndAsksBeforeVariantsGo)
     EXPECT_TRUE(Dok().IsModified());
 }
 
+// Step 18 and step 19 show one demand for one house: a window on a wall and
+// a dormer on the roof come off their carriers' areas before the existing
+// state is computed, not only at the step after.
+TEST_F(Heizungsseite, Step18AndStep19ShowTheSameDemandWithWindowsAndADormer)
+{
+    ASSERT_FALSE(H().m_aWand.empty());
+    ASSERT_FALSE(H().m_aSteildach.empty());
+    DFenster fenster;
+    fenster.NameGlas = "Isolierglas";
+    fenster.kWertGlas = 2.8;
+    fenster.kWertRahmen = 2;
+    fenster.Rahmenanteil = 0.3;
+    fenster.gWert = 0.75;
+    fenster.m_plane.SetzeRechteck(4);
+    fenster.m_plane.Traeger1ID = fenster.m_plane.Traeger2ID = H().m_aWand[0].m_plane.ID;
+    fenster.Flaeche = 4;
+    H().m_aFenster.Add(fenster);
+    Gaube gaube;
+    gaube.Traeger1ID = H().m_aSteildach[0].m_plane.ID;
+    gaube.m_Dachauflage.SetzeRechteck(3);
+    gaube.m_Deckenflaeche.SetzeRechteck(2);
+    H().m_aGaube.Add(gaube);
+    seite->LiesHausNeu();
+
+    Tippe(*seite, 1146, QStringLiteral("Kessel"));
+    Klicke(*seite, 1281);
+    ASSERT_EQ(H().Phase, 18);
+    const double schritt18 = H().m_aBedarf[0].Waermebedarf;
+    const double brennstoff18 = H().m_aBedarf[0].Brennstoffenergiebedarf;
+    rahmen->NaechsterSchritt();
+    ASSERT_EQ(H().Phase, 19);
+    EXPECT_GT(schritt18, 0);
+    EXPECT_EQ(H().m_aBedarf[0].Waermebedarf, schritt18);
+    EXPECT_EQ(H().m_aBedarf[0].Brennstoffenergiebedarf, brennstoff18);
+}
+
 TEST_F(Heizungsseite, AnotherProjectShowsItsOwnRequiredPower)
 {
     EXPECT_EQ(Feld(seite, 1339), QStringLiteral("kW (Erforderlich: %1 kW)").arg(erforderlich));
