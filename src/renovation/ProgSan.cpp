@@ -205,6 +205,7 @@ int ProgSan::Optimiere(Notifier& anzeige)
             if (m_pFortschritt != nullptr)
                 m_pFortschritt->Phase("Suche Sanierungsmaßnahmen...");
             Suche(modell);
+            BewerteErgebnisseGenau(modell);
         }
     }
     if (m_pFortschritt != nullptr)
@@ -841,6 +842,41 @@ void ProgSan::SucheSchnell(Notifier&)
             if (Pruefe())
                 break;
         }
+    }
+}
+
+void ProgSan::BewerteErgebnisseGenau(Notifier& modell)
+{
+    if (m_Ergebnisse.empty())
+        return;
+    std::vector<SanErgebnis> genau;
+    genau.reserve(m_Ergebnisse.size());
+    for (std::size_t i = 0; i < m_Ergebnisse.size(); ++i) {
+        SanErgebnis r = m_Ergebnisse[i];
+        Haus h(m_Haus);
+        WendeKombinationAn(h, 1, r, modell);
+        const DBedarf& b = h.m_aBedarf[1];
+        r.m_Einsparung = m_Bedarf0 - b.Brennstoffenergiebedarf;
+        r.m_Kosten = b.Gesamtkosten;
+        r.m_Gewinn = Gewinn(r.m_Einsparung, r.m_Kosten, h.m_aHeizung[1].Brennstoff);
+        genau.push_back(r);
+    }
+    // Best first, equal ones in the search's order; a figure that is not a
+    // number goes to the end.
+    std::stable_sort(genau.begin(), genau.end(), [this](const SanErgebnis& a, const SanErgebnis& b) {
+        const bool aNaN = std::isnan(Wert(a, m_nKriterium));
+        const bool bNaN = std::isnan(Wert(b, m_nKriterium));
+        if (aNaN || bNaN)
+            return !aNaN && bNaN;
+        return Abstand(a, b, m_nKriterium) > 0;
+    });
+    m_Ergebnisse.Leere();
+    for (const SanErgebnis& r : genau)
+        m_Ergebnisse.Anhaengen(std::make_unique<SanErgebnis>(r));
+    ZeigeBestenWert();
+    if (m_pFortschritt != nullptr && m_BestwertText != m_GezeigterBestwert) {
+        m_pFortschritt->Bestwert(m_BestwertText);
+        m_GezeigterBestwert = m_BestwertText;
     }
 }
 

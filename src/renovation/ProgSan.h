@@ -204,6 +204,12 @@ public:
     int OeffneDatenbank(Notifier& anzeige, Notifier& modell);
     // The search over every combination of the lists as they stand.
     void Suche(Notifier& modell);
+    // The search ranks by the sum of the groups' savings, which overstates
+    // a combination of several groups a little. Every result kept is
+    // computed here as its adopted variant will be (WendeKombinationAn on a
+    // copy), takes that variant's saving, cost and gain, and the list is
+    // ordered by them: the value shown for a proposal is its variant's.
+    void BewerteErgebnisseGenau(Notifier& modell);
     // The fitness of a boiler for the combination's summed figures.
     bool PasstHeizkessel(const SanErgebnis& r, const XDBHeizungSanKandidat& kessel) const;
     // Whether a combination is accepted by the criterion.

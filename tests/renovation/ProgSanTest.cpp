@@ -97,6 +97,22 @@ std::unique_ptr<ProgSan> Lauf(const Haus& h, const DOptionen& o, const std::file
     return p;
 }
 
+// The search alone, without the exact figures of the results the whole run
+// computes after it: what the search itself found.
+std::unique_ptr<ProgSan> Suchlauf(const Haus& h, const DOptionen& o, const std::filesystem::path& db,
+                                  ProgSan::Modus modus)
+{
+    auto p = std::make_unique<ProgSan>(h, o);
+    p->SetzeModus(modus);
+    p->SetzeDatenbankdatei(db);
+    AntwortNotifier anzeige;
+    StillerNotifier modell;
+    p->BerechneBasis(modell);
+    EXPECT_EQ(p->OeffneDatenbank(anzeige, modell), 1);
+    p->Suche(modell);
+    return p;
+}
+
 // The boiler load of the existing state, as the optimiser computes it.
 double Kessellast(const Haus& h, const DOptionen& o)
 {
@@ -603,8 +619,8 @@ TEST(Zahlen, SucheGegenBruteForce)
     for (const int kriterium : {0, 1, 2}) {
         o.Index = kriterium;
         o.Grenze = kriterium == 1 ? 9000 : (kriterium == 2 ? 150 : 0);
-        auto ref = Lauf(haus, o, datei, ProgSan::Modus::Referenz);
-        auto schnell = Lauf(haus, o, datei, ProgSan::Modus::Schnell);
+        auto ref = Suchlauf(haus, o, datei, ProgSan::Modus::Referenz);
+        auto schnell = Suchlauf(haus, o, datei, ProgSan::Modus::Schnell);
         ErwarteGleich(*ref, *schnell, "Kriterium " + std::to_string(kriterium));
 
         // The brute force's accepted, distinct results by value.
@@ -851,6 +867,57 @@ TEST(Modi, BitgleichAufSechsFaellen)
             auto d = Lauf(h, o, ausgeliefert, ProgSan::Modus::Schnell, 300);
             ErwarteGleich(*c, *d, fall + " ausgeliefert");
         }
+    }
+}
+
+// On the shipped data base the list the run leaves holds each proposal's
+// exact figures: adopted, every variant shows the saving, cost and gain of
+// its list entry, the variants come in the order of those figures, and the
+// best value shown is the first variant's.
+TEST(Zahlen, VorschlaegeNachIhrenGenauenZahlen)
+{
+    const std::filesystem::path ausgeliefert = std::filesystem::path(ZEVA_BUILT_DB_DIR) / "San2kvyke.db";
+    Haus h;
+    Haus15(h);
+    h.Berechnungsverfahren = BerechnungEnEV;
+    h.m_aHeizung[0] = ReferenzKessel();
+    for (const int kriterium : {0, 1}) {
+        SCOPED_TRACE("Kriterium " + std::to_string(kriterium));
+        DOptionen o = Optionen(kriterium, kriterium == 1 ? 100000 : 0, 10);
+        auto p = Lauf(h, o, ausgeliefert, ProgSan::Modus::Schnell, 3000);
+        ASSERT_GE(p->m_Ergebnisse.size(), 10u);
+        Haus ziel(h);
+        AntwortNotifier n;
+        const int neu = p->UebernehmeBeste(ziel, n);
+        ASSERT_GT(neu, 1);
+        StillerNotifier still;
+        const double b0 = Haus(h).BerechneBedarf(0, still);
+        int v = 0;
+        double vorher = 0;
+        for (std::size_t i = 0; i < 10; ++i) {
+            const SanErgebnis& r = p->m_Ergebnisse[i];
+            if (!p->HatMassnahme(r.m_Kombination))
+                continue;
+            const auto iv = static_cast<std::size_t>(++v);
+            const DBedarf& b = ziel.m_aBedarf[iv];
+            const double einsparung = b0 - b.Brennstoffenergiebedarf;
+            const double gewinn = h.Energiebezugsflaeche * o.Brennstoffpreis(ziel.m_aHeizung[iv].Brennstoff) *
+                                  einsparung / (b.Gesamtkosten * 0.001);
+            EXPECT_NEAR(r.m_Einsparung, einsparung, 1e-9 * std::max(1.0, std::abs(einsparung))) << "Variante " << v;
+            EXPECT_NEAR(r.m_Kosten, b.Gesamtkosten, 1e-9 * std::abs(b.Gesamtkosten)) << "Variante " << v;
+            EXPECT_NEAR(r.m_Gewinn, gewinn, 1e-9 * std::max(1.0, std::abs(gewinn))) << "Variante " << v;
+            const double wert = kriterium == 0 ? gewinn : einsparung;
+            if (v > 1) {
+                EXPECT_LE(wert, vorher) << "Variante " << v;
+            }
+            vorher = wert;
+        }
+        const double erster = kriterium == 0 ? p->m_Ergebnisse[0].m_Gewinn : p->m_Ergebnisse[0].m_Einsparung;
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2f", erster);
+        std::string zahl = text;
+        std::replace(zahl.begin(), zahl.end(), '.', ',');
+        EXPECT_NE(p->m_BestwertText.find(zahl), std::string::npos) << p->m_BestwertText;
     }
 }
 
