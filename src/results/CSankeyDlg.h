@@ -25,6 +25,8 @@ public:
     void SetzeVariante(int n) override;
     void SetzeHaus(std::shared_ptr<const Haus> haus) override;
     int Variante() const { return m_nVariante; }
+    // The house handed in, null while the window draws the document's.
+    const Haus* GezeichnetesHaus() const { return m_pHaus.get(); }
 
     // Draws the diagram of the house into w × h (nothing before step 19).
     void SankeyDiagramm(Zeichenflaeche& z, const Haus& haus, int w, int h) const;
