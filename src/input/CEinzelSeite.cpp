@@ -257,7 +257,10 @@ void CEinzelSeite::OnZurueck()
 
 void CEinzelSeite::MarkiereGeaendert()
 {
-    Dokument().SetModifiedFlag();
+    // The default type a new house takes when the page first shows is part
+    // of making the project, not a change of the user's.
+    if (!m_bAutoDB)
+        Dokument().SetModifiedFlag();
 }
 
 void CEinzelSeite::OnSelchangeGegen(int index)

@@ -189,17 +189,9 @@ bool DHeizung::IstLeer() const
 
 void DHeizung::SetzeEinzelheizung(double etaEinzel)
 {
+    SetzeZentralheizung(Zentralheizungswerte{});
     Einzelheiz = 1;
     EtaEinzel = etaEinzel;
-    Zentralheizungswerte keine;
-    Nennwaermeleistung = keine.Nennwaermeleistung;
-    Jahresnutzungsgrad = keine.Jahresnutzungsgrad;
-    Bereitschaftszeit = keine.Bereitschaftszeit;
-    Strahlungsverlust = keine.Strahlungsverlust;
-    Abgasverlust = keine.Abgasverlust;
-    Bereitschaftsverlust = keine.Bereitschaftsverlust;
-    Heizungsverteilung = keine.Heizungsverteilung;
-    Verteilungsnutzungsgrad = keine.Verteilungsnutzungsgrad;
 }
 
 void DHeizung::SetzeZentralheizung(const Zentralheizungswerte& werte)

@@ -227,10 +227,9 @@ int ProgSan::Optimiere(Notifier& anzeige)
 void ProgSan::BerechneBasis(Notifier& notifier)
 {
     m_Bedarf0 = m_Haus.BerechneBedarf(0, notifier);
-    // The existing state's calculation fills in the existing heating's
-    // computed efficiency; the scratch variant's heating starts from that
-    // record, as a variant made now would, so that an unchanged heating
-    // counts as unchanged in the costs.
+    // The scratch variant's heating starts from the existing heating, as a
+    // variant made now would, so that an unchanged heating counts as
+    // unchanged in the costs.
     m_Haus.m_aHeizung[1] = m_Haus.Variantenheizung(*m_pOptionen);
     m_Bedarf1 = m_Haus.BerechneBedarf(1, notifier);
     m_Bilanz0 = m_Haus.Waermebilanz(notifier);

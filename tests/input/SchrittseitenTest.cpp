@@ -412,6 +412,7 @@ TEST_F(Schrittseiten, FirstShowingTakesTheDefaultTypesSilently)
     EXPECT_FALSE(H().m_defaultWand.m_Schichtaufbau.empty());
     EXPECT_EQ(dialoge, 0) << "no dialog was shown";
     EXPECT_TRUE(meldungen.Anfragen().empty());
+    EXPECT_FALSE(Dok().IsModified()) << "a new project stays unchanged";
 }
 
 TEST_F(Schrittseiten, WeiterChecksTheUValueAndTheNames)

@@ -712,6 +712,7 @@ TEST_F(VariantenFenster, ChartKeyFiguresAndLeftBarAgreeAfterALoadAndAChange)
     EXPECT_EQ(sankey->GezeichnetesHaus(), Pane()->GezeigtesHaus());
     EXPECT_EQ(sankey->Variante(), 2);
     EXPECT_NE(Pane()->GezeigtesHaus()->m_aBedarf[2].Waermebedarf, 1);
+    test::Bild(*Pane(), "variantenfenster-diagramme");
 
     // The method changes in the heat-demand pane.
     auto ersparnisText = [this](const DOptionen& o) {
