@@ -296,12 +296,13 @@ void CMainFrame::AktualisiereBestandsbedarf()
 
 void CMainFrame::OnNeuManuell()
 {
-    VerlasseStartseite();
     const int n = AktuellesHaus().NeueVariante(true, Optionen());
     if (n < 1) {
+        // At the limit nothing changes, the view neither.
         Meldung::Hinweis(QString::fromUtf8(HinweisVariantengrenze), Meldung::Symbol::Information, this);
         return;
     }
+    VerlasseStartseite();
     m_pDoc->SetModifiedFlag(true);
     OeffneVariante(n);
     AktualisiereVariantenfenster();
