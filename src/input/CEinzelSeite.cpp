@@ -255,6 +255,14 @@ void CEinzelSeite::OnZurueck()
         Rahmen().VorherigerSchritt();
 }
 
+void CEinzelSeite::MarkiereGeaendert()
+{
+    // The default type a new house takes when the page first shows is part
+    // of making the project, not a change of the user's.
+    if (!m_bAutoDB)
+        Dokument().SetModifiedFlag();
+}
+
 void CEinzelSeite::OnSelchangeGegen(int index)
 {
     m_nZone = index;
@@ -287,12 +295,13 @@ void COpakEinzelSeite<T>::LiesBauteil()
 template <class T>
 void COpakEinzelSeite<T>::SchreibeBauteil()
 {
-    T& b = *m_pBauteil;
-    b.Nummer = Art().nummer;
-    b.Name = m_strName;
-    b.Flaeche = m_dFlaeche;
-    b.Kommentar = m_strKommentar;
-    SchreibeZone();
+    Aendere(*m_pBauteil, [this](T& b) {
+        b.Nummer = Art().nummer;
+        b.Name = m_strName;
+        b.Flaeche = m_dFlaeche;
+        b.Kommentar = m_strKommentar;
+        SchreibeZone();
+    });
 }
 
 template <class T>
@@ -300,7 +309,7 @@ void COpakEinzelSeite<T>::SchreibeZone()
 {
     if constexpr (T::HatZone) {
         if (Art().gegenId != 0 && m_nZone >= 0)
-            m_pBauteil->Zone = m_nZone;
+            Aendere(*m_pBauteil, [this](T& b) { b.Zone = m_nZone; });
     }
 }
 
@@ -333,8 +342,10 @@ void COpakEinzelSeite<T>::OnAusDB()
     if (dlg.exec() != QDialog::Accepted)
         return;
     AusDBKnopf()->setFocus();
-    *m_pBauteil = dlg.m_Bauteil;
-    PruefeLuftschicht(*m_pBauteil);
+    Aendere(*m_pBauteil, [&dlg](T& b) {
+        b = dlg.m_Bauteil;
+        PruefeLuftschicht(b);
+    });
     ZeigeSeite();
 }
 
@@ -358,7 +369,7 @@ void COpakEinzelSeite<T>::OnDetails()
         dlg.m_Bauteil = *m_pBauteil;
         dlg.EinzelModus = 1;
         if (dlg.exec() == QDialog::Accepted) {
-            *m_pBauteil = dlg.m_Bauteil;
+            Aendere(*m_pBauteil, [&dlg](T& b) { b = dlg.m_Bauteil; });
             ZeigeSeite();
         }
     };
@@ -411,17 +422,18 @@ void Fenster_einzel::LiesBauteil()
 
 void Fenster_einzel::SchreibeBauteil()
 {
-    DFenster& f = *m_pBauteil;
-    f.Nummer = Art().nummer;
-    f.NameGlas = m_strName;
-    f.Flaeche = m_dFlaeche;
-    f.Kommentar = m_strKommentar;
-    f.Rahmenanteil = m_dRahmenanteil * 0.01;
+    Aendere(*m_pBauteil, [this](DFenster& f) {
+        f.Nummer = Art().nummer;
+        f.NameGlas = m_strName;
+        f.Flaeche = m_dFlaeche;
+        f.Kommentar = m_strKommentar;
+        f.Rahmenanteil = m_dRahmenanteil * 0.01;
+    });
 }
 
 void Fenster_einzel::TauscheZusatzfelder(DatenAustausch& dx)
 {
-    dx.Zahl(RahmenanteilFeld(), m_dRahmenanteil);
+    dx.Zahl(RahmenanteilFeld(), m_dRahmenanteil, 0, 100);
 }
 
 bool Fenster_einzel::PruefeEingabe() const
@@ -445,7 +457,7 @@ void Fenster_einzel::OnAusDB()
         return;
     if (ok)
         AusDBKnopf()->setFocus();
-    *m_pBauteil = dlg.m_Bauteil;
+    Aendere(*m_pBauteil, [&dlg](DFenster& f) { f = dlg.m_Bauteil; });
     ZeigeSeite();
 }
 
@@ -457,7 +469,7 @@ void Fenster_einzel::OnDetails()
     dlg.m_Bauteil = *m_pBauteil;
     dlg.EinzelModus = 1;
     if (dlg.exec() == QDialog::Accepted) {
-        *m_pBauteil = dlg.m_Bauteil;
+        Aendere(*m_pBauteil, [&dlg](DFenster& f) { f = dlg.m_Bauteil; });
         ZeigeSeite();
     }
 }

@@ -84,6 +84,18 @@ protected:
     virtual void SchreibeBauteil() = 0;
     // The border kind alone (m_nZone), as the list writes it at once.
     virtual void SchreibeZone() {}
+    // Every write into the house's record goes through here: a record that
+    // came out different marks the project modified, whichever button or
+    // list wrote it.
+    template <class T, class F>
+    void Aendere(T& bauteil, F&& schreibe)
+    {
+        const T vorher = bauteil;
+        schreibe(bauteil);
+        if (!(bauteil == vorher))
+            MarkiereGeaendert();
+    }
+    void MarkiereGeaendert();
     virtual bool NameLeer() const = 0; // the initialisation takes the default type
     virtual bool PruefeEingabe() const = 0;
     virtual void OnAusDB() = 0;

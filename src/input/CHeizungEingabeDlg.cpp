@@ -490,15 +490,7 @@ void CHeizungEingabeDlg::OnWeiter()
         k.Sanbar = m_bSanierbar;
         k.SanMuss = sanMuss;
         k.Brennstoff = m_Brennstoff->currentIndex();
-        k.EtaEinzel = m_Wirkungsgrad * 0.01;
-        k.Nennwaermeleistung = 0;
-        k.Jahresnutzungsgrad = 0;
-        k.Bereitschaftszeit = 8760;
-        k.Strahlungsverlust = 0;
-        k.Abgasverlust = 0;
-        k.Bereitschaftsverlust = 0;
-        k.Heizungsverteilung.clear();
-        k.Verteilungsnutzungsgrad = 1.0;
+        k.SetzeEinzelheizung(m_Wirkungsgrad * 0.01);
     } else {
         MeldungsNotifier notifier(this);
         DHeizung geprueft(k);
@@ -512,17 +504,27 @@ void CHeizungEingabeDlg::OnWeiter()
                             this))
             return;
         SchreibeKessel();
-        k.Einzelheiz = 0;
         k.Sanbar = m_bSanierbar;
         k.SanMuss = sanMuss;
-        k.Bereitschaftszeit = m_Einschaltdauer;
-        k.EtaEinzel = 0;
-        k.Heizungsverteilung = m_Verteilung->currentText().toStdString();
-        k.Verteilungsnutzungsgrad = m_Verteilungsnutzungsgrad * 0.01;
+        DHeizung::Zentralheizungswerte w = k.Zentralwerte();
+        w.Bereitschaftszeit = m_Einschaltdauer;
+        w.Heizungsverteilung = m_Verteilung->currentText().toStdString();
+        w.Verteilungsnutzungsgrad = m_Verteilungsnutzungsgrad * 0.01;
+        k.SetzeZentralheizung(w);
     }
-    h.m_aHeizung[0] = k;
     MeldungsNotifier notifier(this);
-    h.BerechneBedarf(0, notifier);
+    const DHeizung& bestand = h.m_aHeizung[0];
+    const bool geaendert = !k.IstGleich(bestand) || k.Jahresnutzungsgrad != bestand.Jahresnutzungsgrad ||
+                           k.Bitmappfad != bestand.Bitmappfad || k.Co2 != bestand.Co2 || k.Kea != bestand.Kea;
+    if (geaendert) {
+        // The variants start from the existing heating: changing it under
+        // them would make each of them a heating renovation.
+        if (!h.BestandAendernErlaubt(true, notifier, &Rahmen().Variantenanzeige()))
+            return;
+        h.m_aHeizung[0] = k;
+        Dokument().SetModifiedFlag();
+    }
+    // The move computes the net areas and with them the demand.
     Rahmen().NaechsterSchritt();
 }
 

@@ -106,7 +106,7 @@ void Fenster::DoDataExchange(DatenAustausch& dx)
     for (std::size_t k = 0; k < ZeilenProSeite; ++k)
         dx.Text(m_Felder[k].name, m_strName[k]);
     for (std::size_t k = 0; k < ZeilenProSeite; ++k)
-        dx.Zahl(m_Felder[k].rahmen, m_dRahmenanteil[k]);
+        dx.Zahl(m_Felder[k].rahmen, m_dRahmenanteil[k], 0, 100);
 }
 
 void Fenster::ZeigeSeite()

@@ -56,21 +56,15 @@ DHeizung& DHeizung::operator=(const DHeizung& quelle)
     return *this;
 }
 
-double DHeizung::BerechneEndenergie(double q)
+DHeizung::Endenergiewerte DHeizung::BerechneEndenergiewerte(double q) const
 {
+    Endenergiewerte w;
     if (Einzelheiz != 0) {
-        Vollbenutzungsstunden = 0;
         if (EtaEinzel > KleinsterNutzungsgrad) {
-            Endenergie = q / EtaEinzel;
-            VerlustErzeugung = Endenergie - q;
-        } else {
-            Endenergie = 0;
-            VerlustErzeugung = 0;
+            w.Endenergie = q / EtaEinzel;
+            w.VerlustErzeugung = w.Endenergie - q;
         }
-        VerlustVerteilung = 0;
-        VerlustBereitschaft = 0;
-        Jahresnutzungsgrad = 0;
-        return 0;
+        return w;
     }
 
     const double p = Nennwaermeleistung;
@@ -81,59 +75,63 @@ double DHeizung::BerechneEndenergie(double q)
     const double qB = Bereitschaftsverlust;
     const bool gueltig =
         etaV > 0.01 && IstAnteil(qB) && IstAnteil(qS) && IstAnteil(qA) && p > 0.1 && bz >= 0 && bz <= 8760;
-
-    if (!gueltig) {
-        Vollbenutzungsstunden = 0;
-        Endenergie = 0;
-        VerlustErzeugung = 0;
-        Jahresnutzungsgrad = 0;
-        VerlustBereitschaft = 0;
-        VerlustVerteilung = 0;
-        return 0;
-    }
+    if (!gueltig)
+        return w;
 
     const bool verlusteAngegeben = qB != 0 || qS != 0 || qA != 0;
+    w.Jahresnutzungsgrad = Jahresnutzungsgrad;
 
     if (p * bz * MJProKWh > q) {
-        VerlustVerteilung = q * (1 - etaV) / etaV;
-        const double qE = q + VerlustVerteilung;
-        Vollbenutzungsstunden = qE / (MJProKWh * p);
+        w.VerlustVerteilung = q * (1 - etaV) / etaV;
+        const double qE = q + w.VerlustVerteilung;
+        w.Vollbenutzungsstunden = qE / (MJProKWh * p);
         if (!verlusteAngegeben) {
             // The annual efficiency is given in place of the losses.
-            VerlustBereitschaft = 0;
             if (Jahresnutzungsgrad > KleinsterNutzungsgrad) {
-                Endenergie = q / (Jahresnutzungsgrad * etaV);
-                VerlustErzeugung = (1 - Jahresnutzungsgrad) * Endenergie;
-            } else {
-                Endenergie = 0;
-                VerlustErzeugung = 0;
+                w.Endenergie = q / (Jahresnutzungsgrad * etaV);
+                w.VerlustErzeugung = (1 - Jahresnutzungsgrad) * w.Endenergie;
             }
-            return Jahresnutzungsgrad;
+            return w;
         }
-        VerlustErzeugung = (qA + qS) * p * Vollbenutzungsstunden * MJProKWh;
+        w.VerlustErzeugung = (qA + qS) * p * w.Vollbenutzungsstunden * MJProKWh;
         // With a poor distribution the full-load hours may exceed the standby
         // time; the boiler then has no standby hours left, not negative ones.
-        const double bereitschaftsstunden = std::max(0.0, bz - Vollbenutzungsstunden);
-        VerlustBereitschaft = bereitschaftsstunden * p * qB * MJProKWh;
-        Endenergie = q + VerlustVerteilung + VerlustErzeugung + VerlustBereitschaft;
-        Jahresnutzungsgrad = Endenergie > KleinsteEndenergie ? qE / Endenergie : 0;
-        return Jahresnutzungsgrad;
+        const double bereitschaftsstunden = std::max(0.0, bz - w.Vollbenutzungsstunden);
+        w.VerlustBereitschaft = bereitschaftsstunden * p * qB * MJProKWh;
+        w.Endenergie = q + w.VerlustVerteilung + w.VerlustErzeugung + w.VerlustBereitschaft;
+        w.Jahresnutzungsgrad = w.Endenergie > KleinsteEndenergie ? qE / w.Endenergie : 0;
+        return w;
     }
 
     // The boiler cannot deliver the demand within its standby time: it runs
     // all the time, so only its radiation and flue-gas losses count.
     // Losses that together exceed the power leave no efficiency, not a
     // negative one.
+    w.VerlustVerteilung = 0;
+    w.Vollbenutzungsstunden = 0;
     if (verlusteAngegeben)
-        Jahresnutzungsgrad = std::max(0.0, 1 - qS - qA);
+        w.Jahresnutzungsgrad = std::max(0.0, 1 - qS - qA);
     // Without a usable efficiency there is no sound fuel figure; 0 marks it
     // rather than a huge made-up one.
-    Endenergie = Jahresnutzungsgrad > KleinsterNutzungsgrad ? q / (Jahresnutzungsgrad * etaV) : 0;
-    VerlustVerteilung = 0;
-    VerlustErzeugung = 0;
-    VerlustBereitschaft = 0;
-    Vollbenutzungsstunden = 0;
-    return Jahresnutzungsgrad;
+    w.Endenergie = w.Jahresnutzungsgrad > KleinsterNutzungsgrad ? q / (w.Jahresnutzungsgrad * etaV) : 0;
+    return w;
+}
+
+void DHeizung::SetzeErgebnisse(const Endenergiewerte& w)
+{
+    Endenergie = w.Endenergie;
+    VerlustVerteilung = w.VerlustVerteilung;
+    VerlustErzeugung = w.VerlustErzeugung;
+    VerlustBereitschaft = w.VerlustBereitschaft;
+}
+
+double DHeizung::BerechneEndenergie(double q)
+{
+    const Endenergiewerte w = BerechneEndenergiewerte(q);
+    SetzeErgebnisse(w);
+    Vollbenutzungsstunden = w.Vollbenutzungsstunden;
+    Jahresnutzungsgrad = w.Jahresnutzungsgrad;
+    return w.Jahresnutzungsgrad;
 }
 
 double DHeizung::Co2Faktor() const
@@ -187,6 +185,33 @@ bool DHeizung::IstLeer() const
            Nennwaermeleistung == 0 && Bereitschaftszeit == 8760 && Strahlungsverlust == 0 && Abgasverlust == 0 &&
            Bereitschaftsverlust == 0 && Verteilungsnutzungsgrad == 1.0 && Preis == 0 && Lebensdauer == 0 &&
            Sowieso == 0;
+}
+
+void DHeizung::SetzeEinzelheizung(double etaEinzel)
+{
+    SetzeZentralheizung(Zentralheizungswerte{});
+    Einzelheiz = 1;
+    EtaEinzel = etaEinzel;
+}
+
+void DHeizung::SetzeZentralheizung(const Zentralheizungswerte& werte)
+{
+    Einzelheiz = 0;
+    EtaEinzel = 0;
+    Nennwaermeleistung = werte.Nennwaermeleistung;
+    Jahresnutzungsgrad = werte.Jahresnutzungsgrad;
+    Bereitschaftszeit = werte.Bereitschaftszeit;
+    Strahlungsverlust = werte.Strahlungsverlust;
+    Abgasverlust = werte.Abgasverlust;
+    Bereitschaftsverlust = werte.Bereitschaftsverlust;
+    Heizungsverteilung = werte.Heizungsverteilung;
+    Verteilungsnutzungsgrad = werte.Verteilungsnutzungsgrad;
+}
+
+DHeizung::Zentralheizungswerte DHeizung::Zentralwerte() const
+{
+    return {Nennwaermeleistung, Jahresnutzungsgrad,   Bereitschaftszeit,  Strahlungsverlust,
+            Abgasverlust,       Bereitschaftsverlust, Heizungsverteilung, Verteilungsnutzungsgrad};
 }
 
 bool DHeizung::SetzeSanierung(const SanZeileHeizkessel& zeile)

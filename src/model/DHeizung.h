@@ -64,12 +64,29 @@ public:
     DHeizung(DHeizung&&) noexcept = default;
     DHeizung& operator=(DHeizung&&) noexcept = default;
 
-    // Turns the heat demand q (MJ per year) into fuel energy and losses (same
-    // unit): sets VerlustVerteilung, VerlustErzeugung, VerlustBereitschaft,
-    // Endenergie and Vollbenutzungsstunden, and in two cases
-    // Jahresnutzungsgrad, and returns the annual efficiency of the generator
-    // (0 for a single-room heating and for invalid data, which give
-    // Endenergie 0).
+    // What the heating makes of the heat demand q (MJ per year): fuel energy
+    // and losses (same unit), the full-load hours and the annual efficiency
+    // of the generator (0 for a single-room heating and for invalid data,
+    // which give Endenergie 0).
+    struct Endenergiewerte {
+        double Endenergie = 0;
+        double VerlustVerteilung = 0;
+        double VerlustErzeugung = 0;
+        double VerlustBereitschaft = 0;
+        double Vollbenutzungsstunden = 0;
+        double Jahresnutzungsgrad = 0;
+    };
+    // Leaves the record as it is: the balances of a building state call it
+    // any number of times, and the annual efficiency they derive must not
+    // turn into the user's input (the variants compare it).
+    Endenergiewerte BerechneEndenergiewerte(double q) const;
+    // Keeps the fuel energy and the three losses as the four results; the
+    // stored members stay.
+    void SetzeErgebnisse(const Endenergiewerte& w);
+
+    // For the input pages, which show the efficiency the losses give: runs
+    // BerechneEndenergiewerte and takes its figures into the four results,
+    // Vollbenutzungsstunden and Jahresnutzungsgrad; returns the efficiency.
     double BerechneEndenergie(double q);
 
     // CO2 per kWh of fuel energy by fuel; -1 for an unknown code.
@@ -91,6 +108,25 @@ public:
     // Takes the boiler of a row of the boiler renovation table as the new
     // heating; the price stays for the caller to set. Always true.
     bool SetzeSanierung(const SanZeileHeizkessel& zeile);
+
+    // The members of one kind of heating, as the input page and the variant's
+    // heating page both write them: a single-room heating has no power,
+    // boiler losses or distribution (all year ready, distribution 1), a
+    // central heating no stove efficiency. The name and everything else stay
+    // for the caller.
+    struct Zentralheizungswerte {
+        double Nennwaermeleistung = 0;
+        double Jahresnutzungsgrad = 0;
+        double Bereitschaftszeit = 8760;
+        double Strahlungsverlust = 0;
+        double Abgasverlust = 0;
+        double Bereitschaftsverlust = 0;
+        std::string Heizungsverteilung;
+        double Verteilungsnutzungsgrad = 1.0;
+    };
+    void SetzeEinzelheizung(double etaEinzel);
+    void SetzeZentralheizung(const Zentralheizungswerte& werte);
+    Zentralheizungswerte Zentralwerte() const;
 
     // Older binary form: the members in document order without Co2 and Kea.
     void Serialize(BinaryArchive& ar) override;

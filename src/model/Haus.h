@@ -199,8 +199,9 @@ public:
     // message) without climate data, 0 for a state that does not exist.
     double BerechneNormwaermebedarf(int n, Notifier& notifier);
     // The fuel-energy demand in kWh/m²a of a heat demand b (MJ per year, the
-    // balance's answer) with the usable gains per m² the balance found:
-    // runs the heating's BerechneEndenergie(b) and takes what it leaves.
+    // balance's answer) with the usable gains per m² the balance found,
+    // through the heating's BerechneEndenergiewerte(b); of the heating
+    // record only the four results change.
     static double Brennstoffenergie(double energiebezugsflaeche, DHeizung& heizung, double b,
                                     double fenstergewinnNutzbar, double elektrizitaetNutzbar,
                                     double personenNutzbar);

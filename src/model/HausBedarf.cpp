@@ -139,12 +139,17 @@ double Haus::BerechneBedarf(int n, Notifier& notifier)
 double Haus::Brennstoffenergie(double energiebezugsflaeche, DHeizung& heizung, double b,
                                double fenstergewinnNutzbar, double elektrizitaetNutzbar, double personenNutzbar)
 {
-    heizung.BerechneEndenergie(b);
+    // Only the four results: the annual efficiency and the full-load hours
+    // the calculation derives are the user's input fields, which the
+    // variants compare and the file keeps.
+    const DHeizung::Endenergiewerte w = heizung.BerechneEndenergiewerte(b);
+    heizung.SetzeErgebnisse(w);
+    const double E = w.Endenergie;
     // A heating record that cannot turn heat into fuel energy (no power, an
     // efficiency of 0, ...) leaves Endenergie 0, and the formula then gives
     // minus the usable gains. The figure is kept as the formula has it;
     // EndenergieBerechenbar tells the panes not to show it.
-    return ProQuadratmeter(energiebezugsflaeche) * heizung.Endenergie - fenstergewinnNutzbar -
+    return ProQuadratmeter(energiebezugsflaeche) * E - fenstergewinnNutzbar -
            elektrizitaetNutzbar - personenNutzbar;
 }
 
@@ -161,9 +166,7 @@ bool Haus::EndenergieBerechenbar(int n) const
     const double b = m_aBedarf[static_cast<std::size_t>(n)].Waermebedarf * MJProKWh * Energiebezugsflaeche;
     if (!(b > 0))
         return true;
-    DHeizung probe = m_aHeizung[static_cast<std::size_t>(n)];
-    probe.BerechneEndenergie(b);
-    return probe.Endenergie > 0;
+    return m_aHeizung[static_cast<std::size_t>(n)].BerechneEndenergiewerte(b).Endenergie > 0;
 }
 
 double Haus::BerechneNormwaermebedarf(int n, Notifier& notifier)

@@ -177,6 +177,11 @@ void Haus::SetzeHeizungsvorgaben(DHeizung& heizung, const DOptionen& optionen)
 {
     if (optionen.BrennstoffBeibehalten == 0)
         heizung.Brennstoff = optionen.Brennstoff;
+    // A single-room heating has neither a switch-on time nor a
+    // distribution: the options' values for them would only make an
+    // untouched stove count as a new heating.
+    if (heizung.Einzelheiz != 0)
+        return;
     if (optionen.EinschaltdauerBeibehalten == 0)
         heizung.Bereitschaftszeit = optionen.Einschaltdauer;
     if (optionen.WaermeverteilungBeibehalten == 0) {

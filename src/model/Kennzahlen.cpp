@@ -228,7 +228,7 @@ ZielfunktionText BeschreibeZielfunktion(int zielfunktion, double grenze)
     case 2:
         return {"Automatisch", Einsetzen("minimaler Kosten bei vorgegebenem Heizenergiebedarf von %s kWh/m²a",
                                          GrenzeText(grenze))};
-    default: return {"Unbekannt", ""};
+    default: return {"Automatisch", "Unbekannt"};
     }
 }
 

@@ -90,8 +90,11 @@ Gruppeneinsparungen Heizkosteneinsparungen(const Haus& haus, int n, const DOptio
 // ---- How a variant was made
 
 struct ZielfunktionText {
-    std::string art;          // "Manuell", "Automatisch" or "Unbekannt"
-    std::string beschreibung; // the criterion of an automatic variant, else empty
+    std::string art;          // "Manuell" or "Automatisch"
+    // The criterion of an automatic variant ("Unbekannt" for a code the
+    // program does not know: still a variant it did not make by hand), empty
+    // for a manual one.
+    std::string beschreibung;
 };
 // The limit is shown with German grouping, e.g. 10000 as "10.000" and 45.5
 // as "45,5".

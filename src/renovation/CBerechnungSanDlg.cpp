@@ -156,10 +156,13 @@ void CBerechnungSanDlg::OnVerfahren(int index)
     // The method is the document's: its house takes it, and so does the
     // working copy, on which the page goes on computing the user's measures.
     CMainFrame& rahmen = Besitzer().Rahmen();
+    const bool geaendert = rahmen.AktuellesHaus().Berechnungsverfahren != index;
     rahmen.AktuellesHaus().Berechnungsverfahren = index;
     Arbeitshaus().Berechnungsverfahren = index;
-    if (CZEVADoc* dok = rahmen.GetActiveDocument())
+    if (CZEVADoc* dok = rahmen.GetActiveDocument(); dok && geaendert) {
         dok->SetModifiedFlag(true);
+        rahmen.AktualisiereNachRechengrundlage();
+    }
     m_Grafik->setVisible(index != BerechnungWSVO95);
     Aktualisiere();
 }

@@ -24,6 +24,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
+
 namespace zeva {
 
 namespace {
@@ -313,6 +316,21 @@ bool CHeizungSanDlg::HatAuswahl() const
     return m_Zentral->isChecked();
 }
 
+namespace {
+
+// Takes a figure the page shows as wert × faktor back into the record. The
+// fields show 15 significant digits: a field the user left alone reads back
+// within that of the record's value, and the record keeps its own number,
+// so that an untouched heating stays equal to the one it was copied from.
+void UebernehmeWert(double& feld, double seitenwert, double faktor = 1)
+{
+    const double gezeigt = feld * faktor;
+    if (std::abs(seitenwert - gezeigt) > 1e-13 * std::max(1.0, std::abs(gezeigt)))
+        feld = seitenwert / faktor;
+}
+
+} // namespace
+
 bool CHeizungSanDlg::UebernehmeHeizung()
 {
     DHeizung* h = Heizung();
@@ -320,29 +338,28 @@ bool CHeizungSanDlg::UebernehmeHeizung()
         return true;
     if (!UpdateData(true))
         return false;
+    // What the page shows for the record's kind, written as the input page
+    // writes it; everything else stays.
     h->Brennstoff = m_nBrennstoff;
-    h->Preis = m_Preis;
-    h->Lebensdauer = m_Lebensdauer;
+    UebernehmeWert(h->Preis, m_Preis);
+    UebernehmeWert(h->Lebensdauer, m_Lebensdauer);
     if (h->Einzelheiz != 0) {
         h->Name = m_Waermeerzeuger;
-        h->EtaEinzel = m_Wirkungsgrad / 100;
-        h->Nennwaermeleistung = 0;
-        h->Jahresnutzungsgrad = 0;
-        h->Bereitschaftszeit = 0;
-        h->Abgasverlust = h->Strahlungsverlust = h->Bereitschaftsverlust = 0;
-        h->Heizungsverteilung.clear();
-        h->Verteilungsnutzungsgrad = 1;
+        double eta = h->EtaEinzel;
+        UebernehmeWert(eta, m_Wirkungsgrad, 100);
+        h->SetzeEinzelheizung(eta);
     } else {
         h->Name = m_Bezeichnung;
-        h->EtaEinzel = 0;
-        h->Nennwaermeleistung = m_Nennleistung;
-        h->Jahresnutzungsgrad = m_Kesselnutzungsgrad / 100;
-        h->Bereitschaftszeit = m_Einschaltdauer;
-        h->Strahlungsverlust = m_Strahlung / 100;
-        h->Abgasverlust = m_Abgas / 100;
-        h->Bereitschaftsverlust = m_Bereitschaft / 100;
-        h->Heizungsverteilung = m_Verteilungsart->currentText().toStdString();
-        h->Verteilungsnutzungsgrad = m_Verteilungsnutzungsgrad / 100;
+        DHeizung::Zentralheizungswerte w = h->Zentralwerte();
+        UebernehmeWert(w.Nennwaermeleistung, m_Nennleistung);
+        UebernehmeWert(w.Jahresnutzungsgrad, m_Kesselnutzungsgrad, 100);
+        UebernehmeWert(w.Bereitschaftszeit, m_Einschaltdauer);
+        UebernehmeWert(w.Strahlungsverlust, m_Strahlung, 100);
+        UebernehmeWert(w.Abgasverlust, m_Abgas, 100);
+        UebernehmeWert(w.Bereitschaftsverlust, m_Bereitschaft, 100);
+        w.Heizungsverteilung = m_Verteilungsart->currentText().toStdString();
+        UebernehmeWert(w.Verteilungsnutzungsgrad, m_Verteilungsnutzungsgrad, 100);
+        h->SetzeZentralheizung(w);
     }
     StillerNotifier still;
     Arbeitshaus().BerechneBedarf(Variante(), still);

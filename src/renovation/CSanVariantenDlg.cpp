@@ -256,20 +256,16 @@ void CSanVariantenDlg::OnSelchangeVariante()
         repaint();
         return;
     }
-    // The states are computed on a copy: computing the existing state in the
-    // document would rewrite its heating's efficiency, and a variant dialog
-    // still open would then no longer find its untouched variant equal to
-    // the existing building.
-    m_pHaus = std::make_unique<Haus>(m_rahmen.AktuellesHaus());
+    // The states are computed fresh on a copy, whatever the document's
+    // demand records hold after a load or a change of method; every page,
+    // the chart too, shows that copy.
+    m_pHaus = std::make_shared<Haus>(m_rahmen.AktuellesHaus());
     Haus& haus = *m_pHaus;
     BerechneZustaende(haus, n, m_rahmen.Optionen());
-    // The groups as the document holds them: the computation rewrites the
-    // efficiency of a boiler given by its losses in the existing state only,
-    // which would make every variant's unchanged heating look new.
-    m_Sanierung->Aktualisiere(m_rahmen.AktuellesHaus(), n);
+    m_Sanierung->Aktualisiere(haus, n);
     m_Kenndaten->Aktualisiere(haus, n);
     m_Heizung->ZeigeVariante(haus, n);
-    m_Diagramme->SetzeVariante(haus, n);
+    m_Diagramme->SetzeVariante(m_pHaus, n);
     repaint();
 }
 

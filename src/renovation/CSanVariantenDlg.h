@@ -102,7 +102,7 @@ protected:
 
 private:
     CMainFrame& m_rahmen;
-    std::unique_ptr<Haus> m_pHaus;
+    std::shared_ptr<Haus> m_pHaus; // shared with the Sankey window
     QComboBox* m_Varianten = nullptr;
     CRollupCtrl* m_Rollup = nullptr;
     CSanierungDlg* m_Sanierung = nullptr;

@@ -2,6 +2,7 @@
 
 #include "model/Bilanzhilfen.h"
 #include "model/DaempfbarerNotifier.h"
+#include "model/Dokumentgrenzen.h"
 #include "platform/SqlDatabase.h"
 
 #include <algorithm>
@@ -204,6 +205,7 @@ int ProgSan::Optimiere(Notifier& anzeige)
             if (m_pFortschritt != nullptr)
                 m_pFortschritt->Phase("Suche Sanierungsmaßnahmen...");
             Suche(modell);
+            BewerteErgebnisseGenau(modell);
         }
     }
     if (m_pFortschritt != nullptr)
@@ -225,10 +227,9 @@ int ProgSan::Optimiere(Notifier& anzeige)
 void ProgSan::BerechneBasis(Notifier& notifier)
 {
     m_Bedarf0 = m_Haus.BerechneBedarf(0, notifier);
-    // The existing state's calculation fills in the existing heating's
-    // computed efficiency; the scratch variant's heating starts from that
-    // record, as a variant made now would, so that an unchanged heating
-    // counts as unchanged in the costs.
+    // The scratch variant's heating starts from the existing heating, as a
+    // variant made now would, so that an unchanged heating counts as
+    // unchanged in the costs.
     m_Haus.m_aHeizung[1] = m_Haus.Variantenheizung(*m_pOptionen);
     m_Bedarf1 = m_Haus.BerechneBedarf(1, notifier);
     m_Bilanz0 = m_Haus.Waermebilanz(notifier);
@@ -843,6 +844,41 @@ void ProgSan::SucheSchnell(Notifier&)
     }
 }
 
+void ProgSan::BewerteErgebnisseGenau(Notifier& modell)
+{
+    if (m_Ergebnisse.empty())
+        return;
+    std::vector<SanErgebnis> genau;
+    genau.reserve(m_Ergebnisse.size());
+    for (std::size_t i = 0; i < m_Ergebnisse.size(); ++i) {
+        SanErgebnis r = m_Ergebnisse[i];
+        Haus h(m_Haus);
+        WendeKombinationAn(h, 1, r, modell);
+        const DBedarf& b = h.m_aBedarf[1];
+        r.m_Einsparung = m_Bedarf0 - b.Brennstoffenergiebedarf;
+        r.m_Kosten = b.Gesamtkosten;
+        r.m_Gewinn = Gewinn(r.m_Einsparung, r.m_Kosten, h.m_aHeizung[1].Brennstoff);
+        genau.push_back(r);
+    }
+    // Best first, equal ones in the search's order; a figure that is not a
+    // number goes to the end.
+    std::stable_sort(genau.begin(), genau.end(), [this](const SanErgebnis& a, const SanErgebnis& b) {
+        const bool aNaN = std::isnan(Wert(a, m_nKriterium));
+        const bool bNaN = std::isnan(Wert(b, m_nKriterium));
+        if (aNaN || bNaN)
+            return !aNaN && bNaN;
+        return Abstand(a, b, m_nKriterium) > 0;
+    });
+    m_Ergebnisse.Leere();
+    for (const SanErgebnis& r : genau)
+        m_Ergebnisse.Anhaengen(std::make_unique<SanErgebnis>(r));
+    ZeigeBestenWert();
+    if (m_pFortschritt != nullptr && m_BestwertText != m_GezeigterBestwert) {
+        m_pFortschritt->Bestwert(m_BestwertText);
+        m_GezeigterBestwert = m_BestwertText;
+    }
+}
+
 // ---- adoption
 
 void ProgSan::WendeKombinationAn(Haus& haus, int n, const SanErgebnis& r, Notifier& notifier) const
@@ -887,15 +923,35 @@ int ProgSan::UebernehmeBeste(Haus& haus, Notifier& notifier)
     const std::size_t n =
         std::min(m_Ergebnisse.size(), static_cast<std::size_t>(std::max(m_pOptionen->AnzahlVarianten, 0)));
     int neu = 0;
+    int uebrig = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const SanErgebnis& r = m_Ergebnisse[i];
         if (!HatMassnahme(r.m_Kombination))
             continue;
+        if (uebrig > 0) {
+            ++uebrig;
+            continue;
+        }
+        // A house at its limit answers 0: state 0 is the existing building,
+        // which a proposal must never be written into.
         const int v = haus.NeueVariante(false, *m_pOptionen);
+        if (v < 1) {
+            uebrig = 1;
+            continue;
+        }
         WendeKombinationAn(haus, v, r, notifier);
         ++neu;
     }
+    if (uebrig > 0)
+        notifier.Nachricht(TextVariantengrenze(uebrig), Notifier::Art::Information);
     return neu;
+}
+
+std::string ProgSan::TextVariantengrenze(int nichtUebernommen)
+{
+    return "Es können höchstens " + std::to_string(grenzen::MaxVarianten) +
+           " Sanierungsvarianten angelegt werden; " + std::to_string(nichtUebernommen) +
+           " der Vorschläge wurden nicht übernommen.";
 }
 
 } // namespace zeva

@@ -186,9 +186,12 @@ public:
     // the run and shown once each afterwards. 1 when at least one result was
     // stored; 0 otherwise (the caller then shows its between page).
     int Optimiere(Notifier& anzeige);
-    // Adds the best results to the house as new automatic variants; answers
-    // their number.
+    // Adds the best results to the house as new automatic variants, as many
+    // as the variant limit leaves room for; answers the number the house
+    // gained. Results left out for the limit are told to the notifier once
+    // (TextVariantengrenze).
     int UebernehmeBeste(Haus& haus, Notifier& notifier);
+    static std::string TextVariantengrenze(int nichtUebernommen);
     // Writes a result's measures into variant n of a house and computes it.
     void WendeKombinationAn(Haus& haus, int n, const SanErgebnis& r, Notifier& notifier) const;
 
@@ -201,6 +204,12 @@ public:
     int OeffneDatenbank(Notifier& anzeige, Notifier& modell);
     // The search over every combination of the lists as they stand.
     void Suche(Notifier& modell);
+    // The search ranks by the sum of the groups' savings, which overstates
+    // a combination of several groups a little. Every result kept is
+    // computed here as its adopted variant will be (WendeKombinationAn on a
+    // copy), takes that variant's saving, cost and gain, and the list is
+    // ordered by them: the value shown for a proposal is its variant's.
+    void BewerteErgebnisseGenau(Notifier& modell);
     // The fitness of a boiler for the combination's summed figures.
     bool PasstHeizkessel(const SanErgebnis& r, const XDBHeizungSanKandidat& kessel) const;
     // Whether a combination is accepted by the criterion.

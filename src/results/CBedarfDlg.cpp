@@ -210,13 +210,10 @@ void CBedarfDlg::OnBerechnungsverfahren(int index)
     m_Grafik->setVisible(index != BerechnungWSVO95);
     // The method is the document's: the copy of a variant dialog gives way.
     m_pKopie.reset();
-    if (geaendert)
+    if (geaendert) {
         m_rahmen.GetActiveDocument()->SetModifiedFlag(true);
-    if (m_nVariante != 0) {
-        // The left bar shows the existing state: it changes method as well.
-        MeldungsNotifier notifier(this);
-        haus.BerechneBedarf(0, notifier);
-        m_rahmen.AktualisiereKennzahlseiten();
+        // The left bar and the variant pane change method as well.
+        m_rahmen.AktualisiereNachRechengrundlage();
     }
     Rechne(haus);
 }

@@ -35,8 +35,9 @@ bool CDiagrammeDlg::OnInitDialog()
     return true;
 }
 
-void CDiagrammeDlg::SetzeVariante(const Haus&, int n)
+void CDiagrammeDlg::SetzeVariante(std::shared_ptr<const Haus> haus, int n)
 {
+    m_pHaus = std::move(haus);
     ZeigeSankey(n);
 }
 
@@ -56,8 +57,10 @@ void CDiagrammeDlg::ZeigeSankey(int n)
         return;
     if (n != -1) {
         m_nVariante = n;
-        if (auto* fenster = dynamic_cast<ZustandsFenster*>(m_pSankey.data()))
+        if (auto* fenster = dynamic_cast<ZustandsFenster*>(m_pSankey.data())) {
+            fenster->SetzeHaus(m_pHaus);
             fenster->SetzeVariante(n);
+        }
     }
     if (m_Reiter->currentIndex() != 0 || !isVisible())
         return;

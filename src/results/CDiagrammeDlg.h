@@ -6,6 +6,8 @@
 
 #include <QPointer>
 
+#include <memory>
+
 class QTabWidget;
 
 namespace zeva {
@@ -17,9 +19,9 @@ public:
     explicit CDiagrammeDlg(QWidget* parent = nullptr);
     ~CDiagrammeDlg() override;
 
-    // Shows state n in the Sankey window (the house is the document's; the
-    // window reads it itself).
-    void SetzeVariante(const Haus& haus, int n);
+    // Shows state n of haus in the Sankey window: the house whose states the
+    // page beside it computed, so that the chart and the figures agree.
+    void SetzeVariante(std::shared_ptr<const Haus> haus, int n);
 
     QTabWidget* Reiter() const { return m_Reiter; }
     QWidget* Sankey() const { return m_pSankey; }
@@ -35,6 +37,8 @@ private:
     // Places the window in the tab when the page shows and, unless n is -1,
     // hands it state n.
     void ZeigeSankey(int n);
+
+    std::shared_ptr<const Haus> m_pHaus;
 
     QTabWidget* m_Reiter = nullptr;
     QWidget* m_Seite = nullptr; // the tab's page

@@ -30,6 +30,12 @@ void CSankeyDlg::SetzeVariante(int n)
     update();
 }
 
+void CSankeyDlg::SetzeHaus(std::shared_ptr<const Haus> haus)
+{
+    m_pHaus = std::move(haus);
+    update();
+}
+
 void CSankeyDlg::SankeyDiagramm(Zeichenflaeche& z, const Haus& haus, int w, int h) const
 {
     if ((w == 0 && h == 0) || haus.Phase < 19)
@@ -75,11 +81,11 @@ void CSankeyDlg::SankeyDiagramm(Zeichenflaeche& z, const Haus& haus, int w, int 
 void CSankeyDlg::paintEvent(QPaintEvent*)
 {
     CMainFrame* rahmen = Rahmen();
-    if (!rahmen || !rahmen->GetActiveDocument())
+    if (!m_pHaus && (!rahmen || !rahmen->GetActiveDocument()))
         return;
     QPainter painter(this);
     Zeichenflaeche z(painter);
-    SankeyDiagramm(z, rahmen->AktuellesHaus(), width(), height());
+    SankeyDiagramm(z, m_pHaus ? *m_pHaus : rahmen->AktuellesHaus(), width(), height());
 }
 
 void CSankeyDlg::mouseDoubleClickEvent(QMouseEvent* ereignis)

@@ -1,8 +1,9 @@
 #pragma once
 // The bare energy-flow (Sankey) window of the "Grafiken" page and of the
 // variant pane's "Diagramme" tab: the diagram of one building state of the
-// document's house, filling the window, without values. It reads the
-// demand record as the last calculation left it and never recomputes; until
+// document's house (or of the house its page computed), filling the window,
+// without values. It reads the demand record as the last calculation left it
+// and never recomputes; until
 // the input is finished (step 19) it draws nothing. A double click opens the
 // chart dialog on the same state.
 #include "results/ZustandsFenster.h"
@@ -22,7 +23,10 @@ public:
 
     // The state to show; the window repaints.
     void SetzeVariante(int n) override;
+    void SetzeHaus(std::shared_ptr<const Haus> haus) override;
     int Variante() const { return m_nVariante; }
+    // The house handed in, null while the window draws the document's.
+    const Haus* GezeichnetesHaus() const { return m_pHaus.get(); }
 
     // Draws the diagram of the house into w × h (nothing before step 19).
     void SankeyDiagramm(Zeichenflaeche& z, const Haus& haus, int w, int h) const;
@@ -37,6 +41,7 @@ private:
     static CMainFrame* Rahmen();
 
     int m_nVariante = 0;
+    std::shared_ptr<const Haus> m_pHaus;
 };
 
 } // namespace zeva

@@ -182,6 +182,10 @@ public:
     void AktualisiereSeiten();
     // The refresh of the figure pages "Geometrische Kenngrößen" and "Heizung".
     void AktualisiereKennzahlseiten();
+    // After the method or the options changed: the existing state computed
+    // anew, and the left bar, the heat-demand pane on it and the variant
+    // pane show the new figures.
+    void AktualisiereNachRechengrundlage();
     // Greys or enables the menus "Berechnung" and "Sanierung".
     void SetzeRechenmenues(bool aktiv);
     CIntroDlg* Intro() const { return m_pIntro.get(); }

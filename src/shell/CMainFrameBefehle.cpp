@@ -13,10 +13,13 @@
 #include "shell/OptionenBefehl.h"
 #include "shell/Schrittfolge.h"
 #include "ui/CHideBar.h"
+#include "ui/MeldungsNotifier.h"
 
 #include <QDialog>
 #include <QMenu>
 #include <QSplitter>
+
+#include <algorithm>
 
 namespace zeva {
 
@@ -26,6 +29,9 @@ constexpr const char* FrageAlleLoeschen = "Alle Sanierungsvarianten löschen?";
 constexpr const char* FrageFensterSchliessen =
     "Für diese Aktion müssen alle Sanierungs- und Bedarfsfenster für die Variante %1 und höher geschlossen "
     "werden.\nDaten übernehmen und Fenster schließen?";
+
+constexpr const char* HinweisVariantengrenze =
+    "Es können höchstens 30 Sanierungsvarianten angelegt werden. Bitte löschen Sie zuerst eine Variante.";
 
 constexpr int ReportNeuAufbauen = 1395;
 constexpr int DetailWerte = 48879;
@@ -290,8 +296,13 @@ void CMainFrame::AktualisiereBestandsbedarf()
 
 void CMainFrame::OnNeuManuell()
 {
-    VerlasseStartseite();
     const int n = AktuellesHaus().NeueVariante(true, Optionen());
+    if (n < 1) {
+        // At the limit nothing changes, the view neither.
+        Meldung::Hinweis(QString::fromUtf8(HinweisVariantengrenze), Meldung::Symbol::Information, this);
+        return;
+    }
+    VerlasseStartseite();
     m_pDoc->SetModifiedFlag(true);
     OeffneVariante(n);
     AktualisiereVariantenfenster();
@@ -317,7 +328,9 @@ void CMainFrame::OnNeuProgramm()
     if (m_OptimiererErzeuger) {
         std::unique_ptr<Optimierer> optimierer = m_OptimiererErzeuger(haus, Optionen(), this);
         if (optimierer && optimierer->Optimiere()) {
-            const int k = optimierer->UebernehmeBeste(haus);
+            const int uebernommen = optimierer->UebernehmeBeste(haus);
+            // Only the variants the house really gained get a dialog.
+            const int k = std::min(uebernommen, haus.Varianten - v);
             for (int n = v + 1; n <= v + k; ++n)
                 OeffneVariante(n);
             if (k > 0)
@@ -384,6 +397,22 @@ void CMainFrame::OnExtrasOptionen()
     ZeigeZwischenseite();
     if (ergebnis.geaendert)
         m_pDoc->SetModifiedFlag(true);
+    if (ergebnis.uebernommen)
+        AktualisiereNachRechengrundlage();
+}
+
+void CMainFrame::AktualisiereNachRechengrundlage()
+{
+    Haus& haus = AktuellesHaus();
+    // Before the input is complete there is no demand to show.
+    if (haus.Phase >= Schrittfolge::Projekt2) {
+        MeldungsNotifier notifier(this);
+        haus.BerechneBedarf(0, notifier);
+        haus.BerechneKosten(0, Optionen());
+    }
+    AktualisiereKennzahlseiten();
+    AktualisiereBestandsbedarf();
+    AktualisiereVariantenfenster();
 }
 
 // ----- component dialogs ------------------------------------------------------------

@@ -106,7 +106,14 @@ int Weiter(Haus& haus, Notifier& notifier)
     switch (phase) {
     case Grundriss: --haus.Zonen; break;
     case Editier3D: haus.ErzeugeBauteilnamen(); break;
-    case Heizung: haus.BerechneNettoflaechen(); break;
+    case Heizung:
+        // The demand of the existing state after the net areas: computed
+        // before them, the walls would still hold their windows and the roof
+        // faces their dormers, and step 18 would show another figure than
+        // the same house at step 19.
+        haus.BerechneNettoflaechen();
+        haus.BerechneBedarf(0, notifier);
+        break;
     case Projekt2: haus.BerechneBedarf(0, notifier); break;
     default: break;
     }

@@ -233,6 +233,51 @@ TEST_F(Tabellendialoge, FenstertabelleAufDerWand)
     rahmen->BearbeiteWand(W.ID);
 }
 
+// The frame share of a row is refused outside 0 to 100 % with the
+// exchange's range prompt; the table stays open and stores nothing.
+TEST_F(Tabellendialoge, RahmenanteilZwischenNullUndHundert)
+{
+    struct Fall {
+        const char* text;
+        bool angenommen;
+        double anteil;
+    };
+    const Fall faelle[] = {{"0", true, 0}, {"100", true, 1}, {"-1", false, 0}, {"100,5", false, 0}, {"150", false, 0}};
+    for (const Fall& fall : faelle) {
+        const std::size_t vorher = meldungen.Anfragen().size();
+        bool offen = false;
+        test::BeiModalemDialog([&](QDialog* d) {
+            test::BeiModalemDialog([&](QDialog* f) {
+                Tippe(*f, 1082, "1,5");
+                Tippe(*f, 1087, fall.text);
+                Klicke(*f, 1);
+                offen = f->isVisible();
+                if (offen)
+                    f->reject();
+            });
+            Klicke(*d, 1121);
+            Klicke(*d, 1);
+        });
+        rahmen->BearbeiteWand(W.ID);
+        const DFenster* aufW = nullptr;
+        for (const DFenster& f : H().m_aFenster)
+            if (f.m_plane.Traeger2ID == W.ID)
+                aufW = &f;
+        if (fall.angenommen) {
+            EXPECT_FALSE(offen) << fall.text;
+            ASSERT_NE(aufW, nullptr) << fall.text;
+            EXPECT_DOUBLE_EQ(aufW->Rahmenanteil, fall.anteil) << fall.text;
+        } else {
+            EXPECT_TRUE(offen) << fall.text;
+            ASSERT_GT(meldungen.Anfragen().size(), vorher) << fall.text;
+            EXPECT_EQ(meldungen.Anfragen()[vorher].text, "Geben Sie eine Zahl zwischen 0 und 100 ein.") << fall.text;
+            if (aufW != nullptr) {
+                EXPECT_LE(aufW->Rahmenanteil, 1) << fall.text;
+            }
+        }
+    }
+}
+
 TEST_F(Tabellendialoge, PruefungenZeilenUndVarianten)
 {
     const double A = W.Flaeche();

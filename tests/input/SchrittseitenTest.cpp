@@ -413,6 +413,7 @@ TEST_F(Schrittseiten, FirstShowingTakesTheDefaultTypesSilently)
     EXPECT_FALSE(H().m_defaultWand.m_Schichtaufbau.empty());
     EXPECT_EQ(dialoge, 0) << "no dialog was shown";
     EXPECT_TRUE(meldungen.Anfragen().empty());
+    EXPECT_FALSE(Dok().IsModified()) << "a new project stays unchanged";
 }
 
 TEST_F(Schrittseiten, WeiterChecksTheUValueAndTheNames)
@@ -448,14 +449,15 @@ TEST_F(Schrittseiten, WeiterChecksTheUValueAndTheNames)
     EXPECT_EQ(H().Phase, 2);
     EXPECT_EQ(meldungen.Anfragen().size(), gemeldet + 1);
 
-    // "<< Zurück" takes a changed name without marking the project.
+    // "<< Zurück" takes a changed name without the checks, and the project
+    // is modified by it.
     Tippe(*wand, 1051, QStringLiteral("Neue Wand"));
     Dok().SetModifiedFlag(false);
     H().m_defaultWand.kWert = 9;
     Klicke(*wand, 1282);
     EXPECT_EQ(H().Phase, 1);
     EXPECT_EQ(H().m_defaultWand.Name, "Neue Wand");
-    EXPECT_FALSE(Dok().IsModified());
+    EXPECT_TRUE(Dok().IsModified());
 
     // A name over 30 characters, as a data-base type may have, is shown
     // whole; the next button brings the length prompt.
@@ -552,6 +554,96 @@ TEST_F(Schrittseiten, WindowPageFrameShareAndNames)
     H().m_defaultFenster.kWertGlas = 6;
     Klicke(*f, 1281);
     EXPECT_EQ(H().Phase, 3);
+}
+
+// Whatever writes a page's record marks the project modified, so that
+// leaving it backwards or through a dialog loses nothing without the save
+// question; a button that leaves the record as it was marks nothing.
+TEST_F(Schrittseiten, EveryWriteOfASinglePageMarksTheProject)
+{
+    for (int phase = 2; phase <= 7; ++phase) {
+        SCOPED_TRACE("Schritt " + std::to_string(phase));
+        auto* seite = Zeige<CEinzelSeite>(phase);
+        ASSERT_NE(seite, nullptr);
+        const Einzelseitenart& art = seite->Art();
+        Klicke(*seite, art.zurueckId);
+
+        // "<< Zurück" with nothing changed, then with a new name.
+        Zeige<CEinzelSeite>(phase);
+        Dok().SetModifiedFlag(false);
+        Klicke(*seite, art.zurueckId);
+        EXPECT_FALSE(Dok().IsModified()) << "nothing changed";
+        Zeige<CEinzelSeite>(phase);
+        Tippe(*seite, art.nameId, QStringLiteral("Geändert %1").arg(phase));
+        Klicke(*seite, art.zurueckId);
+        EXPECT_TRUE(Dok().IsModified()) << "<< Zurück";
+
+        // "Aus DB..." with another type.
+        Zeige<CEinzelSeite>(phase);
+        Dok().SetModifiedFlag(false);
+        test::BeiModalemDialog([phase](QDialog* d) {
+            // The window's glazing list, the other pages' type list.
+            auto* liste = Id<QComboBox>(*d, phase == 3 ? 1227 : 1106);
+            Waehle(liste, liste->count() - 1);
+            Klicke(*d, 1);
+        });
+        Klicke(*seite, 1118);
+        EXPECT_TRUE(Dok().IsModified()) << "Aus DB";
+
+        // "Details..." with a typed U-value (the window's glass U-value).
+        Dok().SetModifiedFlag(false);
+        test::BeiModalemDialog([phase](QDialog* d) {
+            if (phase == 3) {
+                Tippe(*d, 1132, QStringLiteral("2,7"));
+            } else {
+                auto* schicht = Id<QCheckBox>(*d, 1008);
+                if (schicht->isChecked())
+                    schicht->click();
+                Tippe(*d, 1053, QStringLiteral("0,37"));
+            }
+            Klicke(*d, 1);
+        });
+        Klicke(*seite, art.detailsId);
+        EXPECT_TRUE(Dok().IsModified()) << "Details";
+
+        // The border list writes at once.
+        if (art.gegenId != 0) {
+            Dok().SetModifiedFlag(false);
+            auto* liste = Id<QComboBox>(*seite, art.gegenId);
+            Waehle(liste, liste->currentIndex() == 2 ? 3 : 2);
+            EXPECT_TRUE(Dok().IsModified()) << "border list";
+        }
+    }
+}
+
+// The frame share is a share: 0 and 100 % are taken, anything outside is
+// refused with the exchange's range prompt and leaves the record.
+TEST_F(Schrittseiten, WindowPageFrameShareWithinZeroAndHundred)
+{
+    struct Fall {
+        const char* text;
+        bool angenommen;
+        double anteil;
+    };
+    const Fall faelle[] = {{"0", true, 0}, {"100", true, 1}, {"-1", false, 0}, {"100,5", false, 0}, {"150", false, 0}};
+    for (const Fall& f : faelle) {
+        H().m_defaultFenster.Rahmenanteil = 0.25;
+        auto* seite = Zeige<CEinzelSeite>(3);
+        ASSERT_NE(seite, nullptr);
+        const std::size_t vorher = meldungen.Anfragen().size();
+        Tippe(*seite, 1285, QString::fromUtf8(f.text));
+        Klicke(*seite, 1281);
+        if (f.angenommen) {
+            EXPECT_EQ(H().Phase, 4) << f.text;
+            EXPECT_DOUBLE_EQ(H().m_defaultFenster.Rahmenanteil, f.anteil) << f.text;
+        } else {
+            EXPECT_EQ(H().Phase, 3) << f.text;
+            EXPECT_EQ(H().m_defaultFenster.Rahmenanteil, 0.25) << f.text;
+            ASSERT_EQ(meldungen.Anfragen().size(), vorher + 1) << f.text;
+            EXPECT_EQ(meldungen.Anfragen().back().text, QStringLiteral("Geben Sie eine Zahl zwischen 0 und 100 ein."))
+                << f.text;
+        }
+    }
 }
 
 TEST_F(Schrittseiten, FloorPageFollowsTheBasementWhenActive)
@@ -851,6 +943,88 @@ TEST_F(Heizungsseite, ABoilerTooSmallAsksTwiceAndNoStoresNothing)
     EXPECT_EQ(H().Phase, 18);
     EXPECT_EQ(H().m_aHeizung[0].Nennwaermeleistung, 1);
     EXPECT_EQ(H().m_aHeizung[0].Bereitschaftszeit, 100);
+}
+
+// "&Weiter >>" marks the project when it changes the existing heating; with
+// variants it first asks, as every other page does, and "Nein" keeps the
+// page with nothing written.
+TEST_F(Heizungsseite, WeiterMarksTheProjectAndAsksBeforeVariantsGo)
+{
+    Tippe(*seite, 1146, QStringLiteral("Kessel A"));
+    Dok().SetModifiedFlag(false);
+    Klicke(*seite, 1281);
+    EXPECT_EQ(H().Phase, 18);
+    EXPECT_EQ(H().m_aHeizung[0].Name, "Kessel A");
+    EXPECT_TRUE(Dok().IsModified());
+
+    // Unchanged: nothing written, nothing marked.
+    Zeige<CHeizungEingabeDlg>(17);
+    Dok().SetModifiedFlag(false);
+    Klicke(*seite, 1281);
+    EXPECT_EQ(H().Phase, 18);
+    EXPECT_FALSE(Dok().IsModified());
+
+    // With a variant: the question; "Nein" writes nothing.
+    H().NeueVariante(true, rahmen->Optionen());
+    Zeige<CHeizungEingabeDlg>(17);
+    Dok().SetModifiedFlag(false);
+    Tippe(*seite, 1146, QStringLiteral("Kessel B"));
+    meldungen.Antworte(QMessageBox::No);
+    const std::size_t vorher = meldungen.Anfragen().size();
+    Klicke(*seite, 1281);
+    ASSERT_EQ(meldungen.Anfragen().size(), vorher + 1);
+    EXPECT_EQ(meldungen.Anfragen().back().text,
+              QStringLiteral("Für Änderungen am bestehenden Gebäude müssen alle\nSanierungsvarianten gelöscht werden. "
+                             "Jetzt löschen?"));
+    EXPECT_EQ(H().Phase, 17);
+    EXPECT_EQ(H().m_aHeizung[0].Name, "Kessel A");
+    EXPECT_EQ(H().Varianten, 1);
+    EXPECT_FALSE(Dok().IsModified());
+    EXPECT_EQ(Feld(seite, 1146), QStringLiteral("Kessel B")) << "the page keeps its fields";
+
+    // "Ja": the variants go, the heating is written and the project marked.
+    meldungen.Antworte(QMessageBox::Yes);
+    Klicke(*seite, 1281);
+    EXPECT_EQ(H().Phase, 18);
+    EXPECT_EQ(H().Varianten, 0);
+    EXPECT_EQ(H().m_aHeizung[0].Name, "Kessel B");
+    EXPECT_TRUE(Dok().IsModified());
+}
+
+// Step 18 and step 19 show one demand for one house: a window on a wall and
+// a dormer on the roof come off their carriers' areas before the existing
+// state is computed, not only at the step after.
+TEST_F(Heizungsseite, Step18AndStep19ShowTheSameDemandWithWindowsAndADormer)
+{
+    ASSERT_FALSE(H().m_aWand.empty());
+    ASSERT_FALSE(H().m_aSteildach.empty());
+    DFenster fenster;
+    fenster.NameGlas = "Isolierglas";
+    fenster.kWertGlas = 2.8;
+    fenster.kWertRahmen = 2;
+    fenster.Rahmenanteil = 0.3;
+    fenster.gWert = 0.75;
+    fenster.m_plane.SetzeRechteck(4);
+    fenster.m_plane.Traeger1ID = fenster.m_plane.Traeger2ID = H().m_aWand[0].m_plane.ID;
+    fenster.Flaeche = 4;
+    H().m_aFenster.Add(fenster);
+    Gaube gaube;
+    gaube.Traeger1ID = H().m_aSteildach[0].m_plane.ID;
+    gaube.m_Dachauflage.SetzeRechteck(3);
+    gaube.m_Deckenflaeche.SetzeRechteck(2);
+    H().m_aGaube.Add(gaube);
+    seite->LiesHausNeu();
+
+    Tippe(*seite, 1146, QStringLiteral("Kessel"));
+    Klicke(*seite, 1281);
+    ASSERT_EQ(H().Phase, 18);
+    const double schritt18 = H().m_aBedarf[0].Waermebedarf;
+    const double brennstoff18 = H().m_aBedarf[0].Brennstoffenergiebedarf;
+    rahmen->NaechsterSchritt();
+    ASSERT_EQ(H().Phase, 19);
+    EXPECT_GT(schritt18, 0);
+    EXPECT_EQ(H().m_aBedarf[0].Waermebedarf, schritt18);
+    EXPECT_EQ(H().m_aBedarf[0].Brennstoffenergiebedarf, brennstoff18);
 }
 
 TEST_F(Heizungsseite, AnotherProjectShowsItsOwnRequiredPower)

@@ -104,8 +104,8 @@ TEST(Kennzahlen, ZielfunktionTexte)
         {2, 70, "Automatisch", "minimaler Kosten bei vorgegebenem Heizenergiebedarf von 70,0 kWh/m²a"},
         {2, 45.5, "Automatisch", "minimaler Kosten bei vorgegebenem Heizenergiebedarf von 45,5 kWh/m²a"},
         {2, 120, "Automatisch", "minimaler Kosten bei vorgegebenem Heizenergiebedarf von 120 kWh/m²a"},
-        {3, 10000, "Unbekannt", ""},
-        {-2, 10000, "Unbekannt", ""},
+        {3, 10000, "Automatisch", "Unbekannt"},
+        {-2, 10000, "Automatisch", "Unbekannt"},
     };
     for (const Fall& f : faelle) {
         const ZielfunktionText t = BeschreibeZielfunktion(f.zielfunktion, f.grenze);

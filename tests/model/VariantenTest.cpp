@@ -658,6 +658,86 @@ TEST(UebernehmeVariante, FalscheNummernOderAndereBauteile)
 
 // ---------------------------------------------------------------- the existing state
 
+// Computing a state, again and again and in any order, leaves the user's
+// records as they were: the existing boiler below has losses and a stored
+// annual efficiency that is not the one the losses give at this demand, so a
+// calculation that kept its derived efficiency would change which variants
+// count as "heating unchanged".
+TEST(Varianten, RechnenAendertKeineEingabe)
+{
+    for (const int verfahren : {0, 1, 2}) {
+        SCOPED_TRACE("Verfahren " + std::to_string(verfahren));
+        Haus h;
+        HausMitAllenGruppen(h);
+        h.Berechnungsverfahren = verfahren;
+        h.m_aHeizung[0].Jahresnutzungsgrad = 0.8;
+        h.m_aHeizung[0].Vollbenutzungsstunden = 1234;
+        DOptionen o;
+        h.NeueVariante(true, o);
+        h.NeueVariante(true, o);
+        h.m_aWand[0].m_aSan[2] = OpakeMassnahme<DSWand>("WDVS", 0.3, DSBauteilOpaque::Aussen);
+        const Haus vorher(h);
+        ASSERT_TRUE(h.m_aHeizung[1].IstGleich(h.m_aHeizung[0]));
+
+        AntwortNotifier n;
+        for (int runde = 0; runde < 3; ++runde) {
+            for (const int v : {0, 2, 1, 0}) {
+                h.BerechneBedarf(v, n);
+                h.BerechneNormwaermebedarf(v, n);
+                h.BerechneKosten(v, o);
+                h.BerechneCo2(v);
+                h.BerechneKea(v);
+            }
+        }
+        for (std::size_t i = 0; i < 3; ++i) {
+            const DHeizung& a = h.m_aHeizung[i];
+            const DHeizung& b = vorher.m_aHeizung[i];
+            EXPECT_TRUE(a.IstGleich(b)) << i;
+            EXPECT_EQ(a.Jahresnutzungsgrad, b.Jahresnutzungsgrad) << i;
+            EXPECT_EQ(a.Vollbenutzungsstunden, b.Vollbenutzungsstunden) << i;
+        }
+        EXPECT_TRUE(h.m_aHeizung[1].IstGleich(h.m_aHeizung[0])) << "variant 1 keeps the existing heating";
+        EXPECT_TRUE(h.m_aWand.Elemente() == vorher.m_aWand.Elemente());
+        EXPECT_TRUE(h.m_aFenster.Elemente() == vorher.m_aFenster.Elemente());
+    }
+}
+
+// A new variant of a house with a single-room heating starts with that very
+// heating: the options' switch-on time and distribution belong to a central
+// heating and leave a stove alone.
+TEST(Varianten, EinzelheizungBleibtInNeuerVariante)
+{
+    Haus h;
+    HausMitAllenGruppen(h);
+    DHeizung& ofen = h.m_aHeizung[0];
+    ofen.Einzelheiz = 1;
+    ofen.Name = "Kachelofen";
+    ofen.EtaEinzel = 0.7;
+    ofen.SanMuss = 1;
+    ofen.Nennwaermeleistung = 0;
+    ofen.Jahresnutzungsgrad = 0;
+    ofen.Bereitschaftszeit = 8760;
+    ofen.Strahlungsverlust = ofen.Abgasverlust = ofen.Bereitschaftsverlust = 0;
+    ofen.Heizungsverteilung.clear();
+    ofen.Verteilungsnutzungsgrad = 1;
+    DOptionen o;
+    o.EinschaltdauerBeibehalten = 0;
+    o.Einschaltdauer = 2000;
+    o.WaermeverteilungBeibehalten = 0;
+    o.HeizungsverteilungsArt = "Zentral";
+    o.Verteilungsnutzungsgrad = 0.9;
+    ASSERT_EQ(h.NeueVariante(true, o), 1);
+    EXPECT_TRUE(h.m_aHeizung[1].IstGleich(h.m_aHeizung[0]));
+    EXPECT_TRUE(h.Variantenheizung(o).IstGleich(h.m_aHeizung[0]));
+
+    // A central heating takes them.
+    h.m_aHeizung[0] = ReferenzKessel();
+    const DHeizung zentral = h.Variantenheizung(o);
+    EXPECT_EQ(zentral.Bereitschaftszeit, 2000);
+    EXPECT_EQ(zentral.Heizungsverteilung, "Zentral");
+    EXPECT_EQ(zentral.Verteilungsnutzungsgrad, 0.9);
+}
+
 // Everything of the existing state that a variant calculation could touch.
 struct Bestand {
     std::vector<double> ergebnisse;

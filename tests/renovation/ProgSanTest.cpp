@@ -97,6 +97,22 @@ std::unique_ptr<ProgSan> Lauf(const Haus& h, const DOptionen& o, const std::file
     return p;
 }
 
+// The search alone, without the exact figures of the results the whole run
+// computes after it: what the search itself found.
+std::unique_ptr<ProgSan> Suchlauf(const Haus& h, const DOptionen& o, const std::filesystem::path& db,
+                                  ProgSan::Modus modus)
+{
+    auto p = std::make_unique<ProgSan>(h, o);
+    p->SetzeModus(modus);
+    p->SetzeDatenbankdatei(db);
+    AntwortNotifier anzeige;
+    StillerNotifier modell;
+    p->BerechneBasis(modell);
+    EXPECT_EQ(p->OeffneDatenbank(anzeige, modell), 1);
+    p->Suche(modell);
+    return p;
+}
+
 // The boiler load of the existing state, as the optimiser computes it.
 double Kessellast(const Haus& h, const DOptionen& o)
 {
@@ -344,6 +360,69 @@ TEST_P(SucheSynthetisch, AnzahlVariantenUndUebernahme)
     }
 }
 
+// The proposals go into new variants only: the existing building keeps
+// every record and its demand, the house never passes its 30 variants, the
+// answer is what the house gained, and the limit is told exactly when
+// proposals were left out.
+TEST_P(SucheSynthetisch, UebernahmeAnDerVariantengrenze)
+{
+    DOptionen o = Optionen(0, 0, 25);
+    auto p = Lauf(haus, o, SanDatenbank("grenze.db", SynthetischeZeilen(0, 0, 0, 5, 0, 5, 0, 0, 0, 0)), GetParam());
+    ASSERT_EQ(p->m_Ergebnisse.size(), 25u);
+    std::size_t mitMassnahme = 0;
+    for (std::size_t i = 0; i < p->m_Ergebnisse.size(); ++i)
+        mitMassnahme += p->HatMassnahme(p->m_Ergebnisse[i].m_Kombination) ? 1 : 0;
+    ASSERT_GE(mitMassnahme, 24u);
+
+    struct Fall {
+        int vorher;
+        int gefragt;
+    };
+    for (const Fall f : {Fall{0, 5}, Fall{27, 5}, Fall{28, 5}, Fall{30, 3}, Fall{27, 25}}) {
+        const std::string fall = std::to_string(f.vorher) + " Varianten, " + std::to_string(f.gefragt) + " Vorschläge";
+        o.AnzahlVarianten = f.gefragt;
+        Haus ziel(haus);
+        for (int i = 0; i < f.vorher; ++i)
+            ziel.NeueVariante(true, o);
+        StillerNotifier still;
+        const Haus bestand(ziel);
+        const double bedarfVorher = Haus(bestand).BerechneBedarf(0, still);
+
+        AntwortNotifier a;
+        const int neu = p->UebernehmeBeste(ziel, a);
+        int angeboten = 0;
+        for (std::size_t i = 0; i < static_cast<std::size_t>(f.gefragt); ++i)
+            angeboten += p->HatMassnahme(p->m_Ergebnisse[i].m_Kombination) ? 1 : 0;
+        const int erwartet = std::min(angeboten, 30 - f.vorher);
+        EXPECT_EQ(neu, erwartet) << fall;
+        EXPECT_EQ(ziel.Varianten, f.vorher + erwartet) << fall;
+        EXPECT_LE(ziel.Varianten, 30) << fall;
+        if (erwartet < angeboten) {
+            ASSERT_EQ(a.nachrichten.size(), 1u) << fall;
+            EXPECT_EQ(a.nachrichten[0], "Es können höchstens 30 Sanierungsvarianten angelegt werden; " +
+                                            std::to_string(angeboten - erwartet) +
+                                            " der Vorschläge wurden nicht übernommen.")
+                << fall;
+        } else {
+            EXPECT_TRUE(a.nachrichten.empty()) << fall;
+        }
+
+        // The existing building as it was.
+        EXPECT_TRUE(ziel.m_aHeizung[0].IstGleich(bestand.m_aHeizung[0])) << fall;
+        EXPECT_EQ(ziel.m_aHeizung[0].Name, bestand.m_aHeizung[0].Name) << fall;
+        auto gleicherBestand = [](const auto& a, const auto& b) {
+            if (a.m_aSan.size() == 0 || b.m_aSan.size() == 0)
+                return b.m_aSan.size() == 0;
+            return a.m_aSan[0] == b.m_aSan[0];
+        };
+        for (std::size_t w = 0; w < ziel.m_aWand.size(); ++w)
+            EXPECT_TRUE(gleicherBestand(ziel.m_aWand[w], bestand.m_aWand[w])) << fall << " Wand " << w;
+        for (std::size_t w = 0; w < ziel.m_aFenster.size(); ++w)
+            EXPECT_TRUE(gleicherBestand(ziel.m_aFenster[w], bestand.m_aFenster[w])) << fall << " Fenster " << w;
+        EXPECT_EQ(Haus(ziel).BerechneBedarf(0, still), bedarfVorher) << fall;
+    }
+}
+
 TEST_P(SucheSynthetisch, KesselZwillingUndBestwert)
 {
     auto p = Optimierer(Optionen(0, 0));
@@ -540,8 +619,8 @@ TEST(Zahlen, SucheGegenBruteForce)
     for (const int kriterium : {0, 1, 2}) {
         o.Index = kriterium;
         o.Grenze = kriterium == 1 ? 9000 : (kriterium == 2 ? 150 : 0);
-        auto ref = Lauf(haus, o, datei, ProgSan::Modus::Referenz);
-        auto schnell = Lauf(haus, o, datei, ProgSan::Modus::Schnell);
+        auto ref = Suchlauf(haus, o, datei, ProgSan::Modus::Referenz);
+        auto schnell = Suchlauf(haus, o, datei, ProgSan::Modus::Schnell);
         ErwarteGleich(*ref, *schnell, "Kriterium " + std::to_string(kriterium));
 
         // The brute force's accepted, distinct results by value.
@@ -788,6 +867,57 @@ TEST(Modi, BitgleichAufSechsFaellen)
             auto d = Lauf(h, o, ausgeliefert, ProgSan::Modus::Schnell, 300);
             ErwarteGleich(*c, *d, fall + " ausgeliefert");
         }
+    }
+}
+
+// On the shipped data base the list the run leaves holds each proposal's
+// exact figures: adopted, every variant shows the saving, cost and gain of
+// its list entry, the variants come in the order of those figures, and the
+// best value shown is the first variant's.
+TEST(Zahlen, VorschlaegeNachIhrenGenauenZahlen)
+{
+    const std::filesystem::path ausgeliefert = std::filesystem::path(ZEVA_BUILT_DB_DIR) / "San2kvyke.db";
+    Haus h;
+    Haus15(h);
+    h.Berechnungsverfahren = BerechnungEnEV;
+    h.m_aHeizung[0] = ReferenzKessel();
+    for (const int kriterium : {0, 1}) {
+        SCOPED_TRACE("Kriterium " + std::to_string(kriterium));
+        DOptionen o = Optionen(kriterium, kriterium == 1 ? 100000 : 0, 10);
+        auto p = Lauf(h, o, ausgeliefert, ProgSan::Modus::Schnell, 3000);
+        ASSERT_GE(p->m_Ergebnisse.size(), 10u);
+        Haus ziel(h);
+        AntwortNotifier n;
+        const int neu = p->UebernehmeBeste(ziel, n);
+        ASSERT_GT(neu, 1);
+        StillerNotifier still;
+        const double b0 = Haus(h).BerechneBedarf(0, still);
+        int v = 0;
+        double vorher = 0;
+        for (std::size_t i = 0; i < 10; ++i) {
+            const SanErgebnis& r = p->m_Ergebnisse[i];
+            if (!p->HatMassnahme(r.m_Kombination))
+                continue;
+            const auto iv = static_cast<std::size_t>(++v);
+            const DBedarf& b = ziel.m_aBedarf[iv];
+            const double einsparung = b0 - b.Brennstoffenergiebedarf;
+            const double gewinn = h.Energiebezugsflaeche * o.Brennstoffpreis(ziel.m_aHeizung[iv].Brennstoff) *
+                                  einsparung / (b.Gesamtkosten * 0.001);
+            EXPECT_NEAR(r.m_Einsparung, einsparung, 1e-9 * std::max(1.0, std::abs(einsparung))) << "Variante " << v;
+            EXPECT_NEAR(r.m_Kosten, b.Gesamtkosten, 1e-9 * std::abs(b.Gesamtkosten)) << "Variante " << v;
+            EXPECT_NEAR(r.m_Gewinn, gewinn, 1e-9 * std::max(1.0, std::abs(gewinn))) << "Variante " << v;
+            const double wert = kriterium == 0 ? gewinn : einsparung;
+            if (v > 1) {
+                EXPECT_LE(wert, vorher) << "Variante " << v;
+            }
+            vorher = wert;
+        }
+        const double erster = kriterium == 0 ? p->m_Ergebnisse[0].m_Gewinn : p->m_Ergebnisse[0].m_Einsparung;
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2f", erster);
+        std::string zahl = text;
+        std::replace(zahl.begin(), zahl.end(), '.', ',');
+        EXPECT_NE(p->m_BestwertText.find(zahl), std::string::npos) << p->m_BestwertText;
     }
 }
 

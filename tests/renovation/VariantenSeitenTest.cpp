@@ -12,9 +12,13 @@
 #include "renovation/Variantenrechnung.h"
 #include "results/CBedarfDlg.h"
 #include "results/CDiagrammeDlg.h"
+#include "results/CEnergiebilanzDlg.h"
 #include "results/CGlaserDlg.h"
 #include "results/CHeizungDlg.h"
 #include "results/CSanDetail.h"
+#include "results/CSankeyDlg.h"
+#include "shell/Optionen.h"
+#include "shell/OptionenSeite.h"
 #include "ui/CHoverButton.h"
 #include "ui/CRollupCtrl.h"
 #include "ui/CWertButton.h"
@@ -387,6 +391,83 @@ TEST_F(VariantenSeiten, HeatingPageSingleRoomWoodStove)
     EXPECT_TRUE(meldungen.Anfragen().empty());
 }
 
+// A stove the user leaves alone on the heating page stays the existing
+// heating: the variant is no heating measure, and the old heating that must
+// be renewed is counted in its costs.
+TEST_F(VariantenSeiten, HeatingPageLeavesAnUntouchedStoveAsTheExistingHeating)
+{
+    DHeizung& alt = H().m_aHeizung[0];
+    alt.Name = "Kachelofen";
+    alt.Brennstoff = BrennstoffHolz;
+    alt.SetzeEinzelheizung(0.7);
+    alt.Sanbar = 1;
+    alt.SanMuss = 1;
+    rahmen->Optionen().AlteHeizung = 2500;
+    rahmen->Optionen().EinschaltdauerBeibehalten = 0;
+    rahmen->Optionen().Einschaltdauer = 2000;
+    rahmen->Optionen().WaermeverteilungBeibehalten = 0;
+    rahmen->Optionen().HeizungsverteilungsArt = "Zentralheizung (Wärmeerzeugung im Gebäude)";
+    rahmen->Optionen().Verteilungsnutzungsgrad = 0.96;
+    CSanierungVarianteDlg* d = NeuManuell();
+    ASSERT_NE(d, nullptr);
+    const int n = d->Variante();
+    Tabs(d)->setCurrentIndex(CSanierungVarianteDlg::Heizung);
+    CHeizungSanDlg* seite = HeizungSeite(d);
+    ASSERT_TRUE(seite->UebernehmeHeizung());
+    const DHeizung& h = d->Arbeitshaus().m_aHeizung[static_cast<std::size_t>(n)];
+    EXPECT_TRUE(h.IstGleich(H().m_aHeizung[0]));
+    EXPECT_EQ(h.Bereitschaftszeit, 8760);
+    EXPECT_EQ(h.EtaEinzel, 0.7);
+
+    Haus mitAlter(d->Arbeitshaus());
+    mitAlter.BerechneKosten(n, rahmen->Optionen());
+    DOptionen ohne = rahmen->Optionen();
+    ohne.AlteHeizung = 0;
+    Haus ohneAlte(d->Arbeitshaus());
+    ohneAlte.BerechneKosten(n, ohne);
+    EXPECT_DOUBLE_EQ(mitAlter.m_aBedarf[static_cast<std::size_t>(n)].Gesamtkosten -
+                         ohneAlte.m_aBedarf[static_cast<std::size_t>(n)].Gesamtkosten,
+                     2500);
+    EXPECT_FALSE(SanierteGruppen(d->Arbeitshaus(), n)[MarkeHeizung]) << "no heating measure";
+}
+
+// With a variant dialog open, the heat-demand pane, the chart dialog and a
+// change of method compute the existing state on the document: the boiler
+// given by its losses keeps its stored efficiency, so every variant keeps
+// its judgement "heating unchanged" and its costs.
+TEST_F(VariantenSeiten, ComputingTheExistingStateElsewhereKeepsTheVariantsJudgement)
+{
+    H().m_aHeizung[0].Jahresnutzungsgrad = 0.8; // not what the losses give at this demand
+    H().m_aHeizung[0].SanMuss = 1;
+    rahmen->Optionen().AlteHeizung = 2500;
+    CSanierungVarianteDlg* d = NeuManuell();
+    ASSERT_NE(d, nullptr);
+    const int n = d->Variante();
+    auto urteil = [this, n] {
+        Haus k(H());
+        k.BerechneKosten(n, rahmen->Optionen());
+        return std::pair{SanierteGruppen(H(), n)[MarkeHeizung], k.m_aBedarf[static_cast<std::size_t>(n)].Gesamtkosten};
+    };
+    const auto vorher = urteil();
+    EXPECT_FALSE(vorher.first);
+
+    rahmen->ZeigeBedarf(0);
+    EXPECT_EQ(urteil(), vorher) << "heat-demand pane";
+    {
+        CEnergiebilanzDlg grafik(rahmen, H(), rahmen->Optionen(), 0, CEnergiebilanzDlg::Sankey);
+        grafik.resize(400, 300);
+        grafik.grab();
+    }
+    EXPECT_EQ(urteil(), vorher) << "chart dialog";
+    const int neu = H().Berechnungsverfahren == BerechnungSIA ? BerechnungEnEV : BerechnungSIA;
+    auto* verfahren = FindeId<QComboBox>(rahmen->Bedarfsfenster(), 1005);
+    ASSERT_NE(verfahren, nullptr);
+    verfahren->setCurrentIndex(neu);
+    emit verfahren->activated(neu);
+    EXPECT_EQ(urteil(), vorher) << "method";
+    EXPECT_EQ(H().m_aHeizung[0].Jahresnutzungsgrad, 0.8);
+}
+
 TEST_F(VariantenSeiten, CalculationPageFollowsTheWorkingCopyAndTheMethod)
 {
     H().m_aHeizung[0].Brennstoff = BrennstoffOel;
@@ -611,6 +692,65 @@ TEST_F(VariantenFenster, KeyFiguresAndTheirDetails)
     ASSERT_NE(detail, nullptr);
     EXPECT_EQ(detail->Kriterium(), 2);
     EXPECT_EQ(detail->Variante(), 2);
+}
+
+// One state, one figure: the pane's chart draws the house whose figures the
+// pane shows, whatever the document's demand records hold after a load, and
+// a change of method or of the fuel price reaches the left bar and the pane
+// at once.
+TEST_F(VariantenFenster, ChartKeyFiguresAndLeftBarAgreeAfterALoadAndAChange)
+{
+    // As after a load: the document's records were never computed here.
+    for (std::size_t i = 0; i < H().m_aBedarf.size(); ++i) {
+        H().m_aBedarf[i].Waermebedarf = 1;
+        H().m_aBedarf[i].Brennstoffenergiebedarf = 1;
+    }
+    WaehleVariante(2);
+    auto* sankey = qobject_cast<CSankeyDlg*>(Pane()->DiagrammSeite()->Sankey());
+    ASSERT_NE(sankey, nullptr);
+    ASSERT_NE(Pane()->GezeigtesHaus(), nullptr);
+    EXPECT_EQ(sankey->GezeichnetesHaus(), Pane()->GezeigtesHaus());
+    EXPECT_EQ(sankey->Variante(), 2);
+    EXPECT_NE(Pane()->GezeigtesHaus()->m_aBedarf[2].Waermebedarf, 1);
+    test::Bild(*Pane(), "variantenfenster-diagramme");
+
+    // The method changes in the heat-demand pane.
+    auto ersparnisText = [this](const DOptionen& o) {
+        Haus frisch = H();
+        BerechneZustaende(frisch, 2, o);
+        const double e = frisch.m_aBedarf[0].Brennstoffenergiebedarf - frisch.m_aBedarf[2].Brennstoffenergiebedarf;
+        return std::pair{WertText(e, 0x3800),
+                         WertText(o.Brennstoffpreis(frisch.m_aHeizung[0].Brennstoff) * e, 0xB800)};
+    };
+    const int neu = H().Berechnungsverfahren == BerechnungSIA ? BerechnungEnEV : BerechnungSIA;
+    rahmen->ZeigeBedarf(0);
+    auto* verfahren = FindeId<QComboBox>(rahmen->Bedarfsfenster(), 1005);
+    ASSERT_NE(verfahren, nullptr);
+    verfahren->setCurrentIndex(neu);
+    emit verfahren->activated(neu);
+    ASSERT_EQ(H().Berechnungsverfahren, neu);
+    ASSERT_NE(Pane()->GezeigtesHaus(), nullptr);
+    EXPECT_EQ(Pane()->GezeigtesHaus()->Berechnungsverfahren, neu);
+    EXPECT_EQ(Pane()->KenndatenSeite()->Feld(1225)->Wert(1), ersparnisText(rahmen->Optionen()).first);
+    EXPECT_EQ(sankey->GezeichnetesHaus(), Pane()->GezeigtesHaus());
+    Haus bestand = H();
+    StillerNotifier still;
+    bestand.BerechneBedarf(0, still);
+    EXPECT_EQ(H().m_aBedarf[0].Brennstoffenergiebedarf, bestand.m_aBedarf[0].Brennstoffenergiebedarf)
+        << "the left bar's state follows the method";
+
+    // A new fuel price from the options sheet.
+    test::BeiModalemDialog([](QDialog* d) {
+        auto* sheet = dynamic_cast<zeva::Optionen*>(d);
+        ASSERT_NE(sheet, nullptr);
+        sheet->Seiten()->setCurrentIndex(1);
+        FindeId<QLineEdit>(sheet->Seite(1), 1257)->setText(QStringLiteral("0,09"));
+        FindeDirektId<QPushButton>(sheet, 1)->click();
+    });
+    meldungen.Antworte(QMessageBox::No);
+    rahmen->Befehl(ID_OPTIONEN);
+    ASSERT_DOUBLE_EQ(rahmen->Optionen().Brennstoffkosten1, 0.09);
+    EXPECT_EQ(Pane()->KenndatenSeite()->Feld(1226)->Wert(1), ersparnisText(rahmen->Optionen()).second);
 }
 
 TEST_F(VariantenFenster, DeleteDialogRangeCancelAndTheOpenDialogs)

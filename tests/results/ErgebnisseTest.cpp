@@ -596,7 +596,7 @@ TEST_F(Ergebnisse, DiagrammePageMakesTheHiddenSankeyWindowAndPlacesItOnShow)
     EXPECT_EQ(seite.Reiter()->tabText(0), QStringLiteral("Sankey"));
     EXPECT_EQ(seite.Sankey(), nullptr);
 
-    seite.SetzeVariante(H(), 2);
+    seite.SetzeVariante(std::make_shared<const Haus>(H()), 2);
     QPointer<QWidget> sankey = seite.Sankey();
     ASSERT_FALSE(sankey.isNull());
     EXPECT_TRUE(sankey->isHidden());

@@ -47,6 +47,27 @@ protected:
     test::AntwortNotifier notifier;
 };
 
+// Building the report computes every state on the house itself: the
+// existing boiler keeps its stored efficiency, so variant 1, which kept the
+// existing heating, still counts as "heating unchanged" with its costs.
+TEST_F(ReportXmlTest, BuildingTheReportKeepsTheVariantsHeatingJudgement)
+{
+    for (const std::size_t i : {0u, 1u}) {
+        haus.m_aHeizung[i].Jahresnutzungsgrad = 0.8; // not what the losses give
+        haus.m_aHeizung[i].SanMuss = 1;
+    }
+    ASSERT_TRUE(haus.m_aHeizung[1].IstGleich(haus.m_aHeizung[0]));
+    Haus vorher(haus);
+    vorher.BerechneKosten(1, optionen);
+    Baue();
+    Baue();
+    EXPECT_EQ(haus.m_aHeizung[0].Jahresnutzungsgrad, 0.8);
+    EXPECT_TRUE(haus.m_aHeizung[1].IstGleich(haus.m_aHeizung[0]));
+    Haus nachher(haus);
+    nachher.BerechneKosten(1, optionen);
+    EXPECT_EQ(nachher.m_aBedarf[1].Gesamtkosten, vorher.m_aBedarf[1].Gesamtkosten);
+}
+
 TEST_F(ReportXmlTest, DocumentHasItsSectionsInOrderAndIsWellFormed)
 {
     const XPathDokument doc = Baue();

@@ -523,6 +523,38 @@ TEST_F(RahmenBefehle, AutomaticRenovationAsksThenRunsTheOptimiser)
     EXPECT_FALSE(Dok().IsModified());
 }
 
+TEST_F(RahmenBefehle, AtTheVariantLimitOnlyTheVariantsGainedGetADialog)
+{
+    // An optimiser that claims all five proposals while the house takes
+    // only two: the dialogs follow the house, not the claim.
+    AmEnde(28);
+    int laeufe = 0;
+    rahmen->SetzeOptimiererErzeuger([&](Haus&, const DOptionen& o, QWidget*) {
+        return std::make_unique<Optimiererdouble>(true, 5, o, laeufe);
+    });
+    Dok().SetModifiedFlag(false);
+    meldungen.Antworte(QMessageBox::Yes);
+    rahmen->Befehl(ID_NEU_PROGRAMM);
+    EXPECT_EQ(H().Varianten, 30);
+    ASSERT_EQ(gemacht.size(), 2u);
+    EXPECT_EQ(gemacht[0]->Nummer(), 29);
+    EXPECT_EQ(gemacht[1]->Nummer(), 30);
+    EXPECT_EQ(rahmen->OffeneVariantendialoge(), 2);
+    EXPECT_TRUE(Dok().IsModified());
+
+    // "Neu Manuell" at the limit says why and changes nothing.
+    const std::size_t vorher = meldungen.Anfragen().size();
+    Dok().SetModifiedFlag(false);
+    rahmen->Befehl(ID_NEU_MANUELL);
+    ASSERT_EQ(meldungen.Anfragen().size(), vorher + 1);
+    EXPECT_EQ(meldungen.Anfragen().back().text,
+              QStringLiteral("Es können höchstens 30 Sanierungsvarianten angelegt werden. Bitte löschen Sie zuerst "
+                             "eine Variante."));
+    EXPECT_EQ(H().Varianten, 30);
+    EXPECT_FALSE(Dok().IsModified());
+    EXPECT_EQ(gemacht.size(), 2u) << "no dialog for a variant that was not made";
+}
+
 TEST_F(RahmenBefehle, OptionsChangeTheProjectAndTheProfileOnlyOnYes)
 {
     AmEnde(0);
