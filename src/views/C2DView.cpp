@@ -371,6 +371,9 @@ void C2DView::LiesHausNeu()
 {
     GibMausFrei();
     m_nAktivesDach = -1;
+    // A floating outline point, a north arrow being dragged and the
+    // crossing trace all belonged to the house that was there before.
+    m_Eingabe = Grundrisseingabe();
     // The face belonged to the house that was there before.
     m_Gaube.Schliesse();
     Setze2DProjektion();
