@@ -2,6 +2,7 @@
 
 #include "model/CXmlArchive.h"
 #include "model/GeometrieToleranzen.h"
+#include "model/Zahlentext.h"
 #include "platform/BinaryArchive.h"
 
 #include <cassert>
@@ -49,6 +50,11 @@ CDach::CDach(int typ, const Zone& ersteZone)
       GeschossHoehe(ersteZone.Dachgeschosshoehe),
       MansardHoehe(ersteZone.Dachhoehe * 2.0 / 3.0)
 {
+}
+
+double CDach::VorgabeMansardHoehe(double hoehe)
+{
+    return RundeNachkomma(hoehe * 2.0 / 3.0, 2);
 }
 
 bool CDach::PunkteVollstaendig() const

@@ -92,6 +92,12 @@ public:
     bool IstBeheizt() const { return m_IstBeheizt == 1; }
     Punkt2D GetGroesse() const { return m_size; }
     bool HatPunkte() const { return !m_points.empty(); }
+    // The mansard break that the roof pane offers: two thirds of the height,
+    // to the centimetre as the user could have entered it.
+    static double VorgabeMansardHoehe(double hoehe);
+    // A roof added but never placed has no points to store; written, it
+    // would come back as a damaged roof.
+    bool WirdGespeichert() const { return PunkteVollstaendig(); }
     // Has the points of its form and is not being placed.
     bool IstFertig() const;
     // The ridge may be turned: a pitched form whose points were not moved by

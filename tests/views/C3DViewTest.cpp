@@ -10,6 +10,8 @@
 #include "geometry/Plangeometrie.h"
 #include "model/Haus.h"
 #include "model/PlaneID.h"
+#include "results/CGeoKGDlg.h"
+#include "ui/CWertButton.h"
 #include "results/JpegLesen.h"
 #include "shell/Befehle.h"
 #include "shell/Vorschaufabrik.h"
@@ -816,6 +818,85 @@ TEST_F(Gaubenbefehle, TheCommandsOnADormerPart)
     EXPECT_EQ(H().ListeNeuAufbauen, 1);
 }
 
+// After "Gaube löschen" the figures of the left bar and every 3D view on show
+// follow at once.
+TEST_F(Gaubenbefehle, DeletingADormerRefreshesTheFiguresAndThePreview)
+{
+    WaehlePopup popup;
+    ansicht->SetzeDrehung(0, 0);
+    Befehl(popup, BefehlGaubePlazieren, AufVorderseite());
+    ZeigePlan();
+    meldungen.Antworte(QMessageBox::Yes);
+    Rechtsklick2D();
+    ASSERT_EQ(H().m_aGaube.size(), 1u);
+    auto* geo = dynamic_cast<CGeoKGDlg*>(rahmen->GeoKGSeite());
+    ASSERT_NE(geo, nullptr);
+    rahmen->AktualisiereSeiten();
+    const QString mitGaube = geo->Feld(1010)->Wert();
+
+    vorschau = qobject_cast<C3DView*>(Vorschaufabrik::Erzeuge(Vorschaufabrik::Art::Ansicht3D, nullptr));
+    ASSERT_NE(vorschau, nullptr);
+    vorschau->resize(320, 240);
+    vorschau->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(vorschau));
+    vorschau->grabFramebuffer();
+    QCoreApplication::processEvents();
+    struct Zaehler : QObject {
+        int bilder = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            bilder += e->type() == QEvent::Paint;
+            return false;
+        }
+    } zaehler;
+    vorschau->installEventFilter(&zaehler);
+
+    ansicht->SetzeDrehung(0, 0);
+    const Plane front = FindePlane(H(), 12000000);
+    meldungen.Antworte(QMessageBox::Yes);
+    Befehl(popup, BefehlGaubeLoeschen, Mitte(front));
+    ASSERT_TRUE(H().m_aGaube.empty());
+    EXPECT_LT(geo->Feld(1010)->Wert().toDouble(), mitGaube.toDouble()) << "the envelope without the dormer";
+    EXPECT_EQ(geo->Feld(1010)->Wert(), QString::number(std::floor(H().Huellflaeche())));
+    // The main view paints the new list; the preview on show paints too.
+    Bild();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_GT(zaehler.bilder, 0) << "the preview is repainted without being asked";
+    vorschau->removeEventFilter(&zaehler);
+}
+
+// The dormer question comes while the plan still shows the dormer.
+TEST_F(Gaubenbefehle, TheDormerQuestionComesOverTheVisiblePlan)
+{
+    WaehlePopup popup;
+    ansicht->SetzeDrehung(0, 0);
+    for (bool weiter : {true, false}) {
+        Befehl(popup, BefehlGaubePlazieren, AufVorderseite());
+        ZeigePlan();
+        struct Sichtpruefer final : Meldung::Beantworter {
+            QPointer<C2DView> plan;
+            std::vector<bool> sichtbar;
+            QMessageBox::StandardButton Beantworte(const Meldung::Anfrage&) override
+            {
+                sichtbar.push_back(plan && plan->isVisible());
+                return QMessageBox::No;
+            }
+        } pruefer;
+        pruefer.plan = plan;
+        Meldung::Beantworter* vorher = Meldung::SetzeBeantworter(&pruefer);
+        if (weiter)
+            rahmen->NaechsterSchritt();
+        else
+            rahmen->VorherigerSchritt();
+        Meldung::SetzeBeantworter(vorher);
+        ASSERT_EQ(pruefer.sichtbar.size(), 1u);
+        EXPECT_TRUE(pruefer.sichtbar[0]) << (weiter ? "Weiter" : "Zurück");
+        EXPECT_EQ(H().Phase, 15);
+        EXPECT_TRUE(H().m_aGaube.empty());
+    }
+}
+
 TEST_F(DreiDAnsicht, TopsAndFloorsArePickable)
 {
     // The unheated roof: its faces are geometry, the ceiling closes the zone.
@@ -883,6 +964,36 @@ TEST_F(DreiDAnsicht, MouseAndKeys)
     Ziehe({100, 100}, {110, 100}, Qt::LeftButton, Qt::ShiftModifier);
     Ziehe({100, 100}, {110, 100}, Qt::LeftButton | Qt::RightButton);
     EXPECT_DOUBLE_EQ(ansicht->DrehungY(), 59) << "a key or another button held";
+
+    // A slow drag of single pixels turns as far as one quick step the same way.
+    const auto langsam = [this](QPoint von, QPoint schritt, int n) {
+        QMouseEvent druck(QEvent::MouseButtonPress, von, ansicht->mapToGlobal(von), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(ansicht, &druck);
+        QPoint p = von;
+        for (int i = 0; i < n; ++i) {
+            p += schritt;
+            QMouseEvent zug(QEvent::MouseMove, p, ansicht->mapToGlobal(p), Qt::NoButton, Qt::LeftButton,
+                            Qt::NoModifier);
+            QApplication::sendEvent(ansicht, &zug);
+        }
+        QMouseEvent los(QEvent::MouseButtonRelease, p, ansicht->mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(ansicht, &los);
+    };
+    for (const auto& [schritt, x, y] : {std::tuple{QPoint(1, 0), 0, 15}, std::tuple{QPoint(-1, 0), 0, -15},
+                                        std::tuple{QPoint(0, 1), 15, 0}, std::tuple{QPoint(1, -1), -15, 15}}) {
+        const double x0 = ansicht->DrehungX();
+        const double y0 = ansicht->DrehungY();
+        langsam({200, 200}, schritt, 30);
+        EXPECT_NEAR(ansicht->DrehungX() - x0, x, 1) << "30 moves of one pixel";
+        EXPECT_NEAR(ansicht->DrehungY() - y0, y, 1) << "30 moves of one pixel";
+        ansicht->SetzeDrehung(x0, y0);
+        langsam({200, 200}, schritt * 30, 1);
+        EXPECT_NEAR(ansicht->DrehungX() - x0, x, 1) << "one move of 30 pixels";
+        EXPECT_NEAR(ansicht->DrehungY() - y0, y, 1) << "one move of 30 pixels";
+        ansicht->SetzeDrehung(x0, y0);
+    }
 
     for (int i = 0; i < 10; ++i)
         Taste(Qt::Key_PageUp);
