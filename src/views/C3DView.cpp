@@ -416,7 +416,7 @@ void C3DView::Baue3DListe()
         name(0);
         Materialfarbe(0, 0, 1);
         constexpr double grad = 0.0174532;
-        constexpr double pfeil = 0.6;
+        constexpr double pfeil = 0.5;
         const double W = haus->RealAreaWidth;
         const double A = haus->Ausrichtung;
         const double y0 = haus->Kellerhoehe - 0.01;

@@ -646,6 +646,17 @@ TEST_F(Gaubenbefehle, PlacingADormerOnTheFrontRoofFace)
     const Plane front = FindePlane(H(), 12000000);
     ASSERT_EQ(front.GaubenID, 10000000);
     EXPECT_EQ(ansicht->Waehle(Pixel(Mitte(front)).toPoint()), 12000000);
+
+    // A window on the dormer's front: the wall looks out of the roof, so its
+    // mark lies in front of it and is seen.
+    for (Plane& p : H().m_aPlane)
+        if (p.ID == 12000000)
+            p.FensterAufFlaechePlaziert = 1;
+    H().ListeNeuAufbauen = 1;
+    bild = Bild();
+    bild.save(QStringLiteral("/tmp/zeva_3d_gaube_fenster.png"));
+    const QColor marke = bild.pixelColor(Pixel(Mitte(front)).toPoint());
+    EXPECT_GT(marke.blue(), marke.red() + 60) << "the window mark on the dormer's front";
 }
 
 TEST_F(Gaubenbefehle, DeclinedAndRefusedDormers)
@@ -1050,6 +1061,34 @@ TEST_F(DreiDAnsicht, MouseAndKeys)
     Taste(Qt::Key_Pause);
     EXPECT_FALSE(ansicht->ZeitgeberLaeuft());
     EXPECT_EQ(ansicht->Explosion(), 0);
+}
+
+// At zoom 1 the north arrow with its "N" lies wholly inside the view, which
+// way north lies and whether the view is wide or tall.
+TEST_F(DreiDAnsicht, TheNorthArrowStaysInsideTheViewAtZoomOne)
+{
+    ASSERT_NEAR(ansicht->Zoom(), 1.0, 1e-9);
+    for (const QSize groesse : {QSize(640, 480), QSize(480, 640)}) {
+        ansicht->resize(groesse);
+        QCoreApplication::processEvents();
+        for (int richtung = 0; richtung < 360; richtung += 45) {
+            SCOPED_TRACE(testing::Message() << groesse.width() << "x" << groesse.height() << ", north " << richtung);
+            H().Ausrichtung = richtung;
+            Neu();
+            const QImage bild = Bild();
+            ASSERT_GT(Blau(bild), 20) << "the arrow is drawn";
+            int amRand = 0;
+            for (int x = 0; x < bild.width(); ++x)
+                for (int y : {0, 1, bild.height() - 2, bild.height() - 1})
+                    amRand += qBlue(bild.pixel(x, y)) > 120 && qRed(bild.pixel(x, y)) < 30;
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x : {0, 1, bild.width() - 2, bild.width() - 1})
+                    amRand += qBlue(bild.pixel(x, y)) > 120 && qRed(bild.pixel(x, y)) < 30;
+            EXPECT_EQ(amRand, 0);
+            if (richtung == 90 && groesse.width() < groesse.height())
+                bild.save(QStringLiteral("/tmp/zeva_3d_nordpfeil.png"));
+        }
+    }
 }
 
 TEST_F(DreiDAnsicht, ThePreviewFollowsTheMainViewButTakesNoSequencesOrPicks)
