@@ -526,6 +526,15 @@ protected:
         popup.antwort = befehl;
         Rechtsklick(punkt);
     }
+    // The default dormer on the front face, placed and taken over.
+    void GaubeAufVorderseite(WaehlePopup& popup)
+    {
+        ansicht->SetzeDrehung(0, 0);
+        Befehl(popup, BefehlGaubePlazieren, AufVorderseite());
+        ZeigePlan();
+        meldungen.Antworte(QMessageBox::Yes);
+        Rechtsklick2D();
+    }
     // The plan editor of the frame on its own, 400 × 400 pixels (20 a metre).
     void ZeigePlan()
     {
@@ -739,11 +748,7 @@ TEST_F(Gaubenbefehle, TheCommandsOnADormerPart)
 {
     WaehlePopup popup;
     H().Dachgeschosshoehe = 1.5;
-    ansicht->SetzeDrehung(0, 0);
-    Befehl(popup, BefehlGaubePlazieren, AufVorderseite());
-    ZeigePlan();
-    meldungen.Antworte(QMessageBox::Yes);
-    Rechtsklick2D();
+    GaubeAufVorderseite(popup);
     ASSERT_EQ(H().m_aGaube.size(), 1u);
     ASSERT_EQ(FindePlane(H(), 15000000).GaubenID, 10000000);
     ASSERT_EQ(DeckeDerGaube(H(), 10000000), 5000001);
@@ -834,11 +839,7 @@ TEST_F(Gaubenbefehle, TheCommandsOnADormerPart)
 TEST_F(Gaubenbefehle, DeletingADormerRefreshesTheFiguresAndThePreview)
 {
     WaehlePopup popup;
-    ansicht->SetzeDrehung(0, 0);
-    Befehl(popup, BefehlGaubePlazieren, AufVorderseite());
-    ZeigePlan();
-    meldungen.Antworte(QMessageBox::Yes);
-    Rechtsklick2D();
+    GaubeAufVorderseite(popup);
     ASSERT_EQ(H().m_aGaube.size(), 1u);
     auto* geo = dynamic_cast<CGeoKGDlg*>(rahmen->GeoKGSeite());
     ASSERT_NE(geo, nullptr);
