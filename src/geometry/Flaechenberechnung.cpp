@@ -54,6 +54,37 @@ double Umrissflaeche(const Haus& haus, int zone)
     return static_cast<double>(treffer) / static_cast<double>(gesamt) * haus.Flaeche2DEingabe;
 }
 
+// Whether the zone has a section of its own at height h: counted, and
+// between the basement floor and the eaves (above them the roofs give it).
+bool HatSchnitt(const Haus& haus, double h, int zone)
+{
+    if (zone < 0 || zone >= GezaehlteZonen(haus))
+        return false;
+    const Zone& z = haus.m_aZone[static_cast<std::size_t>(zone)];
+    const double traufe = z.Stockwerkszahl * z.Stockwerkshoehe + z.Kellerhoehe + z.Drempelhoehe;
+    return !(h < 0 || h > traufe);
+}
+
+// The sections of one zone: the same at every height it has one, so the
+// raster is counted once however many storeys and slices ask.
+class Zonenschnitt {
+public:
+    Zonenschnitt(const Haus& haus, int zone) : m_haus(haus), m_zone(zone) {}
+    double Bei(double h)
+    {
+        if (!HatSchnitt(m_haus, h, m_zone))
+            return 0;
+        if (m_flaeche < 0)
+            m_flaeche = Umrissflaeche(m_haus, m_zone);
+        return m_flaeche;
+    }
+
+private:
+    const Haus& m_haus;
+    int m_zone;
+    double m_flaeche = -1;
+};
+
 // The heated basements (by the house's flag) and every storey of the counted
 // zones: their sections, with `volumen` each times its height.
 double KellerUndGeschosse(const Haus& haus, bool volumen)
@@ -61,12 +92,12 @@ double KellerUndGeschosse(const Haus& haus, bool volumen)
     double summe = 0;
     for (int i = 0; i < GezaehlteZonen(haus); ++i) {
         const Zone& z = haus.m_aZone[static_cast<std::size_t>(i)];
+        Zonenschnitt schnitt(haus, i);
         if (haus.KellerBeheizt && z.Kellerhoehe > 0)
-            summe += SchnittflaecheGeschoss(haus, 0, i) * (volumen ? z.Kellerhoehe : 1.0);
+            summe += schnitt.Bei(0) * (volumen ? z.Kellerhoehe : 1.0);
         if (z.Stockwerkshoehe > 0 && z.Stockwerkszahl >= 1)
             for (int k = 1; k <= z.Stockwerkszahl; ++k)
-                summe += SchnittflaecheGeschoss(haus, (k - 1) * z.Stockwerkshoehe + z.Kellerhoehe, i) *
-                         (volumen ? z.Stockwerkshoehe : 1.0);
+                summe += schnitt.Bei((k - 1) * z.Stockwerkshoehe + z.Kellerhoehe) * (volumen ? z.Stockwerkshoehe : 1.0);
     }
     return summe;
 }
@@ -75,14 +106,7 @@ double KellerUndGeschosse(const Haus& haus, bool volumen)
 
 double SchnittflaecheGeschoss(const Haus& haus, double h, int zone)
 {
-    if (zone < 0 || zone >= GezaehlteZonen(haus))
-        return 0;
-    const Zone& z = haus.m_aZone[static_cast<std::size_t>(zone)];
-    const double traufe = z.Stockwerkszahl * z.Stockwerkshoehe + z.Kellerhoehe + z.Drempelhoehe;
-    // Above the eaves the roofs give the section, not the zone.
-    if (h < 0 || h > traufe)
-        return 0;
-    return Umrissflaeche(haus, zone);
+    return Zonenschnitt(haus, zone).Bei(h);
 }
 
 double GesamtFlaeche(Haus& haus)
@@ -118,8 +142,9 @@ double GesamtVolumen(Haus& haus)
             const double dz = haus.Drempelhoehe / schritte;
             if (dz > 0) {
                 const double unten = haus.Stockwerkszahl * haus.Stockwerkshoehe + haus.Kellerhoehe;
+                Zonenschnitt schnitt(haus, 0);
                 for (int k = 0; k < schritte; ++k)
-                    dach += SchnittflaecheGeschoss(haus, unten + dz / 2 + k * dz, 0) * dz;
+                    dach += schnitt.Bei(unten + dz / 2 + k * dz) * dz;
             }
         }
         for (const CDach& d : haus.m_aDach)

@@ -51,6 +51,14 @@ Zeichenprimitiv Primitiv(Zeichenprimitiv::Art art, std::vector<Punkt2D> punkte, 
     return z;
 }
 
+// Whether the wall's horizontal normal points the way the face's does.
+bool SchautWieDieFlaeche(const Plane& wand, const Plane& flaeche)
+{
+    const Punkt3D w = wand.Normale();
+    const Punkt3D f = flaeche.Normale();
+    return w.x * f.x + w.z * f.z >= 0;
+}
+
 template <class A>
 void LoescheVonHinten(A& records, int gaubenID)
 {
@@ -205,7 +213,6 @@ void Gaubeneingabe::Einrichten(const Haus& haus, const Plane& flaeche, int gaube
     H = haus.OpenGLHeight;
     Mitte_oben = Punkt2D(0.5 * W, 0.7125 * H);
     Mitte_unten = Punkt2D(0.5 * W, 0.3125 * H);
-    UhrzeigerSinn = haus.Flag2DEingabeImUZS;
     Dachgeschosshoehe = Dachgeschossdecke(haus);
 
     Flaeche = flaeche;
@@ -261,8 +268,8 @@ void Gaubeneingabe::Einrichten(const Haus& haus, const Plane& flaeche, int gaube
             continue;
         const Plane& a = g.m_Dachauflage;
         if (static_cast<int>(i) == GaubenIndex) {
-            // The stored footprint names its corners by the turning sense of
-            // the outline input, so its front edge may run either way.
+            // Older dormers were stored with either corner order, so the
+            // front edge may run either way.
             const double x1 = Unten(a.lo).x;
             const double x2 = Unten(a.ru).x;
             LinieLinks = std::min(x1, x2);
@@ -470,12 +477,12 @@ int Gaubeneingabe::Baue(Haus& haus)
     g.FassadenID = Flaeche.FassadenID;
 
     const std::array<Punkt3D, 6> A = Ecken3D();
-    Plane F;
-    Plane R;
-    if (UhrzeigerSinn) {
-        F = Viereck(A[4], A[3], A[1], A[0]);
-        R = Viereck(A[4], A[3], A[2], A[5]);
-    } else {
+    // The corner order decides which side of every part is outside. The
+    // roof faces are built the same way however the outline was drawn, so
+    // the order is the one whose front wall looks where the face looks.
+    Plane F = Viereck(A[4], A[3], A[1], A[0]);
+    Plane R = Viereck(A[4], A[3], A[2], A[5]);
+    if (!SchautWieDieFlaeche(Viereck(R.lu, R.ru, F.ru, F.lu), Flaeche)) {
         F = Viereck(A[3], A[4], A[0], A[1]);
         R = Viereck(A[3], A[4], A[5], A[2]);
     }

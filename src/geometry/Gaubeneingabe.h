@@ -161,7 +161,6 @@ public:
     std::array<Punkt2D, 6> GaubenAnsicht{};
     double Dachgeschossmarke = -1;
     double Dachgeschosshoehe = 0; // h_c
-    int UhrzeigerSinn = 0;        // the house's Flag2DEingabeImUZS at set-up
 
     static constexpr double Zeichenfaktor = 0.9;
 

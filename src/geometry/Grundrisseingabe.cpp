@@ -92,6 +92,9 @@ void Grundrisseingabe::NeuerGrundrisspunkt(Haus& haus, const Punkt2D& p, Notifie
             haus.Flag2DKnotenGrundriss = 1;
             return;
         }
+        // What is left after merging the straight corners must enclose something.
+        if (n - dropA - dropB < 3)
+            return;
         u.RemoveAt(static_cast<std::size_t>(n));
         if (dropA)
             u.RemoveAt(static_cast<std::size_t>(n - 1));
@@ -121,15 +124,15 @@ bool Grundrisseingabe::SchliesskanteFrei(Haus& haus)
     const int n = u.GetSize() - 1;
     const Punkt2D a = u[static_cast<std::size_t>(n - 1)];
     const Punkt2D b = u[0];
-    const Punkt2D d = u[static_cast<std::size_t>(n - 2)];
-    Punkt2D& knoten = haus.m_2DKnotenGrundriss;
+    // Every edge is examined; the closing edge may touch only its two
+    // neighbours, at the corners it shares with them.
     Punkt2D schnitt;
     Pruefspur spur;
     if (!SchneidetUmriss(b, a, schnitt, u, 1, &spur))
         return true;
-    knoten = schnitt;
+    haus.m_2DKnotenGrundriss = schnitt;
     Spur = spur;
-    return schnitt == b || schnitt == d || schnitt == a;
+    return false;
 }
 
 void Grundrisseingabe::Schliesse(Haus& haus)
@@ -163,10 +166,19 @@ void Grundrisseingabe::Doppelklick(Haus& haus)
     const Punkt2D b = u[0];
     const Punkt2D d = u[static_cast<std::size_t>(n - 2)];
     const double ab = Richtungswinkel(a, b);
+    const bool dropA = Fast(ab, Richtungswinkel(d, a));
+    const bool dropB = Fast(ab, Richtungswinkel(b, u[1]));
+    if (n - dropA - dropB < 3) {
+        // What is left after merging the straight corners encloses nothing.
+        haus.Flag2DKnotenGrundriss = 1;
+        haus.m_2DKnotenGrundriss = a;
+        u.RemoveAt(static_cast<std::size_t>(n));
+        return;
+    }
     u.RemoveAt(static_cast<std::size_t>(n));
-    if (Fast(ab, Richtungswinkel(d, a)))
+    if (dropA)
         u.RemoveAt(static_cast<std::size_t>(n - 1));
-    if (u.size() > 1 && Fast(ab, Richtungswinkel(b, u[1])))
+    if (dropB)
         u.RemoveAt(0);
     Schliesse(haus);
 }

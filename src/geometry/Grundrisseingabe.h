@@ -65,7 +65,7 @@ public:
 
 private:
     // The closing edge from the last fixed point back to the start is free:
-    // no crossing, or one at the start, at the last or the one before.
+    // it meets the outline only at those two corners.
     bool SchliesskanteFrei(Haus& haus);
     // Closes zone 0 after the removals: a new default zone, counted, and the
     // outline turned clockwise.

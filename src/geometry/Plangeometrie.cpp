@@ -106,8 +106,10 @@ namespace {
 
 enum class Schnitt { Keiner, Punkt, Ueberlappung };
 
+// With `mitEnden` the segments are closed everywhere: a touch at an end, also
+// of a vertical segment or of two segments on one line, is a point in common.
 Schnitt Schneide(const Punkt2D& a1, const Punkt2D& a2, const Punkt2D& b1, const Punkt2D& b2, Punkt2D& schnitt,
-                 Pruefspur* spur)
+                 Pruefspur* spur, bool mitEnden = false)
 {
     const Geordnet s1 = Ordne(a1, a2);
     const Geordnet s2 = Ordne(b1, b2);
@@ -129,8 +131,13 @@ Schnitt Schneide(const Punkt2D& a1, const Punkt2D& a2, const Punkt2D& b1, const 
         if (parallel) {
             // On one line: a touch at a shared end is no crossing, a common
             // stretch always is, reported at its end farther from a1.
-            if (b - a <= Eps)
-                return Schnitt::Keiner;
+            if (b - a <= Eps) {
+                if (!mitEnden)
+                    return Schnitt::Keiner;
+                schnitt = Punkt2D(a, y1a);
+                Spur(spur, s1, s2, 1);
+                return Schnitt::Punkt;
+            }
             const Punkt2D ea(a, y1a);
             const Punkt2D eb(b, y1b);
             schnitt = Abstand(a1, ea) >= Abstand(a1, eb) ? ea : eb;
@@ -148,10 +155,11 @@ Schnitt Schneide(const Punkt2D& a1, const Punkt2D& a2, const Punkt2D& b1, const 
         const Geordnet& v = s1.senkrecht ? s1 : s2;
         const Geordnet& o = s1.senkrecht ? s2 : s1;
         const double x = v.l.x;
-        if (!(x > o.l.x + Eps && x < o.r.x - Eps))
+        const double r = mitEnden ? -Eps : Eps;
+        if (!(x > o.l.x + r && x < o.r.x - r))
             return Schnitt::Keiner;
         const double y = o.YBei(x);
-        if (!(y > v.l.y + Eps && y < v.r.y - Eps))
+        if (!(y > v.l.y + r && y < v.r.y - r))
             return Schnitt::Keiner;
         schnitt = Punkt2D(x, y);
         Spur(spur, s1, s2, 2);
@@ -163,6 +171,11 @@ Schnitt Schneide(const Punkt2D& a1, const Punkt2D& a2, const Punkt2D& b1, const 
         return Schnitt::Keiner;
     const double unten = std::max(s1.l.y, s2.l.y);
     const double oben = std::min(s1.r.y, s2.r.y);
+    if (mitEnden && std::fabs(oben - unten) <= Eps) {
+        schnitt = Punkt2D(s1.l.x, unten);
+        Spur(spur, s1, s2, 2);
+        return Schnitt::Punkt;
+    }
     if (!(unten < oben - Eps))
         return Schnitt::Keiner;
     schnitt = Punkt2D(s1.l.x, a1.y <= a2.y ? oben : unten);
@@ -206,15 +219,28 @@ bool SchneidetUmriss(const Punkt2D& A, const Punkt2D& B, Punkt2D& schnitt, const
                      Pruefspur* spur)
 {
     const int n = umriss.GetSize();
+    const auto gleich = [](const Punkt2D& p, const Punkt2D& q) { return Abstand(p, q) <= EndToleranz; };
+    // The outline being drawn stays simple: the segment may touch it only
+    // where it shares a corner with it, at the start point or at the last
+    // fixed one; every other point in common, a corner on the segment or
+    // the segment's end on an edge, is a crossing.
+    const auto gemeinsameEcke = [&](const Punkt2D& s, const Punkt2D& p, const Punkt2D& q) {
+        if (!gleich(s, A) && !gleich(s, B))
+            return false;
+        const bool ecke = gleich(s, umriss[0]) || (n >= 2 && gleich(s, umriss[static_cast<std::size_t>(n - 2)]));
+        return ecke && (gleich(s, p) || gleich(s, q));
+    };
     auto pruefe = [&](const Punkt2D& p, const Punkt2D& q) {
         Punkt2D s;
         Pruefspur lokal;
-        const Schnitt art = Schneide(A, B, p, q, s, &lokal);
+        const Schnitt art = Schneide(A, B, p, q, s, &lokal, modus == 1);
         if (art == Schnitt::Keiner)
             return false;
-        // A segment may meet the outline at its own ends; running along an
-        // edge is a crossing wherever it ends.
-        if (art == Schnitt::Punkt && (Abstand(s, A) <= EndToleranz || Abstand(s, B) <= EndToleranz))
+        // Running along an edge is a crossing wherever it ends. Another
+        // outline may be met at the segment's own ends.
+        if (art == Schnitt::Punkt && modus == 1 && gemeinsameEcke(s, p, q))
+            return false;
+        if (art == Schnitt::Punkt && modus != 1 && (gleich(s, A) || gleich(s, B)))
             return false;
         schnitt = s;
         if (spur)

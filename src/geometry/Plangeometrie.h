@@ -50,9 +50,12 @@ bool Lotpunkt(const Punkt2D& s1, const Punkt2D& s2, const Punkt2D& p, Punkt2D& f
               Pruefspur* spur = nullptr);
 
 // First crossing of segment A–B with the edges of an outline, examined from
-// the end of the list backwards. Mode 1 leaves out the last edge (to the
-// point that follows the cursor); mode 0 examines the closing edge last.
-// Crossings at A or at B themselves are not counted.
+// the end of the list backwards. Mode 1 is the outline being drawn: it leaves
+// out the last edge (to the point that follows the cursor) and counts every
+// point in common except a touch at a corner that the segment shares with
+// the outline's first or last fixed point. Mode 0 is another outline taken as
+// closed (the closing edge examined last); there meetings at A or at B
+// themselves are not counted.
 bool SchneidetUmriss(const Punkt2D& A, const Punkt2D& B, Punkt2D& schnitt, const Punkt2DArray& umriss, int modus,
                      Pruefspur* spur = nullptr);
 

@@ -188,12 +188,15 @@ void ZeichneHoehenschnitt(Zeichenliste& liste, const Haus& haus)
     const double T = N * S + K + D + H;
     if (!(T > 0) || !(W > 0))
         return;
-    const auto y = [&](double z) { return 0.95 * W * z / T; };
+    // Lifted off the bottom edge, where the basement's floor line would be
+    // cut away.
+    const auto y = [&](double z) { return 0.025 * W + 0.95 * W * z / T; };
     const double l = 0.1 * W, r = 0.9 * W, m = 0.5 * W;
     const double traufe = y(N * S + K + D);
     const double decke = y(N * S + K);
+    const double first = y(T);
 
-    liste.push_back(Strecken({{m, 0.95 * W}, {l, traufe}, {m, 0.95 * W}, {r, traufe}}, Dachrot));
+    liste.push_back(Strecken({{m, first}, {l, traufe}, {m, first}, {r, traufe}}, Dachrot));
     liste.push_back(Strecken({{l, decke}, {r, decke}, {l, traufe}, {l, decke}, {r, traufe}, {r, decke}}, Mittelgrau));
     if (G > 0 && G < H + D && H != 0) {
         const double yg = y(N * S + K + G);

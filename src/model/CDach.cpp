@@ -1,6 +1,8 @@
 #include "model/CDach.h"
 
+#include "model/CXmlArchive.h"
 #include "model/GeometrieToleranzen.h"
+#include "model/Zahlentext.h"
 #include "platform/BinaryArchive.h"
 
 #include <cassert>
@@ -48,6 +50,11 @@ CDach::CDach(int typ, const Zone& ersteZone)
       GeschossHoehe(ersteZone.Dachgeschosshoehe),
       MansardHoehe(ersteZone.Dachhoehe * 2.0 / 3.0)
 {
+}
+
+double CDach::VorgabeMansardHoehe(double hoehe)
+{
+    return RundeNachkomma(hoehe * 2.0 / 3.0, 2);
 }
 
 bool CDach::PunkteVollstaendig() const
@@ -351,6 +358,37 @@ void CDach::AktualisiereNachLaden()
     BaueFlaechenliste();
 }
 
+bool CDach::ReadXml(CXmlArchiveFile& ar)
+{
+    constexpr std::int32_t NichtGelesen = -1;
+    const std::int32_t sperre = Sperre;
+    const std::int32_t gedreht = FirstGedreht;
+    Sperre = FirstGedreht = NichtGelesen;
+    const bool gelesen = CXmlSerializable<CDach>::ReadXml(ar);
+    if (FirstGedreht == NichtGelesen)
+        FirstGedreht = gedreht;
+    if (Sperre == NichtGelesen) {
+        Sperre = sperre;
+        LeiteSperreAb();
+    }
+    return gelesen;
+}
+
+void CDach::LeiteSperreAb()
+{
+    if (!PunkteVollstaendig())
+        return;
+    CDach neu = *this;
+    neu.BerechneDachpunkte(true);
+    constexpr double Gleich = 1e-9;
+    bool gleich = true;
+    for (std::size_t i = 0; i < m_points.size(); ++i)
+        gleich = gleich && std::fabs(neu.m_points[i].x - m_points[i].x) <= Gleich &&
+                 std::fabs(neu.m_points[i].y - m_points[i].y) <= Gleich;
+    if (!gleich)
+        Sperre |= 1;
+}
+
 void CDach::Serialize(BinaryArchive& ar)
 {
     m_beschaedigt = false;
@@ -386,6 +424,7 @@ void CDach::Serialize(BinaryArchive& ar)
         m_IstBeheizt = ar.ReadInt();
 
     BerechneKnickhoehen();
+    LeiteSperreAb();
     SetzeFirstachse();
     BaueFlaechenliste();
 }

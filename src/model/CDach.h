@@ -31,7 +31,7 @@ namespace zeva {
 class CDach : public CXmlSerializable<CDach> {
 public:
     static constexpr const char* XmlElementName = "Dach";
-    // Only these nine members are stored; everything else is derived.
+    // Only these eleven members are stored; everything else is derived.
     static auto GetXmlMembers(CDach& d)
     {
         return std::array{XmlByte("Typ", d.Typ),
@@ -42,8 +42,14 @@ public:
                           XmlDouble("Hoehe", d.Hoehe),
                           XmlDouble("GeschossHoehe", d.GeschossHoehe),
                           XmlDouble("MansardHoehe", d.MansardHoehe),
-                          XmlInt("IstBeheizt", d.m_IstBeheizt)};
+                          XmlInt("IstBeheizt", d.m_IstBeheizt),
+                          XmlInt("Sperre", d.Sperre),
+                          XmlInt("FirstGedreht", d.FirstGedreht)};
     }
+
+    // Documents of older versions store neither the lock nor the ridge
+    // flip: the flip stays off and the lock is derived (LeiteSperreAb).
+    bool ReadXml(CXmlArchiveFile& ar) override;
 
     // What the user is told when a stored roof cannot be used; the roof is
     // then left out of the house (see EntferneBeschaedigteDaecher).
@@ -86,6 +92,12 @@ public:
     bool IstBeheizt() const { return m_IstBeheizt == 1; }
     Punkt2D GetGroesse() const { return m_size; }
     bool HatPunkte() const { return !m_points.empty(); }
+    // The mansard break that the roof pane offers: two thirds of the height,
+    // to the centimetre as the user could have entered it.
+    static double VorgabeMansardHoehe(double hoehe);
+    // A roof added but never placed has no points to store; written, it
+    // would come back as a damaged roof.
+    bool WirdGespeichert() const { return PunkteVollstaendig(); }
     // Has the points of its form and is not being placed.
     bool IstFertig() const;
     // The ridge may be turned: a pitched form whose points were not moved by
@@ -153,9 +165,11 @@ public:
     double MansardHoehe = 0;   // m
     std::int32_t m_IstBeheizt = 1;
 
+    std::int32_t Sperre = 0; // bit 0: points moved by hand
+    std::int32_t FirstGedreht = 0;
+
     // Derived and editing state, not stored.
     int Zustand = ZustandFertig;
-    int Sperre = 0; // bit 0: points moved by hand
     double Knickhoehe2 = 0;
     double Knickhoehe3 = 0;
     Punkt2DArray m_Anschlusspunkte; // where this roof meets other roofs
@@ -163,7 +177,6 @@ public:
     Linie m_Firstachse; // from (0, 0) along the rectangle's first axis
     Linie m_Zuglinie;
     Punkt2D m_Zugpunkt;
-    int FirstGedreht = 0;
     int AuswahlPunkt = -1;
     std::vector<int> m_Kanten; // consecutive pairs of point indices
     int AuswahlKante = -1;
@@ -174,6 +187,10 @@ public:
     int ZaehlerDecke = 0;
 
 private:
+    // For a roof read without its lock: locked when its points are not those
+    // that corner 0, the size and the angle give, i.e. moved by hand.
+    void LeiteSperreAb();
+
     bool m_beheiztGelesen = true;
     bool m_beschaedigt = false;
 };

@@ -46,14 +46,19 @@ public:
         return *this;
     }
 
-    // A record that cannot be written aborts the whole save.
+    // A record that cannot be written aborts the whole save. A record class
+    // may keep records out of the document that could not be read back
+    // (X::WirdGespeichert).
     bool WriteXml(CXmlArchiveFile& ar) override
     {
         ar.BeginWriteElement(ElementName());
-        std::int32_t size = static_cast<std::int32_t>(this->m_elemente.size());
+        std::int32_t size = 0;
+        for (const X& x : this->m_elemente)
+            size += WirdGespeichert(x) ? 1 : 0;
         ar.WriteMember(XmlInt("Size", size, XmlMember::Attribute));
         for (X& x : this->m_elemente)
-            ar.WriteMember(XmlObject(x));
+            if (WirdGespeichert(x))
+                ar.WriteMember(XmlObject(x));
         ar.EndWriteElement();
         return true;
     }
@@ -75,6 +80,15 @@ public:
     }
 
     void Serialize(BinaryArchive& ar) override { CObjektArray<X>::Serialize(ar); }
+
+private:
+    static bool WirdGespeichert(const X& x)
+    {
+        if constexpr (requires { x.WirdGespeichert(); })
+            return x.WirdGespeichert();
+        else
+            return true;
+    }
 };
 
 } // namespace zeva

@@ -6,30 +6,59 @@
 
 #include <cstdio>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace zeva {
 
 namespace {
 
+// The records (by index, in array order) that stand on each carrier ID. One
+// pass over the array, so the net areas of a large house stay linear.
+using Traegerindex = std::unordered_map<std::int32_t, std::vector<std::size_t>>;
+
+template <class A, class Traeger>
+Traegerindex IndexNachTraeger(const A& records, Traeger traeger)
+{
+    Traegerindex index;
+    for (std::size_t i = 0; i < records.size(); ++i)
+        traeger(records[i].m_plane, [&](std::int32_t id) { index[id].push_back(i); });
+    return index;
+}
+
+const std::vector<std::size_t>& Getragene(const Traegerindex& index, std::int32_t id)
+{
+    static const std::vector<std::size_t> keine;
+    const auto it = index.find(id);
+    return it == index.end() ? keine : it->second;
+}
+
 // The area a record keeps of its own plane: minus what the other records of
 // its array stand on it (carried), minus the windows in it. The carried
 // areas are always plane areas, never stored Flaeche values, so the order in
-// which the records are done does not matter.
-template <class A, class Getragen>
-double OhneGetragene(const A& records, std::size_t r, const CDFensterArray& fenster, Getragen getragen)
+// which the records are done does not matter; they are taken off in array
+// order.
+template <class A>
+double OhneGetragene(const A& records, std::size_t r, const Traegerindex& getragen, const CDFensterArray& fenster,
+                     const Traegerindex& fensterIndex)
 {
     const Plane& eigene = records[r].m_plane;
     double a = eigene.Flaeche();
-    for (std::size_t i = 0; i < records.size(); ++i)
-        if (i != r && getragen(records[i].m_plane, eigene.ID))
+    for (std::size_t i : Getragene(getragen, eigene.ID))
+        if (i != r)
             a -= records[i].m_plane.Flaeche();
-    for (const DFenster& f : fenster)
-        if (f.m_plane.Traeger2ID == eigene.ID)
-            a -= f.m_plane.Flaeche();
+    for (std::size_t i : Getragene(fensterIndex, eigene.ID))
+        a -= fenster[i].m_plane.Flaeche();
     return a;
 }
 
-bool TraegerEins(const Plane& p, std::int32_t id) { return p.Traeger1ID == id; }
+template <class A>
+void BerechneNetto(A& records, const Traegerindex& getragen, const CDFensterArray& fenster,
+                   const Traegerindex& fensterIndex)
+{
+    for (std::size_t r = 0; r < records.size(); ++r)
+        records[r].Flaeche = OhneGetragene(records, r, getragen, fenster, fensterIndex);
+}
 
 // printf-style formatting of one int into a label piece.
 std::string Stueck(const char* format, int wert)
@@ -65,41 +94,40 @@ struct IDTeile {
 
 void Haus::BerechneNettoflaechen()
 {
+    const auto eins = [](const Plane& p, auto&& nimm) { nimm(p.Traeger1ID); };
+    const Traegerindex fenster = IndexNachTraeger(m_aFenster, [](const Plane& p, auto&& nimm) { nimm(p.Traeger2ID); });
+
     // Walls carry walls by either carrier field (a dormer wall stands on a
     // roof face by Traeger1ID, a gable part on a wall by Traeger2ID).
-    for (std::size_t r = 0; r < m_aWand.size(); ++r)
-        m_aWand[r].Flaeche = OhneGetragene(m_aWand, r, m_aFenster, [](const Plane& p, std::int32_t id) {
-            return p.Traeger1ID == id || p.Traeger2ID == id;
-        });
+    BerechneNetto(m_aWand, IndexNachTraeger(m_aWand, [](const Plane& p, auto&& nimm) {
+                      nimm(p.Traeger1ID);
+                      if (p.Traeger2ID != p.Traeger1ID)
+                          nimm(p.Traeger2ID);
+                  }),
+                  m_aFenster, fenster);
 
-    for (std::size_t r = 0; r < m_aSteildach.size(); ++r) {
-        double a = OhneGetragene(m_aSteildach, r, m_aFenster, TraegerEins);
-        const std::int32_t id = m_aSteildach[r].m_plane.ID;
-        for (const Gaube& g : m_aGaube)
-            if (g.Traeger1ID == id)
-                a -= g.m_Dachauflage.Flaeche();
-        m_aSteildach[r].Flaeche = a;
-    }
+    BerechneNetto(m_aSteildach, IndexNachTraeger(m_aSteildach, eins), m_aFenster, fenster);
+    Traegerindex gauben;
+    for (std::size_t i = 0; i < m_aGaube.size(); ++i)
+        gauben[m_aGaube[i].Traeger1ID].push_back(i);
+    for (DSteildach& d : m_aSteildach)
+        for (std::size_t i : Getragene(gauben, d.m_plane.ID))
+            d.Flaeche -= m_aGaube[i].m_Dachauflage.Flaeche();
 
-    for (std::size_t r = 0; r < m_aDecke.size(); ++r)
-        m_aDecke[r].Flaeche = OhneGetragene(m_aDecke, r, m_aFenster, TraegerEins);
+    BerechneNetto(m_aDecke, IndexNachTraeger(m_aDecke, eins), m_aFenster, fenster);
     // A dormer's ceiling belongs to the attic ceiling of the zone its roof
     // face stands in, and only to that one: added to every ceiling it would
     // be counted once per ceiling. Without such a ceiling it is left out.
-    for (const Gaube& g : m_aGaube) {
-        const int zone = ZoneAusID(g.Traeger1ID);
-        for (DDecke& d : m_aDecke)
-            if (d.m_plane.ArtAusID() == flaechenart::DeckeUnterDach * IdArtFaktor
-                && d.m_plane.ZoneAusID() == zone) {
-                d.Flaeche += g.m_Deckenflaeche.Flaeche();
-                break;
-            }
-    }
+    std::unordered_map<int, std::size_t> dachbodendecke;
+    for (std::size_t i = m_aDecke.size(); i-- > 0;)
+        if (m_aDecke[i].m_plane.ArtAusID() == flaechenart::DeckeUnterDach * IdArtFaktor)
+            dachbodendecke[m_aDecke[i].m_plane.ZoneAusID()] = i;
+    for (const Gaube& g : m_aGaube)
+        if (const auto it = dachbodendecke.find(ZoneAusID(g.Traeger1ID)); it != dachbodendecke.end())
+            m_aDecke[it->second].Flaeche += g.m_Deckenflaeche.Flaeche();
 
-    for (std::size_t r = 0; r < m_aFlachdach.size(); ++r)
-        m_aFlachdach[r].Flaeche = OhneGetragene(m_aFlachdach, r, m_aFenster, TraegerEins);
-    for (std::size_t r = 0; r < m_aBoden.size(); ++r)
-        m_aBoden[r].Flaeche = OhneGetragene(m_aBoden, r, m_aFenster, TraegerEins);
+    BerechneNetto(m_aFlachdach, IndexNachTraeger(m_aFlachdach, eins), m_aFenster, fenster);
+    BerechneNetto(m_aBoden, IndexNachTraeger(m_aBoden, eins), m_aFenster, fenster);
 }
 
 double Haus::Huellflaeche() const

@@ -261,8 +261,9 @@ void CMainFrame::ZeigeGrafikschritt(int phase)
             Zeige(assistent, GruppePosition, false);
             SetzeZeile(assistent, 0, QStringLiteral("Winkel :"), Schrittfolge::Nordwinkel(haus.Ausrichtung),
                        QStringLiteral("°"));
+            // The angle is the only read-out of this step.
             for (int i = 1; i < 6; ++i)
-                SetzeZeile(assistent, i, QString(), QString(), QString(), i != 3);
+                SetzeZeile(assistent, i, QString(), QString(), QString(), false);
         }
         const QString titel =
             phase == Schrittfolge::Grundriss ? QStringLiteral("Grundrißeingabe") : QStringLiteral("Geographische Ausrichtung");
@@ -373,7 +374,7 @@ void CMainFrame::AktualisiereVariantenfenster()
 void CMainFrame::NaechsterSchritt()
 {
     Haus& haus = AktuellesHaus();
-    VerbergeSchrittfenster();
+    // The dormer is confirmed over the plan that shows it.
     if (haus.Phase == Schrittfolge::Gauben && m_p2DAnsicht) {
         const bool uebernommen = m_pEingabeansichten->GaubeUebernehmen(m_p2DAnsicht);
         m_p2DAnsicht->update();
@@ -383,6 +384,7 @@ void CMainFrame::NaechsterSchritt()
             return;
         }
     }
+    VerbergeSchrittfenster();
     MeldungsNotifier notifier(this);
     Schrittfolge::Weiter(haus, notifier);
     ZeigeSchritt();
@@ -391,7 +393,7 @@ void CMainFrame::NaechsterSchritt()
 void CMainFrame::VorherigerSchritt()
 {
     Haus& haus = AktuellesHaus();
-    VerbergeSchrittfenster();
+    // The dormer is confirmed over the plan that shows it.
     if (haus.Phase == Schrittfolge::Gauben && m_p2DAnsicht) {
         const bool uebernommen = m_pEingabeansichten->GaubeUebernehmen(m_p2DAnsicht);
         m_p2DAnsicht->update();
@@ -401,6 +403,7 @@ void CMainFrame::VorherigerSchritt()
             return;
         }
     }
+    VerbergeSchrittfenster();
     Schrittfolge::Zurueck(haus);
     ZeigeSchritt();
 }

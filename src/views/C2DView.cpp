@@ -371,6 +371,9 @@ void C2DView::LiesHausNeu()
 {
     GibMausFrei();
     m_nAktivesDach = -1;
+    // A floating outline point, a north arrow being dragged and the
+    // crossing trace all belonged to the house that was there before.
+    m_Eingabe = Grundrisseingabe();
     // The face belonged to the house that was there before.
     m_Gaube.Schliesse();
     Setze2DProjektion();
@@ -441,6 +444,11 @@ void C2DView::DachDruck(Haus& haus, int flags, const Punkt2D& p)
 void C2DView::DachBewegung(Haus& haus, int flags, const Punkt2D& p)
 {
     CDach* aktiv = Dach(m_nAktivesDach);
+    // The read-outs tell what the roof is after this move.
+    if (aktiv) {
+        Dachumfeld umfeld = UmfeldVon(haus, *m_pDachfenster);
+        OnMouseMove(*aktiv, flags, p, umfeld);
+    }
     double werte[3] = {-1, -1, -1};
     if (aktiv && !aktiv->IstFertig()) {
         werte[1] = std::fabs(aktiv->GetGroesse().x);
@@ -457,10 +465,6 @@ void C2DView::DachBewegung(Haus& haus, int flags, const Punkt2D& p)
            {ablesung::YVersatz, Ablesetext(werte[2])}});
     if (CDacheingabeDlg* pane = Dachpane())
         pane->AktualisiereSchalter();
-    if (aktiv) {
-        Dachumfeld umfeld = UmfeldVon(haus, *m_pDachfenster);
-        OnMouseMove(*aktiv, flags, p, umfeld);
-    }
 }
 
 void C2DView::DachLoslassen(Haus& haus, int flags, const Punkt2D& p)

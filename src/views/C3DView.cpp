@@ -161,9 +161,13 @@ bool C3DView::DarfZeichnen() const
 
 void C3DView::MarkiereAndereNeu()
 {
+    // A preview on show must not keep the old picture until something else
+    // happens to repaint it.
     for (C3DView* v : Ansichten())
-        if (v != this)
+        if (v != this) {
             v->m_bNeuaufbau = true;
+            v->update();
+        }
 }
 
 // ----- scene ----------------------------------------------------------------------------
@@ -401,23 +405,25 @@ void C3DView::Baue3DListe()
         glEnd();
     }
 
-    // The north arrow on the ground.
+    // The north arrow on the ground. Its tip and the "N" beyond it stay
+    // inside the view at zoom 1 whichever way north lies.
     if (m_bNordpfeil) {
         name(0);
         Materialfarbe(0, 0, 1);
         constexpr double grad = 0.0174532;
+        constexpr double pfeil = 0.5;
         const double W = haus->RealAreaWidth;
         const double A = haus->Ausrichtung;
         const double y0 = haus->Kellerhoehe - 0.01;
         const Punkt3D M(W / 2, y0, W / 2);
-        const Punkt3D T = M + Punkt3D(std::cos(A * grad), 0, std::sin(A * grad)) * (0.8 * W);
+        const Punkt3D T = M + Punkt3D(std::cos(A * grad), 0, std::sin(A * grad)) * (pfeil * W);
         const Punkt3D d = T - M;
         const double laenge = std::sqrt(d.x * d.x + d.z * d.z);
         double a = laenge > 0 ? std::acos(std::clamp(d.x / laenge, -1.0, 1.0)) / grad : 0;
         if (d.z < 0)
             a = 360 - a;
         const auto richtung = [grad](double w) { return Punkt3D(std::cos(w * grad), 0, std::sin(w * grad)); };
-        const Punkt3D L = M + d * (1 + 0.05 * W * 1.1 / (0.8 * W));
+        const Punkt3D L = M + d * (1 + 0.05 * W * 1.1 / (pfeil * W));
         const double r = 0.05 * W;
         const auto P = [&](double winkel, double faktor) { return L + richtung(a + winkel) * (r * faktor); };
         glBegin(GL_LINES);
@@ -553,10 +559,14 @@ void C3DView::mouseMoveEvent(QMouseEvent* ereignis)
     if (ereignis->buttons() != Qt::LeftButton || ereignis->modifiers() != Qt::NoModifier)
         return;
     const QPoint p = ereignis->position().toPoint();
-    // Integer halves, truncated towards zero: a one-pixel step does not turn.
-    m_drehungX += (p.y() - m_letzte.y()) / 2;
-    m_drehungY += (p.x() - m_letzte.x()) / 2;
-    m_letzte = p;
+    // A degree for every two pixels. The odd pixel left over stays in the
+    // step to come, so a slow drag of single pixels turns the model as far
+    // as one quick step over the same way.
+    const int x = (p.y() - m_letzte.y()) / 2;
+    const int y = (p.x() - m_letzte.x()) / 2;
+    m_drehungX += x;
+    m_drehungY += y;
+    m_letzte += QPoint(2 * y, 2 * x);
     update();
 }
 
@@ -786,7 +796,9 @@ void C3DView::GaubenBefehl(int befehl)
             plan->LoescheGaube(gaube);
         else
             LoescheGaube(*haus, gaube);
-        haus->ListeNeuAufbauen = 1;
+        // The envelope and the other figures change with the dormer's parts.
+        rahmen->AktualisiereAnsichten();
+        rahmen->AktualisiereKennzahlseiten();
         update();
         break;
     }

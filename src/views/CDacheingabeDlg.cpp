@@ -213,7 +213,7 @@ void CDacheingabeDlg::ZeigeHausvorgaben(bool ersteZone)
     }
     m_dGeschossHoehe = geschoss;
     m_dHoehe = hoehe;
-    m_dMansardHoehe = hoehe * 2.0 / 3.0;
+    m_dMansardHoehe = CDach::VorgabeMansardHoehe(hoehe);
     m_nBeheizt = haus.DachBeheizt ? 1 : 0;
 }
 
@@ -368,6 +368,8 @@ void CDacheingabeDlg::OnWeiter()
     if (!m_pRahmen || !m_pRahmen->GetActiveDocument())
         return;
     if (!NimmWerte())
+        return;
+    if (!OhneDachWeiter(*m_pRahmen, this))
         return;
     if (!Meldung::Frage(QString::fromUtf8(FrageDreiD), QMessageBox::No, Meldung::Symbol::Vorgabe, this))
         return;

@@ -194,11 +194,20 @@ void CEingabeAssistentDlg::ZeichneAnsichtenNeu()
             ansicht->update();
 }
 
-bool CEingabeAssistentDlg::BetreteDreiDPhase(CMainFrame& rahmen)
+bool CEingabeAssistentDlg::OhneDachWeiter(CMainFrame& rahmen, QWidget* eltern)
+{
+    const Haus& haus = rahmen.AktuellesHaus();
+    if (!haus.Steildach)
+        return true;
+    for (const CDach& dach : haus.m_aDach)
+        if (dach.IstFertig())
+            return true;
+    return Meldung::Frage(QString::fromUtf8(FrageKeinDach), QMessageBox::No, Meldung::Symbol::Vorgabe, eltern);
+}
+
+void CEingabeAssistentDlg::EntferneUnfertigeDaecher(CMainFrame& rahmen)
 {
     Haus& haus = rahmen.AktuellesHaus();
-    // A roof never placed (or left half placed) has no plan points to build
-    // from and would be stored as a damaged roof.
     bool entfernt = false;
     for (std::size_t i = haus.m_aDach.size(); i-- > 0;)
         if (!haus.m_aDach[i].IstFertig()) {
@@ -212,6 +221,12 @@ bool CEingabeAssistentDlg::BetreteDreiDPhase(CMainFrame& rahmen)
         if (auto* dachpane = dynamic_cast<Schrittfenster*>(rahmen.Dacheingabe()))
             dachpane->LiesHausNeu();
     }
+}
+
+bool CEingabeAssistentDlg::BetreteDreiDPhase(CMainFrame& rahmen)
+{
+    EntferneUnfertigeDaecher(rahmen);
+    Haus& haus = rahmen.AktuellesHaus();
     haus.ListeNeuAufbauen = 0;
     GesamtFlaeche(haus);
     GesamtVolumen(haus);
@@ -242,7 +257,7 @@ void CEingabeAssistentDlg::OnWeiter()
     }
     bool weiter = true;
     if (phase == 14)
-        weiter = BetreteDreiDPhase(*m_pRahmen);
+        weiter = OhneDachWeiter(*m_pRahmen, this) && BetreteDreiDPhase(*m_pRahmen);
     if (weiter)
         m_pRahmen->NaechsterSchritt();
     ZeichneAnsichtenNeu();
@@ -259,6 +274,8 @@ void CEingabeAssistentDlg::OnZurueck()
         MeldungsNotifier notifier(m_pRahmen);
         haus.BestandAendernErlaubt(false, notifier, dynamic_cast<VariantenAnzeige*>(m_pRahmen));
     }
+    if (haus.Phase == 14)
+        EntferneUnfertigeDaecher(*m_pRahmen);
     m_pRahmen->VorherigerSchritt();
     ZeichneAnsichtenNeu();
 }

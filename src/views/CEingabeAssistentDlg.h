@@ -29,6 +29,8 @@ public:
         "aus den Vorgabe-Materialdaten sowie\nden Grundriß-, Dachlinien- und Höheneingaben.\nMöchten Sie trotzdem "
         "zurück gehen?";
 
+    static constexpr const char* FrageKeinDach = "Es wurde kein Dach eingegeben. Trotzdem fortfahren?";
+
     // Control numbers.
     enum : int {
         IDC_GEBAEUDEGEOMETRIE = 1316,
@@ -61,6 +63,13 @@ public:
     // and component records, the views refreshed. False (the step must not
     // advance) when the rebuild refused the drawing; the user was told.
     static bool BetreteDreiDPhase(CMainFrame& rahmen);
+    // A pitched-roof house without any placed roof would have an open top
+    // and no roof losses: the user confirms that he means it. True to go on.
+    static bool OhneDachWeiter(CMainFrame& rahmen, QWidget* eltern);
+    // Roofs that were added but never placed (or left half placed) have no
+    // plan to build from; leaving the roof step in either direction drops
+    // them.
+    static void EntferneUnfertigeDaecher(CMainFrame& rahmen);
 
 protected:
     bool OnInitDialog() override;

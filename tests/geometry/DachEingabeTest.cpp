@@ -414,33 +414,34 @@ TEST(Hoehenschnitt, TheSectionFollowsTheHeights)
     // Roof, knee wall, attic, two storeys, ground, basement.
     ASSERT_EQ(l.size(), 7u);
     const double y = 19.0 / 12; // per metre
-    EXPECT_TRUE(HatStrecke(l[0], {10, 19}, {2, 8 * y}));
-    EXPECT_TRUE(HatStrecke(l[0], {10, 19}, {18, 8 * y}));
+    const double rand = 0.5;     // the lift off the bottom edge
+    EXPECT_TRUE(HatStrecke(l[0], {10, 19 + rand}, {2, 8 * y + rand}));
+    EXPECT_TRUE(HatStrecke(l[0], {10, 19 + rand}, {18, 8 * y + rand}));
     ErwarteFarbe(l[0], {1, 0.4f, 0.4f, 1});
-    EXPECT_TRUE(HatStrecke(l[1], {2, 11.875}, {18, 11.875}));
-    EXPECT_TRUE(HatStrecke(l[1], {2, 12.6667}, {2, 11.875}));
-    EXPECT_TRUE(HatStrecke(l[1], {18, 12.6667}, {18, 11.875}));
+    EXPECT_TRUE(HatStrecke(l[1], {2, 12.375}, {18, 12.375}));
+    EXPECT_TRUE(HatStrecke(l[1], {2, 13.1667}, {2, 12.375}));
+    EXPECT_TRUE(HatStrecke(l[1], {18, 13.1667}, {18, 12.375}));
     ErwarteFarbe(l[1], {0.6f, 0.6f, 0.6f, 1});
-    EXPECT_TRUE(HatStrecke(l[2], {14, 15.8333}, {6, 15.8333}));
+    EXPECT_TRUE(HatStrecke(l[2], {14, 16.3333}, {6, 16.3333}));
     ErwarteFarbe(l[2], {1, 0.4f, 0.4f, 1});
-    for (auto [i, oben, unten] : {std::tuple{3, 11.875, 7.9167}, std::tuple{4, 7.9167, 3.9583}}) {
+    for (auto [i, oben, unten] : {std::tuple{3, 12.375, 8.4167}, std::tuple{4, 8.4167, 4.4583}}) {
         EXPECT_TRUE(HatStrecke(l[i], {2, oben}, {18, oben})) << i;
         EXPECT_TRUE(HatStrecke(l[i], {2, unten}, {18, unten})) << i;
         EXPECT_TRUE(HatStrecke(l[i], {2, unten}, {2, oben})) << i;
         EXPECT_TRUE(HatStrecke(l[i], {18, unten}, {18, oben})) << i;
         ErwarteFarbe(l[i], {0.6f, 0.6f, 0.6f, 1});
     }
-    EXPECT_TRUE(HatStrecke(l[5], {0.5, 3.9583}, {19.5, 3.9583}));
+    EXPECT_TRUE(HatStrecke(l[5], {0.5, 4.4583}, {19.5, 4.4583}));
     ErwarteFarbe(l[5], {0, 0, 0, 1});
-    EXPECT_TRUE(HatStrecke(l[6], {2, 0}, {18, 0}));
-    EXPECT_TRUE(HatStrecke(l[6], {2, 3.9583}, {18, 3.9583}));
+    EXPECT_TRUE(HatStrecke(l[6], {2, rand}, {18, rand})) << "the basement floor inside the view";
+    EXPECT_TRUE(HatStrecke(l[6], {2, 4.4583}, {18, 4.4583}));
     ErwarteFarbe(l[6], {0.4f, 0.4f, 0.4f, 1});
 
     // The attic below the knee wall: full width.
     h.Dachgeschosshoehe = 0.3;
     l.clear();
     ZeichneHoehenschnitt(l, h);
-    EXPECT_TRUE(HatStrecke(l[2], {2, 7.8 * y}, {18, 7.8 * y}));
+    EXPECT_TRUE(HatStrecke(l[2], {2, 7.8 * y + rand}, {18, 7.8 * y + rand}));
 
     // No storeys: no storey box; an attic above the ridge: no attic line.
     h.Stockwerkszahl = 0;

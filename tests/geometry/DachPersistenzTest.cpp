@@ -80,15 +80,15 @@ CDach Beispiel()
     CDach d = BaueDach({.L = 10, .W = 6, .hoehe = 3, .p0 = {1, 2}, .mansardHoehe = 2, .geschossHoehe = 2.5,
                         .beheizt = 0});
     d.DiagonalWinkel = 0.25;
+    d.Sperre = 1;
     // Derived and editing state that is not stored.
     d.Zustand = CDach::ZustandPlatzieren;
-    d.Sperre = 1;
     d.AuswahlPunkt = 3;
     d.m_Anschlusspunkte.Add(Punkt2D(5, 5));
     return d;
 }
 
-TEST(DachPersistenz, XmlHoldsTheNineStoredMembersOnly)
+TEST(DachPersistenz, XmlHoldsTheElevenStoredMembersOnly)
 {
     const fs::path ordner = Ordner("xml");
     CDach d = Beispiel();
@@ -109,7 +109,8 @@ TEST(DachPersistenz, XmlHoldsTheNineStoredMembersOnly)
     EXPECT_EQ(gelesen.MansardHoehe, 2);
     EXPECT_FALSE(gelesen.IstBeheizt());
     EXPECT_EQ(gelesen.Zustand, CDach::ZustandFertig);
-    EXPECT_EQ(gelesen.Sperre, 0);
+    EXPECT_EQ(gelesen.Sperre, 1);
+    EXPECT_EQ(gelesen.FirstGedreht, 0);
     EXPECT_EQ(gelesen.AuswahlPunkt, -1);
     EXPECT_TRUE(gelesen.m_Anschlusspunkte.empty());
     EXPECT_FALSE(gelesen.IstBeschaedigt());
@@ -161,16 +162,53 @@ void ErwarteGleicheEbenen(const std::vector<Plane>& a, const std::vector<Plane>&
 
 TEST(DachPersistenz, ReloadedFlippedRoofBuildsTheSamePlanes)
 {
-    // The ridge flip is not stored: the reloaded roof keeps its points but
-    // not the flag. Its faces must still turn out of the roof.
+    // The reloaded roof keeps its points and its flip, and may be flipped
+    // back as the user left it.
     const fs::path ordner = Ordner("gedreht");
     CDach d = BaueDach({.L = 10, .W = 8, .hoehe = 3, .firstGedreht = 1});
     Schreibe(d, ordner / "dach.vza");
     CDach gelesen = LiesDach(ordner / "dach.vza");
     gelesen.AktualisiereNachLaden();
-    EXPECT_EQ(gelesen.FirstGedreht, 0);
+    EXPECT_EQ(gelesen.FirstGedreht, 1);
+    EXPECT_EQ(gelesen.Sperre, 0);
+    EXPECT_TRUE(gelesen.KannFirstDrehen());
+    EXPECT_TRUE(Nahe(gelesen.m_Firstachse.B, d.m_Firstachse.B));
     const Punkt2DArray zone{{0, 0}, {10, 0}, {10, 8}, {0, 8}};
     ErwarteGleicheEbenen(Ebenen(gelesen, zone), Ebenen(d, zone));
+}
+
+// A document of an older version holds neither the lock nor the flip: the
+// roof reads unflipped, and locked when its points were moved by hand.
+TEST(DachPersistenz, OlderDocumentsDeriveTheLockFromThePoints)
+{
+    struct Fall {
+        const char* was;
+        const char* punkte;
+        int sperre;
+    };
+    const Fall faelle[] = {
+        {"as placed", "<Punkt2D x=\"1\" y=\"2\"/><Punkt2D x=\"1\" y=\"8\"/><Punkt2D x=\"11\" y=\"8\"/>"
+                      "<Punkt2D x=\"11\" y=\"2\"/><Punkt2D x=\"1\" y=\"5\"/><Punkt2D x=\"11\" y=\"5\"/>", 0},
+        {"ridge moved by hand", "<Punkt2D x=\"1\" y=\"2\"/><Punkt2D x=\"1\" y=\"8\"/><Punkt2D x=\"11\" y=\"8\"/>"
+                                "<Punkt2D x=\"11\" y=\"2\"/><Punkt2D x=\"1\" y=\"6\"/><Punkt2D x=\"11\" y=\"6\"/>", 1},
+        {"flipped", "<Punkt2D x=\"1\" y=\"2\"/><Punkt2D x=\"11\" y=\"2\"/><Punkt2D x=\"11\" y=\"8\"/>"
+                    "<Punkt2D x=\"1\" y=\"8\"/><Punkt2D x=\"6\" y=\"2\"/><Punkt2D x=\"6\" y=\"8\"/>", 1},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        const fs::path pfad = Ordner("alt") / "dach.vza";
+        std::ofstream(pfad) << "<?xml version=\"1.0\" ?>\n<VykeZeva><Dach><Typ>2</Typ><DiagonalWinkel>0</DiagonalWinkel>"
+                               "<Winkel>0</Winkel><Punkt2D x=\"10\" y=\"6\"/><Punkt2DArray Size=\"6\">"
+                            << f.punkte
+                            << "</Punkt2DArray><Hoehe>3</Hoehe><GeschossHoehe>3</GeschossHoehe>"
+                               "<MansardHoehe>2</MansardHoehe><IstBeheizt>1</IstBeheizt></Dach></VykeZeva>";
+        CDach d = LiesDach(pfad);
+        ASSERT_FALSE(d.IstBeschaedigt());
+        d.AktualisiereNachLaden();
+        EXPECT_EQ(d.Sperre, f.sperre);
+        EXPECT_EQ(d.FirstGedreht, 0);
+        EXPECT_EQ(d.KannFirstDrehen(), f.sperre == 0);
+    }
 }
 
 TEST(DachPersistenz, XmlRoofWithTheWrongPointCountIsDropped)

@@ -71,6 +71,13 @@ inline Punkt2DArray Rechteck(double x0, double y0, double x1, double y1)
     return {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
 }
 
+// The same rectangle as the plan editor stores every closed outline:
+// clockwise in the y-up plan, whichever way it was drawn.
+inline Punkt2DArray RechteckWieGespeichert(double x0, double y0, double x1, double y1)
+{
+    return {{x0, y0}, {x0, y1}, {x1, y1}, {x1, y0}};
+}
+
 // A drawn house: zone 10 × 8 over an unheated basement, one storey, a heated
 // Satteldach (Hoehe 3, attic storey 1.5), the wizard's default build-ups.
 inline void GezeichnetesHaus(Haus& h)

@@ -20,6 +20,7 @@ namespace {
 using test::BaueDach;
 using test::Nahe;
 using test::Rechteck;
+using test::RechteckWieGespeichert;
 
 class StillerNotifier final : public Notifier {
 public:
@@ -40,7 +41,7 @@ protected:
         Haus& h = *m_haus;
         h.Steildach = 1;
         h.Dachgeschosshoehe = dachgeschoss;
-        h.m_aZone[0].m_a2DGrundrissPunkte = Rechteck(0, 0, 10, 8);
+        h.m_aZone[0].m_a2DGrundrissPunkte = RechteckWieGespeichert(0, 0, 10, 8);
         h.m_aDach.Add(BaueDach({.L = 10, .W = 8, .hoehe = 3, .geschossHoehe = geschoss}));
         StillerNotifier n;
         ASSERT_EQ(C3DGenerator(h, n).Erzeuge3DFlaechen(), 1);
@@ -491,6 +492,62 @@ TEST_F(Gaubenhaus, LookUpsOfTheThreeDCommands)
     g.Einrichten(H(), flaeche, -1);
     g.Baue(H());
     EXPECT_EQ(DeckeDerGaube(H(), 10000000), 5000001);
+}
+
+// Whichever way the user drew the outline, the editor stores it clockwise and
+// the roof faces come out the same; the default dormer on every face of every
+// roof form looks out of the roof, and so does a window on its front.
+TEST(Gaubeneingabe, EveryDormerLooksOutOfItsFaceWhicheverWayTheOutlineWasDrawn)
+{
+    struct Fall {
+        int typ;
+        int firstGedreht;
+    };
+    const std::vector<Fall> faelle{{dachtyp::Satteldach, 0}, {dachtyp::Satteldach, 1},  {dachtyp::Walmdach, 0},
+                                   {dachtyp::Walmdach, 1},   {dachtyp::Krueppelwalmdach, 0},
+                                   {dachtyp::Mansarddach, 0}, {dachtyp::Mansarddach, 1}, {dachtyp::Zeltdach, 0}};
+    StillerNotifier n;
+    int dormers = 0;
+    for (const Fall& f : faelle)
+        for (int uzs : {0, 1}) {
+            Haus h;
+            h.Steildach = 1;
+            h.Ausrichtung = 90;
+            h.Flag2DEingabeImUZS = uzs;
+            h.m_aZone[0].m_a2DGrundrissPunkte = RechteckWieGespeichert(0, 0, 10, 8);
+            h.m_aDach.Add(BaueDach({.typ = f.typ, .L = 10, .W = 8, .hoehe = 3, .firstGedreht = f.firstGedreht}));
+            ASSERT_EQ(C3DGenerator(h, n).Erzeuge3DFlaechen(), 1);
+            std::vector<int> flaechen;
+            for (const DSteildach& d : h.m_aSteildach)
+                flaechen.push_back(d.m_plane.ID);
+            for (int id : flaechen) {
+                SCOPED_TRACE(testing::Message() << "form " << f.typ << " turned " << f.firstGedreht << " UZS " << uzs
+                                                << " face " << id);
+                Haus mitGaube = h;
+                const auto flaeche = DachflaecheFuerGaube(mitGaube, id);
+                ASSERT_TRUE(flaeche.has_value());
+                if (flaeche->Neigungsklasse() == 2)
+                    continue; // a flat top carries no dormer
+                Gaubeneingabe e;
+                e.Einrichten(mitGaube, *flaeche, -1);
+                const int index = e.Baue(mitGaube);
+                const Gaube& g = mitGaube.m_aGaube[static_cast<std::size_t>(index)];
+                const int richtung = flaeche->Richtungsklasse(h.Ausrichtung);
+                EXPECT_EQ(g.m_Stirnflaeche.Richtungsklasse(h.Ausrichtung), richtung);
+                // The side walls look away from each other.
+                const Plane& l = g.m_Seitenflaeche_links;
+                const Plane& r = g.m_Seitenflaeche_rechts;
+                const Punkt3D quer = (r.lo + r.ro + r.ru + r.lu) - (l.lo + l.ro + l.ru + l.lu);
+                EXPECT_LT(l.Normale().Skalarprodukt(quer), 0);
+                EXPECT_GT(r.Normale().Skalarprodukt(quer), 0);
+                // A window on the front takes its direction from the wall
+                // that carries it.
+                const Plane traeger = FindePlane(mitGaube, g.m_Stirnflaeche.ID);
+                EXPECT_EQ(traeger.Richtungsklasse(h.Ausrichtung), richtung);
+                ++dormers;
+            }
+        }
+    EXPECT_GE(dormers, 60);
 }
 
 // A roof over the second zone: its faces carry the zone in their IDs, their

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include <string>
 #include <vector>
 
@@ -156,6 +159,108 @@ TEST_F(Grundriss, ClosingNearTheStartTestsTheClosingEdge)
     EXPECT_NEAR(haus.m_2DKnotenGrundriss.x, 6, 1e-9);
     EXPECT_NEAR(haus.m_2DKnotenGrundriss.y, 2 + 3.0 * 4 / 7, 1e-9);
     EXPECT_EQ(Umriss().size(), 7u);
+}
+
+// Only simple outlines grow and close. Each case draws its points and ends
+// with a double click; the refused ones stay open with the offending point
+// not taken, the simple ones close.
+TEST_F(Grundriss, OnlySimpleOutlinesGrowAndClose)
+{
+    struct Case {
+        const char* was;
+        std::initializer_list<Punkt2D> klicks;
+        Punkt2D doppelklick;
+        bool schliesst;
+    };
+    const Case cases[] = {
+        {"in line one metre beyond the start", {{2, 2}, {12, 2}, {12, 10}, {2, 10}}, {2, 1}, false},
+        {"two lobes meeting in a corner", {{2, 2}, {6, 6}, {10, 2}, {10, 10}}, {6, 6}, false},
+        {"the closing edge across an earlier edge", {{2, 2}, {12, 2}, {12, 12}, {6, 12}, {6, 3}}, {9, 5}, false},
+        {"the closing edge back along the last edge", {{2, 2}, {10, 2}, {10, 4}, {4, 4}}, {6, 6}, false},
+        {"a point exactly on an earlier edge", {{2, 2}, {10, 2}, {10, 8}, {6, 8}}, {6, 2}, false},
+        {"a vertical edge through a corner", {{2, 2}, {5, 4}, {8, 2}, {8, 8}, {5, 8}}, {5, 1}, false},
+        {"the closing edge through a corner", {{2, 2}, {10, 2}, {10, 6}, {5, 5}, {5, 9}}, {8, 8}, false},
+        {"a rectangle", {{2, 2}, {12, 2}, {12, 10}}, {2, 10}, true},
+        {"an L", {{2, 2}, {12, 2}, {12, 6}, {6, 6}, {6, 10}}, {2, 10}, true},
+        {"a U whose arms reach past each other's corners", {{2, 2}, {12, 2}, {12, 10}, {9, 10}, {9, 5}, {5, 5}, {5, 10}},
+         {2, 10}, true},
+        {"a vertical edge beside a corner", {{2, 2}, {5, 4}, {8, 2}, {8, 8}, {5.5, 8}, {5.5, 5}}, {2, 8}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.was);
+        Neu();
+        Klicks(c.klicks);
+        Doppelklick(c.doppelklick.x, c.doppelklick.y);
+        EXPECT_EQ(haus.Zonen == 2, c.schliesst);
+        EXPECT_EQ(haus.m_aZone[0].Geschlossen == 1, c.schliesst);
+        if (!c.schliesst) {
+            EXPECT_EQ(eingabe.EingabeAktiv, 1);
+            EXPECT_EQ(haus.Flag2DKnotenGrundriss, 1) << "the marker shows the refusal";
+        }
+    }
+}
+
+// Whether the closed outline is simple: no two edges meet except neighbours
+// at their shared corner. Exact on the whole-metre points of the test.
+bool IstEinfach(const Punkt2DArray& u)
+{
+    const std::size_t n = u.size();
+    const auto seite = [](const Punkt2D& a, const Punkt2D& b, const Punkt2D& c) {
+        const double d = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+        return (d > 0) - (d < 0);
+    };
+    const auto aufStrecke = [](const Punkt2D& a, const Punkt2D& b, const Punkt2D& p) {
+        return std::min(a.x, b.x) <= p.x && p.x <= std::max(a.x, b.x) && std::min(a.y, b.y) <= p.y &&
+               p.y <= std::max(a.y, b.y);
+    };
+    const auto treffen = [&](const Punkt2D& a, const Punkt2D& b, const Punkt2D& c, const Punkt2D& d) {
+        const int s1 = seite(a, b, c), s2 = seite(a, b, d), s3 = seite(c, d, a), s4 = seite(c, d, b);
+        if (s1 * s2 < 0 && s3 * s4 < 0)
+            return true;
+        return (s1 == 0 && aufStrecke(a, b, c)) || (s2 == 0 && aufStrecke(a, b, d)) ||
+               (s3 == 0 && aufStrecke(c, d, a)) || (s4 == 0 && aufStrecke(c, d, b));
+    };
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = i + 1; j < n; ++j) {
+            const Punkt2D &a = u[i], &b = u[(i + 1) % n], &c = u[j], &d = u[(j + 1) % n];
+            const bool nachbarn = j == i + 1 || (i == 0 && j == n - 1);
+            if (!nachbarn && treffen(a, b, c, d))
+                return false;
+            // Neighbours share one corner; on one line they must not fold back.
+            if (nachbarn) {
+                const Punkt2D& gemeinsam = j == i + 1 ? b : a;
+                const Punkt2D& p = j == i + 1 ? a : b;
+                const Punkt2D& q = j == i + 1 ? d : c;
+                if (seite(p, gemeinsam, q) == 0 && (q.x - gemeinsam.x) * (p.x - gemeinsam.x) +
+                                                           (q.y - gemeinsam.y) * (p.y - gemeinsam.y) > 0)
+                    return false;
+            }
+        }
+    return true;
+}
+
+// A sloppy user clicking on whole metres at random: whatever closes is simple.
+TEST_F(Grundriss, RandomlyClickedOutlinesThatCloseAreSimple)
+{
+    std::mt19937 zufall(43);
+    std::uniform_int_distribution<int> koordinate(1, 19);
+    std::uniform_int_distribution<int> anzahl(3, 9);
+    int geschlossen = 0;
+    for (int versuch = 0; versuch < 2000; ++versuch) {
+        Neu();
+        const int k = anzahl(zufall);
+        for (int i = 0; i < k; ++i)
+            Klick(koordinate(zufall), koordinate(zufall));
+        Doppelklick(koordinate(zufall), koordinate(zufall));
+        if (haus.Zonen != 2)
+            continue;
+        ++geschlossen;
+        std::string punkte;
+        for (const Punkt2D& p : Umriss())
+            punkte += " (" + std::to_string(p.x) + ", " + std::to_string(p.y) + ")";
+        EXPECT_TRUE(IstEinfach(Umriss())) << "attempt " << versuch << ":" << punkte;
+    }
+    EXPECT_GT(geschlossen, 200);
 }
 
 TEST_F(Grundriss, DoubleClick)

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <cmath>
 #include <set>
 
 namespace zeva {
@@ -150,6 +151,44 @@ TEST_F(Tabellendialoge, WandMitTeilflaechenUndEinemFenster)
     EXPECT_EQ(eins.m_plane.FensterAufFlaechePlaziert, 0);
     EXPECT_TRUE(Dok().IsModified());
     EXPECT_TRUE(rahmen->Ansicht3D() == nullptr || rahmen->Ansicht3D()->isEnabled());
+}
+
+// The generator's areas have every decimal; the narrow right-aligned field
+// shows them to the centimetre, and a row left as shown keeps its exact area.
+TEST_F(Tabellendialoge, FlaechenMitZweiNachkommastellen)
+{
+    // A dormer wall's area: 3.84 / 1.71 = 2.24561403508772 m².
+    Plane& p = H().m_aWand[wandIndex].m_plane;
+    const double breite = std::hypot(p.ru.x - p.lu.x, p.ru.z - p.lu.z);
+    const double hoehe = 3.84 / 1.71 / breite;
+    p.lo = p.lu + Punkt3D(0, hoehe, 0);
+    p.ro = p.ru + Punkt3D(0, hoehe, 0);
+    const double A = p.Flaeche();
+    ASSERT_NEAR(A, 2.24561403508772, 1e-12);
+    H().m_aWand[wandIndex].Flaeche = A;
+    bool gelaufen = false;
+    test::BeiModalemDialog([&](QDialog* d) {
+        gelaufen = true;
+        EXPECT_EQ(Text(*d, 1082), QStringLiteral("2,25"));
+        Tippe(*d, 1023, "Nische");
+        Tippe(*d, 1083, "1,006");
+        InDetails(*d, 1028, "0,5");
+        Klicke(*d, 1);
+    });
+    rahmen->BearbeiteWand(W.ID);
+    ASSERT_TRUE(gelaufen);
+    EXPECT_TRUE(meldungen.Anfragen().empty()) << meldungen.Texte().join("|").toStdString();
+    EXPECT_NEAR(H().m_aWand[wandIndex].Flaeche, A - 1.006, 1e-12) << "the exact area, less what was typed";
+    EXPECT_DOUBLE_EQ(H().m_aWand[wandIndex + 1].Flaeche, 1.006) << "a typed area as typed";
+
+    // Shown again: both to the centimetre.
+    test::BeiModalemDialog([&](QDialog* d) {
+        EXPECT_EQ(Text(*d, 1082), QStringLiteral("1,24"));
+        EXPECT_EQ(Text(*d, 1083), QStringLiteral("1,01"));
+        Klicke(*d, 1);
+    });
+    rahmen->BearbeiteWand(W.ID);
+    EXPECT_DOUBLE_EQ(H().m_aWand[wandIndex + 1].Flaeche, 1.006) << "left as shown, it keeps its value";
 }
 
 TEST_F(Tabellendialoge, FenstertabelleAufDerWand)

@@ -181,9 +181,27 @@ TEST_F(HausDokumentTest, UnbrauchbaresDachFaelltMitMeldungWeg)
     quelle.m_aDach.Add(unbekannt);
     DOptionen optionen;
 
+    // Such roofs are never written.
+    std::string text = Dokument(quelle, optionen);
+    const std::string kopf = "<DachArray Size=\"1\">";
+    const auto anfang = text.find(kopf + "<Dach>");
+    ASSERT_NE(anfang, std::string::npos);
+    const auto ende = text.find("</DachArray>", anfang);
+    ASSERT_NE(ende, std::string::npos);
+    // A document written otherwise holds them: six points for a
+    // Krüppelwalmdach (it has ten), and a form that does not exist.
+    const std::string element = text.substr(anfang + kopf.size(), ende - anfang - kopf.size());
+    const auto mitTyp = [&element](const char* typ) {
+        std::string e = element;
+        e.replace(e.find("<Typ>2</Typ>"), 12, typ);
+        return e;
+    };
+    text.replace(anfang, ende - anfang,
+                 "<DachArray Size=\"3\">" + mitTyp("<Typ>4</Typ>") + element + mitTyp("<Typ>9</Typ>"));
+
     Haus haus;
     MerkNotifier notifier;
-    LiesUndRichteEin(Dokument(quelle, optionen), haus, notifier);
+    LiesUndRichteEin(text, haus, notifier);
     ASSERT_EQ(haus.m_aDach.size(), 1u);
     EXPECT_EQ(haus.m_aDach[0].Hoehe, 4);
     EXPECT_TRUE(haus.m_aDach[0].IstFertig());

@@ -231,7 +231,11 @@ Haus Quellhaus()
     h.Zonen = 2;
     h.m_aZone.SetSize(2);
     h.m_aZone[1].Stockwerkszahl = 3;
-    h.m_aDach.SetSize(1);
+    // A placed roof: one without points is never written.
+    CDach dach(dachtyp::Satteldach);
+    dach.m_size = Punkt2D(10, 6);
+    dach.BerechneDachpunkte(true);
+    h.m_aDach.Add(dach);
     h.m_aGaube.SetSize(1);
     h.m_aGaube[0].ID = 10000000;
     h.m_aLinien1.Add(Punkt2D(1, 1));

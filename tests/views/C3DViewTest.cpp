@@ -11,7 +11,9 @@
 #include "geometry/Plangeometrie.h"
 #include "model/Haus.h"
 #include "model/PlaneID.h"
+#include "results/CGeoKGDlg.h"
 #include "results/CJpegBild.h"
+#include "ui/CWertButton.h"
 #include "results/JpegLesen.h"
 #include "shell/Befehle.h"
 #include "shell/Vorschaufabrik.h"
@@ -527,6 +529,15 @@ protected:
         popup.antwort = befehl;
         Rechtsklick(punkt);
     }
+    // The default dormer on the front face, placed and taken over.
+    void GaubeAufVorderseite(WaehlePopup& popup)
+    {
+        ansicht->SetzeDrehung(0, 0);
+        Befehl(popup, BefehlGaubePlazieren, AufVorderseite());
+        ZeigePlan();
+        meldungen.Antworte(QMessageBox::Yes);
+        Rechtsklick2D();
+    }
     // The plan editor of the frame on its own, 400 × 400 pixels (20 a metre).
     void ZeigePlan()
     {
@@ -647,6 +658,17 @@ TEST_F(Gaubenbefehle, PlacingADormerOnTheFrontRoofFace)
     const Plane front = FindePlane(H(), 12000000);
     ASSERT_EQ(front.GaubenID, 10000000);
     EXPECT_EQ(ansicht->Waehle(Pixel(Mitte(front)).toPoint()), 12000000);
+
+    // A window on the dormer's front: the wall looks out of the roof, so its
+    // mark lies in front of it and is seen.
+    for (Plane& p : H().m_aPlane)
+        if (p.ID == 12000000)
+            p.FensterAufFlaechePlaziert = 1;
+    H().ListeNeuAufbauen = 1;
+    bild = Bild();
+    bild.save(test::Ausgabedatei(QStringLiteral("zeva_3d_gaube_fenster.png")));
+    const QColor marke = bild.pixelColor(Pixel(Mitte(front)).toPoint());
+    EXPECT_GT(marke.blue(), marke.red() + 60) << "the window mark on the dormer's front";
 }
 
 TEST_F(Gaubenbefehle, DeclinedAndRefusedDormers)
@@ -729,11 +751,7 @@ TEST_F(Gaubenbefehle, TheCommandsOnADormerPart)
 {
     WaehlePopup popup;
     H().Dachgeschosshoehe = 1.5;
-    ansicht->SetzeDrehung(0, 0);
-    Befehl(popup, BefehlGaubePlazieren, AufVorderseite());
-    ZeigePlan();
-    meldungen.Antworte(QMessageBox::Yes);
-    Rechtsklick2D();
+    GaubeAufVorderseite(popup);
     ASSERT_EQ(H().m_aGaube.size(), 1u);
     ASSERT_EQ(FindePlane(H(), 15000000).GaubenID, 10000000);
     ASSERT_EQ(DeckeDerGaube(H(), 10000000), 5000001);
@@ -819,6 +837,81 @@ TEST_F(Gaubenbefehle, TheCommandsOnADormerPart)
     EXPECT_EQ(H().ListeNeuAufbauen, 1);
 }
 
+// After "Gaube löschen" the figures of the left bar and every 3D view on show
+// follow at once.
+TEST_F(Gaubenbefehle, DeletingADormerRefreshesTheFiguresAndThePreview)
+{
+    WaehlePopup popup;
+    GaubeAufVorderseite(popup);
+    ASSERT_EQ(H().m_aGaube.size(), 1u);
+    auto* geo = dynamic_cast<CGeoKGDlg*>(rahmen->GeoKGSeite());
+    ASSERT_NE(geo, nullptr);
+    rahmen->AktualisiereSeiten();
+    const QString mitGaube = geo->Feld(1010)->Wert();
+
+    vorschau = qobject_cast<C3DView*>(Vorschaufabrik::Erzeuge(Vorschaufabrik::Art::Ansicht3D, nullptr));
+    ASSERT_NE(vorschau, nullptr);
+    vorschau->resize(320, 240);
+    vorschau->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(vorschau));
+    vorschau->grabFramebuffer();
+    QCoreApplication::processEvents();
+    struct Zaehler : QObject {
+        int bilder = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            bilder += e->type() == QEvent::Paint;
+            return false;
+        }
+    } zaehler;
+    vorschau->installEventFilter(&zaehler);
+
+    ansicht->SetzeDrehung(0, 0);
+    const Plane front = FindePlane(H(), 12000000);
+    meldungen.Antworte(QMessageBox::Yes);
+    Befehl(popup, BefehlGaubeLoeschen, Mitte(front));
+    ASSERT_TRUE(H().m_aGaube.empty());
+    EXPECT_LT(geo->Feld(1010)->Wert().toDouble(), mitGaube.toDouble()) << "the envelope without the dormer";
+    EXPECT_EQ(geo->Feld(1010)->Wert(), QString::number(std::floor(H().Huellflaeche())));
+    // The main view paints the new list; the preview on show paints too.
+    Bild();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_GT(zaehler.bilder, 0) << "the preview is repainted without being asked";
+    vorschau->removeEventFilter(&zaehler);
+}
+
+// The dormer question comes while the plan still shows the dormer.
+TEST_F(Gaubenbefehle, TheDormerQuestionComesOverTheVisiblePlan)
+{
+    WaehlePopup popup;
+    ansicht->SetzeDrehung(0, 0);
+    for (bool weiter : {true, false}) {
+        Befehl(popup, BefehlGaubePlazieren, AufVorderseite());
+        ZeigePlan();
+        struct Sichtpruefer final : Meldung::Beantworter {
+            QPointer<C2DView> plan;
+            std::vector<bool> sichtbar;
+            QMessageBox::StandardButton Beantworte(const Meldung::Anfrage&) override
+            {
+                sichtbar.push_back(plan && plan->isVisible());
+                return QMessageBox::No;
+            }
+        } pruefer;
+        pruefer.plan = plan;
+        Meldung::Beantworter* vorher = Meldung::SetzeBeantworter(&pruefer);
+        if (weiter)
+            rahmen->NaechsterSchritt();
+        else
+            rahmen->VorherigerSchritt();
+        Meldung::SetzeBeantworter(vorher);
+        ASSERT_EQ(pruefer.sichtbar.size(), 1u);
+        EXPECT_TRUE(pruefer.sichtbar[0]) << (weiter ? "Weiter" : "Zurück");
+        EXPECT_EQ(H().Phase, 15);
+        EXPECT_TRUE(H().m_aGaube.empty());
+    }
+}
+
 TEST_F(DreiDAnsicht, TopsAndFloorsArePickable)
 {
     // The unheated roof: its faces are geometry, the ceiling closes the zone.
@@ -887,6 +980,36 @@ TEST_F(DreiDAnsicht, MouseAndKeys)
     Ziehe({100, 100}, {110, 100}, Qt::LeftButton | Qt::RightButton);
     EXPECT_DOUBLE_EQ(ansicht->DrehungY(), 59) << "a key or another button held";
 
+    // A slow drag of single pixels turns as far as one quick step the same way.
+    const auto langsam = [this](QPoint von, QPoint schritt, int n) {
+        QMouseEvent druck(QEvent::MouseButtonPress, von, ansicht->mapToGlobal(von), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(ansicht, &druck);
+        QPoint p = von;
+        for (int i = 0; i < n; ++i) {
+            p += schritt;
+            QMouseEvent zug(QEvent::MouseMove, p, ansicht->mapToGlobal(p), Qt::NoButton, Qt::LeftButton,
+                            Qt::NoModifier);
+            QApplication::sendEvent(ansicht, &zug);
+        }
+        QMouseEvent los(QEvent::MouseButtonRelease, p, ansicht->mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(ansicht, &los);
+    };
+    for (const auto& [schritt, x, y] : {std::tuple{QPoint(1, 0), 0, 15}, std::tuple{QPoint(-1, 0), 0, -15},
+                                        std::tuple{QPoint(0, 1), 15, 0}, std::tuple{QPoint(1, -1), -15, 15}}) {
+        const double x0 = ansicht->DrehungX();
+        const double y0 = ansicht->DrehungY();
+        langsam({200, 200}, schritt, 30);
+        EXPECT_NEAR(ansicht->DrehungX() - x0, x, 1) << "30 moves of one pixel";
+        EXPECT_NEAR(ansicht->DrehungY() - y0, y, 1) << "30 moves of one pixel";
+        ansicht->SetzeDrehung(x0, y0);
+        langsam({200, 200}, schritt * 30, 1);
+        EXPECT_NEAR(ansicht->DrehungX() - x0, x, 1) << "one move of 30 pixels";
+        EXPECT_NEAR(ansicht->DrehungY() - y0, y, 1) << "one move of 30 pixels";
+        ansicht->SetzeDrehung(x0, y0);
+    }
+
     for (int i = 0; i < 10; ++i)
         Taste(Qt::Key_PageUp);
     EXPECT_DOUBLE_EQ(ansicht->Zoom(), 0.5);
@@ -942,6 +1065,34 @@ TEST_F(DreiDAnsicht, MouseAndKeys)
     Taste(Qt::Key_Pause);
     EXPECT_FALSE(ansicht->ZeitgeberLaeuft());
     EXPECT_EQ(ansicht->Explosion(), 0);
+}
+
+// At zoom 1 the north arrow with its "N" lies wholly inside the view, which
+// way north lies and whether the view is wide or tall.
+TEST_F(DreiDAnsicht, TheNorthArrowStaysInsideTheViewAtZoomOne)
+{
+    ASSERT_NEAR(ansicht->Zoom(), 1.0, 1e-9);
+    for (const QSize groesse : {QSize(640, 480), QSize(480, 640)}) {
+        ansicht->resize(groesse);
+        QCoreApplication::processEvents();
+        for (int richtung = 0; richtung < 360; richtung += 45) {
+            SCOPED_TRACE(testing::Message() << groesse.width() << "x" << groesse.height() << ", north " << richtung);
+            H().Ausrichtung = richtung;
+            Neu();
+            const QImage bild = Bild();
+            ASSERT_GT(Blau(bild), 20) << "the arrow is drawn";
+            int amRand = 0;
+            for (int x = 0; x < bild.width(); ++x)
+                for (int y : {0, 1, bild.height() - 2, bild.height() - 1})
+                    amRand += qBlue(bild.pixel(x, y)) > 120 && qRed(bild.pixel(x, y)) < 30;
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x : {0, 1, bild.width() - 2, bild.width() - 1})
+                    amRand += qBlue(bild.pixel(x, y)) > 120 && qRed(bild.pixel(x, y)) < 30;
+            EXPECT_EQ(amRand, 0);
+            if (richtung == 90 && groesse.width() < groesse.height())
+                bild.save(test::Ausgabedatei(QStringLiteral("zeva_3d_nordpfeil.png")));
+        }
+    }
 }
 
 TEST_F(DreiDAnsicht, ThePreviewFollowsTheMainViewButTakesNoSequencesOrPicks)

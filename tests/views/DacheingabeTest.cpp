@@ -349,6 +349,14 @@ TEST_F(Dachpane, TheRoofAtAPointAndTheValuesShown)
     EXPECT_FALSE(Id<QCheckBox>(pane.get(), 1031)->isChecked());
     EXPECT_EQ(pane->WaehleDachAmPunkt({5, 3}), -1) << "while a roof is being placed";
 
+    // Two thirds of a height go to the centimetre, shown and stored.
+    Haus().Dachhoehe = 4;
+    Knopf(CDacheingabeDlg::IDC_NEUES_DACH)->click();
+    EXPECT_EQ(Feld(1341)->text(), QStringLiteral("2,67"));
+    Knopf(CDacheingabeDlg::IDC_NEUES_DACH)->click();
+    ASSERT_EQ(Haus().m_aDach.size(), 3u) << "the roof not yet placed is replaced";
+    EXPECT_DOUBLE_EQ(Haus().m_aDach[2].GetMansardHoehe(), 2.67);
+
     // The selection follows a removal before it.
     EXPECT_EQ(pane->AusgewaehltesDach(), 2);
     pane->EntferneDach(0);
@@ -359,6 +367,7 @@ TEST_F(Dachpane, TheRoofAtAPointAndTheValuesShown)
 TEST_F(Dachpane, NextAsksAndARefusedHeightStopsIt)
 {
     Grundriss(Haus());
+    Haus().m_aDach.Add(BaueDach({.L = 10, .W = 8}));
     QPushButton* weiter = Knopf(CEingabeAssistentDlg::IDC_WEITER);
     Feld(1008)->setText(QStringLiteral("-1"));
     weiter->click();
@@ -436,10 +445,12 @@ TEST_F(Dachschritt, TheHeightStepDrawsTheSection)
     ASSERT_NE(qobject_cast<CHoehenangabenDlg*>(rahmen->Hoehenangaben()), nullptr);
     const QImage bild = Bild();
     bild.save(test::Ausgabedatei(QStringLiteral("planeditor_schnitt.png")));
-    // Halfway along the left roof line from (10, 19) to (2, 12.667).
-    ErwarteFarbe(Farbe(bild, 6, 15.8333, qRgb(255, 102, 102)), 255, 102, 102, 1);
+    // Halfway along the left roof line from (10, 19.5) to (2, 13.167).
+    ErwarteFarbe(Farbe(bild, 6, 16.3333, qRgb(255, 102, 102)), 255, 102, 102, 1);
     // The line between the two storeys.
-    ErwarteFarbe(Farbe(bild, 10, 7.9167, qRgb(153, 153, 153)), 153, 153, 153, 1);
+    ErwarteFarbe(Farbe(bild, 10, 8.4167, qRgb(153, 153, 153)), 153, 153, 153, 1);
+    // The basement's floor line, lifted off the bottom edge.
+    ErwarteFarbe(Farbe(bild, 10, 0.5, qRgb(102, 102, 102)), 102, 102, 102, 1);
     // Where the grid would have lines: white.
     EXPECT_EQ(bild.pixel(Pixel(5, 18)), qRgb(255, 255, 255));
     EXPECT_EQ(bild.pixel(Pixel(15, 1)), qRgb(255, 255, 255));
@@ -460,7 +471,7 @@ TEST_F(Dachschritt, RoofsDraggedOnThePlanAndTheStepInto3D)
 
     QTest::mousePress(ansicht, Qt::LeftButton, {}, Pixel(2, 2));
     EXPECT_TRUE(ansicht->MausGefangen());
-    BewegeZu(ansicht, Pixel(12, 10), Qt::LeftButton);
+    // One move: the read-outs tell the rectangle it drew.
     BewegeZu(ansicht, Pixel(12, 10), Qt::LeftButton);
     EXPECT_EQ(PaneText(1009), QString());
     EXPECT_EQ(PaneText(1010), QStringLiteral("10,00"));
@@ -525,17 +536,160 @@ TEST_F(Dachschritt, ARoofNeverPlacedIsDroppedAndTheProjectOpensCleanly)
     Pane()->Knopf(CDacheingabeDlg::IDC_NEUES_DACH)->click();
     ASSERT_EQ(Haus().m_aDach.size(), 2u);
     EXPECT_EQ(ansicht->AktivesDach(), -1);
+
+    // Saved at this step, the roof without points is not written.
+    QTemporaryDir ordner;
+    const QString schritt14 = ordner.filePath(QStringLiteral("Schritt14.vza"));
+    ASSERT_TRUE(Dok().OnSaveDocument(schritt14));
+    EXPECT_EQ(Haus().m_aDach.size(), 2u) << "the user may still place it";
+    ASSERT_TRUE(Dok().OnOpenDocument(schritt14));
+    EXPECT_EQ(Haus().m_aDach.size(), 1u);
+    EXPECT_FALSE(meldungen.Texte().contains(QString::fromUtf8(CDach::MeldungBeschaedigt)));
+
+    // "<< Zurück" drops it as well.
+    ZeigeSchritt(14);
+    Pane()->Knopf(CDacheingabeDlg::IDC_NEUES_DACH)->click();
+    ASSERT_EQ(Haus().m_aDach.size(), 2u);
+    Pane()->Knopf(CEingabeAssistentDlg::IDC_ZURUECK)->click();
+    EXPECT_EQ(Haus().Phase, 13);
+    EXPECT_EQ(Haus().m_aDach.size(), 1u);
+
+    ZeigeSchritt(14);
+    Pane()->Knopf(CDacheingabeDlg::IDC_NEUES_DACH)->click();
+    ASSERT_EQ(Haus().m_aDach.size(), 2u);
     meldungen.Antworte(QMessageBox::Yes);
     Pane()->Knopf(CEingabeAssistentDlg::IDC_WEITER)->click();
     ASSERT_EQ(Haus().Phase, 15);
     EXPECT_EQ(Haus().m_aDach.size(), 1u);
 
-    QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("Dach.vza"));
     ASSERT_TRUE(Dok().OnSaveDocument(pfad));
     ASSERT_TRUE(Dok().OnOpenDocument(pfad));
     EXPECT_EQ(rahmen->AktuellesHaus().m_aDach.size(), 1u);
     EXPECT_FALSE(meldungen.Texte().contains(QString::fromUtf8(CDach::MeldungBeschaedigt)));
+}
+
+// A pitched-roof house without a roof would have an open top and no roof
+// losses: the user is asked before the step into 3D.
+TEST_F(Dachschritt, NextWithoutARoofAsksFirst)
+{
+    Klicks({{2, 2}, {12, 2}, {12, 10}, {2, 10}, {2.1, 2.2}});
+    ZeigeSchritt(14);
+    const QString frage = QStringLiteral("Es wurde kein Dach eingegeben. Trotzdem fortfahren?");
+    for (QPushButton* weiter : {Pane()->Knopf(CEingabeAssistentDlg::IDC_WEITER),
+                                assistent->Knopf(CEingabeAssistentDlg::IDC_WEITER)}) {
+        // A roof added but not placed is no roof.
+        Pane()->Knopf(CDacheingabeDlg::IDC_NEUES_DACH)->click();
+        const std::size_t vorher = meldungen.Anfragen().size();
+        meldungen.Antworte(QMessageBox::No);
+        weiter->click();
+        ASSERT_EQ(meldungen.Anfragen().size(), vorher + 1);
+        EXPECT_EQ(meldungen.Anfragen().back().text, frage);
+        EXPECT_EQ(meldungen.Anfragen().back().knoepfe, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(Haus().Phase, 14) << "No stays";
+    }
+
+    // Yes goes on into 3D (the roof pane then asks its own question).
+    meldungen.Antworte(QMessageBox::Yes);
+    meldungen.Antworte(QMessageBox::Yes);
+    Pane()->Knopf(CEingabeAssistentDlg::IDC_WEITER)->click();
+    EXPECT_EQ(meldungen.Anfragen()[meldungen.Anfragen().size() - 2].text, frage);
+    EXPECT_EQ(Haus().Phase, 15);
+    EXPECT_TRUE(Haus().m_aDach.empty());
+
+    // With a roof placed nothing is asked about it; neither in a flat-roof house.
+    for (bool steildach : {true, false}) {
+        ZeigeSchritt(14);
+        Haus().Steildach = steildach ? 1 : 0;
+        if (steildach)
+            Ziehe({2, 2}, {12, 10});
+        else
+            Haus().m_aDach.RemoveAll();
+        const std::size_t vorher = meldungen.Anfragen().size();
+        assistent->Knopf(CEingabeAssistentDlg::IDC_WEITER)->click();
+        EXPECT_EQ(meldungen.Anfragen().size(), vorher);
+        EXPECT_EQ(Haus().Phase, 15);
+    }
+}
+
+// The editor in the middle of an input (a point floating, a crossing marked)
+// when a document is opened: the opened plan starts without any.
+TEST_F(Dachschritt, OpeningADocumentResetsTheInput)
+{
+    Klicks({{2, 2}, {12, 2}, {12, 10}, {2, 10}, {2.1, 2.2}});
+    ASSERT_EQ(Haus().Zonen, 2);
+    QTemporaryDir ordner;
+    for (int phase : {8, 10, 14}) {
+        SCOPED_TRACE(phase);
+        Haus().Phase = phase;
+        const QString pfad = ordner.filePath(QStringLiteral("Schritt%1.vza").arg(phase));
+        ASSERT_TRUE(Dok().OnSaveDocument(pfad));
+        ansicht->Eingabe().EingabeAktiv = 1;
+        ansicht->Eingabe().Spur.Schnittart = 1;
+        ASSERT_TRUE(Dok().OnOpenDocument(pfad));
+        ZeigeSchritt(phase);
+        EXPECT_EQ(ansicht->EingabeAktiv(), 0);
+        EXPECT_EQ(ansicht->Eingabe().Spur.Schnittart, 0);
+        const std::size_t ecken = Umriss().size();
+        const double nord = Haus().Ausrichtung;
+        Bewege(15, 11);
+        EXPECT_FALSE(Dok().IsModified());
+        if (phase == 8)
+            Klick(15, 11);
+        EXPECT_EQ(Umriss().size(), ecken) << "no corner added";
+        EXPECT_DOUBLE_EQ(Haus().Ausrichtung, nord) << "the north arrow stays";
+        if (phase == 14) {
+            Pane()->Knopf(CEingabeAssistentDlg::IDC_ZURUECK)->click();
+            EXPECT_EQ(Haus().Phase, 13);
+        } else {
+            assistent->Knopf(CEingabeAssistentDlg::IDC_WEITER)->click();
+            EXPECT_GT(Haus().Phase, phase);
+        }
+    }
+}
+
+// The hand-edit lock and the ridge flip are stored with the roof: after
+// opening, "First drehen" stays disabled on the edited roof, and the flipped
+// one keeps its flip.
+TEST_F(Dachschritt, TheLockAndTheFlipSurviveSavingAndOpening)
+{
+    Klicks({{2, 2}, {18, 2}, {18, 10}, {2, 10}, {2.1, 2.2}});
+    ZeigeSchritt(14);
+    Ziehe({2, 2}, {9, 10});
+    Pane()->Knopf(CDacheingabeDlg::IDC_NEUES_DACH)->click();
+    Ziehe({11, 2}, {18, 10});
+    ASSERT_EQ(Haus().m_aDach.size(), 2u);
+    ASSERT_TRUE(Haus().m_aDach[0].IstFertig() && Haus().m_aDach[1].IstFertig());
+    // The first roof's ridge moved by hand, the second one flipped.
+    const Punkt2D first = Haus().m_aDach[0].Punkt(4);
+    Ziehe(first, {first.x + 1, first.y});
+    ASSERT_EQ(Haus().m_aDach[0].Sperre & 1, 1) << "the drag is a hand edit";
+    const Punkt2DArray gezogen = Haus().m_aDach[0].m_points;
+    Pane()->WaehleDach(1);
+    Pane()->AktualisiereSchalter();
+    Pane()->Knopf(CDacheingabeDlg::IDC_FIRST_DREHEN)->click();
+    ASSERT_EQ(Haus().m_aDach[1].FirstGedreht, 1);
+
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("Daecher.vza"));
+    ASSERT_TRUE(Dok().OnSaveDocument(pfad));
+    ASSERT_TRUE(Dok().OnOpenDocument(pfad));
+    ZeigeSchritt(14);
+    ASSERT_EQ(Haus().m_aDach.size(), 2u);
+    EXPECT_EQ(Haus().m_aDach[0].Sperre & 1, 1);
+    EXPECT_EQ(Haus().m_aDach[1].FirstGedreht, 1);
+    EXPECT_EQ(Haus().m_aDach[1].Sperre, 0);
+    QPushButton* drehen = Pane()->Knopf(CDacheingabeDlg::IDC_FIRST_DREHEN);
+    Pane()->WaehleDach(0);
+    Pane()->AktualisiereSchalter();
+    EXPECT_FALSE(drehen->isEnabled()) << "the hand edit stays";
+    for (std::size_t i = 0; i < gezogen.size(); ++i)
+        EXPECT_EQ(Haus().m_aDach[0].m_points[i], gezogen[i]) << i;
+    Pane()->WaehleDach(1);
+    Pane()->AktualisiereSchalter();
+    EXPECT_TRUE(drehen->isEnabled());
+    drehen->click();
+    EXPECT_EQ(Haus().m_aDach[1].FirstGedreht, 0) << "flipped back as the user left it";
 }
 
 TEST_F(Dachschritt, APressWhilePlacingGoesToTheRoofAndARightClickIsIgnored)

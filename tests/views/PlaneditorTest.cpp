@@ -398,8 +398,11 @@ TEST_F(Planeditor, TheStepInto3DStopsWhenTheGeneratorRefuses)
     Haus().m_aZone.SetSize(2);
     Haus().Zonen = 2;
     Haus().Phase = 14;
+    // Without a roof the user goes on all the same.
+    meldungen.Antworte(QMessageBox::Yes);
     assistent->Knopf(CEingabeAssistentDlg::IDC_WEITER)->click();
-    EXPECT_EQ(meldungen.Texte(), QStringList{QString::fromUtf8(C3DGenerator::MeldungZuVielePunkte)});
+    EXPECT_EQ(meldungen.Texte(), (QStringList{QString::fromUtf8(CEingabeAssistentDlg::FrageKeinDach),
+                                              QString::fromUtf8(C3DGenerator::MeldungZuVielePunkte)}));
     EXPECT_EQ(Haus().Phase, 14);
 }
 
@@ -415,6 +418,14 @@ TEST_F(Planeditor, ThePaneOfTheSteps)
     EXPECT_EQ(Wert(1009), QStringLiteral("5,83"));
     EXPECT_FALSE(assistent->Feld(1330)->isVisibleTo(assistent));
     EXPECT_TRUE(FindeId<QWidget>(assistent, 1326)->isVisibleTo(assistent));
+
+    // The north step has its angle only: no empty boxes below it.
+    ZeigeSchritt(10);
+    EXPECT_EQ(Wert(1283), QStringLiteral("Winkel :"));
+    EXPECT_TRUE(assistent->Feld(1009)->isVisibleTo(assistent));
+    for (int id : {1010, 1011, 1014, 1324})
+        EXPECT_FALSE(assistent->Feld(id)->isVisibleTo(assistent)) << id;
+    assistent->grab().save(test::Ausgabedatei(QStringLiteral("planeditor_assistent10.png")));
 
     ZeigeSchritt(16);
     EXPECT_EQ(Wert(1283), QStringLiteral("Höhe Oben :"));
