@@ -1,6 +1,7 @@
 #include "renovation/CBerechnungSanDlg.h"
 
 #include "model/Haus.h"
+#include "model/Kennzahlen.h"
 #include "renovation/CSanierungVarianteDlg.h"
 #include "renovation/Variantenrechnung.h"
 #include "results/CBedarfDlg.h"
@@ -93,7 +94,10 @@ CBerechnungSanDlg::CBerechnungSanDlg(CSanierungVarianteDlg& besitzer) : CSanieru
     auto* verfahrenText = new QLabel(QStringLiteral("Berechnungsverfahren :"), this);
     m_Verfahren = new QComboBox(this);
     SetzeId(m_Verfahren, 1005);
-    m_Verfahren->addItems({QStringLiteral("EnEV"), QStringLiteral("SIA 380/1"), QStringLiteral("WSVO´95")});
+    // The names the heat-demand pane and the report give the methods, in the
+    // order of their codes.
+    for (const int verfahren : {BerechnungEnEV, BerechnungSIA, BerechnungWSVO95})
+        m_Verfahren->addItem(QString::fromStdString(Verfahrensname(verfahren)));
     verfahrenText->setBuddy(m_Verfahren);
     m_Details = new QPushButton(QStringLiteral("&Details..."), this);
     SetzeId(m_Details, 1219);
