@@ -511,15 +511,21 @@ TEST_F(Schrittpanels, TheFileShortcutsWorkFromThePanelsAsFromTheFrame)
         int phase;
         Schrittplatzhalter::Panel panel;
     };
-    for (const Fall& f : {Fall{1, Schrittplatzhalter::Panel::Projekt}, Fall{18, Schrittplatzhalter::Panel::Projekt}}) {
+    for (const Fall& f : {Fall{1, Schrittplatzhalter::Panel::Projekt}, Fall{2, Schrittplatzhalter::Panel::Wand},
+                          Fall{3, Schrittplatzhalter::Panel::Fenster}, Fall{17, Schrittplatzhalter::Panel::Heizung},
+                          Fall{18, Schrittplatzhalter::Panel::Projekt}}) {
         SCOPED_TRACE(f.phase);
         rahmen->Befehl(ID_FILE_NEW);
         HausAnbindung::SetzePhase(rahmen->AktuellesHaus(), f.phase);
         rahmen->ZeigeSchritt();
         QDialog* panel = rahmen->Schrittpanel(f.panel);
         ASSERT_NE(panel, nullptr);
+        // The intro window that the previous case's new project opened may
+        // still take the activation back while it hides.
+        QTest::qWait(200);
         panel->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(panel));
+        ASSERT_EQ(QApplication::activeWindow(), panel);
         QWidget* ziel = panel->focusWidget() ? panel->focusWidget() : panel;
         QSignalSpy befehle(rahmen, &CMainFrame::befehlAusgefuehrt);
         test::SkriptDateiauswahl auswahl; // the file dialogs are cancelled
