@@ -315,9 +315,11 @@ void CMainFrame::ZeigeGrafikschritt(int phase)
     case Schrittfolge::Gauben: {
         if (m_pHoehenangaben)
             m_pHoehenangaben->hide();
+        // Coming back from the heating page or the roof step, another pane
+        // may still be up; the dormer's read-outs are in the assistant.
+        ZeigeRechtesFenster(assistent);
         plan->show();
         ansicht3D->hide();
-        assistent->raise();
         assistent->activateWindow();
         Zeige(assistent, GruppeGaube, true);
         for (int id : {GruppePosition, GruppeEingabe, KnopfOptionen, GruppeGeometrie})
