@@ -2,7 +2,6 @@
 
 #include "platform/SqlDatabase.h"
 
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <chrono>
@@ -18,45 +17,6 @@ namespace zeva {
 namespace fs = std::filesystem;
 
 namespace {
-
-using Zeile = std::vector<SqlValue>;
-
-// All rows of a query with its markers bound in order.
-std::vector<Zeile> Abfrage(SqlDatabase& db, const std::string& sql, const std::vector<SqlValue>& werte = {})
-{
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db.Handle(), sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK)
-        db.ThrowLastError();
-    std::vector<Zeile> zeilen;
-    int rc = SQLITE_OK;
-    try {
-        for (std::size_t i = 0; i < werte.size(); ++i)
-            db.Bind(stmt, static_cast<int>(i) + 1, werte[i]);
-        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-            Zeile zeile;
-            const int spalten = sqlite3_column_count(stmt);
-            for (int s = 0; s < spalten; ++s) {
-                switch (sqlite3_column_type(stmt, s)) {
-                case SQLITE_INTEGER: zeile.emplace_back(static_cast<long long>(sqlite3_column_int64(stmt, s))); break;
-                case SQLITE_FLOAT: zeile.emplace_back(sqlite3_column_double(stmt, s)); break;
-                case SQLITE_NULL: zeile.emplace_back(std::monostate{}); break;
-                default: {
-                    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, s));
-                    zeile.emplace_back(std::string(text != nullptr ? text : ""));
-                }
-                }
-            }
-            zeilen.push_back(std::move(zeile));
-        }
-    } catch (...) {
-        sqlite3_finalize(stmt);
-        throw;
-    }
-    sqlite3_finalize(stmt);
-    if (rc != SQLITE_DONE)
-        db.ThrowLastError();
-    return zeilen;
-}
 
 long long AlsZahl(const SqlValue& wert)
 {
@@ -82,11 +42,11 @@ struct Tabelle {
 std::map<std::string, Tabelle> Tabellen(SqlDatabase& db, const std::string& schema)
 {
     std::map<std::string, Tabelle> tabellen;
-    for (const auto& name : Abfrage(db, "SELECT name FROM " + schema +
-                                            ".sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'")) {
+    for (const auto& name :
+         db.Query("SELECT name FROM " + schema + ".sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'")) {
         Tabelle& t = tabellen[AlsText(name[0])];
         // table_info: cid, name, type, notnull, dflt_value, pk
-        const auto spalten = Abfrage(db, "PRAGMA " + schema + ".table_info(" + SqlName(AlsText(name[0])) + ")");
+        const auto spalten = db.Query("PRAGMA " + schema + ".table_info(" + SqlName(AlsText(name[0])) + ")");
         int schluesselteile = 0;
         for (const auto& s : spalten) {
             t.spalten.push_back(AlsText(s[1]));
@@ -141,7 +101,7 @@ std::map<long long, long long> KopiereZeilen(SqlDatabase& db, const std::string&
     if (!neu.schluessel.empty() && Hat(alt, neu.schluessel))
         lesen += " ORDER BY " + SqlName(neu.schluessel);
 
-    for (auto zeile : Abfrage(db, lesen, werte)) {
+    for (auto zeile : db.Query(lesen, werte)) {
         if (verweisSpalte != spalten.end()) {
             auto& wert = zeile[static_cast<std::size_t>(verweisSpalte - spalten.begin())];
             const auto it = neueSchluessel.find(AlsZahl(wert));
@@ -151,13 +111,11 @@ std::map<long long, long long> KopiereZeilen(SqlDatabase& db, const std::string&
         if (schluesselSpalte != spalten.end()) {
             auto& wert = zeile[static_cast<std::size_t>(schluesselSpalte - spalten.begin())];
             const long long alterSchluessel = AlsZahl(wert);
-            const bool belegt = !Abfrage(db,
-                                         "SELECT 1 FROM main." + SqlName(name) + " WHERE " +
-                                             SqlName(neu.schluessel) + " = ?",
-                                         {alterSchluessel})
-                                     .empty();
-            const long long neuerSchluessel =
-                belegt ? db.NextKey(name, neu.schluessel) : alterSchluessel;
+            const bool belegt =
+                !db.Query("SELECT 1 FROM main." + SqlName(name) + " WHERE " + SqlName(neu.schluessel) + " = ?",
+                          {alterSchluessel})
+                     .empty();
+            const long long neuerSchluessel = belegt ? db.NextKey(name, neu.schluessel) : alterSchluessel;
             wert = neuerSchluessel;
             zuordnung[alterSchluessel] = neuerSchluessel;
         }
@@ -270,8 +228,8 @@ Vorlagenstand StandDerVorlage(const fs::path& vorlage)
     try {
         SqlDatabase db;
         db.Open(vorlage, true);
-        if (!Abfrage(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'Versionsnummer'").empty()) {
-            const auto zeilen = Abfrage(db, "SELECT MAX([Version-Nr]) FROM [Versionsnummer]");
+        if (!db.Query("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'Versionsnummer'").empty()) {
+            const auto zeilen = db.Query("SELECT MAX([Version-Nr]) FROM [Versionsnummer]");
             if (!zeilen.empty() && !std::holds_alternative<std::monostate>(zeilen[0][0]))
                 stand.version = AlsZahl(zeilen[0][0]);
         }

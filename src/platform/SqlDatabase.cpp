@@ -129,6 +129,41 @@ void SqlDatabase::Bind(sqlite3_stmt* stmt, int index, const SqlValue& v) const
         ThrowLastError();
 }
 
+std::vector<std::vector<SqlValue>> SqlDatabase::Query(const std::string& sql, const std::vector<SqlValue>& params)
+{
+    if (m_db == nullptr)
+        ThrowLastError();
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        ThrowLastError();
+    }
+    std::vector<std::vector<SqlValue>> zeilen;
+    int rc = SQLITE_OK;
+    try {
+        for (std::size_t i = 0; i < params.size(); ++i)
+            Bind(stmt, static_cast<int>(i) + 1, params[i]);
+        const int spalten = sqlite3_column_count(stmt);
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            std::vector<SqlValue> zeile;
+            zeile.reserve(static_cast<std::size_t>(spalten));
+            for (int i = 0; i < spalten; ++i)
+                zeile.push_back(SqlColumnValue(stmt, i));
+            zeilen.push_back(std::move(zeile));
+        }
+    } catch (...) {
+        sqlite3_finalize(stmt);
+        throw;
+    }
+    if (rc != SQLITE_DONE) {
+        const std::string text = sqlite3_errmsg(m_db);
+        sqlite3_finalize(stmt);
+        throw SqlError(text);
+    }
+    sqlite3_finalize(stmt);
+    return zeilen;
+}
+
 void SqlDatabase::BeginTrans()
 {
     Execute("BEGIN IMMEDIATE");
@@ -187,6 +222,26 @@ void SqlTransaction::Commit()
     if (!m_joined)
         m_db.CommitTrans();
     m_done = true;
+}
+
+SqlValue SqlColumnValue(sqlite3_stmt* stmt, int i)
+{
+    switch (sqlite3_column_type(stmt, i)) {
+    case SQLITE_INTEGER:
+        return sqlite3_column_int64(stmt, i);
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(stmt, i);
+    case SQLITE_TEXT: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+        return std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)));
+    }
+    case SQLITE_BLOB: {
+        const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt, i));
+        return std::string(data != nullptr ? data : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)));
+    }
+    default:
+        return SqlValue{};
+    }
 }
 
 } // namespace zeva

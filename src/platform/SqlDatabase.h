@@ -75,10 +75,18 @@ public:
     // Binds one value to the 1-based marker of a statement of this connection.
     void Bind(sqlite3_stmt* stmt, int index, const SqlValue& value) const;
 
+    // Every row of one statement with its "?" markers bound to the values in
+    // order, each row's columns as the statement gives them.
+    std::vector<std::vector<SqlValue>> Query(const std::string& sql, const std::vector<SqlValue>& params = {});
+
 private:
     sqlite3* m_db = nullptr;
     std::filesystem::path m_file;
 };
+
+// Column i of the statement's current row: integers, reals and texts as
+// they are stored, a blob as its bytes, NULL as the empty value.
+SqlValue SqlColumnValue(sqlite3_stmt* stmt, int i);
 
 // Keeps a write transaction open for one scope: rolls it back unless
 // Commit() was called, so an exception between the writes leaves nothing.

@@ -79,26 +79,6 @@ std::string ToText(const SqlValue& v)
     return {};
 }
 
-SqlValue ColumnValue(sqlite3_stmt* stmt, int i)
-{
-    switch (sqlite3_column_type(stmt, i)) {
-    case SQLITE_INTEGER:
-        return sqlite3_column_int64(stmt, i);
-    case SQLITE_FLOAT:
-        return sqlite3_column_double(stmt, i);
-    case SQLITE_TEXT: {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-        return std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)));
-    }
-    case SQLITE_BLOB: {
-        const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt, i));
-        return std::string(data != nullptr ? data : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)));
-    }
-    default:
-        return SqlValue{};
-    }
-}
-
 struct StatementCloser {
     void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
 };
@@ -339,7 +319,7 @@ void SqlRecordset::Query()
         row.rowid = sqlite3_column_int64(stmt.get(), 0);
         row.values.reserve(static_cast<std::size_t>(n - 1));
         for (int i = 1; i < n; ++i)
-            row.values.push_back(ColumnValue(stmt.get(), i));
+            row.values.push_back(SqlColumnValue(stmt.get(), i));
         rows.push_back(std::move(row));
     }
     m_rows = std::move(rows);
@@ -558,7 +538,7 @@ SqlRecordset::Row SqlRecordset::ReadRow(long long rowid)
     if (rc == SQLITE_ROW) {
         const int n = sqlite3_column_count(stmt.get());
         for (int i = 1; i < n; ++i)
-            row.values.push_back(ColumnValue(stmt.get(), i));
+            row.values.push_back(SqlColumnValue(stmt.get(), i));
     } else if (rc != SQLITE_DONE) {
         db.ThrowLastError();
     } else {

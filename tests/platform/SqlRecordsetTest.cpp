@@ -125,6 +125,23 @@ TEST(SqlDatabase, ReadOnlyConnectionRefusesChanges)
     EXPECT_EQ(set.GetRecordCount(), 3u);
 }
 
+TEST(SqlDatabase, QueryGivesEveryRowWithItsTypesAndWholeTexts)
+{
+    const fs::path file = MakeDb("abfrage.db", TypenSql);
+    SqlDatabase db;
+    db.Open(file);
+    // A text with a NUL inside: copying rows between data bases must keep
+    // every byte of it.
+    db.Execute("UPDATE [Typ] SET [Pfad] = CAST(X'610062' AS TEXT), [Wert] = NULL WHERE [Typ-ID] = 5");
+    const auto zeilen =
+        db.Query("SELECT [Typ-ID], [Name], [Wert], [Pfad] FROM [Typ] WHERE [Ab] >= ? ORDER BY [Typ-ID]", {1960LL});
+    ASSERT_EQ(zeilen.size(), 2u);
+    EXPECT_EQ(zeilen[0], (std::vector<SqlValue>{2LL, std::string("Alpha"), 1.5, std::string("a")}));
+    EXPECT_EQ(zeilen[1], (std::vector<SqlValue>{5LL, std::string("Beta"), SqlValue{}, std::string("a\0b", 3)}));
+    EXPECT_TRUE(db.Query("SELECT 1 FROM [Typ] WHERE [Name] = ?", {std::string("Delta")}).empty());
+    EXPECT_THROW(db.Query("SELECT [Fehlt] FROM [Typ]"), SqlError);
+}
+
 TEST(SqlRecordset, CountsOnlyMarkersOutsideQuotesAndNames)
 {
     struct Case {
