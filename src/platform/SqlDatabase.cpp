@@ -33,7 +33,10 @@ void SqlDatabase::Open(const std::filesystem::path& file, bool readOnly)
     if (sqlite3_libversion_number() < MinimumSqliteVersion)
         throw SqlError("SQLite " + std::string(sqlite3_libversion()) + " is too old (3.23 or later needed)");
 
-    const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    // URI names are taken in ATTACH (a file attached for reading only); the
+    // file itself is always a plain path.
+    const int flags =
+        (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI;
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(file.c_str(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
