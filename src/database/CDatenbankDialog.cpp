@@ -81,6 +81,7 @@ void RichteNamenslisteEin(QComboBox* liste, int id)
 
 const QString CDatenbankDialog::Platzhalter = QStringLiteral("(keine Einträge vorhanden)");
 const QString CDatenbankDialog::LoeschFehlerText = QStringLiteral("Fehler: Kann Datensatz nicht löschen");
+const QString CDatenbankDialog::NichtBearbeitbarText = QStringLiteral("Fehler: Datenbank kann nicht bearbeitet werden");
 
 CDatenbankDialog::CDatenbankDialog(QWidget* parent) : DatenDialog(parent) {}
 
@@ -334,7 +335,7 @@ void CDatenbankDialog::OeffneMitSets(const std::filesystem::path& datei, std::in
 {
     m_datei = datei;
     try {
-        m_Datenbank.Open(datei);
+        m_Datenbank.Open(datei, NurZumLesen(datei));
         for (SqlRecordset* set : sets) {
             set->SetDatabase(&m_Datenbank);
             set->Open();
@@ -348,6 +349,12 @@ void CDatenbankDialog::OeffneMitSets(const std::filesystem::path& datei, std::in
 
 bool CDatenbankDialog::Speichere(const std::function<void()>& speichern)
 {
+    // The template beside the program, opened for reading only because no
+    // copy of it could be made: the user was told why when it was handed out.
+    if (!m_Datenbank.CanUpdate()) {
+        Meldung::Hinweis(NichtBearbeitbarText, Meldung::Symbol::Vorgabe, this);
+        return false;
+    }
     try {
         speichern();
         return true;
@@ -381,7 +388,7 @@ bool CDatenbankDialog::OeffneDatenbank(const std::filesystem::path& datei)
 {
     m_datei = datei;
     try {
-        m_Datenbank.Open(datei);
+        m_Datenbank.Open(datei, NurZumLesen(datei));
         return true;
     } catch (const SqlError& fehler) {
         Meldung::Hinweis(QString::fromStdString(fehler.Meldung()), Meldung::Symbol::Vorgabe, this);
@@ -499,8 +506,7 @@ bool CDatenbankDialog::LoescheSanierungsmassnahme(SqlRecordset& set, const std::
     if (!Meldung::Frage(frage, QMessageBox::Yes, Meldung::Symbol::Vorgabe, this))
         return false;
     if (!set.CanUpdate()) {
-        Meldung::Hinweis(QStringLiteral("Fehler: Datenbank kann nicht bearbeitet werden"), Meldung::Symbol::Vorgabe,
-                         this);
+        Meldung::Hinweis(NichtBearbeitbarText, Meldung::Symbol::Vorgabe, this);
         return false;
     }
     try {

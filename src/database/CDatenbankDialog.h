@@ -65,6 +65,9 @@ public:
     // The single entry of a list without rows.
     static const QString Platzhalter;
     static const QString LoeschFehlerText; // "Fehler: Kann Datensatz nicht löschen"
+    // "Fehler: Datenbank kann nicht bearbeitet werden": a connection that may
+    // not write refuses a delete or a store.
+    static const QString NichtBearbeitbarText;
 
     // The dialog opens before it is shown; when it ends while opening (the
     // immediate take-over, a file that cannot be opened), that is the result
@@ -169,7 +172,9 @@ protected:
     // error, could not access <file name>"; false then, and the caller ends
     // the dialog as cancelled.
     bool OeffneZumSpeichern(const std::filesystem::path& datei, std::initializer_list<SqlRecordset*> sets);
-    // Runs a store (one write transaction that rolls itself back). A
+    // Runs a store (one write transaction that rolls itself back). On a
+    // connection that may not write (the template handed out for reading
+    // only) it shows NichtBearbeitbarText and stores nothing. A
     // data-base failure shows "Database error: ...", any other "Kann
     // Datensatz nicht in Datenbank <path> übernehmen."; false then, and the
     // dialog stays open with everything typed.
@@ -180,8 +185,9 @@ protected:
     // relative to that folder into the field; no other field changes.
     void WaehleBild(QLineEdit* feld);
 
-    // Opens the connection; on failure shows "Database error: ..." and
-    // returns false (the dialog then works with empty lists).
+    // Opens the connection (for reading only when NurZumLesen says so); on
+    // failure shows "Database error: ..." and returns false (the dialog then
+    // works with empty lists).
     bool OeffneDatenbank(const std::filesystem::path& datei);
     // Opens a set on the connection (which must be open); on failure shows
     // the same message and returns false, the set stays closed.

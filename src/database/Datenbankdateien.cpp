@@ -14,21 +14,21 @@ namespace {
 // Set and read on the user-interface thread only.
 std::filesystem::path gesetzterBestand;
 std::filesystem::path gesetzteSanierung;
+std::optional<Datenbankort> gesetzterOrt;
+std::map<std::string, Datenbankwahl> gewaehlt;
 
 // The user's copy is made or renewed once per run, at the first use of each
-// file; a failure is reported once and the old copy stays in use.
+// file; a failure is reported once and the old copy (or the template, for
+// reading only) stays in use.
 std::filesystem::path Benutzerkopie(const char* dateiname)
 {
-    static std::map<std::string, std::filesystem::path> gefunden;
-    const auto it = gefunden.find(dateiname);
-    if (it != gefunden.end())
-        return it->second;
-    std::string fehler;
-    auto datei = Datenbankdatei(StandardDatenbankort(), dateiname, &fehler);
-    gefunden.emplace(dateiname, datei);
-    if (!fehler.empty())
-        Meldung::Hinweis(QString::fromStdString(fehler));
-    return datei;
+    const auto it = gewaehlt.find(dateiname);
+    if (it != gewaehlt.end())
+        return it->second.datei;
+    Datenbankwahl wahl = Datenbankdatei(gesetzterOrt ? *gesetzterOrt : StandardDatenbankort(), dateiname);
+    if (!wahl.meldung.empty())
+        Meldung::Hinweis(QString::fromStdString(wahl.meldung));
+    return gewaehlt.emplace(dateiname, std::move(wahl)).first->second.datei;
 }
 
 } // namespace
@@ -55,6 +55,21 @@ std::filesystem::path Sanierungsdatenbankdatei()
 void SetzeSanierungsdatenbankdatei(const std::filesystem::path& datei)
 {
     gesetzteSanierung = datei;
+}
+
+void SetzeDatenbankort(const std::optional<Datenbankort>& ort)
+{
+    gesetzterOrt = ort;
+    gewaehlt.clear();
+}
+
+bool NurZumLesen(const std::filesystem::path& datei)
+{
+    for (const auto& [name, wahl] : gewaehlt) {
+        if (wahl.nurLesen && wahl.datei == datei)
+            return true;
+    }
+    return false;
 }
 
 } // namespace zeva

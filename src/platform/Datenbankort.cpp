@@ -2,14 +2,24 @@
 
 #include "platform/SqlDatabase.h"
 
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <chrono>
 #include <ctime>
 #include <fstream>
+#include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <set>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 namespace zeva {
@@ -135,6 +145,52 @@ std::string Bedingung(const std::string& spalte, const std::map<long long, long 
     return SqlName(spalte) + " IN (" + in + ")";
 }
 
+// A failure of one step, with the system's reason only: the sentence the
+// user reads names the real file itself, never a temporary one.
+class Fehlschlag : public std::runtime_error {
+public:
+    explicit Fehlschlag(const std::string& grund) : std::runtime_error(grund) {}
+    explicit Fehlschlag(const std::error_code& ec) : std::runtime_error(ec.message()) {}
+};
+
+// The reason of a failure for the user's sentence. SqlDatabase adds the file
+// it opened in brackets; that may be a temporary one, so it goes.
+std::string Grund(const std::exception& e)
+{
+    std::string text = e.what();
+    const auto klammer = text.rfind(" (");
+    if (klammer != std::string::npos && !text.empty() && text.back() == ')' &&
+        fs::path(text.substr(klammer + 2, text.size() - klammer - 3)).has_root_directory())
+        text.erase(klammer);
+    return text;
+}
+
+// "<name>-<process id>": the temporary names of two programs never meet.
+fs::path MitProzess(const fs::path& datei, const char* zusatz)
+{
+    fs::path p = datei;
+    p += std::string(zusatz) + "-" + std::to_string(::getpid());
+    return p;
+}
+
+// "file:/pfad/zu%20mir.db?mode=ro": the file for reading only, as ATTACH
+// takes it.
+std::string NurLesenUri(const fs::path& datei)
+{
+    std::string uri = "file:";
+    static const char* const hex = "0123456789ABCDEF";
+    for (const unsigned char c : datei.string()) {
+        if (std::isalnum(c) != 0 || c == '/' || c == '-' || c == '.' || c == '_' || c == '~') {
+            uri += static_cast<char>(c);
+        } else {
+            uri += '%';
+            uri += hex[c >> 4];
+            uri += hex[c & 0xF];
+        }
+    }
+    return uri + "?mode=ro";
+}
+
 fs::path Standdatei(const fs::path& kopie)
 {
     fs::path p = kopie;
@@ -148,23 +204,36 @@ bool LeseStand(const fs::path& kopie, Vorlagenstand& stand)
     return static_cast<bool>(in >> stand.version >> stand.bauzeit);
 }
 
-bool SchreibeStand(const fs::path& kopie, const Vorlagenstand& stand)
+// Written beside and renamed, so the note is never seen half-written.
+void SchreibeStand(const fs::path& kopie, const Vorlagenstand& stand)
 {
-    std::ofstream out(Standdatei(kopie), std::ios::trunc);
-    out << stand.version << ' ' << stand.bauzeit << '\n';
-    return static_cast<bool>(out.flush());
+    const fs::path temp = MitProzess(Standdatei(kopie), ".neu");
+    {
+        std::ofstream out(temp, std::ios::trunc);
+        out << stand.version << ' ' << stand.bauzeit << '\n';
+        if (!out.flush()) {
+            const std::error_code grund(errno != 0 ? errno : EIO, std::generic_category());
+            out.close();
+            std::error_code ec;
+            fs::remove(temp, ec);
+            throw Fehlschlag(grund);
+        }
+    }
+    std::error_code ec;
+    fs::rename(temp, Standdatei(kopie), ec);
+    if (ec) {
+        std::error_code egal;
+        fs::remove(temp, egal);
+        throw Fehlschlag(ec);
+    }
 }
 
 // Copies through a temporary name, so a copy cut short never passes for the
 // user's data base at the next start.
 void Kopiere(const fs::path& quelle, const fs::path& ziel)
 {
+    const fs::path temp = MitProzess(ziel, ".part");
     std::error_code ec;
-    fs::create_directories(ziel.parent_path(), ec);
-    if (ec)
-        throw SqlError(ec.message() + " (" + ziel.parent_path().string() + ")");
-    fs::path temp = ziel;
-    temp += ".part";
     fs::copy_file(quelle, temp, fs::copy_options::overwrite_existing, ec);
     if (!ec) {
         // The copy of a write-protected template is write-protected too.
@@ -173,32 +242,86 @@ void Kopiere(const fs::path& quelle, const fs::path& ziel)
             fs::rename(temp, ziel, ec);
     }
     if (ec) {
-        const std::string text = ec.message() + " (" + ziel.string() + ")";
-        fs::remove(temp, ec);
-        throw SqlError(text);
+        std::error_code egal;
+        fs::remove(temp, egal);
+        throw Fehlschlag(ec);
     }
 }
 
-// "Bestand2000.db" -> "Bestand2000.bis-2026-12-11-0950.db": the old copy while
-// its successor is being made.
-fs::path DatierterName(const fs::path& kopie)
+// "Bestand2000.db" -> "Bestand2000.<art>-2026-12-11-095012.db".
+fs::path DatierterName(const fs::path& kopie, const char* art)
 {
     const std::time_t jetzt = std::time(nullptr);
     std::tm zeit{};
     localtime_r(&jetzt, &zeit);
     char datum[32];
     std::strftime(datum, sizeof datum, "%Y-%m-%d-%H%M%S", &zeit);
-    return kopie.parent_path() / (kopie.stem().string() + ".bis-" + datum + kopie.extension().string());
+    return kopie.parent_path() / (kopie.stem().string() + "." + art + "-" + datum + kopie.extension().string());
 }
+
+// The exclusive lock of one copy: a lock file beside it ("<copy>.sperre"),
+// locked with flock, so it is released when the process ends in any way.
+// The file stays; removing it would let a third program lock a new file
+// while the second still waits on the old one.
+class Sperre {
+public:
+    Sperre(const fs::path& kopie, std::chrono::milliseconds frist)
+    {
+        fs::path datei = kopie;
+        datei += ".sperre";
+        m_fd = ::open(datei.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (m_fd < 0) {
+            m_grund = std::error_code(errno, std::generic_category()).message();
+            return;
+        }
+        const auto ende = std::chrono::steady_clock::now() + frist;
+        for (;;) {
+            if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0) {
+                m_gehalten = true;
+                return;
+            }
+            if (errno != EWOULDBLOCK && errno != EINTR) {
+                m_grund = std::error_code(errno, std::generic_category()).message();
+                return;
+            }
+            if (std::chrono::steady_clock::now() >= ende) {
+                m_besetzt = true;
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+    Sperre(const Sperre&) = delete;
+    Sperre& operator=(const Sperre&) = delete;
+    // Closing the file releases the lock.
+    ~Sperre()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+
+    bool Gehalten() const { return m_gehalten; }
+    // Another program held it for the whole wait.
+    bool Besetzt() const { return m_besetzt; }
+    // Why the lock file could not be made or locked.
+    const std::string& Grund() const { return m_grund; }
+
+private:
+    int m_fd = -1;
+    bool m_gehalten = false;
+    bool m_besetzt = false;
+    std::string m_grund;
+};
 
 // Makes a fresh copy of the template beside the old copy, carries the user's
 // rows over and only then puts it in the old copy's place. The old copy is
-// kept under a dated name until the new one is complete.
+// kept under a dated name until the new one is in place; while the renewal
+// fails, the old copy itself is still in place, so its dated twin goes.
+// The caller holds the lock.
 void Erneuere(const fs::path& vorlage, const fs::path& kopie, const Vorlagenstand& stand)
 {
-    fs::path neu = kopie;
-    neu += ".neu";
-    const fs::path gesichert = DatierterName(kopie);
+    const fs::path neu = MitProzess(kopie, ".neu");
+    const fs::path gesichert = DatierterName(kopie, "bis");
     std::error_code ec;
     try {
         Kopiere(kopie, gesichert);
@@ -206,14 +329,124 @@ void Erneuere(const fs::path& vorlage, const fs::path& kopie, const Vorlagenstan
         UebernimmBenutzerzeilen(kopie, neu);
         fs::rename(neu, kopie, ec);
         if (ec)
-            throw SqlError(ec.message() + " (" + kopie.string() + ")");
+            throw Fehlschlag(ec);
     } catch (...) {
         fs::remove(neu, ec);
         fs::remove(gesichert, ec);
         throw;
     }
-    SchreibeStand(kopie, stand);
+    // The new copy is in place with the user's rows: the dated one is no
+    // longer the only copy of them. A note that cannot be written makes the
+    // next start renew once more, which loses nothing.
+    try {
+        SchreibeStand(kopie, stand);
+    } catch (const Fehlschlag&) {
+        // See above: the next start renews once more.
+    }
     fs::remove(gesichert, ec);
+}
+
+// Why the copy is damaged, or empty when it is sound. Only damage counts:
+// a copy that is merely busy or unreadable now is left alone (opening it
+// reports why).
+std::string Schaden(const fs::path& kopie)
+{
+    sqlite3* roh = nullptr;
+    const int offen = sqlite3_open_v2(kopie.c_str(), &roh, SQLITE_OPEN_READONLY, nullptr);
+    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> db(roh, sqlite3_close_v2);
+    if (offen != SQLITE_OK)
+        return {};
+    sqlite3_busy_timeout(db.get(), 5000);
+    std::string ergebnis;
+    char* fehler = nullptr;
+    const int rc = sqlite3_exec(
+        db.get(), "PRAGMA quick_check",
+        [](void* ziel, int, char** werte, char**) {
+            auto& text = *static_cast<std::string*>(ziel);
+            if (text.empty() && werte[0] != nullptr)
+                text = werte[0];
+            return 0;
+        },
+        &ergebnis, &fehler);
+    const std::string meldung = fehler != nullptr ? fehler : sqlite3_errmsg(db.get());
+    sqlite3_free(fehler);
+    if ((rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB)
+        return meldung;
+    if (rc != SQLITE_OK)
+        return {};
+    if (ergebnis != "ok")
+        return ergebnis;
+    // A file cut to nothing opens as an empty data base: it holds no table.
+    sqlite3_stmt* roherSatz = nullptr;
+    sqlite3_prepare_v2(db.get(), "SELECT count(*) FROM sqlite_master", -1, &roherSatz, nullptr);
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> satz(roherSatz, sqlite3_finalize);
+    if (satz && sqlite3_step(satz.get()) == SQLITE_ROW && sqlite3_column_int64(satz.get(), 0) == 0)
+        return "die Datei enthält keine Tabellen";
+    return {};
+}
+
+std::string Anfuehrung(const fs::path& datei)
+{
+    return "\u201E" + datei.string() + "\u201C";
+}
+
+std::string NurLesenSatz(const fs::path& vorlage)
+{
+    return " Die mitgelieferte Datenbank " + Anfuehrung(vorlage) +
+           " wird nur gelesen; eigene Einträge können nicht gespeichert werden.";
+}
+
+Datenbankwahl NurDieVorlage(const fs::path& vorlage, const fs::path& ordner, const std::string& grund)
+{
+    return {vorlage, true,
+            "Im Ordner " + Anfuehrung(ordner) + " kann keine Kopie der Datenbank " +
+                vorlage.filename().string() + " angelegt werden (" + grund + ")." + NurLesenSatz(vorlage) +
+                " Der nächste Start versucht es erneut."};
+}
+
+// Sets a damaged copy aside and puts a fresh copy of the template with the
+// user's readable rows in its place. The caller holds the lock.
+Datenbankwahl Ersetze(const fs::path& vorlage, const fs::path& kopie, const Vorlagenstand& stand,
+                      const std::string& schaden)
+{
+    const fs::path neu = MitProzess(kopie, ".neu");
+    const fs::path beiseite = DatierterName(kopie, "beschaedigt");
+    const std::string anfang =
+        "Die Datenbank " + Anfuehrung(kopie) + " ist beschädigt (" + schaden + ")";
+    std::error_code ec;
+    try {
+        Kopiere(vorlage, neu);
+        try {
+            UebernimmBenutzerzeilen(kopie, neu, true);
+        } catch (const SqlError&) {
+            // Not even the list of its tables can be read: there is nothing
+            // to carry, and nothing has been written to the fresh copy.
+        }
+        fs::rename(kopie, beiseite, ec);
+        if (ec)
+            throw Fehlschlag(ec);
+        fs::rename(neu, kopie, ec);
+        if (ec) {
+            const Fehlschlag grund(ec);
+            fs::rename(beiseite, kopie, ec);
+            throw grund;
+        }
+    } catch (const std::exception& e) {
+        fs::remove(neu, ec);
+        return {vorlage, true,
+                anfang + " und konnte nicht ersetzt werden (" + Grund(e) + "); sie bleibt unverändert liegen." +
+                    NurLesenSatz(vorlage) + " Der nächste Start versucht es erneut."};
+    }
+    try {
+        SchreibeStand(kopie, stand);
+    } catch (const Fehlschlag&) {
+        // Without its note the fresh copy is renewed once more at the next
+        // start, which keeps every row.
+    }
+    return {kopie, false,
+            anfang + ". Sie wurde als " + Anfuehrung(beiseite) +
+                " beiseitegelegt und durch eine neue Kopie der mitgelieferten Datenbank ersetzt; die eigenen "
+                "Einträge, die sich aus ihr noch lesen ließen, wurden übernommen."};
 }
 
 } // namespace
@@ -246,20 +479,46 @@ bool IstNeuer(const Vorlagenstand& vorlage, const Vorlagenstand& kopie)
     return vorlage.bauzeit > kopie.bauzeit;
 }
 
-void UebernimmBenutzerzeilen(const fs::path& alt, const fs::path& neu)
+void UebernimmBenutzerzeilen(const fs::path& alt, const fs::path& neu, bool nurLesbare)
 {
     SqlDatabase db;
     db.Open(neu);
-    db.Execute("ATTACH DATABASE ? AS alt", {alt.string()});
+    // Read only: nothing of the old copy is written, not even when it is
+    // damaged or empty.
+    db.Execute("ATTACH DATABASE ? AS alt", {NurLesenUri(alt)});
+    // In a damaged data base each table is carried in a transaction of its
+    // own: what cannot be read is undone and the rest goes on (an error of a
+    // damaged file may end the whole transaction).
+    const auto Teil = [&](const std::function<void()>& arbeit) {
+        if (!nurLesbare) {
+            arbeit();
+            return true;
+        }
+        try {
+            SqlTransaction transaktion(db);
+            arbeit();
+            transaktion.Commit();
+        } catch (const SqlError&) {
+            db.Rollback();
+            return false;
+        }
+        return true;
+    };
     {
-        SqlTransaction transaktion(db);
+        std::optional<SqlTransaction> ganz;
+        if (!nurLesbare)
+            ganz.emplace(db);
         const auto neueTabellen = Tabellen(db, "main");
         const auto alteTabellen = Tabellen(db, "alt");
         for (const auto& [name, tabelle] : neueTabellen) {
             const auto alte = alteTabellen.find(name);
             if (alte == alteTabellen.end() || !Hat(tabelle, "Kategorie") || !Hat(alte->second, "Kategorie"))
                 continue;
-            const auto schluessel = KopiereZeilen(db, name, tabelle, alte->second, "[Kategorie] = 0", {}, {}, {});
+            std::map<long long, long long> schluessel;
+            if (!Teil([&] {
+                    schluessel = KopiereZeilen(db, name, tabelle, alte->second, "[Kategorie] = 0", {}, {}, {});
+                }))
+                continue;
             if (schluessel.empty() || tabelle.schluessel.empty())
                 continue;
             // The rows that belong to the user's rows: the layers of a build-up.
@@ -270,46 +529,93 @@ void UebernimmBenutzerzeilen(const fs::path& alt, const fs::path& neu)
                     continue;
                 std::vector<SqlValue> werte;
                 const std::string bedingung = Bedingung(tabelle.schluessel, schluessel, werte);
-                KopiereZeilen(db, abhName, abh, alteAbh->second, bedingung, werte, tabelle.schluessel, schluessel);
+                Teil([&] {
+                    KopiereZeilen(db, abhName, abh, alteAbh->second, bedingung, werte, tabelle.schluessel,
+                                  schluessel);
+                });
             }
         }
-        transaktion.Commit();
+        if (ganz)
+            ganz->Commit();
     }
     db.Execute("DETACH DATABASE alt");
 }
 
-fs::path Datenbankdatei(const Datenbankort& ort, const std::string& dateiname, std::string* fehler)
+Datenbankwahl Datenbankdatei(const Datenbankort& ort, const std::string& dateiname)
 {
-    if (fehler != nullptr)
-        fehler->clear();
     const fs::path vorlage = ort.programmOrdner / "DB" / dateiname;
-    if (ort.benutzerOrdner.empty())
-        return vorlage;
     std::error_code ec;
     const bool vorlageDa = fs::is_regular_file(vorlage, ec);
-    const fs::path kopie = ort.benutzerOrdner / "DB" / dateiname;
+    if (ort.benutzerOrdner.empty()) {
+        if (!vorlageDa)
+            return {vorlage, true, {}};
+        return {vorlage, true,
+                "Für Ihre eigenen Einträge ist kein Datenordner bekannt, so dass keine Kopie der Datenbank " +
+                    vorlage.filename().string() + " angelegt werden kann." + NurLesenSatz(vorlage)};
+    }
+    const fs::path ordner = ort.benutzerOrdner / "DB";
+    const fs::path kopie = ordner / dateiname;
+    if (!vorlageDa) {
+        if (fs::is_regular_file(kopie, ec))
+            return {kopie, false, {}};
+        return {vorlage, true, {}};
+    }
+
+    fs::create_directories(ordner, ec);
+    if (ec)
+        return NurDieVorlage(vorlage, ordner, ec.message());
+    // Everything from here to the renamed copy runs under the lock, and every
+    // look at the copy and its note is taken once the lock is held: a second
+    // program finds the copy the first one made or renewed and uses it.
+    const Sperre sperre(kopie, ort.sperrfrist);
     const bool kopieDa = fs::is_regular_file(kopie, ec);
-    if (!vorlageDa)
-        return kopieDa ? kopie : vorlage;
+    if (!sperre.Gehalten()) {
+        if (kopieDa) {
+            if (sperre.Besetzt())
+                return {kopie, false, {}};
+            Vorlagenstand gemacht;
+            if (LeseStand(kopie, gemacht) && !IstNeuer(StandDerVorlage(vorlage), gemacht))
+                return {kopie, false, {}};
+            return {kopie, false,
+                    "Die Datenbank " + Anfuehrung(kopie) + " konnte nicht aktualisiert werden (" + sperre.Grund() +
+                        "). Die bisherige Kopie mit Ihren eigenen Einträgen bleibt in Gebrauch; der nächste Start "
+                        "versucht es erneut."};
+        }
+        return NurDieVorlage(vorlage, ordner,
+                             sperre.Besetzt() ? "ein anderes Programm legt sie gerade an" : sperre.Grund());
+    }
 
     const Vorlagenstand stand = StandDerVorlage(vorlage);
-    try {
-        if (!kopieDa) {
+    if (!kopieDa) {
+        try {
             Kopiere(vorlage, kopie);
-            SchreibeStand(kopie, stand);
-            return kopie;
+        } catch (const Fehlschlag& e) {
+            return NurDieVorlage(vorlage, ordner, Grund(e));
         }
-        // A copy without its note (made before the notes were kept) is
-        // renewed once: carrying the user's rows over loses nothing.
-        Vorlagenstand gemacht;
-        if (!LeseStand(kopie, gemacht) || IstNeuer(stand, gemacht))
-            Erneuere(vorlage, kopie, stand);
-        return kopie;
-    } catch (const SqlError& e) {
-        if (fehler != nullptr)
-            *fehler = e.Meldung();
-        return kopieDa ? kopie : vorlage;
+        try {
+            SchreibeStand(kopie, stand);
+        } catch (const Fehlschlag&) {
+            // Without its note the copy is renewed once at the next start.
+        }
+        return {kopie, false, {}};
     }
+    const std::string schaden = Schaden(kopie);
+    if (!schaden.empty())
+        return Ersetze(vorlage, kopie, stand, schaden);
+    // A copy without its note (made before the notes were kept) is
+    // renewed once: carrying the user's rows over loses nothing.
+    Vorlagenstand gemacht;
+    if (!LeseStand(kopie, gemacht) || IstNeuer(stand, gemacht)) {
+        try {
+            Erneuere(vorlage, kopie, stand);
+        } catch (const std::exception& e) {
+            return {kopie, false,
+                    "Die Datenbank " + Anfuehrung(kopie) + " konnte nicht aktualisiert werden (" + Grund(e) +
+                        "). Die bisherige Kopie mit Ihren eigenen Einträgen bleibt in Gebrauch; der nächste Start "
+                        "versucht es erneut."};
+        }
+    }
+    return {kopie, false, {}};
 }
 
 } // namespace zeva

@@ -1,5 +1,7 @@
 #include "platform/SqlDatabase.h"
 
+#include "platform/SqlStatement.h"
+
 #include <sqlite3.h>
 
 namespace zeva {
@@ -33,7 +35,10 @@ void SqlDatabase::Open(const std::filesystem::path& file, bool readOnly)
     if (sqlite3_libversion_number() < MinimumSqliteVersion)
         throw SqlError("SQLite " + std::string(sqlite3_libversion()) + " is too old (3.23 or later needed)");
 
-    const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    // URI names are taken in ATTACH (a file attached for reading only); the
+    // file itself is always a plain path.
+    const int flags =
+        (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI;
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(file.c_str(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
@@ -90,27 +95,8 @@ void SqlDatabase::Execute(const std::string& sql)
 
 int SqlDatabase::Execute(const std::string& sql, const std::vector<SqlValue>& params)
 {
-    if (m_db == nullptr)
-        ThrowLastError();
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(stmt);
-        ThrowLastError();
-    }
-    try {
-        for (std::size_t i = 0; i < params.size(); ++i)
-            Bind(stmt, static_cast<int>(i) + 1, params[i]);
-    } catch (...) {
-        sqlite3_finalize(stmt);
-        throw;
-    }
-    const int rc = sqlite3_step(stmt);
-    if (rc != SQLITE_DONE && rc != SQLITE_ROW) {
-        const std::string text = sqlite3_errmsg(m_db);
-        sqlite3_finalize(stmt);
-        throw SqlError(text);
-    }
-    sqlite3_finalize(stmt);
+    SqlStatement stmt(*this, sql, params);
+    stmt.Step();
     return sqlite3_changes(m_db);
 }
 
@@ -131,36 +117,16 @@ void SqlDatabase::Bind(sqlite3_stmt* stmt, int index, const SqlValue& v) const
 
 std::vector<std::vector<SqlValue>> SqlDatabase::Query(const std::string& sql, const std::vector<SqlValue>& params)
 {
-    if (m_db == nullptr)
-        ThrowLastError();
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(stmt);
-        ThrowLastError();
-    }
+    SqlStatement stmt(*this, sql, params);
     std::vector<std::vector<SqlValue>> zeilen;
-    int rc = SQLITE_OK;
-    try {
-        for (std::size_t i = 0; i < params.size(); ++i)
-            Bind(stmt, static_cast<int>(i) + 1, params[i]);
-        const int spalten = sqlite3_column_count(stmt);
-        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-            std::vector<SqlValue> zeile;
-            zeile.reserve(static_cast<std::size_t>(spalten));
-            for (int i = 0; i < spalten; ++i)
-                zeile.push_back(SqlColumnValue(stmt, i));
-            zeilen.push_back(std::move(zeile));
-        }
-    } catch (...) {
-        sqlite3_finalize(stmt);
-        throw;
+    const int spalten = stmt.ColumnCount();
+    while (stmt.Step()) {
+        std::vector<SqlValue> zeile;
+        zeile.reserve(static_cast<std::size_t>(spalten));
+        for (int i = 0; i < spalten; ++i)
+            zeile.push_back(stmt.Column(i));
+        zeilen.push_back(std::move(zeile));
     }
-    if (rc != SQLITE_DONE) {
-        const std::string text = sqlite3_errmsg(m_db);
-        sqlite3_finalize(stmt);
-        throw SqlError(text);
-    }
-    sqlite3_finalize(stmt);
     return zeilen;
 }
 
@@ -187,22 +153,10 @@ bool SqlDatabase::InTransaction() const
 
 int SqlDatabase::NextKey(const std::string& table, const std::string& keyColumn)
 {
-    if (m_db == nullptr)
+    SqlStatement stmt(*this, "SELECT COALESCE(MAX(" + SqlName(keyColumn) + "), 0) + 1 FROM " + SqlName(table));
+    if (!stmt.Step())
         ThrowLastError();
-    const std::string sql =
-        "SELECT COALESCE(MAX(" + SqlName(keyColumn) + "), 0) + 1 FROM " + SqlName(table);
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK)
-        ThrowLastError();
-    const int rc = sqlite3_step(stmt);
-    if (rc != SQLITE_ROW) {
-        const std::string text = sqlite3_errmsg(m_db);
-        sqlite3_finalize(stmt);
-        throw SqlError(text);
-    }
-    const auto key = static_cast<int>(sqlite3_column_int64(stmt, 0));
-    sqlite3_finalize(stmt);
-    return key;
+    return static_cast<int>(stmt.ColumnInt64(0));
 }
 
 SqlTransaction::SqlTransaction(SqlDatabase& db) : m_db(db), m_joined(db.InTransaction())
@@ -222,6 +176,36 @@ void SqlTransaction::Commit()
     if (!m_joined)
         m_db.CommitTrans();
     m_done = true;
+}
+
+SqlStatement::SqlStatement(const SqlDatabase& db, const std::string& sql, const std::vector<SqlValue>& params)
+    : m_db(db)
+{
+    if (db.Handle() == nullptr)
+        db.ThrowLastError();
+    sqlite3_stmt* stmt = nullptr;
+    const int rc = sqlite3_prepare_v2(db.Handle(), sql.c_str(), -1, &stmt, nullptr);
+    // Owned at once: a member is finalized even when the constructor throws.
+    m_stmt.reset(stmt);
+    if (rc != SQLITE_OK)
+        db.ThrowLastError();
+    for (std::size_t i = 0; i < params.size(); ++i)
+        Bind(static_cast<int>(i) + 1, params[i]);
+}
+
+void SqlStatement::Bind(int index, const SqlValue& value)
+{
+    m_db.Bind(m_stmt.get(), index, value);
+}
+
+bool SqlStatement::Step()
+{
+    const int rc = sqlite3_step(m_stmt.get());
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    m_db.ThrowLastError();
 }
 
 SqlValue SqlColumnValue(sqlite3_stmt* stmt, int i)

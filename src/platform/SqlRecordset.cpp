@@ -1,6 +1,7 @@
 #include "platform/SqlRecordset.h"
 
 #include "platform/SqlDatabase.h"
+#include "platform/SqlStatement.h"
 
 #include <sqlite3.h>
 
@@ -77,21 +78,6 @@ std::string ToText(const SqlValue& v)
         return std::string(buf, r.ptr);
     }
     return {};
-}
-
-struct StatementCloser {
-    void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, StatementCloser>;
-
-Statement Prepare(SqlDatabase& db, const std::string& sql)
-{
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db.Handle(), sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(stmt);
-        db.ThrowLastError();
-    }
-    return Statement(stmt);
 }
 
 } // namespace
@@ -286,40 +272,35 @@ void SqlRecordset::Query()
     // sort equal keep that order too.
     sql += m_strSort.empty() ? " ORDER BY rowid" : " ORDER BY " + m_strSort + ", rowid";
 
-    Statement stmt = Prepare(db, sql);
+    SqlStatement stmt(db, sql);
 
     // A statement takes as many parameters as it has markers, from the front
     // of the binding order; the set's parameters are all there regardless.
     const int markers = CountMarkers(m_strFilter);
     if (m_lookup) {
-        db.Bind(stmt.get(), 1, m_lookup->value);
+        stmt.Bind(1, m_lookup->value);
     } else if (markers > 0) {
         const std::vector<SqlValue> params = CollectParams();
         if (static_cast<std::size_t>(markers) > params.size())
             throw SqlError("the filter of [" + m_table + "] has " + std::to_string(markers) +
                            " markers but the set has " + std::to_string(params.size()) + " parameters");
         for (int i = 0; i < markers; ++i)
-            db.Bind(stmt.get(), i + 1, params[static_cast<std::size_t>(i)]);
+            stmt.Bind(i + 1, params[static_cast<std::size_t>(i)]);
     }
 
     std::vector<Row> rows;
-    const int n = sqlite3_column_count(stmt.get());
+    const int n = stmt.ColumnCount();
     if (m_allColumns) {
         m_columns.clear();
         for (int i = 1; i < n; ++i)
-            m_columns.emplace_back(sqlite3_column_name(stmt.get(), i));
+            m_columns.emplace_back(stmt.ColumnName(i));
     }
-    for (;;) {
-        const int rc = sqlite3_step(stmt.get());
-        if (rc == SQLITE_DONE)
-            break;
-        if (rc != SQLITE_ROW)
-            db.ThrowLastError();
+    while (stmt.Step()) {
         Row row;
-        row.rowid = sqlite3_column_int64(stmt.get(), 0);
+        row.rowid = stmt.ColumnInt64(0);
         row.values.reserve(static_cast<std::size_t>(n - 1));
         for (int i = 1; i < n; ++i)
-            row.values.push_back(SqlColumnValue(stmt.get(), i));
+            row.values.push_back(stmt.Column(i));
         rows.push_back(std::move(row));
     }
     m_rows = std::move(rows);
@@ -485,13 +466,13 @@ long long SqlRecordset::Update()
         throw SqlError("Update without AddNew or Edit on [" + m_table + "]");
     }
 
-    Statement stmt = Prepare(db, sql);
+    SqlStatement stmt(db, sql);
     int index = 1;
     for (const auto& p : m_pending)
-        db.Bind(stmt.get(), index++, p.second);
+        stmt.Bind(index++, p.second);
     if (m_editMode == EditMode::Edit)
-        db.Bind(stmt.get(), index, m_rows[static_cast<std::size_t>(m_pos)].rowid);
-    if (sqlite3_step(stmt.get()) != SQLITE_DONE)
+        stmt.Bind(index, m_rows[static_cast<std::size_t>(m_pos)].rowid);
+    if (stmt.Step())
         db.ThrowLastError();
 
     long long rowid = 0;
@@ -530,17 +511,14 @@ SqlRecordset::Row SqlRecordset::ReadRow(long long rowid)
     for (const auto& c : m_columns)
         sql += ", " + SqlName(c);
     sql += " FROM " + SqlName(m_table) + " WHERE rowid = ?";
-    Statement stmt = Prepare(db, sql);
-    db.Bind(stmt.get(), 1, rowid);
+    SqlStatement stmt(db, sql);
+    stmt.Bind(1, rowid);
     Row row;
     row.rowid = rowid;
-    const int rc = sqlite3_step(stmt.get());
-    if (rc == SQLITE_ROW) {
-        const int n = sqlite3_column_count(stmt.get());
+    if (stmt.Step()) {
+        const int n = stmt.ColumnCount();
         for (int i = 1; i < n; ++i)
-            row.values.push_back(SqlColumnValue(stmt.get(), i));
-    } else if (rc != SQLITE_DONE) {
-        db.ThrowLastError();
+            row.values.push_back(stmt.Column(i));
     } else {
         row.values.resize(m_columns.size());
     }
@@ -555,9 +533,9 @@ void SqlRecordset::Delete()
     if (m_deleted || IsEOF() || IsBOF())
         throw SqlError("Delete: no current row in [" + m_table + "]");
     SqlDatabase& db = *m_pDatabase;
-    Statement stmt = Prepare(db, "DELETE FROM " + SqlName(m_table) + " WHERE rowid = ?");
-    db.Bind(stmt.get(), 1, m_rows[static_cast<std::size_t>(m_pos)].rowid);
-    if (sqlite3_step(stmt.get()) != SQLITE_DONE)
+    SqlStatement stmt(db, "DELETE FROM " + SqlName(m_table) + " WHERE rowid = ?");
+    stmt.Bind(1, m_rows[static_cast<std::size_t>(m_pos)].rowid);
+    if (stmt.Step())
         db.ThrowLastError();
     m_rows.erase(m_rows.begin() + m_pos);
     m_deleted = true;

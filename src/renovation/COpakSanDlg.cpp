@@ -369,7 +369,8 @@ bool SchreibeEigeneMassnahme(QWidget* eltern,
 {
     SqlDatabase db;
     try {
-        db.Open(Sanierungsdatenbankdatei());
+        const auto datei = Sanierungsdatenbankdatei();
+        db.Open(datei, NurZumLesen(datei));
     } catch (const SqlError& fehler) {
         Meldung::Hinweis(QString::fromStdString(fehler.Meldung()), Meldung::Symbol::Vorgabe, eltern);
         return false;

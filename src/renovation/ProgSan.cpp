@@ -451,9 +451,11 @@ bool ProgSan::SucheHeizung(SqlDatabase& db, Notifier& modell)
 
 int ProgSan::OeffneDatenbank(Notifier& anzeige, Notifier& modell)
 {
+    // The optimiser only reads; the file may be the template beside the
+    // program, which is never written.
     SqlDatabase db;
     try {
-        db.Open(m_Datei);
+        db.Open(m_Datei, true);
     } catch (const SqlError& e) {
         anzeige.Nachricht(e.Meldung(), Notifier::Art::Fehler);
     }

@@ -596,10 +596,10 @@ TEST(Benutzerkopie, TheUsersRowsSurviveANewerTemplate)
     for (const char* datei : {BestandsdatenbankDatei, SanierungsdatenbankDatei})
         fs::copy_file(Gebaut(datei), ort.programmOrdner / "DB" / datei);
 
-    std::string fehler;
-    const fs::path bestand = Datenbankdatei(ort, BestandsdatenbankDatei, &fehler);
-    const fs::path sanierung = Datenbankdatei(ort, SanierungsdatenbankDatei, &fehler);
-    ASSERT_EQ(fehler, "");
+    const fs::path bestand = Datenbankdatei(ort, BestandsdatenbankDatei).datei;
+    const Datenbankwahl sanierungWahl = Datenbankdatei(ort, SanierungsdatenbankDatei);
+    const fs::path sanierung = sanierungWahl.datei;
+    ASSERT_EQ(sanierungWahl.meldung, "");
     ASSERT_EQ(bestand, ort.benutzerOrdner / "DB" / BestandsdatenbankDatei);
     int wandId = 0;
     {
@@ -632,6 +632,7 @@ TEST(Benutzerkopie, TheUsersRowsSurviveANewerTemplate)
         kessel.BaujahrBis = 1999;
         SpeichereHeizkessel(db, kessel);
     }
+    int massnahmeId = 0;
     {
         SqlDatabase db;
         db.Open(sanierung);
@@ -639,6 +640,7 @@ TEST(Benutzerkopie, TheUsersRowsSurviveANewerTemplate)
         set.Open();
         set.MoveLast();
         const int id = set.IsEOF() ? 1 : set.ID + 1;
+        massnahmeId = id;
         set.AddNew();
         set.SetField("ID", static_cast<long long>(id));
         set.SetField("Kategorie", 0LL);
@@ -659,10 +661,24 @@ TEST(Benutzerkopie, TheUsersRowsSurviveANewerTemplate)
                    {static_cast<long long>(wandId)});
     }
     fs::last_write_time(vorlage, gebaut + std::chrono::seconds(10));
+    // The renovation template too: a measure of its own under the user's key.
+    const fs::path sanVorlage = ort.programmOrdner / "DB" / SanierungsdatenbankDatei;
+    const auto sanGebaut = fs::last_write_time(sanVorlage);
+    {
+        SqlDatabase db;
+        db.Open(sanVorlage);
+        db.Execute("INSERT INTO [SanWand] ([ID], [Kategorie], [Name], [kWert]) VALUES (?, 1, 'Neue Maßnahme', 0.2)",
+                   {static_cast<long long>(massnahmeId)});
+    }
+    fs::last_write_time(sanVorlage, sanGebaut + std::chrono::seconds(10));
 
-    EXPECT_EQ(Datenbankdatei(ort, BestandsdatenbankDatei, &fehler), bestand);
-    EXPECT_EQ(fehler, "");
-    EXPECT_EQ(Datenbankdatei(ort, SanierungsdatenbankDatei, &fehler), sanierung);
+    for (const auto& [name, datei] :
+         {std::pair{BestandsdatenbankDatei, bestand}, std::pair{SanierungsdatenbankDatei, sanierung}}) {
+        const Datenbankwahl wahl = Datenbankdatei(ort, name);
+        EXPECT_EQ(wahl.datei, datei);
+        EXPECT_FALSE(wahl.nurLesen);
+        EXPECT_EQ(wahl.meldung, "");
+    }
     SqlDatabase db;
     db.Open(bestand, true);
     DBODBCWandSet waende(&db);
@@ -688,7 +704,12 @@ TEST(Benutzerkopie, TheUsersRowsSurviveANewerTemplate)
     san.Open(sanierung, true);
     XDBWandSanSet massnahmen(&san);
     massnahmen.Open();
-    EXPECT_TRUE(massnahmen.FindByName("Meine Maßnahme"));
+    ASSERT_TRUE(massnahmen.FindByName("Neue Maßnahme"));
+    EXPECT_EQ(massnahmen.ID, massnahmeId);
+    ASSERT_TRUE(massnahmen.FindByName("Meine Maßnahme"));
+    EXPECT_NE(massnahmen.ID, massnahmeId);
+    EXPECT_EQ(massnahmen.Kategorie, 0);
+    EXPECT_DOUBLE_EQ(massnahmen.kWert, 0.3);
 }
 
 } // namespace

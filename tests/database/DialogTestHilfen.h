@@ -5,6 +5,7 @@
 // dialog when ZEVA_BILDER_ORDNER names a folder.
 #include "database/DatenbankFixture.h"
 #include "database/Datenbankdateien.h"
+#include "database/OhneDatenordner.h"
 #include "ui/SteuerelementId.h"
 
 #include <QComboBox>

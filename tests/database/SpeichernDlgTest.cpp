@@ -586,5 +586,45 @@ TEST(HeizkesselSpeichernDlg, WaitsForAFuelAndKeepsTheInputAfterAFailedStore)
     EXPECT_EQ(test::Zeilen(pfad, "SELECT count(*) FROM [Heizkessel] WHERE length([Name]) = 40"), 0);
 }
 
+// No data folder can be made: the dialogs get the template beside the
+// program for reading only. The user is told once why nothing can be stored;
+// storing a build-up or a boiler is refused, and the
+// template keeps every byte.
+TEST(SpeichernDlg, TheTemplateHandedOutAsFallbackIsNeverWritten)
+{
+    const test::OhneDatenordner ort;
+    const auto vorlage = ort.Vorlage("Bestand2000.db");
+    const std::string vorher = test::OhneDatenordner::Inhalt(vorlage);
+    SkriptMeldungen meldungen;
+    const QString verweigert = QStringLiteral("Fehler: Datenbank kann nicht bearbeitet werden");
+    {
+        DWand wand;
+        wand.Name = "Meine Wand";
+        wand.m_Schichtaufbau.Add(Schicht("Mauerwerk", 0.24, 0.5));
+        CWandSpeichernDlg dlg(wand);
+        dlg.show();
+        ASSERT_TRUE(dlg.isVisible());
+        test::Bild(dlg, "speichern-nur-lesen");
+        QTest::mouseClick(Knopf(dlg, 1), Qt::LeftButton);
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_FALSE(dlg.Gespeichert());
+    }
+    {
+        CHeizkesselSpeichernDlg dlg(Kessel(0.06, 0.01, 0.005, 0.85, 1));
+        dlg.show();
+        QTest::mouseClick(Knopf(dlg, 1), Qt::LeftButton);
+        EXPECT_TRUE(dlg.isVisible());
+    }
+    ASSERT_EQ(meldungen.Texte().size(), 3) << meldungen.Texte().join("\n").toStdString();
+    const QString warum = meldungen.Texte()[0];
+    EXPECT_TRUE(warum.contains(QString::fromStdString((ort.daten / "DB").string()))) << warum.toStdString();
+    EXPECT_TRUE(warum.contains(QString::fromStdString(vorlage.string()))) << warum.toStdString();
+    EXPECT_TRUE(warum.contains("eigene Einträge können nicht gespeichert werden")) << warum.toStdString();
+    EXPECT_FALSE(warum.contains("Database error"));
+    EXPECT_EQ(meldungen.Texte().mid(1), (QStringList{verweigert, verweigert}));
+    EXPECT_EQ(test::OhneDatenordner::Inhalt(vorlage), vorher);
+    EXPECT_FALSE(std::filesystem::exists(ort.daten));
+}
+
 } // namespace
 } // namespace zeva

@@ -6,13 +6,21 @@
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 namespace zeva {
@@ -38,6 +46,8 @@ void Ausfuehren(const fs::path& file, const std::string& sql)
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
     char* error = nullptr;
+    // No waiting for the disk: the tests look at the files, not at crashes.
+    sqlite3_exec(db, "PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
     EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
     sqlite3_free(error);
     sqlite3_close(db);
@@ -80,6 +90,10 @@ CREATE TABLE [Verglasung] ([VerglasungID] INTEGER PRIMARY KEY, [Kategorie] REAL 
 CREATE TABLE [Kategorie] ([Kennummer] INTEGER PRIMARY KEY, [Bezeichnung] TEXT);
 )";
 
+// What lies beside a copy at rest: the copy, its note and its lock file.
+const std::vector<std::string> NurKopieUndIhreDateien = {"Bestand2000.db", "Bestand2000.db.sperre",
+                                                         "Bestand2000.db.vorlage"};
+
 class DatenbankortTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -93,7 +107,14 @@ protected:
         kopie = ort.benutzerOrdner / "DB" / "Bestand2000.db";
     }
 
-    fs::path Oeffne(std::string* fehler = nullptr) { return Datenbankdatei(ort, "Bestand2000.db", fehler); }
+    fs::path Oeffne(std::string* fehler = nullptr)
+    {
+        const Datenbankwahl wahl = Datenbankdatei(ort, "Bestand2000.db");
+        if (fehler != nullptr)
+            *fehler = wahl.meldung;
+        EXPECT_EQ(wahl.nurLesen, wahl.datei == vorlage);
+        return wahl.datei;
+    }
 
     // Replaces the template by a new build `sekunden` after the first one.
     void NeueVorlage(const std::string& sql, int sekunden)
@@ -135,7 +156,7 @@ TEST_F(DatenbankortTest, TheTemplateIsCopiedAtFirstUseAndNeverWritten)
     EXPECT_EQ(Zeilen(kopie, "SELECT [Name] FROM [Wand] ORDER BY 1"),
               (std::vector<std::string>{"Meine Wand", "Vollziegel"}));
     EXPECT_EQ(Inhalt(vorlage), vorher);
-    EXPECT_EQ(UebrigeDateien(), (std::vector<std::string>{"Bestand2000.db", "Bestand2000.db.vorlage"}));
+    EXPECT_EQ(UebrigeDateien(), NurKopieUndIhreDateien);
 }
 
 TEST_F(DatenbankortTest, ANewerTemplateGetsAFreshCopyWithTheUsersRowsAndTheirLayers)
@@ -184,7 +205,7 @@ TEST_F(DatenbankortTest, ANewerTemplateGetsAFreshCopyWithTheUsersRowsAndTheirLay
     EXPECT_EQ(Zeilen(kopie, "SELECT [VerglasungID], [Name] FROM [Verglasung] ORDER BY 1"),
               (std::vector<std::string>{"1|Einfachglas", "9|Mein Glas"}));
     // No dated or half-made copy is left once the new one is complete.
-    EXPECT_EQ(UebrigeDateien(), (std::vector<std::string>{"Bestand2000.db", "Bestand2000.db.vorlage"}));
+    EXPECT_EQ(UebrigeDateien(), NurKopieUndIhreDateien);
 
     // The next start finds the copy up to date and renews nothing.
     Ausfuehren(kopie, "INSERT INTO [Verglasung] VALUES (10, 1, 'nicht vom Benutzer');");
@@ -232,10 +253,19 @@ TEST_F(DatenbankortTest, AFailedRenewalKeepsTheOldCopyAndSaysWhy)
 
     std::string fehler;
     EXPECT_EQ(Oeffne(&fehler), kopie);
-    EXPECT_EQ(fehler.rfind("Database error: ", 0), 0U) << fehler;
+    // The real file, the reason, what happens now; never a temporary file.
+    EXPECT_EQ(fehler.rfind("Die Datenbank \u201E" + kopie.string() + "\u201C konnte nicht aktualisiert werden (", 0),
+              0U)
+        << fehler;
     EXPECT_NE(fehler.find("NOT NULL"), std::string::npos) << fehler;
+    EXPECT_NE(fehler.find("Die bisherige Kopie mit Ihren eigenen Einträgen bleibt in Gebrauch; der nächste Start "
+                          "versucht es erneut."),
+              std::string::npos)
+        << fehler;
+    for (const char* temporaer : {".neu", ".part", ".bis-", "Database error"})
+        EXPECT_EQ(fehler.find(temporaer), std::string::npos) << fehler;
     EXPECT_EQ(Inhalt(kopie), vorher);
-    EXPECT_EQ(UebrigeDateien(), (std::vector<std::string>{"Bestand2000.db", "Bestand2000.db.vorlage"}));
+    EXPECT_EQ(UebrigeDateien(), NurKopieUndIhreDateien);
 }
 
 TEST_F(DatenbankortTest, ACopyWithoutItsNoteIsRenewedOnceKeepingTheUsersRows)
@@ -250,6 +280,163 @@ TEST_F(DatenbankortTest, ACopyWithoutItsNoteIsRenewedOnceKeepingTheUsersRows)
     EXPECT_TRUE(fs::exists(kopie.string() + ".vorlage"));
 }
 
+// A damaged copy (cut short, overwritten, emptied) is set aside under a dated
+// name, a fresh copy takes its place with every user row that can still be
+// read, and the message names both files.
+TEST_F(DatenbankortTest, ADamagedCopyIsSetAsideAndReplacedWithTheReadableRows)
+{
+    struct Fall {
+        const char* name;
+        // Damages the copy; true when the user's build-up can still be read.
+        std::function<bool(const fs::path&)> beschaedige;
+    };
+    const Fall faelle[] = {
+        {"Seite überschrieben",
+         [](const fs::path& k) {
+             // The glazings' page is garbage: the build-ups stay readable.
+             const auto seite = std::stoul(Zeilen(k, "PRAGMA page_size").at(0));
+             const auto nr =
+                 std::stoul(Zeilen(k, "SELECT rootpage FROM sqlite_master WHERE name = 'Verglasung'").at(0));
+             std::fstream datei(k, std::ios::binary | std::ios::in | std::ios::out);
+             datei.seekp(static_cast<std::streamoff>(seite * (nr - 1)));
+             datei << std::string(seite, 'x');
+             return true;
+         }},
+        {"abgeschnitten",
+         [](const fs::path& k) {
+             fs::resize_file(k, fs::file_size(k) / 2);
+             return false;
+         }},
+        {"keine Datenbank",
+         [](const fs::path& k) {
+             Schreibe(k, std::string(5000, 'x'));
+             return false;
+         }},
+        {"leer",
+         [](const fs::path& k) {
+             fs::resize_file(k, 0);
+             return false;
+         }},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        fs::remove_all(root);
+        Ausfuehren(vorlage, std::string(Schema) + "INSERT INTO [Wand] VALUES (1, 1, 'Vollziegel', 1.4);");
+        ASSERT_EQ(Oeffne(), kopie);
+        Ausfuehren(kopie, R"(
+            INSERT INTO [Wand] VALUES (2, 0, 'Meine Wand', 0.3);
+            INSERT INTO [Wandschicht] ([Wand-ID], [Name], [Position]) VALUES (2, 'Putz', 1), (2, 'Dämmung', 2);
+            INSERT INTO [Verglasung] VALUES (9, 0, 'Mein Glas');)");
+        const bool lesbar = fall.beschaedige(kopie);
+        const std::string beschaedigt = Inhalt(kopie);
+
+        std::string fehler;
+        EXPECT_EQ(Oeffne(&fehler), kopie);
+        std::vector<fs::path> beiseite;
+        for (const auto& e : fs::directory_iterator(kopie.parent_path()))
+            if (e.path().filename().string().starts_with("Bestand2000.beschaedigt-"))
+                beiseite.push_back(e.path());
+        ASSERT_EQ(beiseite.size(), 1U);
+        EXPECT_EQ(beiseite[0].extension(), ".db");
+        EXPECT_EQ(Inhalt(beiseite[0]), beschaedigt);
+        EXPECT_NE(fehler.find("\u201E" + kopie.string() + "\u201C"), std::string::npos) << fehler;
+        EXPECT_NE(fehler.find("\u201E" + beiseite[0].string() + "\u201C"), std::string::npos) << fehler;
+        EXPECT_NE(fehler.find("beschädigt"), std::string::npos) << fehler;
+
+        EXPECT_EQ(Zeilen(kopie, "PRAGMA quick_check"), std::vector<std::string>{"ok"});
+        EXPECT_EQ(Zeilen(kopie, "SELECT [Name] FROM [Wand] WHERE [Kategorie] = 1"),
+                  std::vector<std::string>{"Vollziegel"});
+        EXPECT_EQ(Zeilen(kopie, "SELECT [Name] FROM [Wand] WHERE [Kategorie] = 0"),
+                  lesbar ? std::vector<std::string>{"Meine Wand"} : std::vector<std::string>{});
+        EXPECT_EQ(Zeilen(kopie, "SELECT count(*) FROM [Wandschicht] JOIN [Wand] USING ([Wand-ID]) "
+                                "WHERE [Kategorie] = 0"),
+                  std::vector<std::string>{lesbar ? "2" : "0"});
+        EXPECT_EQ(Zeilen(kopie, "SELECT count(*) FROM [Verglasung]"), std::vector<std::string>{"0"});
+
+        // The fresh copy is sound: the next start says nothing and sets nothing aside.
+        EXPECT_EQ(Oeffne(&fehler), kopie);
+        EXPECT_EQ(fehler, "");
+        EXPECT_EQ(std::count_if(fs::directory_iterator(kopie.parent_path()), fs::directory_iterator(),
+                                [](const auto& e) { return e.path().filename().string().find("beschaedigt") !=
+                                                           std::string::npos; }),
+                  1);
+    }
+}
+
+// Two programs started together after an update: both renew the same copies
+// at the same moment. One renews, the other finds the copy renewed; neither
+// reports a failure, and the copy holds the user's rows and the template's.
+TEST_F(DatenbankortTest, TwoProgramsStartedTogetherLoseNoRow)
+{
+    const std::vector<std::string> dateien = {"Bestand2000.db", "San2kvyke.db"};
+    constexpr int Versuche = 30;
+    for (int versuch = 0; versuch < Versuche; ++versuch) {
+        SCOPED_TRACE("Versuch " + std::to_string(versuch));
+        fs::remove_all(root);
+        for (const auto& name : dateien) {
+            const fs::path v = ort.programmOrdner / "DB" / name;
+            Ausfuehren(v, std::string(Schema) + "INSERT INTO [Wand] VALUES (1, 1, 'Vollziegel', 1.4);");
+            ASSERT_EQ(Datenbankdatei(ort, name).datei, ort.benutzerOrdner / "DB" / name);
+            Ausfuehren(ort.benutzerOrdner / "DB" / name, R"(
+                INSERT INTO [Wand] VALUES (2, 0, 'Meine Wand', 0.3);
+                INSERT INTO [Wandschicht] ([Wand-ID], [Name], [Position]) VALUES (2, 'Putz', 1), (2, 'Dämmung', 2);
+                INSERT INTO [Verglasung] VALUES (9, 0, 'Mein Glas');)");
+            const auto zeit = fs::last_write_time(v);
+            fs::remove(v);
+            Ausfuehren(v, std::string(Schema) + R"(
+                INSERT INTO [Wand] VALUES (1, 1, 'Vollziegel', 1.5);
+                INSERT INTO [Wand] VALUES (2, 1, 'Hohlblock', 1.1);)");
+            fs::last_write_time(v, zeit + std::chrono::seconds(10));
+        }
+
+        // Both start at one moment, some way after the forks.
+        const auto start = std::chrono::steady_clock::now() + std::chrono::milliseconds(50);
+        std::vector<pid_t> programme;
+        for (int i = 0; i < 2; ++i) {
+            const pid_t pid = ::fork();
+            ASSERT_GE(pid, 0);
+            if (pid == 0) {
+                std::this_thread::sleep_until(start);
+                int ergebnis = 0;
+                for (const auto& name : dateien) {
+                    const Datenbankwahl wahl = Datenbankdatei(ort, name);
+                    if (wahl.datei != ort.benutzerOrdner / "DB" / name || !wahl.meldung.empty()) {
+                        std::fprintf(stderr, "%s: %s\n", name.c_str(), wahl.meldung.c_str());
+                        ergebnis = 1;
+                    }
+                }
+                std::fflush(stderr);
+                ::_exit(ergebnis);
+            }
+            programme.push_back(pid);
+        }
+        for (const pid_t pid : programme) {
+            int status = 0;
+            ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+        }
+
+        for (const auto& name : dateien) {
+            SCOPED_TRACE(name);
+            const fs::path k = ort.benutzerOrdner / "DB" / name;
+            EXPECT_EQ(Zeilen(k, "PRAGMA quick_check"), std::vector<std::string>{"ok"});
+            EXPECT_EQ(Zeilen(k, "SELECT [Wand-ID], [Kategorie], [Name], [kWert] FROM [Wand] ORDER BY 1"),
+                      (std::vector<std::string>{"1|1|Vollziegel|1.5", "2|1|Hohlblock|1.1", "3|0|Meine Wand|0.3"}));
+            EXPECT_EQ(Zeilen(k, "SELECT [Wand-ID], [Name] FROM [Wandschicht] ORDER BY [Position]"),
+                      (std::vector<std::string>{"3|Putz", "3|Dämmung"}));
+            EXPECT_EQ(Zeilen(k, "SELECT [Name] FROM [Verglasung]"), std::vector<std::string>{"Mein Glas"});
+        }
+        // Nothing half-made or dated is left behind.
+        for (const auto& e : fs::directory_iterator(kopie.parent_path())) {
+            const std::string n = e.path().filename().string();
+            EXPECT_TRUE(n.ends_with(".db") || n.ends_with(".vorlage") || n.ends_with(".sperre")) << n;
+            EXPECT_EQ(n.find(".bis-"), std::string::npos) << n;
+        }
+        if (HasFailure())
+            break;
+    }
+}
+
 TEST_F(DatenbankortTest, WithoutATemplateOrAUserFolder)
 {
     // No template, no copy: the template's path, so opening reports the missing file.
@@ -261,19 +448,59 @@ TEST_F(DatenbankortTest, WithoutATemplateOrAUserFolder)
     Schreibe(kopie, "kopie");
     EXPECT_EQ(Oeffne(), kopie);
 
-    // Without a user folder the template is all there is.
+    // Without a user folder the template is all there is, for reading only.
     Ausfuehren(vorlage, Schema);
     Datenbankort ohne = ort;
     ohne.benutzerOrdner.clear();
-    EXPECT_EQ(Datenbankdatei(ohne, "Bestand2000.db"), vorlage);
+    const Datenbankwahl ohneOrdner = Datenbankdatei(ohne, "Bestand2000.db");
+    EXPECT_EQ(ohneOrdner.datei, vorlage);
+    EXPECT_TRUE(ohneOrdner.nurLesen);
+    EXPECT_NE(ohneOrdner.meldung.find("eigene Einträge können nicht gespeichert werden"), std::string::npos);
 
-    // A user folder that cannot be made (a file stands in its way): the
-    // template, read-only use, and the reason.
+    // A user folder that cannot be made (a file stands in its way, which
+    // stops root too): the template, for reading only, and a German sentence
+    // with the folder and the system's reason.
     Schreibe(root / "datei", "x");
     Datenbankort versperrt = ort;
     versperrt.benutzerOrdner = root / "datei";
-    EXPECT_EQ(Datenbankdatei(versperrt, "Bestand2000.db", &fehler), vorlage);
-    EXPECT_EQ(fehler.rfind("Database error: ", 0), 0U) << fehler;
+    const std::string vorher = Inhalt(vorlage);
+    const Datenbankwahl wahl = Datenbankdatei(versperrt, "Bestand2000.db");
+    EXPECT_EQ(wahl.datei, vorlage);
+    EXPECT_TRUE(wahl.nurLesen);
+    const std::string grund = std::make_error_code(std::errc::not_a_directory).message();
+    EXPECT_EQ(wahl.meldung, "Im Ordner \u201E" + (root / "datei" / "DB").string() +
+                                "\u201C kann keine Kopie der Datenbank Bestand2000.db angelegt werden (" + grund +
+                                "). Die mitgelieferte Datenbank \u201E" + vorlage.string() +
+                                "\u201C wird nur gelesen; eigene Einträge können nicht gespeichert werden. Der "
+                                "nächste Start versucht es erneut.");
+    EXPECT_EQ(Inhalt(vorlage), vorher);
+}
+
+// Another program holds the lock (it is renewing the copy) past the wait:
+// the copy is used as it is, without a message, and renewed at a later start.
+TEST_F(DatenbankortTest, WhileAnotherProgramHoldsTheLockTheCopyIsUsedAsItIs)
+{
+    Ausfuehren(vorlage, std::string(Schema) + "INSERT INTO [Wand] VALUES (1, 1, 'Vollziegel', 1.4);");
+    ASSERT_EQ(Oeffne(), kopie);
+    Ausfuehren(kopie, "INSERT INTO [Wand] VALUES (2, 0, 'Meine Wand', 0.3);");
+    NeueVorlage(std::string(Schema) + "INSERT INTO [Wand] VALUES (1, 1, 'Vollziegel', 1.5);", 10);
+
+    const std::string sperre = kopie.string() + ".sperre";
+    const int fd = ::open(sperre.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    ort.sperrfrist = std::chrono::milliseconds(20);
+    std::string fehler = "alt";
+    EXPECT_EQ(Oeffne(&fehler), kopie);
+    EXPECT_EQ(fehler, "");
+    EXPECT_EQ(Zeilen(kopie, "SELECT [Wand-ID], [kWert] FROM [Wand] ORDER BY 1"),
+              (std::vector<std::string>{"1|1.4", "2|0.3"}));
+    ::close(fd);
+
+    EXPECT_EQ(Oeffne(&fehler), kopie);
+    EXPECT_EQ(fehler, "");
+    EXPECT_EQ(Zeilen(kopie, "SELECT [Wand-ID], [kWert] FROM [Wand] ORDER BY 1"),
+              (std::vector<std::string>{"1|1.5", "2|0.3"}));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 // measure pages with the browse dialog and "&Nach DB..." on a copy of the
 // shipped renovation-measure data base.
 #include "VariantenDialogTestHilfen.h"
+#include "database/OhneDatenordner.h"
 #include "support/Ausgabedatei.h"
 
 namespace zeva::test {
@@ -475,6 +476,26 @@ TEST_F(VariantenDialog, NachDbStoresTheUsersMeasure)
                                      std::filesystem::perm_options::add);
         ASSERT_GT(meldungen.Anfragen().size(), ab3);
         EXPECT_EQ(meldungen.Anfragen().back().text, QStringLiteral("Fehler, Datenbank kann nicht verändert werden!"));
+    }
+    // No data folder can be made: the template beside the program is opened
+    // for reading only, the user is told why once, the measure is refused and
+    // the template keeps every byte.
+    {
+        const OhneDatenordner ort;
+        SetzeSanierungsdatenbankdatei({});
+        const auto vorlage = ort.Vorlage("San2kvyke.db");
+        const std::string vorher = OhneDatenordner::Inhalt(vorlage);
+        const std::size_t ab5 = meldungen.Anfragen().size();
+        fuelle("Vorlage", "0,3", "12", "1", "60", "40");
+        seite->OnNachDB();
+        seite->OnNachDB();
+        ASSERT_EQ(meldungen.Anfragen().size(), ab5 + 3);
+        const QString warum = meldungen.Anfragen()[ab5].text;
+        EXPECT_TRUE(warum.contains(QString::fromStdString((ort.daten / "DB").string()))) << warum.toStdString();
+        EXPECT_TRUE(warum.contains("eigene Einträge können nicht gespeichert werden")) << warum.toStdString();
+        for (std::size_t i = ab5 + 1; i < meldungen.Anfragen().size(); ++i)
+            EXPECT_EQ(meldungen.Anfragen()[i].text, QStringLiteral("Fehler, Datenbank kann nicht verändert werden!"));
+        EXPECT_EQ(OhneDatenordner::Inhalt(vorlage), vorher);
     }
     // A missing file: the connection's message.
     SetzeSanierungsdatenbankdatei(ProcessTempDir() / "fehlt.db");
