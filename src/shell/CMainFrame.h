@@ -367,6 +367,7 @@ private:
     // Wizard (CMainFrameSchritte.cpp).
     void ZeigePanelschritt(int phase);
     void ZeigeGrafikschritt(int phase);
+    void BereiteGrafikschrittVor(int phase);
     void ZeigeEnde();
     QDialog* StellePanelBereit(Panel panel);
     QWidget* StelleSeitenfensterBereit(QPointer<QWidget>& fenster, Eingabeansichten::Fenster art);
