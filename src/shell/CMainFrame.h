@@ -365,6 +365,9 @@ private:
     QWidget* Ansichtsflaeche() const;
 
     // Wizard (CMainFrameSchritte.cpp).
+    // The dormer taken over before the input leaves its step; false when it
+    // is refused and its input stays open.
+    bool BestaetigeGaube();
     void ZeigePanelschritt(int phase);
     void ZeigeGrafikschritt(int phase);
     void BereiteGrafikschrittVor(int phase);

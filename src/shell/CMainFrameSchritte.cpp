@@ -433,40 +433,35 @@ void CMainFrame::AktualisiereVariantenfenster()
 
 // ----- moves -----------------------------------------------------------------------------
 
+bool CMainFrame::BestaetigeGaube()
+{
+    // The dormer is confirmed over the plan that shows it.
+    if (AktuellesHaus().Phase != Schrittfolge::Gauben || !m_p2DAnsicht)
+        return true;
+    const bool uebernommen = m_pEingabeansichten->GaubeUebernehmen(m_p2DAnsicht);
+    m_p2DAnsicht->update();
+    // A refused dormer keeps its input open, with the lines as they were.
+    if (!uebernommen)
+        ZeigeSchritt();
+    return uebernommen;
+}
+
 void CMainFrame::NaechsterSchritt()
 {
-    Haus& haus = AktuellesHaus();
-    // The dormer is confirmed over the plan that shows it.
-    if (haus.Phase == Schrittfolge::Gauben && m_p2DAnsicht) {
-        const bool uebernommen = m_pEingabeansichten->GaubeUebernehmen(m_p2DAnsicht);
-        m_p2DAnsicht->update();
-        // A refused dormer keeps its input open, with the lines as they were.
-        if (!uebernommen) {
-            ZeigeSchritt();
-            return;
-        }
-    }
+    if (!BestaetigeGaube())
+        return;
     VerbergeSchrittfenster();
     MeldungsNotifier notifier(this);
-    Schrittfolge::Weiter(haus, notifier);
+    Schrittfolge::Weiter(AktuellesHaus(), notifier);
     ZeigeSchritt();
 }
 
 void CMainFrame::VorherigerSchritt()
 {
-    Haus& haus = AktuellesHaus();
-    // The dormer is confirmed over the plan that shows it.
-    if (haus.Phase == Schrittfolge::Gauben && m_p2DAnsicht) {
-        const bool uebernommen = m_pEingabeansichten->GaubeUebernehmen(m_p2DAnsicht);
-        m_p2DAnsicht->update();
-        // A refused dormer keeps its input open, with the lines as they were.
-        if (!uebernommen) {
-            ZeigeSchritt();
-            return;
-        }
-    }
+    if (!BestaetigeGaube())
+        return;
     VerbergeSchrittfenster();
-    Schrittfolge::Zurueck(haus);
+    Schrittfolge::Zurueck(AktuellesHaus());
     ZeigeSchritt();
 }
 
