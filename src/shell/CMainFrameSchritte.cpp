@@ -264,8 +264,7 @@ void CMainFrame::ZeigeSchritt()
     if (phase < Schrittfolge::Ende) {
         m_wndRechts->SetzeKnopfAktiv(false);
         m_wndRechts->SetzeVersteckt(false);
-        if (m_wndSanVarianten)
-            m_wndSanVarianten->hide();
+        VerbergeRechtesFenster(m_wndSanVarianten);
     } else if (!m_wndRechts->IstKnopfAktiv()) {
         m_wndRechts->SetzeKnopfAktiv(true);
         ZeigeRechtesFenster(m_wndSanVarianten);
@@ -472,10 +471,11 @@ void CMainFrame::VerbergeSchrittfenster()
     for (auto& [art, panel] : m_Panels)
         if (panel)
             panel->hide();
-    for (QWidget* fenster : {m_pEingabeAssistent.data(), m_pHoehenangaben.data(), m_pDacheingabe.data(),
-                             m_p2DAnsicht.data(), m_p3DAnsicht.data()})
-        if (fenster)
-            fenster->hide();
+    for (QWidget* fenster : {m_pEingabeAssistent.data(), m_pHoehenangaben.data(), m_pDacheingabe.data()})
+        VerbergeRechtesFenster(fenster);
+    for (QWidget* ansicht : {m_p2DAnsicht.data(), m_p3DAnsicht.data()})
+        if (ansicht)
+            ansicht->hide();
 }
 
 void CMainFrame::AktualisiereFenster()
