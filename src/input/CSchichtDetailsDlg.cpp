@@ -122,7 +122,35 @@ CSchichtDetailsDlg::CSchichtDetailsDlg(Bauteilart art, bool kellerSperrtAussen, 
 void CSchichtDetailsDlg::BaueOberflaeche()
 {
     setWindowTitle(Titel(m_art));
+    QGridLayout* kopf = BaueKopf();
+    QGroupBox* schichten = BaueSchichtaufbau();
+    QGroupBox* sanierung = BaueSanierung();
 
+    auto* ok = Knopf(this, "&OK", 1);
+    ok->setDefault(true);
+    m_AbbrechenButton = Knopf(this, "&Abbrechen", 2);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    knoepfe->addWidget(ok);
+    knoepfe->addWidget(m_AbbrechenButton);
+
+    auto* unten = new QHBoxLayout;
+    unten->addWidget(sanierung);
+    unten->addStretch();
+
+    auto* haupt = new QVBoxLayout(this);
+    haupt->addLayout(kopf);
+    haupt->addWidget(schichten);
+    haupt->addLayout(unten);
+    haupt->addLayout(knoepfe);
+
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    VerbindeKnoepfe();
+}
+
+// Number, name, U-value and thickness; on a flat roof its kind.
+QGridLayout* CSchichtDetailsDlg::BaueKopf()
+{
     m_NummerText = ErzeugeMitId<QLabel>(this, 1100);
     m_NameEdit = ErzeugeMitId<QLineEdit>(this, 1051);
     auto* nameLabel = new QLabel(QStringLiteral("&Bezeichnung:"), this);
@@ -161,7 +189,12 @@ void CSchichtDetailsDlg::BaueOberflaeche()
         kopf->addLayout(dachart, 5, 0, 1, 4);
     }
 
-    // The layer table: layer 1 is the inside.
+    return kopf;
+}
+
+// The layer table (layer 1 is the inside) with its paging and row buttons.
+QGroupBox* CSchichtDetailsDlg::BaueSchichtaufbau()
+{
     auto* schichten = new QGroupBox(QStringLiteral("Schichtaufbau"), this);
     auto* tabelle = new QGridLayout;
     const auto spalte = [&](const char* text, int s) {
@@ -175,37 +208,8 @@ void CSchichtDetailsDlg::BaueOberflaeche()
     spalte("µ", 4);
     spalte("R-Wert\nm²K/W", 5);
     tabelle->addWidget(new QLabel(QStringLiteral("innen"), schichten), 1, 1);
-    for (int k = 0; k < ZeilenProSeite; ++k) {
-        const ZeilenIds& ids = ZeilenIdTabelle[k];
-        ZeilenFelder& f = m_Felder[static_cast<std::size_t>(k)];
-        f.radio = ErzeugeMitId<QRadioButton>(schichten, ids.radio);
-        f.radio->setText(QString::number(k + 1));
-        // The dialog checks the radio of the selected layer itself: none is
-        // checked while that layer is off the page.
-        f.radio->setAutoExclusive(false);
-        f.name = ErzeugeMitId<QLineEdit>(schichten, ids.name);
-        f.name->setMinimumWidth(f.name->fontMetrics().horizontalAdvance(QString(26, QLatin1Char('x'))));
-        f.lambda = Zahlenfeld(schichten, ids.lambda, 6);
-        f.dicke = Zahlenfeld(schichten, ids.dicke, 5);
-        f.mu = Zahlenfeld(schichten, ids.mu, 6);
-        f.r = ErzeugeMitId<QLabel>(schichten, ids.r);
-        f.r->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        f.r->setMinimumWidth(f.r->fontMetrics().horizontalAdvance(QStringLiteral("0,00000")) + 6);
-        const int z = k + 2;
-        tabelle->addWidget(f.radio, z, 0);
-        tabelle->addWidget(f.name, z, 1);
-        tabelle->addWidget(f.lambda, z, 2);
-        tabelle->addWidget(f.dicke, z, 3);
-        tabelle->addWidget(f.mu, z, 4);
-        tabelle->addWidget(f.r, z, 5);
-        for (QWidget* feld : {static_cast<QWidget*>(f.name), static_cast<QWidget*>(f.lambda),
-                              static_cast<QWidget*>(f.dicke), static_cast<QWidget*>(f.mu)})
-            feld->installEventFilter(this);
-        connect(f.radio, &QRadioButton::clicked, this, [this, k] { OnZeile(k + 1); });
-        connect(f.name, &QLineEdit::textChanged, this, [this] { OnFeldGeaendert(); });
-        connect(f.lambda, &QLineEdit::textChanged, this, [this] { OnFeldGeaendert(); });
-        connect(f.dicke, &QLineEdit::textChanged, this, [this] { OnFeldGeaendert(); });
-    }
+    for (int k = 0; k < ZeilenProSeite; ++k)
+        BaueSchichtzeile(schichten, tabelle, k);
     tabelle->addWidget(new QLabel(QStringLiteral("außen"), schichten), ZeilenProSeite + 2, 1);
     tabelle->setColumnStretch(1, 1);
 
@@ -227,8 +231,47 @@ void CSchichtDetailsDlg::BaueOberflaeche()
     schichtLayout->addLayout(rechts, 0, 1);
     schichtLayout->addLayout(zeilenKnoepfe, 1, 0, 1, 2);
 
-    // Renovation: what is possible, and (on a flat roof) what is required
-    // with the costs that arise anyway.
+    return schichten;
+}
+
+// Row k of the layer table: its radio, the four fields and the R display.
+void CSchichtDetailsDlg::BaueSchichtzeile(QGroupBox* schichten, QGridLayout* tabelle, int k)
+{
+    const ZeilenIds& ids = ZeilenIdTabelle[k];
+    ZeilenFelder& f = m_Felder[static_cast<std::size_t>(k)];
+    f.radio = ErzeugeMitId<QRadioButton>(schichten, ids.radio);
+    f.radio->setText(QString::number(k + 1));
+    // The dialog checks the radio of the selected layer itself: none is
+    // checked while that layer is off the page.
+    f.radio->setAutoExclusive(false);
+    f.name = ErzeugeMitId<QLineEdit>(schichten, ids.name);
+    f.name->setMinimumWidth(f.name->fontMetrics().horizontalAdvance(QString(26, QLatin1Char('x'))));
+    f.lambda = Zahlenfeld(schichten, ids.lambda, 6);
+    f.dicke = Zahlenfeld(schichten, ids.dicke, 5);
+    f.mu = Zahlenfeld(schichten, ids.mu, 6);
+    f.r = ErzeugeMitId<QLabel>(schichten, ids.r);
+    f.r->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    f.r->setMinimumWidth(f.r->fontMetrics().horizontalAdvance(QStringLiteral("0,00000")) + 6);
+    const int z = k + 2;
+    tabelle->addWidget(f.radio, z, 0);
+    tabelle->addWidget(f.name, z, 1);
+    tabelle->addWidget(f.lambda, z, 2);
+    tabelle->addWidget(f.dicke, z, 3);
+    tabelle->addWidget(f.mu, z, 4);
+    tabelle->addWidget(f.r, z, 5);
+    for (QWidget* feld : {static_cast<QWidget*>(f.name), static_cast<QWidget*>(f.lambda),
+                          static_cast<QWidget*>(f.dicke), static_cast<QWidget*>(f.mu)})
+        feld->installEventFilter(this);
+    connect(f.radio, &QRadioButton::clicked, this, [this, k] { OnZeile(k + 1); });
+    connect(f.name, &QLineEdit::textChanged, this, [this] { OnFeldGeaendert(); });
+    connect(f.lambda, &QLineEdit::textChanged, this, [this] { OnFeldGeaendert(); });
+    connect(f.dicke, &QLineEdit::textChanged, this, [this] { OnFeldGeaendert(); });
+}
+
+// Renovation: what is possible, and (on a flat roof) what is required with
+// the costs that arise anyway.
+QGroupBox* CSchichtDetailsDlg::BaueSanierung()
+{
     auto* sanierung = new QGroupBox(QStringLiteral("Sanierung"), this);
     m_SanbarInnenCheck = Kasten(sanierung, "&Innenseite", 1131);
     m_SanbarZwischenCheck = Kasten(sanierung, "&Zwischenräume", 1132);
@@ -261,25 +304,12 @@ void CSchichtDetailsDlg::BaueOberflaeche()
             w->setVisible(false);
     }
 
-    auto* ok = Knopf(this, "&OK", 1);
-    ok->setDefault(true);
-    m_AbbrechenButton = Knopf(this, "&Abbrechen", 2);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(m_AbbrechenButton);
+    return sanierung;
+}
 
-    auto* unten = new QHBoxLayout;
-    unten->addWidget(sanierung);
-    unten->addStretch();
-
-    auto* haupt = new QVBoxLayout(this);
-    haupt->addLayout(kopf);
-    haupt->addWidget(schichten);
-    haupt->addLayout(unten);
-    haupt->addLayout(knoepfe);
-
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+// The buttons and check boxes that act at once.
+void CSchichtDetailsDlg::VerbindeKnoepfe()
+{
     connect(m_AbbrechenButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_SchichtaufbauCheck, &QCheckBox::clicked, this, [this] { OnSchichtaufbau(); });
     connect(m_Seiten->Anfang(), &QPushButton::clicked, this, [this] { Blaettere(&CSchichtDetailsDlg::Anfang); });

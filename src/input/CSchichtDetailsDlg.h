@@ -30,6 +30,8 @@
 #include <type_traits>
 
 class QCheckBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -103,6 +105,11 @@ private:
     };
 
     void BaueOberflaeche();
+    QGridLayout* BaueKopf();
+    QGroupBox* BaueSchichtaufbau();
+    void BaueSchichtzeile(QGroupBox* schichten, QGridLayout* tabelle, int k);
+    QGroupBox* BaueSanierung();
+    void VerbindeKnoepfe();
     void ZeigeSchichtseite();
     bool TauscheSchichtseite(bool speichern);
     void AktualisiereUWert();

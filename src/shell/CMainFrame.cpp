@@ -458,11 +458,17 @@ void CMainFrame::ZeigeRechtesFenster(QWidget* fenster)
     // Hidden first, then shown: the bar never lays two panes out at once.
     for (QWidget* w : RechteFenster())
         if (w != fenster)
-            w->hide();
+            VerbergeRechtesFenster(w);
     if (fenster) {
         fenster->show();
         fenster->raise();
     }
+}
+
+void CMainFrame::VerbergeRechtesFenster(QWidget* fenster)
+{
+    if (fenster)
+        fenster->hide();
 }
 
 QWidget* CMainFrame::SichtbaresRechtesFenster() const
@@ -625,8 +631,8 @@ void CMainFrame::SchliesseAnsicht(QWidget* ansicht)
         }
         if (zeigen)
             ZeigeRechtesFenster(zeigen);
-        else if (eintrag.verbergen)
-            eintrag.verbergen->hide();
+        else
+            VerbergeRechtesFenster(eintrag.verbergen);
     }
     RecalcLayout();
 }

@@ -153,6 +153,9 @@ public:
     // pane of the right bar goes through here, so two panes never lie over
     // each other.
     void ZeigeRechtesFenster(QWidget* fenster);
+    // Hides this pane of the right bar (nothing for nullptr); every caller
+    // that hides a pane of the right bar goes through here.
+    void VerbergeRechtesFenster(QWidget* fenster);
     // The pane of the right bar that is shown (nullptr when none).
     QWidget* SichtbaresRechtesFenster() const;
     // Bar width for a frame width: a quarter above 800 pixels, else 242.
@@ -365,8 +368,12 @@ private:
     QWidget* Ansichtsflaeche() const;
 
     // Wizard (CMainFrameSchritte.cpp).
+    // The dormer taken over before the input leaves its step; false when it
+    // is refused and its input stays open.
+    bool BestaetigeGaube();
     void ZeigePanelschritt(int phase);
     void ZeigeGrafikschritt(int phase);
+    void BereiteGrafikschrittVor(int phase);
     void ZeigeEnde();
     QDialog* StellePanelBereit(Panel panel);
     QWidget* StelleSeitenfensterBereit(QPointer<QWidget>& fenster, Eingabeansichten::Fenster art);

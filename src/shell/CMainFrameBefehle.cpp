@@ -728,7 +728,7 @@ void CMainFrame::SchliesseSonderansichten()
     if (m_aBedarfsfenster) {
         QWidget* pane = m_aBedarfsfenster;
         m_aBedarfsfenster = nullptr;
-        pane->hide();
+        VerbergeRechtesFenster(pane);
         pane->deleteLater();
     }
     if (m_pBedarfsansicht)

@@ -16,6 +16,10 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include <array>
+#include <iterator>
+#include <utility>
+
 namespace zeva {
 
 namespace {
@@ -26,19 +30,11 @@ using Fenster = Eingabeansichten::Fenster;
 constexpr const char* MeldungZurueck =
     "Nach Änderungen am bestehenden Gebäude müssen alle\nSanierungsvarianten gelöscht werden.";
 
+// The hints of the panel steps; the graphic steps carry theirs in their table.
 QString Statustext(int phase)
 {
     switch (phase) {
     case 5: return QStringLiteral("Wählen Sie die Materialien für das Flachdach. Hat Ihr Haus keines, einfach WEITER drücken.");
-    case 8: return QStringLiteral("linke Maustaste: neuer Grundrisspunkt - rechte Maustaste: letzten Grundrisspunkt löschen");
-    case 10: return QStringLiteral("linke Maustaste: Nordpfeilausrichtung festlegen");
-    case 13: return QStringLiteral("geben Sie auf der rechten Seite die Stockwerkszahl sowie die Höhen ein");
-    case 14:
-        return QStringLiteral("linke Maustaste drücken und gedrückt halten, um die Grundfläche des Dachs aufzuziehen. - "
-                              "rechte Maustaste: Dach löschen");
-    case 15:
-        return QStringLiteral("linke Maustaste: dreht das Gebäude. - rechte Maustaste: wählt ein Bauteil zum "
-                              "Bearbeiten und Fenster plazieren aus.");
     case 17: return QStringLiteral("Wählen Sie eine Heizung aus der Datenbank oder geben Sie die Kennwerte der Heizung an.");
     default: return {};
     }
@@ -86,6 +82,110 @@ void LiesNeu(QWidget* fenster)
 {
     if (auto* leser = dynamic_cast<Schrittfenster*>(fenster))
         leser->LiesHausNeu();
+}
+
+// ----- the graphic steps -----------------------------------------------------------------
+
+// A text of the tables; an empty one stays a null string, as the panes
+// expect of a cleared read-out.
+QString Text(const char* text)
+{
+    return *text ? QString::fromUtf8(text) : QString();
+}
+
+// The pane a graphic step shows on the right.
+enum class Rechtsfenster { Assistent, Hoehenangaben, Dacheingabe };
+// What a step does with a view: shows it, hides it or leaves it as it is.
+enum class Sicht { Lassen, Zeigen, Verbergen };
+
+// The assistant's groups, as bits of Grafikschritt::gruppen.
+constexpr int Gruppen[] = {GruppeGaube, GruppeEingabe, GruppePosition, GruppeGeometrie, KnopfOptionen};
+constexpr unsigned Gaube = 1, Eingabe = 2, Position = 4, Geometrie = 8, Optionen = 16;
+// The windows that take the step's caption.
+constexpr unsigned TitelPlan = 1, TitelRaum = 2, TitelAssistent = 4;
+
+// A read-out row of the assistant: label and unit, the value starts empty.
+struct Assistentenzeile {
+    const char* text;
+    const char* einheit;
+    bool sichtbar;
+};
+constexpr Assistentenzeile Leer = {"", "", false};
+
+struct Grafikschritt {
+    int phase;
+    Rechtsfenster fenster;
+    Sicht plan;
+    Sicht raum;
+    const char* titel;
+    unsigned titelFuer;
+    const char* hinweis;
+    // The groups and rows of the assistant, on the steps that show it.
+    unsigned gruppen;
+    std::array<Assistentenzeile, 6> zeilen;
+    // Row 1 shows the north arrow's angle at once.
+    bool nordwinkel;
+    // The assistant takes the keyboard.
+    bool aktivieren;
+};
+
+constexpr Grafikschritt Grafikschritte[] = {
+    {Schrittfolge::Grundriss, Rechtsfenster::Assistent, Sicht::Zeigen, Sicht::Verbergen, "Grundrißeingabe",
+     TitelPlan | TitelAssistent,
+     "linke Maustaste: neuer Grundrisspunkt - rechte Maustaste: letzten Grundrisspunkt löschen",
+     Eingabe | Position | Optionen,
+     {{{"Linienlänge :", "m", true},
+       {"x-Versatz :", "m", true},
+       {"y-Versatz :", "m", true},
+       {"", "m", false},
+       {"x :", "m", true},
+       {"y :", "m", true}}},
+     false, true},
+    {Schrittfolge::Ausrichtung, Rechtsfenster::Assistent, Sicht::Zeigen, Sicht::Verbergen, "Geographische Ausrichtung",
+     TitelPlan | TitelAssistent, "linke Maustaste: Nordpfeilausrichtung festlegen", Eingabe | Optionen,
+     {{{"Winkel :", "°", true}, Leer, Leer, Leer, Leer, Leer}}, true, true},
+    {Schrittfolge::Hoehen, Rechtsfenster::Hoehenangaben, Sicht::Zeigen, Sicht::Lassen, "Höhenangaben", TitelPlan,
+     "geben Sie auf der rechten Seite die Stockwerkszahl sowie die Höhen ein", 0, {}, false, false},
+    {Schrittfolge::Dach, Rechtsfenster::Dacheingabe, Sicht::Zeigen, Sicht::Lassen, "Dacheingabe", TitelPlan,
+     "linke Maustaste drücken und gedrückt halten, um die Grundfläche des Dachs aufzuziehen. - "
+     "rechte Maustaste: Dach löschen",
+     0, {}, false, false},
+    {Schrittfolge::Editier3D, Rechtsfenster::Assistent, Sicht::Lassen, Sicht::Zeigen, "3D-Editiermodus",
+     TitelRaum | TitelAssistent,
+     "linke Maustaste: dreht das Gebäude. - rechte Maustaste: wählt ein Bauteil zum Bearbeiten und Fenster "
+     "plazieren aus.",
+     0, {{Leer, Leer, Leer, Leer, Leer, Leer}}, false, false},
+    // Coming back from the heating page or the roof step, another pane may
+    // still be up; the dormer's read-outs are in the assistant.
+    {Schrittfolge::Gauben, Rechtsfenster::Assistent, Sicht::Zeigen, Sicht::Verbergen, "Gaubeneingabe",
+     TitelPlan | TitelAssistent, "", Gaube,
+     {{{"Höhe Oben :", "m", true},
+       {"Höhe Mitte :", "m", true},
+       {"Höhe Unten :", "m", true},
+       {"Breite :", "m", true},
+       Leer,
+       Leer}},
+     false, true},
+};
+
+const Grafikschritt* GrafikschrittVon(int phase)
+{
+    for (const Grafikschritt& s : Grafikschritte)
+        if (s.phase == phase)
+            return &s;
+    return nullptr;
+}
+
+// The assistant's groups and read-out rows as the step wants them.
+void SetzeAssistent(QWidget* assistent, const Grafikschritt& s, const Haus& haus)
+{
+    for (std::size_t k = 0; k < std::size(Gruppen); ++k)
+        Zeige(assistent, Gruppen[k], (s.gruppen & (1u << k)) != 0);
+    for (int i = 0; i < 6; ++i) {
+        const Assistentenzeile& z = s.zeilen[static_cast<std::size_t>(i)];
+        const QString wert = i == 0 && s.nordwinkel ? Schrittfolge::Nordwinkel(haus.Ausrichtung) : QString();
+        SetzeZeile(assistent, i, Text(z.text), wert, Text(z.einheit), z.sichtbar);
+    }
 }
 
 } // namespace
@@ -164,8 +264,7 @@ void CMainFrame::ZeigeSchritt()
     if (phase < Schrittfolge::Ende) {
         m_wndRechts->SetzeKnopfAktiv(false);
         m_wndRechts->SetzeVersteckt(false);
-        if (m_wndSanVarianten)
-            m_wndSanVarianten->hide();
+        VerbergeRechtesFenster(m_wndSanVarianten);
     } else if (!m_wndRechts->IstKnopfAktiv()) {
         m_wndRechts->SetzeKnopfAktiv(true);
         ZeigeRechtesFenster(m_wndSanVarianten);
@@ -234,109 +333,69 @@ void CMainFrame::ZeigePanelschritt(int phase)
 
 void CMainFrame::ZeigeGrafikschritt(int phase)
 {
-    Haus& haus = AktuellesHaus();
     const bool raum = phase == Schrittfolge::Editier3D;
     SetzeSymbolzustand(false, raum, raum);
     ZeigeEingabeansichten();
+    const Grafikschritt* s = GrafikschrittVon(phase);
+    if (!s) {
+        RecalcLayout();
+        SetzeSchritthinweis(QString());
+        return;
+    }
+    BereiteGrafikschrittVor(phase);
     QWidget* assistent = m_pEingabeAssistent;
     QWidget* plan = m_p2DAnsicht;
     QWidget* ansicht3D = m_p3DAnsicht;
 
-    switch (phase) {
-    case Schrittfolge::Grundriss:
-    case Schrittfolge::Ausrichtung: {
-        ZeigeRechtesFenster(assistent);
-        plan->show();
+    switch (s->fenster) {
+    case Rechtsfenster::Assistent: ZeigeRechtesFenster(assistent); break;
+    case Rechtsfenster::Hoehenangaben: ZeigeRechtesFenster(m_pHoehenangaben); break;
+    case Rechtsfenster::Dacheingabe: ZeigeRechtesFenster(m_pDacheingabe); break;
+    }
+    if (s->plan != Sicht::Lassen)
+        plan->setVisible(s->plan == Sicht::Zeigen);
+    if (s->raum == Sicht::Verbergen)
         ansicht3D->hide();
-        Zeige(assistent, GruppeGaube, false);
-        Zeige(assistent, GruppeEingabe, true);
-        Zeige(assistent, KnopfOptionen, true);
-        Zeige(assistent, GruppeGeometrie, false);
-        if (phase == Schrittfolge::Grundriss) {
-            Zeige(assistent, GruppePosition, true);
-            const char* texte[] = {"Linienlänge :", "x-Versatz :", "y-Versatz :", "", "x :", "y :"};
-            for (int i = 0; i < 6; ++i)
-                SetzeZeile(assistent, i, QString::fromUtf8(texte[i]), QString(), QStringLiteral("m"), i != 3);
-        } else {
-            Zeige(assistent, GruppePosition, false);
-            SetzeZeile(assistent, 0, QStringLiteral("Winkel :"), Schrittfolge::Nordwinkel(haus.Ausrichtung),
-                       QStringLiteral("°"));
-            // The angle is the only read-out of this step.
-            for (int i = 1; i < 6; ++i)
-                SetzeZeile(assistent, i, QString(), QString(), QString(), false);
-        }
-        const QString titel =
-            phase == Schrittfolge::Grundriss ? QStringLiteral("Grundrißeingabe") : QStringLiteral("Geographische Ausrichtung");
-        plan->setWindowTitle(titel);
-        assistent->setWindowTitle(titel);
+    else if (s->raum == Sicht::Zeigen && ansicht3D->isVisible())
+        ansicht3D->update();
+    else if (s->raum == Sicht::Zeigen)
+        ansicht3D->show();
+    if (s->fenster == Rechtsfenster::Assistent)
+        SetzeAssistent(assistent, *s, AktuellesHaus());
+    const std::pair<unsigned, QWidget*> titelfenster[] = {{TitelPlan, plan}, {TitelRaum, ansicht3D}, {TitelAssistent, assistent}};
+    for (const auto& [bit, fenster] : titelfenster)
+        if (s->titelFuer & bit)
+            fenster->setWindowTitle(Text(s->titel));
+    if (s->aktivieren) {
         assistent->raise();
         assistent->activateWindow();
-        break;
     }
-    case Schrittfolge::Hoehen: {
+    RecalcLayout();
+    SetzeSchritthinweis(Text(s->hinweis));
+}
+
+// What a graphic step readies before its windows come up.
+void CMainFrame::BereiteGrafikschrittVor(int phase)
+{
+    Haus& haus = AktuellesHaus();
+    switch (phase) {
+    case Schrittfolge::Hoehen:
         update();
-        m_pEingabeansichten->ZeigeZone(plan, 0);
-        StelleSeitenfensterBereit(m_pHoehenangaben, Fenster::Hoehenangaben);
-        if (m_pDacheingabe)
-            m_pDacheingabe->hide();
-        plan->show();
-        LiesNeu(m_pHoehenangaben);
-        ZeigeRechtesFenster(m_pHoehenangaben);
-        plan->setWindowTitle(QStringLiteral("Höhenangaben"));
+        m_pEingabeansichten->ZeigeZone(m_p2DAnsicht, 0);
+        LiesNeu(StelleSeitenfensterBereit(m_pHoehenangaben, Fenster::Hoehenangaben));
         break;
-    }
-    case Schrittfolge::Dach: {
+    case Schrittfolge::Dach:
         update();
-        StelleSeitenfensterBereit(m_pDacheingabe, Fenster::Dacheingabe);
-        m_pEingabeansichten->VerbindeDach(m_pDacheingabe, plan);
-        ZeigeRechtesFenster(m_pDacheingabe);
-        plan->show();
-        plan->setWindowTitle(QStringLiteral("Dacheingabe"));
+        m_pEingabeansichten->VerbindeDach(StelleSeitenfensterBereit(m_pDacheingabe, Fenster::Dacheingabe), m_p2DAnsicht);
         break;
-    }
-    case Schrittfolge::Editier3D: {
+    case Schrittfolge::Editier3D:
         haus.ErzeugeBauteilnamen();
         update();
         StelleSeitenfensterBereit(m_pHoehenangaben, Fenster::Hoehenangaben);
-        ZeigeRechtesFenster(assistent);
         haus.ListeNeuAufbauen = 1;
-        if (ansicht3D->isVisible())
-            ansicht3D->update();
-        else
-            ansicht3D->show();
-        for (int i = 0; i < 6; ++i)
-            SetzeZeile(assistent, i, QString(), QString(), QString(), false);
-        for (int id : {GruppeGaube, GruppeEingabe, GruppePosition, GruppeGeometrie, KnopfOptionen})
-            Zeige(assistent, id, false);
-        ansicht3D->setWindowTitle(QStringLiteral("3D-Editiermodus"));
-        assistent->setWindowTitle(QStringLiteral("3D-Editiermodus"));
         break;
-    }
-    case Schrittfolge::Gauben: {
-        if (m_pHoehenangaben)
-            m_pHoehenangaben->hide();
-        // Coming back from the heating page or the roof step, another pane
-        // may still be up; the dormer's read-outs are in the assistant.
-        ZeigeRechtesFenster(assistent);
-        plan->show();
-        ansicht3D->hide();
-        assistent->activateWindow();
-        Zeige(assistent, GruppeGaube, true);
-        for (int id : {GruppePosition, GruppeEingabe, KnopfOptionen, GruppeGeometrie})
-            Zeige(assistent, id, false);
-        const char* texte[] = {"Höhe Oben :", "Höhe Mitte :", "Höhe Unten :", "Breite :"};
-        for (int i = 0; i < 4; ++i)
-            SetzeZeile(assistent, i, QString::fromUtf8(texte[i]), QString(), QStringLiteral("m"));
-        SetzeZeile(assistent, 4, QString(), QString(), QString(), false);
-        SetzeZeile(assistent, 5, QString(), QString(), QString(), false);
-        plan->setWindowTitle(QStringLiteral("Gaubeneingabe"));
-        assistent->setWindowTitle(QStringLiteral("Gaubeneingabe"));
-        break;
-    }
     default: break;
     }
-    RecalcLayout();
-    SetzeSchritthinweis(Statustext(phase));
 }
 
 void CMainFrame::ZerstoereSchrittfenster()
@@ -373,40 +432,35 @@ void CMainFrame::AktualisiereVariantenfenster()
 
 // ----- moves -----------------------------------------------------------------------------
 
+bool CMainFrame::BestaetigeGaube()
+{
+    // The dormer is confirmed over the plan that shows it.
+    if (AktuellesHaus().Phase != Schrittfolge::Gauben || !m_p2DAnsicht)
+        return true;
+    const bool uebernommen = m_pEingabeansichten->GaubeUebernehmen(m_p2DAnsicht);
+    m_p2DAnsicht->update();
+    // A refused dormer keeps its input open, with the lines as they were.
+    if (!uebernommen)
+        ZeigeSchritt();
+    return uebernommen;
+}
+
 void CMainFrame::NaechsterSchritt()
 {
-    Haus& haus = AktuellesHaus();
-    // The dormer is confirmed over the plan that shows it.
-    if (haus.Phase == Schrittfolge::Gauben && m_p2DAnsicht) {
-        const bool uebernommen = m_pEingabeansichten->GaubeUebernehmen(m_p2DAnsicht);
-        m_p2DAnsicht->update();
-        // A refused dormer keeps its input open, with the lines as they were.
-        if (!uebernommen) {
-            ZeigeSchritt();
-            return;
-        }
-    }
+    if (!BestaetigeGaube())
+        return;
     VerbergeSchrittfenster();
     MeldungsNotifier notifier(this);
-    Schrittfolge::Weiter(haus, notifier);
+    Schrittfolge::Weiter(AktuellesHaus(), notifier);
     ZeigeSchritt();
 }
 
 void CMainFrame::VorherigerSchritt()
 {
-    Haus& haus = AktuellesHaus();
-    // The dormer is confirmed over the plan that shows it.
-    if (haus.Phase == Schrittfolge::Gauben && m_p2DAnsicht) {
-        const bool uebernommen = m_pEingabeansichten->GaubeUebernehmen(m_p2DAnsicht);
-        m_p2DAnsicht->update();
-        // A refused dormer keeps its input open, with the lines as they were.
-        if (!uebernommen) {
-            ZeigeSchritt();
-            return;
-        }
-    }
+    if (!BestaetigeGaube())
+        return;
     VerbergeSchrittfenster();
-    Schrittfolge::Zurueck(haus);
+    Schrittfolge::Zurueck(AktuellesHaus());
     ZeigeSchritt();
 }
 
@@ -417,10 +471,11 @@ void CMainFrame::VerbergeSchrittfenster()
     for (auto& [art, panel] : m_Panels)
         if (panel)
             panel->hide();
-    for (QWidget* fenster : {m_pEingabeAssistent.data(), m_pHoehenangaben.data(), m_pDacheingabe.data(),
-                             m_p2DAnsicht.data(), m_p3DAnsicht.data()})
-        if (fenster)
-            fenster->hide();
+    for (QWidget* fenster : {m_pEingabeAssistent.data(), m_pHoehenangaben.data(), m_pDacheingabe.data()})
+        VerbergeRechtesFenster(fenster);
+    for (QWidget* ansicht : {m_p2DAnsicht.data(), m_p3DAnsicht.data()})
+        if (ansicht)
+            ansicht->hide();
 }
 
 void CMainFrame::AktualisiereFenster()

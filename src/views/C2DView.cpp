@@ -9,8 +9,8 @@
 #include "shell/CZEVAApp.h"
 #include "ui/MeldungsNotifier.h"
 #include "ui/SteuerelementId.h"
-#include "views/CDacheingabeDlg.h"
 #include "views/CEingabeAssistentDlg.h"
+#include "views/Dachauswahl.h"
 #include "views/GLZeichnung.h"
 
 #include <GL/gl.h>
@@ -404,11 +404,11 @@ void C2DView::DachEntfernt(int index)
     }
 }
 
-CDacheingabeDlg* C2DView::Dachpane() const
+Dachauswahl* C2DView::Dachpane() const
 {
     if (m_bVorschau || !m_pRahmen)
         return nullptr;
-    return qobject_cast<CDacheingabeDlg*>(m_pRahmen->Dacheingabe());
+    return dynamic_cast<Dachauswahl*>(m_pRahmen->Dacheingabe());
 }
 
 CDach* C2DView::Dach(int index) const
@@ -426,7 +426,7 @@ void C2DView::DachDruck(Haus& haus, int flags, const Punkt2D& p)
         OnLButtonDown(*aktiv, flags, p, umfeld);
         return;
     }
-    CDacheingabeDlg* pane = Dachpane();
+    Dachauswahl* pane = Dachpane();
     if (!pane)
         return;
     int index = pane->WaehleDachAmPunkt(p);
@@ -463,7 +463,7 @@ void C2DView::DachBewegung(Haus& haus, int flags, const Punkt2D& p)
            {ablesung::Laenge, Ablesetext(werte[0])},
            {ablesung::XVersatz, Ablesetext(werte[1])},
            {ablesung::YVersatz, Ablesetext(werte[2])}});
-    if (CDacheingabeDlg* pane = Dachpane())
+    if (Dachauswahl* pane = Dachpane())
         pane->AktualisiereSchalter();
 }
 
@@ -472,7 +472,7 @@ void C2DView::DachLoslassen(Haus& haus, int flags, const Punkt2D& p)
     if (CDach* aktiv = Dach(m_nAktivesDach)) {
         Dachumfeld umfeld = UmfeldVon(haus, *m_pDachfenster);
         OnLButtonUp(*aktiv, flags, p, umfeld);
-        if (CDacheingabeDlg* pane = Dachpane())
+        if (Dachauswahl* pane = Dachpane())
             pane->AktualisiereSchalter();
     }
 }
@@ -481,7 +481,7 @@ void C2DView::DachRechtsklick(Haus& /*haus*/, const Punkt2D& p)
 {
     if (CDach* aktiv = Dach(m_nAktivesDach); aktiv && !aktiv->IstFertig())
         return;
-    CDacheingabeDlg* pane = Dachpane();
+    Dachauswahl* pane = Dachpane();
     if (!pane)
         return;
     const int index = pane->WaehleDachAmPunkt(p);

@@ -24,10 +24,10 @@
 namespace zeva {
 
 class CDach;
-class CDacheingabeDlg;
 class CEingabeAssistentDlg;
 class CMainFrame;
 class DachAnsicht;
+class Dachauswahl;
 class Haus;
 
 class C2DView : public GLAnsicht, public Schrittfenster {
@@ -132,7 +132,7 @@ private:
     class Dachfenster;
     friend class Dachfenster;
     // The roof pane of the frame (step 14), when there is one.
-    CDacheingabeDlg* Dachpane() const;
+    Dachauswahl* Dachpane() const;
     CDach* Dach(int index) const;
     void DachDruck(Haus& haus, int flags, const Punkt2D& p);
     void DachBewegung(Haus& haus, int flags, const Punkt2D& p);

@@ -84,6 +84,267 @@ void Materialfarbe(double r, double g, double b, GLenum seite = GL_FRONT)
     glMaterialfv(seite, GL_DIFFUSE, farbe);
 }
 
+// ----- the parts of the display list -----------------------------------------------
+
+// What every part of the display list shares: the house, its centre (the
+// model is mirrored in x and centred), the explosion, the pick names loaded
+// so far and the vertices of the tessellated outlines.
+struct Listenbau {
+    Listenbau(const Haus& h, double mitteX, double mitteY, double explosion)
+        : haus(h), cx(mitteX), cy(mitteY), ex(explosion)
+    {
+    }
+
+    void Ecke(const Punkt3D& p) const { glVertex3d(cx - p.x, p.y - cy, p.z - cx); }
+    void Name(GLuint n)
+    {
+        glLoadName(n);
+        ++namen;
+    }
+    const Zone* ZoneVon(int z) const
+    {
+        return z >= 0 && z < haus.m_aZone.GetSize() ? &haus.m_aZone[static_cast<std::size_t>(z)] : nullptr;
+    }
+    // Every plane that lies in a zone of the house, last to first.
+    template <class F>
+    void FuerFlaechen(F&& f) const
+    {
+        for (int i = haus.m_aPlane.GetSize() - 1; i >= 0; --i) {
+            const Plane& p = haus.m_aPlane[static_cast<std::size_t>(i)];
+            if (const Zone* zone = ZoneVon(p.ZoneAusID()))
+                f(p, *zone);
+        }
+    }
+
+    const Haus& haus;
+    double cx, cy, ex;
+    std::size_t namen = 0;
+    Tesselierung tess;
+};
+
+// The light and the name stack every list starts with.
+void BeginneListe()
+{
+    const GLfloat umgebung[4] = {0.4f, 0.4f, 0.4f, 0.4f};
+    const GLfloat null[4] = {0, 0, 0, 0};
+    const GLfloat lage[4] = {50, 50, 50, 0};
+    glLightfv(GL_LIGHT0, GL_AMBIENT, umgebung);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, null);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, null);
+    glLightfv(GL_LIGHT0, GL_POSITION, lage);
+    Materialfarbe(1, 1, 1);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glInitNames();
+    glPushName(0);
+}
+
+// Whether a plane is drawn and in which colour, by its kind: the walls of
+// the heated zones, the roofs, dormers and gables only over a heated roof
+// space.
+struct Flaechenstil {
+    bool zeichnen = false;
+    double r = 0.95, g = 0.95, b = 0.95;
+};
+
+Flaechenstil StilDerFlaeche(const Haus& haus, const Plane& p, const Zone& zone)
+{
+    const bool klima = zone.KlimaZone == 1;
+    const bool dach = haus.DachBeheizt != 0 && klima;
+    Flaechenstil s;
+    switch (ArtAusID(p.ID)) {
+    case flaechenart::KellerWand:
+        s.zeichnen = haus.KellerBeheizt != 0;
+        s.r = s.g = s.b = 0.5;
+        break;
+    case flaechenart::Geschosswand: s.zeichnen = klima; break;
+    // The ceiling under the roof closes the heated zone whether the
+    // roof space is heated or not.
+    case flaechenart::DeckeUnterDach:
+    case flaechenart::GaubenDecke:
+        s.zeichnen = ArtAusID(p.ID) == flaechenart::DeckeUnterDach ? klima : dach;
+        s.r = s.g = s.b = 0.7;
+        break;
+    case flaechenart::Flachdach:
+    case flaechenart::Steildach:
+    case flaechenart::GaubenDach:
+        s.zeichnen = dach;
+        s.r = 1;
+        s.g = s.b = 0.5;
+        break;
+    case flaechenart::Drempel:
+    case flaechenart::Giebelwand:
+    case flaechenart::GaubenFront:
+    case flaechenart::GaubenLinks:
+    case flaechenart::GaubenRechts: s.zeichnen = dach; break;
+    default: break;
+    }
+    return s;
+}
+
+// The mark of a placed window: the plane's middle quarter just in front of it.
+void ZeichneFenstermarke(const Listenbau& bau, const Plane& p)
+{
+    Materialfarbe(0.3, 0.3, 1);
+    const Plane s = p.Skaliert(0.25);
+    const Punkt3D n = s.Normale();
+    const Punkt3D v = n * 0.01 + n * bau.ex;
+    glBegin(GL_QUADS);
+    for (const Punkt3D* q : {&s.lo, &s.lu, &s.ru, &s.ro})
+        bau.Ecke(*q + v);
+    glEnd();
+}
+
+// Planes by kind, last to first, each with its window mark.
+void ZeichneFlaechen(Listenbau& bau)
+{
+    bau.FuerFlaechen([&bau](const Plane& p, const Zone& zone) {
+        const Flaechenstil stil = StilDerFlaeche(bau.haus, p, zone);
+        if (!stil.zeichnen)
+            return;
+        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+        Materialfarbe(stil.r, stil.g, stil.b);
+        const Punkt3D versatz = p.Normale() * bau.ex;
+        bau.Name(static_cast<GLuint>(p.ID));
+        glBegin(GL_QUADS);
+        for (const Punkt3D* q : {&p.lo, &p.ro, &p.ru, &p.lu})
+            bau.Ecke(*q + versatz);
+        glEnd();
+        if (p.FensterAufFlaechePlaziert == 1)
+            ZeichneFenstermarke(bau, p);
+    });
+}
+
+// A zone's outline at a height, tessellated: the plan may be concave.
+void ZeichneUmriss(Listenbau& bau, const Zone& zone, double hoehe)
+{
+    const int n = std::min(zone.m_a2DGrundrissPunkte.GetSize(), C3DGenerator::MaxGrundrissPunkte);
+    if (n < 3)
+        return;
+    GLUtesselator* t = gluNewTess();
+    if (!t)
+        return;
+    const double massstab = bau.haus.OpenGLWidth > 0 ? bau.haus.RealAreaWidth / bau.haus.OpenGLWidth : 1.0;
+    gluTessCallback(t, GLU_TESS_BEGIN, reinterpret_cast<_GLUfuncptr>(&TessBeginn));
+    gluTessCallback(t, GLU_TESS_VERTEX, reinterpret_cast<_GLUfuncptr>(&TessEcke));
+    gluTessCallback(t, GLU_TESS_END, reinterpret_cast<_GLUfuncptr>(&TessEnde));
+    gluTessCallback(t, GLU_TESS_COMBINE_DATA, reinterpret_cast<_GLUfuncptr>(&TessVerbinde));
+    gluTessCallback(t, GLU_TESS_ERROR_DATA, reinterpret_cast<_GLUfuncptr>(&TessFehler));
+    gluTessBeginPolygon(t, &bau.tess);
+    gluTessBeginContour(t);
+    for (int k = n - 1; k >= 0; --k) {
+        const Punkt2D& q = zone.m_a2DGrundrissPunkte[static_cast<std::size_t>(k)];
+        bau.tess.punkte.push_back({bau.cx - q.x * massstab, hoehe - bau.cy, q.y * massstab - bau.cx});
+        gluTessVertex(t, bau.tess.punkte.back().data(), bau.tess.punkte.back().data());
+    }
+    gluTessEndContour(t);
+    gluTessEndPolygon(t);
+    gluDeleteTess(t);
+}
+
+// Tessellated outlines: zone tops of flat-roof houses and the floors.
+void ZeichneUmrisse(Listenbau& bau, bool decken, bool boeden)
+{
+    const Haus& haus = bau.haus;
+    const int zonenInGebrauch = std::clamp(haus.Zonen, 0, haus.m_aZone.GetSize());
+    const Zone* erste = bau.ZoneVon(0);
+    if (!erste)
+        return;
+    if (decken && haus.Steildach == 0) {
+        for (int z = 0; z < zonenInGebrauch; ++z) {
+            const Zone& zone = haus.m_aZone[static_cast<std::size_t>(z)];
+            if (zone.KlimaZone != 1)
+                continue;
+            bau.Name(static_cast<GLuint>(z * IdZoneFaktor + flaechenart::Flachdach * IdArtFaktor));
+            Materialfarbe(1, 0.5, 0.5);
+            glNormal3d(0, 1, 0);
+            ZeichneUmriss(bau, zone,
+                          zone.Stockwerkszahl * zone.Stockwerkshoehe + erste->Kellerhoehe + zone.HoeheUeberGrund + bau.ex);
+        }
+    }
+    if (boeden) {
+        const bool keller = haus.KellerBeheizt != 0;
+        for (int z = 0; z < zonenInGebrauch; ++z) {
+            const Zone& zone = haus.m_aZone[static_cast<std::size_t>(z)];
+            const int art = keller ? flaechenart::KellerBoden : flaechenart::Bodenplatte;
+            const double hoehe = keller ? erste->Kellerhoehe - zone.Kellerhoehe + zone.HoeheUeberGrund
+                                        : zone.HoeheUeberGrund + erste->Kellerhoehe;
+            bau.Name(static_cast<GLuint>(z * IdZoneFaktor + art * IdArtFaktor));
+            Materialfarbe(0, 0, 0, GL_FRONT_AND_BACK);
+            glNormal3d(0, -1, 0);
+            ZeichneUmriss(bau, zone, hoehe - bau.ex);
+        }
+    }
+}
+
+// Edges, at 98 % just in front of their planes.
+void ZeichneKanten(Listenbau& bau)
+{
+    bau.Name(0);
+    Materialfarbe(0, 0, 0);
+    glBegin(GL_LINES);
+    bau.FuerFlaechen([&bau](const Plane& p, const Zone&) {
+        const Punkt3D v = p.Normale() * (bau.ex + 0.01);
+        const Plane s = p.Skaliert(0.98);
+        const std::pair<const Punkt3D*, const Punkt3D*> linien[] = {
+            {&s.lu, &s.lo}, {&s.lu, &s.ru}, {&s.lo, &s.ro}, {&s.ru, &s.ro}};
+        for (const auto& [a, b] : linien) {
+            bau.Ecke(*a + v);
+            bau.Ecke(*b + v);
+        }
+    });
+    glEnd();
+}
+
+// The north arrow on the ground. Its tip and the "N" beyond it stay inside
+// the view at zoom 1 whichever way north lies.
+void ZeichneNordpfeil(Listenbau& bau)
+{
+    bau.Name(0);
+    Materialfarbe(0, 0, 1);
+    constexpr double grad = 0.0174532;
+    constexpr double pfeil = 0.5;
+    const double W = bau.haus.RealAreaWidth;
+    const double A = bau.haus.Ausrichtung;
+    const double y0 = bau.haus.Kellerhoehe - 0.01;
+    const Punkt3D M(W / 2, y0, W / 2);
+    const Punkt3D T = M + Punkt3D(std::cos(A * grad), 0, std::sin(A * grad)) * (pfeil * W);
+    const Punkt3D d = T - M;
+    const double laenge = std::sqrt(d.x * d.x + d.z * d.z);
+    double a = laenge > 0 ? std::acos(std::clamp(d.x / laenge, -1.0, 1.0)) / grad : 0;
+    if (d.z < 0)
+        a = 360 - a;
+    const auto richtung = [grad](double w) { return Punkt3D(std::cos(w * grad), 0, std::sin(w * grad)); };
+    const Punkt3D L = M + d * (1 + 0.05 * W * 1.1 / (pfeil * W));
+    const double r = 0.05 * W;
+    const auto P = [&](double winkel, double faktor) { return L + richtung(a + winkel) * (r * faktor); };
+    glBegin(GL_LINES);
+    const Punkt3D linien[][2] = {{M, T},
+                                 {T, T + richtung(a + 150) * (0.05 * W)},
+                                 {T, T + richtung(a - 150) * (0.05 * W)},
+                                 {P(123, 0.625), P(14, 0.52)},
+                                 {P(194, 0.52), P(14, 0.52)},
+                                 {P(194, 0.52), P(-47, 0.625)}};
+    for (const auto& l : linien) {
+        bau.Ecke(l[0]);
+        bau.Ecke(l[1]);
+    }
+    glEnd();
+}
+
+// Unit normals from the centroids.
+void ZeichneNormalen(Listenbau& bau)
+{
+    bau.Name(0);
+    Materialfarbe(0, 0, 1);
+    glBegin(GL_LINES);
+    bau.FuerFlaechen([&bau](const Plane& p, const Zone&) {
+        const Punkt3D m = (p.lo + p.ro + p.ru + p.lu) * 0.25;
+        bau.Ecke(m);
+        bau.Ecke(m + p.Normale());
+    });
+    glEnd();
+}
+
 // The printer of the real print dialog.
 QPaintDevice* DruckdialogWaehle(std::unique_ptr<QPrinter>& drucker, QWidget* eltern)
 {
@@ -242,221 +503,21 @@ void C3DView::Baue3DListe()
     if (!m_liste)
         return;
 
-    const double cx = m_rahmung.mitteX;
-    const double cy = m_rahmung.mitteY;
-    // The model is mirrored in x and centred.
-    const auto ecke = [cx, cy](const Punkt3D& p) { glVertex3d(cx - p.x, p.y - cy, p.z - cx); };
-    std::size_t namen = 0;
-    const auto name = [&namen](GLuint n) {
-        glLoadName(n);
-        ++namen;
-    };
-    const int zonen = haus->m_aZone.GetSize();
-    const auto zoneVon = [&](int z) -> const Zone* {
-        return z >= 0 && z < zonen ? &haus->m_aZone[static_cast<std::size_t>(z)] : nullptr;
-    };
-    const double ex = m_explosion;
-
+    Listenbau bau(*haus, m_rahmung.mitteX, m_rahmung.mitteY, m_explosion);
     glNewList(m_liste, GL_COMPILE);
-    const GLfloat umgebung[4] = {0.4f, 0.4f, 0.4f, 0.4f};
-    const GLfloat null[4] = {0, 0, 0, 0};
-    const GLfloat lage[4] = {50, 50, 50, 0};
-    glLightfv(GL_LIGHT0, GL_AMBIENT, umgebung);
-    glLightfv(GL_LIGHT0, GL_DIFFUSE, null);
-    glLightfv(GL_LIGHT0, GL_SPECULAR, null);
-    glLightfv(GL_LIGHT0, GL_POSITION, lage);
-    Materialfarbe(1, 1, 1);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glInitNames();
-    glPushName(0);
-
-    // Planes by kind, last to first.
+    BeginneListe();
     if (m_bFlaechen) {
-        for (int i = haus->m_aPlane.GetSize() - 1; i >= 0; --i) {
-            const Plane& p = haus->m_aPlane[static_cast<std::size_t>(i)];
-            const Zone* zone = zoneVon(p.ZoneAusID());
-            if (!zone)
-                continue;
-            const bool klima = zone->KlimaZone == 1;
-            const bool dach = haus->DachBeheizt != 0 && klima;
-            double r = 0.95, g = 0.95, b = 0.95;
-            bool zeichnen = false;
-            switch (ArtAusID(p.ID)) {
-            case flaechenart::KellerWand:
-                zeichnen = haus->KellerBeheizt != 0;
-                r = g = b = 0.5;
-                break;
-            case flaechenart::Geschosswand: zeichnen = klima; break;
-            // The ceiling under the roof closes the heated zone whether the
-            // roof space is heated or not.
-            case flaechenart::DeckeUnterDach:
-            case flaechenart::GaubenDecke:
-                zeichnen = ArtAusID(p.ID) == flaechenart::DeckeUnterDach ? klima : dach;
-                r = g = b = 0.7;
-                break;
-            case flaechenart::Flachdach:
-            case flaechenart::Steildach:
-            case flaechenart::GaubenDach:
-                zeichnen = dach;
-                r = 1;
-                g = b = 0.5;
-                break;
-            case flaechenart::Drempel:
-            case flaechenart::Giebelwand:
-            case flaechenart::GaubenFront:
-            case flaechenart::GaubenLinks:
-            case flaechenart::GaubenRechts: zeichnen = dach; break;
-            default: break;
-            }
-            if (!zeichnen)
-                continue;
-            glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-            Materialfarbe(r, g, b);
-            const Punkt3D versatz = p.Normale() * ex;
-            name(static_cast<GLuint>(p.ID));
-            glBegin(GL_QUADS);
-            for (const Punkt3D* q : {&p.lo, &p.ro, &p.ru, &p.lu})
-                ecke(*q + versatz);
-            glEnd();
-            if (p.FensterAufFlaechePlaziert == 1) {
-                Materialfarbe(0.3, 0.3, 1);
-                const Plane s = p.Skaliert(0.25);
-                const Punkt3D n = s.Normale();
-                const Punkt3D v = n * 0.01 + n * ex;
-                glBegin(GL_QUADS);
-                for (const Punkt3D* q : {&s.lo, &s.lu, &s.ru, &s.ro})
-                    ecke(*q + v);
-                glEnd();
-            }
-        }
+        ZeichneFlaechen(bau);
+        ZeichneUmrisse(bau, m_bZonendecken != 0, m_bBoeden != 0);
     }
-
-    // Tessellated outlines: zone tops of flat-roof houses and the floors.
-    const double massstab = haus->OpenGLWidth > 0 ? haus->RealAreaWidth / haus->OpenGLWidth : 1.0;
-    const int zonenInGebrauch = std::clamp(haus->Zonen, 0, zonen);
-    Tesselierung tess;
-    const auto umriss = [&](const Zone& zone, double hoehe) {
-        const int n = std::min(zone.m_a2DGrundrissPunkte.GetSize(), C3DGenerator::MaxGrundrissPunkte);
-        if (n < 3)
-            return;
-        GLUtesselator* t = gluNewTess();
-        if (!t)
-            return;
-        gluTessCallback(t, GLU_TESS_BEGIN, reinterpret_cast<_GLUfuncptr>(&TessBeginn));
-        gluTessCallback(t, GLU_TESS_VERTEX, reinterpret_cast<_GLUfuncptr>(&TessEcke));
-        gluTessCallback(t, GLU_TESS_END, reinterpret_cast<_GLUfuncptr>(&TessEnde));
-        gluTessCallback(t, GLU_TESS_COMBINE_DATA, reinterpret_cast<_GLUfuncptr>(&TessVerbinde));
-        gluTessCallback(t, GLU_TESS_ERROR_DATA, reinterpret_cast<_GLUfuncptr>(&TessFehler));
-        gluTessBeginPolygon(t, &tess);
-        gluTessBeginContour(t);
-        for (int k = n - 1; k >= 0; --k) {
-            const Punkt2D& q = zone.m_a2DGrundrissPunkte[static_cast<std::size_t>(k)];
-            tess.punkte.push_back({cx - q.x * massstab, hoehe - cy, q.y * massstab - cx});
-            gluTessVertex(t, tess.punkte.back().data(), tess.punkte.back().data());
-        }
-        gluTessEndContour(t);
-        gluTessEndPolygon(t);
-        gluDeleteTess(t);
-    };
-    const Zone* erste = zoneVon(0);
-    if (m_bFlaechen && m_bZonendecken && haus->Steildach == 0 && erste) {
-        for (int z = 0; z < zonenInGebrauch; ++z) {
-            const Zone& zone = haus->m_aZone[static_cast<std::size_t>(z)];
-            if (zone.KlimaZone != 1)
-                continue;
-            name(static_cast<GLuint>(z * IdZoneFaktor + flaechenart::Flachdach * IdArtFaktor));
-            Materialfarbe(1, 0.5, 0.5);
-            glNormal3d(0, 1, 0);
-            umriss(zone, zone.Stockwerkszahl * zone.Stockwerkshoehe + erste->Kellerhoehe + zone.HoeheUeberGrund + ex);
-        }
-    }
-    if (m_bFlaechen && m_bBoeden && erste) {
-        const bool keller = haus->KellerBeheizt != 0;
-        for (int z = 0; z < zonenInGebrauch; ++z) {
-            const Zone& zone = haus->m_aZone[static_cast<std::size_t>(z)];
-            const int art = keller ? flaechenart::KellerBoden : flaechenart::Bodenplatte;
-            const double hoehe = keller ? erste->Kellerhoehe - zone.Kellerhoehe + zone.HoeheUeberGrund
-                                        : zone.HoeheUeberGrund + erste->Kellerhoehe;
-            name(static_cast<GLuint>(z * IdZoneFaktor + art * IdArtFaktor));
-            Materialfarbe(0, 0, 0, GL_FRONT_AND_BACK);
-            glNormal3d(0, -1, 0);
-            umriss(zone, hoehe - ex);
-        }
-    }
-
-    // Edges, at 98 % just in front of their planes.
-    if (m_bKanten) {
-        name(0);
-        Materialfarbe(0, 0, 0);
-        glBegin(GL_LINES);
-        for (int i = haus->m_aPlane.GetSize() - 1; i >= 0; --i) {
-            const Plane& p = haus->m_aPlane[static_cast<std::size_t>(i)];
-            if (!zoneVon(p.ZoneAusID()))
-                continue;
-            const Punkt3D v = p.Normale() * (ex + 0.01);
-            const Plane s = p.Skaliert(0.98);
-            const std::pair<const Punkt3D*, const Punkt3D*> linien[] = {
-                {&s.lu, &s.lo}, {&s.lu, &s.ru}, {&s.lo, &s.ro}, {&s.ru, &s.ro}};
-            for (const auto& [a, b] : linien) {
-                ecke(*a + v);
-                ecke(*b + v);
-            }
-        }
-        glEnd();
-    }
-
-    // The north arrow on the ground. Its tip and the "N" beyond it stay
-    // inside the view at zoom 1 whichever way north lies.
-    if (m_bNordpfeil) {
-        name(0);
-        Materialfarbe(0, 0, 1);
-        constexpr double grad = 0.0174532;
-        constexpr double pfeil = 0.5;
-        const double W = haus->RealAreaWidth;
-        const double A = haus->Ausrichtung;
-        const double y0 = haus->Kellerhoehe - 0.01;
-        const Punkt3D M(W / 2, y0, W / 2);
-        const Punkt3D T = M + Punkt3D(std::cos(A * grad), 0, std::sin(A * grad)) * (pfeil * W);
-        const Punkt3D d = T - M;
-        const double laenge = std::sqrt(d.x * d.x + d.z * d.z);
-        double a = laenge > 0 ? std::acos(std::clamp(d.x / laenge, -1.0, 1.0)) / grad : 0;
-        if (d.z < 0)
-            a = 360 - a;
-        const auto richtung = [grad](double w) { return Punkt3D(std::cos(w * grad), 0, std::sin(w * grad)); };
-        const Punkt3D L = M + d * (1 + 0.05 * W * 1.1 / (pfeil * W));
-        const double r = 0.05 * W;
-        const auto P = [&](double winkel, double faktor) { return L + richtung(a + winkel) * (r * faktor); };
-        glBegin(GL_LINES);
-        const Punkt3D linien[][2] = {{M, T},
-                                     {T, T + richtung(a + 150) * (0.05 * W)},
-                                     {T, T + richtung(a - 150) * (0.05 * W)},
-                                     {P(123, 0.625), P(14, 0.52)},
-                                     {P(194, 0.52), P(14, 0.52)},
-                                     {P(194, 0.52), P(-47, 0.625)}};
-        for (const auto& l : linien) {
-            ecke(l[0]);
-            ecke(l[1]);
-        }
-        glEnd();
-    }
-
-    // Unit normals from the centroids.
-    if (m_bNormalen) {
-        name(0);
-        Materialfarbe(0, 0, 1);
-        glBegin(GL_LINES);
-        for (int i = haus->m_aPlane.GetSize() - 1; i >= 0; --i) {
-            const Plane& p = haus->m_aPlane[static_cast<std::size_t>(i)];
-            if (!zoneVon(p.ZoneAusID()))
-                continue;
-            const Punkt3D m = (p.lo + p.ro + p.ru + p.lu) * 0.25;
-            ecke(m);
-            ecke(m + p.Normale());
-        }
-        glEnd();
-    }
+    if (m_bKanten)
+        ZeichneKanten(bau);
+    if (m_bNordpfeil)
+        ZeichneNordpfeil(bau);
+    if (m_bNormalen)
+        ZeichneNormalen(bau);
     glEndList();
-    m_namen = namen;
+    m_namen = bau.namen;
 }
 
 void C3DView::ZeichneSzene()

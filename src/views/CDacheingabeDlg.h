@@ -10,6 +10,7 @@
 // is read anew.
 #include "model/Punkt2D.h"
 #include "shell/Schrittfenster.h"
+#include "views/Dachauswahl.h"
 #include "views/CEingabeAssistentDlg.h"
 
 #include <QPointer>
@@ -23,7 +24,7 @@ class CBitmapComboBox;
 class CDach;
 class DachAnsicht;
 
-class CDacheingabeDlg : public CEingabeAssistentDlg, public Schrittfenster {
+class CDacheingabeDlg : public CEingabeAssistentDlg, public Schrittfenster, public Dachauswahl {
     Q_OBJECT
 public:
     static constexpr const char* Titeltext = "Dacheingabe";
@@ -55,14 +56,14 @@ public:
     // The finished roof with the highest hit score of at least 1 at p (the
     // later one on ties), which becomes the selection; -1 while the selected
     // roof is being placed or when none is hit.
-    int WaehleDachAmPunkt(const Punkt2D& p);
+    int WaehleDachAmPunkt(const Punkt2D& p) override;
     // Removes the house's roof `index`.
-    void EntferneDach(int index);
+    void EntferneDach(int index) override;
     // The selected roof; with flag 1 in a house without roofs one of the
     // chosen form is made first.
-    int ErstesDach(int flag);
+    int ErstesDach(int flag) override;
     // "First drehen" and the mansard height follow the selected roof.
-    void AktualisiereSchalter();
+    void AktualisiereSchalter() override;
     // "Neues Dach hinzufügen".
     void OnNeuesDach();
 
