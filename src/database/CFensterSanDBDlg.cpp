@@ -16,9 +16,9 @@ const Wertspalte FensterSpalten[] = {
     {"U-Wert Glas", 1229, "W/m²K", Stellenart::UWert},
     {"U-Wert Rahmen", 1054, "W/m²K", Stellenart::UWert},
     {"g-Wert", 1075, "", Stellenart::Signifikant},
-    {"Sockelpreis", 1057, "EUR", Stellenart::Signifikant},
-    {"Flächenpreis", 1055, "EUR/m²", Stellenart::Signifikant},
-    {"Lebensdauer", 1056, "a", Stellenart::Signifikant},
+    Sockelpreiszeile,
+    Flaechenpreiszeile,
+    Lebensdauerzeile,
 };
 
 } // namespace

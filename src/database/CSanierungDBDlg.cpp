@@ -48,9 +48,9 @@ namespace {
 const Wertspalte OpakSpalten[] = {
     {"U-Wert", 1053, "W/m²K", Stellenart::UWert},
     {"Dicke", 1133, "cm", Stellenart::Signifikant},
-    {"Sockelpreis", 1057, "EUR", Stellenart::Signifikant},
-    {"Flächenpreis", 1055, "EUR/m²", Stellenart::Signifikant},
-    {"Lebensdauer", 1056, "a", Stellenart::Signifikant},
+    Sockelpreiszeile,
+    Flaechenpreiszeile,
+    Lebensdauerzeile,
 };
 
 } // namespace

@@ -40,6 +40,11 @@ struct Wertspalte {
     Stellenart stellen;
 };
 
+// The price and life lines of the opaque and the window measures.
+inline constexpr Wertspalte Sockelpreiszeile{"Sockelpreis", 1057, "EUR", Stellenart::Signifikant};
+inline constexpr Wertspalte Flaechenpreiszeile{"Flächenpreis", 1055, "EUR/m²", Stellenart::Signifikant};
+inline constexpr Wertspalte Lebensdauerzeile{"Lebensdauer", 1056, "a", Stellenart::Signifikant};
+
 class CSanierungsauswahlDlg : public CDatenbankDialog {
 public:
     ~CSanierungsauswahlDlg() override;

@@ -418,7 +418,9 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
         SCOPED_TRACE(testing::Message() << "step " << s.phase);
         EXPECT_EQ(H().Phase, s.phase);
         EXPECT_EQ(rahmen->AngezeigterSchritt(), s.phase);
-        const auto zeigt = [&s](Fenster f) { return std::find(s.sichtbar.begin(), s.sichtbar.end(), f) != s.sichtbar.end(); };
+        const auto zeigt = [&s](Fenster f) {
+            return std::find(s.sichtbar.begin(), s.sichtbar.end(), f) != s.sichtbar.end();
+        };
         for (Fenster f : AlleFenster) {
             if (f == Fenster::Schrittpanel)
                 continue;
