@@ -11,22 +11,19 @@
 // stay readable until it is destroyed. Whatever the end, GetAuswahl() is the
 // list position to hand in as m_nAuswahl next time; switching the frame kind
 // keeps the position, not the measure.
-#include "database/CDatenbankDialog.h"
+#include "database/CSanierungsauswahlDlg.h"
 #include "model/DFenster.h"
 #include "model/SanierungsZeile.h"
 
 #include <memory>
 
-class QComboBox;
-class QLabel;
-class QPushButton;
 class QRadioButton;
 
 namespace zeva {
 
 class XDBFensterSanSet;
 
-class CFensterSanDBDlg final : public CDatenbankDialog {
+class CFensterSanDBDlg final : public CSanierungsauswahlDlg {
 public:
     explicit CFensterSanDBDlg(QWidget* parent = nullptr);
     ~CFensterSanDBDlg() override;
@@ -35,43 +32,27 @@ public:
     // while the frame stays.
     DFenster m_Bauteil;
     int m_nVariante = 0;
-    // In: the position to select (negative: the first). Out: the position
-    // shown last, -1 when none.
-    int m_nAuswahl = -1;
     double m_Preisfix = 0;   // EUR
     double m_PreisProQm = 0; // EUR/m²
     // 1: the frame is replaced ("austauschen"), 0: kept. In and out.
     int m_bRahmenAustauschen = 1;
 
-    int GetAuswahl() const { return m_nAuswahl; }
-    // The row shown (the chosen one after Accepted); false when none is.
-    bool HatZeile() const { return m_gefunden; }
     SanZeileFenster Zeile() const;
 
 protected:
-    bool OnInitDialog() override;
-    void OnOK() override;
-    void FuelleListe() override;
+    std::unique_ptr<SqlRecordset> ErzeugeSet(SqlDatabase& db) override;
+    void VorDemOeffnen() override;
+    void SetzeFilter(SqlRecordset& set) override;
+    void VergissZeile() override;
+    std::vector<double> NimmZeile() override;
+    Zeilenkopf Kopf() const override;
 
 private:
-    void ZeigeAuswahl();
     void OnRahmen();
-    void OnLoeschen();
-
-    std::unique_ptr<XDBFensterSanSet> m_pSet;
-    bool m_gefunden = false;
+    const XDBFensterSanSet& Set() const;
 
     QRadioButton* m_BeibehaltenRadio;
     QRadioButton* m_AustauschenRadio;
-    QComboBox* m_BezeichnungCombo;
-    QLabel* m_UWertGlasText;
-    QLabel* m_UWertRahmenText;
-    QLabel* m_gWertText;
-    QLabel* m_SockelpreisText;
-    QLabel* m_FlaechenpreisText;
-    QLabel* m_LebensdauerText;
-    QPushButton* m_UebernehmenButton;
-    QPushButton* m_LoeschenButton;
 };
 
 } // namespace zeva

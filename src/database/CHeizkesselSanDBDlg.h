@@ -11,21 +11,17 @@
 // text, the mean of its power band, efficiency and losses, the price with
 // the installation, life, KEA and CO2; fuel, flags, switch-on time and
 // distribution stay the caller's.
-#include "database/CDatenbankDialog.h"
+#include "database/CSanierungsauswahlDlg.h"
 #include "model/DHeizung.h"
 
 #include <memory>
-
-class QComboBox;
-class QLabel;
-class QPushButton;
 
 namespace zeva {
 
 class DOptionen;
 class XDBHeizungSanSet;
 
-class CHeizkesselSanDBDlg final : public CDatenbankDialog {
+class CHeizkesselSanDBDlg final : public CSanierungsauswahlDlg {
 public:
     explicit CHeizkesselSanDBDlg(QWidget* parent = nullptr);
     ~CHeizkesselSanDBDlg() override;
@@ -46,27 +42,20 @@ public:
     double KleinsteLeistung();
     // The power the list was filtered for (kW).
     double Leistung() const { return m_Leistung; }
-    bool HatZeile() const { return m_gefunden; }
 
 protected:
-    bool OnInitDialog() override;
-    void OnOK() override;
-    void FuelleListe() override;
+    std::unique_ptr<SqlRecordset> ErzeugeSet(SqlDatabase& db) override;
+    void SetzeFilter(SqlRecordset& set) override;
+    void VergissZeile() override;
+    std::vector<double> NimmZeile() override;
+    Zeilenkopf Kopf() const override;
+    void Uebernimm() override;
 
 private:
-    void ZeigeAuswahl();
-    void OnLoeschen();
+    XDBHeizungSanSet* Set() const;
 
-    std::unique_ptr<XDBHeizungSanSet> m_pSet;
-    bool m_gefunden = false;
     double m_Leistung = 0;
-
-    QComboBox* m_BezeichnungCombo;
-    QLabel* m_PreisText;
-    QLabel* m_LebensdauerText;
     Kennwertzeilen m_Kennwerte;
-    QPushButton* m_UebernehmenButton;
-    QPushButton* m_LoeschenButton;
 };
 
 } // namespace zeva

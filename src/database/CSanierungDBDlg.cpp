@@ -3,15 +3,6 @@
 #include "database/Datenbankdateien.h"
 #include "database/XDBOpakSanSet.h"
 #include "platform/Meldung.h"
-#include "ui/SteuerelementId.h"
-
-#include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace zeva {
 
@@ -52,117 +43,65 @@ QString CSanierungDBDlg::Lesefehler()
     return SanierungsLesefehler();
 }
 
-CSanierungDBDlg::CSanierungDBDlg(SanGruppe gruppe, QWidget* parent) : CDatenbankDialog(parent), m_gruppe(gruppe)
+namespace {
+
+const Wertspalte OpakSpalten[] = {
+    {"U-Wert", 1053, "W/m²K", Stellenart::UWert},
+    {"Dicke", 1133, "cm", Stellenart::Signifikant},
+    Sockelpreiszeile,
+    Flaechenpreiszeile,
+    Lebensdauerzeile,
+};
+
+} // namespace
+
+CSanierungDBDlg::CSanierungDBDlg(SanGruppe gruppe, QWidget* parent)
+    : CSanierungsauswahlDlg(Titel(gruppe), Position::Behalten, parent), m_gruppe(gruppe)
 {
-    setWindowTitle(Titel(gruppe));
-
-    auto* links = new QVBoxLayout;
-    auto* bezeichnung = new QLabel(QStringLiteral("Be&zeichnung"), this);
-    m_BezeichnungCombo = new QComboBox(this);
-    SetzeId(m_BezeichnungCombo, 1106);
-    m_BezeichnungCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_BezeichnungCombo->setMinimumContentsLength(36);
-    m_BezeichnungCombo->setMaxVisibleItems(16);
-    bezeichnung->setBuddy(m_BezeichnungCombo);
-    links->addWidget(bezeichnung);
-    links->addWidget(m_BezeichnungCombo);
-
-    auto* gruppenKasten = new QGroupBox(this);
-    auto* raster = new QGridLayout(gruppenKasten);
-    m_UWertText = Wertzeile(raster, 0, "U-Wert", 1053, "W/m²K");
-    m_DickeText = Wertzeile(raster, 1, "Dicke", 1133, "cm");
-    m_PreisfixText = Wertzeile(raster, 2, "Sockelpreis", 1057, "EUR");
-    m_PreisProQmText = Wertzeile(raster, 3, "Flächenpreis", 1055, "EUR/m²");
-    m_LebensdauerText = Wertzeile(raster, 4, "Lebensdauer", 1056, "a");
-    raster->setColumnStretch(1, 1);
-    links->addWidget(gruppenKasten);
-    links->addStretch();
-
-    const Knopfspalte knoepfe = OrdneBrowseDialogAn(links, true, [this] { OnLoeschen(); });
-    m_UebernehmenButton = knoepfe.uebernehmen;
-    m_LoeschenButton = knoepfe.loeschen;
-
-    connect(m_BezeichnungCombo, &QComboBox::activated, this, [this] { Sicher([this] { ZeigeAuswahl(); }); });
+    BaueAuf(nullptr, "Be&zeichnung", 1106, OpakSpalten);
 }
 
 CSanierungDBDlg::~CSanierungDBDlg() = default;
 
 SanZeileOpaque CSanierungDBDlg::Zeile() const
 {
-    if (!m_gefunden || !m_pSet)
+    if (!HatZeile() || Satz() == nullptr)
         return {};
-    return SanierungsZeile(m_gruppe, *m_pSet);
+    return SanierungsZeile(m_gruppe, *Satz());
 }
 
-int CSanierungDBDlg::Kategorie() const
+CSanierungsauswahlDlg::Zeilenkopf CSanierungDBDlg::Kopf() const
 {
-    return Zeile().Kategorie;
+    const SanZeileOpaque zeile = Zeile();
+    return {zeile.Name, zeile.Kategorie};
 }
 
-bool CSanierungDBDlg::OnInitDialog()
+std::unique_ptr<SqlRecordset> CSanierungDBDlg::ErzeugeSet(SqlDatabase& db)
 {
-    DatenDialog::OnInitDialog();
-    m_pSet = ErzeugeSanierungsSet(m_gruppe, &Datenbank());
-    OeffneSanierung(*m_pSet, [this] { FuelleListe(); });
-    return true;
+    return ErzeugeSanierungsSet(m_gruppe, &db);
 }
 
-void CSanierungDBDlg::FuelleListe()
+void CSanierungDBDlg::SetzeFilter(SqlRecordset& set)
 {
-    m_gefunden = false;
     // Every measure of the group: no name looked up before narrows the list.
-    m_pSet->m_strFilter.clear();
-    FuelleNamensliste(m_BezeichnungCombo, *m_pSet);
-    if (m_nAuswahl < 0)
-        m_nAuswahl = 0;
-    m_BezeichnungCombo->setCurrentIndex(m_nAuswahl < m_BezeichnungCombo->count() ? m_nAuswahl : -1);
-    ZeigeAuswahl();
+    set.m_strFilter.clear();
 }
 
-void CSanierungDBDlg::ZeigeAuswahl()
+void CSanierungDBDlg::VergissZeile()
 {
-    m_nAuswahl = m_BezeichnungCombo->currentIndex();
-    m_gefunden = false;
-    // Nothing of a row shown before is shown or handed back.
     m_Preisfix = 0;
     m_PreisProQm = 0;
-    for (QLabel* feld : {m_UWertText, m_DickeText, m_PreisfixText, m_PreisProQmText, m_LebensdauerText})
-        feld->clear();
-    m_UebernehmenButton->setEnabled(false);
-    m_LoeschenButton->setEnabled(false);
+}
 
-    m_gefunden = SucheAuswahl(m_BezeichnungCombo, *m_pSet);
-    if (!m_gefunden)
-        return;
-    const SanZeileOpaque zeile = SanierungsZeile(m_gruppe, *m_pSet);
+std::vector<double> CSanierungDBDlg::NimmZeile()
+{
+    const SanZeileOpaque zeile = SanierungsZeile(m_gruppe, *Satz());
     SanPreis preis;
     if (BerechneSanPreis(zeile, SanPreisWeg::Auswahldialog, preis)) {
         m_Preisfix = preis.Preisfix;
         m_PreisProQm = preis.PreisProQm;
     }
-    m_UWertText->setText(UWertText(zeile.kWert));
-    m_DickeText->setText(Stellen(zeile.Dicke * 100));
-    m_PreisfixText->setText(Stellen(m_Preisfix));
-    m_PreisProQmText->setText(Stellen(m_PreisProQm));
-    m_LebensdauerText->setText(Stellen(zeile.Lebensdauer));
-    m_UebernehmenButton->setEnabled(true);
-    m_LoeschenButton->setEnabled(zeile.Kategorie == 0);
-}
-
-void CSanierungDBDlg::OnLoeschen()
-{
-    if (!m_gefunden || Kategorie() != 0)
-        return;
-    if (LoescheSanierungsmassnahme(*m_pSet, Zeile().Name))
-        Sicher([this] { FuelleListe(); });
-}
-
-void CSanierungDBDlg::OnOK()
-{
-    // Only a row that is shown can be taken.
-    if (!m_gefunden)
-        return;
-    DatenDialog::OnOK();
+    return {zeile.kWert, zeile.Dicke * 100, m_Preisfix, m_PreisProQm, zeile.Lebensdauer};
 }
 
 } // namespace zeva

@@ -14,20 +14,16 @@
 // The prices follow the row's place flags: inside or outside the additional
 // and the anyway costs summed, a core fill the additional ones only, no flag
 // 0 and 0; they are worked out afresh for every row shown.
-#include "database/CDatenbankDialog.h"
+#include "database/CSanierungsauswahlDlg.h"
 #include "model/SanierungsZeile.h"
 
 #include <memory>
-
-class QComboBox;
-class QLabel;
-class QPushButton;
 
 namespace zeva {
 
 enum class SanGruppe { Boden, Decke, Flachdach, Steildach, Wand };
 
-class CSanierungDBDlg : public CDatenbankDialog {
+class CSanierungDBDlg : public CSanierungsauswahlDlg {
 public:
     ~CSanierungDBDlg() override;
 
@@ -42,42 +38,23 @@ public:
     int m_bAussen = 0;
     int m_bInnen = 0;
     int m_nVariante = 0;
-    // In: the position to select (-1: the first). Out: the position chosen
-    // last, -1 when none.
-    int m_nAuswahl = -1;
     double m_Preisfix = 0;   // EUR
     double m_PreisProQm = 0; // EUR/m²
 
-    int GetAuswahl() const { return m_nAuswahl; }
-    // The row shown (the chosen one after Accepted); false when none is.
-    bool HatZeile() const { return m_gefunden; }
     SanZeileOpaque Zeile() const;
     SanGruppe Gruppe() const { return m_gruppe; }
 
 protected:
     CSanierungDBDlg(SanGruppe gruppe, QWidget* parent);
 
-    bool OnInitDialog() override;
-    void OnOK() override;
-    void FuelleListe() override;
+    std::unique_ptr<SqlRecordset> ErzeugeSet(SqlDatabase& db) override;
+    void SetzeFilter(SqlRecordset& set) override;
+    void VergissZeile() override;
+    std::vector<double> NimmZeile() override;
+    Zeilenkopf Kopf() const override;
 
 private:
-    void ZeigeAuswahl();
-    void OnLoeschen();
-    int Kategorie() const;
-
     SanGruppe m_gruppe;
-    std::unique_ptr<SqlRecordset> m_pSet;
-    bool m_gefunden = false;
-
-    QComboBox* m_BezeichnungCombo;
-    QLabel* m_UWertText;
-    QLabel* m_DickeText;
-    QLabel* m_PreisfixText;
-    QLabel* m_PreisProQmText;
-    QLabel* m_LebensdauerText;
-    QPushButton* m_UebernehmenButton;
-    QPushButton* m_LoeschenButton;
 };
 
 class CBodenSanDBDlg : public CSanierungDBDlg {

@@ -216,25 +216,25 @@ DHeizung::Zentralheizungswerte DHeizung::Zentralwerte() const
 
 bool DHeizung::SetzeSanierung(const SanZeileHeizkessel& zeile)
 {
-    if (Einzelheiz != 0) {
-        // Stoves have no distribution; the new boiler gets an assumed one.
-        Heizungsverteilung = "(unbestimmt)";
-        Verteilungsnutzungsgrad = 0.95;
-    }
+    // Stoves have no distribution; the new boiler gets an assumed one. A
+    // central heating keeps its own, and every record its standby time (the
+    // options may set it after).
+    const bool ofen = Einzelheiz != 0;
+    SetzeZentralheizung({.Nennwaermeleistung = zeile.LeistungBis,
+                         .Jahresnutzungsgrad = zeile.Kesselnutzungsgrad,
+                         .Bereitschaftszeit = Bereitschaftszeit,
+                         .Strahlungsverlust = zeile.Strahlungsverlust,
+                         .Abgasverlust = zeile.Abgasverlust,
+                         .Bereitschaftsverlust = zeile.Bereitschaftsverlust,
+                         .Heizungsverteilung = ofen ? std::string("(unbestimmt)") : Heizungsverteilung,
+                         .Verteilungsnutzungsgrad = ofen ? 0.95 : Verteilungsnutzungsgrad});
     Name = zeile.Name;
     Langtext = zeile.Langtext;
-    Sanbar = 1;
-    SanMuss = 1;
-    Brennstoff = zeile.Brennstoff;
-    Einzelheiz = 0;
-    EtaEinzel = 0;
-    Nennwaermeleistung = zeile.LeistungBis;
-    Jahresnutzungsgrad = zeile.Kesselnutzungsgrad;
-    Strahlungsverlust = zeile.Strahlungsverlust;
-    Abgasverlust = zeile.Abgasverlust;
-    Bereitschaftsverlust = zeile.Bereitschaftsverlust;
-    Lebensdauer = zeile.Lebensdauer;
     Bitmappfad = zeile.Bitmappfad;
+    // The boiler of a measure counts as renewable and due.
+    Sanbar = SanMuss = 1;
+    Brennstoff = zeile.Brennstoff;
+    Lebensdauer = zeile.Lebensdauer;
     Kea = zeile.KEA;
     Co2 = zeile.CO2;
     return true;

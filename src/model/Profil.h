@@ -1,10 +1,10 @@
 #pragma once
 // The per-user profile: named values in named sections that outlive the
 // program. The model reads and writes it only through this interface; the
-// platform layer keeps it in the user's configuration folder. Values are
-// integers, strings or byte strings; a byte string is missing for a reader of
-// integers or strings and the other way round (a store may keep integers and
-// strings in one text form).
+// shell provides it (QtProfil) and keeps it in the user's configuration
+// folder. Values are integers, strings or byte strings; a byte string is
+// missing for a reader of integers or strings and the other way round (a
+// store may keep integers and strings in one text form).
 #include <cstdint>
 #include <optional>
 #include <span>

@@ -306,7 +306,7 @@ bool ProgSan::BewerteBauteil(int gruppe, Kandidat& k, Notifier& modell)
 }
 
 template <class Liste, class Set, class Bauteile>
-bool ProgSan::SucheOpak(int gruppe, Liste& liste, Set& set, Bauteile& bauteile, Notifier& modell)
+bool ProgSan::SucheBauteil(int gruppe, Liste& liste, Set& set, Bauteile& bauteile, Notifier& modell)
 {
     using Kandidat = std::remove_reference_t<decltype(liste[0])>;
     if (bauteile.empty())
@@ -315,17 +315,20 @@ bool ProgSan::SucheOpak(int gruppe, Liste& liste, Set& set, Bauteile& bauteile, 
         m_pFortschritt->Status(Gruppennamen[gruppe]);
     LoescheKandidatenmassnahmen();
 
-    // Filter and parameters from the group's first component.
-    const auto& erstes = bauteile[0];
-    set.AussenParam = erstes.SanbarAussen;
-    set.InnenParam = erstes.SanbarInnen;
-    set.ZwischenParam = (erstes.SanbarZwischen != 0 && erstes.Schicht != 0) ? 1 : 0;
-    if constexpr (std::is_same_v<Set, XDBFlachdachSanSet>) {
-        set.ZwischenParam = erstes.SanbarZwischen;
-        set.WarmdachParam = erstes.Warmdach;
-        set.m_strFilter = XDBFlachdachSanSet::Warmdachfilter;
-    } else {
-        set.m_strFilter = XDBOpakSanSet::Platzierungsfilter;
+    // The opaque groups take filter and parameters from their first
+    // component; every window measure is a candidate.
+    if constexpr (!std::is_same_v<Set, XDBFensterSanSet>) {
+        const auto& erstes = bauteile[0];
+        set.AussenParam = erstes.SanbarAussen;
+        set.InnenParam = erstes.SanbarInnen;
+        set.ZwischenParam = (erstes.SanbarZwischen != 0 && erstes.Schicht != 0) ? 1 : 0;
+        if constexpr (std::is_same_v<Set, XDBFlachdachSanSet>) {
+            set.ZwischenParam = erstes.SanbarZwischen;
+            set.WarmdachParam = erstes.Warmdach;
+            set.m_strFilter = XDBFlachdachSanSet::Warmdachfilter;
+        } else {
+            set.m_strFilter = XDBOpakSanSet::Platzierungsfilter;
+        }
     }
     set.Open();
 
@@ -342,31 +345,6 @@ bool ProgSan::SucheOpak(int gruppe, Liste& liste, Set& set, Bauteile& bauteile, 
         [this] { Pruefe(); });
     LoescheKandidatenmassnahmen();
     HaengeKeineMassnahmeAn(gruppe, liste);
-    return true;
-}
-
-bool ProgSan::SucheFenster(SqlDatabase& db, Notifier& modell)
-{
-    if (m_Haus.m_aFenster.empty())
-        return true;
-    if (m_pFortschritt != nullptr)
-        m_pFortschritt->Status(Gruppennamen[GruppeFenster]);
-    LoescheKandidatenmassnahmen();
-    XDBFensterSanSet set(&db);
-    set.Open();
-    LiesZeilen(
-        set, m_bAbgebrochen,
-        [&] {
-            for (DFenster& f : m_Haus.m_aFenster)
-                f.SetzeSanierung(1, set.Zeile());
-            XDBFensterSanKandidat k(set);
-            if (BewerteBauteil(GruppeFenster, k, modell))
-                m_Fenster.FuegeEin(std::make_unique<XDBFensterSanKandidat>(k),
-                                   [this](const auto& a, const auto& b) { return Vergleiche(a, b, m_nKriterium); });
-        },
-        [this] { Pruefe(); });
-    LoescheKandidatenmassnahmen();
-    HaengeKeineMassnahmeAn(GruppeFenster, m_Fenster);
     return true;
 }
 
@@ -461,16 +439,17 @@ int ProgSan::OeffneDatenbank(Notifier& anzeige, Notifier& modell)
     }
     try {
         XDBFlachdachSanSet flachdach(&db);
-        SucheOpak(GruppeFlachdach, m_Flachdach, flachdach, m_Haus.m_aFlachdach, modell);
+        SucheBauteil(GruppeFlachdach, m_Flachdach, flachdach, m_Haus.m_aFlachdach, modell);
         XDBSteildachSanSet steildach(&db);
-        SucheOpak(GruppeSteildach, m_Steildach, steildach, m_Haus.m_aSteildach, modell);
+        SucheBauteil(GruppeSteildach, m_Steildach, steildach, m_Haus.m_aSteildach, modell);
         XDBDeckeSanSet decke(&db);
-        SucheOpak(GruppeDecke, m_Decke, decke, m_Haus.m_aDecke, modell);
+        SucheBauteil(GruppeDecke, m_Decke, decke, m_Haus.m_aDecke, modell);
         XDBWandSanSet wand(&db);
-        SucheOpak(GruppeWand, m_Wand, wand, m_Haus.m_aWand, modell);
+        SucheBauteil(GruppeWand, m_Wand, wand, m_Haus.m_aWand, modell);
         XDBBodenSanSet boden(&db);
-        SucheOpak(GruppeBoden, m_Boden, boden, m_Haus.m_aBoden, modell);
-        SucheFenster(db, modell);
+        SucheBauteil(GruppeBoden, m_Boden, boden, m_Haus.m_aBoden, modell);
+        XDBFensterSanSet fenster(&db);
+        SucheBauteil(GruppeFenster, m_Fenster, fenster, m_Haus.m_aFenster, modell);
         SucheHeizung(db, modell);
     } catch (const std::exception&) {
         return 0;

@@ -267,8 +267,7 @@ public:
 
 private:
     template <class Liste, class Set, class Bauteile>
-    bool SucheOpak(int gruppe, Liste& liste, Set& set, Bauteile& bauteile, Notifier& modell);
-    bool SucheFenster(SqlDatabase& db, Notifier& modell);
+    bool SucheBauteil(int gruppe, Liste& liste, Set& set, Bauteile& bauteile, Notifier& modell);
     bool SucheHeizung(SqlDatabase& db, Notifier& modell);
     template <class Kandidat>
     bool BewerteBauteil(int gruppe, Kandidat& k, Notifier& modell);

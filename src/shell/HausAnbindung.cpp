@@ -3,7 +3,7 @@
 #include "geometry/Projektdatei.h"
 #include "model/DOptionen.h"
 #include "model/Haus.h"
-#include "platform/QtProfil.h"
+#include "shell/QtProfil.h"
 
 #include <string>
 

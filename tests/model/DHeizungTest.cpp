@@ -355,6 +355,31 @@ TEST(DHeizung, SetzeSanierungBehaeltVerteilungDerZentralheizung)
     EXPECT_EQ(h.Verteilungsnutzungsgrad, 0.88);
 }
 
+// The boiler taken from the measure table brings no standby time: a central
+// heating and a stove alike keep theirs, however far from the all-year 8760.
+TEST(DHeizung, SetzeSanierungBehaeltDieBereitschaftszeit)
+{
+    struct Fall {
+        const char* name;
+        int einzelheiz;
+        double bereitschaftszeit;
+    };
+    const Fall faelle[] = {
+        {"Zentralheizung, Teiljahr", 0, 4200},
+        {"Zentralheizung, nie bereit", 0, 0},
+        {"Einzelheizung, Teiljahr", 1, 3000},
+    };
+    for (const Fall& f : faelle) {
+        DHeizung h;
+        h.Einzelheiz = f.einzelheiz;
+        h.Bereitschaftszeit = f.bereitschaftszeit;
+        h.SetzeSanierung(Kesselzeile());
+        EXPECT_EQ(h.Einzelheiz, 0) << f.name;
+        EXPECT_EQ(h.Nennwaermeleistung, 25) << f.name;
+        EXPECT_EQ(h.Bereitschaftszeit, f.bereitschaftszeit) << f.name;
+    }
+}
+
 DHeizung Gefuellt()
 {
     DHeizung h;

@@ -13,7 +13,7 @@
 #include "shell/Vorschaufabrik.h"
 #include "model/DOptionen.h"
 #include "model/Haus.h"
-#include "platform/QtProfil.h"
+#include "shell/QtProfil.h"
 #include "ui/CHideBar.h"
 #include "ui/CRollupCtrl.h"
 #include "ui/CWertButton.h"

@@ -9,7 +9,6 @@
 #include "model/DOptionen.h"
 #include "model/Haus.h"
 #include "model/ProfilTestHilfen.h"
-#include "platform/QtProfil.h"
 #include "platform/SkriptMeldungen.h"
 #include "shell/C3DOptionenDlg.h"
 #include "shell/OptProgSan.h"
@@ -17,6 +16,7 @@
 #include "shell/Optionen.h"
 #include "shell/OptionenBefehl.h"
 #include "shell/OptionenSeite.h"
+#include "shell/QtProfil.h"
 #include "ui/SteuerelementId.h"
 
 #include <QApplication>

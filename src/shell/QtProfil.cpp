@@ -1,4 +1,4 @@
-#include "platform/QtProfil.h"
+#include "shell/QtProfil.h"
 
 #include <QByteArray>
 #include <QVariant>

@@ -1,6 +1,6 @@
 // The user's profile in the settings file: where it lies, the three kinds of
 // value, the doubles bit for bit, and the options' section.
-#include "platform/QtProfil.h"
+#include "shell/QtProfil.h"
 
 #include "model/DOptionen.h"
 #include "support/TestEnvironment.h"
