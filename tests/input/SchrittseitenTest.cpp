@@ -1024,7 +1024,7 @@ TEST_F(Heizungsseite, ADerivedEfficiencyIsNoChangeAndNeinGoesOnWithTheStoredHeat
     Klicke(*seite, 1281);
     EXPECT_EQ(meldungen.Anfragen().size(), anfragen) << "no question";
     EXPECT_EQ(H().Phase, 18);
-    EXPECT_EQ(H().Varianten, 2) << "no variant lost";
+    ASSERT_EQ(H().Varianten, 2) << "no variant lost";
     // The field shows three digits of it.
     EXPECT_NEAR(H().m_aHeizung[0].Jahresnutzungsgrad * 100, eta, 0.05) << "written without a question";
     EXPECT_EQ(H().m_aHeizung[1].Jahresnutzungsgrad, H().m_aHeizung[0].Jahresnutzungsgrad)
