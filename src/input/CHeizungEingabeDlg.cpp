@@ -279,7 +279,52 @@ bool CHeizungEingabeDlg::OnInitDialog()
     PruefeWeiter();
     if (m_Zentral->isChecked())
         BerechneKesselnutzungsgrad();
+    m_Geladen = Eingaben();
     return true;
+}
+
+QStringList CHeizungEingabeDlg::Eingaben() const
+{
+    QStringList e{m_Einzel->isChecked() ? QStringLiteral("einzel") : QStringLiteral("zentral"),
+                  QString::number(m_Brennstoff->currentIndex()),
+                  QString::number(m_Sanierbar->isChecked()),
+                  QString::number(m_SanierungErforderlich->isChecked()),
+                  QString::fromStdString(m_Kesselbeschreibung)};
+    if (m_Einzel->isChecked())
+        return e << m_Waermeerzeugerliste->currentText() << m_WirkungsgradEdit->text();
+    e << m_BezeichnungEdit->text() << m_NennleistungEdit->text() << m_EinschaltdauerEdit->text()
+      << m_Verteilung->currentText() << m_VerteilungEdit->text();
+    bool verluste = false;
+    for (QLineEdit* feld : {m_AbgasEdit, m_StrahlungEdit, m_BereitschaftEdit}) {
+        e << feld->text();
+        double wert = 0;
+        verluste = verluste || !LeseZahl(feld, wert) || wert != 0;
+    }
+    if (!verluste)
+        e << m_NutzungsgradEdit->text();
+    return e;
+}
+
+void CHeizungEingabeDlg::UebernimmAbgeleitetenNutzungsgrad(Haus& haus)
+{
+    DHeizung& bestand = haus.m_aHeizung[0];
+    const DHeizung& seite = m_Heizung;
+    const bool ausVerlusten = m_Zentral->isChecked() && bestand.Einzelheiz == 0 &&
+                              (bestand.Abgasverlust != 0 || bestand.Strahlungsverlust != 0 ||
+                               bestand.Bereitschaftsverlust != 0);
+    const double eta = m_Kesselnutzungsgrad * 0.01;
+    if (!ausVerlusten || eta == bestand.Jahresnutzungsgrad)
+        return;
+    // A variant whose heating is still the existing one keeps being so.
+    const DHeizung alt = bestand;
+    for (std::size_t n = 1; n < haus.m_aHeizung.size(); ++n)
+        if (haus.m_aHeizung[n].IstGleich(alt)) {
+            haus.m_aHeizung[n].Jahresnutzungsgrad = eta;
+            haus.m_aHeizung[n].Vollbenutzungsstunden = seite.Vollbenutzungsstunden;
+        }
+    bestand.Jahresnutzungsgrad = eta;
+    bestand.Vollbenutzungsstunden = seite.Vollbenutzungsstunden;
+    Dokument().SetModifiedFlag();
 }
 
 bool CHeizungEingabeDlg::Einzelheizung() const
@@ -408,9 +453,12 @@ void CHeizungEingabeDlg::BerechneKesselnutzungsgrad()
     if (!KesselkennwerteBrauchbar(kessel))
         return;
     // Every keystroke asks the balance; missing climate data were reported
-    // when the page opened, so this asks without telling again.
+    // when the page opened, so this asks without telling again. The balance
+    // runs on a copy: it rewrites the demand record it works in, which the
+    // panes and pages of the document's house read.
     StillerNotifier still;
-    const double q = HausRef().Waermebilanz(still);
+    Haus bilanz(HausRef());
+    const double q = bilanz.Waermebilanz(still);
     const std::optional<double> eta = KesselnutzungsgradAusVerlusten(q, kessel, m_Heizung);
     if (!eta)
         return;
@@ -481,6 +529,16 @@ void CHeizungEingabeDlg::OnWeiter()
     if (!UpdateData(true))
         return;
     Haus& h = HausRef();
+    // What the page works out by itself (the annual efficiency from the
+    // losses for the demand of the moment, the distribution it offers for an
+    // empty one) is no change of the building: only what the user entered
+    // or chose differs from the page as it was loaded.
+    if (Eingaben() == m_Geladen) {
+        UebernimmAbgeleitetenNutzungsgrad(h);
+        // The move computes the net areas and with them the demand.
+        Rahmen().NaechsterSchritt();
+        return;
+    }
     DHeizung& k = m_Heizung;
     const int sanMuss = m_bSanierungErforderlich != 0 && m_bSanierbar != 0 ? 1 : 0;
     if (m_Einzel->isChecked()) {
@@ -519,11 +577,17 @@ void CHeizungEingabeDlg::OnWeiter()
     if (geaendert) {
         // The variants start from the existing heating: changing it under
         // them would make each of them a heating renovation.
-        if (!h.BestandAendernErlaubt(true, notifier, &Rahmen().Variantenanzeige()))
+        if (!h.BestandAendernErlaubt(true, notifier, &Rahmen().Variantenanzeige())) {
+            // The variants stay, and so does the stored heating: the page
+            // shows it again and the input goes on with it.
+            OnInitDialog();
+            Rahmen().NaechsterSchritt();
             return;
+        }
         h.m_aHeizung[0] = k;
         Dokument().SetModifiedFlag();
     }
+    m_Geladen = Eingaben();
     // The move computes the net areas and with them the demand.
     Rahmen().NaechsterSchritt();
 }

@@ -11,6 +11,8 @@
 #include "input/CSchrittseite.h"
 #include "model/DHeizung.h"
 
+#include <QStringList>
+
 #include <string>
 
 class QButtonGroup;
@@ -23,6 +25,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace zeva {
+
+class Haus;
 
 class CHeizungEingabeDlg final : public CSchrittseite {
 public:
@@ -62,6 +66,13 @@ private:
     // annual efficiency, power and losses as fractions).
     void SchreibeKessel();
     void OnWeiter();
+    // What the user can enter or choose on the page, as its controls show
+    // it; the annual efficiency only while it is typed (no losses), since
+    // with losses the page derives it.
+    QStringList Eingaben() const;
+    // The annual efficiency derived from the losses, into the existing
+    // heating and the variants that keep it, without asking.
+    void UebernimmAbgeleitetenNutzungsgrad(Haus& haus);
     bool Einzelheizung() const;
 
     double m_Wirkungsgrad = 0; // per cent
@@ -86,6 +97,9 @@ private:
     bool m_bZeigtFelder = false;
 
     DHeizung m_Heizung;
+    // The page's entries as loaded from the house: only a difference to
+    // them is the user's change of the existing heating.
+    QStringList m_Geladen;
     std::string m_Kesselbeschreibung;
     int m_nErforderlicheLeistung = 0;
 

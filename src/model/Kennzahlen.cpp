@@ -2,6 +2,7 @@
 
 #include "model/DOptionen.h"
 #include "model/Haus.h"
+#include "model/Notifier.h"
 #include "model/Zahlentext.h"
 
 #include <charconv>
@@ -143,6 +144,19 @@ Gruppeneinsparungen Einsparungen(const Haus& haus, int n, double p0, double pn)
 }
 
 } // namespace
+
+void BerechneZustaende(Haus& haus, int n, const DOptionen& optionen)
+{
+    StillerNotifier still;
+    haus.BerechneBedarf(0, still);
+    haus.BerechneBedarf(n, still);
+    haus.BerechneKosten(0, optionen);
+    haus.BerechneKosten(n, optionen);
+    haus.BerechneCo2(0);
+    haus.BerechneCo2(n);
+    haus.BerechneKea(0);
+    haus.BerechneKea(n);
+}
 
 Gruppeneinsparungen Energieeinsparungen(const Haus& haus, int n)
 {

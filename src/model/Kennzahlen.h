@@ -81,6 +81,12 @@ struct Gruppeneinsparungen {
     Gruppeneinsparungen Gerundet(int signifikant) const;
 };
 
+// Computes states 0 and n of the house: demand, costs, CO2, KEA, each for 0
+// then n (the heat demand as the house's method gives it). Every view of a
+// variant computes it so, on a copy of the document's house, before it shows
+// a figure: the stored records may belong to another method or options.
+void BerechneZustaende(Haus& haus, int n, const DOptionen& optionen);
+
 // Energy saved per year (kWh/a) of variant n against the existing state, by
 // the house's method; all zero for a state the house does not have or n < 1.
 Gruppeneinsparungen Energieeinsparungen(const Haus& haus, int n);

@@ -209,6 +209,17 @@ void CSanierungVarianteDlg::MarkiereTauwasser()
     }
 }
 
+void CSanierungVarianteDlg::FolgeRechengrundlage()
+{
+    m_Haus.Berechnungsverfahren = m_rahmen.AktuellesHaus().Berechnungsverfahren;
+    if (CSanierungsSeite* berechnung = Seite(Berechnung))
+        berechnung->Initialisiere();
+    // The calculation page shows the figures; the measure pages keep what
+    // the user is choosing and compute with the new method when shown next.
+    if (m_nSeite == Berechnung && Seite(Berechnung)->isEnabled())
+        Seite(Berechnung)->Aktualisiere();
+}
+
 void CSanierungVarianteDlg::WaehleTab(int k)
 {
     const QSignalBlocker sperre(m_Tabs);

@@ -58,6 +58,10 @@ public:
     void VorgaengerGeloescht(int k) override;
     bool OKUndSchliessen() override { return OnOK(); }
     void ZeigeSeite(int seite) override;
+    // Takes the document's method into the working copy; the calculation
+    // page, when shown, computes anew (the options are always read from the
+    // frame).
+    void FolgeRechengrundlage() override;
 
     // OK: false when a check refused (the dialog stays open on that page).
     bool OnOK();

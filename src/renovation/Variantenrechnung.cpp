@@ -175,19 +175,6 @@ Berechnungswerte LeseBerechnungswerte(const Haus& haus, int n, const DOptionen& 
     return w;
 }
 
-void BerechneZustaende(Haus& haus, int n, const DOptionen& optionen)
-{
-    StillerNotifier still;
-    haus.BerechneBedarf(0, still);
-    haus.BerechneBedarf(n, still);
-    haus.BerechneKosten(0, optionen);
-    haus.BerechneKosten(n, optionen);
-    haus.BerechneCo2(0);
-    haus.BerechneCo2(n);
-    haus.BerechneKea(0);
-    haus.BerechneKea(n);
-}
-
 // ----- variant pane --------------------------------------------------------------------
 
 std::array<std::pair<double, double>, 5> SanKenndaten(const Haus& haus, int n, const DOptionen& optionen)

@@ -7,6 +7,7 @@
 // page, the key figures of a variant and which groups carry measures. Plain
 // C++, no Qt.
 #include "model/DFenster.h"
+#include "model/Kennzahlen.h"
 #include "model/SanierungsZeile.h"
 
 #include <array>
@@ -91,9 +92,6 @@ std::string Berechnungstext(double x);
 std::vector<std::pair<int, std::string>> Berechnungstexte(const Berechnungswerte& w, int verfahren);
 // The values of states 0 and n of a computed house, with the options' prices.
 Berechnungswerte LeseBerechnungswerte(const Haus& haus, int n, const DOptionen& optionen);
-// Computes states 0 and n of the house: demand, costs, CO2, KEA, each for 0
-// then n (the heat demand as the house's method gives it).
-void BerechneZustaende(Haus& haus, int n, const DOptionen& optionen);
 
 // ----- variant pane --------------------------------------------------------------------
 

@@ -173,6 +173,16 @@ void CBedarfDlg::Aktualisiere()
     Rechne(m_rahmen.AktuellesHaus());
 }
 
+void CBedarfDlg::AktualisiereZustaende()
+{
+    const int gezeigt = m_nVariante;
+    FuelleVarianten(m_rahmen.AktuellesHaus());
+    // A state beyond the list (its variant went) gives way to the last one,
+    // computed anew; added variants change nothing shown.
+    if (m_nVariante != gezeigt)
+        Aktualisiere();
+}
+
 void CBedarfDlg::Aktualisiere(const Haus* haus)
 {
     if (haus && !m_bDokumentHaus) {

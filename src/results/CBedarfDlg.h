@@ -50,6 +50,7 @@ public:
     // The existing building is about to change: computed anew with the
     // document's house.
     void Aktualisiere() override;
+    void AktualisiereZustaende() override;
 
     int Variante() const override { return m_nVariante; }
 

@@ -60,7 +60,9 @@ bool CHeizungDlg::OnInitDialog()
 
 void CHeizungDlg::Aktualisiere(CZEVADoc& dokument)
 {
-    ZeigeVariante(dokument.HausRef(), 0);
+    Haus bestand(dokument.HausRef());
+    BerechneSeitenleistenbestand(bestand);
+    ZeigeVariante(bestand, 0);
 }
 
 void CHeizungDlg::SetzeVerbrauch(double wert, const QString& einheit, bool proJahr)

@@ -1,6 +1,7 @@
 #include "results/CSanDetail.h"
 
 #include "model/Haus.h"
+#include "model/Kennzahlen.h"
 #include "model/Zahlentext.h"
 #include "results/Sanierungsdetails.h"
 #include "shell/Befehle.h"
@@ -43,9 +44,13 @@ QString CSanDetail::HoleEinheit() const
 
 void CSanDetail::Schreibe()
 {
-    // The document's house of the moment: a house handed earlier may have
-    // been replaced since.
-    const Haus& haus = m_rahmen.AktuellesHaus();
+    // The document's house of the moment (a house handed earlier may have
+    // been replaced since), its states computed on a copy as the variant
+    // pane computes them: the stored records may stem from another method,
+    // other options or the file as it was read.
+    Haus haus(m_rahmen.AktuellesHaus());
+    if (haus.IstZustand(m_nVariante) && m_nVariante >= 1)
+        BerechneZustaende(haus, m_nVariante, m_rahmen.Optionen());
     m_Werte = {};
     SchreibeSeite(sandetail::Seite(haus, m_rahmen.Optionen(), m_nKriterium, m_nVariante, m_Werte));
     // The values follow the page once it stands, after the frame has shown

@@ -24,6 +24,7 @@ public:
     // Criteria 0..4 are taken and the page written; others change nothing.
     void SetzeKriterium(int kriterium, int variante) override;
     QString HoleEinheit() const override;
+    void Aktualisiere() override { Schreibe(); }
 
     int Kriterium() const { return m_nKriterium; }
     int Variante() const { return m_nVariante; }

@@ -1,5 +1,8 @@
 #include "results/Kennzahlfelder.h"
 
+#include "model/Haus.h"
+#include "model/Notifier.h"
+#include "shell/Schrittfolge.h"
 #include "ui/CWertButton.h"
 #include "ui/SteuerelementId.h"
 
@@ -24,6 +27,16 @@ void PasseKennzahlfelderAn(QWidget* seite, std::initializer_list<CWertButton*> f
         feld->setFixedHeight(2 * zeile + 6);
     const int n = static_cast<int>(felder.size());
     seite->resize(seite->width(), n * (2 * zeile + 6) + (n - 1) * 2 + 4);
+}
+
+void BerechneSeitenleistenbestand(Haus& kopie)
+{
+    if (kopie.Phase < Schrittfolge::Heizung)
+        return;
+    // Missing climate data are told by the step or command that computes
+    // the document's house; the bar only follows.
+    StillerNotifier still;
+    kopie.BerechneBedarf(0, still);
 }
 
 } // namespace zeva

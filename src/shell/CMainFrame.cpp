@@ -667,6 +667,15 @@ void CMainFrame::ZeigeZwischenseite()
     }
 }
 
+void CMainFrame::ZeigeStartansichtWieder()
+{
+    const int phase = HausAnbindung::Phase(AktuellesHaus());
+    if (phase == Schrittfolge::Intro)
+        Startseite(false);
+    else if (phase >= Schrittfolge::Ende)
+        ZeigeZwischenseite();
+}
+
 void CMainFrame::RecalcLayout()
 {
     if (!m_bereich)
@@ -764,14 +773,16 @@ void CMainFrame::AktualisiereAnsichten()
 void CMainFrame::OnFileNew()
 {
     VerlasseStartseite();
-    if (!UebernimmVariantendaten())
+    if (!UebernimmVariantendaten()) {
+        ZeigeStartansichtWieder();
         return;
+    }
     if (m_pDoc->IsModified()
         && Meldung::Zeige(QString::fromUtf8(FrageNeu), QMessageBox::Yes | QMessageBox::No, Meldung::Symbol::Frage,
                           QMessageBox::No, this)
                != QMessageBox::Yes) {
-        // Nothing changes; at step 0 the start page comes back.
-        Startseite(false);
+        // Nothing changes; the page that stood there comes back.
+        ZeigeStartansichtWieder();
         return;
     }
     // The profile's options count for a new project, read only now that the

@@ -121,6 +121,10 @@ public:
     void VerlasseStartseite();
     // After the input or a special view: the between page.
     void ZeigeZwischenseite();
+    // A command that left the start page changed nothing after all (the
+    // user cancelled): the page that stood there comes back, the start page
+    // at step 0, the between page after the input.
+    void ZeigeStartansichtWieder();
     // The view area and the right bar's client area.
     QRect AnsichtsRechteck() const { return m_rcAnsicht; }
     QRect RechtsBereich() const { return m_rcRechts; }

@@ -411,8 +411,17 @@ void CMainFrame::AktualisiereNachRechengrundlage()
         haus.BerechneKosten(0, Optionen());
     }
     AktualisiereKennzahlseiten();
-    AktualisiereBestandsbedarf();
+    // Every view of a state shows it under the new method or options: the
+    // heat-demand pane whatever state it shows, the variant pane, the open
+    // variant dialogs and the renovation details.
+    if (auto* pane = dynamic_cast<zeva::Bedarfsfenster*>(m_aBedarfsfenster.data()))
+        pane->Aktualisiere();
     AktualisiereVariantenfenster();
+    for (const QPointer<QDialog>& dialog : OffeneVariantendialoge(1))
+        if (auto* v = dynamic_cast<zeva::Variantendialog*>(dialog.data()))
+            v->FolgeRechengrundlage();
+    if (auto* detail = dynamic_cast<Sanierungsdetail*>(m_pSanDetail.data()))
+        detail->Aktualisiere();
 }
 
 // ----- component dialogs ------------------------------------------------------------

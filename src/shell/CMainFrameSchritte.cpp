@@ -300,6 +300,11 @@ void CMainFrame::ZeigePanelschritt(int phase)
     SetzeSymbolzustand(false, false, false);
     if (phase == Schrittfolge::Projekt1)
         m_pIntro.reset();
+    // The heating step works with the building's net areas from its first
+    // figure on (its required power, the boiler's efficiency, the left
+    // bar): the windows come off their walls before anything is computed.
+    if (phase == Schrittfolge::Heizung)
+        haus.BerechneNettoflaechen();
     const Panel art = Schrittplatzhalter::PanelDesSchritts(phase);
     QDialog* panel = StellePanelBereit(art);
 
@@ -428,6 +433,9 @@ void CMainFrame::AktualisiereVariantenfenster()
 {
     if (auto* liste = dynamic_cast<Variantenliste*>(m_wndSanVarianten.data()))
         liste->AktualisiereVarianten(AktuellesHaus());
+    // The heat-demand pane lists the states too.
+    if (auto* pane = dynamic_cast<zeva::Bedarfsfenster*>(m_aBedarfsfenster.data()))
+        pane->AktualisiereZustaende();
 }
 
 // ----- moves -----------------------------------------------------------------------------
@@ -517,8 +525,11 @@ void CMainFrame::OnZurueckZurEingabe()
     if (haus.Phase != Schrittfolge::Ende)
         return;
     haus.Phase = Schrittfolge::Projekt2;
-    Meldung::Zeige(QString::fromUtf8(MeldungZurueck), QMessageBox::Ok, Meldung::Symbol::Information,
-                   QMessageBox::NoButton, this, QString::fromLatin1(FensterTitel));
+    // The note prepares for the question a change of the building will
+    // ask; without variants there is nothing a change would delete.
+    if (haus.Varianten > 0)
+            Meldung::Zeige(QString::fromUtf8(MeldungZurueck), QMessageBox::Ok, Meldung::Symbol::Information,
+                       QMessageBox::NoButton, this, QString::fromLatin1(FensterTitel));
     SetzeRechenmenues(false);
     ZeigeSchritt();
 }

@@ -172,11 +172,10 @@ void CZEVAApp::OnFileOpen()
 {
     m_pRahmen->VerlasseStartseite();
     const QString pfad = Dateiauswahl::Oeffnen(m_pRahmen.get(), Dateiauswahl::OeffnenFilter());
-    if (pfad.isEmpty()) {
-        m_pRahmen->Startseite(false);
-        return;
-    }
-    OpenDocumentFile(pfad);
+    // Cancelled in the file dialog or at the save question: the project
+    // stays, and so does its page.
+    if (pfad.isEmpty() || !OpenDocumentFile(pfad))
+        m_pRahmen->ZeigeStartansichtWieder();
 }
 
 void CZEVAApp::OnAppAbout()

@@ -66,6 +66,10 @@ public:
     virtual bool OKUndSchliessen() = 0;
     // Selects tab 0 … 7.
     virtual void ZeigeSeite(int seite) = 0;
+    // The document's method or the options changed: the dialog takes the
+    // method and computes its page anew. One that shows no figure has
+    // nothing to follow.
+    virtual void FolgeRechengrundlage() {}
 };
 
 // The question "Neu &Programm" asks before the optimiser runs.
@@ -96,6 +100,9 @@ public:
     virtual void SetzeVariante(int n) = 0;
     // Computes its state anew with the document's house.
     virtual void Aktualisiere() = 0;
+    // Variants were added or removed: the list of states follows, and the
+    // state shown is computed anew.
+    virtual void AktualisiereZustaende() = 0;
 };
 
 // The heat-demand page in the main pane.
@@ -131,6 +138,9 @@ public:
     virtual void SetzeHaus(Haus& haus) = 0;
     virtual void SetzeKriterium(int kriterium, int variante) = 0;
     virtual QString HoleEinheit() const = 0;
+    // Writes the page anew for its criterion and variant (after a change of
+    // the method or the options).
+    virtual void Aktualisiere() = 0;
 };
 
 // The lower half: the bar diagram of the seven groups.

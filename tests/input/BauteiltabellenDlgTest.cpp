@@ -11,7 +11,9 @@
 #include "input/Fenster.h"
 #include "model/DOptionen.h"
 #include "model/PlaneID.h"
+#include "model/Notifier.h"
 #include "model/Zahlentext.h"
+#include "shell/Befehle.h"
 #include "shell/RahmenTestHilfen.h"
 
 #include <QComboBox>
@@ -270,6 +272,81 @@ TEST_F(Tabellendialoge, FenstertabelleAufDerWand)
         d->reject();
     });
     rahmen->BearbeiteWand(W.ID);
+}
+
+// A window entered in the window table of a basement wall is in the table
+// again after the project was saved at the 3D step and opened.
+TEST_F(Tabellendialoge, FensterDerKellerwandNachSpeichernUndOeffnen)
+{
+    // A heated basement of 2.5 m under the drawn zone: its walls are
+    // components that carry windows.
+    H().m_aZone[0].Kellerhoehe = 2.5;
+    H().KellerBeheizt = 1;
+    StillerNotifier still;
+    ASSERT_EQ(C3DGenerator(H(), still).Erzeuge3DFlaechen(), 1);
+    H().ErzeugeBauteilnamen();
+    H().Phase = 15;
+    Plane keller;
+    for (const DWand& w : H().m_aWand)
+        if (w.m_plane.ArtAusID() == flaechenart::KellerWand * IdArtFaktor && w.m_plane.Flaeche() > 5) {
+            keller = w.m_plane;
+            break;
+        }
+    ASSERT_NE(keller.ID, 0) << "a basement wall";
+
+    auto aufKeller = [&] {
+        std::vector<DFenster> fenster;
+        for (const DFenster& f : H().m_aFenster)
+            if (f.m_plane.Traeger2ID == keller.ID)
+                fenster.push_back(f);
+        return fenster;
+    };
+    // The first row of the basement wall's window table, as shown.
+    auto tabelle = [&] {
+        QString erste;
+        test::BeiModalemDialog([&](QDialog* d) {
+            test::BeiModalemDialog([&](QDialog* f) {
+                erste = Text(*f, 1082);
+                f->reject();
+            });
+            Klicke(*d, 1121);
+            d->reject();
+        });
+        rahmen->BearbeiteWand(keller.ID);
+        return erste;
+    };
+
+    bool gesehen = false;
+    test::BeiModalemDialog([&](QDialog* d) {
+        test::BeiModalemDialog([&](QDialog* f) {
+            gesehen = dynamic_cast<Fenster*>(f) != nullptr;
+            Tippe(*f, 1082, "1,5");
+            Tippe(*f, 1087, "30");
+            Klicke(*f, 1);
+        });
+        Klicke(*d, 1121);
+        Klicke(*d, 1);
+    });
+    rahmen->BearbeiteWand(keller.ID);
+    ASSERT_TRUE(gesehen);
+    ASSERT_EQ(aufKeller().size(), 1u);
+    EXPECT_EQ(tabelle(), QStringLiteral("1,5"));
+
+    // Saved, a new project, the file opened again, twice.
+    const QString pfad = test::Datei(QStringLiteral("Keller.vza"));
+    for (int runde = 0; runde < 2; ++runde) {
+        SCOPED_TRACE(runde);
+        ASSERT_TRUE(Dok().DoSave(pfad));
+        Dok().SetModifiedFlag(false);
+        rahmen->Befehl(ID_FILE_NEW);
+        ASSERT_TRUE(H().m_aFenster.empty());
+        ASSERT_TRUE(app->OpenDocumentFile(pfad));
+        ASSERT_EQ(H().Phase, 15);
+        ASSERT_EQ(aufKeller().size(), 1u) << "in the file";
+        EXPECT_DOUBLE_EQ(aufKeller()[0].Flaeche, 1.5);
+        EXPECT_DOUBLE_EQ(aufKeller()[0].Rahmenanteil, 0.3);
+        EXPECT_EQ(tabelle(), QStringLiteral("1,5")) << "in the table";
+    }
 }
 
 // The frame share of a row is refused outside 0 to 100 % with the

@@ -946,8 +946,8 @@ TEST_F(Heizungsseite, ABoilerTooSmallAsksTwiceAndNoStoresNothing)
 }
 
 // "&Weiter >>" marks the project when it changes the existing heating; with
-// variants it first asks, as every other page does, and "Nein" keeps the
-// page with nothing written.
+// variants it first asks, as every other page does, and "Nein" puts the
+// stored heating back into the page and goes on with it.
 TEST_F(Heizungsseite, WeiterMarksTheProjectAndAsksBeforeVariantsGo)
 {
     Tippe(*seite, 1146, QStringLiteral("Kessel A"));
@@ -976,19 +976,121 @@ TEST_F(Heizungsseite, WeiterMarksTheProjectAndAsksBeforeVariantsGo)
     EXPECT_EQ(meldungen.Anfragen().back().text,
               QStringLiteral("Für Änderungen am bestehenden Gebäude müssen alle\nSanierungsvarianten gelöscht werden. "
                              "Jetzt löschen?"));
-    EXPECT_EQ(H().Phase, 17);
+    EXPECT_EQ(H().Phase, 18) << "never stuck";
     EXPECT_EQ(H().m_aHeizung[0].Name, "Kessel A");
     EXPECT_EQ(H().Varianten, 1);
     EXPECT_FALSE(Dok().IsModified());
-    EXPECT_EQ(Feld(seite, 1146), QStringLiteral("Kessel B")) << "the page keeps its fields";
+    EXPECT_EQ(Feld(seite, 1146), QStringLiteral("Kessel A")) << "the stored heating is back in the page";
 
     // "Ja": the variants go, the heating is written and the project marked.
+    Zeige<CHeizungEingabeDlg>(17);
+    Tippe(*seite, 1146, QStringLiteral("Kessel B"));
     meldungen.Antworte(QMessageBox::Yes);
     Klicke(*seite, 1281);
     EXPECT_EQ(H().Phase, 18);
     EXPECT_EQ(H().Varianten, 0);
     EXPECT_EQ(H().m_aHeizung[0].Name, "Kessel B");
     EXPECT_TRUE(Dok().IsModified());
+}
+
+// The annual efficiency that the page derives from a boiler's losses follows
+// the demand of the moment: after a change of the method it is another
+// figure, but not the user's change. "&Weiter >>" without a change asks
+// nothing and keeps the variants; a change the user made asks, and "Nein"
+// goes on with the stored heating.
+TEST_F(Heizungsseite, ADerivedEfficiencyIsNoChangeAndNeinGoesOnWithTheStoredHeating)
+{
+    H().Berechnungsverfahren = BerechnungEnEV;
+    NimmKessel();
+    Klicke(*seite, 1281);
+    ASSERT_EQ(H().Phase, 18);
+    const DHeizung gespeichert = H().m_aHeizung[0];
+    ASSERT_GT(gespeichert.Abgasverlust, 0) << "a boiler described by its losses";
+    // Variant 1 keeps the existing heating, variant 2 has a new one.
+    ASSERT_EQ(H().NeueVariante(true, rahmen->Optionen()), 1);
+    ASSERT_EQ(H().NeueVariante(true, rahmen->Optionen()), 2);
+    H().m_aHeizung[2].Name = "Neuer Kessel";
+    H().m_aHeizung[2].Abgasverlust = 0.05;
+    const DHeizung neuerKessel = H().m_aHeizung[2];
+    const std::size_t anfragen = meldungen.Anfragen().size();
+
+    // The method changes; the page, shown again, derives another efficiency.
+    H().Berechnungsverfahren = BerechnungSIA;
+    Zeige<CHeizungEingabeDlg>(17);
+    double eta = 0;
+    ASSERT_TRUE(LeseZahl(Feld(seite, 1152).toStdString(), eta, ','));
+    ASSERT_NE(RundeSignifikant(eta, 3), RundeSignifikant(gespeichert.Jahresnutzungsgrad * 100, 3))
+        << "the new method gives another efficiency";
+    Klicke(*seite, 1281);
+    EXPECT_EQ(meldungen.Anfragen().size(), anfragen) << "no question";
+    EXPECT_EQ(H().Phase, 18);
+    ASSERT_EQ(H().Varianten, 2) << "no variant lost";
+    // The field shows three digits of it.
+    EXPECT_NEAR(H().m_aHeizung[0].Jahresnutzungsgrad * 100, eta, 0.05) << "written without a question";
+    EXPECT_EQ(H().m_aHeizung[1].Jahresnutzungsgrad, H().m_aHeizung[0].Jahresnutzungsgrad)
+        << "the variant keeps the existing heating";
+    EXPECT_TRUE(H().m_aHeizung[1].IstGleich(H().m_aHeizung[0]));
+    EXPECT_TRUE(H().m_aHeizung[2].IstGleich(neuerKessel)) << "the renovated heating stays";
+    EXPECT_EQ(H().m_aHeizung[0].Abgasverlust, gespeichert.Abgasverlust);
+    // Again, nothing asked: the page asks as long as nothing changes.
+    Zeige<CHeizungEingabeDlg>(17);
+    Klicke(*seite, 1281);
+    EXPECT_EQ(meldungen.Anfragen().size(), anfragen);
+    EXPECT_EQ(H().Phase, 18);
+
+    // A loss the user types is a change: the question; "Nein" goes on with
+    // the stored heating, which the page shows again.
+    Zeige<CHeizungEingabeDlg>(17);
+    Tippe(*seite, 1149, QStringLiteral("9"));
+    meldungen.Antworte(QMessageBox::No);
+    Klicke(*seite, 1281);
+    ASSERT_EQ(meldungen.Anfragen().size(), anfragen + 1);
+    EXPECT_EQ(meldungen.Anfragen().back().text,
+              QStringLiteral("Für Änderungen am bestehenden Gebäude müssen alle\nSanierungsvarianten gelöscht werden. "
+                             "Jetzt löschen?"));
+    EXPECT_EQ(H().Phase, 18) << "never stuck";
+    EXPECT_EQ(H().Varianten, 2);
+    EXPECT_EQ(H().m_aHeizung[0].Abgasverlust, gespeichert.Abgasverlust);
+    EXPECT_EQ(Feld(seite, 1149), QStringLiteral("11")) << "the stored heating is back in the page";
+    EXPECT_EQ(Feld(seite, 1146), QString::fromStdString(gespeichert.Name));
+    Bild(seite, "heizung-nach-nein");
+    // Shown again, it asks nothing: the stored heating is no change.
+    Zeige<CHeizungEingabeDlg>(17);
+    Klicke(*seite, 1281);
+    EXPECT_EQ(meldungen.Anfragen().size(), anfragen + 1);
+    EXPECT_EQ(H().Varianten, 2);
+
+    // "Ja": the variants go and the typed loss is stored.
+    Zeige<CHeizungEingabeDlg>(17);
+    Tippe(*seite, 1149, QStringLiteral("9"));
+    meldungen.Antworte(QMessageBox::Yes);
+    Klicke(*seite, 1281);
+    EXPECT_EQ(H().Phase, 18);
+    EXPECT_EQ(H().Varianten, 0);
+    EXPECT_DOUBLE_EQ(H().m_aHeizung[0].Abgasverlust, 0.09);
+}
+
+// A stored project at the heating step: "&Weiter >>" asks nothing and
+// keeps what the file holds, its empty distribution too, for which the page
+// offers the central one.
+TEST_F(Schrittseiten, AStoredProjectAtTheHeatingStepAsksNothing)
+{
+    ASSERT_TRUE(app->OpenDocumentFile(QStringLiteral(ZEVA_TEST_DATA_DIR "/projektkorpus/befuellt.vza")));
+    ASSERT_EQ(H().Phase, 17);
+    ASSERT_EQ(H().Varianten, 3);
+    const DHeizung vorher = H().m_aHeizung[0];
+    ASSERT_EQ(vorher.Heizungsverteilung, "");
+    auto* seite = dynamic_cast<CHeizungEingabeDlg*>(rahmen->Schrittpanel(Panel::Heizung));
+    ASSERT_NE(seite, nullptr);
+    ASSERT_TRUE(seite->isVisible());
+    const std::size_t anfragen = meldungen.Anfragen().size();
+    Klicke(*seite, 1281);
+    EXPECT_EQ(meldungen.Anfragen().size(), anfragen);
+    EXPECT_EQ(H().Phase, 18);
+    EXPECT_EQ(H().Varianten, 3);
+    EXPECT_TRUE(H().m_aHeizung[0].IstGleich(vorher));
+    EXPECT_EQ(H().m_aHeizung[0].Heizungsverteilung, "");
+    EXPECT_EQ(H().m_aHeizung[0].Verteilungsnutzungsgrad, vorher.Verteilungsnutzungsgrad);
 }
 
 // Step 18 and step 19 show one demand for one house: a window on a wall and

@@ -17,6 +17,7 @@
 #include "results/CHeizungDlg.h"
 #include "results/CSanDetail.h"
 #include "results/CSankeyDlg.h"
+#include "results/Sanierungsdetails.h"
 #include "shell/Optionen.h"
 #include "shell/OptionenSeite.h"
 #include "ui/CHoverButton.h"
@@ -751,6 +752,173 @@ TEST_F(VariantenFenster, ChartKeyFiguresAndLeftBarAgreeAfterALoadAndAChange)
     rahmen->Befehl(ID_OPTIONEN);
     ASSERT_DOUBLE_EQ(rahmen->Optionen().Brennstoffkosten1, 0.09);
     EXPECT_EQ(Pane()->KenndatenSeite()->Feld(1226)->Wert(1), ersparnisText(rahmen->Optionen()).second);
+}
+
+// Every view of a state computes that state before it shows a figure: after
+// a change of the method, of the options, and on a document just opened
+// (whose records were never computed here), the variant pane, the
+// renovation details, an open variant dialog, the left bar and the
+// heat-demand pane all show the figures of a fresh computation.
+TEST_F(VariantenFenster, EveryViewShowsTheStateAsComputedAfterAChangeOrAnOpening)
+{
+    constexpr int n = 2;
+    constexpr int kriterium = 4; // heating-cost savings: they follow the method and the prices
+    auto zeigeAlle = [&] {
+        WaehleVariante(n);
+        rahmen->Sanierungsdetails(kriterium, n);
+        rahmen->Variantenseite(n, CSanierungVarianteDlg::Berechnung);
+        rahmen->ZeigeBedarf(n);
+        QCoreApplication::processEvents();
+    };
+    auto pruefe = [&](const char* anlass) {
+        SCOPED_TRACE(anlass);
+        const DOptionen& o = rahmen->Optionen();
+        Haus frisch(H());
+        BerechneZustaende(frisch, n, o);
+        const int verfahren = H().Berechnungsverfahren;
+
+        // The variant pane: the figures of SanKenndaten.
+        const auto kenndaten = SanKenndaten(frisch, n, o);
+        CSanKenndatenDlg* k = Pane()->KenndatenSeite();
+        EXPECT_EQ(k->Variante(), n);
+        EXPECT_EQ(k->Feld(1225)->Wert(0), WertText(kenndaten[3].first, 0x3800)) << "pane";
+        EXPECT_EQ(k->Feld(1226)->Wert(0), WertText(kenndaten[4].first, 0xB800)) << "pane";
+
+        // The renovation details: the page of the same state.
+        auto* detail = dynamic_cast<CSanDetail*>(rahmen->Detailansicht());
+        ASSERT_NE(detail, nullptr);
+        std::array<double, 7> werte{};
+        sandetail::Seite(frisch, o, kriterium, n, werte);
+        EXPECT_EQ(detail->Werte(), werte) << "details";
+        EXPECT_EQ(werte[6], RundeSignifikant(kenndaten[4].first, 3)) << "details and pane agree";
+
+        // The open variant dialog: its method and its calculation page.
+        CSanierungVarianteDlg* d = Dialog(n);
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(d->Arbeitshaus().Berechnungsverfahren, verfahren);
+        EXPECT_EQ(FindeId<QComboBox>(BerechnungSeite(d), 1005)->currentIndex(), verfahren);
+        for (const auto& [id, text] : Berechnungstexte(LeseBerechnungswerte(frisch, n, o), verfahren))
+            EXPECT_EQ(BerechnungSeite(d)->Feldtext(id).toStdString(), text) << "variant dialog " << id;
+
+        // The left bar: the existing state.
+        auto* links = dynamic_cast<CHeizungDlg*>(rahmen->HeizungSeite());
+        ASSERT_NE(links, nullptr);
+        CHeizungDlg referenz(nullptr, [this]() -> const DOptionen& { return rahmen->Optionen(); });
+        referenz.Create(nullptr);
+        referenz.ZeigeVariante(frisch, 0);
+        for (int id : {1018, 1015, 1016, 1017})
+            for (int spalte : {0, 1})
+                EXPECT_EQ(links->Feld(id)->Wert(spalte), referenz.Feld(id)->Wert(spalte)) << "left bar " << id;
+
+        // The heat-demand pane: the list of states and the state it shows.
+        auto* bedarf = dynamic_cast<CBedarfDlg*>(rahmen->Bedarfsfenster());
+        ASSERT_NE(bedarf, nullptr);
+        EXPECT_EQ(bedarf->Variante(), n);
+        EXPECT_EQ(FindeId<QComboBox>(bedarf, 1258)->count(), H().Varianten + 1);
+        EXPECT_EQ(FindeId<QComboBox>(bedarf, 1005)->currentIndex(), verfahren);
+        EXPECT_EQ(H().m_aBedarf[n].Brennstoffenergiebedarf, frisch.m_aBedarf[n].Brennstoffenergiebedarf) << "pane";
+        EXPECT_EQ(H().m_aBedarf[n].Waermebedarf, frisch.m_aBedarf[n].Waermebedarf) << "pane";
+    };
+
+    // As after a load: the document's records were never computed here, and
+    // the panes are refreshed with them.
+    for (DBedarf& b : H().m_aBedarf) {
+        b.Waermebedarf = 1;
+        b.Brennstoffenergiebedarf = 1;
+    }
+    rahmen->AktualisiereSeiten();
+    zeigeAlle();
+    pruefe("shown");
+    test::Bild(*rahmen, "zustand-vorher");
+
+    // The method changes in the heat-demand pane.
+    const int neu = H().Berechnungsverfahren == BerechnungSIA ? BerechnungEnEV : BerechnungSIA;
+    auto* verfahren = FindeId<QComboBox>(rahmen->Bedarfsfenster(), 1005);
+    ASSERT_NE(verfahren, nullptr);
+    verfahren->setCurrentIndex(neu);
+    emit verfahren->activated(neu);
+    ASSERT_EQ(H().Berechnungsverfahren, neu);
+    QCoreApplication::processEvents();
+    pruefe("method changed");
+    // Also after switching tabs in the variant dialog.
+    Tabs(Dialog(n))->setCurrentIndex(CSanierungVarianteDlg::Wand);
+    Tabs(Dialog(n))->setCurrentIndex(CSanierungVarianteDlg::Berechnung);
+    pruefe("method changed, tabs switched");
+    test::Bild(*rahmen->Detailansicht(), "details-nach-verfahrenswechsel");
+
+    // A new fuel price from the options sheet.
+    test::BeiModalemDialog([](QDialog* dlg) {
+        auto* sheet = dynamic_cast<zeva::Optionen*>(dlg);
+        ASSERT_NE(sheet, nullptr);
+        sheet->Seiten()->setCurrentIndex(1);
+        FindeId<QLineEdit>(sheet->Seite(1), 1257)->setText(QStringLiteral("0,09"));
+        FindeDirektId<QPushButton>(sheet, 1)->click();
+    });
+    meldungen.Antworte(QMessageBox::No);
+    rahmen->Befehl(ID_OPTIONEN);
+    ASSERT_DOUBLE_EQ(rahmen->Optionen().Brennstoffkosten1, 0.09);
+    QCoreApplication::processEvents();
+    pruefe("options changed");
+
+    // Saved with records of another method, and opened again.
+    Dialog(n)->OnCancel();
+    for (DBedarf& b : H().m_aBedarf) {
+        b.Waermebedarf = 1;
+        b.Brennstoffenergiebedarf = 1;
+    }
+    const QString pfad = test::Datei(QStringLiteral("Zustaende.vza"));
+    ASSERT_TRUE(Dok().DoSave(pfad));
+    ASSERT_TRUE(app->OpenDocumentFile(pfad));
+    ASSERT_EQ(H().Varianten, 3);
+    zeigeAlle();
+    pruefe("opened");
+}
+
+// The heat-demand pane lists the states while it is up: a variant added
+// appears, a variant removed goes, and a state shown that moved is computed
+// anew.
+TEST_F(VariantenFenster, TheHeatDemandPaneListsTheStatesAsVariantsComeAndGo)
+{
+    rahmen->ZeigeBedarf(3);
+    auto* bedarf = dynamic_cast<CBedarfDlg*>(rahmen->Bedarfsfenster());
+    ASSERT_NE(bedarf, nullptr);
+    auto* liste = FindeId<QComboBox>(bedarf, 1258);
+    ASSERT_EQ(liste->count(), 4);
+    ASSERT_EQ(bedarf->Variante(), 3);
+
+    CSanierungVarianteDlg* d = NeuManuell();
+    ASSERT_NE(d, nullptr);
+    ASSERT_EQ(H().Varianten, 4);
+    EXPECT_EQ(liste->count(), 5);
+    EXPECT_EQ(liste->itemText(4), QStringLiteral("Variante 4"));
+    EXPECT_EQ(bedarf->Variante(), 3) << "the state shown stays";
+    EXPECT_EQ(liste->currentIndex(), 3);
+
+    // Cancelled unchanged, the new variant goes again.
+    d->OnCancel();
+    ASSERT_EQ(H().Varianten, 3);
+    EXPECT_EQ(liste->count(), 4);
+
+    // A variant after the one shown goes: the list follows, the state stays.
+    rahmen->ZeigeBedarf(1);
+    ASSERT_EQ(bedarf->Variante(), 1);
+    rahmen->LoescheVariante(3);
+    ASSERT_EQ(H().Varianten, 2);
+    EXPECT_EQ(liste->count(), 3);
+    EXPECT_EQ(bedarf->Variante(), 1);
+    EXPECT_EQ(liste->currentText(), QStringLiteral("Variante 1"));
+    // The variant shown goes: the existing building, in a list without it.
+    rahmen->LoescheVariante(1);
+    ASSERT_EQ(H().Varianten, 1);
+    EXPECT_EQ(liste->count(), 2);
+    EXPECT_EQ(bedarf->Variante(), 0);
+
+    // All go: the existing building.
+    meldungen.Antworte(QMessageBox::Yes);
+    rahmen->Befehl(ID_ALLE_LOESCHEN);
+    ASSERT_EQ(H().Varianten, 0);
+    EXPECT_EQ(liste->count(), 1);
+    EXPECT_EQ(bedarf->Variante(), 0);
 }
 
 TEST_F(VariantenFenster, DeleteDialogRangeCancelAndTheOpenDialogs)

@@ -15,11 +15,15 @@
 #include "shell/CIntroDlg.h"
 #include "shell/CZEVAView.h"
 #include "shell/Schrittplatzhalter.h"
+#include "model/Zahlentext.h"
 #include "ui/CHideBar.h"
+#include "ui/CWertButton.h"
 #include "ui/MeldungsNotifier.h"
 #include "ui/SteuerelementId.h"
 
 #include <QCheckBox>
+#include <cmath>
+#include <functional>
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -513,15 +517,10 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
     EXPECT_TRUE(MenuesAktiv());
     EXPECT_FALSE(Dok().IsModified());
 
-    // Back to the input: told once, then step 18 on a new project page.
-    meldungen.Antworte(QMessageBox::Ok);
+    // Back to the input without variants: nothing a change would delete, so
+    // nothing is said; step 18 on a new project page.
     rahmen->Befehl(ID_ZURUECK_ZUR_EINGABE);
-    ASSERT_EQ(meldungen.Anfragen().size(), 2u);
-    const Meldung::Anfrage& meldung = meldungen.Anfragen()[1];
-    EXPECT_EQ(meldung.text, QStringLiteral("Nach Änderungen am bestehenden Gebäude müssen alle\nSanierungsvarianten "
-                                           "gelöscht werden."));
-    EXPECT_EQ(meldung.titel, QStringLiteral("Vyk-ZEVA"));
-    EXPECT_EQ(meldung.symbol, Meldung::Symbol::Information);
+    EXPECT_EQ(meldungen.Anfragen().size(), 1u);
     EXPECT_EQ(H().Phase, 18);
     EXPECT_FALSE(MenuesAktiv());
     QDialog* projekt = rahmen->Schrittpanel(Panel::Projekt);
@@ -532,8 +531,23 @@ TEST_F(Eingabe, APitchedRoofHouseWalksFromTheStartPageToTheEndAndBack)
     EXPECT_FALSE(FindeId(projekt, 1126)->isEnabled());
     EXPECT_FALSE(FindeId(projekt, 1128)->isEnabled());
     rahmen->Befehl(ID_ZURUECK_ZUR_EINGABE);
-    EXPECT_EQ(meldungen.Anfragen().size(), 2u) << "at 18 nothing is said";
+    EXPECT_EQ(meldungen.Anfragen().size(), 1u) << "at 18 nothing is said";
     EXPECT_EQ(H().Phase, 18);
+
+    // With a variant the note comes, once.
+    rahmen->NaechsterSchritt();
+    ASSERT_EQ(H().Phase, 19);
+    ASSERT_GE(H().NeueVariante(true, rahmen->Optionen()), 1);
+    meldungen.Antworte(QMessageBox::Ok);
+    rahmen->Befehl(ID_ZURUECK_ZUR_EINGABE);
+    ASSERT_EQ(meldungen.Anfragen().size(), 2u);
+    const Meldung::Anfrage& meldung = meldungen.Anfragen()[1];
+    EXPECT_EQ(meldung.text, QStringLiteral("Nach Änderungen am bestehenden Gebäude müssen alle\nSanierungsvarianten "
+                                           "gelöscht werden."));
+    EXPECT_EQ(meldung.titel, QStringLiteral("Vyk-ZEVA"));
+    EXPECT_EQ(meldung.symbol, Meldung::Symbol::Information);
+    EXPECT_EQ(H().Phase, 18);
+    EXPECT_EQ(H().Varianten, 1) << "told, not deleted";
 }
 
 TEST_F(Eingabe, AFlatRoofHouseSkipsThePitchedRoofSteps)
@@ -699,7 +713,6 @@ TEST_F(Eingabe, BackToTheInputClosesTheSpecialViewsFirst)
     rahmen->ZeigeSchritt();
     rahmen->Flaechenansicht(0);
     ASSERT_EQ(rahmen->Stapel().Anzahl(), 1);
-    meldungen.Antworte(QMessageBox::Ok);
     rahmen->Befehl(ID_ZURUECK_ZUR_EINGABE);
     EXPECT_TRUE(flaechen.isNull());
     EXPECT_TRUE(rahmen->Stapel().IstLeer());
@@ -714,12 +727,14 @@ class GeoeffneteEingabe : public Eingabe {
 protected:
     // A drawn house with its surfaces, stored at `phase`, with a demand
     // record that the program must compute anew.
-    QString Gespeichert(int phase)
+    QString Gespeichert(int phase, const std::function<void(Haus&)>& dazu = {})
     {
         Haus h;
         test::GezeichnetesHaus(h);
         MeldungsNotifier notifier;
         EXPECT_EQ(C3DGenerator(h, notifier).Erzeuge3DFlaechen(), 1);
+        if (dazu)
+            dazu(h);
         h.Phase = phase;
         h.Steildach = phase == 5 ? 0 : 1;
         h.m_aBedarf[0].Waermebedarf = 12345;
@@ -728,6 +743,86 @@ protected:
         return pfad;
     }
 };
+
+// A boiler that gives a fuel figure, and a window of 4 m² in the first wall
+// (its carrier's area still gross, as the generator leaves it).
+void MitKesselUndFenster(Haus& h)
+{
+    DHeizung& k = h.m_aHeizung[0];
+    k.Name = "Kessel";
+    k.Einzelheiz = 0;
+    k.Brennstoff = 0;
+    k.Nennwaermeleistung = 40;
+    k.Jahresnutzungsgrad = 0.85;
+    k.Bereitschaftszeit = 8760;
+    k.Heizungsverteilung = "Zentralheizung (Wärmeerzeugung im Gebäude)";
+    k.Verteilungsnutzungsgrad = 0.96;
+    ASSERT_FALSE(h.m_aWand.empty());
+    DFenster fenster;
+    fenster.NameGlas = "Isolierglas";
+    fenster.kWertGlas = 2.8;
+    fenster.kWertRahmen = 2;
+    fenster.Rahmenanteil = 0.3;
+    fenster.gWert = 0.75;
+    fenster.m_plane.SetzeRechteck(4);
+    fenster.m_plane.Traeger1ID = fenster.m_plane.Traeger2ID = h.m_aWand[0].m_plane.ID;
+    fenster.Flaeche = 4;
+    h.m_aFenster.Add(fenster);
+}
+
+// The texts of the left bar's figures.
+QStringList LinkeLeiste(CMainFrame& rahmen)
+{
+    QStringList texte;
+    for (QWidget* seite : {rahmen.GeoKGSeite(), rahmen.HeizungSeite()})
+        for (int id : {1010, 1011, 1012, 1013, 1014, 1015, 1016, 1017, 1018})
+            if (auto* feld = FindeDirektId<CWertButton>(seite, id))
+                texte << QStringLiteral("%1: %2 | %3").arg(id).arg(feld->Wert(0), feld->Wert(1));
+    return texte;
+}
+
+// The left bar shows the figures of the project it shows, whatever project
+// was loaded before (one at the 3D step, one at the heating step).
+TEST_F(GeoeffneteEingabe, TheLeftBarShowsTheOpenedProjectsFigures)
+{
+    const QString ende = Gespeichert(19, MitKesselUndFenster);
+    ASSERT_TRUE(app->OpenDocumentFile(ende));
+    const QStringList frisch = LinkeLeiste(*rahmen);
+    ASSERT_EQ(frisch.size(), 9);
+    auto* heizenergie = FindeDirektId<CWertButton>(rahmen->HeizungSeite(), 1018);
+    ASSERT_NE(heizenergie, nullptr);
+    EXPECT_NE(heizenergie->Wert(1), QStringLiteral("0,00"));
+    EXPECT_NE(heizenergie->Wert(1), QStringLiteral("0"));
+    for (int vorher : {15, 17}) {
+        SCOPED_TRACE(vorher);
+        ASSERT_TRUE(app->OpenDocumentFile(Gespeichert(vorher, MitKesselUndFenster)));
+        ASSERT_TRUE(app->OpenDocumentFile(ende));
+        EXPECT_EQ(LinkeLeiste(*rahmen), frisch);
+    }
+}
+
+// Entering the heating step takes the windows off their walls before any
+// figure: the page's required power and the left bar's envelope are those
+// of the net areas, as at the steps after.
+TEST_F(GeoeffneteEingabe, TheHeatingStepShowsTheNetAreasFromItsFirstFigure)
+{
+    ASSERT_TRUE(app->OpenDocumentFile(Gespeichert(15, MitKesselUndFenster)));
+    Haus netto(H());
+    netto.BerechneNettoflaechen();
+    ASSERT_LT(netto.Huellflaeche(), H().Huellflaeche()) << "the window still counts on top of its wall";
+    while (H().Phase < 17)
+        rahmen->NaechsterSchritt();
+    ASSERT_EQ(H().Phase, 17);
+    EXPECT_DOUBLE_EQ(H().Huellflaeche(), netto.Huellflaeche());
+    MeldungsNotifier notifier;
+    const int kW = static_cast<int>(std::ceil(netto.BerechneNormwaermebedarf(0, notifier)));
+    QDialog* seite = rahmen->Schrittpanel(Panel::Heizung);
+    ASSERT_NE(seite, nullptr);
+    EXPECT_EQ(Text(seite, 1339), QStringLiteral("kW (Erforderlich: %1 kW)").arg(kW));
+    CWertButton huelle;
+    huelle.SetzeWert(RundeSignifikant(netto.Huellflaeche(), 3));
+    EXPECT_EQ(FindeDirektId<CWertButton>(rahmen->GeoKGSeite(), 1010)->Wert(), huelle.Wert());
+}
 
 TEST_F(GeoeffneteEingabe, AProjectStoredAtTheEndOpensWithItsMenusAndDemand)
 {

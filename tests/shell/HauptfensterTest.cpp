@@ -484,6 +484,33 @@ TEST_F(Hauptfenster, CancelledOpenAtALaterStepLeavesTheScreen)
     EXPECT_EQ(Dok().GetTitle(), QStringLiteral("Schritt5.vza"));
 }
 
+// Ctrl+O over a modified project after the input, a file chosen,
+// "Abbrechen" at the save question: the project stays, and so does its
+// between page.
+TEST_F(Hauptfenster, OpenCancelledAtTheSaveQuestionKeepsThePage)
+{
+    const QString anderes = Projekt(QStringLiteral("Anderes.vza"), QStringLiteral("Anderes"), 0);
+    ASSERT_TRUE(app->OpenDocumentFile(Projekt(QStringLiteral("Offen.vza"), QStringLiteral("Offen"), 19)));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(rahmen->Startansicht()->isVisible());
+    ASSERT_EQ(rahmen->Startansicht()->AktuelleSeite(), CZEVAView::Zwischenseite);
+    Dok().SetModifiedFlag(true);
+    test::SkriptDateiauswahl auswahl;
+    auswahl.Antworte(anderes);
+    meldungen.Antworte(QMessageBox::Cancel);
+    const std::size_t vorher = meldungen.Anfragen().size();
+    QTest::keyClick(rahmen, Qt::Key_O, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(auswahl.Gefragt(), 1);
+    ASSERT_EQ(meldungen.Anfragen().size(), vorher + 1) << "the save question";
+    EXPECT_EQ(Dok().GetTitle(), QStringLiteral("Offen.vza"));
+    EXPECT_TRUE(Dok().IsModified());
+    EXPECT_TRUE(rahmen->Startansicht()->isVisible()) << "the main view is not blank";
+    EXPECT_EQ(rahmen->Startansicht()->AktuelleSeite(), CZEVAView::Zwischenseite);
+    EXPECT_EQ(rahmen->AktiveAnsicht(), rahmen->Startansicht());
+    Dok().SetModifiedFlag(false);
+}
+
 TEST_F(Hauptfenster, RecentListKeepsTenAndIsWrittenAtOnce)
 {
     QStringList pfade;

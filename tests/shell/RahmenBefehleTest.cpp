@@ -72,8 +72,10 @@ public:
     int Variante() const override { return variante; }
     void SetzeVariante(int n) override { variante = n; }
     void Aktualisiere() override { ++aktualisiert; }
+    void AktualisiereZustaende() override { ++zustaende; }
     int variante;
     int aktualisiert = 0;
+    int zustaende = 0;
 };
 
 class Bedarfsseitendouble final : public QWidget, public Bedarfsseite {
@@ -180,7 +182,9 @@ public:
         variante = v;
     }
     QString HoleEinheit() const override { return QStringLiteral("EUR"); }
+    void Aktualisiere() override { ++aktualisiert; }
     Haus* haus = nullptr;
+    int aktualisiert = 0;
     int kriterium = -1;
     int variante = -1;
 };
