@@ -5,7 +5,6 @@
      page is shown and printed by a plain HTML view. -->
 <xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform">
   <xsl:output method="html" encoding="UTF-8" indent="no"/>
-  <xsl:decimal-format name="de" decimal-separator="," grouping-separator="."/>
 
   <!-- The report document; inside the loop over the chosen sections "/"
        would be the root of ReportVars.xml. -->
@@ -18,14 +17,14 @@
        fuel or fuel costs; a document without a method shows them all. -->
   <xsl:variable name="brennstoff" select="not($report/ProjektDaten/Berechnungsverfahren = 'WSVO´95')"/>
 
-  <!-- A number in German form; a text that is no number stays as it is. -->
+  <!-- A figure as the program shows it: the writer puts the text beside the
+       number (attribute Text), rounded and grouped by the program's one rule;
+       the sheet rounds nothing. An element without that text shows as it
+       stands. -->
   <xsl:template name="zahl">
     <xsl:param name="w"/>
-    <xsl:param name="muster" select="'#.##0,##'"/>
     <xsl:choose>
-      <xsl:when test="normalize-space($w) != '' and string(number($w)) != 'NaN'">
-        <xsl:value-of select="format-number(number($w), $muster, 'de')"/>
-      </xsl:when>
+      <xsl:when test="$w/@Text"><xsl:value-of select="$w/@Text"/></xsl:when>
       <xsl:otherwise><xsl:value-of select="$w"/></xsl:otherwise>
     </xsl:choose>
   </xsl:template>
@@ -49,14 +48,6 @@
     <xsl:if test="$name != ''">
       <p class="verfahren">Berechnungsverfahren: <xsl:value-of select="$name"/></p>
     </xsl:if>
-  </xsl:template>
-
-  <xsl:template name="euro">
-    <xsl:param name="w"/>
-    <xsl:call-template name="zahl">
-      <xsl:with-param name="w" select="$w"/>
-      <xsl:with-param name="muster" select="'#.##0,00'"/>
-    </xsl:call-template>
   </xsl:template>
 
   <!-- One row label / value / unit. -->
@@ -149,10 +140,25 @@
         <xsl:choose>
           <xsl:when test="$variante">
             <xsl:call-template name="bilanz"><xsl:with-param name="b" select="$variante"/></xsl:call-template>
+            <h2>Kosten der Sanierung</h2>
             <table class="report" cellpadding="3" width="100%">
+              <tr>
+                <td class="headerName">Bauteilgruppe</td><td class="headerName">Position</td><td class="headerName">Maßnahme</td>
+                <td class="headerValue">Preis</td><td class="headerUnit">Einheit</td>
+              </tr>
+              <xsl:for-each select="$variante/Kosten/Posten">
+                <tr>
+                  <xsl:attribute name="class"><xsl:choose><xsl:when test="position() mod 2 = 0">oddLine</xsl:when><xsl:otherwise>evenLine</xsl:otherwise></xsl:choose></xsl:attribute>
+                  <td><xsl:value-of select="Bauteilgruppe"/></td>
+                  <td><xsl:value-of select="Position"/></td>
+                  <td><xsl:value-of select="Name"/></td>
+                  <td class="dataValue" align="right"><xsl:call-template name="zahl"><xsl:with-param name="w" select="Preis"/></xsl:call-template></td>
+                  <td class="dataUnit">EUR</td>
+                </tr>
+              </xsl:for-each>
               <tr class="evenLine">
-                <td class="sumName">Gesamtkosten der Sanierung</td>
-                <td class="sumValue" align="right"><xsl:call-template name="euro"><xsl:with-param name="w" select="$variante/Gesamtkosten"/></xsl:call-template></td>
+                <td class="sumName" colspan="3">Gesamtkosten der Sanierung</td>
+                <td class="sumValue" align="right"><xsl:call-template name="zahl"><xsl:with-param name="w" select="$variante/Gesamtkosten"/></xsl:call-template></td>
                 <td class="dataUnit">EUR</td>
               </tr>
             </table>
@@ -217,12 +223,12 @@
               <td><xsl:value-of select="@Nummer"/></td>
               <td><xsl:value-of select="Name"/></td>
               <td><xsl:value-of select="Position"/></td>
-              <td class="dataValue" align="right"><xsl:call-template name="euro"><xsl:with-param name="w" select="Flaeche"/></xsl:call-template></td>
-              <td class="dataValue" align="right"><xsl:call-template name="zahl"><xsl:with-param name="w" select="kWert"/><xsl:with-param name="muster" select="'#.##0,###'"/></xsl:call-template></td>
+              <td class="dataValue" align="right"><xsl:call-template name="zahl"><xsl:with-param name="w" select="Flaeche"/></xsl:call-template></td>
+              <td class="dataValue" align="right"><xsl:call-template name="zahl"><xsl:with-param name="w" select="kWert"/></xsl:call-template></td>
               <xsl:if test="$n &gt; 0">
                 <td><xsl:value-of select="$s/Name"/></td>
-                <td class="dataValue" align="right"><xsl:if test="$s"><xsl:call-template name="zahl"><xsl:with-param name="w" select="$s/kWert"/><xsl:with-param name="muster" select="'#.##0,###'"/></xsl:call-template></xsl:if></td>
-                <td class="dataValue" align="right"><xsl:if test="$s"><xsl:call-template name="euro"><xsl:with-param name="w" select="$s/Preis"/></xsl:call-template></xsl:if></td>
+                <td class="dataValue" align="right"><xsl:if test="$s"><xsl:call-template name="zahl"><xsl:with-param name="w" select="$s/kWert"/></xsl:call-template></xsl:if></td>
+                <td class="dataValue" align="right"><xsl:if test="$s"><xsl:call-template name="zahl"><xsl:with-param name="w" select="$s/Preis"/></xsl:call-template></xsl:if></td>
               </xsl:if>
             </tr>
           </xsl:for-each>
@@ -247,7 +253,7 @@
           <td class="dataValue" align="right">
             <xsl:call-template name="zahl"><xsl:with-param name="w" select="Gesamtnutzungsgrad | Wirkungsgrad"/></xsl:call-template>
           </td>
-          <td class="dataValue" align="right"><xsl:if test="Preis"><xsl:call-template name="euro"><xsl:with-param name="w" select="Preis"/></xsl:call-template></xsl:if></td>
+          <td class="dataValue" align="right"><xsl:if test="Preis"><xsl:call-template name="zahl"><xsl:with-param name="w" select="Preis"/></xsl:call-template></xsl:if></td>
         </tr>
       </xsl:for-each>
     </table>
@@ -303,7 +309,7 @@
           </xsl:if>
           <tr>
             <td class="sumName">Summe</td>
-            <td class="sumValue" align="right"><xsl:call-template name="zahl"><xsl:with-param name="w" select="sum($e/*[string(number(.)) != 'NaN'])"/></xsl:call-template></td>
+            <td class="sumValue" align="right"><xsl:call-template name="zahl"><xsl:with-param name="w" select="$e/Summe"/></xsl:call-template></td>
             <td class="dataUnit"><xsl:value-of select="$einheit"/></td>
           </tr>
         </table>
@@ -312,14 +318,16 @@
     </xsl:choose>
   </xsl:template>
 
+  <!-- The measures of the chosen variant only; the existing state has none. -->
   <xsl:template match="Legenden">
+    <xsl:variable name="eigene" select="Legende[VarianteNr = $n]"/>
     <h2>Legende der Maßnahmen</h2>
     <xsl:choose>
-      <xsl:when test="count(Legende) = 0"><p>Keine Maßnahmen.</p></xsl:when>
+      <xsl:when test="count($eigene) = 0"><p>Keine Maßnahmen.</p></xsl:when>
       <xsl:otherwise>
         <table class="report" cellpadding="3" width="100%">
           <tr><td class="headerName">Gruppe</td><td class="headerName">Maßnahme</td><td class="headerName">Beschreibung</td></tr>
-          <xsl:for-each select="Legende">
+          <xsl:for-each select="$eigene">
             <tr>
               <xsl:attribute name="class"><xsl:choose><xsl:when test="position() mod 2 = 0">oddLine</xsl:when><xsl:otherwise>evenLine</xsl:otherwise></xsl:choose></xsl:attribute>
               <td><xsl:value-of select="Bauteilgruppe"/></td>

@@ -21,21 +21,22 @@ double Umrissflaeche(const Haus& haus, int zone)
     const int n = haus.Flag2DPixelZaehlraster;
     if (n <= 0)
         return 0;
-    const double g = haus.OpenGLGrid;
     const double dx = haus.OpenGLWidth / n;
     const double dy = haus.OpenGLHeight / n;
     const int zonen = GezaehlteZonen(haus);
     const Punkt2DArray& umriss = haus.m_aZone[static_cast<std::size_t>(zone)].m_a2DGrundrissPunkte;
     long gesamt = 0;
     long treffer = 0;
-    // Each sample point is computed from its index, so that a raster of many
-    // steps does not drift off the cell centres.
+    // The samples lie at the centres of the counting raster's cells, whatever
+    // grid the editor snaps to: an outline on any grid is measured as on the
+    // default one. Each sample is computed from its index, so that a raster
+    // of many steps does not drift off the centres.
     for (int i = 0;; ++i) {
-        const double x = g / 2 + i * dx;
+        const double x = dx / 2 + i * dx;
         if (!(x <= haus.OpenGLWidth))
             break;
         for (int j = 0;; ++j) {
-            const double y = g / 2 + j * dy;
+            const double y = dy / 2 + j * dy;
             if (!(y <= haus.OpenGLHeight))
                 break;
             ++gesamt;
@@ -152,8 +153,7 @@ double GesamtVolumen(Haus& haus)
                 dach += Dachvolumen(d, haus);
     }
     const double summe = dach + geschosse;
-    const double faktor = haus.Nutzungstyp == 0 && haus.Stockwerkszahl <= 2 ? 0.76 : 0.8;
-    haus.Volumen = summe * faktor;
+    haus.Volumen = summe * haus.Luftvolumenfaktor();
     return haus.Volumen;
 }
 

@@ -39,12 +39,6 @@ constexpr int MaxNamen = 60;
 constexpr int VerteilungZentral = 2;
 constexpr const char* ErforderlichText = "kW (Erforderlich: %1 kW)";
 
-QString Zahltext(double wert)
-{
-    std::string text;
-    return FormatiereStellen(wert, text, 3) ? QString::fromStdString(text) : QStringLiteral("0");
-}
-
 } // namespace
 
 QStringList CHeizungEingabeDlg::Brennstoffe()
@@ -464,7 +458,9 @@ void CHeizungEingabeDlg::BerechneKesselnutzungsgrad()
         return;
     m_Kesselnutzungsgrad = *eta;
     m_bNutzungsgradMelden = false;
-    m_NutzungsgradEdit->setText(Zahltext(m_Kesselnutzungsgrad));
+    // Three digits by the program's one rule, without grouping: the user
+    // edits the field.
+    m_NutzungsgradEdit->setText(QString::fromStdString(zeva::Zahltext(m_Kesselnutzungsgrad, 1, 3, false)));
     m_bNutzungsgradMelden = true;
 }
 

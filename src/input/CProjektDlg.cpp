@@ -226,9 +226,9 @@ void CProjektDlg::Lade()
     UpdateData(false);
     // Area and volume in whole units, as the frame shows them at step 18.
     m_dFlaecheGeladen = m_dNutzflaeche;
-    m_strFlaecheGeladen = QString::asprintf("%.0f", m_dNutzflaeche);
+    m_strFlaecheGeladen = QString::fromStdString(Zahltext(m_dNutzflaeche, 0, 0, false));
     m_Nutzflaeche->setText(m_strFlaecheGeladen);
-    m_Luftvolumen->setText(QString::asprintf("%.0f", m_dLuftvolumen));
+    m_Luftvolumen->setText(QString::fromStdString(Zahltext(m_dLuftvolumen, 0, 0, false)));
 }
 
 bool CProjektDlg::SpeichereDaten()

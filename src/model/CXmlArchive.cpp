@@ -123,16 +123,59 @@ private:
     std::string m_message;
 };
 
-// libxslt reports through its own generic handler; it is silenced while a
-// style sheet is parsed or applied.
-void SilentXsltError(void*, const char*, ...) {}
-
+// libxslt reports through its own generic handler; while a style sheet is
+// parsed or applied its messages are collected (not printed), so that the
+// caller can name the reason of a failure.
 class XsltErrorSilencer {
 public:
-    XsltErrorSilencer() { xsltSetGenericErrorFunc(nullptr, &SilentXsltError); }
+    XsltErrorSilencer() { xsltSetGenericErrorFunc(this, &XsltErrorSilencer::Sammle); }
     ~XsltErrorSilencer() { xsltSetGenericErrorFunc(nullptr, nullptr); }
     XsltErrorSilencer(const XsltErrorSilencer&) = delete;
     XsltErrorSilencer& operator=(const XsltErrorSilencer&) = delete;
+
+    // The messages so far, one per line, without empty lines.
+    std::string Text() const
+    {
+        std::string text;
+        std::size_t anfang = 0;
+        while (anfang < m_text.size()) {
+            std::size_t ende = m_text.find('\n', anfang);
+            if (ende == std::string::npos)
+                ende = m_text.size();
+            std::string zeile = m_text.substr(anfang, ende - anfang);
+            while (!zeile.empty() && (zeile.back() == '\r' || zeile.back() == ' '))
+                zeile.pop_back();
+            if (!zeile.empty()) {
+                if (!text.empty())
+                    text += '\n';
+                text += zeile;
+            }
+            anfang = ende + 1;
+        }
+        return text;
+    }
+
+private:
+    static void Sammle(void* kontext, const char* format, ...)
+    {
+        auto* self = static_cast<XsltErrorSilencer*>(kontext);
+        if (self == nullptr || format == nullptr || self->m_text.size() > 4000)
+            return;
+        char puffer[1024];
+        va_list args;
+        va_start(args, format);
+        const int n = std::vsnprintf(puffer, sizeof puffer, format, args);
+        va_end(args);
+        if (n <= 0)
+            return;
+        // Called from inside libxslt: nothing may escape.
+        try {
+            self->m_text.append(puffer, std::min<std::size_t>(static_cast<std::size_t>(n), sizeof puffer - 1));
+        } catch (...) {
+        }
+    }
+
+    std::string m_text;
 };
 
 // A text in memory as libxml2's input callback reads it.
@@ -592,6 +635,7 @@ struct CXmlArchive::Impl {
     xmlNodePtr cursor = nullptr;
 
     bool xslReady = false;
+    std::string xslError;
     xsltStylesheetPtr stylesheet = nullptr;
     xsltSecurityPrefsPtr security = nullptr;
 
@@ -953,50 +997,84 @@ void CXmlArchive::InitXsl()
 
 bool CXmlArchive::LoadStylesheet(const std::filesystem::path& path)
 {
-    if (!d->xslReady)
+    d->xslError.clear();
+    if (!d->xslReady) {
+        d->xslError = "the style-sheet processor is not ready";
         return false;
+    }
     try {
         const std::string text = ReadWholeFile(path);
         xmlDocPtr sheetDoc = ParseDocument(text, path.string(), path.string());
         XsltErrorSilencer silence;
         ParseErrorCapture capture; // includes are parsed on the way
         xsltStylesheetPtr sheet = xsltParseStylesheetDoc(sheetDoc);
+        const auto grund = [&] {
+            std::string g = silence.Text();
+            if (g.empty() && capture.HasError())
+                g = capture.Message();
+            return g.empty() ? std::string("the style sheet is not valid") : g;
+        };
         if (sheet == nullptr) {
             xmlFreeDoc(sheetDoc);
+            d->xslError = grund();
             return false;
         }
         if (sheet->errors != 0) {
             xsltFreeStylesheet(sheet); // frees the document too
+            d->xslError = grund();
             return false;
         }
         if (d->stylesheet != nullptr)
             xsltFreeStylesheet(d->stylesheet);
         d->stylesheet = sheet;
         return true;
-    } catch (...) {
+    } catch (const CXmlArchiveException& e) {
         // A style sheet that cannot be loaded leaves the previous one.
+        d->xslError = e.Reason();
+        if (e.Line() > 0)
+            d->xslError += " (line " + std::to_string(e.Line()) + ")";
+        return false;
+    } catch (const std::exception& e) {
+        d->xslError = e.what();
+        return false;
+    } catch (...) {
+        d->xslError = "unknown error";
         return false;
     }
 }
 
 bool CXmlArchive::TransformToStream(std::ostream& out)
 {
-    if (d->stylesheet == nullptr || d->doc == nullptr)
+    d->xslError.clear();
+    if (d->stylesheet == nullptr || d->doc == nullptr) {
+        d->xslError = "no style sheet is loaded";
         return false;
+    }
     XsltErrorSilencer silence;
     ParseErrorCapture capture;
+    const auto grund = [&] {
+        std::string g = silence.Text();
+        if (g.empty() && capture.HasError())
+            g = capture.Message();
+        return g.empty() ? std::string("the transformation failed") : g;
+    };
     xsltTransformContextPtr ctxt = xsltNewTransformContext(d->stylesheet, d->doc);
-    if (ctxt == nullptr)
+    if (ctxt == nullptr) {
+        d->xslError = "out of memory";
         return false;
+    }
     if (d->security != nullptr)
         xsltSetCtxtSecurityPrefs(d->security, ctxt);
     xmlDocPtr result = xsltApplyStylesheetUser(d->stylesheet, d->doc, nullptr, nullptr, nullptr, ctxt);
     const bool failed = ctxt->state == XSLT_STATE_ERROR || ctxt->state == XSLT_STATE_STOPPED;
     xsltFreeTransformContext(ctxt);
-    if (result == nullptr)
+    if (result == nullptr) {
+        d->xslError = grund();
         return false;
+    }
     if (failed) {
         xmlFreeDoc(result);
+        d->xslError = grund();
         return false;
     }
     xmlChar* text = nullptr;
@@ -1005,12 +1083,22 @@ bool CXmlArchive::TransformToStream(std::ostream& out)
     xmlFreeDoc(result);
     if (rc != 0) {
         xmlFree(text);
+        d->xslError = "the result of the transformation could not be written";
         return false;
     }
     if (text != nullptr && length > 0)
         out.write(C(text), length);
     xmlFree(text);
-    return static_cast<bool>(out);
+    if (!out) {
+        d->xslError = "the result of the transformation could not be written";
+        return false;
+    }
+    return true;
+}
+
+const std::string& CXmlArchive::XslError() const
+{
+    return d->xslError;
 }
 
 void CXmlArchive::ReleaseXsl()

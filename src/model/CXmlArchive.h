@@ -127,6 +127,10 @@ public:
     void InitXsl();
     bool LoadStylesheet(const std::filesystem::path& path);
     bool TransformToStream(std::ostream& out);
+    // Why the last LoadStylesheet or TransformToStream failed, in the words
+    // of libxml2/libxslt (the messages of xsl:message included); empty after
+    // a success.
+    const std::string& XslError() const;
     void ReleaseXsl();
 
 protected:

@@ -34,6 +34,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
+#include <string>
 #include <type_traits>
 
 namespace zeva {
@@ -178,6 +180,12 @@ public:
     void BerechneNettoflaechen();
     // Sum of the stored Flaeche of all windows and opaque components, m².
     double Huellflaeche() const;
+    // The share of the heated gross volume that counts as air volume: 0.76
+    // for a residential house (Nutzungstyp 0) of at most two storeys, else
+    // 0.8. Volumen is the gross volume times this factor.
+    double Luftvolumenfaktor() const;
+    // The heated gross volume, m³: the volume Volumen was made from.
+    double Bruttovolumen() const;
     // Writes every record's Kurzname from the digit groups of its plane ID
     // ("Wa-EG-05-00"; the zone is named when Zonen > 1).
     void ErzeugeBauteilnamen();
@@ -242,11 +250,29 @@ public:
     }
     void LoescheVariante(int n);
     void LoescheAlleVarianten();
+    // Whether states a and b are the same renovation: every component has
+    // the same measure (or none) in both, and the heating records are equal.
+    bool GleicheVarianten(int a, int b) const;
     // Before a change of the existing building: asks (when fragen) whether
     // all variants may be deleted and deletes them; false when the user
     // said No. The display, when given, refreshes the demand pane first and
     // closes the variant dialogs before the variants go.
     bool BestandAendernErlaubt(bool fragen, Notifier& notifier, VariantenAnzeige* anzeige = nullptr);
+    // One row of a variant's costs: a measure on a component, the amount
+    // due anyway of a component that must be renovated and gets no measure,
+    // a new heating or the amount due for the old one. Preis is in whole
+    // euros (GanzeEuro); Gesamtkosten is the sum of the rows.
+    struct Kostenposten {
+        std::string gruppe;   // "Flachdach", "Steildach", "Decke", "Wand", "Boden", "Fenster", "Heizung"
+        std::string position; // the component's Kurzname; empty for the heating
+        std::string name;     // the measure's or heating's name; empty for an amount due anyway
+        double preis = 0;     // EUR, whole euros
+        bool massnahme = false; // a measure or a new heating (counts per year by its life)
+        double lebensdauer = 0; // years, for a measure or a new heating
+    };
+    // The rows of variant n in the order of the groups (flat roofs, pitched
+    // roofs, ceilings, walls, floors, windows, heating); none for state 0.
+    std::vector<Kostenposten> Kostenzeilen(int n, const DOptionen& optionen) const;
     // Costs of variant n into its demand record; false when a measure or a
     // new heating has no service life (its price still counts).
     bool BerechneKosten(int n, const DOptionen& optionen);

@@ -130,6 +130,16 @@ void Haus::BerechneNettoflaechen()
     BerechneNetto(m_aBoden, IndexNachTraeger(m_aBoden, eins), m_aFenster, fenster);
 }
 
+double Haus::Luftvolumenfaktor() const
+{
+    return Nutzungstyp == 0 && Stockwerkszahl <= 2 ? 0.76 : 0.8;
+}
+
+double Haus::Bruttovolumen() const
+{
+    return Volumen / Luftvolumenfaktor();
+}
+
 double Haus::Huellflaeche() const
 {
     double summe = 0;

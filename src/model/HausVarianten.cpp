@@ -283,47 +283,104 @@ bool Haus::BestandAendernErlaubt(bool fragen, Notifier& notifier, VariantenAnzei
     return true;
 }
 
+namespace {
+
+template <class T>
+const char* Gruppenname()
+{
+    if constexpr (std::is_same_v<T, DFlachdach>)
+        return "Flachdach";
+    else if constexpr (std::is_same_v<T, DSteildach>)
+        return "Steildach";
+    else if constexpr (std::is_same_v<T, DDecke>)
+        return "Decke";
+    else if constexpr (std::is_same_v<T, DWand>)
+        return "Wand";
+    else if constexpr (std::is_same_v<T, DBoden>)
+        return "Boden";
+    else
+        return "Fenster";
+}
+
+} // namespace
+
+bool Haus::GleicheVarianten(int a, int b) const
+{
+    if (!IstZustand(a) || !IstZustand(b))
+        return false;
+    bool gleich = true;
+    FuerAlleGruppen(*this, [&](const auto& gruppe) {
+        for (const auto& bauteil : gruppe) {
+            if (!gleich)
+                return;
+            const bool hatA = HatMassnahme(bauteil, a);
+            const bool hatB = HatMassnahme(bauteil, b);
+            gleich = hatA == hatB && (!hatA || *Massnahme(bauteil, a) == *Massnahme(bauteil, b));
+        }
+    });
+    return gleich && m_aHeizung[static_cast<std::size_t>(a)].IstGleich(m_aHeizung[static_cast<std::size_t>(b)]);
+}
+
+std::vector<Haus::Kostenposten> Haus::Kostenzeilen(int n, const DOptionen& optionen) const
+{
+    std::vector<Kostenposten> zeilen;
+    if (!IstZustand(n) || n == 0)
+        return zeilen;
+    FuerAlleGruppen(*this, [&](const auto& gruppe) {
+        for (const auto& bauteil : gruppe) {
+            Kostenposten p;
+            p.gruppe = Gruppenname<std::decay_t<decltype(bauteil)>>();
+            p.position = bauteil.Kurzname.str();
+            if (HatMassnahme(bauteil, n)) {
+                const auto& m = *Massnahme(bauteil, n);
+                p.name = m.Name;
+                p.preis = GanzeEuro(m.Preis);
+                p.massnahme = true;
+                p.lebensdauer = m.Lebensdauer;
+            } else {
+                // A required renovation left undone still costs its due.
+                p.preis = GanzeEuro(SowiesoBetrag(bauteil));
+                if (p.preis == 0)
+                    continue;
+            }
+            zeilen.push_back(std::move(p));
+        }
+    });
+
+    const DHeizung& heizung = m_aHeizung[static_cast<std::size_t>(n)];
+    Kostenposten p;
+    p.gruppe = "Heizung";
+    if (heizung != m_aHeizung[0]) {
+        p.name = heizung.Name;
+        p.preis = GanzeEuro(heizung.Preis);
+        p.massnahme = true;
+        p.lebensdauer = heizung.Lebensdauer;
+        zeilen.push_back(std::move(p));
+    } else if (heizung.SanMuss != 0 && GanzeEuro(optionen.AlteHeizung) != 0) {
+        p.name = heizung.Name;
+        p.preis = GanzeEuro(optionen.AlteHeizung);
+        zeilen.push_back(std::move(p));
+    }
+    return zeilen;
+}
+
 bool Haus::BerechneKosten(int n, const DOptionen& optionen)
 {
     if (!IstZustand(n))
         return false;
-    const auto in = static_cast<std::size_t>(n);
-    DBedarf& bedarf = m_aBedarf[in];
-    if (n == 0) {
-        bedarf.Gesamtkosten = 0;
-        bedarf.GesamtkostenProJahr = 0;
-        return true;
-    }
-
+    DBedarf& bedarf = m_aBedarf[static_cast<std::size_t>(n)];
     double gesamt = 0;
     double proJahr = 0;
     bool ergebnis = true;
-    auto zaehle = [&](double preis, double lebensdauer) {
-        gesamt += preis;
-        if (lebensdauer >= Klein)
-            proJahr += preis / lebensdauer;
+    for (const Kostenposten& p : Kostenzeilen(n, optionen)) {
+        gesamt += p.preis;
+        if (!p.massnahme)
+            continue;
+        if (p.lebensdauer >= Klein)
+            proJahr += p.preis / p.lebensdauer;
         else
             ergebnis = false;
-    };
-
-    FuerAlleGruppen(*this, [&](const auto& gruppe) {
-        for (const auto& bauteil : gruppe) {
-            if (HatMassnahme(bauteil, n)) {
-                const auto& m = *Massnahme(bauteil, n);
-                zaehle(m.Preis, m.Lebensdauer);
-            } else {
-                // A required renovation left undone still costs its due.
-                gesamt += SowiesoBetrag(bauteil);
-            }
-        }
-    });
-
-    const DHeizung& heizung = m_aHeizung[in];
-    if (heizung != m_aHeizung[0])
-        zaehle(heizung.Preis, heizung.Lebensdauer);
-    else if (heizung.SanMuss != 0)
-        gesamt += optionen.AlteHeizung;
-
+    }
     bedarf.Gesamtkosten = gesamt;
     bedarf.GesamtkostenProJahr = proJahr;
     return ergebnis;
@@ -336,7 +393,7 @@ double Haus::Bauteilkosten(int n) const
     double gesamt = 0;
     FuerAlleGruppen(*this, [&](const auto& gruppe) {
         for (const auto& bauteil : gruppe)
-            gesamt += HatMassnahme(bauteil, n) ? (*Massnahme(bauteil, n)).Preis : SowiesoBetrag(bauteil);
+            gesamt += GanzeEuro(HatMassnahme(bauteil, n) ? (*Massnahme(bauteil, n)).Preis : SowiesoBetrag(bauteil));
     });
     return gesamt;
 }
@@ -366,10 +423,10 @@ double Haus::SowiesoKosten(const DOptionen& optionen) const
     double summe = 0;
     FuerAlleGruppen(*this, [&](const auto& gruppe) {
         for (const auto& bauteil : gruppe)
-            summe += SowiesoBetrag(bauteil);
+            summe += GanzeEuro(SowiesoBetrag(bauteil));
     });
     if (!m_aHeizung.empty() && m_aHeizung[0].SanMuss != 0)
-        summe += optionen.AlteHeizung;
+        summe += GanzeEuro(optionen.AlteHeizung);
     return summe;
 }
 

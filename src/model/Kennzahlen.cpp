@@ -115,6 +115,15 @@ Gruppeneinsparungen Gruppeneinsparungen::Gerundet(int signifikant) const
     return r;
 }
 
+Gruppeneinsparungen Gruppeneinsparungen::InGanzenEuro() const
+{
+    Gruppeneinsparungen r;
+    for (std::size_t g = 0; g < gruppen.size(); ++g)
+        r.gruppen[g] = GanzeEuro(gruppen[g]);
+    r.gesamt = GanzeEuro(gesamt);
+    return r;
+}
+
 namespace {
 
 // The losses of the saving groups in a demand record, per m² and year.
@@ -140,6 +149,13 @@ Gruppeneinsparungen Einsparungen(const Haus& haus, int n, double p0, double pn)
         e.gruppen[g] = f * (p0 * v0[g] - pn * vn[g]);
     const int verfahren = haus.Berechnungsverfahren;
     e.gesamt = f * (p0 * Endbedarf(b0, verfahren) - pn * Endbedarf(bn, verfahren));
+    // A heating that turns no heat into fuel energy has no fuel figure (the
+    // pages show "–"): its losses and the fuel it would save count as no
+    // saving, and the whole is what the components save.
+    if (!haus.EndenergieBerechenbar(0) || !haus.EndenergieBerechenbar(n)) {
+        e.gruppen[AnzahlEinsparungsgruppen - 1] = 0;
+        e.gesamt = e.Gruppensumme();
+    }
     return e;
 }
 

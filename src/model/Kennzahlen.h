@@ -79,6 +79,8 @@ struct Gruppeneinsparungen {
     // The groups and the whole rounded to the digits a table shows; the
     // interaction then is what makes the shown rows add up to the shown sum.
     Gruppeneinsparungen Gerundet(int signifikant) const;
+    // The same for money: the groups and the whole in whole euros.
+    Gruppeneinsparungen InGanzenEuro() const;
 };
 
 // Computes states 0 and n of the house: demand, costs, CO2, KEA, each for 0

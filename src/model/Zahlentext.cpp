@@ -437,6 +437,37 @@ std::string Zahltext(double x, int nachkomma, int signifikant, bool tausender)
     return GerundeterText(z, nachkomma, tausender);
 }
 
+double GanzeEuro(double betrag)
+{
+    return RundeNachkomma(betrag, 0);
+}
+
+std::string Geldtext(double betrag)
+{
+    return Zahltext(betrag, 0);
+}
+
+std::string Kennwerttext(double x)
+{
+    if (!std::isfinite(x))
+        return {};
+    if (x == 0)
+        return Zahltext(0, 0);
+    const int e = static_cast<int>(std::floor(std::log10(std::fabs(x))));
+    // From 100 on the digits cut off are whole places (27040 → 27000);
+    // below, the decimals are cut on the shown digits as Zahltext cuts them
+    // (2,675 → "2,68").
+    if (e >= 2)
+        return Zahltext(x, 0, 3);
+    int nachkomma = 2 - e;
+    // Rounding may carry into a new place (9,996 → 10,0): one decimal less.
+    double gerundet = 0;
+    if (nachkomma > 0 && LeseZahl(Zahltext(x, nachkomma, 0, false), gerundet) &&
+        std::fabs(gerundet) >= ZehnHoch(e + 1))
+        --nachkomma;
+    return Zahltext(x, nachkomma);
+}
+
 bool FormatiereTausender(std::string& text, bool shorten, int n)
 {
     Dezimalziffern z;

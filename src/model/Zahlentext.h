@@ -51,6 +51,20 @@ bool LeseGanzzahlToken(std::string_view token, long long& wert);
 // figure gives an empty text.
 std::string Zahltext(double x, int nachkomma, int signifikant = 0, bool tausender = true);
 
+// Money is counted and shown in whole euros: every amount that stands in a
+// row (a measure's price, an amount due anyway, a heating) is rounded to
+// whole euros (half away from zero) before rows are added, so that the rows
+// shown add up to the total shown.
+double GanzeEuro(double betrag);
+// An amount of money as every page, pane, dialog and the report show it:
+// whole euros with "." grouping (12141.87 → "12.142"); Zahltext's rule.
+std::string Geldtext(double betrag);
+
+// A key figure as the panes show it: three significant digits, decimals
+// only as far as those digits reach, "." grouping (27040 → "27.000",
+// 946.45 → "946", 12.345 → "12,3"); Zahltext's rule.
+std::string Kennwerttext(double x);
+
 // Formats a number text (decimal "," or ".") with German grouping and two
 // decimals; with shorten, keeps fewer decimals as the figure panes need them
 // (none from n places before the comma on), rounding as Zahltext does.

@@ -147,7 +147,8 @@ CHeizungSanDlg::CHeizungSanDlg(CSanierungVarianteDlg& besitzer) : CSanierungsSei
 
 void CHeizungSanDlg::DoDataExchange(DatenAustausch& dx)
 {
-    dx.Zahl(m_PreisEdit, m_Preis);
+    // The price shows in whole euros; left as shown it keeps its value.
+    dx.GerundeteZahl(m_PreisEdit, m_Preis, QString::fromStdString(Zahltext(m_Preis, 0, 0, false)));
     dx.Zahl(m_LebensdauerEdit, m_Lebensdauer);
     dx.Text(m_BezeichnungEdit, m_Bezeichnung);
     dx.Zahl(m_NennleistungEdit, m_Nennleistung);
@@ -297,10 +298,9 @@ void CHeizungSanDlg::BerechneKesselnutzungsgrad()
     h->Bereitschaftsverlust = k.bereitschaft / 100;
     h->Verteilungsnutzungsgrad = k.verteilung / 100;
     m_Kesselnutzungsgrad = RundeSignifikant(100 * h->BerechneEndenergie(d), 4);
-    std::string text;
-    if (!FormatiereStellen(m_Kesselnutzungsgrad, text, 3))
-        text = "0";
-    m_KesselnutzungsgradEdit->setText(QString::fromStdString(text));
+    // A derived figure, by the rule the heating page shows it with: three
+    // digits, no grouping in a field the user may edit.
+    m_KesselnutzungsgradEdit->setText(QString::fromStdString(Zahltext(m_Kesselnutzungsgrad, 1, 3, false)));
 }
 
 void CHeizungSanDlg::OnKesselnutzungsgradGetippt()

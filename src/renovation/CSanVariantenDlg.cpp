@@ -2,6 +2,8 @@
 
 #include "model/Haus.h"
 #include "model/Kennzahlen.h"
+#include "model/Zahlentext.h"
+#include "platform/Meldung.h"
 #include "renovation/Variantenrechnung.h"
 #include "results/CDiagrammeDlg.h"
 #include "results/CHeizungDlg.h"
@@ -185,6 +187,13 @@ void CSanKenndatenDlg::Aktualisiere(const Haus& haus, int n)
     m_nVariante = n;
     const auto werte = SanKenndaten(haus, n, m_rahmen.Optionen());
     for (std::size_t i = 0; i < m_Felder.size(); ++i) {
+        if (i == 0 || i == 4) {
+            // Money: the amount in whole euros, as the report and the detail
+            // page have it; the rate per m² with the cents it has.
+            m_Felder[i]->SetzeText(QString::fromStdString(Geldtext(werte[i].first)), 0);
+            m_Felder[i]->SetzeText(QString::fromStdString(Zahltext(werte[i].second, 2)), 1);
+            continue;
+        }
         m_Felder[i]->SetzeWert(werte[i].first, 0);
         m_Felder[i]->SetzeWert(werte[i].second, 1);
     }
@@ -326,7 +335,13 @@ void InstalliereVariantenfenster(CMainFrame& rahmen)
     pane->AktualisiereVarianten(rahmen.AktuellesHaus());
     rahmen.SetzeVariantennummerErzeuger([r = &rahmen](QWidget* eltern) {
         CVarianteLoeschenDlg dialog(r->AktuellesHaus().Varianten, eltern);
-        return dialog.exec();
+        const int n = dialog.exec();
+        // Deleting cannot be undone: the user confirms it, No is the default.
+        if (n >= 1 && n <= r->AktuellesHaus().Varianten
+            && !Meldung::Frage(QString::fromUtf8(CVarianteLoeschenDlg::FrageLoeschen).arg(n), QMessageBox::No,
+                               Meldung::Symbol::Frage, eltern))
+            return -1;
+        return n;
     });
 }
 

@@ -115,6 +115,9 @@ private:
 // number from 1 to the number of variants; exec() gives it, or -1 on Cancel.
 class CVarianteLoeschenDlg final : public DatenDialog {
 public:
+    // Asked once a number is given, before the variant goes.
+    static constexpr const char* FrageLoeschen = "Soll die Sanierungsvariante %1 gelöscht werden?";
+
     CVarianteLoeschenDlg(int varianten, QWidget* parent = nullptr);
 
     int m_nVariante = 1;

@@ -3,6 +3,7 @@
 #include "model/Bilanzhilfen.h"
 #include "model/DaempfbarerNotifier.h"
 #include "model/Dokumentgrenzen.h"
+#include "model/Zahlentext.h"
 #include "platform/SqlDatabase.h"
 
 #include <algorithm>
@@ -91,16 +92,6 @@ double Abstand(const SanErgebnis& neu, const SanErgebnis& e, int kriterium)
     case 2: return e.m_Kosten - neu.m_Kosten;
     default: return 0;
     }
-}
-
-// "%.2f" with a decimal comma, whatever the C library's locale.
-std::string ZweiStellen(double v)
-{
-    char puffer[64];
-    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, v, std::chars_format::fixed, 2);
-    std::string text = fehler == std::errc() ? std::string(puffer, ende) : std::string("?");
-    std::replace(text.begin(), text.end(), '.', ',');
-    return text;
 }
 
 std::int64_t SteadyMikro()
@@ -499,12 +490,8 @@ void ProgSan::ZeigeBestenWert()
     const double v = m_Ergebnisse.empty() ? 0.0 : Wert(m_Ergebnisse[0], m_nKriterium);
     if (v == m_LetzterBestwert)
         return;
-    switch (m_nKriterium) {
-    case 0: m_BestwertText = "Bester Wert: " + ZweiStellen(v) + " EUR/a Gewinn pro 1000 EUR Investition"; break;
-    case 1: m_BestwertText = "Bester Wert: " + ZweiStellen(v) + " kWh/m²a Energieeinsparung"; break;
-    case 2: m_BestwertText = "Bester Wert: " + ZweiStellen(v) + " EUR Gesamtkosten"; break;
-    default: break;
-    }
+    if (m_nKriterium >= 0 && m_nKriterium <= 2)
+        m_BestwertText = BestwertText(m_nKriterium, v);
     m_LetzterBestwert = v;
     ++m_nBestwertWechsel;
 }
@@ -921,11 +908,32 @@ int ProgSan::UebernehmeBeste(Haus& haus, Notifier& notifier)
             continue;
         }
         WendeKombinationAn(haus, v, r, notifier);
+        // A proposal the house has already (from an earlier run or by hand)
+        // is a twin: it is not adopted a second time.
+        bool zwilling = false;
+        for (int k = 1; k < v && !zwilling; ++k)
+            zwilling = haus.GleicheVarianten(k, v);
+        if (zwilling) {
+            haus.LoescheVariante(v);
+            continue;
+        }
         ++neu;
     }
     if (uebrig > 0)
         notifier.Nachricht(TextVariantengrenze(uebrig), Notifier::Art::Information);
     return neu;
+}
+
+std::string ProgSan::BestwertText(int kriterium, double v)
+{
+    // The figures by the program's one rule: two decimals rounded on the
+    // shown digits (0,625 → "0,63"), money in whole euros.
+    switch (kriterium) {
+    case 0: return "Bester Wert: " + Zahltext(v, 2) + " EUR/a Gewinn pro 1000 EUR Investition";
+    case 1: return "Bester Wert: " + Zahltext(v, 2) + " kWh/m²a Energieeinsparung";
+    case 2: return "Bester Wert: " + Geldtext(v) + " EUR Gesamtkosten";
+    default: return {};
+    }
 }
 
 std::string ProgSan::TextVariantengrenze(int nichtUebernommen)

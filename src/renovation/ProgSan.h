@@ -192,6 +192,9 @@ public:
     // (TextVariantengrenze).
     int UebernehmeBeste(Haus& haus, Notifier& notifier);
     static std::string TextVariantengrenze(int nichtUebernommen);
+    // "Bester Wert: …" of the progress dialog for the best value v of a
+    // criterion (0 gain, 1 saving, 2 costs); empty for any other criterion.
+    static std::string BestwertText(int kriterium, double v);
     // Writes a result's measures into variant n of a house and computes it.
     void WendeKombinationAn(Haus& haus, int n, const SanErgebnis& r, Notifier& notifier) const;
 

@@ -109,20 +109,34 @@ bool KesselnutzungsgradBerechenbar(const Kesselfelder& k, double d)
 
 // ----- calculation page -----------------------------------------------------------------
 
-std::string Berechnungstext(double x)
+std::string Berechnungstext(double x, Feldart art)
 {
-    if (!std::isfinite(x))
+    // What the page cannot show: a negative figure (a variant that needs
+    // more than the existing state), one that is rounded to more than ten
+    // digits, no number.
+    if (!std::isfinite(x) || x < 0)
         return "###";
-    std::string text;
-    if (!FormatiereStellen(RundeSignifikant(x, 4), text, 10))
+    const double gezeigt = art == Feldart::Geld   ? GanzeEuro(x)
+                           : art == Feldart::Satz ? RundeNachkomma(x, 2)
+                                                         : RundeSignifikant(x, 3);
+    if (gezeigt >= 9999999999.5)
         return "###";
-    return text;
+    switch (art) {
+    case Feldart::Geld: return Geldtext(x);
+    case Feldart::Satz: return Zahltext(x, 2);
+    default: return Kennwerttext(x);
+    }
 }
 
 std::vector<std::pair<int, std::string>> Berechnungstexte(const Berechnungswerte& w, int verfahren)
 {
     std::vector<std::pair<int, std::string>> texte;
-    auto setze = [&](int id, double x) { texte.emplace_back(id, Berechnungstext(x)); };
+    // Every figure by the rule of its kind: energies to three digits as the
+    // pane shows them, money in whole euros, rates per m² with their cents.
+    auto setze = [&](int id, double x, Feldart art = Feldart::Energie) {
+        texte.emplace_back(id, Berechnungstext(x, art));
+    };
+    using A = Feldart;
     if (verfahren == 0 || verfahren == 1) {
         setze(1220, w.B0 * w.A);
         setze(1224, w.B0);
@@ -130,17 +144,17 @@ std::vector<std::pair<int, std::string>> Berechnungstexte(const Berechnungswerte
         setze(1226, w.Bn);
         setze(1221, (w.B0 - w.Bn) * w.A);
         setze(1227, w.B0 - w.Bn);
-        setze(1240, w.P0 * w.B0 * w.A);
-        setze(1242, w.P0 * w.B0);
-        setze(1243, w.Pn * w.Bn * w.A);
-        setze(1244, w.Pn * w.Bn);
-        setze(1241, (w.P0 * w.B0 - w.Pn * w.Bn) * w.A);
-        setze(1245, w.P0 * w.B0 - w.Pn * w.Bn);
-        setze(1222, w.Gn);
-        setze(1000, w.Sowieso);
-        setze(1247, w.Jn);
+        setze(1240, w.P0 * w.B0 * w.A, A::Geld);
+        setze(1242, w.P0 * w.B0, A::Satz);
+        setze(1243, w.Pn * w.Bn * w.A, A::Geld);
+        setze(1244, w.Pn * w.Bn, A::Satz);
+        setze(1241, (w.P0 * w.B0 - w.Pn * w.Bn) * w.A, A::Geld);
+        setze(1245, w.P0 * w.B0 - w.Pn * w.Bn, A::Satz);
+        setze(1222, w.Gn, A::Geld);
+        setze(1000, w.Sowieso, A::Geld);
+        setze(1247, w.Jn, A::Geld);
         // The whole saving valued at the price of the variant's fuel.
-        setze(1223, (w.B0 - w.Bn) * w.Pn * w.A / (w.Gn * 0.001));
+        setze(1223, (w.B0 - w.Bn) * w.Pn * w.A / (w.Gn * 0.001), A::Satz);
     } else if (verfahren == 2) {
         const double bezug = 0.4 * w.V;
         setze(1220, w.A * w.Q0);

@@ -83,9 +83,15 @@ struct Berechnungswerte {
     double Sowieso = 0; // costs that arise anyway, EUR
 };
 
-// A figure of the calculation page: 4 significant digits written with at
-// most 10 digits; "###" for a negative, too large or non-finite value.
-std::string Berechnungstext(double x);
+// The kinds of figure on the calculation page (Berechnungstext).
+enum class Feldart {
+    Energie, // three significant digits (Kennwerttext)
+    Geld,    // whole euros (Geldtext)
+    Satz,    // a rate per m² or per 1000 EUR: two decimals
+};
+// A figure of the calculation page by the rule of its kind; "###" for a
+// negative, too large (ten digits) or non-finite value.
+std::string Berechnungstext(double x, Feldart art = Feldart::Energie);
 // The texts of the calculation page by control id for a method: all sixteen
 // for methods 0 and 1, the six of the first group for method 2, none for any
 // other code.

@@ -33,6 +33,13 @@ using diagramm::Ganz;
 
 namespace {
 
+// The label of an axis tick: whole ticks without decimals, a half tick (the
+// middle of an odd maximum) with its one decimal.
+QString Teilungstext(double wert)
+{
+    return QString::fromStdString(Zahltext(wert, wert == std::floor(wert) ? 0 : 1));
+}
+
 const DBedarf& BedarfVon(const Haus& haus, int n)
 {
     static const DBedarf leer;
@@ -581,8 +588,8 @@ void CEnergiebilanzDlg::ZeichneJahresbilanz(Zeichenflaeche& z)
     const int yMitte = yT + (yB - yT) / 2;
     z.Linie(x0 - dx, yT, x0 + dx, yT);
     z.Linie(x0 - dx, yMitte, x0 + dx, yMitte);
-    z.Text(x0 - dx, yT, QString::number(j), Zeichenflaeche::H::Rechts, Zeichenflaeche::V::Grundlinie);
-    z.Text(x0 - dx, yMitte, QString::number(j / 2), Zeichenflaeche::H::Rechts, Zeichenflaeche::V::Grundlinie);
+    z.Text(x0 - dx, yT, Teilungstext(static_cast<double>(j)), Zeichenflaeche::H::Rechts, Zeichenflaeche::V::Grundlinie);
+    z.Text(x0 - dx, yMitte, Teilungstext(j / 2.0), Zeichenflaeche::H::Rechts, Zeichenflaeche::V::Grundlinie);
     z.Text((x0 + X(0.1654)) / 2, yT, U("kWh/(m²a)"), Zeichenflaeche::H::Links, Zeichenflaeche::V::Unten);
 
     if (j > 0) {
@@ -678,10 +685,10 @@ void CEnergiebilanzDlg::ZeichneMonatsbilanz(Zeichenflaeche& z)
     else
         z.SetzeSchrift(Ganz(0.03 * H), Ganz(0.01 * W), 400);
     const int viertel = (yU - yT) / 4;
-    const std::pair<int, long> ticks[] = {{yT, j}, {yT + viertel, j / 2}, {yU, j}, {yU - viertel, j / 2}};
+    const std::pair<int, double> ticks[] = {{yT, static_cast<double>(j)}, {yT + viertel, j / 2.0}, {yU, static_cast<double>(j)}, {yU - viertel, j / 2.0}};
     for (const auto& [y, wert] : ticks) {
         z.Linie(x0 - dx, y, x0 + dx, y);
-        z.Text(x0 - dx, y, QString::number(wert), Zeichenflaeche::H::Rechts, Zeichenflaeche::V::Grundlinie);
+        z.Text(x0 - dx, y, Teilungstext(wert), Zeichenflaeche::H::Rechts, Zeichenflaeche::V::Grundlinie);
     }
     z.Text(x0, Ganz(yT - 0.0379 * H), U("kWh/m²"), Zeichenflaeche::H::Mitte, Zeichenflaeche::V::Unten);
 

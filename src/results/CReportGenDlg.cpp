@@ -66,7 +66,11 @@ CReportGenDlg::CReportGenDlg(CMainFrame& rahmen, QWidget* parent, const QString&
     connect(m_Drucken, &QPushButton::clicked, this, [this] { m_rahmen.Reportansicht(ID_FILE_PRINT); });
     connect(m_Vorschau, &QPushButton::clicked, this, [this] { m_rahmen.Reportansicht(ID_FILE_PRINT_PREVIEW); });
     connect(m_Aktualisieren, &QPushButton::clicked, this, [this] { OnAktualisieren(); });
-    connect(m_cbVoreinstellungen, &QComboBox::activated, this, [this](int i) { OnVoreinstellung(i); });
+    // A preset the user picks shows at once: the page follows the new checks.
+    connect(m_cbVoreinstellungen, &QComboBox::activated, this, [this](int i) {
+        OnVoreinstellung(i);
+        OnAktualisieren();
+    });
     connect(m_Baum, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int) { OnBaumGeaendert(item); });
 }
 

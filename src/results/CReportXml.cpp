@@ -5,11 +5,14 @@
 #include "model/Haus.h"
 #include "model/Kennzahlen.h"
 #include "model/Zahlentext.h"
+#include "results/Ergebnisseiten.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <ostream>
+#include <sstream>
 
 namespace zeva {
 
@@ -41,7 +44,6 @@ std::string Ganzzahl(int n)
 CReportXml::CReportXml(std::filesystem::path ordner) : m_Ordner(std::move(ordner))
 {
     InitXsl();
-    m_bStylesheet = LoadStylesheet(m_Ordner / "Report.xsl");
 }
 
 CReportXml::~CReportXml()
@@ -99,6 +101,47 @@ std::string CReportXml::OrdnerAdresse(const std::filesystem::path& ordner)
 }
 
 // ----- building the document ------------------------------------------------------------
+
+void CReportXml::SchreibeZahl(const std::string& name, const std::string& zahl, const std::string& text)
+{
+    // The number stays the element's content for every other reader of the
+    // document; the text the report shows stands beside it, made as the pages
+    // make it, so that the sheet rounds nothing.
+    try {
+        if (!CreateChildElement(name, zahl.empty() ? std::nullopt : std::optional<std::string>(zahl)))
+            return;
+        if (!DescendToCursor())
+            return;
+        SetAttribute("Text", text);
+        EndElement();
+    } catch (const std::exception&) {
+    }
+}
+
+void CReportXml::SchreibeEnergie(const std::string& name, double x)
+{
+    SchreibeZahl(name, Zahl(x), Werttext(x));
+}
+
+void CReportXml::SchreibeGeld(const std::string& name, double betrag)
+{
+    SchreibeZahl(name, Zahl(GanzeEuro(betrag), false), Geldtext(betrag));
+}
+
+void CReportXml::SchreibeUWert(const std::string& name, double u)
+{
+    SchreibeZahl(name, Zahl(RundeNachkomma(u, 3), false), Zahltext(u, 3));
+}
+
+void CReportXml::SchreibeFlaeche(const std::string& name, double x)
+{
+    SchreibeZahl(name, Zahl(x, false), Zahltext(x, 2));
+}
+
+void CReportXml::SchreibeKeinWert(const std::string& name)
+{
+    SchreibeZahl(name, std::string(), std::string(KeinWert));
+}
 
 bool CReportXml::SchreibeSicher(const std::string& name, const std::string& wert, bool attribut)
 {
@@ -163,11 +206,11 @@ void CReportXml::SchreibeProjektDaten()
     SchreibeSicher("Ort", h.Ort);
     SchreibeSicher("Kommentar", h.Kommentar);
     SchreibeSicher("Baujahr", Ganzzahl(h.Baujahr));
-    SchreibeSicher("Heizgradtage", Zahl(JahresGradtage(h)));
+    SchreibeEnergie("Heizgradtage", JahresGradtage(h));
     SchreibeSicher("Klimaregion", Klimaregion(h.Klimazone));
-    SchreibeSicher("BeheiztesGebaeudebruttovolumen", Zahl(h.Volumen * 1.25));
-    SchreibeSicher("BeheiztesLuftvolumen", Zahl(h.Volumen));
-    SchreibeSicher("Energiebezugsflaeche", Zahl(h.Energiebezugsflaeche));
+    SchreibeFlaeche("BeheiztesGebaeudebruttovolumen", h.Bruttovolumen());
+    SchreibeFlaeche("BeheiztesLuftvolumen", h.Volumen);
+    SchreibeFlaeche("Energiebezugsflaeche", h.Energiebezugsflaeche);
     // Every figure of the report belongs to this method.
     SchreibeSicher("Berechnungsverfahren", Verfahrensname(h.Berechnungsverfahren));
     Verlasse();
@@ -198,13 +241,13 @@ void CReportXml::SchreibeBauteilListe(const std::string& liste, const std::strin
         SchreibeSicher("Nummer", Ganzzahl(++nummer), true);
         SchreibeSicher("Name", b.Name);
         SchreibeSicher("Position", b.Kurzname.str());
-        SchreibeSicher("Flaeche", Zahl(b.Flaeche, false));
-        SchreibeSicher("kWert", Zahl(b.kWert));
+        SchreibeFlaeche("Flaeche", b.Flaeche);
+        SchreibeUWert("kWert", b.kWert);
         for (std::size_t n = 1; n < b.m_aSan.size(); ++n) {
             const auto& m = b.m_aSan[n];
             if (m.IstLeer())
                 continue;
-            MerkeLegende(element, m.Name, m.Langtext);
+            MerkeLegende(element, m.Name, m.Langtext, static_cast<int>(n));
             const double u = Haus::UWertMitMassnahme(b.kWert, m, Haus::LuftschichtFall<B>());
             SchreibeSanierung(static_cast<int>(n), m.Name, m.Preis, u, m.Kea, m.Co2);
         }
@@ -222,13 +265,13 @@ void CReportXml::SchreibeFensterListe()
         SchreibeSicher("Nummer", Ganzzahl(++nummer), true);
         SchreibeSicher("Name", f.NameGlas + "," + f.NameRahmen);
         SchreibeSicher("Position", f.Kurzname.str());
-        SchreibeSicher("Flaeche", Zahl(f.Flaeche, false));
-        SchreibeSicher("kWert", Zahl(f.UWert()));
+        SchreibeFlaeche("Flaeche", f.Flaeche);
+        SchreibeUWert("kWert", f.UWert());
         for (std::size_t n = 1; n < f.m_aSan.size(); ++n) {
             const DSFenster& m = f.m_aSan[n];
             if (m.IstLeer())
                 continue;
-            MerkeLegende("Fenster", m.Name, m.Langtext);
+            MerkeLegende("Fenster", m.Name, m.Langtext, static_cast<int>(n));
             const double u = (1 - m.Rahmenanteil) * m.kWertGlas + m.Rahmenanteil * m.kWertRahmen;
             SchreibeSanierung(static_cast<int>(n), m.Name, m.Preis, u, m.Kea, m.Co2);
         }
@@ -249,16 +292,16 @@ void CReportXml::SchreibeHeizungen()
         SchreibeSicher("VarianteNr", Ganzzahl(static_cast<int>(i)), true);
         SchreibeSicher("Name", h.Name);
         if (h.Einzelheiz == 1) {
-            SchreibeSicher("Wirkungsgrad", Zahl(h.EtaEinzel * 100));
+            SchreibeEnergie("Wirkungsgrad", h.EtaEinzel * 100);
         } else {
-            SchreibeSicher("Leistung", Zahl(h.Nennwaermeleistung));
-            SchreibeSicher("Gesamtnutzungsgrad", Zahl(h.Verteilungsnutzungsgrad * h.Jahresnutzungsgrad * 100));
+            SchreibeEnergie("Leistung", h.Nennwaermeleistung);
+            SchreibeEnergie("Gesamtnutzungsgrad", h.Verteilungsnutzungsgrad * h.Jahresnutzungsgrad * 100);
         }
         if (i > 0) {
-            SchreibeSicher("CO2", Zahl(h.Co2));
-            SchreibeSicher("Kea", Zahl(h.Kea));
-            SchreibeSicher("Preis", Zahl(h.Preis));
-            MerkeLegende("Heizung", h.Name, h.Langtext);
+            SchreibeEnergie("CO2", h.Co2);
+            SchreibeEnergie("Kea", h.Kea);
+            SchreibeGeld("Preis", h.Preis);
+            MerkeLegende("Heizung", h.Name, h.Langtext, static_cast<int>(i));
         }
         Verlasse();
     }
@@ -269,11 +312,11 @@ void CReportXml::SchreibeSanierung(int n, const std::string& name, double preis,
 {
     Betrete("Sanierung");
     SchreibeSicher("VarianteNr", Ganzzahl(n), true);
-    SchreibeSicher("Preis", Zahl(preis));
+    SchreibeGeld("Preis", preis);
     SchreibeSicher("Name", name);
-    SchreibeSicher("kWert", Zahl(kWert));
-    SchreibeSicher("Kea", Zahl(kea));
-    SchreibeSicher("CO2", Zahl(co2));
+    SchreibeUWert("kWert", kWert);
+    SchreibeEnergie("Kea", kea);
+    SchreibeEnergie("CO2", co2);
     Verlasse();
 }
 
@@ -296,35 +339,68 @@ void CReportXml::SchreibeBestand()
 void CReportXml::SchreibeErgebnis(const DBedarf& b, int n)
 {
     // The figures as the energy-balance page and the heating pane derive
-    // them from the record for the house's method.
+    // them from the record for the house's method; what the page shows as
+    // "–" (a heating that turns no heat into fuel energy) is "–" here too.
     const int verfahren = m_pHaus->Berechnungsverfahren;
     const double flaeche = m_pHaus->Energiebezugsflaeche;
-    SchreibeSicher("InterneGewinne", Zahl(b.Personen + b.Elektrizitaet));
-    SchreibeSicher("InterneGewinneNutzbar", Zahl(NutzbareInterneGewinne(b, verfahren)));
-    SchreibeSicher("SolareGewinne", Zahl(b.Fenstergewinnsumme));
-    SchreibeSicher("SolareGewinneNutzbar", Zahl(NutzbareSolareGewinne(b, verfahren)));
-    SchreibeSicher("Heizenergiebedarf", Zahl(Heizenergiebedarf(b, verfahren)));
-    SchreibeSicher("Heizwaermebedarf", Zahl(Heizwaermebedarf(b, verfahren)));
-    SchreibeSicher("VerlusteImHeizungssystem", Zahl(b.Heizungsverlust));
-    SchreibeSicher("Lueftungsverluste", Zahl(b.Lueftung));
+    const bool heizungGueltig = m_pHaus->EndenergieBerechenbar(n);
+    SchreibeEnergie("InterneGewinne", b.Personen + b.Elektrizitaet);
+    SchreibeEnergie("InterneGewinneNutzbar", NutzbareInterneGewinne(b, verfahren));
+    SchreibeEnergie("SolareGewinne", b.Fenstergewinnsumme);
+    SchreibeEnergie("SolareGewinneNutzbar", NutzbareSolareGewinne(b, verfahren));
+    if (heizungGueltig)
+        SchreibeEnergie("Heizenergiebedarf", Heizenergiebedarf(b, verfahren));
+    else
+        SchreibeKeinWert("Heizenergiebedarf");
+    SchreibeEnergie("Heizwaermebedarf", Heizwaermebedarf(b, verfahren));
+    if (heizungGueltig)
+        SchreibeEnergie("VerlusteImHeizungssystem", b.Heizungsverlust);
+    else
+        SchreibeKeinWert("VerlusteImHeizungssystem");
+    SchreibeEnergie("Lueftungsverluste", b.Lueftung);
     Betrete("Waermeverluste");
-    SchreibeSicher("Dach", Zahl(b.Flachdachsumme + b.Steildachsumme));
-    SchreibeSicher("Decke", Zahl(b.Deckesumme));
-    SchreibeSicher("Wand", Zahl(b.Wandsumme));
-    SchreibeSicher("Boden", Zahl(b.Bodensumme));
-    SchreibeSicher("Fenster", Zahl(b.Fensterverlustsumme));
+    SchreibeEnergie("Dach", b.Flachdachsumme + b.Steildachsumme);
+    SchreibeEnergie("Decke", b.Deckesumme);
+    SchreibeEnergie("Wand", b.Wandsumme);
+    SchreibeEnergie("Boden", b.Bodensumme);
+    SchreibeEnergie("Fenster", b.Fensterverlustsumme);
     Verlasse();
     const double brennstoff = Heizenergiebedarf(b, verfahren);
-    SchreibeWert("Brennstoffbedarf", flaeche * brennstoff, brennstoff);
     const double p = Preis(n);
-    SchreibeWert("Brennstoffkosten", p * flaeche * brennstoff, p * brennstoff);
+    Betrete("Brennstoffbedarf");
+    if (heizungGueltig) {
+        SchreibeEnergie("ProA", flaeche * brennstoff);
+        SchreibeEnergie("ProQmA", brennstoff);
+    } else {
+        SchreibeKeinWert("ProA");
+        SchreibeKeinWert("ProQmA");
+    }
+    Verlasse();
+    Betrete("Brennstoffkosten");
+    if (heizungGueltig) {
+        SchreibeGeld("ProA", p * flaeche * brennstoff);
+        // A rate per m², with the cents it has.
+        SchreibeEnergie("ProQmA", p * brennstoff);
+    } else {
+        SchreibeKeinWert("ProA");
+        SchreibeKeinWert("ProQmA");
+    }
+    Verlasse();
 }
 
-void CReportXml::SchreibeWert(const std::string& name, double proA, double proQmA)
+void CReportXml::SchreibeKosten(int n)
 {
-    Betrete(name);
-    SchreibeSicher("ProA", Zahl(proA));
-    SchreibeSicher("ProQmA", Zahl(proQmA));
+    // Every row that the total counts, in whole euros: the printed rows add
+    // up to the printed total.
+    Betrete("Kosten");
+    for (const Haus::Kostenposten& p : m_pHaus->Kostenzeilen(n, *m_pOptionen)) {
+        Betrete("Posten");
+        SchreibeSicher("Bauteilgruppe", p.gruppe);
+        SchreibeSicher("Position", p.position);
+        SchreibeSicher("Name", p.massnahme ? p.name : (p.gruppe == "Heizung" ? "Erneuerung der alten Heizung (ohnehin fällig)" : "ohnehin fällige Instandsetzung"));
+        SchreibeGeld("Preis", p.preis);
+        Verlasse();
+    }
     Verlasse();
 }
 
@@ -341,37 +417,50 @@ void CReportXml::SchreibeSanierungsvarianten()
         SchreibeSicher("VarianteNr", Ganzzahl(v), true);
         const DBedarf& b = h.m_aBedarf[n];
         SchreibeErgebnis(b, v);
-        SchreibeSicher("Gesamtkosten", Zahl(b.Gesamtkosten));
-        SchreibeEinsparungen("Energieeinsparungen", Energieeinsparungen(h, v));
-        SchreibeEinsparungen("Heizkosteneinsparungen", Heizkosteneinsparungen(h, v, *m_pOptionen));
+        SchreibeKosten(v);
+        SchreibeGeld("Gesamtkosten", b.Gesamtkosten);
+        SchreibeEinsparungen("Energieeinsparungen", Energieeinsparungen(h, v), false);
+        SchreibeEinsparungen("Heizkosteneinsparungen", Heizkosteneinsparungen(h, v, *m_pOptionen), true);
         Verlasse();
     }
     Verlasse();
 }
 
-void CReportXml::SchreibeEinsparungen(const std::string& name, const Gruppeneinsparungen& einsparungen)
+void CReportXml::SchreibeEinsparungen(const std::string& name, const Gruppeneinsparungen& einsparungen, bool geld)
 {
-    // The rows as the table shows them; with the interaction they add up to
-    // what the variant saves as a whole.
-    const Gruppeneinsparungen e = einsparungen.Gerundet(3);
-    const auto gruppe = [&e](int g) { return Zahl(e.gruppen[static_cast<std::size_t>(g)], false); };
+    // The rows as the detail page shows them; with the interaction they add
+    // up to what the variant saves as a whole (Summe). Energy keeps three
+    // significant digits, money whole euros.
+    const Gruppeneinsparungen e = geld ? einsparungen.InGanzenEuro() : einsparungen.Gerundet(3);
+    const auto schreibe = [&](const char* element, double x, bool wechselwirkung) {
+        if (geld)
+            SchreibeZahl(element, Zahl(x, false), Geldtext(x));
+        else if (wechselwirkung)
+            SchreibeZahl(element, Zahl(RundeNachkomma(x, 2), false), Zahltext(x, 2));
+        else
+            SchreibeZahl(element, Zahl(x, false), Werttext(x));
+    };
+    const auto gruppe = [&](const char* element, int g) { schreibe(element, e.gruppen[static_cast<std::size_t>(g)], false); };
     Betrete(name);
-    SchreibeSicher("Daecher", gruppe(0));
-    SchreibeSicher("Decken", gruppe(1));
-    SchreibeSicher("Waende", gruppe(2));
-    SchreibeSicher("Boeden", gruppe(4));
-    SchreibeSicher("Fenster", gruppe(3));
-    SchreibeSicher("Heizung", gruppe(5));
-    SchreibeSicher("Wechselwirkung", Zahl(e.Wechselwirkung(), false));
+    gruppe("Daecher", 0);
+    gruppe("Decken", 1);
+    gruppe("Waende", 2);
+    gruppe("Boeden", 4);
+    gruppe("Fenster", 3);
+    gruppe("Heizung", 5);
+    schreibe("Wechselwirkung", e.Wechselwirkung(), true);
+    schreibe("Summe", e.gesamt, false);
     Verlasse();
 }
 
-void CReportXml::MerkeLegende(const std::string& gruppe, const std::string& name, const std::string& langtext)
+void CReportXml::MerkeLegende(const std::string& gruppe, const std::string& name, const std::string& langtext, int n)
 {
-    if (m_Legenden.contains(name))
-        return;
-    m_Legenden.emplace(name, Legende{gruppe, name, langtext});
-    m_LegendenFolge.push_back(name);
+    auto it = m_Legenden.find(name);
+    if (it == m_Legenden.end()) {
+        it = m_Legenden.emplace(name, Legende{gruppe, name, langtext, {}}).first;
+        m_LegendenFolge.push_back(name);
+    }
+    it->second.varianten.insert(n);
 }
 
 void CReportXml::SchreibeLegenden()
@@ -383,6 +472,10 @@ void CReportXml::SchreibeLegenden()
         SchreibeSicher("Bauteilgruppe", l.gruppe);
         SchreibeSicher("Name", l.name);
         SchreibeSicher("Langtext", l.langtext);
+        // The variants the measure belongs to: a variant's report lists
+        // only its own measures.
+        for (const int n : l.varianten)
+            SchreibeSicher("VarianteNr", Ganzzahl(n));
         Verlasse();
     }
     Verlasse();
@@ -420,11 +513,26 @@ void CReportXml::SchreibeReportVars(int n, const std::vector<std::string>* absch
     }
     vars.Save(m_Ordner / "ReportVars.xml");
 
+    // The sheet is read anew for every page: a sheet mended while the
+    // program runs shows with the next "Aktualisieren". A sheet that cannot
+    // be read or that fails while it transforms stops the report with
+    // libxslt's reason and the file; the stream keeps the previous page.
+    const std::filesystem::path blatt = m_Ordner / "Report.xsl";
+    m_bStylesheet = LoadStylesheet(blatt);
+    if (!m_bStylesheet)
+        throw CXmlArchiveException(0, 0, 0, XslError(), blatt.string());
+    std::string seite;
+    {
+        std::ostringstream aus;
+        if (!TransformToStream(aus))
+            throw CXmlArchiveException(0, 0, 0, XslError(), blatt.string());
+        seite = std::move(aus).str();
+    }
     m_Stream.SetSize(0);
     {
         CMemStreamBuf puffer(m_Stream);
         std::ostream aus(&puffer);
-        TransformToStream(aus);
+        aus.write(seite.data(), static_cast<std::streamsize>(seite.size()));
         aus.flush();
     }
     m_Stream.Seek(0, 0, nullptr);

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -29,8 +30,8 @@ public:
                                              "<?xml-stylesheet type=\"text/xsl\" href=\"./Report.xsl\"?>\n"
                                              "<VykeZevaReport/>\n";
 
-    // Loads ordner/Report.xsl; a sheet that cannot be loaded is not reported
-    // here (StylesheetGeladen tells).
+    // The report folder ordner holds Report.xsl, which every transformation
+    // reads anew.
     explicit CReportXml(std::filesystem::path ordner);
     ~CReportXml() override;
 
@@ -42,9 +43,11 @@ public:
 
     // Writes ReportVars.xml from ordner/ancillary.xml for state n (-1 keeps
     // the last one) and the chosen sections (null: an empty Details), then
-    // transforms the last built document into the stream and seeks it to 0.
-    // Raises CXmlArchiveException when the template cannot be loaded or the
-    // variables cannot be saved; the stream then keeps the previous page.
+    // reads ordner/Report.xsl and transforms the last built document into the
+    // stream and seeks it to 0. Raises CXmlArchiveException when the template
+    // cannot be loaded, the variables cannot be saved, or the sheet cannot be
+    // read or fails while it transforms (the reason is libxslt's, the file
+    // the sheet's); the stream then keeps the previous page.
     void SchreibeReportVars(int n, const std::vector<std::string>* abschnitte);
     CMemStream& HoleReportStream() { return m_Stream; }
 
@@ -54,9 +57,10 @@ public:
     int Variante() const { return m_nVariante; }
     const std::filesystem::path& Ordner() const { return m_Ordner; }
 
-    // A number as the report writes it: at most 15 significant digits, "."
-    // and no grouping, exponent form for very large and small magnitudes;
-    // with gerundet first rounded to 3 significant digits.
+    // A number as the document holds it for other readers (the report shows
+    // the text beside it, see SchreibeZahl): at most 15 significant digits,
+    // "." and no grouping, exponent form for very large and small
+    // magnitudes; with gerundet first rounded to 3 significant digits.
     static std::string Zahl(double x, bool gerundet = true);
     // The name of a climate zone (0..13); empty for any other zone.
     static std::string Klimaregion(int zone);
@@ -68,9 +72,19 @@ public:
 private:
     struct Legende {
         std::string gruppe, name, langtext;
+        std::set<int> varianten; // the variants that use the measure
     };
 
     bool SchreibeSicher(const std::string& name, const std::string& wert, bool attribut = false);
+    // A figure: the element holds the number (zahl; empty for a figure that
+    // means nothing), its attribute Text what the report shows, made by
+    // Zahltext with the digits of the figure's kind.
+    void SchreibeZahl(const std::string& name, const std::string& zahl, const std::string& text);
+    void SchreibeEnergie(const std::string& name, double x); // 3 significant digits, as the pages
+    void SchreibeGeld(const std::string& name, double betrag); // whole euros
+    void SchreibeUWert(const std::string& name, double u);     // 3 decimals
+    void SchreibeFlaeche(const std::string& name, double x);   // areas and volumes, 2 decimals
+    void SchreibeKeinWert(const std::string& name);            // "–"
     void Betrete(const std::string& name);
     void Verlasse();
 
@@ -85,9 +99,10 @@ private:
     void SchreibeSanierungsvarianten();
     void SchreibeErgebnis(const DBedarf& bedarf, int n);
     void SchreibeWert(const std::string& name, double proA, double proQmA);
-    void SchreibeEinsparungen(const std::string& name, const Gruppeneinsparungen& einsparungen);
+    void SchreibeKosten(int n);
+    void SchreibeEinsparungen(const std::string& name, const Gruppeneinsparungen& einsparungen, bool geld);
     void SchreibeLegenden();
-    void MerkeLegende(const std::string& gruppe, const std::string& name, const std::string& langtext);
+    void MerkeLegende(const std::string& gruppe, const std::string& name, const std::string& langtext, int n);
     double Preis(int zustand) const;
 
     std::filesystem::path m_Ordner;

@@ -145,24 +145,29 @@ CSanDetailDia::Aufbau CSanDetailDia::Berechne(const std::array<double, 7>& werte
     // Without a positive total there is no scale: axes and labels only.
     if (!(gesamt > 0) || !std::isfinite(gesamt) || p.height() <= 0)
         return a;
-    // The stacked bar of the groups' savings may stand above the total
-    // where the measures take from each other; the scale holds both.
-    double stapelhoehe = 0;
+    // The scale holds the total and every group's own bar (one group may
+    // save more than the variant as a whole when another loses).
+    double hoechster = gesamt;
     for (int g = 0; g < 6; ++g)
         if (std::isfinite(werte[static_cast<std::size_t>(g)]))
-            stapelhoehe += std::max(werte[static_cast<std::size_t>(g)], 0.0);
-    const double hoechster = std::max(gesamt, stapelhoehe);
+            hoechster = std::max(hoechster, werte[static_cast<std::size_t>(g)]);
     const double k = (p.bottom() - p.top()) / hoechster; // pixels per unit
+    a.oben = true;
+    a.obenY = p.bottom() - static_cast<int>(k * gesamt);
+    a.obenText = Zahltext(gesamt);
     int anzahl = 0;
     Skala(hoechster, a.teilung, anzahl);
     for (int i = 0; i < anzahl; ++i) {
         const int wert = i * a.teilung;
-        a.teilungen.push_back({wert, p.bottom() - static_cast<int>(wert * k), Zahltext(wert)});
+        const int y = p.bottom() - static_cast<int>(wert * k);
+        // A tick too close to the total keeps its mark, not its label: the
+        // labels stand in the order of their values.
+        a.teilungen.push_back({wert, y, std::abs(y - a.obenY) < h ? QString() : Zahltext(wert)});
     }
-    a.oben = true;
-    a.obenY = p.bottom() - static_cast<int>(k * gesamt);
-    a.obenText = Zahltext(gesamt);
 
+    // The total bar is as high as its label says: the groups that save
+    // stacked from the axis, cut where the total ends when others lose, and
+    // what the measures save together on top.
     int stapel = p.bottom();
     for (int g = 0; g < 6; ++g) {
         const double x = werte[static_cast<std::size_t>(g)];
@@ -172,11 +177,14 @@ CSanDetailDia::Aufbau CSanDetailDia::Berechne(const std::array<double, 7>& werte
         // the axis.
         a.gruppen[static_cast<std::size_t>(g)] = QRect(QPoint(links, std::min(p.bottom() - t, p.bottom())),
                                                        QPoint(links + a.breite - 1, std::max(p.bottom() - t, p.bottom()) - 1));
-        if (t > 0) {
-            a.gesamt[static_cast<std::size_t>(g)] = QRect(QPoint(p.left(), stapel - t), QPoint(p.left() + a.breite - 1, stapel - 1));
-            stapel -= t;
+        const int oben = std::max(stapel - std::max(t, 0), a.obenY);
+        if (oben < stapel) {
+            a.gesamt[static_cast<std::size_t>(g)] = QRect(QPoint(p.left(), oben), QPoint(p.left() + a.breite - 1, stapel - 1));
+            stapel = oben;
         }
     }
+    if (stapel > a.obenY)
+        a.wechselwirkung = QRect(QPoint(p.left(), a.obenY), QPoint(p.left() + a.breite - 1, stapel - 1));
     return a;
 }
 
@@ -203,18 +211,15 @@ void CSanDetailDia::paintEvent(QPaintEvent*)
     const QRect einheit(QPoint(10, 10), QPoint(90, 10 + h));
     maler.drawText(einheit, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, m_strEinheit);
 
-    int letzteOberkante = einheit.top();
     for (const Teilung& t : a.teilungen) {
         maler.drawLine(p.left() - 15, t.y, p.left() - 10, t.y);
         const QRect box(QPoint(10, t.y - h / 2), QPoint(90, t.y - h / 2 + h));
-        maler.drawText(box, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, t.text);
-        letzteOberkante = box.top();
+        if (!t.text.isEmpty())
+            maler.drawText(box, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, t.text);
     }
     if (a.oben) {
         maler.drawLine(p.left() - 15, a.obenY, p.left() - 10, a.obenY);
-        QRect box(QPoint(10, a.obenY - h / 2), QPoint(90, a.obenY - h / 2 + h));
-        if (!a.teilungen.empty() && box.bottom() > letzteOberkante)
-            box.moveBottom(letzteOberkante);
+        const QRect box(QPoint(10, a.obenY - h / 2), QPoint(90, a.obenY - h / 2 + h));
         maler.drawText(box, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, a.obenText);
     }
 
@@ -226,6 +231,8 @@ void CSanDetailDia::paintEvent(QPaintEvent*)
         if (!a.gesamt[static_cast<std::size_t>(g)].isEmpty())
             maler.fillRect(a.gesamt[static_cast<std::size_t>(g)], c);
     }
+    if (!a.wechselwirkung.isEmpty())
+        maler.fillRect(a.wechselwirkung, QColor(160, 160, 160));
 
     // Labels under the bars; neighbouring group names alternate between the
     // top and the bottom of their box.

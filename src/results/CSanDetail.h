@@ -69,6 +69,7 @@ public:
         QString obenText;
         std::array<QRect, 6> gruppen{};    // the group bars (empty without a scale)
         std::array<QRect, 6> gesamt{};     // the segments of the total bar
+        QRect wechselwirkung;              // what the measures add together, on top of the groups
         std::array<int, 7> balkenX{};      // left edge of the total bar (0) and group bars
         int breite = 0;                    // bar width
     };

@@ -1,6 +1,7 @@
 #include "results/Flaechenseite.h"
 
 #include "model/Haus.h"
+#include "model/Zahlentext.h"
 #include "results/Ergebnisseiten.h"
 
 namespace zeva {
@@ -9,7 +10,7 @@ Flaechenkennzahlen BerechneFlaechenkennzahlen(const Haus& h)
 {
     Flaechenkennzahlen k;
     k.luftvolumen = h.Volumen;
-    k.bruttovolumen = 1.25 * h.Volumen;
+    k.bruttovolumen = h.Bruttovolumen();
     k.huellflaeche = h.Huellflaeche();
     k.energiebezugsflaeche = h.Energiebezugsflaeche;
     for (const DFenster& f : h.m_aFenster) {
@@ -56,7 +57,7 @@ public:
         }
         Anfang(name, summe.flaeche, false);
         m_seite += "<td class=\"dataValue\">";
-        m_seite += Werttext(summe.MittlererUWert());
+        m_seite += Zahltext(summe.MittlererUWert(), 3);
         m_seite += "</td></tr>";
     }
 
@@ -68,7 +69,9 @@ private:
         m_seite += "\"><td class=\"dataName\">";
         m_seite += name;
         m_seite += "</td><td class=\"dataValue\">";
-        m_seite += Werttext(wert);
+        // Areas and volumes to the centimetre's share, not to three digits:
+        // 123,5 m² is "123,50 m²".
+        m_seite += Zahltext(wert, 2);
         m_seite += kubik ? " m³</td>" : " m²</td>";
     }
 

@@ -1,7 +1,6 @@
 #include "results/InstalliereReport.h"
 
 #include "model/Notifier.h"
-#include "platform/Meldung.h"
 #include "results/CReportGenDlg.h"
 #include "results/CReportView.h"
 #include "results/CReportXml.h"
@@ -35,9 +34,9 @@ void CReportSchreiber::SchreibeReportVars(Haus&, int variante, const QStringList
             m_Abschnitte.push_back(a.toStdString());
     }
     m_pXml->SetzeVersionstext(m_rahmen.Version().toStdString());
+    // A sheet that cannot be read or that fails raises; the frame names the
+    // reason and the file and keeps the page in front.
     m_pXml->SchreibeReportVars(variante, &m_Abschnitte);
-    if (variante >= 0 && !m_pXml->StylesheetGeladen())
-        Meldung::Hinweis(QString::fromUtf8(FormatvorlageFehlt), Meldung::Symbol::Stopp, &m_rahmen);
 }
 
 QByteArray CReportSchreiber::HoleReportStream() const

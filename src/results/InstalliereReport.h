@@ -16,8 +16,6 @@ class CReportXml;
 // with the frame's version text and the program's messages.
 class CReportSchreiber : public Reportschreiber {
 public:
-    static constexpr const char* FormatvorlageFehlt = "Die Formatvorlage Report.xsl konnte nicht geladen werden.";
-
     CReportSchreiber(CMainFrame& rahmen, const QString& ordner);
     ~CReportSchreiber() override;
 

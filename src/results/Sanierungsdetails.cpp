@@ -28,37 +28,6 @@ const auto* Massnahme(const B& bauteil, int v)
     return m->IstLeer() ? Zeiger{nullptr} : m;
 }
 
-// Prices of the measures, and the amounts due anyway of the components
-// without one.
-template <class A>
-double SummeKosten(const A& bauteile, int v)
-{
-    double summe = 0;
-    for (const auto& b : bauteile) {
-        if (const auto* m = Massnahme(b, v)) {
-            summe += m->Preis;
-        } else {
-            if (b.SanMussInnen == 1)
-                summe += b.SowiesoInnen;
-            if (b.SanMussAussen == 1)
-                summe += b.SowiesoAussen;
-        }
-    }
-    return summe;
-}
-
-double SummeKostenFenster(const CDFensterArray& fenster, int v)
-{
-    double summe = 0;
-    for (const DFenster& f : fenster) {
-        if (const auto* m = Massnahme(f, v))
-            summe += m->Preis;
-        else if (f.SanMuss == 1)
-            summe += f.Sowieso;
-    }
-    return summe;
-}
-
 // Σ (per m² figure of the measure) · area over the components with a measure.
 template <class A, class F>
 double SummeProFlaeche(const A& bauteile, int v, F feld)
@@ -89,29 +58,21 @@ double GruppeProFlaeche(const Haus& h, int v, int g, F feld)
     }
 }
 
+// The group's part of the variant's costs: its rows as the total counts
+// them, in whole euros, so that the groups add up to Gesamtkosten.
 double Kosten(const Haus& h, const DOptionen& o, int v, int g)
 {
-    switch (g) {
-    case 0:
-        return SummeKosten(h.m_aFlachdach, v) + SummeKosten(h.m_aSteildach, v);
-    case 1:
-        return SummeKosten(h.m_aDecke, v);
-    case 2:
-        return SummeKosten(h.m_aWand, v);
-    case 3:
-        return SummeKostenFenster(h.m_aFenster, v);
-    case 4:
-        return SummeKosten(h.m_aBoden, v);
-    case 5: {
-        const DHeizung& alt = h.m_aHeizung[0];
-        const DHeizung& neu = h.m_aHeizung[static_cast<std::size_t>(v)];
-        if (neu != alt)
-            return neu.Preis;
-        return neu.SanMuss ? o.AlteHeizung : 0.0;
-    }
-    default:
+    static constexpr std::array<const char*, AnzahlGruppen> Zeilengruppen{"Dach", "Decke", "Wand", "Fenster",
+                                                                          "Boden", "Heizung"};
+    if (g < 0 || g >= AnzahlGruppen)
         return 0;
+    double summe = 0;
+    for (const Haus::Kostenposten& p : h.Kostenzeilen(v, o)) {
+        const bool dach = p.gruppe == "Flachdach" || p.gruppe == "Steildach";
+        if ((dach && g == 0) || p.gruppe == Zeilengruppen[static_cast<std::size_t>(g)])
+            summe += p.preis;
     }
+    return summe;
 }
 
 } // namespace
@@ -188,14 +149,20 @@ std::string Seite(const Haus& h, const DOptionen& o, int k, int v, std::array<do
     // The savings add up to what the variant really saves: how the measures
     // act together stands in a row of its own.
     const bool einsparung = k == 3 || k == 4;
+    // Money in whole euros (the groups' rows are whole euros already, so
+    // they add up to the total); the other figures to three digits.
+    const bool geld = k == 0 || k == 4;
+    const auto text = [geld](double x) { return geld ? Geldtext(x) : Werttext(x); };
     Gruppeneinsparungen gezeigt;
-    if (einsparung)
-        gezeigt = (k == 3 ? Energieeinsparungen(h, v) : Heizkosteneinsparungen(h, v, o)).Gerundet(3);
+    if (einsparung) {
+        const Gruppeneinsparungen e = k == 3 ? Energieeinsparungen(h, v) : Heizkosteneinsparungen(h, v, o);
+        gezeigt = geld ? e.InGanzenEuro() : e.Gerundet(3);
+    }
     double summe = 0;
     for (int g = 0; g < AnzahlGruppen; ++g) {
         const double x = Wert(h, o, k, v, g);
         summe += x;
-        const double r = RundeSignifikant(x, 3);
+        const double r = geld ? GanzeEuro(x) : RundeSignifikant(x, 3);
         werte[static_cast<std::size_t>(g)] = r;
         const unsigned farbe = GruppenFarbe(g);
         char zeile[512];
@@ -203,23 +170,23 @@ std::string Seite(const Haus& h, const DOptionen& o, int k, int v, std::array<do
                       "<tr class=\"%s\"><td class=\"dataRef\" style=\"color : #%02x%02x%02x\">&#x2588;&#x2588;</td>"
                       "<td class=\"dataName\"><a href=\"#%d\">%s</a></td><td class=\"dataValue\">%s</td></tr>",
                       std::string(Zeilenklasse(g)).c_str(), (farbe >> 16) & 0xff, (farbe >> 8) & 0xff, farbe & 0xff,
-                      g, GruppenName(g).c_str(), Werttext(r).c_str());
+                      g, GruppenName(g).c_str(), text(r).c_str());
         s += zeile;
     }
-    werte[6] = einsparung ? gezeigt.gesamt : RundeSignifikant(summe, 3);
+    werte[6] = einsparung ? gezeigt.gesamt : (geld ? GanzeEuro(summe) : RundeSignifikant(summe, 3));
     if (einsparung) {
         s += "<tr class=\"";
         s += Zeilenklasse(AnzahlGruppen);
         s += "\"><td class=\"dataRef\">&nbsp;</td><td class=\"dataName\">Wechselwirkung der Ma&szlig;nahmen</td>"
              "<td class=\"dataValue\">";
-        s += Zahltext(gezeigt.Wechselwirkung(), 2);
+        s += geld ? Geldtext(gezeigt.Wechselwirkung()) : Zahltext(gezeigt.Wechselwirkung(), 2);
         s += "</td></tr>";
     }
     // A rule, not a filled row: the view gives an empty cell a full line's
     // height whatever its CSS height says.
     s += "<tr><td colspan=\"3\" class=\"sumDiv\"><hr></td></tr><tr><td class=\"sumRef\">&nbsp;</td>"
          "<td class=\"sumName\">Gesamt</td><td class=\"sumValue\">";
-    s += Werttext(werte[6]);
+    s += text(werte[6]);
     s += "</td></tr>";
     s += "</tr></table></p>";
     return s;

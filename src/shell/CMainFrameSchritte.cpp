@@ -3,6 +3,7 @@
 #include "shell/CMainFrame.h"
 
 #include "model/Haus.h"
+#include "model/Zahlentext.h"
 #include "platform/Meldung.h"
 #include "shell/Befehle.h"
 #include "shell/CIntroDlg.h"
@@ -317,8 +318,9 @@ void CMainFrame::ZeigePanelschritt(int phase)
     } else if (phase == Schrittfolge::Projekt2) {
         Aktiviere(panel, 1128, false);
         Aktiviere(panel, 1126, false);
-        SetzeText(panel, 1126, QString::asprintf("%.0f", haus.Volumen));
-        SetzeText(panel, 1128, QString::asprintf("%.0f", haus.Energiebezugsflaeche));
+        // Fields the user can read back: whole units without grouping.
+        SetzeText(panel, 1126, QString::fromStdString(Zahltext(haus.Volumen, 0, 0, false)));
+        SetzeText(panel, 1128, QString::fromStdString(Zahltext(haus.Energiebezugsflaeche, 0, 0, false)));
         for (int id : {1129, 1007, 1006})
             Aktiviere(panel, id, true);
         for (int id : {1288, 1031, 1289, 1021})

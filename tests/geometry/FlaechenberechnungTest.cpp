@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 namespace zeva {
@@ -128,6 +129,54 @@ TEST(Flaechenberechnung, SectionOfAZone)
     gross.Flaeche2DEingabe = 1600;
     gross.Flag2DPixelZaehlraster = 400;
     EXPECT_DOUBLE_EQ(SchnittflaecheGeschoss(gross, 1, 0), 100);
+}
+
+// The snap grid is the editor's business: the same drawn outline has the same
+// heated area whatever grid the options set (the field takes 0,01 to 5 m).
+TEST(Flaechenberechnung, HeatedAreaDoesNotDependOnTheSnapGrid)
+{
+    const double raster[] = {0.01, 0.05, 0.1, 0.2, 0.25, 0.3, 0.5, 1, 2, 2.5, 5};
+    for (const double g : raster) {
+        SCOPED_TRACE(g);
+        // An L-shaped outline whose corners lie on grid g.
+        const auto aufRaster = [g](double x) { return g * std::round(x / g); };
+        const double a = aufRaster(1.3), b = aufRaster(13.7), c = aufRaster(6.2), d = aufRaster(11.4);
+        const Punkt2DArray umriss{{a, a}, {b, a}, {b, c}, {c, c}, {c, d}, {a, d}};
+
+        Haus standard = Zeichnung(umriss);
+        const double erwartet = GesamtFlaeche(standard);
+        Haus mitRaster = Zeichnung(umriss);
+        mitRaster.OpenGLGrid = mitRaster.RealGridWidth = g;
+        EXPECT_DOUBLE_EQ(GesamtFlaeche(mitRaster), erwartet);
+        EXPECT_DOUBLE_EQ(GesamtVolumen(mitRaster), GesamtVolumen(standard));
+        // On the default counting raster an outline on a 0,1 m grid is
+        // measured exactly.
+        const double exakt = (b - a) * (c - a) + (c - a) * (d - c);
+        if (std::fabs(std::remainder(g, 0.1)) < 1e-9) {
+            EXPECT_NEAR(erwartet, exakt, 1e-6);
+        }
+    }
+}
+
+// The gross volume is the volume the air volume was made from: divided by
+// the factor the air volume was made with, not a fixed 1,25.
+TEST(Flaechenberechnung, GrossVolumeIsWhatTheAirVolumeWasMadeFrom)
+{
+    struct Case {
+        int stockwerke;
+        int nutzungstyp;
+        double faktor;
+    };
+    const Case cases[] = {{1, 0, 0.76}, {2, 0, 0.76}, {3, 0, 0.8}, {1, 1, 0.8}, {2, 1, 0.8}, {3, 1, 0.8}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.stockwerke << " storeys, type " << c.nutzungstyp);
+        Haus haus = Zeichnung(Rechteck(10, 10));
+        haus.Stockwerkszahl = haus.m_aZone[0].Stockwerkszahl = c.stockwerke;
+        haus.Nutzungstyp = c.nutzungstyp;
+        const double brutto = 100 * 2.5 * c.stockwerke;
+        EXPECT_NEAR(GesamtVolumen(haus), brutto * c.faktor, 1e-6);
+        EXPECT_NEAR(haus.Bruttovolumen(), brutto, 1e-6);
+    }
 }
 
 } // namespace

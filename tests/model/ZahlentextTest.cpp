@@ -315,6 +315,34 @@ TEST(Zahltext, OneRoundingRuleForEveryPlaceThatShowsAFigure)
     EXPECT_EQ(Zahltext(std::nan(""), 2), "");
 }
 
+// The named variants of Zahltext: money in whole euros, key figures to three
+// digits with decimals only as far as they reach; both round on the shown
+// digits as Zahltext does.
+TEST(Zahltext, MoneyAndKeyFiguresAreNamedVariantsOfTheOneRule)
+{
+    struct Fall {
+        double wert;
+        const char* geld;
+        const char* kennwert;
+    };
+    const Fall faelle[] = {
+        {0.625, "1", "0,625"},         {2.675, "3", "2,68"},       {12141.8732782369, "12.142", "12.100"},
+        {123.5, "124", "124"},         {27040, "27.040", "27.000"}, {9.996, "10", "10,0"},
+        {-1234.5, "-1.235", "-1.230"}, {0.0123456, "0", "0,0123"},  {0, "0", "0"},
+        {999.6, "1.000", "1.000"},     {0.5, "1", "0,500"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.wert);
+        EXPECT_EQ(Geldtext(f.wert), f.geld);
+        EXPECT_EQ(Kennwerttext(f.wert), f.kennwert);
+        EXPECT_EQ(Geldtext(f.wert), Zahltext(GanzeEuro(f.wert), 0));
+    }
+    EXPECT_EQ(GanzeEuro(900.5), 901);
+    EXPECT_EQ(GanzeEuro(-900.5), -901);
+    EXPECT_EQ(GanzeEuro(12141.8732782369), 12142);
+    EXPECT_EQ(Kennwerttext(std::nan("")), "");
+}
+
 TEST(FormatiereTausender, TextThatIsNoNumberBecomesEmpty)
 {
     for (const char* falsch : {"", "abc", "12a", " 12", "1e+06", "1.2.3", "--1", "+5", "-", "1.234,5"}) {

@@ -4,6 +4,7 @@
 #include "SanierungsTestDaten.h"
 
 #include "model/DaempfbarerNotifier.h"
+#include "model/Zahlentext.h"
 #include "platform/SqlDatabase.h"
 
 #include <gtest/gtest.h>
@@ -358,6 +359,23 @@ TEST_P(SucheSynthetisch, AnzahlVariantenUndUebernahme)
         EXPECT_EQ(ziel.m_aBedarf[static_cast<std::size_t>(v)].Zielfunktion, 2);
         EXPECT_EQ(ziel.m_aBedarf[static_cast<std::size_t>(v)].Grenze, 1e9);
     }
+    // The same proposals a second time are twins of what the house has: no
+    // variant is added, and those there stay as they were.
+    const Haus vorher(ziel);
+    EXPECT_EQ(p->UebernehmeBeste(ziel, a), 0);
+    EXPECT_EQ(ziel.Varianten, 4);
+    for (int v = 1; v <= 4; ++v)
+        EXPECT_TRUE(ziel.GleicheVarianten(v, v)) << v;
+    EXPECT_EQ(ziel.m_aBedarf.size(), vorher.m_aBedarf.size());
+    // One proposal already made by hand is not adopted again either; the
+    // others are.
+    Haus teilweise(haus);
+    teilweise.NeueVariante(false, o);
+    p->WendeKombinationAn(teilweise, 1, p->m_Ergebnisse[1], a);
+    EXPECT_EQ(p->UebernehmeBeste(teilweise, a), 3);
+    EXPECT_EQ(teilweise.Varianten, 4);
+    for (int v = 2; v <= 4; ++v)
+        EXPECT_FALSE(teilweise.GleicheVarianten(1, v)) << v;
 }
 
 // The proposals go into new variants only: the existing building keeps
@@ -913,11 +931,7 @@ TEST(Zahlen, VorschlaegeNachIhrenGenauenZahlen)
             vorher = wert;
         }
         const double erster = kriterium == 0 ? p->m_Ergebnisse[0].m_Gewinn : p->m_Ergebnisse[0].m_Einsparung;
-        char text[32];
-        std::snprintf(text, sizeof text, "%.2f", erster);
-        std::string zahl = text;
-        std::replace(zahl.begin(), zahl.end(), '.', ',');
-        EXPECT_NE(p->m_BestwertText.find(zahl), std::string::npos) << p->m_BestwertText;
+        EXPECT_NE(p->m_BestwertText.find(": " + Zahltext(erster, 2) + " "), std::string::npos) << p->m_BestwertText;
     }
 }
 

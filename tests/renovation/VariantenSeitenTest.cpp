@@ -291,9 +291,9 @@ TEST_F(VariantenSeiten, HeatingPageDistributionEfficiencyAndTakeOver)
     erwartet.Strahlungsverlust = 0.01;
     erwartet.Bereitschaftsverlust = 0.01;
     erwartet.Verteilungsnutzungsgrad = 0.96;
-    std::string text;
-    ASSERT_TRUE(FormatiereStellen(RundeSignifikant(100 * erwartet.BerechneEndenergie(bedarf), 4), text, 3));
-    EXPECT_EQ(Feld(seite, 1152).toStdString(), text);
+    // A derived figure: three digits by the one rule, no grouping in a field.
+    EXPECT_EQ(Feld(seite, 1152).toStdString(),
+              Zahltext(RundeSignifikant(100 * erwartet.BerechneEndenergie(bedarf), 4), 1, 3, false));
     EXPECT_DOUBLE_EQ(h.Verteilungsnutzungsgrad, 0.96);
     EXPECT_DOUBLE_EQ(h.Bereitschaftszeit, 8000);
 
@@ -679,6 +679,12 @@ TEST_F(VariantenFenster, KeyFiguresAndTheirDetails)
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.id);
         EXPECT_EQ(seite->Feld(f.id)->StilBits(), f.stil);
+        if (f.stil == 0xB800) {
+            // Money: the amount in whole euros, the rate per m² with its cents.
+            EXPECT_EQ(seite->Feld(f.id)->Wert(0), QString::fromStdString(Geldtext(f.wert0)));
+            EXPECT_EQ(seite->Feld(f.id)->Wert(1), QString::fromStdString(Zahltext(f.wert1, 2)));
+            continue;
+        }
         EXPECT_EQ(seite->Feld(f.id)->Wert(0), WertText(f.wert0, f.stil));
         EXPECT_EQ(seite->Feld(f.id)->Wert(1), WertText(f.wert1, f.stil));
     }
@@ -721,7 +727,7 @@ TEST_F(VariantenFenster, ChartKeyFiguresAndLeftBarAgreeAfterALoadAndAChange)
         BerechneZustaende(frisch, 2, o);
         const double e = frisch.m_aBedarf[0].Brennstoffenergiebedarf - frisch.m_aBedarf[2].Brennstoffenergiebedarf;
         return std::pair{WertText(e, 0x3800),
-                         WertText(o.Brennstoffpreis(frisch.m_aHeizung[0].Brennstoff) * e, 0xB800)};
+                         QString::fromStdString(Zahltext(o.Brennstoffpreis(frisch.m_aHeizung[0].Brennstoff) * e, 2))};
     };
     const int neu = H().Berechnungsverfahren == BerechnungSIA ? BerechnungEnEV : BerechnungSIA;
     rahmen->ZeigeBedarf(0);
@@ -949,15 +955,33 @@ TEST_F(VariantenFenster, DeleteDialogRangeCancelAndTheOpenDialogs)
     // through OK, and exactly one variant goes.
     rahmen->OeffneVariante(2);
     rahmen->OeffneVariante(3);
-    const std::size_t ab = meldungen.Anfragen().size();
-    meldungen.Antworte(QMessageBox::Ok);
+    // A number given, the user is asked before anything goes, with No as
+    // the default: No keeps every variant and its dialogs.
+    std::size_t ab = meldungen.Anfragen().size();
+    meldungen.Antworte(QMessageBox::No);
     BeiModalemDialog([](QDialog* dlg) {
         FindeId<QLineEdit>(dlg, 1224)->setText(QStringLiteral("2"));
         Knopf(dlg, 1)->click();
     });
     rahmen->Befehl(ID_VARIANTE_LOESCHEN);
     ASSERT_EQ(meldungen.Anfragen().size(), ab + 1);
-    EXPECT_TRUE(meldungen.Anfragen()[ab].text.startsWith(QStringLiteral("Für diese Aktion müssen alle")));
+    EXPECT_EQ(meldungen.Anfragen()[ab].text, QStringLiteral("Soll die Sanierungsvariante 2 gelöscht werden?"));
+    EXPECT_EQ(meldungen.Anfragen()[ab].knoepfe, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(meldungen.Anfragen()[ab].vorgabe, QMessageBox::No);
+    EXPECT_EQ(H().Varianten, 3);
+    EXPECT_NE(rahmen->Variantendialog(2), nullptr);
+    EXPECT_NE(rahmen->Variantendialog(3), nullptr);
+
+    ab = meldungen.Anfragen().size();
+    meldungen.Antworte(QMessageBox::Yes);
+    meldungen.Antworte(QMessageBox::Ok);
+    BeiModalemDialog([](QDialog* dlg) {
+        FindeId<QLineEdit>(dlg, 1224)->setText(QStringLiteral("2"));
+        Knopf(dlg, 1)->click();
+    });
+    rahmen->Befehl(ID_VARIANTE_LOESCHEN);
+    ASSERT_EQ(meldungen.Anfragen().size(), ab + 2);
+    EXPECT_TRUE(meldungen.Anfragen()[ab + 1].text.startsWith(QStringLiteral("Für diese Aktion müssen alle")));
     EXPECT_EQ(H().Varianten, 2);
     EXPECT_EQ(rahmen->Variantendialog(2), nullptr);
     EXPECT_EQ(rahmen->Variantendialog(3), nullptr);
@@ -1001,7 +1025,7 @@ TEST_F(VariantenSeiten, EndToEndTheVariantsKeyFiguresInThePane)
     ASSERT_GT(dn.Gesamtkosten, 0);
     ASSERT_GT(dn.GetKeaSanierung(), 0);
     CSanKenndatenDlg* seite = pane->KenndatenSeite();
-    EXPECT_EQ(seite->Feld(1222)->Wert(0), WertText(dn.Gesamtkosten, 0xB800));
+    EXPECT_EQ(seite->Feld(1222)->Wert(0), QString::fromStdString(Geldtext(dn.Gesamtkosten)));
     EXPECT_EQ(seite->Feld(1223)->Wert(0), WertText(dn.GetKeaSanierung(), 0x3800));
     EXPECT_EQ(seite->Feld(1224)->Wert(0), WertText(dn.GetCo2Sanierung() * 0.001, 0x3800));
     EXPECT_EQ(seite->Feld(1225)->Wert(1), WertText(d0.Brennstoffenergiebedarf - dn.Brennstoffenergiebedarf, 0x3800));

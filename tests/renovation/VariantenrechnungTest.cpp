@@ -4,6 +4,8 @@
 // calculation page, the key figures and the marked groups of a variant.
 #include "model/Kennzahlen.h"
 #include "model/VariantenTestHaus.h"
+#include "model/Zahlentext.h"
+#include "renovation/ProgSan.h"
 #include "renovation/Variantenrechnung.h"
 
 #include <cmath>
@@ -143,17 +145,19 @@ TEST(Variantenrechnung, CalculationPageFigures)
     w.Sowieso = 1234.5;
     w.Q0 = 120;
     w.Qn = 80;
+    // Energies to three digits, money in whole euros, rates with two
+    // decimals, all grouped as every other page.
     const std::map<int, std::string> erwartet{
-        {1220, "15000"}, {1224, "150"},  {1225, "10000"}, {1226, "100"}, {1221, "5000"}, {1227, "50"},
-        {1240, "1050"},  {1242, "10,5"}, {1243, "600"},   {1244, "6"},   {1241, "450"},  {1245, "4,5"},
-        {1222, "10000"}, {1000, "1235"}, {1247, "500"},   {1223, "30"},
+        {1220, "15.000"}, {1224, "150"},   {1225, "10.000"}, {1226, "100"},  {1221, "5.000"}, {1227, "50,0"},
+        {1240, "1.050"},  {1242, "10,50"}, {1243, "600"},    {1244, "6,00"}, {1241, "450"},   {1245, "4,50"},
+        {1222, "10.000"}, {1000, "1.235"}, {1247, "500"},    {1223, "30,00"},
     };
     EXPECT_EQ(Texte(w, 0), erwartet);
     EXPECT_EQ(Texte(w, 1), erwartet);
 
     // Method 2: the first group only, per area related to 0.4 · V.
-    const std::map<int, std::string> wsvo{{1220, "12000"}, {1224, "120"}, {1225, "8000"},
-                                          {1226, "80"},    {1221, "4000"}, {1227, "40"}};
+    const std::map<int, std::string> wsvo{{1220, "12.000"}, {1224, "120"},   {1225, "8.000"},
+                                          {1226, "80,0"},   {1221, "4.000"}, {1227, "40,0"}};
     EXPECT_EQ(Texte(w, 2), wsvo);
     EXPECT_TRUE(Texte(w, 3).empty());
 
@@ -165,7 +169,7 @@ TEST(Variantenrechnung, CalculationPageFigures)
     Berechnungswerte gross = w;
     gross.Gn = 1e10;
     EXPECT_EQ(Texte(gross, 0)[1222], "###");
-    EXPECT_EQ(Texte(gross, 0)[1223], "0,00003");
+    EXPECT_EQ(Texte(gross, 0)[1223], "0,00");
     Berechnungswerte nichts = w;
     nichts.Bn = nichts.B0;
     nichts.Gn = 0;
@@ -175,8 +179,46 @@ TEST(Variantenrechnung, CalculationPageFigures)
     ohneKosten.Gn = 0;
     EXPECT_EQ(Texte(ohneKosten, 0)[1223], "###") << "a saving without costs";
     EXPECT_EQ(Berechnungstext(std::numeric_limits<double>::quiet_NaN()), "###");
-    EXPECT_EQ(Berechnungstext(9999999999.4), "###") << "4 significant digits make it 1e10";
-    EXPECT_EQ(Berechnungstext(123456), "123500");
+    EXPECT_EQ(Berechnungstext(9999999999.4), "###") << "3 significant digits make it 1e10";
+    EXPECT_EQ(Berechnungstext(9999999999.4, Feldart::Geld), "9.999.999.999");
+    EXPECT_EQ(Berechnungstext(9999999999.5, Feldart::Geld), "###");
+    EXPECT_EQ(Berechnungstext(9999999999.996, Feldart::Satz), "###");
+    EXPECT_EQ(Berechnungstext(123456), "123.000");
+}
+
+// The figures that used to come out differently on different paths, through
+// every path of this program part that shows them: the calculation page by
+// kind and "Bester Wert" of the optimiser, all made by Zahltext's rule.
+TEST(Variantenrechnung, EveryFigureFollowsTheOneNumberRule)
+{
+    struct Fall {
+        double wert;
+        const char* energie; // three significant digits
+        const char* geld;    // whole euros
+        const char* satz;    // two decimals
+    };
+    const Fall faelle[] = {
+        {0.625, "0,625", "1", "0,63"},
+        {2.675, "2,68", "3", "2,68"},
+        {12141.8732782369, "12.100", "12.142", "12.141,87"},
+        {123.5, "124", "124", "123,50"},
+        {27040, "27.000", "27.040", "27.040,00"},
+        {946.45, "946", "946", "946,45"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.wert);
+        EXPECT_EQ(Berechnungstext(f.wert, Feldart::Energie), f.energie);
+        EXPECT_EQ(Berechnungstext(f.wert, Feldart::Geld), f.geld);
+        EXPECT_EQ(Berechnungstext(f.wert, Feldart::Satz), f.satz);
+        EXPECT_EQ(Kennwerttext(f.wert), f.energie);
+        EXPECT_EQ(Geldtext(f.wert), f.geld);
+        EXPECT_EQ(Zahltext(f.wert, 2), f.satz);
+        EXPECT_EQ(ProgSan::BestwertText(0, f.wert),
+                  std::string("Bester Wert: ") + f.satz + " EUR/a Gewinn pro 1000 EUR Investition");
+        EXPECT_EQ(ProgSan::BestwertText(1, f.wert), std::string("Bester Wert: ") + f.satz + " kWh/m²a Energieeinsparung");
+        EXPECT_EQ(ProgSan::BestwertText(2, f.wert), std::string("Bester Wert: ") + f.geld + " EUR Gesamtkosten");
+    }
+    EXPECT_EQ(ProgSan::BestwertText(3, 1), "");
 }
 
 class VariantenHaus : public testing::Test {

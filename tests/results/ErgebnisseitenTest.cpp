@@ -211,7 +211,9 @@ TEST(Flaechenseite, EinSuedfensterUndEineWandGegenBeheizt)
     ASSERT_EQ(z.size(), 21u);
     for (int i = 0; i < 21; ++i)
         EXPECT_EQ(z[static_cast<std::size_t>(i)].klasse, Klasse(i)) << i;
-    EXPECT_EQ(z[0], (Zeile{"evenLine", "beheiztes Bruttovolumen:", "500,00 m³", ""}));
+    // The gross volume the air volume was made from: a house of at most two
+    // storeys counts 0,76 of it as air.
+    EXPECT_EQ(z[0], (Zeile{"evenLine", "beheiztes Bruttovolumen:", "526,32 m³", ""}));
     EXPECT_EQ(z[1], (Zeile{"oddLine", "beheiztes Luftvolumen:", "400,00 m³", ""}));
     // The envelope holds the wall against a heated space as well.
     EXPECT_EQ(z[2], (Zeile{"evenLine", "Hüllfläche des beheizten Gebäudevolumens:", "32,00 m²", ""}));
@@ -221,13 +223,13 @@ TEST(Flaechenseite, EinSuedfensterUndEineWandGegenBeheizt)
         const Zeile& zeile = z[3 + r];
         EXPECT_EQ(zeile.name, std::string("Fensterfläche ") + richtungen[r] + ":");
         EXPECT_EQ(zeile.wert, r == 4 ? "2,00 m²" : "0,00 m²");
-        EXPECT_EQ(zeile.dritte, r == 4 ? "1,22" : "");
+        EXPECT_EQ(zeile.dritte, r == 4 ? "1,220" : "");
     }
-    EXPECT_EQ(z[11], (Zeile{"oddLine", "Gesamtfläche Fenster", "2,00 m²", "1,22"}));
+    EXPECT_EQ(z[11], (Zeile{"oddLine", "Gesamtfläche Fenster", "2,00 m²", "1,220"}));
     EXPECT_EQ(z[12], (Zeile{"evenLine", "Wandfläche gegen unbeheizt:", "0,00 m²", ""}));
     EXPECT_EQ(z[13], (Zeile{"oddLine", "Wandfläche gegen Außenluft:", "0,00 m²", ""}));
     EXPECT_EQ(z[14], (Zeile{"evenLine", "Wandfläche gegen Erdreich:", "0,00 m²", ""}));
-    EXPECT_EQ(z[15], (Zeile{"oddLine", "Gesamtfläche Wand:", "30,00 m²", "0,50"}));
+    EXPECT_EQ(z[15], (Zeile{"oddLine", "Gesamtfläche Wand:", "30,00 m²", "0,500"}));
     EXPECT_EQ(z[16].name, "Gesamtfläche Decke:");
     EXPECT_EQ(z[17].name, "Gesamtfläche Steildach:");
     EXPECT_EQ(z[18].name, "Gesamtfläche Flachdach:");
@@ -287,11 +289,21 @@ TEST(Flaechenseite, WaendeNachAngrenzungUndFensterOhneRichtung)
 
     const std::vector<Zeile> z = Flaechenzeilen(Flaechenseite(h));
     ASSERT_EQ(z.size(), 21u);
-    EXPECT_EQ(z[11], (Zeile{"oddLine", "Gesamtfläche Fenster", "3,00 m²", "2,80"}));
-    EXPECT_EQ(z[12], (Zeile{"evenLine", "Wandfläche gegen unbeheizt:", "10,00 m²", "0,70"}));
-    EXPECT_EQ(z[13], (Zeile{"oddLine", "Wandfläche gegen Außenluft:", "40,00 m²", "0,63"}));
-    EXPECT_EQ(z[14], (Zeile{"evenLine", "Wandfläche gegen Erdreich:", "20,00 m²", "0,40"}));
-    EXPECT_EQ(z[16], (Zeile{"evenLine", "Gesamtfläche Decke:", "40,00 m²", "0,30"}));
+    // Mean U-values to three decimals, as every U-value.
+    EXPECT_EQ(z[11], (Zeile{"oddLine", "Gesamtfläche Fenster", "3,00 m²", "2,800"}));
+    EXPECT_EQ(z[12], (Zeile{"evenLine", "Wandfläche gegen unbeheizt:", "10,00 m²", "0,700"}));
+    EXPECT_EQ(z[13], (Zeile{"oddLine", "Wandfläche gegen Außenluft:", "40,00 m²", "0,625"}));
+    EXPECT_EQ(z[14], (Zeile{"evenLine", "Wandfläche gegen Erdreich:", "20,00 m²", "0,400"}));
+    EXPECT_EQ(z[16], (Zeile{"evenLine", "Gesamtfläche Decke:", "40,00 m²", "0,300"}));
+
+    // Areas and volumes to two decimals, not to three digits.
+    h.Energiebezugsflaeche = 123.5;
+    h.Volumen = 27040;
+    h.Nutzungstyp = 1;
+    const std::vector<Zeile> genau = Flaechenzeilen(Flaechenseite(h));
+    EXPECT_EQ(genau[20].wert, "123,50 m²");
+    EXPECT_EQ(genau[1].wert, "27.040,00 m³");
+    EXPECT_EQ(genau[0].wert, "33.800,00 m³"); // 27040 / 0,8
 }
 
 } // namespace

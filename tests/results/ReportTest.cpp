@@ -28,6 +28,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -118,6 +119,10 @@ TEST_F(Report, ThePaneListsThePresetsAndTheReportFollowsThem)
 
     combo->setCurrentIndex(1);
     emit combo->activated(1);
+    Warte();
+    // The preset picked shows every section at once.
+    EXPECT_TRUE(Seite().contains(QStringLiteral("Bauteile – Wände")));
+    EXPECT_TRUE(Seite().contains(QStringLiteral("Legende der Maßnahmen")));
     FindeDirektId<QPushButton>(Pane(), 1395)->click();
     Warte();
     EXPECT_TRUE(Seite().contains(QStringLiteral("Bauteile – Wände")));
@@ -201,7 +206,7 @@ TEST_F(Report, ThePagePrintsToPdfWithItsHeadings)
     }
     // Words, units and figures of the narrow columns stand whole.
     for (const char* wort : {"Hochlochziegel", "Außenwand", "Wärmedämmverbundsystem", "Maßnahme", "Wechselwirkung",
-                             "0,333", "0,431", "12.000,00"})
+                             "0,333", "0,431", "12.000"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(wort))) << wort << "\n" << text.toStdString();
     // "U" and "U neu" of the four tables with components.
     EXPECT_EQ(text.count(QString::fromUtf8("[W/m²K]")), 8) << text.toStdString();
@@ -223,7 +228,7 @@ TEST_F(Report, RefreshShowsAVariantsChangedFigures)
     ASSERT_LT(nachher, vorher - 1);
     const QString text = Ansicht()->document()->toPlainText();
     const QString neu = QString::fromStdString(CReportXml::Zahl(nachher));
-    EXPECT_NE(LiesDatei(ordner.Pfad() / "Report.xml").find("<Heizenergiebedarf>" + neu.toStdString() + "<"),
+    EXPECT_NE(LiesDatei(ordner.Pfad() / "Report.xml").find(">" + neu.toStdString() + "</Heizenergiebedarf>"),
               std::string::npos);
     EXPECT_FALSE(Seite().contains(QStringLiteral(">") + QString::fromStdString(CReportXml::Zahl(vorher)).replace(
                                       QLatin1Char('.'), QLatin1Char(',')) + QStringLiteral("<")));
@@ -260,7 +265,65 @@ TEST_F(Report, AnyFailureOfTheWriterIsReportedAndKeepsThePreviousPage)
     EXPECT_EQ(Seite(), seite);
 }
 
-TEST_F(Report, AMissingTemplateKeepsThePreviousViewAndAMissingSheetGivesAnEmptyPage)
+// A house whose heating gives no fuel energy, as a user opens it: the
+// balance page shows "–" for its fuel figures, and so does the report.
+TEST_F(Report, AHeatingWithoutFuelEnergyShowsADashInTheReportAsOnThePage)
+{
+    ASSERT_TRUE(app->OpenDocumentFile(QStringLiteral(ZEVA_TEST_DATA_DIR "/projektkorpus/einfamilienhaus.vza")));
+    Warte();
+    for (const int verfahren : {BerechnungEnEV, BerechnungSIA}) {
+        SCOPED_TRACE(verfahren);
+        H().Berechnungsverfahren = verfahren;
+        rahmen->ZeigeBedarf(0);
+        Warte();
+        ASSERT_FALSE(H().EndenergieBerechenbar(0));
+        auto* bedarfsansicht = dynamic_cast<CBedarfView*>(rahmen->Bedarfsansicht());
+        ASSERT_NE(bedarfsansicht, nullptr);
+        const QString bilanz = QString::fromStdString(bedarfsansicht->Seite());
+        EXPECT_TRUE(bilanz.contains(QStringLiteral("Heizenergiebedarf</td><td class=\"dataValue\">–")))
+            << bilanz.toStdString();
+        ReportFuer(0);
+        ASSERT_NE(Ansicht(), nullptr);
+        const QString seite = Seite();
+        for (const char* zeile : {"Heizenergiebedarf", "Verluste im Heizungssystem", "Brennstoffbedarf pro Jahr",
+                                  "Brennstoffkosten pro Jahr"})
+            EXPECT_TRUE(seite.contains(QStringLiteral("%1</td><td class=\"dataValue\" align=\"right\">–").arg(
+                QString::fromUtf8(zeile))))
+                << zeile;
+        EXPECT_FALSE(seite.contains(QStringLiteral("align=\"right\">-"))) << seite.toStdString();
+        FindeDirektId<QPushButton>(Pane(), 1396)->click();
+        Warte();
+    }
+    Foto(rahmen, QStringLiteral("report-ohne-brennstoff.png"));
+}
+
+// The cost table of a variant as the user reads it: whole euros, rows that
+// add up to the total, the same total as the variant pane.
+TEST_F(Report, TheCostTableShowsWholeEurosThatAddUp)
+{
+    H().m_aWand[0].m_aSan[1].Preis = 12141.8732782369;
+    H().m_aFenster[0].m_aSan[1].Preis = 12971.6;
+    ReportFuer(1);
+    ASSERT_NE(Ansicht(), nullptr);
+    const QString seite = Seite();
+    EXPECT_TRUE(seite.contains(QStringLiteral("<h2>Kosten der Sanierung</h2>")));
+    EXPECT_TRUE(seite.contains(QStringLiteral(">12.142</td>")));
+    EXPECT_TRUE(seite.contains(QStringLiteral(">12.972</td>")));
+    const QString gesamt = QString::fromStdString(Geldtext(H().m_aBedarf[1].Gesamtkosten));
+    EXPECT_TRUE(seite.contains(QStringLiteral("Gesamtkosten der Sanierung</td><td class=\"sumValue\" align=\"right\">") +
+                               gesamt))
+        << seite.toStdString();
+    EXPECT_EQ(H().m_aBedarf[1].Gesamtkosten, 12142 + 900 + 12972);
+    auto* ansicht = Ansicht();
+    ansicht->resize(900, 700);
+    Warte();
+    // The cost table stands at the end of the section.
+    ansicht->verticalScrollBar()->setValue(ansicht->verticalScrollBar()->maximum());
+    Warte();
+    Foto(ansicht, QStringLiteral("report-kostentabelle.png"));
+}
+
+TEST_F(Report, AMissingTemplateKeepsThePreviousViewAndABrokenSheetIsReportedWithItsReason)
 {
     rahmen->ZeigeBedarf(0);
     QWidget* vorher = rahmen->AktiveAnsicht();
@@ -275,15 +338,51 @@ TEST_F(Report, AMissingTemplateKeepsThePreviousViewAndAMissingSheetGivesAnEmptyP
     EXPECT_EQ(rahmen->ReportAnsicht(), nullptr);
     EXPECT_EQ(rahmen->AktiveAnsicht(), vorher);
 
-    test::ReportOrdnerKopie ohneSheet;
-    std::filesystem::remove(ohneSheet.Pfad() / "Report.xsl");
-    InstalliereReportIn(*rahmen, QString::fromStdString(ohneSheet.Pfad().string()));
+    // A sheet with a syntax error: the message with libxslt's reason and the
+    // sheet's file, and the page in front stays.
+    test::ReportOrdnerKopie kaputt;
+    const std::filesystem::path blatt = kaputt.Pfad() / "Report.xsl";
+    const std::string gut = LiesDatei(blatt);
+    SchreibeDatei(blatt, std::string(gut).replace(gut.find("</xsl:stylesheet>"), 17, "</xsl:stylesheet"));
+    InstalliereReportIn(*rahmen, QString::fromStdString(kaputt.Pfad().string()));
     rahmen->Reportansicht(0);
     Warte();
     ASSERT_EQ(meldungen.Anfragen().size(), 2u);
-    EXPECT_EQ(meldungen.Anfragen()[1].text, QStringLiteral("Die Formatvorlage Report.xsl konnte nicht geladen werden."));
+    const QString text = meldungen.Anfragen()[1].text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Der Report konnte nicht erstellt werden:\n"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("expected '>'"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromStdString(blatt.string()))) << text.toStdString();
+    EXPECT_EQ(rahmen->ReportAnsicht(), nullptr);
+    EXPECT_EQ(rahmen->AktiveAnsicht(), vorher);
+
+    // Mended while the program runs: the next request reads it.
+    SchreibeDatei(blatt, gut);
+    rahmen->Reportansicht(0);
+    Warte();
+    EXPECT_EQ(meldungen.Anfragen().size(), 2u);
     ASSERT_NE(Ansicht(), nullptr);
-    EXPECT_TRUE(Ansicht()->document()->toPlainText().trimmed().isEmpty());
+    EXPECT_TRUE(Seite().contains(QStringLiteral("Energiebilanz des Bestands")));
+    const QString seite = Seite();
+
+    // A sheet that stops itself while it transforms: "Aktualisieren" says
+    // why, and the report keeps its page.
+    SchreibeDatei(blatt, std::string(gut).replace(gut.find("<xsl:template match=\"/\">"), 24,
+                                                  "<xsl:template match=\"/\"><xsl:message terminate=\"yes\">"
+                                                  "Abschnitt fehlt</xsl:message>"));
+    FindeDirektId<QPushButton>(Pane(), 1395)->click();
+    Warte();
+    ASSERT_EQ(meldungen.Anfragen().size(), 3u);
+    EXPECT_TRUE(meldungen.Anfragen()[2].text.startsWith(QStringLiteral("Der Report konnte nicht erstellt werden:\n")));
+    EXPECT_TRUE(meldungen.Anfragen()[2].text.contains(QStringLiteral("Abschnitt fehlt")));
+    EXPECT_TRUE(meldungen.Anfragen()[2].text.contains(QStringLiteral("Report.xsl")));
+    EXPECT_EQ(rahmen->AktiveAnsicht(), Ansicht());
+    EXPECT_EQ(Seite(), seite);
+    // "Aktualisieren" with the mended sheet shows the page again.
+    SchreibeDatei(blatt, std::string(gut).replace(gut.find("<h1>"), 4, "<h1>Neu: "));
+    FindeDirektId<QPushButton>(Pane(), 1395)->click();
+    Warte();
+    EXPECT_EQ(meldungen.Anfragen().size(), 3u);
+    EXPECT_TRUE(Seite().contains(QStringLiteral("Neu: "))) << Seite().toStdString();
 }
 
 // ----- the pane's presets and tree -------------------------------------------------------
@@ -516,10 +615,11 @@ TEST_F(Details, ThePageRoundsTheGroupsAndHandsTheChartItsValues)
     EXPECT_NE(seite.find("<td class=\"pageTitle\">Sanierungskosten</td>"), std::string::npos);
     EXPECT_NE(seite.find("Variante 1"), std::string::npos);
     EXPECT_NE(seite.find("style=\"color : #0000f0\">&#x2588;&#x2588;</td><td class=\"dataName\"><a href=\"#0\">Dach</a>"
-                         "</td><td class=\"dataValue\">123,00</td>"),
+                         "</td><td class=\"dataValue\">123</td>"),
               std::string::npos);
-    EXPECT_NE(seite.find("<a href=\"#1\">Decke</a></td><td class=\"dataValue\">235,00</td>"), std::string::npos);
-    EXPECT_NE(seite.find("<td class=\"sumName\">Gesamt</td><td class=\"sumValue\">358,00</td>"), std::string::npos);
+    // Money in whole euros: no cents that are not there.
+    EXPECT_NE(seite.find("<a href=\"#1\">Decke</a></td><td class=\"dataValue\">235</td>"), std::string::npos);
+    EXPECT_NE(seite.find("<td class=\"sumName\">Gesamt</td><td class=\"sumValue\">358</td>"), std::string::npos);
     for (const char* farbe : {"#0000f0", "#f0f000", "#f000f0", "#00f0f0", "#f00000", "#00f000"})
         EXPECT_NE(seite.find(farbe), std::string::npos) << farbe;
     EXPECT_EQ(Diagramm()->Werte(), (std::array<double, 7>{123, 235, 0, 0, 0, 0, 358}));
@@ -613,7 +713,7 @@ TEST(SanDetailDiagramm, ScaleTicksAndTheStackedTotal)
     const std::array<double, 7> mehr{0, 0, 15400, 7470, 0, 0, 21600};
     const auto ueber = CSanDetailDia::Berechne(mehr, QSize(800, 400), 16);
     EXPECT_GE(ueber.gesamt[3].top(), ueber.plot.top() - 1);
-    EXPECT_GT(ueber.obenY, ueber.plot.top());
+    EXPECT_GE(ueber.obenY, ueber.plot.top());
 
     const std::array<double, 7> werte{1000, 500, 345, 0, 300, 200, 2345};
     const auto a = CSanDetailDia::Berechne(werte, QSize(800, 400), 16);
@@ -662,6 +762,54 @@ TEST(SanDetailDiagramm, ScaleTicksAndTheStackedTotal)
     const auto g = CSanDetailDia::Berechne(werte, gross.size(), QFontMetrics(gross.font()).height());
     EXPECT_EQ(bild.pixelColor(g.gruppen[0].center()), QColor(0, 0, 240));
     EXPECT_EQ(bild.pixelColor(g.gesamt[4].center()), QColor(240, 0, 0));
+}
+
+// The total bar is as high as its label: with a positive interaction of the
+// measures it stands above the stacked groups, with a group that loses it
+// ends below what the saving groups stack to; the labels of the axis stand
+// in the order of their values either way.
+TEST(SanDetailDiagramm, TheTotalBarEndsAtItsLabelAndTheLabelsStandInOrder)
+{
+    struct Fall {
+        const char* was;
+        std::array<double, 7> werte;
+    };
+    const Fall faelle[] = {
+        {"measures add", {1000, 500, 300, 0, 0, 0, 2000}},
+        {"measures take from each other", {15400, 0, 0, 7470, 0, 0, 21600}},
+        {"a group loses", {1500, -300, 400, 0, 0, -100, 1450}},
+        {"a group above the total", {2600, -900, 0, 0, 0, 0, 1700}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        const int h = 16;
+        const auto a = CSanDetailDia::Berechne(f.werte, QSize(800, 400), h);
+        ASSERT_TRUE(a.oben);
+        // The top of the bar, whatever its segments.
+        int oben = a.plot.bottom();
+        for (const QRect& r : a.gesamt)
+            if (!r.isEmpty())
+                oben = std::min(oben, r.top());
+        if (!a.wechselwirkung.isEmpty())
+            oben = std::min(oben, a.wechselwirkung.top());
+        EXPECT_EQ(oben, a.obenY);
+        // The label at the top of the bar is the total.
+        EXPECT_EQ(a.obenText, CSanDetailDia::Zahltext(f.werte[6]));
+        // Labels from the bottom up: the values grow, and none overlaps another.
+        std::vector<std::pair<int, double>> beschriftet{{a.obenY, f.werte[6]}};
+        for (const auto& t : a.teilungen)
+            if (!t.text.isEmpty())
+                beschriftet.emplace_back(t.y, t.wert);
+        std::sort(beschriftet.begin(), beschriftet.end(), [](const auto& x, const auto& y) { return x.first > y.first; });
+        for (std::size_t i = 1; i < beschriftet.size(); ++i) {
+            EXPECT_GT(beschriftet[i].second, beschriftet[i - 1].second) << i;
+            EXPECT_GE(beschriftet[i - 1].first - beschriftet[i].first, h) << i;
+        }
+    }
+    CSanDetailDia dia;
+    dia.resize(700, 350);
+    dia.SetzeWerte(&faelle[2].werte, QStringLiteral("kWh/a"));
+    dia.grab().toImage().save(Ausgabe(QStringLiteral("sanierungsdetails-diagramm-verlust.png")));
 }
 
 } // namespace

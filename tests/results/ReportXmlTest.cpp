@@ -25,6 +25,13 @@ using test::ReportOrdnerKopie;
 using test::SchreibeDatei;
 using test::XPathDokument;
 
+// A number of the report document, read whatever the runtime locale.
+double Punktzahl(const std::string& text)
+{
+    double x = 0;
+    return LeseZahl(text, x, '.') && !text.empty() ? x : std::nan("");
+}
+
 class ReportXmlTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -85,7 +92,13 @@ TEST_F(ReportXmlTest, DocumentHasItsSectionsInOrderAndIsWellFormed)
     EXPECT_NE(LiesDatei(pfad).find("href=\"./Report.xsl\""), std::string::npos);
     EXPECT_EQ(doc.Text("/VykeZevaReport/ProjektDaten/Beschreibung"), "Einfamilienhaus Musterweg");
     EXPECT_EQ(doc.Text("/VykeZevaReport/ProjektDaten/Baujahr"), "1958");
-    EXPECT_EQ(doc.Text("/VykeZevaReport/ProjektDaten/BeheiztesGebaeudebruttovolumen"), "375");
+    // The gross volume the air volume was made from (a house of two storeys:
+    // 0,76 of it), not a fixed 1,25 times the air volume.
+    ASSERT_DOUBLE_EQ(haus.Luftvolumenfaktor(), 0.76);
+    EXPECT_EQ(doc.Text("/VykeZevaReport/ProjektDaten/BeheiztesGebaeudebruttovolumen/@Text"),
+              Zahltext(haus.Volumen / 0.76, 2));
+    EXPECT_NEAR(Punktzahl(doc.Text("/VykeZevaReport/ProjektDaten/BeheiztesGebaeudebruttovolumen")), haus.Volumen / 0.76,
+                1e-9);
 }
 
 TEST_F(ReportXmlTest, ComponentsCountPositionsAndRoundAsWritten)
@@ -158,7 +171,7 @@ TEST_F(ReportXmlTest, BalanceAndSavingsComeFromEachStatesOwnRecordsAndPrices)
     EXPECT_GT(b0.Brennstoffenergiebedarf, 0);
     // Costs computed for each variant as it is written.
     EXPECT_EQ(doc.Text("//Sanierungsvariante[@VarianteNr=1]/Gesamtkosten"),
-              CReportXml::Zahl(haus.m_aBedarf[1].Gesamtkosten));
+              CReportXml::Zahl(haus.m_aBedarf[1].Gesamtkosten, false));
     EXPECT_GE(haus.m_aBedarf[1].Gesamtkosten, 17900);
     EXPECT_EQ(doc.Anzahl("//Sanierungsvariante"), 3);
     // One legend per measure name, with the group met first.
@@ -192,16 +205,10 @@ double DeutscheZahl(std::string text)
     return LeseZahl(text, x, '.') && !text.empty() ? x : std::nan("");
 }
 
-// A number of the report document, read whatever the runtime locale.
-double Punktzahl(const std::string& text)
-{
-    double x = 0;
-    return LeseZahl(text, x, '.') && !text.empty() ? x : std::nan("");
-}
-
 std::string Stream(CReportXml& xml)
 {
     CMemStream& s = xml.HoleReportStream();
+    s.Seek(0, 0, nullptr);
     std::string seite(s.Size(), '\0');
     std::uint32_t gelesen = 0;
     if (!seite.empty())
@@ -280,8 +287,8 @@ TEST_F(ReportXmlTest, EveryBalanceFigureOfTheReportIsThePagesFigureForEachMethod
                 EXPECT_DOUBLE_EQ(DeutscheZahl(bericht.at("Brennstoffkosten pro m²")),
                                  DeutscheZahl(Werttext(HeizkostenProQm(b, heizung, optionen))))
                     << fall;
-                EXPECT_DOUBLE_EQ(DeutscheZahl(bericht.at("Brennstoffkosten pro Jahr")),
-                                 DeutscheZahl(Werttext(HeizkostenGesamt(b, heizung, optionen, haus.Energiebezugsflaeche))))
+                EXPECT_EQ(bericht.at("Brennstoffkosten pro Jahr"),
+                          Geldtext(HeizkostenGesamt(b, heizung, optionen, haus.Energiebezugsflaeche)))
                     << fall;
             } else {
                 for (const char* ohne : {"Heizenergiebedarf", "Verluste im Heizungssystem", "Brennstoffbedarf pro m²",
@@ -311,12 +318,19 @@ TEST_F(ReportXmlTest, SavingsByGroupAddUpToWhatTheVariantSaves)
         for (const auto& [tabelle, gesamt] : {std::pair{std::string("Energieeinsparungen"), energie},
                                               std::pair{std::string("Heizkosteneinsparungen"), kosten}}) {
             const std::string e = "//Sanierungsvariante[@VarianteNr=1]/" + tabelle;
-            // The rows the sheet sums: the six groups and the interaction.
-            EXPECT_EQ(doc.Anzahl(e + "/*"), 7) << tabelle;
-            const double summe = Punktzahl(doc.Text("sum(" + e + "/*)"));
-            EXPECT_NEAR(summe, RundeSignifikant(gesamt, 3), 1e-6) << tabelle << " " << verfahren;
-            // The groups alone miss how the new glazing takes solar gains.
-            EXPECT_NE(Punktzahl(doc.Text(e + "/Wechselwirkung")), 0) << tabelle << " " << verfahren;
+            // The six groups and the interaction add up to the sum written
+            // beside them: energy to three digits, money in whole euros.
+            const bool geld = tabelle == "Heizkosteneinsparungen";
+            const double gezeigt = geld ? GanzeEuro(gesamt) : RundeSignifikant(gesamt, 3);
+            EXPECT_EQ(doc.Anzahl(e + "/*"), 8) << tabelle;
+            const double summe = Punktzahl(doc.Text("sum(" + e + "/*[name() != 'Summe'])"));
+            EXPECT_NEAR(summe, gezeigt, 1e-6) << tabelle << " " << verfahren;
+            EXPECT_NEAR(Punktzahl(doc.Text(e + "/Summe")), gezeigt, 1e-6) << tabelle << " " << verfahren;
+            // The groups alone miss how the new glazing takes solar gains
+            // (in whole euros the interaction may round away).
+            if (!geld) {
+                EXPECT_NE(Punktzahl(doc.Text(e + "/Wechselwirkung")), 0) << tabelle << " " << verfahren;
+            }
 
             // On the page: the rows and the sum the sheet prints agree.
             const std::vector<std::string> abschnitte{tabelle};
@@ -331,9 +345,170 @@ TEST_F(ReportXmlTest, SavingsByGroupAddUpToWhatTheVariantSaves)
             static const std::regex summenzeile(R"re(<td class="sumValue"[^>]*>([^<]*)</td>)re");
             std::smatch treffer;
             ASSERT_TRUE(std::regex_search(seite, treffer, summenzeile));
-            EXPECT_NEAR(DeutscheZahl(treffer[1]), zeilensumme, 0.011) << tabelle;
-            EXPECT_NEAR(DeutscheZahl(treffer[1]), RundeSignifikant(gesamt, 3), 0.006) << tabelle;
+            EXPECT_NEAR(DeutscheZahl(treffer[1]), zeilensumme, geld ? 1e-9 : 0.011) << tabelle;
+            EXPECT_NEAR(DeutscheZahl(treffer[1]), gezeigt, 0.006) << tabelle;
         }
+    }
+}
+
+// A heating that turns no heat into fuel energy: the page and the heating
+// pane show "–" for its fuel figures, and so does the report, for both
+// monthly methods; its losses and fuel count as no saving.
+TEST_F(ReportXmlTest, AHeatingWithoutFuelEnergyShowsADashAsThePageDoesAndSavesNothing)
+{
+    DHeizung ohne; // as a document without a heating record has it
+    ohne.Name = "Ohne Angaben";
+    haus.m_aHeizung[0] = ohne;
+    haus.m_aHeizung[1] = ohne;
+    for (const int verfahren : {BerechnungEnEV, BerechnungSIA}) {
+        SCOPED_TRACE(Verfahrensname(verfahren));
+        haus.Berechnungsverfahren = verfahren;
+        CReportXml xml(ordner.Pfad());
+        xml.ErstelleReportXml(haus, optionen, notifier);
+        ASSERT_FALSE(haus.EndenergieBerechenbar(0));
+        ASSERT_FALSE(haus.EndenergieBerechenbar(1));
+        const XPathDokument doc(xml.ToString());
+        for (const char* zustand : {"/VykeZevaReport/Bestand", "//Sanierungsvariante[@VarianteNr=1]"}) {
+            for (const char* feld : {"Heizenergiebedarf", "VerlusteImHeizungssystem", "Brennstoffbedarf/ProA",
+                                     "Brennstoffbedarf/ProQmA", "Brennstoffkosten/ProA", "Brennstoffkosten/ProQmA"}) {
+                const std::string pfad = std::string(zustand) + "/" + feld;
+                EXPECT_EQ(doc.Text(pfad + "/@Text"), "–") << pfad;
+                EXPECT_EQ(doc.Text(pfad), "") << pfad;
+            }
+        }
+        // Variant 2's new boiler has its figures.
+        EXPECT_NE(doc.Text("//Sanierungsvariante[@VarianteNr=2]/Heizenergiebedarf/@Text"), "–");
+
+        // The page as the user reads it: the same dash as the balance page,
+        // no negative fuel figure.
+        for (const int n : {0, 1}) {
+            const std::vector<std::string> abschnitte{n == 0 ? "Bestand" : "Sanierungsvariante"};
+            xml.SchreibeReportVars(n, &abschnitte);
+            const auto bericht = Datenzeilen(Stream(xml));
+            const auto seite = Datenzeilen(Bilanzseite(haus.m_aBedarf[static_cast<std::size_t>(n)], verfahren, n,
+                                                       haus.EndenergieBerechenbar(n)));
+            EXPECT_EQ(seite.at("Heizenergiebedarf"), "–");
+            for (const char* zeile : {"Heizenergiebedarf", "Verluste im Heizungssystem", "Brennstoffbedarf pro Jahr",
+                                      "Brennstoffbedarf pro m²", "Brennstoffkosten pro Jahr", "Brennstoffkosten pro m²"})
+                EXPECT_EQ(bericht.at(zeile), "–") << n << " " << zeile;
+            for (const auto& [name, wert] : bericht)
+                EXPECT_NE(wert.front(), '-') << n << " " << name << " " << wert;
+        }
+
+        // The savings of variant 1: the heating saves nothing, and the whole
+        // is what the components save.
+        for (const char* tabelle : {"Energieeinsparungen", "Heizkosteneinsparungen"}) {
+            const std::string e = std::string("//Sanierungsvariante[@VarianteNr=1]/") + tabelle;
+            EXPECT_EQ(doc.Text(e + "/Heizung"), "0") << tabelle;
+            const double zeilen = Punktzahl(doc.Text("sum(" + e + "/*[name() != 'Summe'])"));
+            EXPECT_GT(zeilen, 0) << tabelle;
+            EXPECT_NEAR(Punktzahl(doc.Text(e + "/Summe")), zeilen, 1e-6) << tabelle;
+        }
+        for (const Gruppeneinsparungen& e : {Energieeinsparungen(haus, 1), Heizkosteneinsparungen(haus, 1, optionen)}) {
+            EXPECT_EQ(e.gruppen[5], 0);
+            EXPECT_EQ(e.Wechselwirkung(), 0);
+        }
+    }
+}
+
+// Money is counted in whole euros: every row of the variant's costs is the
+// amount of its measure in whole euros, the total is their sum, and the page
+// prints exactly those figures; the variant pane and the detail page show
+// the same total.
+TEST_F(ReportXmlTest, EveryCostRowAndTheTotalAreWholeEurosAndAddUp)
+{
+    haus.m_aWand[0].m_aSan[1].Preis = 12141.8732782369;
+    haus.m_aWand[1].m_aSan[1].Preis = 900.5; // half a euro rounds up
+    haus.m_aFenster[0].m_aSan[1].Preis = 12971.6;
+    haus.m_aDecke[0].SanMussAussen = 1; // due anyway without a measure
+    haus.m_aDecke[0].SowiesoAussen = 123.45;
+    haus.m_aHeizung[2].Preis = 8000.49;
+    const XPathDokument doc = Baue();
+    struct Erwartet {
+        int variante;
+        std::vector<std::string> zeilen;
+        std::string gesamt;
+    };
+    const Erwartet faelle[] = {{1, {"123", "12.142", "901", "12.972"}, "26.138"}, {2, {"123", "8.000"}, "8.123"}};
+    for (const Erwartet& f : faelle) {
+        SCOPED_TRACE(f.variante);
+        const std::string v = "//Sanierungsvariante[@VarianteNr=" + std::to_string(f.variante) + "]";
+        std::vector<std::string> zeilen;
+        double summe = 0;
+        for (int i = 1; i <= doc.Anzahl(v + "/Kosten/Posten"); ++i) {
+            const std::string p = v + "/Kosten/Posten[" + std::to_string(i) + "]/Preis";
+            zeilen.push_back(doc.Text(p + "/@Text"));
+            summe += Punktzahl(doc.Text(p));
+            EXPECT_EQ(DeutscheZahl(doc.Text(p + "/@Text")), Punktzahl(doc.Text(p)));
+        }
+        EXPECT_EQ(zeilen, f.zeilen);
+        EXPECT_EQ(doc.Text(v + "/Gesamtkosten/@Text"), f.gesamt);
+        EXPECT_EQ(Punktzahl(doc.Text(v + "/Gesamtkosten")), summe);
+        EXPECT_EQ(haus.m_aBedarf[static_cast<std::size_t>(f.variante)].Gesamtkosten, summe);
+
+        // The page: the rows and the total as printed add up.
+        CReportXml xml(ordner.Pfad());
+        xml.ErstelleReportXml(haus, optionen, notifier);
+        const std::vector<std::string> abschnitte{"Sanierungsvariante", "Waende", "Heizungen"};
+        xml.SchreibeReportVars(f.variante, &abschnitte);
+        const std::string seite = Stream(xml);
+        EXPECT_NE(seite.find("<h2>Kosten der Sanierung</h2>"), std::string::npos);
+        static const std::regex preis(R"re(<td class="dataValue"[^>]*>([^<]*)</td><td class="dataUnit">EUR</td>)re");
+        double gedruckt = 0;
+        std::vector<std::string> gedruckteZeilen;
+        for (auto it = std::sregex_iterator(seite.begin(), seite.end(), preis); it != std::sregex_iterator(); ++it) {
+            gedruckteZeilen.push_back((*it)[1]);
+            gedruckt += DeutscheZahl((*it)[1]);
+        }
+        // No cents that are not there, no money cut to three digits.
+        EXPECT_EQ(gedruckteZeilen, f.zeilen);
+        static const std::regex gesamt(R"re(Gesamtkosten der Sanierung</td><td class="sumValue"[^>]*>([^<]*)</td>)re");
+        std::smatch treffer;
+        ASSERT_TRUE(std::regex_search(seite, treffer, gesamt));
+        EXPECT_EQ(treffer[1], f.gesamt);
+        EXPECT_EQ(gedruckt, DeutscheZahl(f.gesamt));
+        EXPECT_EQ(seite.find("12.100"), std::string::npos);
+
+        // The detail page of the costs has the same rows and total.
+        std::array<double, 7> werte{};
+        const std::string detail = sandetail::Seite(haus, optionen, 0, f.variante, werte);
+        EXPECT_EQ(werte[6], summe);
+        EXPECT_NE(detail.find("<td class=\"sumValue\">" + f.gesamt + "</td>"), std::string::npos);
+    }
+    // In the component tables of variant 1 the prices stand as in the rows.
+    CReportXml xml(ordner.Pfad());
+    xml.ErstelleReportXml(haus, optionen, notifier);
+    const std::vector<std::string> waende{"Waende"};
+    xml.SchreibeReportVars(1, &waende);
+    const std::string seite = Stream(xml);
+    EXPECT_NE(seite.find(">12.142</td>"), std::string::npos);
+    EXPECT_NE(seite.find(">901</td>"), std::string::npos);
+}
+
+// The legend of a variant's report lists the measures of that variant only;
+// the existing state has none.
+TEST_F(ReportXmlTest, AVariantsReportListsOnlyItsOwnMeasuresInTheLegend)
+{
+    CReportXml xml(ordner.Pfad());
+    xml.ErstelleReportXml(haus, optionen, notifier);
+    struct Fall {
+        int variante;
+        std::vector<std::string> mit;
+        std::vector<std::string> ohne;
+    };
+    const Fall faelle[] = {{1, {"WDVS 12 cm", "Kerndämmung", "Wärmeschutzglas"}, {"Brennwertkessel"}},
+                           {2, {"Brennwertkessel"}, {"WDVS 12 cm", "Kerndämmung", "Wärmeschutzglas"}},
+                           {0, {"Keine Maßnahmen."}, {"WDVS 12 cm", "Brennwertkessel"}}};
+    const std::vector<std::string> legende{"Legende"};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.variante);
+        xml.SchreibeReportVars(f.variante, &legende);
+        const std::string seite = Stream(xml);
+        ASSERT_NE(seite.find("Legende der Maßnahmen"), std::string::npos);
+        for (const std::string& t : f.mit)
+            EXPECT_NE(seite.find(t), std::string::npos) << t;
+        for (const std::string& t : f.ohne)
+            EXPECT_EQ(seite.find(t), std::string::npos) << t;
     }
 }
 
@@ -346,7 +521,9 @@ TEST_F(ReportXmlTest, TheDetailPagesSavingsAddUpToTheVariantsSavingAsThereportHa
         const std::string seite = sandetail::Seite(haus, optionen, kriterium, 1, werte);
         const Gruppeneinsparungen e =
             kriterium == 3 ? Energieeinsparungen(haus, 1) : Heizkosteneinsparungen(haus, 1, optionen);
-        EXPECT_DOUBLE_EQ(werte[6], RundeSignifikant(e.gesamt, 3)) << kriterium;
+        const bool geld = kriterium == 4;
+        const Gruppeneinsparungen gezeigt = geld ? e.InGanzenEuro() : e.Gerundet(3);
+        EXPECT_DOUBLE_EQ(werte[6], gezeigt.gesamt) << kriterium;
         static const std::regex wechsel(R"re(Wechselwirkung der Ma&szlig;nahmen</td><td class="dataValue">([^<]*)<)re");
         std::smatch treffer;
         ASSERT_TRUE(std::regex_search(seite, treffer, wechsel)) << kriterium;
@@ -354,11 +531,12 @@ TEST_F(ReportXmlTest, TheDetailPagesSavingsAddUpToTheVariantsSavingAsThereportHa
         for (int g = 0; g < 6; ++g)
             zeilen += werte[static_cast<std::size_t>(g)];
         EXPECT_NEAR(zeilen, werte[6], 0.006) << kriterium;
-        EXPECT_NE(seite.find("<td class=\"sumName\">Gesamt</td><td class=\"sumValue\">" + Werttext(werte[6])),
+        EXPECT_NE(seite.find("<td class=\"sumName\">Gesamt</td><td class=\"sumValue\">" +
+                             (geld ? Geldtext(werte[6]) : Werttext(werte[6]))),
                   std::string::npos);
         // The same groups as the report's table.
         for (int g = 0; g < 6; ++g)
-            EXPECT_DOUBLE_EQ(werte[static_cast<std::size_t>(g)], e.Gerundet(3).gruppen[static_cast<std::size_t>(g)]);
+            EXPECT_DOUBLE_EQ(werte[static_cast<std::size_t>(g)], gezeigt.gruppen[static_cast<std::size_t>(g)]);
     }
 }
 
@@ -505,16 +683,16 @@ protected:
   <BeheiztesGebaeudebruttovolumen>375</BeheiztesGebaeudebruttovolumen><BeheiztesLuftvolumen>300</BeheiztesLuftvolumen>
   <Energiebezugsflaeche>100</Energiebezugsflaeche></ProjektDaten>
  <Bauteile><Waende><Wand Nummer="1"><Name>Mauerwerk</Name><Position>Wa-EG-01</Position><Flaeche>100</Flaeche><kWert>1</kWert>
-   <Sanierung VarianteNr="1"><Preis>12000</Preis><Name>WDVS</Name><kWert>0.333</kWert><Kea>10</Kea><CO2>2</CO2></Sanierung></Wand></Waende>
+   <Sanierung VarianteNr="1"><Preis>12000</Preis><Name>WDVS</Name><kWert Text="0,333">0.333</kWert><Kea>10</Kea><CO2>2</CO2></Sanierung></Wand></Waende>
   <Flachdaecher/><Steildaecher/><Decken/><Boeden/><Fenster/>
   <Heizungen><Heizung VarianteNr="0"><Name>Kessel</Name><Leistung>20</Leistung><Gesamtnutzungsgrad>75</Gesamtnutzungsgrad></Heizung></Heizungen>
  </Bauteile>
  <Bestand><Heizwaermebedarf>180</Heizwaermebedarf></Bestand>
- <Sanierungsvarianten><Sanierungsvariante VarianteNr="1"><Heizwaermebedarf>120</Heizwaermebedarf><Gesamtkosten>1234.5</Gesamtkosten>
+ <Sanierungsvarianten><Sanierungsvariante VarianteNr="1"><Heizwaermebedarf>120</Heizwaermebedarf><Gesamtkosten Text="1.235">1235</Gesamtkosten>
   <Energieeinsparungen><Daecher>0</Daecher><Decken>0</Decken><Waende>6000</Waende><Boeden>0</Boeden><Fenster>0</Fenster><Heizung>0</Heizung></Energieeinsparungen>
   <Heizkosteneinsparungen><Daecher>0</Daecher><Decken>0</Decken><Waende>480</Waende><Boeden>0</Boeden><Fenster>0</Fenster><Heizung>0</Heizung></Heizkosteneinsparungen>
  </Sanierungsvariante></Sanierungsvarianten>
- <Legenden><Legende><Bauteilgruppe>Wand</Bauteilgruppe><Name>WDVS</Name><Langtext>Dämmung außen</Langtext></Legende></Legenden>
+ <Legenden><Legende><Bauteilgruppe>Wand</Bauteilgruppe><Name>WDVS</Name><Langtext>Dämmung außen</Langtext><VarianteNr>1</VarianteNr></Legende></Legenden>
 </VykeZevaReport>
 )");
     }
@@ -559,7 +737,10 @@ TEST_F(ReportSeiteTest, EverySectionGivesItsHeadingAndTheFiguresInGermanForm)
     for (const auto& [name, ueberschrift] : Ueberschriften())
         EXPECT_NE(seite.find(ueberschrift), std::string::npos) << name;
     EXPECT_NE(seite.find("Klimadaten nach DIN 4108-6"), std::string::npos);
-    EXPECT_NE(seite.find("1.234,50"), std::string::npos); // Gesamtkosten of variant 1
+    // The texts the writer put beside the numbers, as they stand: the sheet
+    // rounds nothing.
+    EXPECT_NE(seite.find(">1.235</td>"), std::string::npos); // Gesamtkosten of variant 1
+    EXPECT_EQ(seite.find("1.235,00"), std::string::npos);
     EXPECT_NE(seite.find("WDVS"), std::string::npos);
     EXPECT_NE(seite.find("0,333"), std::string::npos);
 }
@@ -596,15 +777,59 @@ TEST_F(ReportSeiteTest, EverySectionOfTheShippedPresetsIsKnownToTheSheet)
     EXPECT_EQ(vorgaben.Anzahl("//Voreinstellung[@name='Vollständiger Report']"), 1);
 }
 
-TEST_F(ReportSeiteTest, AMissingStyleSheetGivesAnEmptyPage)
+// A sheet that cannot be read, one with a syntax error and one that stops
+// itself while it transforms: each raises with libxslt's reason and the
+// sheet's file, and the stream keeps the page it had. The sheet is read for
+// every page, so a mended sheet shows with the next one.
+TEST_F(ReportSeiteTest, ABrokenOrFailingStyleSheetRaisesWithTheReasonAndTheFileAndKeepsThePage)
 {
-    std::filesystem::remove(ordner.Pfad() / "Report.xsl");
+    const std::filesystem::path blatt = ordner.Pfad() / "Report.xsl";
+    const std::string gut = LiesDatei(blatt);
     CReportXml xml(ordner.Pfad());
-    EXPECT_FALSE(xml.StylesheetGeladen());
     xml.Load(ordner.Pfad() / "Report.xml");
     const std::vector<std::string> a{"Projektdaten"};
     xml.SchreibeReportVars(1, &a);
-    EXPECT_EQ(xml.HoleReportStream().Size(), 0u);
+    const std::string vorher = Stream(xml);
+    ASSERT_NE(vorher.find("Haus Lindenstraße"), std::string::npos);
+
+    struct Fall {
+        const char* was;
+        std::string text; // empty: no sheet at all
+        std::string grund;
+    };
+    std::string kaputt = gut;
+    kaputt.replace(kaputt.find("</xsl:stylesheet>"), 17, "</xsl:stylesheet"); // no closing bracket
+    std::string abbruch = gut;
+    abbruch.replace(abbruch.find("<xsl:template match=\"/\">"), 24,
+                    "<xsl:template match=\"/\"><xsl:message terminate=\"yes\">Blatt bricht ab</xsl:message>");
+    std::string unbekannt = gut; // a variable no one declared: libxslt refuses the sheet
+    unbekannt.replace(unbekannt.find("<xsl:template match=\"/\">"), 24,
+                      "<xsl:template match=\"/\"><xsl:value-of select=\"$gibtsnicht\"/>");
+    // The system's reason for a missing file is in the user's language.
+    const Fall faelle[] = {{"missing", "", ""},
+                           {"syntax error", kaputt, "expected '>'"},
+                           {"undeclared variable", unbekannt, "gibtsnicht"},
+                           {"xsl:message terminate", abbruch, "Blatt bricht ab"}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        if (f.text.empty())
+            std::filesystem::remove(blatt);
+        else
+            SchreibeDatei(blatt, f.text);
+        try {
+            xml.SchreibeReportVars(1, &a);
+            ADD_FAILURE() << "no exception";
+        } catch (const CXmlArchiveException& e) {
+            EXPECT_FALSE(e.Reason().empty());
+            EXPECT_NE(e.Reason().find(f.grund), std::string::npos) << e.Reason().substr(0, 300);
+            EXPECT_EQ(e.File(), blatt.string());
+        }
+        EXPECT_TRUE(Stream(xml) == vorher);
+    }
+    // Mended while the program runs: the next page is made with it.
+    SchreibeDatei(blatt, std::string(gut).replace(gut.find("<h2>Projektdaten</h2>"), 21, "<h2>Projekt</h2>"));
+    xml.SchreibeReportVars(1, &a);
+    EXPECT_NE(Stream(xml).find("<h2>Projekt</h2>"), std::string::npos);
 }
 
 // ----- values of the renovation details ----------------------------------------------------
