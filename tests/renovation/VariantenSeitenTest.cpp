@@ -788,7 +788,7 @@ TEST_F(VariantenFenster, EveryViewShowsTheStateAsComputedAfterAChangeOrAnOpening
         CSanKenndatenDlg* k = Pane()->KenndatenSeite();
         EXPECT_EQ(k->Variante(), n);
         EXPECT_EQ(k->Feld(1225)->Wert(0), WertText(kenndaten[3].first, 0x3800)) << "pane";
-        EXPECT_EQ(k->Feld(1226)->Wert(0), WertText(kenndaten[4].first, 0xB800)) << "pane";
+        EXPECT_EQ(k->Feld(1226)->Wert(0), QString::fromStdString(Geldtext(kenndaten[4].first))) << "pane";
 
         // The renovation details: the page of the same state.
         auto* detail = dynamic_cast<CSanDetail*>(rahmen->Detailansicht());
@@ -796,7 +796,7 @@ TEST_F(VariantenFenster, EveryViewShowsTheStateAsComputedAfterAChangeOrAnOpening
         std::array<double, 7> werte{};
         sandetail::Seite(frisch, o, kriterium, n, werte);
         EXPECT_EQ(detail->Werte(), werte) << "details";
-        EXPECT_EQ(werte[6], RundeSignifikant(kenndaten[4].first, 3)) << "details and pane agree";
+        EXPECT_EQ(werte[6], GanzeEuro(kenndaten[4].first)) << "details and pane agree";
 
         // The open variant dialog: its method and its calculation page.
         CSanierungVarianteDlg* d = Dialog(n);
