@@ -112,14 +112,13 @@ bool CErgebnisView::Drucke(QPrinter& drucker) const
 bool CErgebnisView::BearbeiteBefehl(int id)
 {
     if (id == ID_FILE_PRINT) {
-        QPrinter drucker(QPrinter::HighResolution);
+        QPrinter& drucker = Druckauswahl::Drucker();
         if (Druckauswahl::Frage(drucker, this))
             Drucke(drucker);
         return true;
     }
     if (id == ID_FILE_PRINT_PREVIEW) {
-        QPrinter drucker(QPrinter::HighResolution);
-        QPrintPreviewDialog vorschau(&drucker, this);
+        QPrintPreviewDialog vorschau(&Druckauswahl::Drucker(), this);
         connect(&vorschau, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { Drucke(*p); });
         vorschau.exec();
         return true;

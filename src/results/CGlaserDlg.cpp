@@ -272,7 +272,7 @@ void CGlaserDlg::Drucke(QPrinter& drucker)
 
 void CGlaserDlg::OnDrucken()
 {
-    QPrinter drucker(QPrinter::HighResolution);
+    QPrinter& drucker = Druckauswahl::Drucker();
     if (Druckauswahl::Frage(drucker, this))
         Drucke(drucker);
 }

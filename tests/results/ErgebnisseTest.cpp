@@ -2,6 +2,7 @@
 // pane and its page, the areas page, the figure pages of the left bar and the
 // variant pane's "Diagramme" page, printed and photographed.
 #include "shell/RahmenTestHilfen.h"
+#include "support/Ausgabedatei.h"
 
 #include "model/DOptionen.h"
 #include "model/Haus.h"
@@ -125,7 +126,7 @@ protected:
     {
         const QImage bild = w->grab().toImage();
         ASSERT_FALSE(bild.isNull());
-        EXPECT_TRUE(bild.save(QDir(QStringLiteral(ZEVA_TEST_AUSGABE)).absoluteFilePath(name)));
+        EXPECT_TRUE(bild.save(test::Ausgabedatei(name)));
     }
 };
 

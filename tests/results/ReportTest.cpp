@@ -3,6 +3,7 @@
 // report page built from the house, printed to PDF, its errors; the detail
 // page with its links and the chart below it.
 #include "shell/RahmenTestHilfen.h"
+#include "support/Ausgabedatei.h"
 
 #include "model/DOptionen.h"
 #include "model/Haus.h"
@@ -41,7 +42,7 @@ using test::SchreibeDatei;
 
 QString Ausgabe(const QString& name)
 {
-    return QDir(QStringLiteral(ZEVA_TEST_AUSGABE)).absoluteFilePath(name);
+    return test::Ausgabedatei(name);
 }
 
 void Foto(QWidget* w, const QString& name)

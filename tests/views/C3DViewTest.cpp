@@ -31,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <clocale>
 #include <cmath>
 #include <map>
 #include <optional>
@@ -1328,15 +1329,18 @@ TEST_F(DreiDAnsicht, ScreenshotsAndTheProjectPicture)
 
 TEST_F(DreiDAnsicht, APictureOrAPrintThatFailsIsToldOnce)
 {
-    // A folder that does not exist: the writer's reason comes with the text.
+    // A folder that does not exist: the file and the system's reason come
+    // with the text, in German as the program runs under a German locale.
     test::SkriptDateiauswahl auswahl;
     const QString datei = ordner.filePath(QStringLiteral("fehlt/Haus.jpg"));
     auswahl.Antworte(datei);
+    const std::string vorher = std::setlocale(LC_MESSAGES, nullptr);
+    ASSERT_NE(std::setlocale(LC_MESSAGES, "de_DE.UTF-8"), nullptr) << "de_DE.UTF-8 is installed by tools/install-deps";
     rahmen->Befehl(ID_3D_ALS_JPEG);
+    std::setlocale(LC_MESSAGES, vorher.c_str());
     ASSERT_EQ(meldungen.Anfragen().size(), 1u);
-    EXPECT_EQ(meldungen.Anfragen()[0].text,
-              QStringLiteral("Das Bild konnte nicht gespeichert werden:\n") + QString::fromLatin1(CJpegBild::FehlerOeffnen) +
-                  datei);
+    EXPECT_EQ(meldungen.Anfragen()[0].text, QStringLiteral("Das Bild konnte nicht gespeichert werden:\n") + datei +
+                                                QStringLiteral("\nDatei oder Verzeichnis nicht gefunden"));
     EXPECT_FALSE(QFile::exists(datei));
 
     // The print dialog is the program's own, with the PDF file offered; a
