@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <random>
 
 #include <string>
@@ -316,6 +317,7 @@ TEST_F(Grundriss, RandomDrawingsWithManyMergedCornersCloseOnlySimpleOutlines)
     std::uniform_int_distribution<int> anzahl(3, 14);
     std::uniform_int_distribution<int> art(0, 9);
     const auto raster = [](double v) { return std::round(v * 10) / 10; };
+    constexpr double GradProRad = 180.0 / std::numbers::pi;
     int geschlossen = 0;
     int nichtEinfach = 0;
     for (int versuch = 0; versuch < 40000; ++versuch) {

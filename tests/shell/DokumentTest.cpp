@@ -466,7 +466,8 @@ TEST_F(DokumentTest, ProjectPictureFollowsTheNameOnSaveAs)
     const Case cases[] = {
         {"copied when it exists", 3, true, {}, true, false},
         {"nothing below step 15", 14, false, {}, false, false},
-        {"message above step 15", 16, false, {}, false, true},
+        {"message above step 15 without a 3D view", 16, false, {}, false, true},
+        {"rendered above step 15 by the 3D view", 19, false, "gerendert", true, false},
         {"rendered at step 15", 15, false, "gerendert", true, false},
         {"no 3D view at step 15", 15, false, {}, false, false},
     };

@@ -1325,6 +1325,16 @@ TEST_F(DreiDAnsicht, ScreenshotsAndTheProjectPicture)
         EXPECT_EQ(j.breite, 640) << name;
         EXPECT_EQ(j.hoehe, 480) << name;
     }
+
+    // At the end of the input, the 3D view put away, a project whose picture
+    // went missing gets it from the view again and no message.
+    QFile::remove(ordner.filePath(QStringLiteral("Haus.jpg")));
+    H().Phase = 19;
+    ansicht->hide();
+    auswahl.Antworte(ordner.filePath(QStringLiteral("Ende.vza")));
+    ASSERT_TRUE(rahmen->OnFileSaveAs());
+    EXPECT_TRUE(meldungen.Anfragen().empty());
+    EXPECT_EQ(test::LiesJpeg(ordner.filePath(QStringLiteral("Ende.jpg")).toStdString()).breite, 640);
 }
 
 TEST_F(DreiDAnsicht, APictureOrAPrintThatFailsIsToldOnce)
