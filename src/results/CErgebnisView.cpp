@@ -9,11 +9,15 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
 
 #include <algorithm>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace zeva {
 
@@ -72,6 +76,29 @@ void CErgebnisView::SchreibeSeite(const std::string& seite)
     setHtml(Dokument(seite));
 }
 
+namespace {
+
+// Links are for the screen ("Schließen", a jump to another page): the paper
+// leaves them out.
+void EntferneLinks(QTextDocument& dokument)
+{
+    std::vector<std::pair<int, int>> links;
+    for (QTextBlock block = dokument.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment teil = it.fragment();
+            if (teil.isValid() && teil.charFormat().isAnchor() && !teil.charFormat().anchorHref().isEmpty())
+                links.emplace_back(teil.position(), teil.position() + teil.length());
+        }
+    QTextCursor cursor(&dokument);
+    for (auto it = links.rbegin(); it != links.rend(); ++it) {
+        cursor.setPosition(it->first);
+        cursor.setPosition(it->second, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+}
+
+} // namespace
+
 bool CErgebnisView::Drucke(QPrinter& drucker) const
 {
     // The painter is begun here, not inside the text document's own print,
@@ -84,6 +111,7 @@ bool CErgebnisView::Drucke(QPrinter& drucker) const
     // layout scales it to the printer), in black on the paper, as the text
     // document prints itself.
     std::unique_ptr<QTextDocument> kopie(document()->clone());
+    EntferneLinks(*kopie);
     kopie->documentLayout()->setPaintDevice(&drucker);
     QTextFrameFormat rahmen = kopie->rootFrame()->frameFormat();
     rahmen.setLeftMargin(2 / 2.54 * logicalDpiX());

@@ -224,6 +224,9 @@ bool CZEVADoc::DoSave(const QString& pfad)
             QString vorschlag = m_strTitel;
             if (QFileInfo(vorschlag).suffix().isEmpty())
                 vorschlag += QStringLiteral(".vza");
+            // A project that has a file is saved again beside it by default.
+            if (!m_strPfad.isEmpty())
+                vorschlag = QFileInfo(m_strPfad).dir().filePath(vorschlag);
             ziel = Dateiauswahl::Speichern(m_umgebung.Fenster(), vorschlag, Dateiauswahl::SpeichernFilter());
             if (ziel.isEmpty())
                 return false;
