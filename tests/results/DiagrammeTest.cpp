@@ -571,6 +571,52 @@ TEST_F(Diagramme, GlaserCurvesBandsAndCondensationMark)
     EXPECT_TRUE(texte.contains(QString::fromStdString(diagramm::Zahl(g.Kondensat(), 3) + " [kg/m²]")));
 }
 
+// The legend's swatches are squares on the screen and on the paper, where the
+// page's margin is many times the text's height.
+TEST_F(Diagramme, GlaserLegendSwatchesAreSquares)
+{
+    Aufbau aufbau(WandMitInnendaemmung);
+    CGlaser g;
+    g.SetzeSchichtquelle(&aufbau);
+    ASSERT_TRUE(g.Berechne());
+    struct Fall {
+        const char* was;
+        QSize groesse;
+        int schrift;
+        int teiler;
+        int versatz;
+        double massstab; // of the picture looked at
+    };
+    // The screen's dialog, and the print's A4 page at 1200 dpi inside its
+    // margins of 2 cm with the text 3.6 mm high, looked at in an eighth.
+    const Fall faelle[] = {{"screen", {700, 450}, 12, 4, 0, 1.0}, {"paper", {8031, 12141}, 170, 3, 1, 0.125}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        QImage bild((QSizeF(f.groesse) * f.massstab).toSize(), QImage::Format_RGB32);
+        bild.fill(Qt::gray);
+        g.ErzeugeSaettigungskurve(f.groesse.width());
+        {
+            QPainter painter(&bild);
+            painter.scale(f.massstab, f.massstab);
+            Zeichenflaeche z(painter);
+            z.SetzeSchrift(f.schrift, 0, 400, false, false, QStringLiteral("Arial"));
+            ZeichneGlaser(z, g, QRect(QPoint(0, 0), f.groesse), f.teiler, f.versatz, GlaserStifte::Bildschirm());
+        }
+        const diagramm::GlaserLayout l = diagramm::GlaserLayout::Aus(f.groesse.width(), f.groesse.height(), f.teiler);
+        // The third layer's grey below the diagram is its swatch alone.
+        const int c = diagramm::SchichtGrau(2);
+        QRect feld;
+        for (int y = static_cast<int>((l.g + l.H + 3 * f.schrift) * f.massstab); y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                if (QColor(bild.pixel(x, y)) == QColor(c, c, c))
+                    feld |= QRect(x, y, 1, 1);
+        ASSERT_FALSE(feld.isEmpty());
+        EXPECT_NEAR(feld.width(), feld.height(), 3) << feld.width() << " x " << feld.height();
+        if (f.massstab != 1.0)
+            bild.save(test::Ausgabedatei(QStringLiteral("glaser-druck.png")));
+    }
+}
+
 TEST_F(Diagramme, GlaserWithoutCondensationOrLayers)
 {
     for (const bool mitSchichten : {true, false}) {
