@@ -220,7 +220,9 @@ void CReportXml::SchreibeFensterListe()
     for (const DFenster& f : m_pHaus->m_aFenster) {
         Betrete("Fenster");
         SchreibeSicher("Nummer", Ganzzahl(++nummer), true);
-        SchreibeSicher("Name", f.NameGlas + "," + f.NameRahmen);
+        // Glazing and frame, a comma between them only when both are named.
+        SchreibeSicher("Name", f.NameGlas.empty() || f.NameRahmen.empty() ? f.NameGlas + f.NameRahmen
+                                                                           : f.NameGlas + "," + f.NameRahmen);
         SchreibeSicher("Position", f.Kurzname.str());
         SchreibeSicher("Flaeche", Zahl(f.Flaeche, false));
         SchreibeSicher("kWert", Zahl(f.UWert()));
