@@ -692,6 +692,65 @@ TEST_F(Dachschritt, TheLockAndTheFlipSurviveSavingAndOpening)
     EXPECT_EQ(Haus().m_aDach[1].FirstGedreht, 0) << "flipped back as the user left it";
 }
 
+// A click that only selects a roof changes nothing to save; dragging its
+// ridge does.
+TEST_F(Dachschritt, OnlyARealChangeOfARoofMarksTheProject)
+{
+    Klicks({{2, 2}, {18, 2}, {18, 10}, {2, 10}, {2.1, 2.2}});
+    ZeigeSchritt(14);
+    Ziehe({2, 2}, {9, 10});
+    Pane()->Knopf(CDacheingabeDlg::IDC_NEUES_DACH)->click();
+    Ziehe({11, 2}, {18, 10});
+    ASSERT_EQ(Haus().m_aDach.size(), 2u);
+    ASSERT_TRUE(Haus().m_aDach[0].IstFertig() && Haus().m_aDach[1].IstFertig());
+    Dok().SetModifiedFlag(false);
+    for (const auto& [x, dach] : {std::pair{5.0, 0}, std::pair{14.0, 1}, std::pair{5.0, 0}}) {
+        QTest::mouseClick(ansicht, Qt::LeftButton, {}, Pixel(x, 6));
+        EXPECT_EQ(Pane()->AusgewaehltesDach(), dach);
+        EXPECT_FALSE(Dok().IsModified()) << "selecting roof " << dach;
+    }
+    QTest::mouseDClick(ansicht, Qt::LeftButton, {}, Pixel(14, 6));
+    EXPECT_FALSE(Dok().IsModified()) << "a double click";
+    const Punkt2D first = Haus().m_aDach[0].Punkt(4);
+    Ziehe(first, {first.x + 1, first.y});
+    EXPECT_TRUE(Dok().IsModified()) << "the ridge moved";
+}
+
+// After opening a project at the roof step, the pane shows the opened house:
+// its heights, and no read-outs of the house before.
+TEST_F(Dachschritt, AfterOpeningThePaneShowsTheOpenedHouse)
+{
+    Klicks({{2, 2}, {12, 2}, {12, 10}, {2, 10}, {2.1, 2.2}});
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("Anderes.vza"));
+    Haus().Phase = 14;
+    Haus().m_aZone[0].Dachhoehe = 4.5;
+    Haus().m_aZone[0].Dachgeschosshoehe = 2.5;
+    ASSERT_TRUE(Dok().OnSaveDocument(pfad));
+    Haus().m_aZone[0].Dachhoehe = 3;
+    Haus().m_aZone[0].Dachgeschosshoehe = 3;
+    ZeigeSchritt(14);
+    ASSERT_NE(Pane(), nullptr);
+    EXPECT_EQ(PaneText(1008), QStringLiteral("3"));
+    QTest::mousePress(ansicht, Qt::LeftButton, {}, Pixel(2, 2));
+    BewegeZu(ansicht, Pixel(12, 10), Qt::LeftButton);
+    ASSERT_EQ(PaneText(1010), QStringLiteral("10,00"));
+    ASSERT_EQ(PaneText(1014), QStringLiteral("12,00"));
+
+    Dok().SetModifiedFlag(false);
+    ASSERT_TRUE(rahmen->OeffneDatei(pfad));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Haus().Phase, 14);
+    ASSERT_NE(Pane(), nullptr);
+    EXPECT_TRUE(Pane()->isVisible());
+    for (int id : {1009, 1010, 1011, 1014, 1324})
+        EXPECT_EQ(PaneText(id), QString()) << id;
+    EXPECT_EQ(PaneText(1008), QStringLiteral("4,5"));
+    EXPECT_EQ(PaneText(1013), QStringLiteral("2,5"));
+    EXPECT_FALSE(ansicht->MausGefangen());
+    rahmen->grab().save(test::Ausgabedatei(QStringLiteral("dachschritt-nach-oeffnen.png")));
+}
+
 TEST_F(Dachschritt, APressWhilePlacingGoesToTheRoofAndARightClickIsIgnored)
 {
     Klicks({{2, 2}, {12, 2}, {12, 10}, {2, 10}, {2.1, 2.2}});
