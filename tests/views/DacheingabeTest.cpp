@@ -736,6 +736,8 @@ TEST_F(Dachschritt, AfterOpeningThePaneShowsTheOpenedHouse)
     BewegeZu(ansicht, Pixel(12, 10), Qt::LeftButton);
     ASSERT_EQ(PaneText(1010), QStringLiteral("10,00"));
     ASSERT_EQ(PaneText(1014), QStringLiteral("12,00"));
+    QTest::mouseRelease(ansicht, Qt::LeftButton, {}, Pixel(12, 10));
+    ASSERT_EQ(PaneText(1010), QStringLiteral("10,00")) << "the read-outs stay after the release";
 
     Dok().SetModifiedFlag(false);
     ASSERT_TRUE(rahmen->OeffneDatei(pfad));
