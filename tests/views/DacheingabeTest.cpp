@@ -454,6 +454,22 @@ TEST_F(Dachschritt, TheHeightStepDrawsTheSection)
     // Where the grid would have lines: white.
     EXPECT_EQ(bild.pixel(Pixel(5, 18)), qRgb(255, 255, 255));
     EXPECT_EQ(bild.pixel(Pixel(15, 1)), qRgb(255, 255, 255));
+
+    // A flat-roof house: the section shows no roof at all.
+    Haus().Steildach = 0;
+    rahmen->Hoehenangaben()->hide();
+    ZeigeSchritt(13);
+    const QImage flach = Bild();
+    flach.save(test::Ausgabedatei(QStringLiteral("planeditor_schnitt_flachdach.png")));
+    rahmen->grab().save(test::Ausgabedatei(QStringLiteral("planeditor_hoehen_flachdach.png")));
+    int rot = 0;
+    for (int y = 0; y < flach.height(); ++y)
+        for (int x = 0; x < flach.width(); ++x)
+            if (flach.pixel(x, y) == qRgb(255, 102, 102))
+                ++rot;
+    EXPECT_EQ(rot, 0) << "no roof line";
+    // The top storey's ceiling reaches the top of the drawing.
+    ErwarteFarbe(Farbe(flach, 10, 19.5, qRgb(153, 153, 153)), 153, 153, 153, 1);
 }
 
 TEST_F(Dachschritt, RoofsDraggedOnThePlanAndTheStepInto3D)
