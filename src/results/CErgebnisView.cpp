@@ -99,6 +99,11 @@ void EntferneLinks(QTextDocument& dokument)
 
 } // namespace
 
+std::unique_ptr<QTextDocument> CErgebnisView::Druckvorlage() const
+{
+    return std::unique_ptr<QTextDocument>(document()->clone());
+}
+
 bool CErgebnisView::Drucke(QPrinter& drucker) const
 {
     // The painter is begun here, not inside the text document's own print,
@@ -110,7 +115,7 @@ bool CErgebnisView::Drucke(QPrinter& drucker) const
     // printable area with a margin of 2 cm (given in the screen's units: the
     // layout scales it to the printer), in black on the paper, as the text
     // document prints itself.
-    std::unique_ptr<QTextDocument> kopie(document()->clone());
+    std::unique_ptr<QTextDocument> kopie = Druckvorlage();
     EntferneLinks(*kopie);
     kopie->documentLayout()->setPaintDevice(&drucker);
     QTextFrameFormat rahmen = kopie->rootFrame()->frameFormat();

@@ -348,7 +348,8 @@ TEST_F(Ergebnisse, ReportPostsTheStateAndFlaechenOpensTheAreasPage)
     Element<QPushButton>(1121)->click();
     EXPECT_TRUE(berichte.empty()) << "posted";
     QCoreApplication::processEvents();
-    EXPECT_EQ(berichte, std::vector<int>{1});
+    ASSERT_FALSE(berichte.empty());
+    EXPECT_EQ(berichte.front(), 1) << "the report of variant 1";
     ASSERT_FALSE(report.isNull());
     EXPECT_EQ(rahmen->AktiveAnsicht(), report.data());
     EXPECT_EQ(rahmen->Stapel().Anzahl(), 2);
@@ -685,7 +686,9 @@ TEST_F(Ergebnisse, MainWindowWithTheBalanceAndTheFilledLeftBar)
     Element<QPushButton>(1130)->click();
     QCoreApplication::processEvents();
     auto* flaechen = dynamic_cast<CFlaechenView*>(rahmen->AktiveAnsicht());
-    nebeneinander(flaechen, Fenster(), "areas");
+    // The areas page has the variants' pane beside it.
+    nebeneinander(flaechen, rahmen->Variantenfenster(), "areas");
+    EXPECT_FALSE(Fenster()->isVisible()) << "one pane of the right bar at a time";
     EXPECT_TRUE(flaechen->toPlainText().contains(QStringLiteral("Hüllfläche")));
     Foto(rahmen, QStringLiteral("ergebnisse-flaechen.png"));
     Foto(Fenster(), QStringLiteral("ergebnisse-bedarfsfenster.png"));
@@ -698,7 +701,8 @@ TEST_F(Ergebnisse, MainWindowWithTheBalanceAndTheFilledLeftBar)
     rahmen->Reportansicht(1);
     QCoreApplication::processEvents();
     nebeneinander(rahmen->ReportAnsicht(), rahmen->ReportGenerator(), "report");
-    EXPECT_EQ(berichte, std::vector<int>{1});
+    ASSERT_FALSE(berichte.empty());
+    EXPECT_EQ(berichte.front(), 1) << "the report of variant 1";
     EXPECT_FALSE(Fenster()->isVisible()) << "one pane of the right bar at a time";
     Foto(rahmen, QStringLiteral("ergebnisse-report.png"));
 
@@ -708,7 +712,7 @@ TEST_F(Ergebnisse, MainWindowWithTheBalanceAndTheFilledLeftBar)
     QCoreApplication::processEvents();
     ASSERT_NE(rahmen->Variantenfenster(), nullptr);
     EXPECT_TRUE(rahmen->Variantenfenster()->isVisible());
-    EXPECT_FALSE(Fenster()->isVisible());
+    EXPECT_TRUE(Fenster() == nullptr || !Fenster()->isVisible());
     EXPECT_TRUE(rahmen->rect().contains(imFenster(rahmen->Variantenfenster())));
     Foto(rahmen, QStringLiteral("ergebnisse-varianten.png"));
 }

@@ -29,6 +29,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -125,6 +126,11 @@ TEST_F(Report, ThePaneListsThePresetsAndTheReportFollowsThem)
     EXPECT_TRUE(Seite().contains(QStringLiteral("WDVS 12 cm")));
     EXPECT_TRUE(Seite().contains(QStringLiteral("Legende der Maßnahmen")));
     Foto(Ansicht(), QStringLiteral("report-vollstaendig.png"));
+    // The whole report fits the view's width: no horizontal scrolling.
+    EXPECT_FALSE(Ansicht()->horizontalScrollBar()->isVisible());
+    EXPECT_LE(Ansicht()->document()->size().width(),
+              Ansicht()->viewport()->width() + Ansicht()->document()->documentMargin())
+        << "nothing beyond the page's own margin is cut";
     Foto(Pane(), QStringLiteral("report-pane.png"));
 
     // "Schließen" brings back the balance and its pane.

@@ -756,7 +756,7 @@ TEST_F(Dachschritt, AfterOpeningThePaneShowsTheOpenedHouse)
     ASSERT_EQ(PaneText(1010), QStringLiteral("10,00")) << "the read-outs stay after the release";
 
     Dok().SetModifiedFlag(false);
-    ASSERT_TRUE(rahmen->OeffneDatei(pfad));
+    ASSERT_TRUE(Dok().OeffneDatei(pfad));
     QCoreApplication::processEvents();
     ASSERT_EQ(Haus().Phase, 14);
     ASSERT_NE(Pane(), nullptr);
