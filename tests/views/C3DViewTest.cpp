@@ -1332,8 +1332,9 @@ TEST_F(DreiDAnsicht, ScreenshotsAndTheProjectPicture)
     H().Phase = 19;
     ansicht->hide();
     auswahl.Antworte(ordner.filePath(QStringLiteral("Ende.vza")));
+    const std::size_t gemeldet = meldungen.Anfragen().size();
     ASSERT_TRUE(rahmen->OnFileSaveAs());
-    EXPECT_TRUE(meldungen.Anfragen().empty());
+    EXPECT_EQ(meldungen.Anfragen().size(), gemeldet) << meldungen.Texte().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(test::LiesJpeg(ordner.filePath(QStringLiteral("Ende.jpg")).toStdString()).breite, 640);
 }
 
