@@ -455,6 +455,17 @@ TEST_F(Dachschritt, TheHeightStepDrawsTheSection)
     EXPECT_EQ(bild.pixel(Pixel(5, 18)), qRgb(255, 255, 255));
     EXPECT_EQ(bild.pixel(Pixel(15, 1)), qRgb(255, 255, 255));
 
+    // The explanatory picture of a flat-roof house has no roof either.
+    const auto rotePunkte = [](const QImage& bild) {
+        int n = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                n += bild.pixel(x, y) == qRgb(255, 102, 102);
+        return n;
+    };
+    EXPECT_GT(rotePunkte(Hoehenbild(3, true).toImage()), 0);
+    EXPECT_EQ(rotePunkte(Hoehenbild(3, false).toImage()), 0);
+
     // A flat-roof house: the section shows no roof at all.
     Haus().Steildach = 0;
     rahmen->Hoehenangaben()->hide();
