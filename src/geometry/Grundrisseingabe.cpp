@@ -37,6 +37,57 @@ std::size_t LetzteZone(Haus& haus)
     return static_cast<std::size_t>(z);
 }
 
+// Whether the edge von→bis, which replaces merged corners, meets the chain of
+// fixed corners only at its own two ends. The chain runs from its first
+// corner to its last; von and bis are those ends or the floating point that
+// follows them.
+bool MergekanteFrei(const Punkt2DArray& kette, const Punkt2D& von, const Punkt2D& bis)
+{
+    // The edge test skips the chain's last member, the floating point.
+    Punkt2DArray mit = kette;
+    mit.Add(bis);
+    Punkt2D schnitt;
+    return !SchneidetUmriss(von, bis, schnitt, mit, 1);
+}
+
+// The fixed corners u[erste..letzte].
+Punkt2DArray Teilkette(const Punkt2DArray& u, std::size_t erste, std::size_t letzte)
+{
+    Punkt2DArray kette;
+    for (std::size_t i = erste; i <= letzte; ++i)
+        kette.Add(u[i]);
+    return kette;
+}
+
+// The closed outline u[0..n-1] is about to lose its last corner (dropA) and/or
+// its first (dropB). The edge that then closes it, from the new last corner
+// to the new first, must meet the rest only at those two corners; otherwise
+// a corner stays. Dropping just one of them is tried before keeping both.
+void PruefeSchlussMerge(const Punkt2DArray& u, int n, bool& dropA, bool& dropB)
+{
+    const auto frei = [&](bool a, bool b) {
+        const std::size_t erste = b ? 1 : 0;
+        const std::size_t letzte = static_cast<std::size_t>(n - 1 - (a ? 1 : 0));
+        return MergekanteFrei(Teilkette(u, erste, letzte), u[letzte], u[erste]);
+    };
+    if (!dropA && !dropB)
+        return;
+    if (frei(dropA, dropB))
+        return;
+    if (dropA && dropB) {
+        if (frei(true, false)) {
+            dropB = false;
+            return;
+        }
+        if (frei(false, true)) {
+            dropA = false;
+            return;
+        }
+    }
+    dropA = false;
+    dropB = false;
+}
+
 } // namespace
 
 std::string Ablesetext(double wert)
@@ -92,6 +143,7 @@ void Grundrisseingabe::NeuerGrundrisspunkt(Haus& haus, const Punkt2D& p, Notifie
             haus.Flag2DKnotenGrundriss = 1;
             return;
         }
+        PruefeSchlussMerge(u, n, dropA, dropB);
         // What is left after merging the straight corners must enclose something.
         if (n - dropA - dropB < 3)
             return;
@@ -106,6 +158,11 @@ void Grundrisseingabe::NeuerGrundrisspunkt(Haus& haus, const Punkt2D& p, Notifie
 
     if (Abstand(p, a) < Gleich || haus.Flag2DKnotenGrundriss || Abstand(p, b) < fang)
         return;
+    // The edge that replaces a merged corner is an edge like any other: a
+    // merge that would cross the outline keeps the corner; the click itself
+    // made a free edge and is taken as drawn.
+    if (dropA && !MergekanteFrei(Teilkette(u, 0, static_cast<std::size_t>(n - 2)), u[static_cast<std::size_t>(n - 2)], p))
+        dropA = false;
     // The floating point becomes fixed; the surface generator takes at most
     // MaxGrundrissPunkte corners, so the outline never gets more.
     const int fest = dropA ? n : n + 1;
@@ -166,8 +223,9 @@ void Grundrisseingabe::Doppelklick(Haus& haus)
     const Punkt2D b = u[0];
     const Punkt2D d = u[static_cast<std::size_t>(n - 2)];
     const double ab = Richtungswinkel(a, b);
-    const bool dropA = Fast(ab, Richtungswinkel(d, a));
-    const bool dropB = Fast(ab, Richtungswinkel(b, u[1]));
+    bool dropA = Fast(ab, Richtungswinkel(d, a));
+    bool dropB = Fast(ab, Richtungswinkel(b, u[1]));
+    PruefeSchlussMerge(u, n, dropA, dropB);
     if (n - dropA - dropB < 3) {
         // What is left after merging the straight corners encloses nothing.
         haus.Flag2DKnotenGrundriss = 1;

@@ -178,11 +178,14 @@ void Rechteck(std::vector<Punkt2D>& l, double x0, double x1, double y0, double y
 
 void ZeichneHoehenschnitt(Zeichenliste& liste, const Haus& haus)
 {
+    // A flat-roof house has no knee wall, no pitched roof and no attic: its
+    // section ends with the top storey.
+    const bool steildach = haus.Steildach != 0;
     const double N = haus.Stockwerkszahl;
     const double S = haus.Stockwerkshoehe;
     const double K = haus.Kellerhoehe;
-    const double D = haus.Drempelhoehe;
-    const double H = haus.Dachhoehe;
+    const double D = steildach ? haus.Drempelhoehe : 0;
+    const double H = steildach ? haus.Dachhoehe : 0;
     const double G = haus.Dachgeschosshoehe;
     const double W = haus.OpenGLWidth;
     const double T = N * S + K + D + H;
@@ -196,9 +199,11 @@ void ZeichneHoehenschnitt(Zeichenliste& liste, const Haus& haus)
     const double decke = y(N * S + K);
     const double first = y(T);
 
-    liste.push_back(Strecken({{m, first}, {l, traufe}, {m, first}, {r, traufe}}, Dachrot));
-    liste.push_back(Strecken({{l, decke}, {r, decke}, {l, traufe}, {l, decke}, {r, traufe}, {r, decke}}, Mittelgrau));
-    if (G > 0 && G < H + D && H != 0) {
+    if (steildach) {
+        liste.push_back(Strecken({{m, first}, {l, traufe}, {m, first}, {r, traufe}}, Dachrot));
+        liste.push_back(Strecken({{l, decke}, {r, decke}, {l, traufe}, {l, decke}, {r, traufe}, {r, decke}}, Mittelgrau));
+    }
+    if (steildach && G > 0 && G < H + D && H != 0) {
         const double yg = y(N * S + K + G);
         if (G < D)
             liste.push_back(Strecken({{l, yg}, {r, yg}}, Dachrot));

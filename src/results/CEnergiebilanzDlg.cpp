@@ -791,7 +791,7 @@ void CEnergiebilanzDlg::Drucke(QPrinter& drucker)
 
 void CEnergiebilanzDlg::OnDrucken()
 {
-    QPrinter drucker(QPrinter::HighResolution);
+    QPrinter& drucker = Druckauswahl::Drucker();
     if (Druckauswahl::Frage(drucker, this))
         Drucke(drucker);
 }

@@ -9,11 +9,15 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
 
 #include <algorithm>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace zeva {
 
@@ -72,6 +76,34 @@ void CErgebnisView::SchreibeSeite(const std::string& seite)
     setHtml(Dokument(seite));
 }
 
+namespace {
+
+// Links are for the screen ("Schließen", a jump to another page): the paper
+// leaves them out.
+void EntferneLinks(QTextDocument& dokument)
+{
+    std::vector<std::pair<int, int>> links;
+    for (QTextBlock block = dokument.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment teil = it.fragment();
+            if (teil.isValid() && teil.charFormat().isAnchor() && !teil.charFormat().anchorHref().isEmpty())
+                links.emplace_back(teil.position(), teil.position() + teil.length());
+        }
+    QTextCursor cursor(&dokument);
+    for (auto it = links.rbegin(); it != links.rend(); ++it) {
+        cursor.setPosition(it->first);
+        cursor.setPosition(it->second, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+}
+
+} // namespace
+
+std::unique_ptr<QTextDocument> CErgebnisView::Druckvorlage() const
+{
+    return std::unique_ptr<QTextDocument>(document()->clone());
+}
+
 bool CErgebnisView::Drucke(QPrinter& drucker) const
 {
     // The painter is begun here, not inside the text document's own print,
@@ -83,7 +115,8 @@ bool CErgebnisView::Drucke(QPrinter& drucker) const
     // printable area with a margin of 2 cm (given in the screen's units: the
     // layout scales it to the printer), in black on the paper, as the text
     // document prints itself.
-    std::unique_ptr<QTextDocument> kopie(document()->clone());
+    std::unique_ptr<QTextDocument> kopie = Druckvorlage();
+    EntferneLinks(*kopie);
     kopie->documentLayout()->setPaintDevice(&drucker);
     QTextFrameFormat rahmen = kopie->rootFrame()->frameFormat();
     rahmen.setLeftMargin(2 / 2.54 * logicalDpiX());
@@ -112,14 +145,13 @@ bool CErgebnisView::Drucke(QPrinter& drucker) const
 bool CErgebnisView::BearbeiteBefehl(int id)
 {
     if (id == ID_FILE_PRINT) {
-        QPrinter drucker(QPrinter::HighResolution);
+        QPrinter& drucker = Druckauswahl::Drucker();
         if (Druckauswahl::Frage(drucker, this))
             Drucke(drucker);
         return true;
     }
     if (id == ID_FILE_PRINT_PREVIEW) {
-        QPrinter drucker(QPrinter::HighResolution);
-        QPrintPreviewDialog vorschau(&drucker, this);
+        QPrintPreviewDialog vorschau(&Druckauswahl::Drucker(), this);
         connect(&vorschau, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { Drucke(*p); });
         vorschau.exec();
         return true;

@@ -7,6 +7,8 @@
 #include "shell/CMainFrame.h"
 
 #include <QTextBrowser>
+
+#include <memory>
 #include <string>
 
 class QPrinter;
@@ -46,6 +48,8 @@ public:
 protected:
     // A link's command: the text after the target's last "#".
     virtual void BearbeiteLink(const QString& befehl);
+    // The page as it goes to the paper: a copy of what the view shows.
+    virtual std::unique_ptr<QTextDocument> Druckvorlage() const;
 
     CMainFrame& m_rahmen;
 

@@ -169,13 +169,15 @@ void ZeichneGlaser(Zeichenflaeche& z, const CGlaser& glaser, const QRect& r, int
         for (const GlaserSchicht& schicht : glaser.Schichtquelle()->HoleSchichtaufbau())
             namen.push_back(schicht.Name);
     int y = ly;
+    // Each layer's swatch is a square of the text's height, whatever the
+    // margin of the page.
     for (std::size_t i = 0; i < n; ++i) {
         z.Text(lx, y, QStringLiteral("(%1)").arg(i + 1));
         z.SetzeStift(stifte.Achsen);
-        const Ecke feld[] = {{lx + cx, y}, {lx + g, y}, {lx + g, y + th}, {lx + cx, y + th}};
+        const Ecke feld[] = {{lx + cx, y}, {lx + cx + th, y}, {lx + cx + th, y + th}, {lx + cx, y + th}};
         z.Polygon(feld, grau(i));
         if (i < namen.size())
-            z.Text(lx + g + cx / 4, y, U(namen[i]));
+            z.Text(lx + cx + th + cx / 4, y, U(namen[i]));
         y += th + th / 4;
     }
     const int xr = lx + (lw - g) / 2 + g;
@@ -272,7 +274,7 @@ void CGlaserDlg::Drucke(QPrinter& drucker)
 
 void CGlaserDlg::OnDrucken()
 {
-    QPrinter drucker(QPrinter::HighResolution);
+    QPrinter& drucker = Druckauswahl::Drucker();
     if (Druckauswahl::Frage(drucker, this))
         Drucke(drucker);
 }

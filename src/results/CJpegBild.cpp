@@ -1,5 +1,6 @@
 #include "results/CJpegBild.h"
 
+#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -154,23 +155,30 @@ bool CJpegBild::SchreibeJpeg(const BitmapKopf* kopf, const std::uint8_t* zeilen,
     }
     struct stat vorher{};
     const bool gabEs = ::stat(datei.c_str(), &vorher) == 0;
+    errno = 0;
     std::FILE* f = std::fopen(datei.c_str(), "wb");
     if (!f) {
-        m_fehler = std::string(FehlerOeffnen) + datei;
+        m_fehler = std::strerror(errno);
         return false;
     }
     char text[JMSG_LENGTH_MAX] = {};
+    // A failed write leaves the system's reason in errno; the library's own
+    // text only names the symptom.
+    int systemfehler = 0;
+    errno = 0;
     bool ok = SchreibeRoh(*kopf, zeilen, f, qualitaet, text);
+    if (!ok)
+        systemfehler = errno;
     if (std::fflush(f) != 0 && ok) {
         ok = false;
-        std::strncpy(text, "Output file write error", sizeof text - 1);
+        systemfehler = errno;
     }
     if (std::fclose(f) != 0 && ok) {
         ok = false;
-        std::strncpy(text, "Output file write error", sizeof text - 1);
+        systemfehler = errno;
     }
     if (!ok) {
-        m_fehler = text[0] ? text : "JPEG error";
+        m_fehler = systemfehler != 0 ? std::strerror(systemfehler) : text[0] ? text : "JPEG error";
         // Only an ordinary file is taken away; a device such as /dev/full or
         // a pipe stays.
         struct stat nachher{};

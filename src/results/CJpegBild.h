@@ -26,13 +26,14 @@ class CJpegBild {
 public:
     static constexpr const char* FehlerEingabe = "Invalid input data";
     static constexpr const char* FehlerBitzahl = "Invalid bitmap bit count";
-    static constexpr const char* FehlerOeffnen = "Cannot open ";
 
     CJpegBild() = default;
     virtual ~CJpegBild() = default;
 
     // Writes the picture with a quality of 0 to 100. False when it failed:
     // the reason is left in Fehlertext() and no partial file stays behind.
+    // When the file cannot be made or written, the reason is the system's,
+    // in the language of the user's locale.
     // `zeilen` holds hoehe stored rows of the header's row length.
     bool SchreibeJpeg(const BitmapKopf* kopf, const std::uint8_t* zeilen, const std::string& datei, int qualitaet);
 

@@ -18,11 +18,21 @@ public:
     // The HTML text shown last (Blank.html's before any page).
     const QString& Html() const { return m_strHtml; }
 
+protected:
+    void resizeEvent(QResizeEvent* ereignis) override;
+    // The paper is wide enough for the page as written.
+    std::unique_ptr<QTextDocument> Druckvorlage() const override;
+
 private:
     void Zeige(const QString& html);
+    // The page fits the view's width: when its widest table needs more, all
+    // of its text is made smaller until it fits (no horizontal scrolling).
+    void PasseBreiteAn();
 
     QString m_strOrdner;
     QString m_strHtml;
+    // The factor the page's text was made smaller by (1: as written).
+    double m_dSchriftfaktor = 1;
 };
 
 } // namespace zeva

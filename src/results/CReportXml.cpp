@@ -263,7 +263,9 @@ void CReportXml::SchreibeFensterListe()
     for (const DFenster& f : m_pHaus->m_aFenster) {
         Betrete("Fenster");
         SchreibeSicher("Nummer", Ganzzahl(++nummer), true);
-        SchreibeSicher("Name", f.NameGlas + "," + f.NameRahmen);
+        // Glazing and frame, a comma between them only when both are named.
+        SchreibeSicher("Name", f.NameGlas.empty() || f.NameRahmen.empty() ? f.NameGlas + f.NameRahmen
+                                                                           : f.NameGlas + "," + f.NameRahmen);
         SchreibeSicher("Position", f.Kurzname.str());
         SchreibeFlaeche("Flaeche", f.Flaeche);
         SchreibeUWert("kWert", f.UWert());

@@ -6,6 +6,7 @@
 #include "shell/CInfoDlg.h"
 #include "shell/CMainFrame.h"
 #include "shell/Dateiauswahl.h"
+#include "shell/Druckauswahl.h"
 #include "shell/LetzteDateien.h"
 #include "ui/MeldungsNotifier.h"
 
@@ -13,8 +14,6 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QPageSetupDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <cstdio>
 
@@ -26,12 +25,6 @@ CZEVAApp*& InstanzZeiger()
 {
     static CZEVAApp* instanz = nullptr;
     return instanz;
-}
-
-QPrinter& Drucker()
-{
-    static QPrinter drucker;
-    return drucker;
 }
 
 } // namespace
@@ -186,8 +179,7 @@ void CZEVAApp::OnAppAbout()
 
 void CZEVAApp::OnFilePrintSetup()
 {
-    QPageSetupDialog dialog(&Drucker(), m_pRahmen.get());
-    dialog.exec();
+    Druckauswahl::Seiteneinrichtung(m_pRahmen.get());
 }
 
 } // namespace zeva

@@ -157,14 +157,14 @@ bool CZEVADoc::OnSaveDocument(const QString& pfad)
         if (alt.open(QIODevice::ReadOnly)) {
             alt.close();
             KopiereBild(altesBild, neuesBild);
-        } else {
-            const int phase = HausAnbindung::Phase(*m_pHaus);
-            if (phase > 15) {
+        } else if (HausAnbindung::Phase(*m_pHaus) >= 15) {
+            // From the 3D step on the house has its 3D view, which renders
+            // the picture now; only a project without one is told that it
+            // has no picture.
+            if (m_umgebung.SpeichereAnsichtJpeg())
+                KopiereBild(altesBild, neuesBild);
+            else if (HausAnbindung::Phase(*m_pHaus) > 15)
                 Meldung::Hinweis(QString::fromUtf8(KeinBild), Meldung::Symbol::Vorgabe, m_umgebung.Fenster());
-            } else if (phase == 15) {
-                if (m_umgebung.SpeichereAnsichtJpeg())
-                    KopiereBild(altesBild, neuesBild);
-            }
         }
     }
     return true;
@@ -224,6 +224,9 @@ bool CZEVADoc::DoSave(const QString& pfad)
             QString vorschlag = m_strTitel;
             if (QFileInfo(vorschlag).suffix().isEmpty())
                 vorschlag += QStringLiteral(".vza");
+            // A project that has a file is saved again beside it by default.
+            if (!m_strPfad.isEmpty())
+                vorschlag = QFileInfo(m_strPfad).dir().filePath(vorschlag);
             ziel = Dateiauswahl::Speichern(m_umgebung.Fenster(), vorschlag, Dateiauswahl::SpeichernFilter());
             if (ziel.isEmpty())
                 return false;

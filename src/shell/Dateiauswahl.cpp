@@ -1,6 +1,7 @@
 #include "shell/Dateiauswahl.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 
 namespace zeva {
@@ -56,8 +57,11 @@ QString Dateiauswahl::Speichern(QWidget* eltern, const QString& vorschlag, const
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filter);
     dialog.setDefaultSuffix(endung);
-    dialog.setDirectory(QDir::currentPath());
-    dialog.selectFile(vorschlag);
+    // A proposal with its folder opens there; a bare name in the folder the
+    // program works in.
+    const QFileInfo info(vorschlag);
+    dialog.setDirectory(info.isAbsolute() ? info.absolutePath() : QDir::currentPath());
+    dialog.selectFile(info.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -21,7 +21,8 @@ public:
 
     // The file-open dialog: the file must exist.
     static QString Oeffnen(QWidget* eltern, const QStringList& filter);
-    // The save dialog: proposes `vorschlag`, adds the default suffix
+    // The save dialog: proposes `vorschlag` (opening in its folder when it
+    // has one, else in the current folder), adds the default suffix
     // (".vza" for projects) to a name without extension and asks before it
     // overwrites a file.
     static QString Speichern(QWidget* eltern, const QString& vorschlag, const QStringList& filter,

@@ -2,6 +2,8 @@
 
 #include "platform/Meldung.h"
 
+#include <QDir>
+#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -21,6 +23,18 @@ Druckauswahl::Waehler* Druckauswahl::SetzeWaehler(Waehler* waehler)
     Waehler* vorher = Aktuell();
     Aktuell() = waehler;
     return vorher;
+}
+
+QPrinter& Druckauswahl::Drucker()
+{
+    static QPrinter drucker(QPrinter::HighResolution);
+    return drucker;
+}
+
+void Druckauswahl::Seiteneinrichtung(QWidget* eltern)
+{
+    QPageSetupDialog dialog(&Drucker(), eltern);
+    dialog.exec();
 }
 
 QAbstractPrintDialog::PrintDialogOptions Druckauswahl::Optionen()
@@ -48,9 +62,10 @@ bool Druckauswahl::Beginne(QPainter& maler, QPaintDevice* geraet, QWidget* elter
     return false;
 }
 
-void Druckauswahl::MeldeBildfehler(const QString& grund, QWidget* eltern)
+void Druckauswahl::MeldeBildfehler(const QString& datei, const QString& grund, QWidget* eltern)
 {
-    Meldung::Hinweis(QString::fromUtf8(MeldungBild).arg(grund), Meldung::Symbol::Stopp, eltern);
+    Meldung::Hinweis(QString::fromUtf8(MeldungBild).arg(QDir::toNativeSeparators(datei), grund), Meldung::Symbol::Stopp,
+                     eltern);
 }
 
 } // namespace zeva

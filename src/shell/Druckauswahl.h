@@ -19,7 +19,7 @@ namespace zeva {
 class Druckauswahl {
 public:
     static constexpr const char* MeldungDruck = "Der Druck konnte nicht gestartet werden.";
-    static constexpr const char* MeldungBild = "Das Bild konnte nicht gespeichert werden:\n%1";
+    static constexpr const char* MeldungBild = "Das Bild konnte nicht gespeichert werden:\n%1\n%2";
 
     class Waehler {
     public:
@@ -30,6 +30,13 @@ public:
         virtual bool Waehle(QPrinter& drucker, QWidget* eltern, QAbstractPrintDialog::PrintDialogOptions optionen) = 0;
     };
 
+    // The program's one printer: the page set-up edits it, and every print
+    // and print preview goes to it, so paper and orientation chosen once
+    // reach every output.
+    static QPrinter& Drucker();
+    // "Druckereinrichtung…": the page set-up dialog on that printer.
+    static void Seiteneinrichtung(QWidget* eltern);
+
     // The options of every print dialog: printing to a file, no selection,
     // no page range, no current page.
     static QAbstractPrintDialog::PrintDialogOptions Optionen();
@@ -38,8 +45,9 @@ public:
     // Starts painting on the device; when it cannot start, the user is told
     // so and the answer is false.
     static bool Beginne(QPainter& maler, QPaintDevice* geraet, QWidget* eltern);
-    // Tells the user that a picture could not be written, with the reason.
-    static void MeldeBildfehler(const QString& grund, QWidget* eltern);
+    // Tells the user that the picture `datei` could not be written, with the
+    // reason.
+    static void MeldeBildfehler(const QString& datei, const QString& grund, QWidget* eltern);
 
     // Installs a chooser (nullptr: the real dialog); returns the previous one.
     static Waehler* SetzeWaehler(Waehler* waehler);

@@ -50,6 +50,24 @@ private:
 
 namespace {
 
+// Every figure a document stores of the house's roofs, one row per roof.
+std::vector<std::vector<double>> Dachstand(const Haus& haus)
+{
+    std::vector<std::vector<double>> stand;
+    stand.reserve(haus.m_aDach.size());
+    for (const CDach& d : haus.m_aDach) {
+        std::vector<double> zeile{static_cast<double>(d.Typ), d.DiagonalWinkel, d.Winkel, d.m_size.x, d.m_size.y,
+                                  d.Hoehe, d.GeschossHoehe, d.MansardHoehe, static_cast<double>(d.m_IstBeheizt),
+                                  static_cast<double>(d.Sperre), static_cast<double>(d.FirstGedreht)};
+        for (const Punkt2D& p : d.m_points) {
+            zeile.push_back(p.x);
+            zeile.push_back(p.y);
+        }
+        stand.push_back(std::move(zeile));
+    }
+    return stand;
+}
+
 int Mausflags(const QMouseEvent& e)
 {
     int flags = 0;
@@ -279,8 +297,11 @@ void C2DView::mousePressEvent(QMouseEvent* ereignis)
         ereignis->ignore();
         return;
     }
-    // Moving a dormer's lines changes the house only when it is built.
-    if (haus->Phase != 16)
+    // Moving a dormer's lines changes the house only when it is built; in
+    // the roof step the release tells whether a roof changed.
+    if (haus->Phase == 14)
+        m_DachstandBeimDruck = Dachstand(*haus);
+    else if (haus->Phase != 16)
         MarkiereGeaendert();
     const Punkt2D p = FensterZuModell(ereignis->position(), true);
     if (knopf == Qt::LeftButton) {
@@ -315,8 +336,11 @@ void C2DView::mouseReleaseEvent(QMouseEvent* ereignis)
     }
     if (ereignis->button() == Qt::LeftButton && haus->Phase == 10)
         m_Eingabe.NordLoslassen(*haus, FensterZuModell(ereignis->position(), true));
-    else if (ereignis->button() == Qt::LeftButton && haus->Phase == 14)
+    else if (ereignis->button() == Qt::LeftButton && haus->Phase == 14) {
         DachLoslassen(*haus, Mausflags(*ereignis), FensterZuModell(ereignis->position(), true));
+        if (Dachstand(*haus) != m_DachstandBeimDruck)
+            MarkiereGeaendert();
+    }
     else if (ereignis->button() == Qt::LeftButton && haus->Phase == 16) {
         m_Gaube.Loslassen();
         AktualisiereGaube();
@@ -332,9 +356,10 @@ void C2DView::mouseDoubleClickEvent(QMouseEvent* ereignis)
         ereignis->ignore();
         return;
     }
-    MarkiereGeaendert();
-    if (haus->Phase == 8)
+    if (haus->Phase == 8) {
+        MarkiereGeaendert();
         m_Eingabe.Doppelklick(*haus);
+    }
     Neuzeichnen();
 }
 

@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace zeva {
 
@@ -154,6 +155,9 @@ private:
     Planprojektion m_Projektion;
     std::array<Punkt2D, 4> m_Panelecken{};
     int m_nAktivesDach = -1;
+    // What the roofs stored when the button went down in the roof step: a
+    // click that only selects a roof leaves the project unchanged.
+    std::vector<std::vector<double>> m_DachstandBeimDruck;
     bool m_bMausGefangen = false;
     std::unique_ptr<DachAnsicht> m_pDachfenster;
     Gaubeneingabe m_Gaube;

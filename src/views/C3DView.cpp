@@ -345,14 +345,13 @@ void ZeichneNormalen(Listenbau& bau)
     glEnd();
 }
 
-// The printer of the real print dialog.
-QPaintDevice* DruckdialogWaehle(std::unique_ptr<QPrinter>& drucker, QWidget* eltern)
+// The program's printer, after the real print dialog.
+QPaintDevice* DruckdialogWaehle(QWidget* eltern)
 {
-    if (!drucker)
-        drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (!Druckauswahl::Frage(*drucker, eltern))
+    QPrinter& drucker = Druckauswahl::Drucker();
+    if (!Druckauswahl::Frage(drucker, eltern))
         return nullptr;
-    return drucker.get();
+    return &drucker;
 }
 
 int PopupmenueWaehle(QWidget* ansicht, const QPoint& global, const ansicht3d::Popup& eintraege)
@@ -949,7 +948,7 @@ bool C3DView::BearbeiteBefehl(int id)
 void C3DView::Drucke()
 {
     Druckwaehler* w = AktuellerDruckwaehler();
-    QPaintDevice* geraet = w ? w->Waehle(this) : DruckdialogWaehle(m_pDrucker, this);
+    QPaintDevice* geraet = w ? w->Waehle(this) : DruckdialogWaehle(this);
     if (!geraet)
         return;
     const QImage bild = grabFramebuffer();
@@ -986,7 +985,7 @@ void C3DView::SpeichereBildschirmfoto()
     repaint();
     QString fehler;
     if (!RendereInJpeg(m_strBilddatei, &fehler))
-        Druckauswahl::MeldeBildfehler(fehler, this);
+        Druckauswahl::MeldeBildfehler(m_strBilddatei, fehler, this);
 }
 
 void C3DView::ZuBitmap(const QImage& bild, BitmapKopf& kopf, std::vector<std::uint8_t>& zeilen)
@@ -1028,7 +1027,7 @@ bool C3DView::RendereInJpeg(const QString& datei, QString* fehler)
     if (jpeg.SchreibeJpeg(&kopf, zeilen.data(), QFile::encodeName(datei).toStdString(), 100))
         return true;
     if (fehler)
-        *fehler = QString::fromStdString(jpeg.Fehlertext());
+        *fehler = QString::fromLocal8Bit(jpeg.Fehlertext().c_str());
     return false;
 }
 

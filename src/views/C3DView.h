@@ -21,7 +21,6 @@
 #include <memory>
 
 class QPaintDevice;
-class QPrinter;
 
 namespace zeva {
 
@@ -175,7 +174,6 @@ private:
     QTimer m_zeitgeber;
     ansicht3d::Tastenfolgen m_tasten;
     QString m_strBilddatei;
-    std::unique_ptr<QPrinter> m_pDrucker;
 
     unsigned int m_liste = 0;
     // Pick names compiled into the list (the selection buffer's size).

@@ -23,6 +23,10 @@ namespace zeva {
 
 namespace {
 
+// The read-outs of the rectangle being placed or the point being dragged, and
+// of the cursor.
+constexpr int Ablesefelder[] = {1009, 1010, 1011, 1014, 1324};
+
 // The heights a roof may have, metres.
 constexpr double HoeheMin = 0;
 constexpr double HoeheMax = 100;
@@ -133,7 +137,7 @@ CDacheingabeDlg::CDacheingabeDlg(CMainFrame* rahmen, QWidget* eltern) : CEingabe
         SetzeText(id, QString::fromUtf8(text));
     for (int id : {1284, 1289, 1291, 1293, 1325})
         SetzeText(id, QStringLiteral("m"));
-    for (int id : {1009, 1010, 1011, 1014, 1324})
+    for (int id : Ablesefelder)
         SetzeText(id, QString());
     if (QWidget* breite = FindeId<QWidget>(this, IDC_AKTUELLE_EINGABE2))
         breite->hide();
@@ -357,6 +361,9 @@ void CDacheingabeDlg::showEvent(QShowEvent* ereignis)
 
 void CDacheingabeDlg::LiesHausNeu()
 {
+    // Nothing of the house before stays in the pane.
+    for (int id : Ablesefelder)
+        SetzeText(id, QString());
     m_nDach = -1;
     ZeigeHausvorgaben(true);
     UpdateData(false);

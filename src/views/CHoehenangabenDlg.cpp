@@ -67,7 +67,16 @@ public:
         if (nummer == m_nummer)
             return;
         m_nummer = nummer;
-        m_bild = Hoehenbild(Feldnummer(nummer));
+        m_bild = Hoehenbild(Feldnummer(nummer), m_steildach);
+        update();
+    }
+    // The sample house has the roof form of the house being entered.
+    void SetzeSteildach(bool steildach)
+    {
+        if (steildach == m_steildach)
+            return;
+        m_steildach = steildach;
+        m_bild = Hoehenbild(Feldnummer(m_nummer), m_steildach);
         update();
     }
     static int Feldnummer(int bild)
@@ -98,15 +107,18 @@ protected:
 
 private:
     int m_nummer = 0;
+    bool m_steildach = true;
     QPixmap m_bild;
 };
 
-QPixmap Hoehenbild(int feld)
+QPixmap Hoehenbild(int feld, bool steildach)
 {
     QPixmap bild(BildBreite, BildHoehe);
     bild.fill(Qt::white);
-    // A sample house: two storeys over a basement, knee wall and attic.
+    // A sample house: two storeys over a basement, with a pitched roof, a
+    // knee wall and an attic.
     Haus h;
+    h.Steildach = steildach ? 1 : 0;
     const double W = 20;
     h.OpenGLWidth = W;
     h.Stockwerkszahl = 2;
@@ -118,8 +130,10 @@ QPixmap Hoehenbild(int feld)
     Zeichenliste liste;
     ZeichneHoehenschnitt(liste, h);
 
-    const double NS = h.Stockwerkszahl * h.Stockwerkshoehe, K = h.Kellerhoehe, D = h.Drempelhoehe;
-    const double T = NS + K + D + h.Dachhoehe;
+    if (!steildach && feld >= 5)
+        feld = -1; // a flat roof has none of the roof's heights
+    const double NS = h.Stockwerkszahl * h.Stockwerkshoehe, K = h.Kellerhoehe, D = steildach ? h.Drempelhoehe : 0;
+    const double T = NS + K + D + (steildach ? h.Dachhoehe : 0);
     const auto y = [&](double z) { return 0.95 * W * z / T; };
     double unten = 0, oben = 0;
     switch (feld) {
@@ -134,14 +148,17 @@ QPixmap Hoehenbild(int feld)
     Zeichenprimitiv mass;
     mass.farbe = {1, 0, 0, 1};
     mass.linienbreite = 3;
-    if (oben > unten) {
+    if (feld < 0) {
+        // No dimension.
+    } else if (oben > unten) {
         const double x = 0.05 * W, t = 0.02 * W;
         mass.punkte = {{x, y(unten)}, {x, y(oben)}, {x - t, y(unten)}, {x + t, y(unten)}, {x - t, y(oben)}, {x + t, y(oben)}};
     } else {
         // The height above ground counts from the ground line.
         mass.punkte = {{0.025 * W, y(K)}, {0.975 * W, y(K)}};
     }
-    liste.push_back(std::move(mass));
+    if (!mass.punkte.empty())
+        liste.push_back(std::move(mass));
     // The picture is shown at half its size or less: lines drawn wider.
     for (Zeichenprimitiv& p : liste)
         p.linienbreite *= 3;
@@ -261,6 +278,7 @@ void CHoehenangabenDlg::Neuladen()
     const bool steildach = haus.Steildach != 0;
     for (int id : {IDC_DACHHOEHE, IDC_DREMPELHOEHE, IDC_DACHGESCHOSSHOEHE})
         FindeId<QLineEdit>(this, id)->setEnabled(steildach);
+    m_pBild->SetzeSteildach(steildach);
     UpdateData(false);
     Uebernehme();
 }

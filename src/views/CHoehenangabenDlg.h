@@ -85,7 +85,8 @@ private:
 };
 
 // The explanatory picture of a field (1 … 7; 0 as 1), 630 × 795 pixels: the
-// section of a sample house with the field's dimension in red.
-QPixmap Hoehenbild(int feld);
+// section of a sample house with the field's dimension in red; with a pitched
+// roof or, for a flat-roof house, without any roof.
+QPixmap Hoehenbild(int feld, bool steildach = true);
 
 } // namespace zeva

@@ -456,5 +456,30 @@ TEST(Hoehenschnitt, TheSectionFollowsTheHeights)
     EXPECT_TRUE(l.empty()) << "no height: no division by zero";
 }
 
+// A flat-roof house: no gable, no knee wall, no attic; the section ends with
+// the top storey at the top of the drawing, whatever the roof fields hold.
+TEST(Hoehenschnitt, AFlatRoofHouseHasNoPitchedRoof)
+{
+    Haus h;
+    h.OpenGLWidth = 20;
+    h.Steildach = 0;
+    h.Stockwerkszahl = 2;
+    h.Stockwerkshoehe = 2.5;
+    h.Kellerhoehe = 2.5;
+    h.Drempelhoehe = 0.5;
+    h.Dachhoehe = 4;
+    h.Dachgeschosshoehe = 2.5;
+    Zeichenliste l;
+    ZeichneHoehenschnitt(l, h);
+    // Two storeys, ground, basement.
+    ASSERT_EQ(l.size(), 4u);
+    for (const Zeichenprimitiv& p : l)
+        EXPECT_FALSE(p.farbe[0] == 1 && p.farbe[1] == 0.4f) << "nothing in the roof's red";
+    const double y = 19.0 / 7.5; // per metre: 7.5 m from the basement floor to the top storey's ceiling
+    const double rand = 0.5;
+    EXPECT_TRUE(HatStrecke(l[0], {2, 7.5 * y + rand}, {18, 7.5 * y + rand})) << "the top storey's ceiling on top";
+    EXPECT_TRUE(HatStrecke(l[2], {0.5, 2.5 * y + rand}, {19.5, 2.5 * y + rand})) << "the ground";
+}
+
 } // namespace
 } // namespace zeva

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <random>
 
 #include <string>
@@ -200,13 +202,23 @@ TEST_F(Grundriss, OnlySimpleOutlinesGrowAndClose)
     }
 }
 
+// A point of the decimetre grid in whole decimetres, so that the test below
+// decides exactly.
+struct Rasterpunkt {
+    long long x, y;
+};
+
 // Whether the closed outline is simple: no two edges meet except neighbours
-// at their shared corner. Exact on the whole-metre points of the test.
-bool IstEinfach(const Punkt2DArray& u)
+// at their shared corner. Exact for points on the decimetre grid.
+bool IstEinfach(const Punkt2DArray& umriss)
 {
-    const std::size_t n = u.size();
+    const std::size_t n = umriss.size();
+    std::vector<Rasterpunkt> u;
+    for (const Punkt2D& p : umriss)
+        u.push_back({std::llround(p.x * 10), std::llround(p.y * 10)});
+    using Punkt2D = Rasterpunkt;
     const auto seite = [](const Punkt2D& a, const Punkt2D& b, const Punkt2D& c) {
-        const double d = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+        const long long d = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
         return (d > 0) - (d < 0);
     };
     const auto aufStrecke = [](const Punkt2D& a, const Punkt2D& b, const Punkt2D& p) {
@@ -261,6 +273,91 @@ TEST_F(Grundriss, RandomlyClickedOutlinesThatCloseAreSimple)
         EXPECT_TRUE(IstEinfach(Umriss())) << "attempt " << versuch << ":" << punkte;
     }
     EXPECT_GT(geschlossen, 200);
+}
+
+// A merged corner leaves one edge in place of two. That edge is checked like
+// any other: where it would cross the outline, the corner stays.
+TEST_F(Grundriss, AMergeThatWouldCrossKeepsTheCorner)
+{
+    // A spike reaches up to (10.2, 10); the edges (10,2)–(10.3,10) and
+    // (10.3,10)–(10,18) pass right of its tip, 4.3 degrees apart, but the
+    // straight edge (10,2)–(10,18) would run through it.
+    const std::initializer_list<Punkt2D> spitze = {{4, 9}, {10.2, 10}, {4, 11}, {1, 11}, {1, 2}, {10, 2}, {10.3, 10}};
+    Klicks(spitze);
+    Klick(10, 18);
+    EXPECT_EQ(haus.Flag2DKnotenGrundriss, 0);
+    ErwartePunkte(Umriss(), {{4, 9}, {10.2, 10}, {4, 11}, {1, 11}, {1, 2}, {10, 2}, {10.3, 10}, {10, 18}, {10, 18}});
+
+    // The same bend where the outline closes: the double click's point stays
+    // a corner and the outline closes as drawn.
+    Neu();
+    Klicks({{10, 18}, {1, 18}, {1, 11}, {4, 11}, {10.2, 10}, {4, 9}, {1, 9}, {1, 2}, {10, 2}});
+    Doppelklick(10.3, 10);
+    ASSERT_EQ(haus.Zonen, 2);
+    EXPECT_EQ(Umriss().size(), 10u);
+    EXPECT_NE(std::find(Umriss().begin(), Umriss().end(), Punkt2D(10.3, 10)), Umriss().end());
+    EXPECT_TRUE(IstEinfach(Umriss()));
+
+    // Without the spike the same clicks merge as before.
+    Neu();
+    Klicks({{1, 2}, {10, 2}, {10.3, 10}, {10, 18}});
+    ErwartePunkte(Umriss(), {{1, 2}, {10, 2}, {10, 18}, {10, 18}});
+}
+
+// A user who often carries an edge on almost straight: many clicks land
+// within the merging angle of the edge before, on the decimetre grid, some
+// close the outline by a click near the start, some by a double click.
+// Whatever closes is simple.
+TEST_F(Grundriss, RandomDrawingsWithManyMergedCornersCloseOnlySimpleOutlines)
+{
+    std::mt19937 zufall(20261211);
+    std::uniform_real_distribution<double> ort(0.1, 19.9);
+    std::uniform_real_distribution<double> knick(-4.9, 4.9);
+    std::uniform_real_distribution<double> laenge(0.3, 9);
+    std::uniform_int_distribution<int> anzahl(3, 14);
+    std::uniform_int_distribution<int> art(0, 9);
+    const auto raster = [](double v) { return std::round(v * 10) / 10; };
+    constexpr double GradProRad = 180.0 / std::numbers::pi;
+    int geschlossen = 0;
+    int nichtEinfach = 0;
+    for (int versuch = 0; versuch < 40000; ++versuch) {
+        Neu();
+        const int k = anzahl(zufall);
+        // Along the last fixed edge, or anywhere.
+        const auto naechster = [&]() {
+            const std::size_t m = Umriss().size();
+            if (m >= 3 && art(zufall) < 7) {
+                const Punkt2D& vorletzter = Umriss()[m - 3];
+                const Punkt2D& letzter = Umriss()[m - 2];
+                const double winkel = Richtungswinkel(vorletzter, letzter) + knick(zufall);
+                const double l = laenge(zufall);
+                return Punkt2D(raster(letzter.x + std::cos(winkel / GradProRad) * l),
+                               raster(letzter.y + std::sin(winkel / GradProRad) * l));
+            }
+            return Punkt2D(raster(ort(zufall)), raster(ort(zufall)));
+        };
+        for (int i = 0; i < k; ++i) {
+            const Punkt2D p = naechster();
+            Klick(p.x, p.y);
+        }
+        if (art(zufall) < 3 && !Umriss().empty())
+            Klick(Umriss()[0].x, Umriss()[0].y);
+        else {
+            const Punkt2D p = naechster();
+            Doppelklick(p.x, p.y);
+        }
+        if (haus.Zonen != 2)
+            continue;
+        ++geschlossen;
+        if (!IstEinfach(Umriss()) && ++nichtEinfach <= 3) {
+            std::string punkte;
+            for (const Punkt2D& p : Umriss())
+                punkte += " (" + std::to_string(p.x) + ", " + std::to_string(p.y) + ")";
+            ADD_FAILURE() << "drawing " << versuch << " is not simple:" << punkte;
+        }
+    }
+    EXPECT_EQ(nichtEinfach, 0);
+    EXPECT_GT(geschlossen, 4000);
 }
 
 TEST_F(Grundriss, DoubleClick)

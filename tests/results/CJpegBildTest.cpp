@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 namespace zeva {
@@ -73,7 +76,39 @@ TEST_F(JpegBildTest, RefusesBadInputWithoutAFile)
     k.bitzahl = 24;
     const std::string fehlt = (ordner / "fehlt" / "b.jpg").string();
     EXPECT_FALSE(bild.SchreibeJpeg(&k, z.data(), fehlt, 100));
-    EXPECT_EQ(bild.Fehlertext(), "Cannot open " + fehlt);
+    EXPECT_EQ(bild.Fehlertext(), std::strerror(ENOENT));
+}
+
+// The reason for a file that cannot be made or written is the system's, in
+// the user's language: the German run reads it in German.
+TEST_F(JpegBildTest, TheReasonOfAFailedFileIsTheSystemsInTheUsersLanguage)
+{
+    const char* deutsch = std::getenv("ZEVA_EXPECT_GERMAN_LOCALE");
+    const bool de = deutsch != nullptr && std::string(deutsch) == "1";
+    BitmapKopf k{.breite = 8, .hoehe = 8, .bitzahl = 24, .farbtabelle = {}};
+    const auto z = Zeilen(k, [](std::uint8_t* r, int x, int) { r[3 * x] = static_cast<std::uint8_t>(x); });
+    // A folder that is not there, and a path that runs through a file.
+    std::ofstream(Datei("datei.txt")) << "kein Ordner";
+    struct Fall {
+        std::string datei;
+        const char* c;
+        const char* deutsch;
+    };
+    const Fall faelle[] = {
+        {Datei("fehlt/b.jpg"), "No such file or directory", "Datei oder Verzeichnis nicht gefunden"},
+        {Datei("datei.txt/b.jpg"), "Not a directory", "Ist kein Verzeichnis"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.datei);
+        CJpegBild bild;
+        EXPECT_FALSE(bild.SchreibeJpeg(&k, z.data(), f.datei, 100));
+        EXPECT_EQ(bild.Fehlertext(), de ? f.deutsch : f.c);
+    }
+    if (!fs::exists("/dev/full"))
+        return;
+    CJpegBild bild;
+    EXPECT_FALSE(bild.SchreibeJpeg(&k, z.data(), "/dev/full", 100));
+    EXPECT_EQ(bild.Fehlertext(), de ? "Auf dem Gerät ist kein Speicherplatz mehr verfügbar" : "No space left on device");
 }
 
 TEST_F(JpegBildTest, AFailedWriteReturnsAnErrorAndTheProcessRunsOn)

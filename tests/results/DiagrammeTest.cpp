@@ -29,6 +29,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zeva {
@@ -569,6 +570,62 @@ TEST_F(Diagramme, GlaserCurvesBandsAndCondensationMark)
                              "Sättigungsdampfdruck", "Wasserdampfdruck", "Temperatur", "3,01"})
         EXPECT_TRUE(texte.contains(QString::fromUtf8(soll))) << soll;
     EXPECT_TRUE(texte.contains(QString::fromStdString(diagramm::Zahl(g.Kondensat(), 3) + " [kg/m²]")));
+}
+
+// The legend's swatches are squares on the screen and on the paper, where the
+// page's margin is many times the text's height.
+TEST_F(Diagramme, GlaserLegendSwatchesAreSquares)
+{
+    Aufbau aufbau(WandMitInnendaemmung);
+    CGlaser g;
+    g.SetzeSchichtquelle(&aufbau);
+    ASSERT_TRUE(g.Berechne());
+    struct Fall {
+        const char* was;
+        QSize groesse;
+        int schrift;
+        int teiler;
+        int versatz;
+        double massstab; // of the picture looked at
+    };
+    // The screen's dialog, and the print's A4 page at 1200 dpi inside its
+    // margins of 2 cm with the text 3.6 mm high, looked at in an eighth.
+    const Fall faelle[] = {{"screen", {700, 450}, 12, 4, 0, 1.0}, {"paper", {8031, 12141}, 170, 3, 1, 0.125}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        QImage bild((QSizeF(f.groesse) * f.massstab).toSize(), QImage::Format_RGB32);
+        bild.fill(Qt::gray);
+        g.ErzeugeSaettigungskurve(f.groesse.width());
+        {
+            QPainter painter(&bild);
+            painter.scale(f.massstab, f.massstab);
+            Zeichenflaeche z(painter);
+            z.SetzeSchrift(f.schrift, 0, 400, false, false, QStringLiteral("Arial"));
+            ZeichneGlaser(z, g, QRect(QPoint(0, 0), f.groesse), f.teiler, f.versatz, GlaserStifte::Bildschirm());
+        }
+        const diagramm::GlaserLayout l = diagramm::GlaserLayout::Aus(f.groesse.width(), f.groesse.height(), f.teiler);
+        // The third layer's grey below the diagram: the longest runs of it
+        // across and down are the swatch's sides (the smoothed text has
+        // single pixels of any grey).
+        const QRgb c = qRgb(diagramm::SchichtGrau(2), diagramm::SchichtGrau(2), diagramm::SchichtGrau(2));
+        const int oben = static_cast<int>((l.g + l.H + 3 * f.schrift) * f.massstab);
+        int breite = 0;
+        int hoehe = 0;
+        for (int y = oben; y < bild.height(); ++y)
+            for (int x = 0, lauf = 0; x < bild.width(); ++x) {
+                lauf = bild.pixel(x, y) == c ? lauf + 1 : 0;
+                breite = std::max(breite, lauf);
+            }
+        for (int x = 0; x < bild.width(); ++x)
+            for (int y = oben, lauf = 0; y < bild.height(); ++y) {
+                lauf = bild.pixel(x, y) == c ? lauf + 1 : 0;
+                hoehe = std::max(hoehe, lauf);
+            }
+        EXPECT_GT(hoehe, f.schrift * f.massstab / 2) << "the swatch is there";
+        EXPECT_NEAR(breite, hoehe, 3) << breite << " x " << hoehe;
+        if (f.massstab != 1.0)
+            bild.save(test::Ausgabedatei(QStringLiteral("glaser-druck.png")));
+    }
 }
 
 TEST_F(Diagramme, GlaserWithoutCondensationOrLayers)

@@ -2,6 +2,8 @@
 // pane and its page, the areas page, the figure pages of the left bar and the
 // variant pane's "Diagramme" page, printed and photographed.
 #include "shell/RahmenTestHilfen.h"
+#include "support/Ausgabedatei.h"
+#include "ui/CHideBar.h"
 
 #include "model/DOptionen.h"
 #include "model/Haus.h"
@@ -28,6 +30,8 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -126,7 +130,7 @@ protected:
     {
         const QImage bild = w->grab().toImage();
         ASSERT_FALSE(bild.isNull());
-        EXPECT_TRUE(bild.save(QDir(QStringLiteral(ZEVA_TEST_AUSGABE)).absoluteFilePath(name)));
+        EXPECT_TRUE(bild.save(test::Ausgabedatei(name)));
     }
 };
 
@@ -345,7 +349,8 @@ TEST_F(Ergebnisse, ReportPostsTheStateAndFlaechenOpensTheAreasPage)
     Element<QPushButton>(1121)->click();
     EXPECT_TRUE(berichte.empty()) << "posted";
     QCoreApplication::processEvents();
-    EXPECT_EQ(berichte, std::vector<int>{1});
+    ASSERT_FALSE(berichte.empty());
+    EXPECT_EQ(berichte.front(), 1) << "the report of variant 1";
     ASSERT_FALSE(report.isNull());
     EXPECT_EQ(rahmen->AktiveAnsicht(), report.data());
     EXPECT_EQ(rahmen->Stapel().Anzahl(), 2);
@@ -649,16 +654,51 @@ TEST_F(Ergebnisse, TheBalancePagePrintsToPdf)
     EXPECT_EQ(vorschau, QStringLiteral("QPrintPreviewDialog"));
 }
 
+// The main window at 1024 × 768 as the user sees it on each result page: the
+// left bar with the house's figures, the page in front and the right bar's
+// pane side by side, none covering another, each inside the window.
 TEST_F(Ergebnisse, MainWindowWithTheBalanceAndTheFilledLeftBar)
 {
+    const auto imFenster = [this](QWidget* w) {
+        return QRect(w->mapTo(rahmen, QPoint(0, 0)), w->size());
+    };
+    const auto nebeneinander = [&](QWidget* ansicht, QWidget* fenster, const char* wo) {
+        SCOPED_TRACE(wo);
+        ASSERT_NE(ansicht, nullptr);
+        ASSERT_NE(fenster, nullptr);
+        QWidget* links = rahmen->LinkerBalken();
+        for (QWidget* w : {links, ansicht, fenster}) {
+            EXPECT_TRUE(w->isVisible()) << w->metaObject()->className();
+            EXPECT_TRUE(rahmen->rect().contains(imFenster(w))) << w->metaObject()->className();
+            EXPECT_GT(w->width(), 100) << w->metaObject()->className();
+        }
+        EXPECT_LE(imFenster(links).right(), imFenster(ansicht).left());
+        EXPECT_LE(imFenster(ansicht).right(), imFenster(fenster).left());
+        EXPECT_EQ(rahmen->AktiveAnsicht(), ansicht);
+    };
     rahmen->ZeigeBedarf(0);
     rahmen->setGeometry(0, 0, 1024, 768);
     QCoreApplication::processEvents();
+    nebeneinander(Seite(), Fenster(), "balance");
+    // The left bar is filled with the house's figures.
+    auto* geo = dynamic_cast<CGeoKGDlg*>(rahmen->GeoKGSeite());
+    ASSERT_NE(geo, nullptr);
+    EXPECT_TRUE(geo->isVisible());
+    for (const int id : {1010, 1011, 1012, 1013})
+        EXPECT_FALSE(geo->Feld(id)->Wert().isEmpty()) << id;
+    EXPECT_TRUE(Seite()->toPlainText().contains(QString::fromStdString(Modellwert(0, &DBedarf::Brennstoffenergiebedarf))));
     Foto(rahmen, QStringLiteral("ergebnisse-hauptfenster.png"));
+
     Element<QPushButton>(1130)->click();
     QCoreApplication::processEvents();
+    auto* flaechen = dynamic_cast<CFlaechenView*>(rahmen->AktiveAnsicht());
+    // The areas page has the variants' pane beside it.
+    nebeneinander(flaechen, rahmen->Variantenfenster(), "areas");
+    EXPECT_FALSE(Fenster()->isVisible()) << "one pane of the right bar at a time";
+    EXPECT_TRUE(flaechen->toPlainText().contains(QStringLiteral("Hüllfläche")));
     Foto(rahmen, QStringLiteral("ergebnisse-flaechen.png"));
     Foto(Fenster(), QStringLiteral("ergebnisse-bedarfsfenster.png"));
+
     // The report of a variant with its generator, and the between page with
     // the variant pane.
     std::vector<int> berichte;
@@ -666,11 +706,20 @@ TEST_F(Ergebnisse, MainWindowWithTheBalanceAndTheFilledLeftBar)
                         [](QWidget* eltern) -> QWidget* { return new QTextBrowser(eltern); });
     rahmen->Reportansicht(1);
     QCoreApplication::processEvents();
+    nebeneinander(rahmen->ReportAnsicht(), rahmen->ReportGenerator(), "report");
+    ASSERT_FALSE(berichte.empty());
+    EXPECT_EQ(berichte.front(), 1) << "the report of variant 1";
+    EXPECT_FALSE(Fenster()->isVisible()) << "one pane of the right bar at a time";
     Foto(rahmen, QStringLiteral("ergebnisse-report.png"));
+
     rahmen->Reportansicht(ANSICHT_SCHLIESSEN);
     rahmen->Flaechenansicht(ANSICHT_SCHLIESSEN);
     Fenster()->findChild<QPushButton*>(IdName(1))->click();
     QCoreApplication::processEvents();
+    ASSERT_NE(rahmen->Variantenfenster(), nullptr);
+    EXPECT_TRUE(rahmen->Variantenfenster()->isVisible());
+    EXPECT_TRUE(Fenster() == nullptr || !Fenster()->isVisible());
+    EXPECT_TRUE(rahmen->rect().contains(imFenster(rahmen->Variantenfenster())));
     Foto(rahmen, QStringLiteral("ergebnisse-varianten.png"));
 }
 
@@ -823,7 +872,14 @@ TEST_F(Ergebnisse, CtrlPAndThePreviewReachTheBalanceAndTheAreasPage)
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"), {drucker.pdf, QStringLiteral("-")});
         ASSERT_TRUE(pdftotext.waitForFinished(30000));
-        EXPECT_TRUE(QString::fromUtf8(pdftotext.readAllStandardOutput()).contains(QString::fromUtf8(s.text)));
+        const QString gedruckt = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        EXPECT_TRUE(gedruckt.contains(QString::fromUtf8(s.text)));
+        EXPECT_FALSE(gedruckt.contains(QStringLiteral("Schließen"))) << "the paper has no links";
+        // The printed page for a person to look at.
+        if (qEnvironmentVariableIsSet("ZEVA_BILDER_ORDNER"))
+            QProcess::execute(QStringLiteral("pdftoppm"),
+                              {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-singlefile"),
+                               drucker.pdf, test::Ausgabedatei(QStringLiteral("druck-") + QString::fromLatin1(s.name))});
 
         ASSERT_TRUE(vorschau->isEnabled());
         QString dialog;
@@ -835,6 +891,52 @@ TEST_F(Ergebnisse, CtrlPAndThePreviewReachTheBalanceAndTheAreasPage)
         EXPECT_EQ(dialog, QStringLiteral("QPrintPreviewDialog"));
         EXPECT_TRUE(meldungen.Anfragen().empty());
     }
+}
+
+// The width and height of a PDF's first page, in points, as its reader sees
+// them.
+QSizeF Seitengroesse(const QString& pdf)
+{
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {pdf});
+    if (!pdfinfo.waitForFinished(30000))
+        return {};
+    const QString text = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+    const QRegularExpression groesse(QStringLiteral("Page size:\\s+([0-9.]+) x ([0-9.]+) pts"));
+    const QRegularExpressionMatch m = groesse.match(text);
+    if (!m.hasMatch())
+        return {};
+    return {m.captured(1).toDouble(), m.captured(2).toDouble()};
+}
+
+// "Druckereinrichtung…" sets up the printer every print uses: the landscape
+// orientation chosen there arrives in the printed page, and the next set-up
+// back to portrait arrives too.
+TEST_F(Ergebnisse, ThePageSetUpsOrientationReachesThePrint)
+{
+    QTemporaryDir ordner;
+    rahmen->ZeigeBedarf(0);
+    for (const auto& [name, hoch] : {std::pair{"landscape", false}, std::pair{"portrait", true}}) {
+        SCOPED_TRACE(name);
+        QString dialogklasse;
+        test::BeiModalemDialog([&dialogklasse, name](QDialog* d) {
+            dialogklasse = QString::fromLatin1(d->metaObject()->className());
+            if (auto* knopf = d->findChild<QRadioButton*>(QString::fromLatin1(name)))
+                knopf->click();
+            d->accept();
+        });
+        ASSERT_TRUE(rahmen->Befehl(ID_FILE_PRINT_SETUP));
+        EXPECT_EQ(dialogklasse, QStringLiteral("QPageSetupDialog"));
+
+        test::SkriptDrucker drucker;
+        drucker.pdf = ordner.filePath(QString::fromLatin1(name) + QStringLiteral(".pdf"));
+        ASSERT_TRUE(rahmen->Befehl(ID_FILE_PRINT));
+        ASSERT_EQ(drucker.gefragt, 1);
+        const QSizeF seite = Seitengroesse(drucker.pdf);
+        ASSERT_FALSE(seite.isEmpty()) << "the page was printed";
+        EXPECT_EQ(seite.height() > seite.width(), hoch) << seite.width() << " x " << seite.height();
+    }
+    EXPECT_TRUE(meldungen.Anfragen().empty());
 }
 
 TEST_F(Ergebnisse, APrintThatCannotStartIsToldOnce)

@@ -3,6 +3,7 @@
 // report page built from the house, printed to PDF, its errors; the detail
 // page with its links and the chart below it.
 #include "shell/RahmenTestHilfen.h"
+#include "support/Ausgabedatei.h"
 
 #include "model/DOptionen.h"
 #include "model/Haus.h"
@@ -42,7 +43,7 @@ using test::SchreibeDatei;
 
 QString Ausgabe(const QString& name)
 {
-    return QDir(QStringLiteral(ZEVA_TEST_AUSGABE)).absoluteFilePath(name);
+    return test::Ausgabedatei(name);
 }
 
 void Foto(QWidget* w, const QString& name)
@@ -129,6 +130,11 @@ TEST_F(Report, ThePaneListsThePresetsAndTheReportFollowsThem)
     EXPECT_TRUE(Seite().contains(QStringLiteral("WDVS 12 cm")));
     EXPECT_TRUE(Seite().contains(QStringLiteral("Legende der Maßnahmen")));
     Foto(Ansicht(), QStringLiteral("report-vollstaendig.png"));
+    // The whole report fits the view's width: no horizontal scrolling.
+    EXPECT_FALSE(Ansicht()->horizontalScrollBar()->isVisible());
+    EXPECT_LE(Ansicht()->document()->size().width(),
+              Ansicht()->viewport()->width() + Ansicht()->document()->documentMargin())
+        << "nothing beyond the page's own margin is cut";
     Foto(Pane(), QStringLiteral("report-pane.png"));
 
     // "Schließen" brings back the balance and its pane.

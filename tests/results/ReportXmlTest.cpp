@@ -124,6 +124,21 @@ TEST_F(ReportXmlTest, ComponentsCountPositionsAndRoundAsWritten)
     EXPECT_EQ(doc.Anzahl("//Waende/Wand/Sanierung"), 2);
 }
 
+TEST_F(ReportXmlTest, AWindowsNameHasACommaOnlyBetweenGlazingAndFrame)
+{
+    struct Fall {
+        const char* glas;
+        const char* rahmen;
+        const char* name;
+    };
+    for (const Fall& f : {Fall{"Zweischeiben", "Holz", "Zweischeiben,Holz"}, Fall{"Zweischeiben", "", "Zweischeiben"},
+                          Fall{"", "Holz", "Holz"}, Fall{"", "", ""}}) {
+        haus.m_aFenster[0].NameGlas = f.glas;
+        haus.m_aFenster[0].NameRahmen = f.rahmen;
+        EXPECT_EQ(Baue().Text("//Fenster/Fenster[1]/Name"), f.name) << f.glas << "|" << f.rahmen;
+    }
+}
+
 TEST_F(ReportXmlTest, HeatingOnlyForTheExistingStateAndANewOne)
 {
     haus.m_aHeizung[2].Einzelheiz = 1;

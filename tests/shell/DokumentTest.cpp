@@ -13,9 +13,12 @@
 #include "shell/HausAnbindung.h"
 #include "support/AllocationFault.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QSignalSpy>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <csignal>
 #include <functional>
@@ -466,7 +469,8 @@ TEST_F(DokumentTest, ProjectPictureFollowsTheNameOnSaveAs)
     const Case cases[] = {
         {"copied when it exists", 3, true, {}, true, false},
         {"nothing below step 15", 14, false, {}, false, false},
-        {"message above step 15", 16, false, {}, false, true},
+        {"message above step 15 without a 3D view", 16, false, {}, false, true},
+        {"rendered above step 15 by the 3D view", 19, false, "gerendert", true, false},
         {"rendered at step 15", 15, false, "gerendert", true, false},
         {"no 3D view at step 15", 15, false, {}, false, false},
     };
@@ -502,6 +506,35 @@ TEST_F(DokumentTest, SameNameCopiesNoPicture)
     test::SchreibeDatei(Pfad(QStringLiteral("Unben.jpg")), "fremdes");
     ASSERT_TRUE(dok.DoFileSave());
     EXPECT_EQ(test::LiesDatei(Pfad(QStringLiteral("Haus2.jpg"))), QByteArray("eigenes"));
+}
+
+// "Speichern unter" opens where the project's file lies, not in the folder
+// the program started in; the dialog the user sees opens there too.
+TEST_F(DokumentTest, SaveAsStartsInTheFolderOfTheCurrentFile)
+{
+    ASSERT_TRUE(QDir(ordner).mkpath(QStringLiteral("Projekte")));
+    ASSERT_TRUE(dok.DoSave(Pfad(QStringLiteral("Projekte/Haus.vza"))));
+    {
+        test::SkriptDateiauswahl auswahl;
+        EXPECT_FALSE(dok.DoSave(QString()));
+        EXPECT_EQ(auswahl.Vorschlag(), Pfad(QStringLiteral("Projekte/Haus.vza")));
+    }
+    QString ordnerDesDialogs;
+    QString dateiDesDialogs;
+    QTimer zeit;
+    zeit.setInterval(10);
+    QObject::connect(&zeit, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            zeit.stop();
+            ordnerDesDialogs = dialog->directory().absolutePath();
+            dateiDesDialogs = dialog->selectedFiles().value(0);
+            dialog->reject();
+        }
+    });
+    zeit.start();
+    EXPECT_FALSE(dok.DoSave(QString()));
+    EXPECT_EQ(ordnerDesDialogs, QDir(Pfad(QStringLiteral("Projekte"))).absolutePath());
+    EXPECT_EQ(QFileInfo(dateiDesDialogs).fileName(), QStringLiteral("Haus.vza"));
 }
 
 TEST_F(DokumentTest, SaveAsAsksForANameProposingTheTitle)

@@ -71,6 +71,11 @@ void PrepareProcessEnvironment()
     const std::filesystem::path daten = g_processDir / "data";
     std::filesystem::create_directories(daten);
     ::setenv("XDG_DATA_HOME", daten.c_str(), 1);
+    // Caches too (Mesa's and Qt's shader caches, font caches): a test run
+    // leaves nothing in the user's home.
+    const std::filesystem::path cache = g_processDir / "cache";
+    std::filesystem::create_directories(cache);
+    ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
     // The folder goes with the process; a test that wants to look at what was
     // left behind can copy it elsewhere.
     std::atexit([] {

@@ -31,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <clocale>
 #include <cmath>
 #include <map>
 #include <optional>
@@ -1324,19 +1325,33 @@ TEST_F(DreiDAnsicht, ScreenshotsAndTheProjectPicture)
         EXPECT_EQ(j.breite, 640) << name;
         EXPECT_EQ(j.hoehe, 480) << name;
     }
+
+    // At the end of the input, the 3D view put away, a project whose picture
+    // went missing gets it from the view again and no message.
+    QFile::remove(ordner.filePath(QStringLiteral("Haus.jpg")));
+    H().Phase = 19;
+    ansicht->hide();
+    auswahl.Antworte(ordner.filePath(QStringLiteral("Ende.vza")));
+    const std::size_t gemeldet = meldungen.Anfragen().size();
+    ASSERT_TRUE(rahmen->OnFileSaveAs());
+    EXPECT_EQ(meldungen.Anfragen().size(), gemeldet) << meldungen.Texte().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(test::LiesJpeg(ordner.filePath(QStringLiteral("Ende.jpg")).toStdString()).breite, 640);
 }
 
 TEST_F(DreiDAnsicht, APictureOrAPrintThatFailsIsToldOnce)
 {
-    // A folder that does not exist: the writer's reason comes with the text.
+    // A folder that does not exist: the file and the system's reason come
+    // with the text, in German as the program runs under a German locale.
     test::SkriptDateiauswahl auswahl;
     const QString datei = ordner.filePath(QStringLiteral("fehlt/Haus.jpg"));
     auswahl.Antworte(datei);
+    const std::string vorher = std::setlocale(LC_MESSAGES, nullptr);
+    ASSERT_NE(std::setlocale(LC_MESSAGES, "de_DE.UTF-8"), nullptr) << "de_DE.UTF-8 is installed by tools/install-deps";
     rahmen->Befehl(ID_3D_ALS_JPEG);
+    std::setlocale(LC_MESSAGES, vorher.c_str());
     ASSERT_EQ(meldungen.Anfragen().size(), 1u);
-    EXPECT_EQ(meldungen.Anfragen()[0].text,
-              QStringLiteral("Das Bild konnte nicht gespeichert werden:\n") + QString::fromLatin1(CJpegBild::FehlerOeffnen) +
-                  datei);
+    EXPECT_EQ(meldungen.Anfragen()[0].text, QStringLiteral("Das Bild konnte nicht gespeichert werden:\n") + datei +
+                                                QStringLiteral("\nDatei oder Verzeichnis nicht gefunden"));
     EXPECT_FALSE(QFile::exists(datei));
 
     // The print dialog is the program's own, with the PDF file offered; a

@@ -454,6 +454,33 @@ TEST_F(Dachschritt, TheHeightStepDrawsTheSection)
     // Where the grid would have lines: white.
     EXPECT_EQ(bild.pixel(Pixel(5, 18)), qRgb(255, 255, 255));
     EXPECT_EQ(bild.pixel(Pixel(15, 1)), qRgb(255, 255, 255));
+
+    // The explanatory picture of a flat-roof house has no roof either.
+    const auto rotePunkte = [](const QImage& bild) {
+        int n = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                n += bild.pixel(x, y) == qRgb(255, 102, 102);
+        return n;
+    };
+    EXPECT_GT(rotePunkte(Hoehenbild(3, true).toImage()), 0);
+    EXPECT_EQ(rotePunkte(Hoehenbild(3, false).toImage()), 0);
+
+    // A flat-roof house: the section shows no roof at all.
+    Haus().Steildach = 0;
+    rahmen->Hoehenangaben()->hide();
+    ZeigeSchritt(13);
+    const QImage flach = Bild();
+    flach.save(test::Ausgabedatei(QStringLiteral("planeditor_schnitt_flachdach.png")));
+    rahmen->grab().save(test::Ausgabedatei(QStringLiteral("planeditor_hoehen_flachdach.png")));
+    int rot = 0;
+    for (int y = 0; y < flach.height(); ++y)
+        for (int x = 0; x < flach.width(); ++x)
+            if (flach.pixel(x, y) == qRgb(255, 102, 102))
+                ++rot;
+    EXPECT_EQ(rot, 0) << "no roof line";
+    // The top storey's ceiling reaches the top of the drawing.
+    ErwarteFarbe(Farbe(flach, 10, 19.5, qRgb(153, 153, 153)), 153, 153, 153, 1);
 }
 
 TEST_F(Dachschritt, RoofsDraggedOnThePlanAndTheStepInto3D)
@@ -690,6 +717,67 @@ TEST_F(Dachschritt, TheLockAndTheFlipSurviveSavingAndOpening)
     EXPECT_TRUE(drehen->isEnabled());
     drehen->click();
     EXPECT_EQ(Haus().m_aDach[1].FirstGedreht, 0) << "flipped back as the user left it";
+}
+
+// A click that only selects a roof changes nothing to save; dragging its
+// ridge does.
+TEST_F(Dachschritt, OnlyARealChangeOfARoofMarksTheProject)
+{
+    Klicks({{2, 2}, {18, 2}, {18, 10}, {2, 10}, {2.1, 2.2}});
+    ZeigeSchritt(14);
+    Ziehe({2, 2}, {9, 10});
+    Pane()->Knopf(CDacheingabeDlg::IDC_NEUES_DACH)->click();
+    Ziehe({11, 2}, {18, 10});
+    ASSERT_EQ(Haus().m_aDach.size(), 2u);
+    ASSERT_TRUE(Haus().m_aDach[0].IstFertig() && Haus().m_aDach[1].IstFertig());
+    Dok().SetModifiedFlag(false);
+    for (const auto& [x, dach] : {std::pair{5.0, 0}, std::pair{14.0, 1}, std::pair{5.0, 0}}) {
+        QTest::mouseClick(ansicht, Qt::LeftButton, {}, Pixel(x, 6));
+        EXPECT_EQ(Pane()->AusgewaehltesDach(), dach);
+        EXPECT_FALSE(Dok().IsModified()) << "selecting roof " << dach;
+    }
+    QTest::mouseDClick(ansicht, Qt::LeftButton, {}, Pixel(14, 6));
+    EXPECT_FALSE(Dok().IsModified()) << "a double click";
+    const Punkt2D first = Haus().m_aDach[0].Punkt(4);
+    Ziehe(first, {first.x + 1, first.y});
+    EXPECT_TRUE(Dok().IsModified()) << "the ridge moved";
+}
+
+// After opening a project at the roof step, the pane shows the opened house:
+// its heights, and no read-outs of the house before.
+TEST_F(Dachschritt, AfterOpeningThePaneShowsTheOpenedHouse)
+{
+    Klicks({{2, 2}, {12, 2}, {12, 10}, {2, 10}, {2.1, 2.2}});
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("Anderes.vza"));
+    Haus().Phase = 14;
+    Haus().m_aZone[0].Dachhoehe = 4.5;
+    Haus().m_aZone[0].Dachgeschosshoehe = 2.5;
+    ASSERT_TRUE(Dok().OnSaveDocument(pfad));
+    Haus().m_aZone[0].Dachhoehe = 3;
+    Haus().m_aZone[0].Dachgeschosshoehe = 3;
+    ZeigeSchritt(14);
+    ASSERT_NE(Pane(), nullptr);
+    EXPECT_EQ(PaneText(1008), QStringLiteral("3"));
+    QTest::mousePress(ansicht, Qt::LeftButton, {}, Pixel(2, 2));
+    BewegeZu(ansicht, Pixel(12, 10), Qt::LeftButton);
+    ASSERT_EQ(PaneText(1010), QStringLiteral("10,00"));
+    ASSERT_EQ(PaneText(1014), QStringLiteral("12,00"));
+    QTest::mouseRelease(ansicht, Qt::LeftButton, {}, Pixel(12, 10));
+    ASSERT_EQ(PaneText(1010), QStringLiteral("10,00")) << "the read-outs stay after the release";
+
+    Dok().SetModifiedFlag(false);
+    ASSERT_TRUE(Dok().OeffneDatei(pfad));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Haus().Phase, 14);
+    ASSERT_NE(Pane(), nullptr);
+    EXPECT_TRUE(Pane()->isVisible());
+    for (int id : {1009, 1010, 1011, 1014, 1324})
+        EXPECT_EQ(PaneText(id), QString()) << id;
+    EXPECT_EQ(PaneText(1008), QStringLiteral("4,5"));
+    EXPECT_EQ(PaneText(1013), QStringLiteral("2,5"));
+    EXPECT_FALSE(ansicht->MausGefangen());
+    rahmen->grab().save(test::Ausgabedatei(QStringLiteral("dachschritt-nach-oeffnen.png")));
 }
 
 TEST_F(Dachschritt, APressWhilePlacingGoesToTheRoofAndARightClickIsIgnored)
