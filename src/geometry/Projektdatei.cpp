@@ -87,8 +87,7 @@ void SpeichereProjekt(const std::filesystem::path& pfad, Haus& haus, DOptionen& 
     // was read from; a converted old project must not be fixed up again at
     // its next opening.
     haus.Version = Haus::AktuelleVersion;
-    CXmlArchiveFile ar =
-        CXmlArchiveFile::CreateForWrite(pfad, CXmlArchiveFile::ProjektVorlage, CXmlArchiveFile::ProjektWurzel);
+    CXmlArchiveFile ar = CXmlArchiveFile::CreateStreamed(pfad, CXmlArchiveFile::ProjektWurzel);
     haus.WriteXml(ar);
     optionen.WriteXml(ar);
     ar.Commit();

@@ -30,6 +30,8 @@
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace zeva {
 
@@ -1019,6 +1021,274 @@ void CXmlArchive::ReleaseXsl()
 }
 
 // ---------------------------------------------------------------------------
+// CXmlArchiveFile::StromSchreiber
+
+namespace {
+
+// Text as libxml2 writes an element's content and an attribute's value into
+// a UTF-8 document: the same characters escaped, everything else as it is.
+void HaengeTextAn(std::string& aus, std::string_view text)
+{
+    for (char c : text) {
+        switch (c) {
+        case '<': aus += "&lt;"; break;
+        case '>': aus += "&gt;"; break;
+        case '&': aus += "&amp;"; break;
+        case '\r': aus += "&#13;"; break;
+        default: aus.push_back(c);
+        }
+    }
+}
+
+void HaengeAttributAn(std::string& aus, std::string_view text)
+{
+    for (char c : text) {
+        switch (c) {
+        case '<': aus += "&lt;"; break;
+        case '>': aus += "&gt;"; break;
+        case '&': aus += "&amp;"; break;
+        case '"': aus += "&quot;"; break;
+        case '\n': aus += "&#10;"; break;
+        case '\r': aus += "&#13;"; break;
+        case '\t': aus += "&#9;"; break;
+        default: aus.push_back(c);
+        }
+    }
+}
+
+} // namespace
+
+// Writes the document as the objects write themselves, into a temporary file
+// beside the target, in the very bytes that libxml2 gives for the tree of
+// CreateForWrite (UTF-8 declaration, no whitespace between elements, an
+// element without content as "<X/>", a line feed after the root). A start
+// tag stays open until its first child or its end, so that its attributes
+// (which the objects write first) can still be set.
+struct CXmlArchiveFile::StromSchreiber {
+    static constexpr std::size_t Blockgroesse = std::size_t{1} << 20;
+
+    std::filesystem::path ziel;     // the file replaced on Commit (links followed)
+    std::filesystem::path ordner;
+    std::filesystem::path gemeldet; // the path errors name
+    std::string temporaer;
+    int fd = -1;
+
+    std::string puffer;
+    std::vector<std::string> offen; // names of the open elements, the root first
+    bool startOffen = false;        // the innermost element's start tag lacks its ">"
+    bool wurzel = false;            // the root element is begun (a document has one)
+    std::vector<std::pair<std::string, std::string>> attribute;
+
+    StromSchreiber(const std::filesystem::path& path, const std::string& root)
+        : gemeldet(path)
+    {
+        ziel = SaveTarget(path);
+        ordner = ziel.has_parent_path() ? ziel.parent_path() : std::filesystem::path(".");
+        const std::string name = ziel.filename().string();
+        std::string prefix;
+        prefix.reserve(name.size() + 2);
+        prefix.push_back('.');
+        prefix.append(name);
+        prefix.push_back('.');
+        puffer.reserve(Blockgroesse + 4096);
+        offen.reserve(16);
+        RemoveStaleTemporaries(ordner, prefix);
+        temporaer = (ordner / (prefix + "XXXXXX")).string();
+        fd = ::mkstemp(temporaer.data());
+        if (fd < 0)
+            ThrowIo(errno, gemeldet);
+        try {
+            Eroeffne(root);
+        } catch (...) {
+            if (fd >= 0) {
+                ::close(fd);
+                ::unlink(temporaer.c_str());
+                fd = -1;
+            }
+            throw;
+        }
+    }
+
+    void Eroeffne(const std::string& root)
+    {
+        // Keep the permissions of the file being replaced; a new file gets
+        // the usual ones (mkstemp makes it private).
+        struct stat alt {};
+        mode_t mode = 0;
+        if (::stat(ziel.c_str(), &alt) == 0) {
+            mode = alt.st_mode & 07777;
+        } else {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            mode = 0666 & ~mask;
+        }
+        if (::fchmod(fd, mode) != 0)
+            Fehler(errno);
+        puffer = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+        if (!Beginne(root))
+            Fehler(EINVAL);
+    }
+
+    ~StromSchreiber()
+    {
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(temporaer.c_str());
+        }
+    }
+    StromSchreiber(const StromSchreiber&) = delete;
+    StromSchreiber& operator=(const StromSchreiber&) = delete;
+
+    [[noreturn]] void Fehler(int err)
+    {
+        ::close(fd);
+        ::unlink(temporaer.c_str());
+        fd = -1;
+        ThrowIo(err, gemeldet);
+    }
+
+    void Leere()
+    {
+        const char* data = puffer.data();
+        std::size_t left = puffer.size();
+        while (left > 0) {
+            const ssize_t written = ::write(fd, data, left);
+            if (written < 0) {
+                if (errno == EINTR)
+                    continue;
+                Fehler(errno);
+            }
+            data += written;
+            left -= static_cast<std::size_t>(written);
+        }
+        puffer.clear();
+    }
+
+    void SchliesseStartTag()
+    {
+        if (!startOffen)
+            return;
+        for (const auto& [name, wert] : attribute) {
+            puffer += ' ';
+            puffer += name;
+            puffer += "=\"";
+            HaengeAttributAn(puffer, wert);
+            puffer += '"';
+        }
+        attribute.clear();
+        startOffen = false;
+    }
+
+    // False where the tree would take no element: at the document level
+    // (which holds the root already) or for an invalid name.
+    bool Beginne(const std::string& name)
+    {
+        if ((offen.empty() && wurzel) || !IsValidName(name))
+            return false;
+        if (startOffen) {
+            SchliesseStartTag();
+            puffer += '>';
+        }
+        puffer += '<';
+        puffer += name;
+        offen.push_back(name);
+        wurzel = true;
+        startOffen = true;
+        return true;
+    }
+
+    bool Ende()
+    {
+        if (offen.empty())
+            return false;
+        if (startOffen) {
+            SchliesseStartTag();
+            puffer += "/>";
+        } else {
+            puffer += "</";
+            puffer += offen.back();
+            puffer += '>';
+        }
+        offen.pop_back();
+        if (puffer.size() >= Blockgroesse)
+            Leere();
+        return true;
+    }
+
+    bool Attribut(const std::string& name, const std::optional<std::string>& wert)
+    {
+        if (offen.empty() || !IsValidName(name))
+            return false;
+        // The objects write their attributes first; one that came after a
+        // child could no longer reach the start tag.
+        if (!startOffen)
+            return false;
+        const std::string text = XmlSafeText(wert.value_or(std::string()));
+        for (auto& a : attribute)
+            if (a.first == name) {
+                a.second = text;
+                return true;
+            }
+        attribute.emplace_back(name, text);
+        return true;
+    }
+
+    bool Kind(const std::string& name, const std::optional<std::string>& wert)
+    {
+        if (offen.empty() || !IsValidName(name))
+            return false;
+        if (startOffen) {
+            SchliesseStartTag();
+            puffer += '>';
+        }
+        puffer += '<';
+        puffer += name;
+        if (wert && !wert->empty()) {
+            puffer += '>';
+            HaengeTextAn(puffer, XmlSafeText(*wert));
+            puffer += "</";
+            puffer += name;
+            puffer += '>';
+        } else {
+            puffer += "/>";
+        }
+        if (puffer.size() >= Blockgroesse)
+            Leere();
+        return true;
+    }
+
+    void Abschliessen()
+    {
+        if (fd < 0)
+            throw CXmlArchiveUsageError("Commit on a document that was committed already");
+        while (!offen.empty())
+            Ende();
+        puffer += '\n';
+        Leere();
+        if (::fsync(fd) != 0)
+            Fehler(errno);
+        const int err = ::close(fd) != 0 ? errno : 0;
+        fd = -1;
+        if (err != 0) {
+            ::unlink(temporaer.c_str());
+            ThrowIo(err, gemeldet);
+        }
+        if (::rename(temporaer.c_str(), ziel.c_str()) != 0) {
+            const int e = errno;
+            ::unlink(temporaer.c_str());
+            ThrowIo(e, gemeldet);
+        }
+        // Make the rename itself durable.
+        const int dirFd = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY);
+        if (dirFd >= 0) {
+            ::fsync(dirFd);
+            ::close(dirFd);
+        }
+    }
+
+};
+
+// ---------------------------------------------------------------------------
 // CXmlArchiveFile
 
 CXmlArchiveFile::CXmlArchiveFile(std::filesystem::path path, bool storing)
@@ -1041,6 +1311,13 @@ CXmlArchiveFile CXmlArchiveFile::OpenForRead(const std::filesystem::path& path, 
     return file;
 }
 
+CXmlArchiveFile CXmlArchiveFile::CreateStreamed(const std::filesystem::path& path, const std::string& root)
+{
+    CXmlArchiveFile file(path, true);
+    file.m_schreiber = std::make_unique<StromSchreiber>(path, root);
+    return file;
+}
+
 CXmlArchiveFile CXmlArchiveFile::CreateForWrite(const std::filesystem::path& path, const std::string& templateText,
                                                 const std::string& root)
 {
@@ -1056,14 +1333,20 @@ void CXmlArchiveFile::Commit()
 {
     if (!m_storing)
         throw CXmlArchiveUsageError("Commit on a document opened for reading");
-    m_archive.Save(m_path);
+    if (m_schreiber != nullptr)
+        m_schreiber->Abschliessen();
+    else
+        m_archive.Save(m_path);
 }
 
 bool CXmlArchiveFile::BeginWriteElement(const std::string& name)
 {
     // A document written without one of its elements would be taken for a
     // complete project at the next opening: a save fails instead.
-    if (!m_archive.CreateChildElement(name) || !m_archive.DescendToCursor())
+    const bool begonnen = m_schreiber != nullptr
+                              ? m_schreiber->Beginne(name)
+                              : m_archive.CreateChildElement(name) && m_archive.DescendToCursor();
+    if (!begonnen)
         throw CXmlArchiveException(XML_ERR_INTERNAL_ERROR, 0, 0, "the element \"" + name + "\" cannot be written",
                                    m_path.string());
     return true;
@@ -1071,6 +1354,8 @@ bool CXmlArchiveFile::BeginWriteElement(const std::string& name)
 
 bool CXmlArchiveFile::EndWriteElement()
 {
+    if (m_schreiber != nullptr)
+        return m_schreiber->Ende();
     return m_archive.EndElement();
 }
 
@@ -1083,8 +1368,12 @@ bool CXmlArchiveFile::WriteMember(const XmlMember& member)
     // A value that has no text (a number that is not finite) is written
     // empty and reported as false; every other failure raises.
     const std::optional<std::string> text = MemberText(member);
-    const bool written = (member.flags & XmlMember::Attribute) != 0 ? m_archive.SetAttribute(member.name, text)
-                                                                  : m_archive.CreateChildElement(member.name, text);
+    const bool attribut = (member.flags & XmlMember::Attribute) != 0;
+    bool written = false;
+    if (m_schreiber != nullptr)
+        written = attribut ? m_schreiber->Attribut(member.name, text) : m_schreiber->Kind(member.name, text);
+    else
+        written = attribut ? m_archive.SetAttribute(member.name, text) : m_archive.CreateChildElement(member.name, text);
     if (!written)
         throw CXmlArchiveException(XML_ERR_INTERNAL_ERROR, 0, 0,
                                    std::string("the member \"") + member.name + "\" cannot be written",

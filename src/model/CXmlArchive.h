@@ -149,6 +149,14 @@ public:
     // written until Commit().
     static CXmlArchiveFile CreateForWrite(const std::filesystem::path& path, const std::string& templateText,
                                           const std::string& root);
+    // The same document as CreateForWrite with the project template, byte
+    // for byte, but written as the objects write themselves, straight into a
+    // temporary file beside the target: a project of hundreds of megabytes
+    // is never held in memory as a tree and a text. Commit() completes the
+    // file and renames it over the target; a document dropped without it
+    // leaves no file behind and the old one as it was. Archive() holds no
+    // tree of such a document.
+    static CXmlArchiveFile CreateStreamed(const std::filesystem::path& path, const std::string& root);
 
     CXmlArchiveFile(CXmlArchiveFile&&) noexcept;
     CXmlArchiveFile& operator=(CXmlArchiveFile&&) noexcept;
@@ -176,9 +184,12 @@ public:
 private:
     CXmlArchiveFile(std::filesystem::path path, bool storing);
 
+    struct StromSchreiber;
+
     std::filesystem::path m_path;
     bool m_storing = false;
     CXmlArchive m_archive;
+    std::unique_ptr<StromSchreiber> m_schreiber;
 };
 
 } // namespace zeva
