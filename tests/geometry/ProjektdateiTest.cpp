@@ -298,6 +298,89 @@ TEST_F(ProjektdateiTest, BefuelltesProjektUeberstehtSpeichernUndOeffnen)
     EXPECT_EQ(h->m_aGaube[0].Traeger1ID, 9000101);
 }
 
+// The document a project is saved as, written as the objects write
+// themselves, has the very bytes of the tree that CreateForWrite builds and
+// libxml2 writes: for every project of the test data that opens, and for
+// texts and numbers that need escaping or cannot be written.
+std::string AlsBaum(Haus& haus, DOptionen& optionen)
+{
+    haus.Version = Haus::AktuelleVersion;
+    CXmlArchiveFile ar = CXmlArchiveFile::CreateForWrite("baum.vza", CXmlArchiveFile::ProjektVorlage,
+                                                         CXmlArchiveFile::ProjektWurzel);
+    haus.WriteXml(ar);
+    optionen.WriteXml(ar);
+    return ar.Archive().ToString();
+}
+
+class TextInAttribut final : public CXmlSerializable<TextInAttribut> {
+public:
+    static constexpr const char* XmlElementName = "TextInAttribut";
+    static auto GetXmlMembers(TextInAttribut& t)
+    {
+        return std::array{XmlString("a", t.attribut, XmlMember::Attribute), XmlDouble("z", t.zahl, XmlMember::Attribute),
+                          XmlString("Text", t.text), XmlObject(t.punkt)};
+    }
+    std::string attribut;
+    double zahl = 0;
+    std::string text;
+    Punkt2D punkt;
+};
+
+TEST_F(ProjektdateiTest, GestreamtGeschriebenesDokumentGleichtDemBaum)
+{
+    std::vector<fs::path> dateien{fs::path(ZEVA_TEST_DATA_DIR) / "dokument" / "neues_haus.vza"};
+    for (const fs::directory_entry& e : fs::directory_iterator(fs::path(ZEVA_TEST_DATA_DIR) / "projektkorpus"))
+        dateien.push_back(e.path());
+    std::sort(dateien.begin(), dateien.end());
+    std::size_t verglichen = 0;
+    for (const fs::path& datei : dateien) {
+        SCOPED_TRACE(datei.filename().string());
+        DOptionen optionen;
+        StillerNotifier still;
+        std::unique_ptr<Haus> haus;
+        try {
+            haus = OeffneProjekt(datei, optionen, still);
+        } catch (const std::exception&) {
+            continue;
+        }
+        SpeichereProjekt(Pfad("gestreamt.vza"), *haus, optionen);
+        EXPECT_EQ(Inhalt(Pfad("gestreamt.vza")), AlsBaum(*haus, optionen));
+        ++verglichen;
+    }
+    EXPECT_GE(verglichen, 6u);
+
+    const std::string schwierig = "Tab\t CR\r LF\n \"Zitat\" 'x' <b>&amp; äöü € \xF0\x9D\x84\x9E \x01\x1F \xFF\xC3 ]]>";
+    auto haus = std::make_unique<Haus>();
+    DOptionen optionen;
+    Befuelle(*haus, optionen);
+    haus->Kommentar = schwierig;
+    haus->m_aWand[0].Name = schwierig;
+    haus->Volumen = std::numeric_limits<double>::quiet_NaN();
+    haus->m_aZone[0].m_a2DGrundrissPunkte[1].x = std::numeric_limits<double>::infinity();
+    SpeichereProjekt(Pfad("gestreamt.vza"), *haus, optionen);
+    EXPECT_EQ(Inhalt(Pfad("gestreamt.vza")), AlsBaum(*haus, optionen));
+
+    TextInAttribut t;
+    t.attribut = schwierig;
+    t.zahl = std::numeric_limits<double>::quiet_NaN();
+    t.text = schwierig;
+    CXmlArchiveFile strom = CXmlArchiveFile::CreateStreamed(Pfad("attribut.vza"), CXmlArchiveFile::ProjektWurzel);
+    t.WriteXml(strom);
+    strom.Commit();
+    CXmlArchiveFile baum = CXmlArchiveFile::CreateForWrite("baum.vza", CXmlArchiveFile::ProjektVorlage,
+                                                           CXmlArchiveFile::ProjektWurzel);
+    t.WriteXml(baum);
+    EXPECT_EQ(Inhalt(Pfad("attribut.vza")), baum.Archive().ToString());
+
+    // Nothing below the root: the empty root element.
+    CXmlArchiveFile leer = CXmlArchiveFile::CreateStreamed(Pfad("leer.vza"), CXmlArchiveFile::ProjektWurzel);
+    leer.Commit();
+    EXPECT_EQ(Inhalt(Pfad("leer.vza")), CXmlArchiveFile::CreateForWrite("baum.vza", CXmlArchiveFile::ProjektVorlage,
+                                                                       CXmlArchiveFile::ProjektWurzel)
+                                             .Archive()
+                                             .ToString());
+}
+
 TEST_F(ProjektdateiTest, GespeichertWirdImmerDieAktuelleVersion)
 {
     // A house read from an old document and saved; the user is at step 14
