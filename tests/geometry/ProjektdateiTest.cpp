@@ -894,7 +894,9 @@ TEST_F(ProjektdateiTest, JederAusfallBeimSpeichernWirftUndLaesstDieAlteDatei)
     ASSERT_GT(ganz.size(), alt.size());
 
     const long gesamt = ZaehleAllokationen([&] { SpeichereProjekt(probe / "Haus.vza", *haus, optionen); });
-    ASSERT_GT(gesamt, 1000) << "the save of a whole house allocates";
+    // Written as it goes, the whole house allocates a few hundred times
+    // (a tree took thousands); each of them is made to fail below.
+    ASSERT_GT(gesamt, 100) << "the save of a whole house allocates";
     const std::vector<long> stellen = Ausfallstellen(gesamt + 5);
     std::size_t gezaehlt = 0;
     for (long stelle : stellen) {
