@@ -6,9 +6,11 @@
 //   /usr/bin/time -v dokument_messung lesen /tmp/gross.vza
 // "schreiben" builds the house of generator_messung (20 zones, each a
 // regular 100-gon with 100 storeys, about 200,000 walls), gives it three
-// renovation variants (four building states, as a finished project has) and
-// saves it; "lesen" opens that file. Each prints the seconds it took and the
-// counts that show what was written or read.
+// renovation variants (four building states, as a finished project has; a
+// third argument gives another number) and saves it; "lesen" opens that
+// file (and with a third argument saves what it read there, to compare with
+// cmp). Each prints the seconds it took and the counts that show what was
+// written or read.
 #include "geometry/C3DGenerator.h"
 #include "geometry/Projektdatei.h"
 #include "model/DOptionen.h"
@@ -18,6 +20,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <numbers>
@@ -64,7 +67,7 @@ double Sekunden(F&& f)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-int Schreiben(const std::filesystem::path& datei)
+int Schreiben(const std::filesystem::path& datei, int varianten)
 {
     using namespace zeva;
     Messnotifier notifier;
@@ -78,7 +81,7 @@ int Schreiben(const std::filesystem::path& datei)
     haus.Zonen = C3DGenerator::MaxZonen;
     int ergebnis = 0;
     const double generator = Sekunden([&] { ergebnis = C3DGenerator(haus, notifier).Erzeuge3DFlaechen(); });
-    for (int v = 0; v < 3; ++v)
+    for (int v = 0; v < varianten; ++v)
         haus.NeueVariante(true, optionen);
     std::printf("Generator: %.3f s (result %d, %zu walls, %zu planes, %d building states)\n", generator, ergebnis,
                 haus.m_aWand.size(), haus.m_aPlane.size(), haus.AnzahlZustaende());
@@ -87,7 +90,7 @@ int Schreiben(const std::filesystem::path& datei)
     return ergebnis == 1 ? 0 : 1;
 }
 
-int Lesen(const std::filesystem::path& datei)
+int Lesen(const std::filesystem::path& datei, const char* kopie)
 {
     using namespace zeva;
     Messnotifier notifier;
@@ -96,6 +99,8 @@ int Lesen(const std::filesystem::path& datei)
     const double oeffnen = Sekunden([&] { haus = OeffneProjekt(datei, optionen, notifier); });
     std::printf("Open: %.3f s (%zu walls, %zu planes, %d building states)\n", oeffnen, haus->m_aWand.size(),
                 haus->m_aPlane.size(), haus->AnzahlZustaende());
+    if (kopie != nullptr)
+        SpeichereProjekt(kopie, *haus, optionen);
     return 0;
 }
 
@@ -103,12 +108,16 @@ int Lesen(const std::filesystem::path& datei)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3 || (std::string_view(argv[1]) != "schreiben" && std::string_view(argv[1]) != "lesen")) {
-        std::fprintf(stderr, "usage: dokument_messung schreiben|lesen FILE\n");
+    const std::string_view art = argc >= 3 ? argv[1] : "";
+    if ((art != "schreiben" && art != "lesen") || argc > 4) {
+        std::fprintf(stderr, "usage: dokument_messung schreiben FILE [VARIANTS, default 3]\n"
+                             "       dokument_messung lesen FILE [COPY, saved again for comparison]\n");
         return 2;
     }
     try {
-        return std::string_view(argv[1]) == "schreiben" ? Schreiben(argv[2]) : Lesen(argv[2]);
+        if (art == "schreiben")
+            return Schreiben(argv[2], argc == 4 ? std::atoi(argv[3]) : 3);
+        return Lesen(argv[2], argc == 4 ? argv[3] : nullptr);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
