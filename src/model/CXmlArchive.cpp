@@ -3,6 +3,7 @@
 #include "model/CXmlObject.h"
 #include "platform/RegularFile.h"
 
+#include <libxml/entities.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 #include <libxml/xmlerror.h>
@@ -1130,21 +1131,8 @@ void CXmlArchive::ReleaseXsl()
 
 namespace {
 
-// Text as libxml2 writes an element's content and an attribute's value into
-// a UTF-8 document: the same characters escaped, everything else as it is.
-void HaengeTextAn(std::string& aus, std::string_view text)
-{
-    for (char c : text) {
-        switch (c) {
-        case '<': aus += "&lt;"; break;
-        case '>': aus += "&gt;"; break;
-        case '&': aus += "&amp;"; break;
-        case '\r': aus += "&#13;"; break;
-        default: aus.push_back(c);
-        }
-    }
-}
-
+// An attribute's value as libxml2 writes it into a UTF-8 document: the same
+// characters escaped, everything else as it is.
 void HaengeAttributAn(std::string& aus, std::string_view text)
 {
     for (char c : text) {
@@ -1184,9 +1172,20 @@ struct CXmlArchiveFile::StromSchreiber {
     bool wurzel = false;            // the root element is begun (a document has one)
     std::vector<std::pair<std::string, std::string>> attribute;
 
+    // A document of no content that tells libxml2's entity encoder the
+    // output is UTF-8: element content is escaped by the very code that
+    // escapes it when a tree is written.
+    std::unique_ptr<xmlDoc, void (*)(xmlDocPtr)> kodierung{nullptr, xmlFreeDoc};
+
     StromSchreiber(const std::filesystem::path& path, const std::string& root)
         : gemeldet(path)
     {
+        kodierung.reset(xmlNewDoc(X("1.0")));
+        if (kodierung == nullptr)
+            throw std::bad_alloc();
+        kodierung->encoding = xmlStrdup(X("UTF-8"));
+        if (kodierung->encoding == nullptr)
+            throw std::bad_alloc();
         ziel = SaveTarget(path);
         ordner = ziel.has_parent_path() ? ziel.parent_path() : std::filesystem::path(".");
         const std::string name = ziel.filename().string();
@@ -1350,7 +1349,16 @@ struct CXmlArchiveFile::StromSchreiber {
         puffer += name;
         if (wert && !wert->empty()) {
             puffer += '>';
-            HaengeTextAn(puffer, XmlSafeText(*wert));
+            xmlChar* kodiert = xmlEncodeEntitiesReentrant(kodierung.get(), X(XmlSafeText(*wert)));
+            if (kodiert == nullptr)
+                throw std::bad_alloc();
+            try {
+                puffer += C(kodiert);
+            } catch (...) {
+                xmlFree(kodiert);
+                throw;
+            }
+            xmlFree(kodiert);
             puffer += "</";
             puffer += name;
             puffer += '>';
