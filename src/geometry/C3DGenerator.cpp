@@ -4,6 +4,7 @@
 #include "geometry/CPolygon2D.h"
 #include "geometry/CPolygon3D.h"
 #include "geometry/DachFlaechen.h"
+#include "model/Arbeitszaehler.h"
 #include "model/Dokumentgrenzen.h"
 #include "model/GeometrieToleranzen.h"
 #include "model/Haus.h"
@@ -98,6 +99,7 @@ int C3DGenerator::Erzeuge3DFlaechen()
 
     for (CDach& dach : m_haus.m_aDach)
         ErzeugeFlaechen(dach, m_haus, m_haus.m_aPlane);
+    ReserviereFuerZonen();
 
     for (int z = 0; z < ZahlZonen(); ++z) {
         m_zonenIndex = z;
@@ -121,6 +123,24 @@ int C3DGenerator::Erzeuge3DFlaechen()
     return m_ergebnis;
 }
 
+void C3DGenerator::ReserviereFuerZonen()
+{
+    // At most one ring of walls per storey, one for the basement and one for
+    // the knee wall round each outline, and a floor and a roof per zone.
+    std::size_t ringe = 0;
+    std::size_t zonen = 0;
+    for (int z = 0; z < ZahlZonen(); ++z) {
+        const Zone& zone = m_haus.m_aZone[static_cast<std::size_t>(z)];
+        const auto stockwerke = static_cast<std::size_t>(std::max(zone.Stockwerkszahl, 0));
+        ringe += zone.m_a2DGrundrissPunkte.size() * (stockwerke + 2);
+        ++zonen;
+    }
+    m_haus.m_aPlane.Reserve(m_haus.m_aPlane.size() + ringe);
+    m_haus.m_aWand.Reserve(ringe);
+    m_haus.m_aBoden.Reserve(zonen);
+    m_haus.m_aFlachdach.Reserve(zonen);
+}
+
 double C3DGenerator::Massstab() const
 {
     const double f = m_haus.RealAreaWidth / m_haus.OpenGLWidth;
@@ -140,6 +160,7 @@ void C3DGenerator::Umlauf(double unten, double oben, int art, int geschoss, bool
     // Backwards round the outline: first the closing edge from P0 to Pn-1,
     // then from Pn-1 to Pn-2 and so on; edge k runs from P(k+1) to Pk.
     for (int k = n - 1; k >= 0; --k) {
+        ++arbeitszaehler::generatorSchritte;
         const Punkt2D s = umriss[static_cast<std::size_t>((k + 1) % n)] * f;
         const Punkt2D e = umriss[static_cast<std::size_t>(k)] * f;
         Plane p;
@@ -195,6 +216,7 @@ std::size_t C3DGenerator::FlaechenBauteil(CXmlObjektArray<X>& records, const X& 
     p.SetzeRechteck(Schnittflaeche(hoehe, m_zonenIndex) * f * f);
     SetzeIDs(p, PlaneIDAus(m_zonenIndex, art, 0, 0, 0), PlaneIDAus(0, art, 0, 0, 0));
 
+    ++arbeitszaehler::generatorSchritte;
     const std::size_t i = records.Add(vorlage);
     X& x = records[i];
     x.m_plane = p;
@@ -237,8 +259,10 @@ double C3DGenerator::Schnittflaeche(double h, int zonenIndex) const
 
     if (h <= traufe) {
         CPolygon2D umriss;
-        for (const Punkt2D& p : zone.m_a2DGrundrissPunkte)
+        for (const Punkt2D& p : zone.m_a2DGrundrissPunkte) {
+            ++arbeitszaehler::generatorSchritte;
             umriss.FuegeHinzu(p);
+        }
         return umriss.Flaeche();
     }
     if (h >= first)
@@ -249,6 +273,7 @@ double C3DGenerator::Schnittflaeche(double h, int zonenIndex) const
     const CPolygon3D ebene{Punkt3D(0, h, 0), Punkt3D(1, h, 0), Punkt3D(1, h, 1), Punkt3D(0, h, 1)};
     CPolygon2D schnitt;
     for (const Plane& p : m_haus.m_aPlane) {
+        ++arbeitszaehler::generatorSchritte;
         if (p.ArtAusID() != flaechenart::Steildach * IdArtFaktor)
             continue;
         // Left edge lo-lu, right edge ro-ru (a triangle's apex is lo = ro).

@@ -87,6 +87,8 @@ private:
     void Umlauf(double unten, double oben, int art, int geschoss, bool mitBauteil);
     // Metres per drawing unit.
     double Massstab() const;
+    // Room for every record the zones can make, before the first is made.
+    void ReserviereFuerZonen();
     // A floor or flat roof of the current zone: a record copied from the
     // default whose plane is a rectangle of the zone's section at the height
     // (IDs of the kind); the plane does not enter the plane array. Returns

@@ -7,6 +7,7 @@
 
 #include "geometry/CPolygon3D.h"
 #include "geometry/Vektorhilfen.h"
+#include "model/Arbeitszaehler.h"
 #include "model/GeometrieToleranzen.h"
 #include "model/Zahlentext.h"
 
@@ -87,6 +88,7 @@ void VerschneideDaecher(CObjektArray<CDach>& daecher)
         for (std::size_t j = 0; j < daecher.size(); ++j) {
             if (j == i || !fertig[j] || !kaesten[i].Ueberlappt(kaesten[j]))
                 continue;
+            ++arbeitszaehler::dachpaarSchritte;
             const CDach* n = &daecher[j];
             if (std::fabs(d->Hoehe - n->Hoehe) < GleicheHoehe) {
                 // Same ridge height: ridge with ridge and eave with eave meet

@@ -87,8 +87,7 @@ void SpeichereProjekt(const std::filesystem::path& pfad, Haus& haus, DOptionen& 
     // was read from; a converted old project must not be fixed up again at
     // its next opening.
     haus.Version = Haus::AktuelleVersion;
-    CXmlArchiveFile ar =
-        CXmlArchiveFile::CreateForWrite(pfad, CXmlArchiveFile::ProjektVorlage, CXmlArchiveFile::ProjektWurzel);
+    CXmlArchiveFile ar = CXmlArchiveFile::CreateStreamed(pfad, CXmlArchiveFile::ProjektWurzel);
     haus.WriteXml(ar);
     optionen.WriteXml(ar);
     ar.Commit();
@@ -99,8 +98,19 @@ std::unique_ptr<Haus> LeseProjekt(CXmlArchiveFile& ar, DOptionen& optionen, Noti
     auto haus = std::make_unique<Haus>();
     DOptionen gelesen = optionen;
     try {
-        PruefeAnzahlenImDokument(ar);
-        haus->ReadXml(ar);
+        if (ar.IstGestreamt()) {
+            // Read as it goes: the counts are known once the house is read,
+            // and the rest of the file is read before anything is done with
+            // the house, so that a damaged file is refused for that, as a
+            // loaded one is, before any message about the house.
+            BegrenzeAnzahlenImDokument(ar);
+            haus->ReadXml(ar);
+            ar.LiesRestEin();
+            PruefeGezaehlteAnzahlen(ar);
+        } else {
+            PruefeAnzahlenImDokument(ar);
+            haus->ReadXml(ar);
+        }
         haus->NachLaden(notifier);
     } catch (const DokumentBeschaedigt& fehler) {
         throw CXmlArchiveException(XmlFehlerBeschaedigt, 0, 0, fehler.what(), ar.Path().string());
@@ -114,7 +124,7 @@ std::unique_ptr<Haus> LeseProjekt(CXmlArchiveFile& ar, DOptionen& optionen, Noti
 std::unique_ptr<Haus> LadeProjekt(const std::filesystem::path& pfad, DOptionen& optionen, Notifier& notifier)
 {
     try {
-        CXmlArchiveFile ar = CXmlArchiveFile::OpenForRead(pfad, CXmlArchiveFile::ProjektWurzel);
+        CXmlArchiveFile ar = CXmlArchiveFile::OpenStreamed(pfad, CXmlArchiveFile::ProjektWurzel);
         return LeseProjekt(ar, optionen, notifier);
     } catch (const std::ios_base::failure& fehler) {
         // A stream that failed on the way (the climate file) is the reader's

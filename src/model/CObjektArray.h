@@ -68,6 +68,9 @@ public:
     // records from n on.
     void SetSize(std::size_t n) { m_elemente.resize(n); }
     void RemoveAll() { m_elemente.clear(); }
+    // Room for n records before a run of Add: the records have no move of
+    // their own, so every growth would copy each record deeply.
+    void Reserve(std::size_t n) { m_elemente.reserve(n); }
 
     // Appends a copy of the value; returns its index. The value may be a
     // record of this array: growing moves the records, so it is then copied

@@ -3,9 +3,11 @@
 #include "model/CXmlObject.h"
 #include "platform/RegularFile.h"
 
+#include <libxml/entities.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 #include <libxml/xmlerror.h>
+#include <libxml/xmlreader.h>
 #include <libxml/xmlsave.h>
 #include <libxslt/documents.h>
 #include <libxslt/security.h>
@@ -27,9 +29,12 @@
 #include <fcntl.h>
 #include <limits>
 #include <mutex>
+#include <optional>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace zeva {
 
@@ -65,6 +70,11 @@ void InitLibraries()
         xsltSetLoaderFunc(SafeXsltLoader);
     });
 }
+
+} // namespace
+
+// Outside the anonymous namespace: the streamed reader holds one for its life.
+namespace archivintern {
 
 // Collects the first error that libxml2 reports while a parse runs and keeps
 // the library from printing anything on its own. The handler is per thread,
@@ -122,6 +132,12 @@ private:
     int m_column = 0;
     std::string m_message;
 };
+
+} // namespace archivintern
+
+namespace {
+
+using archivintern::ParseErrorCapture;
 
 // libxslt reports through its own generic handler; while a style sheet is
 // parsed or applied its messages are collected (not printed), so that the
@@ -230,6 +246,80 @@ xmlDocPtr ParseDocument(const std::string& text, const std::string& url, const s
     while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r'))
         reason.pop_back();
     throw CXmlArchiveException(static_cast<std::uint32_t>(code), line, column, reason, file);
+}
+
+[[noreturn]] void ThrowIo(int err, const std::filesystem::path& path);
+
+// The first error of a file that is not well-formed, as ParseDocument gives
+// it for the file's text, from the same parser run without building a tree
+// (the internal subset is kept, so that declared entities are known);
+// returns when the file is well-formed.
+void PruefeWohlgeformt(const std::filesystem::path& path)
+{
+    InitLibraries();
+    int fd = -1;
+    try {
+        fd = OpenRegularFile(path, static_cast<std::size_t>(std::numeric_limits<int>::max()));
+    } catch (const FileReadError& e) {
+        throw CXmlArchiveException(static_cast<std::uint32_t>(e.Fehlernummer()), 0, 0, e.what(), path.string());
+    }
+    const std::unique_ptr<int, void (*)(int*)> schliessen(&fd, [](int* f) { ::close(*f); });
+    struct Quelle {
+        int fd;
+        int fehler = 0;
+        static int Lies(void* kontext, char* puffer, int laenge)
+        {
+            auto* q = static_cast<Quelle*>(kontext);
+            for (;;) {
+                const ssize_t n = ::read(q->fd, puffer, static_cast<std::size_t>(std::max(laenge, 0)));
+                if (n < 0 && errno == EINTR)
+                    continue;
+                if (n < 0)
+                    q->fehler = errno;
+                return n < 0 ? -1 : static_cast<int>(n);
+            }
+        }
+    } quelle{fd};
+    xmlSAXHandler sax;
+    xmlSAXVersion(&sax, 2);
+    sax.startElementNs = nullptr;
+    sax.endElementNs = nullptr;
+    sax.startElement = nullptr;
+    sax.endElement = nullptr;
+    sax.characters = nullptr;
+    sax.cdataBlock = nullptr;
+    sax.ignorableWhitespace = nullptr;
+    sax.comment = nullptr;
+    sax.processingInstruction = nullptr;
+    sax.reference = nullptr;
+    ParseErrorCapture capture;
+    const std::unique_ptr<xmlParserCtxt, void (*)(xmlParserCtxtPtr)> ctxt(
+        xmlCreateIOParserCtxt(&sax, nullptr, &Quelle::Lies, nullptr, &quelle, XML_CHAR_ENCODING_NONE),
+        [](xmlParserCtxtPtr c) {
+            if (c->myDoc != nullptr)
+                xmlFreeDoc(c->myDoc);
+            c->myDoc = nullptr;
+            xmlFreeParserCtxt(c);
+        });
+    if (ctxt == nullptr)
+        throw std::bad_alloc();
+    xmlCtxtUseOptions(ctxt.get(), kParseOptions);
+    xmlParseDocument(ctxt.get());
+    if (ctxt->errNo == XML_ERR_NO_MEMORY || capture.OutOfMemory())
+        throw std::bad_alloc();
+    if (quelle.fehler != 0)
+        ThrowIo(quelle.fehler, path);
+    if (ctxt->wellFormed != 0)
+        return;
+    xmlErrorPtr last = xmlCtxtGetLastError(ctxt.get());
+    const int code = capture.HasError() ? capture.Code() : (last != nullptr ? last->code : XML_ERR_DOCUMENT_EMPTY);
+    const int line = capture.HasError() ? capture.Line() : (last != nullptr ? last->line : 0);
+    const int column = capture.HasError() ? capture.Column() : (last != nullptr ? last->int2 : 0);
+    std::string reason = capture.HasError() ? capture.Message()
+                                            : (last != nullptr && last->message != nullptr ? last->message : "");
+    if (reason.empty())
+        reason = "document is empty or not well-formed";
+    throw CXmlArchiveException(static_cast<std::uint32_t>(code), line, column, reason, path.string());
 }
 
 // Only regular files are read (a folder, a device or a FIFO is refused at
@@ -868,6 +958,24 @@ void CXmlArchive::ResetChildCursor()
     d->cursor = nullptr;
 }
 
+bool CXmlArchive::FolgtKindelement(const std::string& name) const
+{
+    if (d->current == nullptr)
+        return false;
+    return NextMatching(d->cursor != nullptr ? d->cursor->next : d->current->children, name) != nullptr;
+}
+
+std::size_t CXmlArchive::ZaehleFolgende(const std::string& name) const
+{
+    if (d->current == nullptr)
+        return 0;
+    std::size_t n = 0;
+    for (xmlNodePtr k = NextMatching(d->cursor != nullptr ? d->cursor->next : d->current->children, name);
+         k != nullptr; k = NextMatching(k->next, name))
+        ++n;
+    return n;
+}
+
 // False for what the document cannot take (an invalid name, no current
 // element, a second root); a libxml2 call that fails raises, so that a save
 // never goes on without the element.
@@ -1107,6 +1215,789 @@ void CXmlArchive::ReleaseXsl()
 }
 
 // ---------------------------------------------------------------------------
+// CXmlArchiveFile::StromSchreiber
+
+namespace {
+
+// An attribute's value as libxml2 writes it into a UTF-8 document: the same
+// characters escaped, everything else as it is.
+void HaengeAttributAn(std::string& aus, std::string_view text)
+{
+    for (char c : text) {
+        switch (c) {
+        case '<': aus += "&lt;"; break;
+        case '>': aus += "&gt;"; break;
+        case '&': aus += "&amp;"; break;
+        case '"': aus += "&quot;"; break;
+        case '\n': aus += "&#10;"; break;
+        case '\r': aus += "&#13;"; break;
+        case '\t': aus += "&#9;"; break;
+        default: aus.push_back(c);
+        }
+    }
+}
+
+} // namespace
+
+// Writes the document as the objects write themselves, into a temporary file
+// beside the target, in the very bytes that libxml2 gives for the tree of
+// CreateForWrite (UTF-8 declaration, no whitespace between elements, an
+// element without content as "<X/>", a line feed after the root). A start
+// tag stays open until its first child or its end, so that its attributes
+// (which the objects write first) can still be set.
+struct CXmlArchiveFile::StromSchreiber {
+    static constexpr std::size_t Blockgroesse = std::size_t{1} << 20;
+
+    std::filesystem::path ziel;     // the file replaced on Commit (links followed)
+    std::filesystem::path ordner;
+    std::filesystem::path gemeldet; // the path errors name
+    std::string temporaer;
+    int fd = -1;
+
+    std::string puffer;
+    std::vector<std::string> offen; // names of the open elements, the root first
+    bool startOffen = false;        // the innermost element's start tag lacks its ">"
+    bool wurzel = false;            // the root element is begun (a document has one)
+    std::vector<std::pair<std::string, std::string>> attribute;
+
+    // A document of no content that tells libxml2's entity encoder the
+    // output is UTF-8: element content is escaped by the very code that
+    // escapes it when a tree is written.
+    std::unique_ptr<xmlDoc, void (*)(xmlDocPtr)> kodierung{nullptr, xmlFreeDoc};
+
+    StromSchreiber(const std::filesystem::path& path, const std::string& root)
+        : gemeldet(path)
+    {
+        kodierung.reset(xmlNewDoc(X("1.0")));
+        if (kodierung == nullptr)
+            throw std::bad_alloc();
+        kodierung->encoding = xmlStrdup(X("UTF-8"));
+        if (kodierung->encoding == nullptr)
+            throw std::bad_alloc();
+        ziel = SaveTarget(path);
+        ordner = ziel.has_parent_path() ? ziel.parent_path() : std::filesystem::path(".");
+        const std::string name = ziel.filename().string();
+        std::string prefix;
+        prefix.reserve(name.size() + 2);
+        prefix.push_back('.');
+        prefix.append(name);
+        prefix.push_back('.');
+        puffer.reserve(Blockgroesse + 4096);
+        offen.reserve(16);
+        RemoveStaleTemporaries(ordner, prefix);
+        temporaer = (ordner / (prefix + "XXXXXX")).string();
+        fd = ::mkstemp(temporaer.data());
+        if (fd < 0)
+            ThrowIo(errno, gemeldet);
+        try {
+            Eroeffne(root);
+        } catch (...) {
+            if (fd >= 0) {
+                ::close(fd);
+                ::unlink(temporaer.c_str());
+                fd = -1;
+            }
+            throw;
+        }
+    }
+
+    void Eroeffne(const std::string& root)
+    {
+        // Keep the permissions of the file being replaced; a new file gets
+        // the usual ones (mkstemp makes it private).
+        struct stat alt {};
+        mode_t mode = 0;
+        if (::stat(ziel.c_str(), &alt) == 0) {
+            mode = alt.st_mode & 07777;
+        } else {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            mode = 0666 & ~mask;
+        }
+        if (::fchmod(fd, mode) != 0)
+            Fehler(errno);
+        puffer = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+        if (!Beginne(root))
+            Fehler(EINVAL);
+    }
+
+    ~StromSchreiber()
+    {
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(temporaer.c_str());
+        }
+    }
+    StromSchreiber(const StromSchreiber&) = delete;
+    StromSchreiber& operator=(const StromSchreiber&) = delete;
+
+    [[noreturn]] void Fehler(int err)
+    {
+        ::close(fd);
+        ::unlink(temporaer.c_str());
+        fd = -1;
+        ThrowIo(err, gemeldet);
+    }
+
+    void Leere()
+    {
+        const char* data = puffer.data();
+        std::size_t left = puffer.size();
+        while (left > 0) {
+            const ssize_t written = ::write(fd, data, left);
+            if (written < 0) {
+                if (errno == EINTR)
+                    continue;
+                Fehler(errno);
+            }
+            data += written;
+            left -= static_cast<std::size_t>(written);
+        }
+        puffer.clear();
+    }
+
+    void SchliesseStartTag()
+    {
+        if (!startOffen)
+            return;
+        for (const auto& [name, wert] : attribute) {
+            puffer += ' ';
+            puffer += name;
+            puffer += "=\"";
+            HaengeAttributAn(puffer, wert);
+            puffer += '"';
+        }
+        attribute.clear();
+        startOffen = false;
+    }
+
+    // False where the tree would take no element: at the document level
+    // (which holds the root already) or for an invalid name.
+    bool Beginne(const std::string& name)
+    {
+        if ((offen.empty() && wurzel) || !IsValidName(name))
+            return false;
+        if (startOffen) {
+            SchliesseStartTag();
+            puffer += '>';
+        }
+        puffer += '<';
+        puffer += name;
+        offen.push_back(name);
+        wurzel = true;
+        startOffen = true;
+        return true;
+    }
+
+    bool Ende()
+    {
+        if (offen.empty())
+            return false;
+        if (startOffen) {
+            SchliesseStartTag();
+            puffer += "/>";
+        } else {
+            puffer += "</";
+            puffer += offen.back();
+            puffer += '>';
+        }
+        offen.pop_back();
+        if (puffer.size() >= Blockgroesse)
+            Leere();
+        return true;
+    }
+
+    bool Attribut(const std::string& name, const std::optional<std::string>& wert)
+    {
+        if (offen.empty() || !IsValidName(name))
+            return false;
+        // The objects write their attributes first; one that came after a
+        // child could no longer reach the start tag.
+        if (!startOffen)
+            return false;
+        const std::string text = XmlSafeText(wert.value_or(std::string()));
+        for (auto& a : attribute)
+            if (a.first == name) {
+                a.second = text;
+                return true;
+            }
+        attribute.emplace_back(name, text);
+        return true;
+    }
+
+    bool Kind(const std::string& name, const std::optional<std::string>& wert)
+    {
+        if (offen.empty() || !IsValidName(name))
+            return false;
+        if (startOffen) {
+            SchliesseStartTag();
+            puffer += '>';
+        }
+        puffer += '<';
+        puffer += name;
+        if (wert && !wert->empty()) {
+            puffer += '>';
+            xmlChar* kodiert = xmlEncodeEntitiesReentrant(kodierung.get(), X(XmlSafeText(*wert)));
+            if (kodiert == nullptr)
+                throw std::bad_alloc();
+            try {
+                puffer += C(kodiert);
+            } catch (...) {
+                xmlFree(kodiert);
+                throw;
+            }
+            xmlFree(kodiert);
+            puffer += "</";
+            puffer += name;
+            puffer += '>';
+        } else {
+            puffer += "/>";
+        }
+        if (puffer.size() >= Blockgroesse)
+            Leere();
+        return true;
+    }
+
+    void Abschliessen()
+    {
+        if (fd < 0)
+            throw CXmlArchiveUsageError("Commit on a document that was committed already");
+        while (!offen.empty())
+            Ende();
+        puffer += '\n';
+        Leere();
+        if (::fsync(fd) != 0)
+            Fehler(errno);
+        const int err = ::close(fd) != 0 ? errno : 0;
+        fd = -1;
+        if (err != 0) {
+            ::unlink(temporaer.c_str());
+            ThrowIo(err, gemeldet);
+        }
+        if (::rename(temporaer.c_str(), ziel.c_str()) != 0) {
+            const int e = errno;
+            ::unlink(temporaer.c_str());
+            ThrowIo(e, gemeldet);
+        }
+        // Make the rename itself durable.
+        const int dirFd = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY);
+        if (dirFd >= 0) {
+            ::fsync(dirFd);
+            ::close(dirFd);
+        }
+    }
+
+};
+
+// ---------------------------------------------------------------------------
+// CXmlArchiveFile::StromLeser
+
+// Reads the document as it goes, with libxml2's reader over the file, and
+// gives the objects the very answers the loaded tree gives: an element is
+// looked for from the cursor on among the children of the current element,
+// a member's text is the first run of text nodes of its element, attributes
+// are read from the current element. Children that are passed while another
+// is looked for are kept aside (Knoten), so that a later member still finds
+// them; in a document written by this program the element looked for is
+// always the next one, and nothing is kept.
+struct CXmlArchiveFile::StromLeser {
+    // An element kept aside: its name, its attributes without namespace, the
+    // text a member would read from it, and its child elements.
+    struct Knoten {
+        std::string name;
+        std::vector<std::pair<std::string, std::string>> attribute;
+        std::optional<std::string> text;
+        std::vector<Knoten> kinder;
+    };
+
+    // One element on the way from the root to the current element.
+    struct Ebene {
+        bool live = true;  // its children come from the file
+        int tiefe = 0;     // live: the reader's depth of the element
+        bool fertig = false; // live: its end is read
+        // live: children kept aside, those after the cursor from `kopf` on
+        std::vector<Knoten> puffer;
+        std::size_t kopf = 0;
+        xmlNodePtr leerElement = nullptr; // live, empty element: its attributes are read from the reader's node
+        std::vector<std::pair<std::string, std::string>> attribute; // live otherwise
+        // Kept aside: the element and the cursor among its children; the
+        // outermost such level owns its element.
+        Knoten* knoten = nullptr;
+        std::unique_ptr<Knoten> besitz;
+        std::size_t cursor = 0;
+    };
+
+    struct Quelle {
+        int fd = -1;
+        int fehler = 0; // errno of a failed read
+        std::uint64_t gelesen = 0;
+
+        static int Lies(void* kontext, char* puffer, int laenge)
+        {
+            auto* q = static_cast<Quelle*>(kontext);
+            for (;;) {
+                const ssize_t n = ::read(q->fd, puffer, static_cast<std::size_t>(std::max(laenge, 0)));
+                if (n < 0 && errno == EINTR)
+                    continue;
+                if (n < 0) {
+                    q->fehler = errno;
+                    return -1;
+                }
+                q->gelesen += static_cast<std::uint64_t>(n);
+                return static_cast<int>(n);
+            }
+        }
+    };
+
+    std::filesystem::path pfad;
+    Quelle quelle;
+    std::uint64_t dateigroesse = 0;
+    std::unique_ptr<ParseErrorCapture> capture;
+    xmlTextReaderPtr reader = nullptr;
+    bool aufKnoten = false; // the reader stands on a node not yet taken
+    bool amEnde = false;
+    std::vector<Ebene> ebenen;
+
+    StromLeser(const std::filesystem::path& path, const std::string& root)
+        : pfad(path)
+    {
+        InitLibraries();
+        try {
+            quelle.fd = OpenRegularFile(path, static_cast<std::size_t>(std::numeric_limits<int>::max()));
+        } catch (const FileReadError& e) {
+            throw CXmlArchiveException(static_cast<std::uint32_t>(e.Fehlernummer()), 0, 0, e.what(), path.string());
+        }
+        struct stat info {};
+        if (::fstat(quelle.fd, &info) == 0)
+            dateigroesse = static_cast<std::uint64_t>(info.st_size);
+        try {
+            capture = std::make_unique<ParseErrorCapture>();
+            // The reader closes nothing: the descriptor is ours. No URL:
+            // nothing is loaded relative to it, and libxml2 loses memory
+            // when it cannot copy one.
+            reader = xmlReaderForIO(&Quelle::Lies, nullptr, &quelle, nullptr, nullptr, kParseOptions);
+            if (reader == nullptr)
+                throw std::bad_alloc();
+            FindeWurzel(root);
+        } catch (...) {
+            Schliesse();
+            throw;
+        }
+    }
+
+    ~StromLeser() { Schliesse(); }
+    StromLeser(const StromLeser&) = delete;
+    StromLeser& operator=(const StromLeser&) = delete;
+
+    void Schliesse()
+    {
+        if (reader != nullptr)
+            xmlFreeTextReader(reader);
+        reader = nullptr;
+        capture.reset();
+        if (quelle.fd >= 0)
+            ::close(quelle.fd);
+        quelle.fd = -1;
+    }
+
+    [[noreturn]] void WirfLesefehler()
+    {
+        if (capture->OutOfMemory())
+            throw std::bad_alloc();
+        if (quelle.fehler != 0)
+            ThrowIo(quelle.fehler, pfad);
+        // libxml2's reader words some errors of a damaged file otherwise
+        // than the parser that loads a tree ("Extra content" for a file that
+        // ends early); the user gets the loading parser's words, from a
+        // pass over the file that builds nothing.
+        PruefeWohlgeformt(pfad);
+        const int code = capture->HasError() ? capture->Code() : XML_ERR_DOCUMENT_EMPTY;
+        std::string reason = capture->HasError() ? capture->Message() : std::string();
+        if (reason.empty())
+            reason = "document is empty or not well-formed";
+        throw CXmlArchiveException(static_cast<std::uint32_t>(code), capture->Line(), capture->Column(), reason,
+                                   pfad.string());
+    }
+
+    // The next node of the file; false at its end.
+    bool Lies()
+    {
+        if (amEnde)
+            return false;
+        const int rc = xmlTextReaderRead(reader);
+        if (capture->OutOfMemory() || quelle.fehler != 0 || rc < 0)
+            WirfLesefehler();
+        if (rc == 0) {
+            amEnde = true;
+            aufKnoten = false;
+            return false;
+        }
+        aufKnoten = true;
+        return true;
+    }
+
+    // Past the end of the file while an element is open: the parser has
+    // said why, or the file ended early.
+    bool LiesImElement()
+    {
+        if (!Lies())
+            WirfLesefehler();
+        return true;
+    }
+
+    int Typ() const { return xmlTextReaderNodeType(reader); }
+    int Tiefe() const { return xmlTextReaderDepth(reader); }
+    bool IstLeer() const { return xmlTextReaderIsEmptyElement(reader) == 1; }
+    static bool IstText(int typ)
+    {
+        return typ == XML_READER_TYPE_TEXT || typ == XML_READER_TYPE_WHITESPACE
+               || typ == XML_READER_TYPE_SIGNIFICANT_WHITESPACE;
+    }
+    const char* Name() const
+    {
+        const xmlChar* name = xmlTextReaderConstLocalName(reader);
+        if (name == nullptr)
+            throw std::bad_alloc();
+        return C(name);
+    }
+    std::string_view Wert() const
+    {
+        const xmlChar* wert = xmlTextReaderConstValue(reader);
+        if (wert == nullptr)
+            throw std::bad_alloc();
+        return C(wert);
+    }
+
+    // The attributes without namespace of the element the reader stands on,
+    // with the values the tree gives for them.
+    std::vector<std::pair<std::string, std::string>> Attribute() const
+    {
+        std::vector<std::pair<std::string, std::string>> alle;
+        xmlNodePtr node = xmlTextReaderCurrentNode(reader);
+        if (node == nullptr)
+            throw std::bad_alloc();
+        for (xmlAttrPtr a = node->properties; a != nullptr; a = a->next) {
+            if (a->ns != nullptr)
+                continue;
+            if (a->name == nullptr)
+                throw std::bad_alloc();
+            alle.emplace_back(C(a->name), AttributText(node, C(a->name)));
+        }
+        return alle;
+    }
+
+    void FindeWurzel(const std::string& root)
+    {
+        while (Lies()) {
+            if (Typ() != XML_READER_TYPE_ELEMENT)
+                continue;
+            if (Name() != root) {
+                // A file that is damaged anywhere is refused for that first.
+                while (Lies()) {
+                }
+                throw CXmlArchiveException(XML_DTD_ROOT_NAME, 0, 0, "the root element is not \"" + root + "\"",
+                                           pfad.string());
+            }
+            Ebene e;
+            e.tiefe = Tiefe();
+            if (IstLeer()) {
+                e.fertig = true;
+                e.attribute = Attribute();
+            } else {
+                e.attribute = Attribute();
+            }
+            aufKnoten = false;
+            ebenen.push_back(std::move(e));
+            return;
+        }
+        WirfLesefehler();
+    }
+
+    // The reader on the next child of the live element e, or false at its end.
+    bool NaechstesKind(Ebene& e)
+    {
+        if (e.fertig)
+            return false;
+        for (;;) {
+            if (!aufKnoten)
+                LiesImElement();
+            const int typ = Typ();
+            const int tiefe = Tiefe();
+            if (typ == XML_READER_TYPE_END_ELEMENT && tiefe == e.tiefe) {
+                aufKnoten = false;
+                e.fertig = true;
+                return false;
+            }
+            if (tiefe == e.tiefe + 1)
+                return true;
+            aufKnoten = false;
+        }
+    }
+
+    // Takes the node the reader stands on with everything below it.
+    void Uebergehe()
+    {
+        if (Typ() == XML_READER_TYPE_ELEMENT && !IstLeer()) {
+            const int tiefe = Tiefe();
+            do
+                LiesImElement();
+            while (!(Typ() == XML_READER_TYPE_END_ELEMENT && Tiefe() == tiefe));
+        }
+        aufKnoten = false;
+    }
+
+    // The element the reader stands on: its text as a member reads it, and,
+    // with mitKindern, its attributes and children kept aside.
+    Knoten Nimm(bool mitKindern)
+    {
+        Knoten k;
+        if (mitKindern) {
+            k.name = Name();
+            k.attribute = Attribute();
+        }
+        if (IstLeer()) {
+            aufKnoten = false;
+            return k;
+        }
+        const int tiefe = Tiefe();
+        enum class Lauf { Davor, Darin, Danach } lauf = Lauf::Davor;
+        std::string text;
+        aufKnoten = false;
+        for (;;) {
+            LiesImElement();
+            const int typ = Typ();
+            if (typ == XML_READER_TYPE_END_ELEMENT && Tiefe() == tiefe)
+                break;
+            if (Tiefe() != tiefe + 1)
+                continue;
+            if (IstText(typ)) {
+                if (lauf == Lauf::Davor) {
+                    lauf = Lauf::Darin;
+                    text = Wert();
+                } else if (lauf == Lauf::Darin) {
+                    text += Wert();
+                }
+                continue;
+            }
+            if (lauf == Lauf::Darin)
+                lauf = Lauf::Danach;
+            if (typ == XML_READER_TYPE_ELEMENT) {
+                if (mitKindern)
+                    k.kinder.push_back(Nimm(true));
+                else
+                    Uebergehe();
+            }
+        }
+        aufKnoten = false;
+        if (lauf != Lauf::Davor)
+            k.text = std::move(text);
+        return k;
+    }
+
+    // Where a child looked for was found.
+    enum class Fund { Keiner, Aufgehoben, ImStrom };
+
+    // Looks for the next child of that name after the cursor, as the tree
+    // does; children passed on the way are kept aside. Aufgehoben: at
+    // index `stelle` of the kept children (the cursor is not moved yet);
+    // ImStrom: the reader stands on it.
+    Fund Suche(const std::string& name, std::size_t& stelle)
+    {
+        Ebene& e = ebenen.back();
+        if (!e.live) {
+            for (std::size_t i = e.cursor; i < e.knoten->kinder.size(); ++i)
+                if (name.empty() || e.knoten->kinder[i].name == name) {
+                    stelle = i;
+                    return Fund::Aufgehoben;
+                }
+            return Fund::Keiner;
+        }
+        for (std::size_t i = e.kopf; i < e.puffer.size(); ++i)
+            if (name.empty() || e.puffer[i].name == name) {
+                stelle = i;
+                return Fund::Aufgehoben;
+            }
+        while (NaechstesKind(e)) {
+            if (Typ() != XML_READER_TYPE_ELEMENT) {
+                aufKnoten = false;
+                continue;
+            }
+            if (name.empty() || Name() == name)
+                return Fund::ImStrom;
+            e.puffer.push_back(Nimm(true));
+        }
+        return Fund::Keiner;
+    }
+
+    // Moves the cursor onto the found child and returns it, when kept aside.
+    Knoten* Bewege(Fund fund, std::size_t stelle)
+    {
+        Ebene& e = ebenen.back();
+        if (!e.live) {
+            e.cursor = stelle + 1;
+            return &e.knoten->kinder[stelle];
+        }
+        if (fund == Fund::ImStrom) {
+            // Everything kept aside lies before it.
+            e.puffer.clear();
+            e.kopf = 0;
+            return nullptr;
+        }
+        // Taken by the caller: the cursor stands after it.
+        e.kopf = stelle + 1;
+        return &e.puffer[stelle];
+    }
+
+    bool Betrete(const std::string& name)
+    {
+        std::size_t stelle = 0;
+        const Fund fund = Suche(name, stelle);
+        if (fund == Fund::Keiner)
+            return false;
+        const bool live = ebenen.back().live;
+        Knoten* k = Bewege(fund, stelle);
+        Ebene neu;
+        if (fund == Fund::ImStrom) {
+            neu.tiefe = Tiefe();
+            if (IstLeer()) {
+                // Nothing is read inside an empty element: the reader stays
+                // on it, and its attributes are read where they are.
+                neu.fertig = true;
+                neu.leerElement = xmlTextReaderCurrentNode(reader);
+                if (neu.leerElement == nullptr)
+                    throw std::bad_alloc();
+            } else {
+                neu.attribute = Attribute();
+            }
+            aufKnoten = false;
+        } else {
+            neu.live = false;
+            if (live) {
+                neu.besitz = std::make_unique<Knoten>(std::move(*k));
+                neu.knoten = neu.besitz.get();
+            } else {
+                neu.knoten = k;
+            }
+        }
+        ebenen.push_back(std::move(neu));
+        return true;
+    }
+
+    bool Verlasse()
+    {
+        if (ebenen.size() <= 1)
+            return false;
+        Ebene& e = ebenen.back();
+        if (e.live) {
+            while (NaechstesKind(e))
+                Uebergehe();
+            // The reader left the empty element: its node is no longer ours.
+            e.leerElement = nullptr;
+        }
+        ebenen.pop_back();
+        return true;
+    }
+
+    std::optional<std::optional<std::string>> KindText(const std::string& name)
+    {
+        std::size_t stelle = 0;
+        const Fund fund = Suche(name, stelle);
+        if (fund == Fund::Keiner)
+            return std::nullopt;
+        Knoten* k = Bewege(fund, stelle);
+        if (fund == Fund::ImStrom)
+            return Nimm(false).text;
+        return k->text;
+    }
+
+    bool HatAttribut(const std::string& name) const
+    {
+        const Ebene& e = ebenen.back();
+        if (e.leerElement != nullptr)
+            return xmlHasNsProp(e.leerElement, X(name), nullptr) != nullptr;
+        const auto& alle = e.live ? e.attribute : e.knoten->attribute;
+        return std::any_of(alle.begin(), alle.end(), [&](const auto& a) { return a.first == name; });
+    }
+
+    std::string Attribut(const std::string& name) const
+    {
+        const Ebene& e = ebenen.back();
+        if (e.leerElement != nullptr)
+            return AttributText(e.leerElement, name);
+        const auto& alle = e.live ? e.attribute : e.knoten->attribute;
+        for (const auto& a : alle)
+            if (a.first == name)
+                return a.second;
+        return std::string();
+    }
+
+    bool Folgt(const std::string& name)
+    {
+        std::size_t stelle = 0;
+        return Suche(name, stelle) != Fund::Keiner;
+    }
+
+    std::size_t Platz(const std::string& name, std::int32_t size) const
+    {
+        if (size <= 0)
+            return 0;
+        // Every element takes at least "<name/>" of what is left of the file.
+        const std::uint64_t rest = dateigroesse > quelle.gelesen ? dateigroesse - quelle.gelesen : 0;
+        const Ebene& e = ebenen.back();
+        const std::uint64_t moeglich =
+            rest / (name.size() + 3) + (e.live ? e.puffer.size() - e.kopf : e.knoten->kinder.size() - e.cursor);
+        return static_cast<std::size_t>(std::min<std::uint64_t>(static_cast<std::uint64_t>(size), moeglich));
+    }
+
+    std::size_t UeberspringeRest(const std::string& name)
+    {
+        Ebene& e = ebenen.back();
+        std::size_t n = 0;
+        if (!e.live) {
+            for (std::size_t i = e.cursor; i < e.knoten->kinder.size(); ++i)
+                n += e.knoten->kinder[i].name == name ? 1 : 0;
+            e.cursor = e.knoten->kinder.size();
+            return n;
+        }
+        for (std::size_t i = e.kopf; i < e.puffer.size(); ++i)
+            n += e.puffer[i].name == name ? 1 : 0;
+        e.puffer.clear();
+        e.kopf = 0;
+        while (NaechstesKind(e)) {
+            if (Typ() == XML_READER_TYPE_ELEMENT && Name() == name)
+                ++n;
+            Uebergehe();
+        }
+        return n;
+    }
+
+    void LiesRestEin()
+    {
+        Ebene& innen = ebenen.back();
+        if (innen.leerElement != nullptr) {
+            // The reader leaves the element: its attributes come along.
+            innen.attribute = Attribute();
+            innen.leerElement = nullptr;
+        }
+        // From the innermost element outwards, each keeps the rest of its
+        // children aside; then the file is read to its end.
+        for (std::size_t i = ebenen.size(); i-- > 0;) {
+            Ebene& e = ebenen[i];
+            if (!e.live)
+                continue;
+            while (NaechstesKind(e)) {
+                if (Typ() == XML_READER_TYPE_ELEMENT)
+                    e.puffer.push_back(Nimm(true));
+                else
+                    aufKnoten = false;
+            }
+        }
+        while (Lies()) {
+        }
+    }
+};
+
+// ---------------------------------------------------------------------------
 // CXmlArchiveFile
 
 CXmlArchiveFile::CXmlArchiveFile(std::filesystem::path path, bool storing)
@@ -1129,6 +2020,20 @@ CXmlArchiveFile CXmlArchiveFile::OpenForRead(const std::filesystem::path& path, 
     return file;
 }
 
+CXmlArchiveFile CXmlArchiveFile::OpenStreamed(const std::filesystem::path& path, const std::string& root)
+{
+    CXmlArchiveFile file(path, false);
+    file.m_leser = std::make_unique<StromLeser>(path, root);
+    return file;
+}
+
+CXmlArchiveFile CXmlArchiveFile::CreateStreamed(const std::filesystem::path& path, const std::string& root)
+{
+    CXmlArchiveFile file(path, true);
+    file.m_schreiber = std::make_unique<StromSchreiber>(path, root);
+    return file;
+}
+
 CXmlArchiveFile CXmlArchiveFile::CreateForWrite(const std::filesystem::path& path, const std::string& templateText,
                                                 const std::string& root)
 {
@@ -1144,14 +2049,20 @@ void CXmlArchiveFile::Commit()
 {
     if (!m_storing)
         throw CXmlArchiveUsageError("Commit on a document opened for reading");
-    m_archive.Save(m_path);
+    if (m_schreiber != nullptr)
+        m_schreiber->Abschliessen();
+    else
+        m_archive.Save(m_path);
 }
 
 bool CXmlArchiveFile::BeginWriteElement(const std::string& name)
 {
     // A document written without one of its elements would be taken for a
     // complete project at the next opening: a save fails instead.
-    if (!m_archive.CreateChildElement(name) || !m_archive.DescendToCursor())
+    const bool begonnen = m_schreiber != nullptr
+                              ? m_schreiber->Beginne(name)
+                              : m_archive.CreateChildElement(name) && m_archive.DescendToCursor();
+    if (!begonnen)
         throw CXmlArchiveException(XML_ERR_INTERNAL_ERROR, 0, 0, "the element \"" + name + "\" cannot be written",
                                    m_path.string());
     return true;
@@ -1159,6 +2070,8 @@ bool CXmlArchiveFile::BeginWriteElement(const std::string& name)
 
 bool CXmlArchiveFile::EndWriteElement()
 {
+    if (m_schreiber != nullptr)
+        return m_schreiber->Ende();
     return m_archive.EndElement();
 }
 
@@ -1171,8 +2084,12 @@ bool CXmlArchiveFile::WriteMember(const XmlMember& member)
     // A value that has no text (a number that is not finite) is written
     // empty and reported as false; every other failure raises.
     const std::optional<std::string> text = MemberText(member);
-    const bool written = (member.flags & XmlMember::Attribute) != 0 ? m_archive.SetAttribute(member.name, text)
-                                                                  : m_archive.CreateChildElement(member.name, text);
+    const bool attribut = (member.flags & XmlMember::Attribute) != 0;
+    bool written = false;
+    if (m_schreiber != nullptr)
+        written = attribut ? m_schreiber->Attribut(member.name, text) : m_schreiber->Kind(member.name, text);
+    else
+        written = attribut ? m_archive.SetAttribute(member.name, text) : m_archive.CreateChildElement(member.name, text);
     if (!written)
         throw CXmlArchiveException(XML_ERR_INTERNAL_ERROR, 0, 0,
                                    std::string("the member \"") + member.name + "\" cannot be written",
@@ -1184,12 +2101,78 @@ bool CXmlArchiveFile::BeginReadElement(const std::string& name)
 {
     // Without an element of that name the position stays where it is: the
     // object keeps its values and its siblings are still found.
+    if (m_leser != nullptr)
+        return m_leser->Betrete(name);
     return m_archive.FindChildElement(name) && m_archive.DescendToCursor();
 }
 
 bool CXmlArchiveFile::EndReadElement()
 {
+    if (m_leser != nullptr)
+        return m_leser->Verlasse();
     return m_archive.EndElement();
+}
+
+bool CXmlArchiveFile::FolgtKindelement(const std::string& name)
+{
+    if (m_leser != nullptr)
+        return m_leser->Folgt(name);
+    return m_archive.FolgtKindelement(name);
+}
+
+std::size_t CXmlArchiveFile::PlatzFuerKindelemente(const std::string& name, std::int32_t size)
+{
+    if (m_leser != nullptr)
+        return m_leser->Platz(name, size);
+    if (size <= 0)
+        return 0;
+    return std::min(static_cast<std::size_t>(size), m_archive.ZaehleFolgende(name));
+}
+
+std::size_t CXmlArchiveFile::UeberspringeRest(const std::string& name)
+{
+    if (m_leser != nullptr)
+        return m_leser->UeberspringeRest(name);
+    return m_archive.ZaehleFolgende(name);
+}
+
+void CXmlArchiveFile::BegrenzeArray(const std::string& array, std::size_t hoechstens)
+{
+    for (ArrayGrenzwert& g : m_grenzen)
+        if (g.array == array) {
+            g.hoechstens = hoechstens;
+            return;
+        }
+    m_grenzen.push_back({array, hoechstens, 0});
+}
+
+std::size_t CXmlArchiveFile::ArrayGrenze(const std::string& array) const
+{
+    for (const ArrayGrenzwert& g : m_grenzen)
+        if (g.array == array)
+            return g.hoechstens;
+    return std::numeric_limits<std::size_t>::max();
+}
+
+void CXmlArchiveFile::MerkeArrayAnzahl(const std::string& array, std::size_t anzahl)
+{
+    for (ArrayGrenzwert& g : m_grenzen)
+        if (g.array == array && g.gezaehlt == 0)
+            g.gezaehlt = anzahl;
+}
+
+std::size_t CXmlArchiveFile::GezaehlteAnzahl(const std::string& array) const
+{
+    for (const ArrayGrenzwert& g : m_grenzen)
+        if (g.array == array)
+            return g.gezaehlt;
+    return 0;
+}
+
+void CXmlArchiveFile::LiesRestEin()
+{
+    if (m_leser != nullptr)
+        m_leser->LiesRestEin();
 }
 
 bool CXmlArchiveFile::ReadMember(const XmlMember& member)
@@ -1203,9 +2186,17 @@ bool CXmlArchiveFile::ReadMember(const XmlMember& member)
         return static_cast<CXmlObject*>(member.member)->ReadXml(*this);
     if ((member.flags & XmlMember::Attribute) != 0) {
         // An attribute read reports false even when it stores the value.
-        if (m_archive.HasAttribute(member.name))
+        if (m_leser != nullptr) {
+            if (m_leser->HatAttribut(member.name))
+                StoreText(member, m_leser->Attribut(member.name));
+        } else if (m_archive.HasAttribute(member.name)) {
             StoreText(member, m_archive.GetAttribute(member.name));
+        }
         return false;
+    }
+    if (m_leser != nullptr) {
+        const std::optional<std::optional<std::string>> text = m_leser->KindText(member.name);
+        return text.has_value() && StoreText(member, *text);
     }
     if (!m_archive.FindChildElement(member.name))
         return false;

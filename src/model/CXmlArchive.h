@@ -14,6 +14,7 @@
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace zeva {
 
@@ -101,6 +102,10 @@ public:
     bool DescendToCursor();
     bool EndElement();
     void ResetChildCursor();
+    // Whether a child element of that name follows the cursor, and how many
+    // do; the position stays.
+    bool FolgtKindelement(const std::string& name) const;
+    std::size_t ZaehleFolgende(const std::string& name) const;
 
     // Text and attributes. An empty value (nullopt) gives an element without
     // content, or an attribute with empty text.
@@ -149,10 +154,26 @@ public:
     // CXmlArchiveException when the file is missing, not well-formed, or its
     // root element is not the one asked for.
     static CXmlArchiveFile OpenForRead(const std::filesystem::path& path, const std::string& root);
+    // The same reading, as the objects read themselves, with the file read
+    // as it goes: no text of the whole file and no tree of the whole
+    // document is ever held. Elements the objects skip or look for ahead of
+    // their turn are kept aside in a small form of their own, so that every
+    // object reads what it reads from OpenForRead. Errors of the file come
+    // when reading reaches them (LiesRestEin finds those after the last
+    // object). Archive() holds no tree of such a document.
+    static CXmlArchiveFile OpenStreamed(const std::filesystem::path& path, const std::string& root);
     // Parses the template and makes its root element current; nothing is
     // written until Commit().
     static CXmlArchiveFile CreateForWrite(const std::filesystem::path& path, const std::string& templateText,
                                           const std::string& root);
+    // The same document as CreateForWrite with the project template, byte
+    // for byte, but written as the objects write themselves, straight into a
+    // temporary file beside the target: a project of hundreds of megabytes
+    // is never held in memory as a tree and a text. Commit() completes the
+    // file and renames it over the target; a document dropped without it
+    // leaves no file behind and the old one as it was. Archive() holds no
+    // tree of such a document.
+    static CXmlArchiveFile CreateStreamed(const std::filesystem::path& path, const std::string& root);
 
     CXmlArchiveFile(CXmlArchiveFile&&) noexcept;
     CXmlArchiveFile& operator=(CXmlArchiveFile&&) noexcept;
@@ -174,15 +195,50 @@ public:
     bool EndReadElement();
     bool ReadMember(const XmlMember& member);
 
+    // For the record arrays, in both kinds of reading. True when a child
+    // element of that name follows the cursor; the position stays.
+    bool FolgtKindelement(const std::string& name);
+    // Records worth making room for before an array of `size` elements of
+    // that name is read: the size where the document can hold that many,
+    // never what a damaged size asks for.
+    std::size_t PlatzFuerKindelemente(const std::string& name, std::int32_t size);
+    // Passes over the rest of the current element's children and returns
+    // how many of them are elements of that name; EndReadElement follows.
+    std::size_t UeberspringeRest(const std::string& name);
+    // An array element of that name makes at most `hoechstens` records and
+    // notes how many its element holds (GezaehlteAnzahl, 0 when none was
+    // read); so a document that asks for too many is refused without them
+    // being built.
+    void BegrenzeArray(const std::string& array, std::size_t hoechstens);
+    std::size_t ArrayGrenze(const std::string& array) const;
+    void MerkeArrayAnzahl(const std::string& array, std::size_t anzahl);
+    std::size_t GezaehlteAnzahl(const std::string& array) const;
+    // Reading as it goes: keeps the rest of the current element aside and
+    // reads the file to its end, so that a damaged file is refused before
+    // anything is done with what was read. Nothing for a loaded tree.
+    void LiesRestEin();
+    bool IstGestreamt() const { return m_leser != nullptr; }
+
     CXmlArchive& Archive() { return m_archive; }
     const CXmlArchive& Archive() const { return m_archive; }
 
 private:
     CXmlArchiveFile(std::filesystem::path path, bool storing);
 
+    struct StromSchreiber;
+    struct StromLeser;
+    struct ArrayGrenzwert {
+        std::string array;
+        std::size_t hoechstens = 0;
+        std::size_t gezaehlt = 0;
+    };
+
     std::filesystem::path m_path;
     bool m_storing = false;
     CXmlArchive m_archive;
+    std::unique_ptr<StromSchreiber> m_schreiber;
+    std::unique_ptr<StromLeser> m_leser;
+    std::vector<ArrayGrenzwert> m_grenzen;
 };
 
 } // namespace zeva

@@ -26,12 +26,14 @@ bool CXmlDoubleArray::ReadXml(CXmlArchiveFile& ar)
 {
     if (!ar.BeginReadElement(XmlElementName))
         return false;
-    const std::size_t vorhanden = detail::ZaehleKindElemente(ar, WertElement);
     std::int32_t size = -1;
     ar.ReadMember(XmlInt("Size", size, XmlMember::Attribute));
-    m_werte.assign(detail::GelesenesSize(size, vorhanden), 0.0);
-    for (double& wert : m_werte)
-        ar.ReadMember(XmlDouble(WertElement, wert));
+    m_werte.clear();
+    m_werte.reserve(ar.PlatzFuerKindelemente(WertElement, size));
+    while ((size < 0 || m_werte.size() < static_cast<std::size_t>(size)) && ar.FolgtKindelement(WertElement)) {
+        m_werte.push_back(0.0);
+        ar.ReadMember(XmlDouble(WertElement, m_werte.back()));
+    }
     ar.EndReadElement();
     return true;
 }

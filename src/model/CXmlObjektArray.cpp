@@ -13,11 +13,4 @@ std::size_t ZaehleKindElemente(CXmlArchiveFile& ar, const char* name)
     return n;
 }
 
-std::size_t GelesenesSize(std::int32_t size, std::size_t vorhanden)
-{
-    if (size < 0 || static_cast<std::size_t>(size) > vorhanden)
-        return vorhanden;
-    return static_cast<std::size_t>(size);
-}
-
 } // namespace zeva::detail

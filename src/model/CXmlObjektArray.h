@@ -12,7 +12,9 @@
 #include "model/CXmlArchive.h"
 #include "model/CXmlObject.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace zeva {
@@ -22,12 +24,6 @@ namespace detail {
 // Number of child elements of that name below the current element; the child
 // cursor is left at the start.
 std::size_t ZaehleKindElemente(CXmlArchiveFile& ar, const char* name);
-
-// The element count to read: the "Size" attribute when it is a number from 0
-// to the number of elements present, else that number. A document whose size
-// is missing, damaged or absurd (Size="2000000000") thus reads the records it
-// really holds.
-std::size_t GelesenesSize(std::int32_t size, std::size_t vorhanden);
 
 } // namespace detail
 
@@ -63,18 +59,34 @@ public:
         return true;
     }
 
-    // Reading leaves exactly as many records as the element holds (see
-    // GelesenesSize); without the element the array stays as it is.
+    // Reading leaves exactly as many records as the element holds: the
+    // "Size" attribute when it is a number from 0 to the number of elements
+    // present, else that number, so that a document whose size is missing,
+    // damaged or absurd (Size="2000000000") reads the records it really
+    // holds. The records there are read again, new ones start as default
+    // records. Without the element the array stays as it is. An
+    // array whose element holds more records than the archive allows
+    // (BegrenzeArray) stops making records there and notes the count.
     bool ReadXml(CXmlArchiveFile& ar) override
     {
-        if (!ar.BeginReadElement(ElementName()))
+        const std::string name = ElementName();
+        if (!ar.BeginReadElement(name))
             return false;
-        const std::size_t vorhanden = detail::ZaehleKindElemente(ar, X::XmlElementName);
         std::int32_t size = -1;
         ar.ReadMember(XmlInt("Size", size, XmlMember::Attribute));
-        this->SetSize(detail::GelesenesSize(size, vorhanden));
-        for (X& x : this->m_elemente)
-            ar.ReadMember(XmlObject(x));
+        const std::size_t grenze = ar.ArrayGrenze(name);
+        this->m_elemente.reserve(std::min(ar.PlatzFuerKindelemente(X::XmlElementName, size), grenze));
+        std::size_t n = 0;
+        while ((size < 0 || n < static_cast<std::size_t>(size)) && n < grenze
+               && ar.FolgtKindelement(X::XmlElementName)) {
+            if (n == this->m_elemente.size())
+                this->m_elemente.emplace_back();
+            ar.ReadMember(XmlObject(this->m_elemente[n]));
+            ++n;
+        }
+        this->SetSize(n);
+        if (grenze != std::numeric_limits<std::size_t>::max())
+            ar.MerkeArrayAnzahl(name, n + ar.UeberspringeRest(X::XmlElementName));
         ar.EndReadElement();
         return true;
     }

@@ -200,6 +200,18 @@ void PruefeAnzahlenImDokument(CXmlArchiveFile& ar)
     PruefeAnzahl(gauben, grenzen::MaxGauben, "Gauben");
 }
 
+void BegrenzeAnzahlenImDokument(CXmlArchiveFile& ar)
+{
+    ar.BegrenzeArray(CDachArray::ElementName(), grenzen::MaxDaecher);
+    ar.BegrenzeArray(CGaubeArray::ElementName(), grenzen::MaxGauben);
+}
+
+void PruefeGezaehlteAnzahlen(const CXmlArchiveFile& ar)
+{
+    PruefeAnzahl(ar.GezaehlteAnzahl(CDachArray::ElementName()), grenzen::MaxDaecher, "Dächer");
+    PruefeAnzahl(ar.GezaehlteAnzahl(CGaubeArray::ElementName()), grenzen::MaxGauben, "Gauben");
+}
+
 void PruefeDokumentgrenzen(Haus& haus, Notifier& notifier)
 {
     // Counted first: the values of a hundred thousand roofs are not worth

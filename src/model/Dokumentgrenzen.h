@@ -62,4 +62,11 @@ void PruefeDokumentgrenzen(Haus& haus, Notifier& notifier);
 // left at its root as it was opened.
 void PruefeAnzahlenImDokument(CXmlArchiveFile& ar);
 
+// The same for a document read as it goes, in two steps: before the house is
+// read, the archive is told the limits (its roof and dormer arrays then make
+// no records beyond them and count what their elements hold); once the
+// house is read, the counts are held to them. Raises DokumentBeschaedigt.
+void BegrenzeAnzahlenImDokument(CXmlArchiveFile& ar);
+void PruefeGezaehlteAnzahlen(const CXmlArchiveFile& ar);
+
 } // namespace zeva

@@ -1,6 +1,7 @@
 // Values the house derives from the planes of its component records: the net
 // area of every opaque component, the envelope area and the short component
 // labels.
+#include "model/Arbeitszaehler.h"
 #include "model/Haus.h"
 #include "model/PlaneID.h"
 
@@ -21,8 +22,10 @@ template <class A, class Traeger>
 Traegerindex IndexNachTraeger(const A& records, Traeger traeger)
 {
     Traegerindex index;
-    for (std::size_t i = 0; i < records.size(); ++i)
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        ++arbeitszaehler::nettoflaechenSchritte;
         traeger(records[i].m_plane, [&](std::int32_t id) { index[id].push_back(i); });
+    }
     return index;
 }
 
@@ -44,11 +47,16 @@ double OhneGetragene(const A& records, std::size_t r, const Traegerindex& getrag
 {
     const Plane& eigene = records[r].m_plane;
     double a = eigene.Flaeche();
-    for (std::size_t i : Getragene(getragen, eigene.ID))
+    ++arbeitszaehler::nettoflaechenSchritte;
+    for (std::size_t i : Getragene(getragen, eigene.ID)) {
+        ++arbeitszaehler::nettoflaechenSchritte;
         if (i != r)
             a -= records[i].m_plane.Flaeche();
-    for (std::size_t i : Getragene(fensterIndex, eigene.ID))
+    }
+    for (std::size_t i : Getragene(fensterIndex, eigene.ID)) {
+        ++arbeitszaehler::nettoflaechenSchritte;
         a -= fenster[i].m_plane.Flaeche();
+    }
     return a;
 }
 

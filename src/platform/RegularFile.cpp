@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -22,6 +23,12 @@ public:
     Deskriptor(const Deskriptor&) = delete;
     Deskriptor& operator=(const Deskriptor&) = delete;
     int Fd() const { return m_fd; }
+    int Freigeben()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
 
 private:
     int m_fd;
@@ -36,21 +43,28 @@ private:
     throw FileReadError(grund, err, text);
 }
 
-// Reads at most limit + 1 bytes, so that a caller sees whether there was more.
-std::string Lies(const std::filesystem::path& path, std::size_t limit)
+// Opens a regular file; info receives what fstat says of it.
+int Oeffne(const std::filesystem::path& path, struct stat& info)
 {
     // Non-blocking, so that opening a FIFO does not wait for a writer; the
     // flag means nothing for the regular file that is read afterwards.
     Deskriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (fd.Fd() < 0)
         Wirf(FileReadError::Grund::NichtLesbar, errno);
-    struct stat info {};
     if (::fstat(fd.Fd(), &info) != 0)
         Wirf(FileReadError::Grund::NichtLesbar, errno);
     if (S_ISDIR(info.st_mode))
         Wirf(FileReadError::Grund::KeineRegulaereDatei, EISDIR);
     if (!S_ISREG(info.st_mode))
         Wirf(FileReadError::Grund::KeineRegulaereDatei, EINVAL);
+    return fd.Freigeben();
+}
+
+// Reads at most limit + 1 bytes, so that a caller sees whether there was more.
+std::string Lies(const std::filesystem::path& path, std::size_t limit)
+{
+    struct stat info {};
+    Deskriptor fd(Oeffne(path, info));
 
     std::string data;
     if (info.st_size > 0)
@@ -87,6 +101,15 @@ std::string ReadRegularFile(const std::filesystem::path& path, std::size_t maxBy
     if (data.size() > maxBytes)
         Wirf(FileReadError::Grund::ZuGross, EFBIG);
     return data;
+}
+
+int OpenRegularFile(const std::filesystem::path& path, std::size_t maxBytes)
+{
+    struct stat info {};
+    Deskriptor fd(Oeffne(path, info));
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes)
+        Wirf(FileReadError::Grund::ZuGross, EFBIG);
+    return fd.Freigeben();
 }
 
 std::string ReadRegularFileHead(const std::filesystem::path& path, std::size_t count)

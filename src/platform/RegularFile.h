@@ -32,6 +32,12 @@ private:
 // maxBytes.
 std::string ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes);
 
+// An open descriptor of the regular file for reading as it goes (the caller
+// closes it), with the same refusals as ReadRegularFile: raises
+// FileReadError when the file cannot be opened, is no regular file or holds
+// more than maxBytes.
+int OpenRegularFile(const std::filesystem::path& path, std::size_t maxBytes);
+
 // At most the first count bytes of a regular file; empty when the file is
 // missing, unreadable or no regular file. Never raises for those.
 std::string ReadRegularFileHead(const std::filesystem::path& path, std::size_t count);

@@ -3,6 +3,7 @@
 // outline to the heat demand.
 #include "geometry/C3DGenerator.h"
 #include "geometry/DachTestHilfen.h"
+#include "model/Arbeitszaehler.h"
 #include "model/Haus.h"
 #include "model/Klimadaten.h"
 #include "model/Zahlentext.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <numbers>
@@ -498,6 +500,47 @@ TEST(C3DGenerator, OutlinePointsAndZonesAreLimited)
     EXPECT_EQ(hochhaus.Erzeuge(), 1);
     EXPECT_EQ(hochhaus.haus.m_aWand.size(), 400u);
     EXPECT_EQ(hochhaus.haus.m_aWand[399].m_plane.ID, PlaneIDAus(0, flaechenart::Geschosswand, 0, 99, 0));
+}
+
+// The work of the generator and of the net areas grows with the house and
+// no faster, counted in steps rather than seconds: four times the storeys
+// (and a window in every wall) take about four times the steps, where a pass
+// that compared every record with every other would take sixteen times.
+TEST(C3DGenerator, WorkGrowsLinearlyWithTheHouse)
+{
+    struct Schritte {
+        std::uint64_t generator = 0;
+        std::uint64_t netto = 0;
+        std::size_t waende = 0;
+    };
+    const auto miss = [](int stockwerke) {
+        Plan plan;
+        plan.haus.m_aZone[0].Stockwerkszahl = stockwerke;
+        Schritte s;
+        arbeitszaehler::generatorSchritte = 0;
+        EXPECT_EQ(plan.Erzeuge(), 1);
+        s.generator = arbeitszaehler::generatorSchritte;
+        for (const DWand& w : plan.haus.m_aWand) {
+            DFenster f;
+            f.m_plane.Traeger1ID = f.m_plane.Traeger2ID = w.m_plane.ID;
+            plan.haus.m_aFenster.Add(f);
+        }
+        arbeitszaehler::nettoflaechenSchritte = 0;
+        plan.haus.BerechneNettoflaechen();
+        s.netto = arbeitszaehler::nettoflaechenSchritte;
+        s.waende = plan.haus.m_aWand.size();
+        return s;
+    };
+    const Schritte klein = miss(10);
+    const Schritte gross = miss(40);
+    ASSERT_EQ(klein.waende, 40u);
+    ASSERT_EQ(gross.waende, 160u);
+    // Every wall is at least one step of each pass: the counters count.
+    EXPECT_GE(klein.generator, klein.waende);
+    EXPECT_GE(klein.netto, 2 * klein.waende);
+    const double waende = static_cast<double>(gross.waende) / static_cast<double>(klein.waende);
+    EXPECT_LE(static_cast<double>(gross.generator), 1.25 * waende * static_cast<double>(klein.generator));
+    EXPECT_LE(static_cast<double>(gross.netto), 1.25 * waende * static_cast<double>(klein.netto));
 }
 
 TEST(C3DGenerator, SectionOfAZone)

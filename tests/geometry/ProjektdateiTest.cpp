@@ -5,6 +5,7 @@
 #include "geometry/DachVerschneidung.h"
 #include "geometry/Projektdatei.h"
 #include "geometry/ProjektdateiPruefung.h"
+#include "model/Arbeitszaehler.h"
 #include "model/CXmlArchive.h"
 #include "model/CXmlObject.h"
 #include "model/DOptionen.h"
@@ -18,14 +19,13 @@
 #include "model/BilanzTestHaus.h"
 #include "model/AltesDokumentBeispiel.h"
 #include "support/AllocationFault.h"
-#include "support/Rechenzeit.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
@@ -45,6 +45,13 @@ namespace {
 namespace fs = std::filesystem;
 
 using test::AllocationFault;
+
+// Steps of the generator for the largest house the limits admit: every zone
+// an outline of the most points, a ring of walls per storey, for the
+// basement and the knee wall, and the sections of floor and roof.
+constexpr std::uint64_t GeneratorSchritteHoechstens =
+    static_cast<std::uint64_t>(C3DGenerator::MaxZonen) * C3DGenerator::MaxGrundrissPunkte
+    * (grenzen::MaxStockwerke + 2 + 2 + 2);
 using test::MerkNotifier;
 
 class ProjektdateiTest : public ::testing::Test {
@@ -291,6 +298,181 @@ TEST_F(ProjektdateiTest, BefuelltesProjektUeberstehtSpeichernUndOeffnen)
     EXPECT_EQ(h->m_aGaube[0].Traeger1ID, 9000101);
 }
 
+// The document a project is saved as, written as the objects write
+// themselves, has the very bytes of the tree that CreateForWrite builds and
+// libxml2 writes: for every project of the test data that opens, and for
+// texts and numbers that need escaping or cannot be written.
+std::string AlsBaum(Haus& haus, DOptionen& optionen)
+{
+    haus.Version = Haus::AktuelleVersion;
+    CXmlArchiveFile ar = CXmlArchiveFile::CreateForWrite("baum.vza", CXmlArchiveFile::ProjektVorlage,
+                                                         CXmlArchiveFile::ProjektWurzel);
+    haus.WriteXml(ar);
+    optionen.WriteXml(ar);
+    return ar.Archive().ToString();
+}
+
+class TextInAttribut final : public CXmlSerializable<TextInAttribut> {
+public:
+    static constexpr const char* XmlElementName = "TextInAttribut";
+    static auto GetXmlMembers(TextInAttribut& t)
+    {
+        return std::array{XmlString("a", t.attribut, XmlMember::Attribute), XmlDouble("z", t.zahl, XmlMember::Attribute),
+                          XmlString("Text", t.text), XmlObject(t.punkt)};
+    }
+    std::string attribut;
+    double zahl = 0;
+    std::string text;
+    Punkt2D punkt;
+};
+
+TEST_F(ProjektdateiTest, GestreamtGeschriebenesDokumentGleichtDemBaum)
+{
+    std::vector<fs::path> dateien{fs::path(ZEVA_TEST_DATA_DIR) / "dokument" / "neues_haus.vza"};
+    for (const fs::directory_entry& e : fs::directory_iterator(fs::path(ZEVA_TEST_DATA_DIR) / "projektkorpus"))
+        dateien.push_back(e.path());
+    std::sort(dateien.begin(), dateien.end());
+    std::size_t verglichen = 0;
+    for (const fs::path& datei : dateien) {
+        SCOPED_TRACE(datei.filename().string());
+        DOptionen optionen;
+        StillerNotifier still;
+        std::unique_ptr<Haus> haus;
+        try {
+            haus = OeffneProjekt(datei, optionen, still);
+        } catch (const std::exception&) {
+            continue;
+        }
+        SpeichereProjekt(Pfad("gestreamt.vza"), *haus, optionen);
+        EXPECT_EQ(Inhalt(Pfad("gestreamt.vza")), AlsBaum(*haus, optionen));
+        ++verglichen;
+    }
+    EXPECT_GE(verglichen, 6u);
+
+    const std::string schwierig = "Tab\t CR\r LF\n \"Zitat\" 'x' <b>&amp; äöü € \xF0\x9D\x84\x9E \x01\x1F \xFF\xC3 ]]>";
+    auto haus = std::make_unique<Haus>();
+    DOptionen optionen;
+    Befuelle(*haus, optionen);
+    haus->Kommentar = schwierig;
+    haus->m_aWand[0].Name = schwierig;
+    haus->Volumen = std::numeric_limits<double>::quiet_NaN();
+    haus->m_aZone[0].m_a2DGrundrissPunkte[1].x = std::numeric_limits<double>::infinity();
+    SpeichereProjekt(Pfad("gestreamt.vza"), *haus, optionen);
+    EXPECT_EQ(Inhalt(Pfad("gestreamt.vza")), AlsBaum(*haus, optionen));
+
+    TextInAttribut t;
+    t.attribut = schwierig;
+    t.zahl = std::numeric_limits<double>::quiet_NaN();
+    t.text = schwierig;
+    CXmlArchiveFile strom = CXmlArchiveFile::CreateStreamed(Pfad("attribut.vza"), CXmlArchiveFile::ProjektWurzel);
+    t.WriteXml(strom);
+    strom.Commit();
+    CXmlArchiveFile baum = CXmlArchiveFile::CreateForWrite("baum.vza", CXmlArchiveFile::ProjektVorlage,
+                                                           CXmlArchiveFile::ProjektWurzel);
+    t.WriteXml(baum);
+    EXPECT_EQ(Inhalt(Pfad("attribut.vza")), baum.Archive().ToString());
+
+    // Nothing below the root: the empty root element.
+    CXmlArchiveFile leer = CXmlArchiveFile::CreateStreamed(Pfad("leer.vza"), CXmlArchiveFile::ProjektWurzel);
+    leer.Commit();
+    EXPECT_EQ(Inhalt(Pfad("leer.vza")), CXmlArchiveFile::CreateForWrite("baum.vza", CXmlArchiveFile::ProjektVorlage,
+                                                                       CXmlArchiveFile::ProjektWurzel)
+                                             .Archive()
+                                             .ToString());
+}
+
+// A project read as it goes is the project the loaded tree gives: the same
+// house and options (saved, byte for byte), the same messages, or the same
+// refusal. Documents of the test data, and hand-made ones whose elements
+// stand out of turn, repeat, hide among comments, text, CDATA and
+// whitespace, or whose arrays say another size than they hold.
+struct Gelesen {
+    std::string fehler;
+    std::string gespeichert;
+    std::vector<std::string> meldungen;
+};
+
+Gelesen LiesMit(bool gestreamt, const fs::path& pfad, const fs::path& ablage)
+{
+    Gelesen g;
+    MerkNotifier notifier;
+    DOptionen optionen;
+    optionen.Versuche = 7;
+    try {
+        std::unique_ptr<Haus> haus;
+        if (gestreamt) {
+            haus = LadeProjekt(pfad, optionen, notifier);
+        } else {
+            CXmlArchiveFile ar = CXmlArchiveFile::OpenForRead(pfad, CXmlArchiveFile::ProjektWurzel);
+            haus = LeseProjekt(ar, optionen, notifier);
+        }
+        SpeichereProjekt(ablage, *haus, optionen);
+        g.gespeichert = Inhalt(ablage);
+    } catch (const CXmlArchiveException& e) {
+        g.fehler = e.Reason();
+    }
+    g.meldungen = notifier.texte;
+    return g;
+}
+
+TEST_F(ProjektdateiTest, GestreamtGelesenWieAusDemBaum)
+{
+    std::vector<fs::path> dateien{fs::path(ZEVA_TEST_DATA_DIR) / "dokument" / "neues_haus.vza"};
+    for (const fs::directory_entry& e : fs::directory_iterator(fs::path(ZEVA_TEST_DATA_DIR) / "projektkorpus"))
+        if (e.path().extension() == ".vza")
+            dateien.push_back(e.path());
+
+    const std::string kopf = "<?xml version=\"1.0\" ?>\n<VykeZeva>";
+    const std::string dach = "<Dach><Typ>2</Typ><Hoehe>4</Hoehe></Dach>";
+    std::string vieleDaecher;
+    for (int i = 0; i < 150; ++i)
+        vieleDaecher += dach;
+    const std::vector<std::pair<std::string, std::string>> handgemacht{
+        {"vertauscht", kopf + "<Optionen><Versuche>9</Versuche></Optionen><Haus><Stockwerkszahl>3</Stockwerkszahl>"
+                              "<Baujahr>1930</Baujahr><Ort>Hof</Ort></Haus></VykeZeva>"},
+        {"fremde Elemente und Text",
+         kopf + "\n  <!-- Kommentar --><Fremd a=\"1\"><Baujahr>1</Baujahr></Fremd>\n <Haus> <?pi x?>"
+                "<Baujahr> 1901 </Baujahr><Ort>A<!--x-->B</Ort><Strasse><![CDATA[c]]>d &amp; e</Strasse>"
+                "<Kommentar><b/>nach</Kommentar><Beschreibung>\n</Beschreibung></Haus>"
+                "<Optionen><Versuche>3</Versuche><Versuche>4</Versuche></Optionen></VykeZeva>"},
+        {"doppelt", kopf + "<Haus><Baujahr>1</Baujahr><Baujahr>2</Baujahr><Zonen>1</Zonen></Haus><Haus>"
+                           "<Baujahr>3</Baujahr></Haus></VykeZeva>"},
+        {"Arrays", kopf + "<Haus><ZoneArray Size=\"5\"><Zone><Stockwerkszahl>2</Stockwerkszahl></Zone><X/>"
+                          "<Zone/></ZoneArray><DWandArray Size=\"1\"><DWand><Name>a</Name></DWand><DWand>"
+                          "<Name>b</Name></DWand></DWandArray><DFensterArray Size=\"-4\"><DFenster/></DFensterArray>"
+                          "</Haus></VykeZeva>"},
+        {"Member vor ihrer Zeit",
+         kopf + "<Haus><DWandArray Size=\"1\"><DWand><Name>w</Name></DWand></DWandArray><Version>10</Version>"
+                "<Baujahr>1977</Baujahr></Haus></VykeZeva>"},
+        {"leeres Haus", kopf + "<Haus/><Optionen/></VykeZeva>"},
+        {"150 Dächer", kopf + "<Haus><DachArray Size=\"2\">" + vieleDaecher + "</DachArray></Haus></VykeZeva>"},
+        {"abgeschnitten nach dem Haus", kopf + "<Haus><Stockwerkszahl>500</Stockwerkszahl></Haus><Optionen>"},
+        {"fremde Wurzel", "<?xml version=\"1.0\" ?>\n<Fremd><Haus/></Fremd>"},
+        {"Entität", "<?xml version=\"1.0\" ?>\n<!DOCTYPE VykeZeva [<!ENTITY e \"x\">]><VykeZeva><Haus><Ort>a&e;b</Ort>"
+                    "<Strasse Size=\"&e;\">s</Strasse></Haus></VykeZeva>"},
+        {"leer", ""},
+        {"Text nach der Wurzel", kopf + "<Haus/></VykeZeva>x"},
+    };
+    for (const auto& [name, text] : handgemacht) {
+        const fs::path pfad = Pfad("handgemacht_" + std::to_string(dateien.size()) + ".vza");
+        Schreibe(pfad, text);
+        dateien.push_back(pfad);
+    }
+    std::size_t geoeffnet = 0;
+    std::size_t abgelehnt = 0;
+    for (const fs::path& datei : dateien) {
+        SCOPED_TRACE(datei.filename().string());
+        const Gelesen baum = LiesMit(false, datei, Pfad("baum.vza"));
+        const Gelesen strom = LiesMit(true, datei, Pfad("strom.vza"));
+        EXPECT_EQ(strom.fehler, baum.fehler);
+        EXPECT_EQ(strom.meldungen, baum.meldungen);
+        EXPECT_EQ(strom.gespeichert, baum.gespeichert);
+        (baum.fehler.empty() ? geoeffnet : abgelehnt) += 1;
+    }
+    EXPECT_GE(geoeffnet, 10u);
+    EXPECT_GE(abgelehnt, 5u);
+}
+
 TEST_F(ProjektdateiTest, GespeichertWirdImmerDieAktuelleVersion)
 {
     // A house read from an old document and saved; the user is at step 14
@@ -498,8 +680,9 @@ TEST_F(ProjektdateiTest, FormNachDerEndung)
 // ---- Documents that ask for more than a house can be
 
 // Each opens as a house within the editors' ranges or is refused with the
-// reader's own error, at once; what opens, the generator and the balance of
-// every state take at once too.
+// reader's own error; what opens, the generator and the balance of every
+// state take no more work than the largest house of the limits. A reader
+// that hung would meet the suite's time-out, far beyond any normal run.
 TEST_F(ProjektdateiTest, FeindlicheDokumenteOeffnenSchnellOderWerdenAbgelehnt)
 {
     constexpr std::int32_t intMax = std::numeric_limits<std::int32_t>::max();
@@ -576,7 +759,6 @@ TEST_F(ProjektdateiTest, FeindlicheDokumenteOeffnenSchnellOderWerdenAbgelehnt)
         DOptionen optionen;
         optionen.Versuche = 41;
         MerkNotifier notifier;
-        auto beginn = test::Rechenzeit();
         std::unique_ptr<Haus> h;
         std::string fehler;
         try {
@@ -586,7 +768,6 @@ TEST_F(ProjektdateiTest, FeindlicheDokumenteOeffnenSchnellOderWerdenAbgelehnt)
         } catch (const BinaryArchiveError& e) {
             fehler = e.what();
         }
-        EXPECT_LT(test::Rechenzeit() - beginn, std::chrono::seconds(1));
         if (f.abgelehnt) {
             EXPECT_FALSE(h);
             EXPECT_NE(fehler.find(f.form == Form::Xml ? "Reason: " : "Die Datei ist beschädigt"), std::string::npos)
@@ -598,16 +779,21 @@ TEST_F(ProjektdateiTest, FeindlicheDokumenteOeffnenSchnellOderWerdenAbgelehnt)
         EXPECT_EQ(notifier.texte, f.meldungen);
         EXPECT_EQ(test::Unstimmigkeiten(*h), std::vector<std::string>{});
 
-        beginn = test::Rechenzeit();
         StillerNotifier still;
+        arbeitszaehler::generatorSchritte = 0;
+        arbeitszaehler::nettoflaechenSchritte = 0;
         EXPECT_EQ(C3DGenerator(*h, still).Erzeuge3DFlaechen(), 1);
+        // What opens stays within the work the largest house of the limits
+        // asks for (a storey count that went unclamped would ask a hundred
+        // times that), counted in steps, whatever the machine's load.
+        EXPECT_LE(arbeitszaehler::generatorSchritte, GeneratorSchritteHoechstens);
+        EXPECT_LE(arbeitszaehler::nettoflaechenSchritte, 4 * GeneratorSchritteHoechstens);
         for (int n = 0; n < h->AnzahlZustaende(); ++n) {
             Haus zustand(*h);
             zustand.WendeVarianteAn(n);
             EXPECT_TRUE(std::isfinite(zustand.Waermebilanz(still))) << n;
             h->BerechneBedarf(n, still);
         }
-        EXPECT_LT(test::Rechenzeit() - beginn, std::chrono::seconds(1));
     }
 }
 
@@ -800,7 +986,9 @@ TEST_F(ProjektdateiTest, JederAusfallBeimSpeichernWirftUndLaesstDieAlteDatei)
     ASSERT_GT(ganz.size(), alt.size());
 
     const long gesamt = ZaehleAllokationen([&] { SpeichereProjekt(probe / "Haus.vza", *haus, optionen); });
-    ASSERT_GT(gesamt, 1000) << "the save of a whole house allocates";
+    // Written as it goes, the whole house allocates a few hundred times
+    // (a tree took thousands); each of them is made to fail below.
+    ASSERT_GT(gesamt, 100) << "the save of a whole house allocates";
     const std::vector<long> stellen = Ausfallstellen(gesamt + 5);
     std::size_t gezaehlt = 0;
     for (long stelle : stellen) {
@@ -948,7 +1136,6 @@ TEST_F(ProjektdateiTest, NurGewoehnlicheDateienWerdenGelesenUndDieFormZaehltVorD
         SCOPED_TRACE(f.name);
         DOptionen gelesen;
         MerkNotifier notifier;
-        const auto start = std::chrono::steady_clock::now();
         if (f.baujahr != 0) {
             EXPECT_EQ(OeffneProjekt(ordner / f.name, gelesen, notifier)->Baujahr, f.baujahr);
         } else if (f.alteForm) {
@@ -956,7 +1143,6 @@ TEST_F(ProjektdateiTest, NurGewoehnlicheDateienWerdenGelesenUndDieFormZaehltVorD
         } else {
             EXPECT_THROW(OeffneProjekt(ordner / f.name, gelesen, notifier), CXmlArchiveException);
         }
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
     }
 }
 
