@@ -673,6 +673,120 @@ void RemoveStaleTemporaries(const std::filesystem::path& folder, const std::stri
 
 } // namespace
 
+namespace archivintern {
+
+// The file a save writes into: a temporary file beside the target, renamed
+// over it only when complete, so a failed save leaves the previous file as it
+// was. A symbolic link is followed: the file it points to is replaced, the
+// link stays a link. Every failure removes the temporary file and raises
+// with the path the caller named; so does the destructor of one that was
+// never put in place.
+class SichereErsetzung {
+public:
+    explicit SichereErsetzung(const std::filesystem::path& path)
+        : m_gemeldet(path)
+        , m_ziel(SaveTarget(path))
+    {
+        m_ordner = m_ziel.has_parent_path() ? m_ziel.parent_path() : std::filesystem::path(".");
+        const std::string name = m_ziel.filename().string();
+        std::string prefix;
+        prefix.reserve(name.size() + 2);
+        prefix.push_back('.');
+        prefix.append(name);
+        prefix.push_back('.');
+        RemoveStaleTemporaries(m_ordner, prefix);
+        m_temporaer = (m_ordner / (prefix + "XXXXXX")).string();
+        m_fd = ::mkstemp(m_temporaer.data());
+        if (m_fd < 0)
+            ThrowIo(errno, m_gemeldet);
+
+        // Keep the permissions of the file being replaced; a new file gets
+        // the usual ones (mkstemp makes it private).
+        struct stat alt {};
+        mode_t mode = 0;
+        if (::stat(m_ziel.c_str(), &alt) == 0) {
+            mode = alt.st_mode & 07777;
+        } else {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            mode = 0666 & ~mask;
+        }
+        if (::fchmod(m_fd, mode) != 0)
+            Fehler(errno);
+    }
+
+    ~SichereErsetzung()
+    {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+            ::unlink(m_temporaer.c_str());
+        }
+    }
+    SichereErsetzung(const SichereErsetzung&) = delete;
+    SichereErsetzung& operator=(const SichereErsetzung&) = delete;
+
+    // False once the file was put in place (or given up).
+    bool Offen() const { return m_fd >= 0; }
+
+    [[noreturn]] void Fehler(int err)
+    {
+        ::close(m_fd);
+        ::unlink(m_temporaer.c_str());
+        m_fd = -1;
+        ThrowIo(err, m_gemeldet);
+    }
+
+    void Schreibe(const char* data, std::size_t left)
+    {
+        while (left > 0) {
+            const ssize_t written = ::write(m_fd, data, left);
+            if (written < 0) {
+                if (errno == EINTR)
+                    continue;
+                Fehler(errno);
+            }
+            data += written;
+            left -= static_cast<std::size_t>(written);
+        }
+    }
+
+    // Makes the written bytes durable and puts the file in place of the target.
+    void Ersetze()
+    {
+        if (::fsync(m_fd) != 0)
+            Fehler(errno);
+        const int err = ::close(m_fd) != 0 ? errno : 0;
+        m_fd = -1;
+        if (err != 0) {
+            ::unlink(m_temporaer.c_str());
+            ThrowIo(err, m_gemeldet);
+        }
+        if (::rename(m_temporaer.c_str(), m_ziel.c_str()) != 0) {
+            const int e = errno;
+            ::unlink(m_temporaer.c_str());
+            ThrowIo(e, m_gemeldet);
+        }
+        // Make the rename itself durable.
+        const int dirFd = ::open(m_ordner.c_str(), O_RDONLY | O_DIRECTORY);
+        if (dirFd >= 0) {
+            ::fsync(dirFd);
+            ::close(dirFd);
+        }
+    }
+
+private:
+    std::filesystem::path m_gemeldet; // the path errors name
+    std::filesystem::path m_ziel;     // the file replaced (links followed)
+    std::filesystem::path m_ordner;
+    std::string m_temporaer;
+    int m_fd = -1;
+};
+
+
+} // namespace archivintern
+
+using archivintern::SichereErsetzung;
+
 // ---------------------------------------------------------------------------
 // CXmlArchiveException
 
@@ -834,73 +948,9 @@ void CXmlArchive::Save(const std::filesystem::path& path)
         throw CXmlArchiveException(static_cast<std::uint32_t>(EIO), 0, 0, e.what(), path.string());
     }
 
-    // Written next to the target and renamed over it only when complete, so
-    // a failed save leaves the previous file as it was. A symbolic link is
-    // followed: the file it points to is replaced, the link stays a link.
-    const std::filesystem::path target = SaveTarget(path);
-    const std::filesystem::path folder =
-        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    const std::string name = target.filename().string();
-    std::string prefix;
-    prefix.reserve(name.size() + 2);
-    prefix.push_back('.');
-    prefix.append(name);
-    prefix.push_back('.');
-    RemoveStaleTemporaries(folder, prefix);
-    std::string pattern = (folder / (prefix + "XXXXXX")).string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0)
-        ThrowIo(errno, path);
-    const auto fail = [&](int err) {
-        ::close(fd);
-        ::unlink(pattern.c_str());
-        ThrowIo(err, path);
-    };
-
-    // Keep the permissions of the file being replaced; a new file gets the
-    // usual ones (mkstemp makes it private).
-    struct stat old {};
-    mode_t mode = 0;
-    if (::stat(target.c_str(), &old) == 0) {
-        mode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    if (::fchmod(fd, mode) != 0)
-        fail(errno);
-
-    const char* data = text.data();
-    std::size_t left = text.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            fail(errno);
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    if (::fsync(fd) != 0)
-        fail(errno);
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(pattern.c_str());
-        ThrowIo(err, path);
-    }
-    if (::rename(pattern.c_str(), target.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(pattern.c_str());
-        ThrowIo(err, path);
-    }
-    // Make the rename itself durable.
-    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    SichereErsetzung datei(path);
+    datei.Schreibe(text.data(), text.size());
+    datei.Ersetze();
 }
 
 std::string CXmlArchive::ToString() const
@@ -1248,12 +1298,6 @@ void HaengeAttributAn(std::string& aus, std::string_view text)
 struct CXmlArchiveFile::StromSchreiber {
     static constexpr std::size_t Blockgroesse = std::size_t{1} << 20;
 
-    std::filesystem::path ziel;     // the file replaced on Commit (links followed)
-    std::filesystem::path ordner;
-    std::filesystem::path gemeldet; // the path errors name
-    std::string temporaer;
-    int fd = -1;
-
     std::string puffer;
     std::vector<std::string> offen; // names of the open elements, the root first
     bool startOffen = false;        // the innermost element's start tag lacks its ">"
@@ -1265,94 +1309,33 @@ struct CXmlArchiveFile::StromSchreiber {
     // escapes it when a tree is written.
     std::unique_ptr<xmlDoc, void (*)(xmlDocPtr)> kodierung{nullptr, xmlFreeDoc};
 
+    SichereErsetzung datei;
+
     StromSchreiber(const std::filesystem::path& path, const std::string& root)
-        : gemeldet(path)
+        : kodierung(Kodierungsdokument())
+        , datei(path)
     {
-        kodierung.reset(xmlNewDoc(X("1.0")));
-        if (kodierung == nullptr)
-            throw std::bad_alloc();
-        kodierung->encoding = xmlStrdup(X("UTF-8"));
-        if (kodierung->encoding == nullptr)
-            throw std::bad_alloc();
-        ziel = SaveTarget(path);
-        ordner = ziel.has_parent_path() ? ziel.parent_path() : std::filesystem::path(".");
-        const std::string name = ziel.filename().string();
-        std::string prefix;
-        prefix.reserve(name.size() + 2);
-        prefix.push_back('.');
-        prefix.append(name);
-        prefix.push_back('.');
         puffer.reserve(Blockgroesse + 4096);
         offen.reserve(16);
-        RemoveStaleTemporaries(ordner, prefix);
-        temporaer = (ordner / (prefix + "XXXXXX")).string();
-        fd = ::mkstemp(temporaer.data());
-        if (fd < 0)
-            ThrowIo(errno, gemeldet);
-        try {
-            Eroeffne(root);
-        } catch (...) {
-            if (fd >= 0) {
-                ::close(fd);
-                ::unlink(temporaer.c_str());
-                fd = -1;
-            }
-            throw;
-        }
-    }
-
-    void Eroeffne(const std::string& root)
-    {
-        // Keep the permissions of the file being replaced; a new file gets
-        // the usual ones (mkstemp makes it private).
-        struct stat alt {};
-        mode_t mode = 0;
-        if (::stat(ziel.c_str(), &alt) == 0) {
-            mode = alt.st_mode & 07777;
-        } else {
-            const mode_t mask = ::umask(0);
-            ::umask(mask);
-            mode = 0666 & ~mask;
-        }
-        if (::fchmod(fd, mode) != 0)
-            Fehler(errno);
-        puffer = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+        puffer += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
         if (!Beginne(root))
-            Fehler(EINVAL);
+            datei.Fehler(EINVAL);
     }
 
-    ~StromSchreiber()
+    static std::unique_ptr<xmlDoc, void (*)(xmlDocPtr)> Kodierungsdokument()
     {
-        if (fd >= 0) {
-            ::close(fd);
-            ::unlink(temporaer.c_str());
-        }
-    }
-    StromSchreiber(const StromSchreiber&) = delete;
-    StromSchreiber& operator=(const StromSchreiber&) = delete;
-
-    [[noreturn]] void Fehler(int err)
-    {
-        ::close(fd);
-        ::unlink(temporaer.c_str());
-        fd = -1;
-        ThrowIo(err, gemeldet);
+        std::unique_ptr<xmlDoc, void (*)(xmlDocPtr)> doc(xmlNewDoc(X("1.0")), xmlFreeDoc);
+        if (doc == nullptr)
+            throw std::bad_alloc();
+        doc->encoding = xmlStrdup(X("UTF-8"));
+        if (doc->encoding == nullptr)
+            throw std::bad_alloc();
+        return doc;
     }
 
     void Leere()
     {
-        const char* data = puffer.data();
-        std::size_t left = puffer.size();
-        while (left > 0) {
-            const ssize_t written = ::write(fd, data, left);
-            if (written < 0) {
-                if (errno == EINTR)
-                    continue;
-                Fehler(errno);
-            }
-            data += written;
-            left -= static_cast<std::size_t>(written);
-        }
+        datei.Schreibe(puffer.data(), puffer.size());
         puffer.clear();
     }
 
@@ -1460,31 +1443,13 @@ struct CXmlArchiveFile::StromSchreiber {
 
     void Abschliessen()
     {
-        if (fd < 0)
+        if (!datei.Offen())
             throw CXmlArchiveUsageError("Commit on a document that was committed already");
         while (!offen.empty())
             Ende();
         puffer += '\n';
         Leere();
-        if (::fsync(fd) != 0)
-            Fehler(errno);
-        const int err = ::close(fd) != 0 ? errno : 0;
-        fd = -1;
-        if (err != 0) {
-            ::unlink(temporaer.c_str());
-            ThrowIo(err, gemeldet);
-        }
-        if (::rename(temporaer.c_str(), ziel.c_str()) != 0) {
-            const int e = errno;
-            ::unlink(temporaer.c_str());
-            ThrowIo(e, gemeldet);
-        }
-        // Make the rename itself durable.
-        const int dirFd = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY);
-        if (dirFd >= 0) {
-            ::fsync(dirFd);
-            ::close(dirFd);
-        }
+        datei.Ersetze();
     }
 
 };
