@@ -133,11 +133,37 @@ private:
     std::string m_message;
 };
 
+
+// What libxml2 reads a file through: plain reads of an open descriptor,
+// retried when interrupted; a failed read is kept, so that the caller can
+// name the system's reason instead of the parser's.
+struct DateiQuelle {
+    int fd = -1;
+    int fehler = 0; // errno of a failed read
+    std::uint64_t gelesen = 0;
+
+    static int Lies(void* kontext, char* puffer, int laenge)
+    {
+        auto* q = static_cast<DateiQuelle*>(kontext);
+        for (;;) {
+            const ssize_t n = ::read(q->fd, puffer, static_cast<std::size_t>(std::max(laenge, 0)));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                q->fehler = errno;
+                return -1;
+            }
+            q->gelesen += static_cast<std::uint64_t>(n);
+            return static_cast<int>(n);
+        }
+    }
+};
 } // namespace archivintern
 
 namespace {
 
 using archivintern::ParseErrorCapture;
+using archivintern::DateiQuelle;
 
 // libxslt reports through its own generic handler; while a style sheet is
 // parsed or applied its messages are collected (not printed), so that the
@@ -194,6 +220,23 @@ private:
     std::string m_text;
 };
 
+// The first error of a parse that failed: the one the capture saw, else the
+// parser's last, as the archive's exception.
+[[noreturn]] void ThrowParseError(const ParseErrorCapture& capture, xmlParserCtxtPtr ctxt, const std::string& file)
+{
+    xmlErrorPtr last = xmlCtxtGetLastError(ctxt);
+    const int code = capture.HasError() ? capture.Code() : (last != nullptr ? last->code : XML_ERR_DOCUMENT_EMPTY);
+    const int line = capture.HasError() ? capture.Line() : (last != nullptr ? last->line : 0);
+    const int column = capture.HasError() ? capture.Column() : (last != nullptr ? last->int2 : 0);
+    std::string reason = capture.HasError() ? capture.Message()
+                                            : (last != nullptr && last->message != nullptr ? last->message : "");
+    if (reason.empty())
+        reason = "document is empty or not well-formed";
+    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r'))
+        reason.pop_back();
+    throw CXmlArchiveException(static_cast<std::uint32_t>(code), line, column, reason, file);
+}
+
 // A text in memory as libxml2's input callback reads it.
 struct TextQuelle {
     const std::string& text;
@@ -235,17 +278,7 @@ xmlDocPtr ParseDocument(const std::string& text, const std::string& url, const s
     doc.reset();
     if (outOfMemory)
         throw std::bad_alloc();
-    xmlErrorPtr last = xmlCtxtGetLastError(ctxt.get());
-    const int code = capture.HasError() ? capture.Code() : (last != nullptr ? last->code : XML_ERR_DOCUMENT_EMPTY);
-    const int line = capture.HasError() ? capture.Line() : (last != nullptr ? last->line : 0);
-    const int column = capture.HasError() ? capture.Column() : (last != nullptr ? last->int2 : 0);
-    std::string reason = capture.HasError() ? capture.Message()
-                                            : (last != nullptr && last->message != nullptr ? last->message : "");
-    if (reason.empty())
-        reason = "document is empty or not well-formed";
-    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r'))
-        reason.pop_back();
-    throw CXmlArchiveException(static_cast<std::uint32_t>(code), line, column, reason, file);
+    ThrowParseError(capture, ctxt.get(), file);
 }
 
 [[noreturn]] void ThrowIo(int err, const std::filesystem::path& path);
@@ -264,22 +297,7 @@ void PruefeWohlgeformt(const std::filesystem::path& path)
         throw CXmlArchiveException(static_cast<std::uint32_t>(e.Fehlernummer()), 0, 0, e.what(), path.string());
     }
     const std::unique_ptr<int, void (*)(int*)> schliessen(&fd, [](int* f) { ::close(*f); });
-    struct Quelle {
-        int fd;
-        int fehler = 0;
-        static int Lies(void* kontext, char* puffer, int laenge)
-        {
-            auto* q = static_cast<Quelle*>(kontext);
-            for (;;) {
-                const ssize_t n = ::read(q->fd, puffer, static_cast<std::size_t>(std::max(laenge, 0)));
-                if (n < 0 && errno == EINTR)
-                    continue;
-                if (n < 0)
-                    q->fehler = errno;
-                return n < 0 ? -1 : static_cast<int>(n);
-            }
-        }
-    } quelle{fd};
+    DateiQuelle quelle{fd};
     xmlSAXHandler sax;
     xmlSAXVersion(&sax, 2);
     sax.startElementNs = nullptr;
@@ -294,7 +312,7 @@ void PruefeWohlgeformt(const std::filesystem::path& path)
     sax.reference = nullptr;
     ParseErrorCapture capture;
     const std::unique_ptr<xmlParserCtxt, void (*)(xmlParserCtxtPtr)> ctxt(
-        xmlCreateIOParserCtxt(&sax, nullptr, &Quelle::Lies, nullptr, &quelle, XML_CHAR_ENCODING_NONE),
+        xmlCreateIOParserCtxt(&sax, nullptr, &DateiQuelle::Lies, nullptr, &quelle, XML_CHAR_ENCODING_NONE),
         [](xmlParserCtxtPtr c) {
             if (c->myDoc != nullptr)
                 xmlFreeDoc(c->myDoc);
@@ -311,15 +329,7 @@ void PruefeWohlgeformt(const std::filesystem::path& path)
         ThrowIo(quelle.fehler, path);
     if (ctxt->wellFormed != 0)
         return;
-    xmlErrorPtr last = xmlCtxtGetLastError(ctxt.get());
-    const int code = capture.HasError() ? capture.Code() : (last != nullptr ? last->code : XML_ERR_DOCUMENT_EMPTY);
-    const int line = capture.HasError() ? capture.Line() : (last != nullptr ? last->line : 0);
-    const int column = capture.HasError() ? capture.Column() : (last != nullptr ? last->int2 : 0);
-    std::string reason = capture.HasError() ? capture.Message()
-                                            : (last != nullptr && last->message != nullptr ? last->message : "");
-    if (reason.empty())
-        reason = "document is empty or not well-formed";
-    throw CXmlArchiveException(static_cast<std::uint32_t>(code), line, column, reason, path.string());
+    ThrowParseError(capture, ctxt.get(), path.string());
 }
 
 // Only regular files are read (a folder, a device or a FIFO is refused at
@@ -1492,30 +1502,9 @@ struct CXmlArchiveFile::StromLeser {
         std::size_t cursor = 0;
     };
 
-    struct Quelle {
-        int fd = -1;
-        int fehler = 0; // errno of a failed read
-        std::uint64_t gelesen = 0;
-
-        static int Lies(void* kontext, char* puffer, int laenge)
-        {
-            auto* q = static_cast<Quelle*>(kontext);
-            for (;;) {
-                const ssize_t n = ::read(q->fd, puffer, static_cast<std::size_t>(std::max(laenge, 0)));
-                if (n < 0 && errno == EINTR)
-                    continue;
-                if (n < 0) {
-                    q->fehler = errno;
-                    return -1;
-                }
-                q->gelesen += static_cast<std::uint64_t>(n);
-                return static_cast<int>(n);
-            }
-        }
-    };
 
     std::filesystem::path pfad;
-    Quelle quelle;
+    DateiQuelle quelle;
     std::uint64_t dateigroesse = 0;
     std::unique_ptr<ParseErrorCapture> capture;
     xmlTextReaderPtr reader = nullptr;
@@ -1540,7 +1529,7 @@ struct CXmlArchiveFile::StromLeser {
             // The reader closes nothing: the descriptor is ours. No URL:
             // nothing is loaded relative to it, and libxml2 loses memory
             // when it cannot copy one.
-            reader = xmlReaderForIO(&Quelle::Lies, nullptr, &quelle, nullptr, nullptr, kParseOptions);
+            reader = xmlReaderForIO(&DateiQuelle::Lies, nullptr, &quelle, nullptr, nullptr, kParseOptions);
             if (reader == nullptr)
                 throw std::bad_alloc();
             FindeWurzel(root);
