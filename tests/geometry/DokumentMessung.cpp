@@ -11,19 +11,16 @@
 // file (and with a third argument saves what it read there, to compare with
 // cmp). Each prints the seconds it took and the counts that show what was
 // written or read.
+#include "Grenzhaus.h"
 #include "geometry/C3DGenerator.h"
 #include "geometry/Projektdatei.h"
 #include "model/DOptionen.h"
 #include "model/Haus.h"
-#include "model/Notifier.h"
 
-#include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
-#include <numbers>
 #include <string_view>
 
 extern "C" const char* __asan_default_options()
@@ -33,39 +30,7 @@ extern "C" const char* __asan_default_options()
 
 namespace {
 
-class Messnotifier final : public zeva::Notifier {
-public:
-    void Nachricht(const std::string& text, Art) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-    bool Frage(const std::string&) override { return true; }
-};
-
-zeva::Punkt2DArray Vieleck(double cx, double cy, double r, int n)
-{
-    zeva::Punkt2DArray u;
-    for (int i = 0; i < n; ++i) {
-        const double w = -2 * std::numbers::pi * i / n;
-        u.Add(zeva::Punkt2D(cx + r * std::cos(w), cy + r * std::sin(w)));
-    }
-    return u;
-}
-
-zeva::Zone Turm(double cx, double cy, double r, int geschosse)
-{
-    zeva::Zone z;
-    z.m_a2DGrundrissPunkte = Vieleck(cx, cy, r, zeva::C3DGenerator::MaxGrundrissPunkte);
-    z.Geschlossen = 1;
-    z.Stockwerkszahl = geschosse;
-    z.Stockwerkshoehe = 2.5;
-    return z;
-}
-
-template <class F>
-double Sekunden(F&& f)
-{
-    const auto start = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+using namespace zeva::messung;
 
 int Schreiben(const std::filesystem::path& datei, int varianten)
 {
@@ -73,12 +38,7 @@ int Schreiben(const std::filesystem::path& datei, int varianten)
     Messnotifier notifier;
     DOptionen optionen;
     Haus haus;
-    haus.Steildach = 0;
-    haus.OpenGLWidth = haus.OpenGLHeight = haus.RealAreaWidth = haus.RealAreaHeight = 25;
-    haus.m_aZone.RemoveAll();
-    for (int i = 0; i < C3DGenerator::MaxZonen; ++i)
-        haus.m_aZone.Add(Turm(2.5 + 5 * (i % 5), 2.5 + 5 * (i / 5), 2, 100));
-    haus.Zonen = C3DGenerator::MaxZonen;
+    BaueGrenzhaus(haus);
     int ergebnis = 0;
     const double generator = Sekunden([&] { ergebnis = C3DGenerator(haus, notifier).Erzeuge3DFlaechen(); });
     for (int v = 0; v < varianten; ++v)

@@ -6,72 +6,26 @@
 // 2. The heated floor area and the volume at the editor's largest settings:
 //    one 100-gon of radius 9 m, 99 storeys, the counting raster of 500.
 // It prints the seconds of each and the counts that show what was built.
+#include "Grenzhaus.h"
 #include "geometry/C3DGenerator.h"
 #include "geometry/Flaechenberechnung.h"
 #include "model/Haus.h"
-#include "model/Notifier.h"
 
-#include <chrono>
-#include <cmath>
 #include <cstdio>
-#include <numbers>
 
 extern "C" const char* __asan_default_options()
 {
     return "detect_leaks=0";
 }
 
-namespace {
-
-class Messnotifier final : public zeva::Notifier {
-public:
-    void Nachricht(const std::string& text, Art) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-    bool Frage(const std::string&) override { return true; }
-};
-
-// A regular polygon of n corners, clockwise as the editor stores outlines.
-zeva::Punkt2DArray Vieleck(double cx, double cy, double r, int n)
-{
-    zeva::Punkt2DArray u;
-    for (int i = 0; i < n; ++i) {
-        const double w = -2 * std::numbers::pi * i / n;
-        u.Add(zeva::Punkt2D(cx + r * std::cos(w), cy + r * std::sin(w)));
-    }
-    return u;
-}
-
-zeva::Zone Turm(double cx, double cy, double r, int geschosse)
-{
-    zeva::Zone z;
-    z.m_a2DGrundrissPunkte = Vieleck(cx, cy, r, zeva::C3DGenerator::MaxGrundrissPunkte);
-    z.Geschlossen = 1;
-    z.Stockwerkszahl = geschosse;
-    z.Stockwerkshoehe = 2.5;
-    return z;
-}
-
-template <class F>
-double Sekunden(F&& f)
-{
-    const auto start = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-} // namespace
-
 int main()
 {
     using namespace zeva;
+    using namespace zeva::messung;
     Messnotifier notifier;
 
     Haus gross;
-    gross.Steildach = 0;
-    gross.OpenGLWidth = gross.OpenGLHeight = gross.RealAreaWidth = gross.RealAreaHeight = 25;
-    gross.m_aZone.RemoveAll();
-    for (int i = 0; i < C3DGenerator::MaxZonen; ++i)
-        gross.m_aZone.Add(Turm(2.5 + 5 * (i % 5), 2.5 + 5 * (i / 5), 2, 100));
-    gross.Zonen = C3DGenerator::MaxZonen;
+    BaueGrenzhaus(gross);
     int ergebnis = 0;
     const double generator = Sekunden([&] { ergebnis = C3DGenerator(gross, notifier).Erzeuge3DFlaechen(); });
     std::printf("Generator, %d zones x %d points x 100 storeys: %.3f s (result %d, %zu walls, %zu planes)\n",
