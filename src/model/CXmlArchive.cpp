@@ -1364,18 +1364,24 @@ struct CXmlArchiveFile::StromSchreiber {
         startOffen = false;
     }
 
-    // False where the tree would take no element: at the document level
-    // (which holds the root already) or for an invalid name.
-    bool Beginne(const std::string& name)
+    // Closes the parent's start tag and begins the child's.
+    void BeginneTag(const std::string& name)
     {
-        if ((offen.empty() && wurzel) || !IsValidName(name))
-            return false;
         if (startOffen) {
             SchliesseStartTag();
             puffer += '>';
         }
         puffer += '<';
         puffer += name;
+    }
+
+    // False where the tree would take no element: at the document level
+    // (which holds the root already) or for an invalid name.
+    bool Beginne(const std::string& name)
+    {
+        if ((offen.empty() && wurzel) || !IsValidName(name))
+            return false;
+        BeginneTag(name);
         offen.push_back(name);
         wurzel = true;
         startOffen = true;
@@ -1422,12 +1428,7 @@ struct CXmlArchiveFile::StromSchreiber {
     {
         if (offen.empty() || !IsValidName(name))
             return false;
-        if (startOffen) {
-            SchliesseStartTag();
-            puffer += '>';
-        }
-        puffer += '<';
-        puffer += name;
+        BeginneTag(name);
         if (wert && !wert->empty()) {
             puffer += '>';
             xmlChar* kodiert = xmlEncodeEntitiesReentrant(kodierung.get(), X(XmlSafeText(*wert)));
