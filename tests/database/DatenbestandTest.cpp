@@ -597,8 +597,8 @@ TEST_F(Sanierung, NoTwoMeasuresOfAGroupLookAlikeToTheOptimiser)
 // but not with the study do not pass.
 TEST_F(Sanierung, FacadeRowsFollowTheCostFunctionTheReadmeStates)
 {
-    std::ifstream readme(fs::path(ZEVA_DB_SOURCE_DIR) / "README.md");
-    ASSERT_TRUE(readme) << ZEVA_DB_SOURCE_DIR;
+    std::ifstream readme(fs::path(ZEVA_DATA_DIR) / "DB" / "README.md");
+    ASSERT_TRUE(readme) << ZEVA_DATA_DIR;
     std::string zeile;
     std::string tabellenzeile;
     while (std::getline(readme, zeile))
