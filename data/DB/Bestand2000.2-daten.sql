@@ -414,48 +414,50 @@ INSERT INTO [Rahmen] ([RahmenID], [Kategorie], [Name], [Langtext], [k-Wert]) VAL
 
 -- Boilers of existing buildings by fuel ([Brennstoff]: 0 Gas, 1 Öl, 2 Holz,
 -- 3 Strom, 4 sonstige, 6 Braunkohle, 7 Steinkohle) and installation period.
--- Most rows give the annual efficiency [Kesselnutzungsgrad] as the reciprocal
--- of the IWU TABULA expenditure factor e_g of the heat generator (gross
--- calorific value), rounded to three places; two rows per fossil fuel are
--- described by their losses instead: the flue-gas loss limit of the 1. BImSchV
--- (§ 10, 11 % for 4 to 25 kW) with typical radiation and standby losses.
+-- Most rows give the annual efficiency [Kesselnutzungsgrad] on the net
+-- calorific value, as the fuel units and CO2 factors of the program are:
+-- (Hs/Hi of the fuel) / e_g, e_g the IWU TABULA expenditure factor of the heat
+-- generator on the gross calorific value, rounded to three places (Hs/Hi as
+-- README.md names it per fuel); one gas and one oil boiler are described by
+-- their losses instead: the flue-gas loss limit of the 1. BImSchV (§ 10, 11 %
+-- for 4 to 25 kW, on the net value) with typical radiation and standby losses.
 INSERT INTO [Heizkessel] ([HeizungID], [Kategorie], [Name], [Langtext], [Kesselleistung],
     [Abgasverlust], [Strahlungsverlust], [Bereitschaftsverlust], [Kesselnutzungsgrad],
     [Brennstoff], [BaujahrAb], [BaujahrBis]) VALUES
-  (1, 1, 'Gas, Konstanttemp., bis 1986', 'Konstanttemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,46.', 20, 0, 0, 0, 0.685, 0, 1000, 1986),
-  (2, 1, 'Gas, Konstanttemp., 1987-1994', 'Konstanttemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,42.', 20, 0, 0, 0, 0.704, 0, 1987, 1994),
-  (3, 1, 'Gas, Konstanttemp., ab 1995', 'Konstanttemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,37.', 20, 0, 0, 0, 0.730, 0, 1995, 2100),
-  (4, 1, 'Gas, Niedertemp., bis 1986', 'Niedertemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,35.', 20, 0, 0, 0, 0.741, 0, 1000, 1986),
-  (5, 1, 'Gas, Niedertemp., 1987-1994', 'Niedertemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,29.', 20, 0, 0, 0, 0.775, 0, 1987, 1994),
-  (6, 1, 'Gas, Niedertemp., ab 1995', 'Niedertemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,23.', 20, 0, 0, 0, 0.813, 0, 1995, 2100),
-  (7, 1, 'Gas, Niedertemp., MFH, ab 1995', 'Niedertemperaturkessel, Mehrfamilienhaus; IWU TABULA e_g = 1,18.', 60, 0, 0, 0, 0.847, 0, 1995, 2100),
-  (8, 1, 'Gas, Brennwert, bis 1986', 'Brennwertkessel, Einfamilienhaus; IWU TABULA e_g = 1,21.', 20, 0, 0, 0, 0.826, 0, 1000, 1986),
-  (9, 1, 'Gas, Brennwert, 1987-1994', 'Brennwertkessel, Einfamilienhaus; IWU TABULA e_g = 1,18.', 20, 0, 0, 0, 0.847, 0, 1987, 1994),
-  (10, 1, 'Gas, Brennwert, ab 1995', 'Brennwertkessel, Einfamilienhaus; IWU TABULA e_g = 1,16.', 20, 0, 0, 0, 0.862, 0, 1995, 2100),
-  (11, 1, 'Gas, Brennwert verbessert', 'Brennwertkessel mit verbesserter Effizienz ab 1995, Einfamilienhaus; IWU TABULA e_g = 1,08.', 20, 0, 0, 0, 0.926, 0, 1995, 2100),
-  (12, 1, 'Gas-Therme, bis 1994', 'Gas-Umlaufwasserheizer ohne Brennwertnutzung; IWU TABULA e_g = 1,27.', 18, 0, 0, 0, 0.787, 0, 1000, 1994),
-  (13, 1, 'Gas-Therme, ab 1995', 'Gas-Umlaufwasserheizer ohne Brennwertnutzung; IWU TABULA e_g = 1,18.', 18, 0, 0, 0, 0.847, 0, 1995, 2100),
-  (14, 1, 'Gas-Brennwerttherme, bis 1994', 'Gas-Brennwert-Therme; IWU TABULA e_g = 1,18.', 18, 0, 0, 0, 0.847, 0, 1000, 1994),
-  (15, 1, 'Gas-Brennwerttherme, ab 1995', 'Gas-Brennwert-Therme; IWU TABULA e_g = 1,09.', 18, 0, 0, 0, 0.917, 0, 1995, 2100),
+  (1, 1, 'Gas, Konstanttemp., bis 1986', 'Konstanttemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,46. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0949 (Erdgas).', 20, 0, 0, 0, 0.750, 0, 1000, 1986),
+  (2, 1, 'Gas, Konstanttemp., 1987-1994', 'Konstanttemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,42. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0949 (Erdgas).', 20, 0, 0, 0, 0.771, 0, 1987, 1994),
+  (3, 1, 'Gas, Konstanttemp., ab 1995', 'Konstanttemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,37. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0949 (Erdgas).', 20, 0, 0, 0, 0.799, 0, 1995, 2100),
+  (4, 1, 'Gas, Niedertemp., bis 1986', 'Niedertemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,35. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0949 (Erdgas).', 20, 0, 0, 0, 0.811, 0, 1000, 1986),
+  (5, 1, 'Gas, Niedertemp., 1987-1994', 'Niedertemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,29. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0949 (Erdgas).', 20, 0, 0, 0, 0.849, 0, 1987, 1994),
+  (6, 1, 'Gas, Niedertemp., ab 1995', 'Niedertemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,23. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0949 (Erdgas).', 20, 0, 0, 0, 0.890, 0, 1995, 2100),
+  (7, 1, 'Gas, Niedertemp., MFH, ab 1995', 'Niedertemperaturkessel, Mehrfamilienhaus; IWU TABULA e_g = 1,18. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0949 (Erdgas).', 60, 0, 0, 0, 0.928, 0, 1995, 2100),
+  (8, 1, 'Gas, Brennwert, bis 1986', 'Brennwertkessel, Einfamilienhaus; IWU TABULA e_g = 1,21. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0949 (Erdgas).', 20, 0, 0, 0, 0.905, 0, 1000, 1986),
+  (9, 1, 'Gas, Brennwert, 1987-1994', 'Brennwertkessel, Einfamilienhaus; IWU TABULA e_g = 1,18. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0949 (Erdgas).', 20, 0, 0, 0, 0.928, 0, 1987, 1994),
+  (10, 1, 'Gas, Brennwert, ab 1995', 'Brennwertkessel, Einfamilienhaus; IWU TABULA e_g = 1,16. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0949 (Erdgas).', 20, 0, 0, 0, 0.944, 0, 1995, 2100),
+  (11, 1, 'Gas, Brennwert verbessert', 'Brennwertkessel mit verbesserter Effizienz ab 1995, Einfamilienhaus; IWU TABULA e_g = 1,08. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0949 (Erdgas).', 20, 0, 0, 0, 1.014, 0, 1995, 2100),
+  (12, 1, 'Gas-Therme, bis 1994', 'Gas-Umlaufwasserheizer ohne Brennwertnutzung; IWU TABULA e_g = 1,27. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0949 (Erdgas).', 18, 0, 0, 0, 0.862, 0, 1000, 1994),
+  (13, 1, 'Gas-Therme, ab 1995', 'Gas-Umlaufwasserheizer ohne Brennwertnutzung; IWU TABULA e_g = 1,18. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0949 (Erdgas).', 18, 0, 0, 0, 0.928, 0, 1995, 2100),
+  (14, 1, 'Gas-Brennwerttherme, bis 1994', 'Gas-Brennwert-Therme; IWU TABULA e_g = 1,18. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0949 (Erdgas).', 18, 0, 0, 0, 0.928, 0, 1000, 1994),
+  (15, 1, 'Gas-Brennwerttherme, ab 1995', 'Gas-Brennwert-Therme; IWU TABULA e_g = 1,09. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0949 (Erdgas).', 18, 0, 0, 0, 1.004, 0, 1995, 2100),
   (17, 1, 'Gaskessel, Verluste', 'Gaskessel bis 25 kW mit Abgasverlust am Grenzwert der 1. BImSchV (11 %); Strahlungs- und Bereitschaftsverlust typische Werte.', 20, 0.11, 0.015, 0.02, 0, 0, 1000, 2100),
-  (18, 1, 'Öl, Konstanttemp., bis 1986', 'Konstanttemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,46.', 20, 0, 0, 0, 0.685, 1, 1000, 1986),
-  (19, 1, 'Öl, Konstanttemp., 1987-1994', 'Konstanttemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,42.', 20, 0, 0, 0, 0.704, 1, 1987, 1994),
-  (20, 1, 'Öl, Konstanttemp., ab 1995', 'Konstanttemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,37.', 20, 0, 0, 0, 0.730, 1, 1995, 2100),
-  (21, 1, 'Öl, Niedertemp., bis 1986', 'Niedertemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,35.', 20, 0, 0, 0, 0.741, 1, 1000, 1986),
-  (22, 1, 'Öl, Niedertemp., 1987-1994', 'Niedertemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,29.', 20, 0, 0, 0, 0.775, 1, 1987, 1994),
-  (23, 1, 'Öl, Niedertemp., ab 1995', 'Niedertemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,23.', 20, 0, 0, 0, 0.813, 1, 1995, 2100),
-  (24, 1, 'Öl, Niedertemp., MFH, ab 1995', 'Niedertemperaturkessel, Mehrfamilienhaus; IWU TABULA e_g = 1,18.', 60, 0, 0, 0, 0.847, 1, 1995, 2100),
-  (25, 1, 'Öl, Brennwert, ab 1995', 'Brennwertkessel, Einfamilienhaus; IWU TABULA e_g = 1,16.', 20, 0, 0, 0, 0.862, 1, 1995, 2100),
+  (18, 1, 'Öl, Konstanttemp., bis 1986', 'Konstanttemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,46. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0763 (Heizöl).', 20, 0, 0, 0, 0.737, 1, 1000, 1986),
+  (19, 1, 'Öl, Konstanttemp., 1987-1994', 'Konstanttemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,42. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0763 (Heizöl).', 20, 0, 0, 0, 0.758, 1, 1987, 1994),
+  (20, 1, 'Öl, Konstanttemp., ab 1995', 'Konstanttemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,37. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0763 (Heizöl).', 20, 0, 0, 0, 0.786, 1, 1995, 2100),
+  (21, 1, 'Öl, Niedertemp., bis 1986', 'Niedertemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,35. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0763 (Heizöl).', 20, 0, 0, 0, 0.797, 1, 1000, 1986),
+  (22, 1, 'Öl, Niedertemp., 1987-1994', 'Niedertemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,29. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0763 (Heizöl).', 20, 0, 0, 0, 0.834, 1, 1987, 1994),
+  (23, 1, 'Öl, Niedertemp., ab 1995', 'Niedertemperaturkessel, Einfamilienhaus; IWU TABULA e_g = 1,23. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0763 (Heizöl).', 20, 0, 0, 0, 0.875, 1, 1995, 2100),
+  (24, 1, 'Öl, Niedertemp., MFH, ab 1995', 'Niedertemperaturkessel, Mehrfamilienhaus; IWU TABULA e_g = 1,18. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0763 (Heizöl).', 60, 0, 0, 0, 0.912, 1, 1995, 2100),
+  (25, 1, 'Öl, Brennwert, ab 1995', 'Brennwertkessel, Einfamilienhaus; IWU TABULA e_g = 1,16. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0763 (Heizöl).', 20, 0, 0, 0, 0.928, 1, 1995, 2100),
   (27, 1, 'Ölkessel, Verluste', 'Ölkessel bis 25 kW mit Abgasverlust am Grenzwert der 1. BImSchV (11 %); Strahlungs- und Bereitschaftsverlust typische Werte.', 20, 0.11, 0.015, 0.02, 0, 1, 1000, 2100),
-  (28, 1, 'Holzpelletkessel', 'Holzpelletkessel, Einfamilienhaus; IWU TABULA e_g = 1,37.', 15, 0, 0, 0, 0.730, 2, 1000, 2100),
-  (29, 1, 'Holzpelletkessel, MFH', 'Holzpelletkessel, Mehrfamilienhaus; IWU TABULA e_g = 1,25.', 50, 0, 0, 0, 0.800, 2, 1000, 2100),
-  (33, 1, 'Elektro-Zentralspeicher', 'Elektrisches Heizelement in einem zentralen Speicher; IWU TABULA e_g = 1,0.', 15, 0, 0, 0, 1.0, 3, 1000, 2100),
+  (28, 1, 'Holzpelletkessel', 'Holzpelletkessel, Einfamilienhaus; IWU TABULA e_g = 1,37. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0727 (feste Brennstoffe).', 15, 0, 0, 0, 0.783, 2, 1000, 2100),
+  (29, 1, 'Holzpelletkessel, MFH', 'Holzpelletkessel, Mehrfamilienhaus; IWU TABULA e_g = 1,25. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0727 (feste Brennstoffe).', 50, 0, 0, 0, 0.858, 2, 1000, 2100),
+  (33, 1, 'Elektro-Zentralspeicher', 'Elektrisches Heizelement in einem zentralen Speicher; IWU TABULA e_g = 1,0.', 15, 0, 0, 0, 1.000, 3, 1000, 2100),
   (34, 1, 'Fernwärme-Übergabestation', 'Nah- oder Fernwärme-Übergabestation; IWU TABULA e_g = 1,02.', 20, 0, 0, 0, 0.980, 4, 1000, 2100),
-  (37, 1, 'Hackschnitzelkessel', 'Holzhackschnitzelkessel mit automatischer Beschickung, Einfamilienhaus; IWU TABULA führt keinen eigenen Hackschnitzelkessel, Wert des automatisch beschickten Holzpelletkessels, e_g = 1,37.', 30, 0, 0, 0, 0.730, 5, 1000, 2100),
-  (38, 1, 'Hackschnitzelkessel, MFH', 'Holzhackschnitzelkessel mit automatischer Beschickung, Mehrfamilienhaus; IWU TABULA führt keinen eigenen Hackschnitzelkessel, Wert des automatisch beschickten Holzpelletkessels, e_g = 1,25.', 60, 0, 0, 0, 0.800, 5, 1000, 2100),
-  (39, 1, 'Braunkohle, Konstanttemp., bis 1986', 'Kohlekessel mit konstanter Kesseltemperatur, Einfamilienhaus; IWU TABULA Konstanttemperaturkessel e_g = 1,46.', 20, 0, 0, 0, 0.685, 6, 1000, 1986),
-  (40, 1, 'Braunkohle, Konstanttemp., 1987-1994', 'Kohlekessel mit konstanter Kesseltemperatur, Einfamilienhaus; IWU TABULA Konstanttemperaturkessel e_g = 1,42.', 20, 0, 0, 0, 0.704, 6, 1987, 1994),
-  (41, 1, 'Braunkohle, Konstanttemp., ab 1995', 'Kohlekessel mit konstanter Kesseltemperatur, Einfamilienhaus; IWU TABULA Konstanttemperaturkessel e_g = 1,37.', 20, 0, 0, 0, 0.730, 6, 1995, 2100),
-  (42, 1, 'Steinkohle, Konstanttemp., bis 1986', 'Kohlekessel mit konstanter Kesseltemperatur, Einfamilienhaus; IWU TABULA Konstanttemperaturkessel e_g = 1,46.', 20, 0, 0, 0, 0.685, 7, 1000, 1986),
-  (43, 1, 'Steinkohle, Konstanttemp., 1987-1994', 'Kohlekessel mit konstanter Kesseltemperatur, Einfamilienhaus; IWU TABULA Konstanttemperaturkessel e_g = 1,42.', 20, 0, 0, 0, 0.704, 7, 1987, 1994),
-  (44, 1, 'Steinkohle, Konstanttemp., ab 1995', 'Kohlekessel mit konstanter Kesseltemperatur, Einfamilienhaus; IWU TABULA Konstanttemperaturkessel e_g = 1,37.', 20, 0, 0, 0, 0.730, 7, 1995, 2100);
+  (37, 1, 'Hackschnitzelkessel', 'Holzhackschnitzelkessel mit automatischer Beschickung, Einfamilienhaus; IWU TABULA führt keinen eigenen Hackschnitzelkessel, Wert des automatisch beschickten Holzpelletkessels, e_g = 1,37. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0727 (feste Brennstoffe).', 30, 0, 0, 0, 0.783, 5, 1000, 2100),
+  (38, 1, 'Hackschnitzelkessel, MFH', 'Holzhackschnitzelkessel mit automatischer Beschickung, Mehrfamilienhaus; IWU TABULA führt keinen eigenen Hackschnitzelkessel, Wert des automatisch beschickten Holzpelletkessels, e_g = 1,25. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0727 (feste Brennstoffe).', 60, 0, 0, 0, 0.858, 5, 1000, 2100),
+  (39, 1, 'Braunkohle, Konstanttemp., bis 1986', 'Kohlekessel mit konstanter Kesseltemperatur, Einfamilienhaus; IWU TABULA Konstanttemperaturkessel e_g = 1,46. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0727 (Braunkohle).', 20, 0, 0, 0, 0.735, 6, 1000, 1986),
+  (40, 1, 'Braunkohle, Konstanttemp., 1987-1994', 'Kohlekessel mit konstanter Kesseltemperatur, Einfamilienhaus; IWU TABULA Konstanttemperaturkessel e_g = 1,42. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0727 (Braunkohle).', 20, 0, 0, 0, 0.755, 6, 1987, 1994),
+  (41, 1, 'Braunkohle, Konstanttemp., ab 1995', 'Kohlekessel mit konstanter Kesseltemperatur, Einfamilienhaus; IWU TABULA Konstanttemperaturkessel e_g = 1,37. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0727 (Braunkohle).', 20, 0, 0, 0, 0.783, 6, 1995, 2100),
+  (42, 1, 'Steinkohle, Konstanttemp., bis 1986', 'Kohlekessel mit konstanter Kesseltemperatur, Einfamilienhaus; IWU TABULA Konstanttemperaturkessel e_g = 1,46. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0727 (feste Brennstoffe).', 20, 0, 0, 0, 0.735, 7, 1000, 1986),
+  (43, 1, 'Steinkohle, Konstanttemp., 1987-1994', 'Kohlekessel mit konstanter Kesseltemperatur, Einfamilienhaus; IWU TABULA Konstanttemperaturkessel e_g = 1,42. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0727 (feste Brennstoffe).', 20, 0, 0, 0, 0.755, 7, 1987, 1994),
+  (44, 1, 'Steinkohle, Konstanttemp., ab 1995', 'Kohlekessel mit konstanter Kesseltemperatur, Einfamilienhaus; IWU TABULA Konstanttemperaturkessel e_g = 1,37. Nutzungsgrad auf den Heizwert umgerechnet mit Hs/Hi = 1,0727 (feste Brennstoffe).', 20, 0, 0, 0, 0.783, 7, 1995, 2100);

@@ -51,10 +51,17 @@ std::array<ProfilWert, 23> ProfilTabelle(DOptionen& o)
 
 void DOptionen::SetzeStandard()
 {
-    Brennstoffkosten1 = 0.035;
+    // Gas and electricity: the average prices private households paid in
+    // the second half of 2024, taxes and levies included (Statistisches
+    // Bundesamt, gas and electricity prices of private households): 12.28 ct
+    // per kWh of gas as billed, that is of the gross calorific value, which
+    // is 12.28 * 1.0949 = 13.45 ct per kWh of the net value the balance
+    // counts in; 41.20 ct per kWh of electricity. The other fuels keep their earlier
+    // defaults: no such statistic of theirs was at hand.
+    Brennstoffkosten1 = 0.1345;
     Brennstoffkosten2 = 0.035;
     Brennstoffkosten3 = 0.04;
-    Brennstoffkosten4 = 0.07;
+    Brennstoffkosten4 = 0.412;
     Brennstoffkosten5 = 0.045;
     Brennstoffkosten6 = 0.04;
     Brennstoffkosten7 = 0.02;

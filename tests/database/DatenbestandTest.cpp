@@ -14,8 +14,10 @@
 #include "database/XDBHeizungSanSet.h"
 #include "database/XDBOpakSanSet.h"
 #include "model/DHeizung.h"
+#include "model/Einheiten.h"
 #include "model/DSchicht.h"
 #include "model/SchichtUWert.h"
+#include "model/Zahlentext.h"
 #include "platform/Datenbankort.h"
 #include "platform/SqlDatabase.h"
 #include "support/TestEnvironment.h"
@@ -28,8 +30,10 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -56,6 +60,41 @@ std::size_t Zeichen(const std::string& s)
 bool IstLuftschichtName(const std::string& name)
 {
     return name == DSchicht::NameLuftschicht || name == DSchicht::NameHinterlueftung;
+}
+
+// Gross over net calorific value per fuel code: the IWU TABULA tables give
+// their expenditure factors on the gross value and name the factors they
+// converted with (1.0949 gas, 1.0763 oil, 1.0727 lignite, the last also for
+// their stove for solid fuels, wood and coal); electricity and district heat
+// have no calorific value to tell apart.
+double BrennwertJeHeizwert(int brennstoff)
+{
+    switch (brennstoff) {
+    case BrennstoffGas: return 1.0949;
+    case BrennstoffOel: return 1.0763;
+    case BrennstoffHolz:
+    case BrennstoffHackschnitzel:
+    case BrennstoffBraunkohle:
+    case BrennstoffSteinkohle: return 1.0727;
+    default: return 1.0;
+    }
+}
+
+// The annual efficiency on the net basis of a boiler whose TABULA factor is
+// e_g, rounded to three places as the data stores it.
+double NettoNutzungsgrad(double eg, int brennstoff)
+{
+    return std::round(1000 * BrennwertJeHeizwert(brennstoff) / eg) / 1000;
+}
+
+// The factor a row's description names ("e_g = 1,08"), 0 when it names none.
+double GenannterAufwandsfaktor(const std::string& langtext)
+{
+    static const std::regex muster(R"(e_g = ([0-9]+),([0-9]+))");
+    double eg = 0;
+    for (auto it = std::sregex_iterator(langtext.begin(), langtext.end(), muster); it != std::sregex_iterator(); ++it)
+        eg = std::stod((*it)[1].str() + "." + (*it)[2].str());
+    return eg;
 }
 
 class Bestand : public ::testing::Test {
@@ -295,6 +334,27 @@ TEST_F(Bestand, OnlyAirLayersAndRearVentilationHaveNoConductivity)
         EXPECT_TRUE(std::holds_alternative<long long>(flach.Value("Mu")));
 }
 
+// The fuel units and CO2 factors are per kWh of the net calorific value, so
+// the efficiencies must be too: a condensing boiler then exceeds 100 %, but
+// none exceeds the gross over net ratio of its fuel (all the water vapour
+// condensed and nothing lost).
+TEST_F(Bestand, BoilerEfficienciesAreTheTabulaFactorsOnTheNetBasis)
+{
+    DBODBCHeizkesselSet kessel(&db);
+    kessel.Open();
+    int mitFaktor = 0;
+    for (; !kessel.IsEOF(); kessel.MoveNext()) {
+        if (kessel.Kesselnutzungsgrad < 1e-20)
+            continue; // described by its losses, which the ordinance states on the net basis
+        const double eg = GenannterAufwandsfaktor(kessel.Langtext);
+        ASSERT_GT(eg, 0.0) << kessel.Name << ": " << kessel.Langtext;
+        ++mitFaktor;
+        EXPECT_DOUBLE_EQ(kessel.Kesselnutzungsgrad, NettoNutzungsgrad(eg, kessel.Brennstoff)) << kessel.Name;
+        EXPECT_LE(kessel.Kesselnutzungsgrad, BrennwertJeHeizwert(kessel.Brennstoff)) << kessel.Name;
+    }
+    EXPECT_GT(mitFaktor, 20);
+}
+
 TEST_F(Bestand, GlazingsFramesAndBoilersHaveUsableValues)
 {
     DBODBCVerglasungSet glas(&db);
@@ -463,31 +523,122 @@ TEST_F(Sanierung, OpaqueMeasuresAgreeWithTheirLayerText)
     PruefeOpakeMassnahmen(flachdach, "SanFlachdach");
 }
 
-// Two rows of a group that agree in U-value, thickness and every price are
-// one measure to the optimiser: it would propose both as different variants.
-TEST_F(Sanierung, NoTwoMeasuresOfAGroupAgreeInUValueThicknessAndPrices)
+// Two rows of a group that the optimiser cannot tell apart are one measure
+// to it: it would propose both as different variants that differ only by
+// the name. It sees where a measure may go, the U-value it gives (the
+// proposals show it to three significant digits, and the savings then agree
+// as far as they are shown), the prices, and for a core fill the thickness
+// of the air layer it fills; the exact thickness of an added layer is no
+// criterion of its own.
+TEST_F(Sanierung, NoTwoMeasuresOfAGroupLookAlikeToTheOptimiser)
 {
     struct Gruppe {
         const char* tabelle;
-        const char* schluessel;
-        const char* spalten;
+        std::vector<const char*> anwendung; // compared as they are
+        std::vector<const char*> werte;     // compared to three significant digits
+        std::vector<const char*> preise;    // compared to the cent
+        bool fuellungMitDicke;
     };
-    const char* const opak = "[kWert], [Dicke], [Sowiesokostenfix], [Sowiesokosten], [Zusatzkostenfix], [Zusatzkosten]";
-    for (const Gruppe& g : {Gruppe{"SanWand", "NULL", opak}, Gruppe{"SanBoden", "NULL", opak}, Gruppe{"SanDecke", "NULL", opak},
-                            Gruppe{"SanSteildach", "NULL", opak}, Gruppe{"SanFlachdach", "[Warmdach]", opak},
-                            Gruppe{"SanFenster", "[Rahmenaustausch]",
-                                   "[kWertGlas], [gWert], [kWertRahmen], [Sowiesokostenfix], [Sowiesokosten], "
-                                   "[Zusatzkostenfix], [Zusatzkosten]"},
-                            Gruppe{"SanHeizkessel", "[Brennstoff]",
-                                   "[Leistung ab], [Leistung bis], [Kesselnutzungsgrad], [Preis]"}}) {
-        const std::string sql = std::string("SELECT group_concat([Name], ' / ') FROM ") + SqlName(g.tabelle) +
-                                " GROUP BY " + g.schluessel + ", " + g.spalten + " HAVING count(*) > 1";
+    const std::vector<const char*> opakeAnwendung{"[Innen]", "[Zwischen]", "[Aussen]"};
+    const std::vector<const char*> opakePreise{"[Sowiesokostenfix]", "[Sowiesokosten]", "[Zusatzkostenfix]",
+                                               "[Zusatzkosten]"};
+    std::vector<const char*> flachAnwendung = opakeAnwendung;
+    flachAnwendung.push_back("[Warmdach]");
+    const std::vector<Gruppe> gruppen{
+        {"SanWand", opakeAnwendung, {"[kWert]"}, opakePreise, true},
+        {"SanBoden", opakeAnwendung, {"[kWert]"}, opakePreise, true},
+        {"SanDecke", opakeAnwendung, {"[kWert]"}, opakePreise, true},
+        {"SanSteildach", opakeAnwendung, {"[kWert]"}, opakePreise, true},
+        {"SanFlachdach", flachAnwendung, {"[kWert]"}, opakePreise, true},
+        {"SanFenster", {"[Rahmenaustausch]"}, {"[kWertGlas]", "[gWert]", "[kWertRahmen]"}, opakePreise, false},
+        {"SanHeizkessel", {"[Brennstoff]", "[Leistung ab]", "[Leistung bis]"}, {"[Kesselnutzungsgrad]"}, {"[Preis]"},
+         false},
+    };
+    for (const Gruppe& g : gruppen) {
+        std::string sql = "SELECT [Name]";
+        for (const auto* liste : {&g.anwendung, &g.werte, &g.preise})
+            for (const char* spalte : *liste)
+                sql += std::string(", ") + spalte;
+        if (g.fuellungMitDicke)
+            sql += ", [Zwischen] * [Dicke]";
+        sql += " FROM " + SqlName(g.tabelle);
         sqlite3_stmt* stmt = nullptr;
         ASSERT_EQ(sqlite3_prepare_v2(db.Handle(), sql.c_str(), -1, &stmt, nullptr), SQLITE_OK) << sql;
-        while (sqlite3_step(stmt) == SQLITE_ROW)
-            ADD_FAILURE() << g.tabelle << ": " << reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+        std::map<std::vector<double>, std::vector<std::string>> gleiche;
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            std::vector<double> schluessel;
+            int spalte = 1;
+            for (std::size_t i = 0; i < g.anwendung.size(); ++i)
+                schluessel.push_back(sqlite3_column_double(stmt, spalte++));
+            for (std::size_t i = 0; i < g.werte.size(); ++i)
+                schluessel.push_back(RundeSignifikant(sqlite3_column_double(stmt, spalte++), 3));
+            for (std::size_t i = 0; i < g.preise.size(); ++i)
+                schluessel.push_back(std::round(100 * sqlite3_column_double(stmt, spalte++)));
+            if (g.fuellungMitDicke)
+                schluessel.push_back(std::round(1000 * sqlite3_column_double(stmt, spalte++)));
+            gleiche[schluessel].push_back(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+        }
         sqlite3_finalize(stmt);
+        for (const auto& [schluessel, namen] : gleiche) {
+            if (namen.size() < 2)
+                continue;
+            std::string liste;
+            for (const auto& n : namen)
+                liste += (liste.empty() ? "" : " / ") + n;
+            ADD_FAILURE() << g.tabelle << ": " << liste;
+        }
     }
+}
+
+// The facade rows name the IWU cost functions of 2015 as their source; the
+// README beside the scripts states the function, and every such row must be
+// what that function gives for its insulation thickness. The study's figures
+// are pinned here too, so that a README and data that agree with each other
+// but not with the study do not pass.
+TEST_F(Sanierung, FacadeRowsFollowTheCostFunctionTheReadmeStates)
+{
+    std::ifstream readme(fs::path(ZEVA_DATA_DIR) / "DB" / "README.md");
+    ASSERT_TRUE(readme) << ZEVA_DATA_DIR;
+    std::string zeile;
+    std::string tabellenzeile;
+    while (std::getline(readme, zeile))
+        if (zeile.rfind("| `[SanWand]` |", 0) == 0 && zeile.find("WDVS EPS") != std::string::npos)
+            tabellenzeile = zeile;
+    ASSERT_FALSE(tabellenzeile.empty()) << "no price row of the EPS facade systems in the README";
+
+    // "... [IWU 2015]: 19.77 EUR/m² + 2.81 EUR/m² per cm ..." in the extra-cost
+    // cell and "... full cost 96.88 EUR/m² + 2.81 EUR/m² per cm ..." beside it.
+    const std::regex mehrkosten(R"(\[IWU 2015\][^|]*?([0-9]+\.[0-9]+) EUR/m² \+ ([0-9]+\.[0-9]+) EUR/m² per cm, the energy-related extra cost)");
+    const std::regex vollkosten(R"(full cost ([0-9]+\.[0-9]+) EUR/m² \+ ([0-9]+\.[0-9]+) EUR/m² per cm)");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(tabellenzeile, m, mehrkosten)) << tabellenzeile;
+    const double grund = std::stod(m[1].str());
+    const double jeCm = std::stod(m[2].str());
+    ASSERT_TRUE(std::regex_search(tabellenzeile, m, vollkosten)) << tabellenzeile;
+    const double vollGrund = std::stod(m[1].str());
+    EXPECT_EQ(std::stod(m[2].str()), jeCm) << "the anyway cost does not depend on the thickness";
+    // IWU 2015, external wall with a composite insulation system.
+    EXPECT_EQ(grund, 19.77);
+    EXPECT_EQ(jeCm, 2.81);
+    EXPECT_EQ(vollGrund, 96.88);
+
+    XDBWandSanSet wand(&db);
+    wand.Open();
+    int gefunden = 0;
+    for (; !wand.IsEOF(); wand.MoveNext()) {
+        if (wand.Name.rfind("WDVS EPS", 0) != 0)
+            continue;
+        ++gefunden;
+        const auto lagen = LiesSchichten(wand.Schichten);
+        ASSERT_FALSE(lagen.empty()) << wand.Name;
+        const Lage& daemmung = lagen.back();
+        EXPECT_DOUBLE_EQ(daemmung.lambda, 0.035) << wand.Name; // the function is for WLS 035
+        const double cm = 100 * daemmung.dicke;
+        EXPECT_NEAR(wand.Zusatzkosten, grund + jeCm * cm, 1e-9) << wand.Name;
+        EXPECT_NEAR(wand.Sowiesokosten, vollGrund - grund, 1e-9) << wand.Name;
+        EXPECT_NE(wand.Langtext.find("2015"), std::string::npos) << wand.Name;
+    }
+    EXPECT_GE(gefunden, 3);
 }
 
 TEST_F(Sanierung, OptimiserFiltersFindCandidatesOnTheShippedFile)
@@ -542,6 +693,61 @@ TEST_F(Sanierung, WindowMeasuresComeWithAndWithoutNewFrame)
             EXPECT_GT(set.Lebensdauer, 0.0) << set.Name;
             EXPECT_NE(set.Kategorie, 0) << set.Name;
         }
+    }
+}
+
+TEST_F(Sanierung, BoilerEfficienciesAreTheTabulaFactorsOnTheNetBasis)
+{
+    XDBHeizungSanSet set(&db);
+    set.Open();
+    for (; !set.IsEOF(); set.MoveNext()) {
+        const double eg = GenannterAufwandsfaktor(set.Langtext);
+        ASSERT_GT(eg, 0.0) << set.Name << ": " << set.Langtext;
+        EXPECT_DOUBLE_EQ(set.Kesselnutzungsgrad, NettoNutzungsgrad(eg, set.Brennstoff)) << set.Name;
+        EXPECT_LE(set.Kesselnutzungsgrad, BrennwertJeHeizwert(set.Brennstoff)) << set.Name;
+    }
+}
+
+// What the heating record makes of a boiler from the data base: the fuel
+// quantity of a year is the heat demand over the efficiency on the net
+// basis, counted in the unit the fuel is sold in (with a loss-free
+// distribution, so that the boiler alone counts).
+TEST_F(Sanierung, FuelQuantityIsTheDemandOverTheNetEfficiencyInTheFuelsUnit)
+{
+    struct Fall {
+        int brennstoff;
+        const char* kessel;
+        double eg;            // TABULA expenditure factor, gross basis
+        double kWhJeEinheit;  // net calorific value of one unit of the fuel
+    };
+    const Fall faelle[] = {
+        {BrennstoffGas, "Gas-Brennwertkessel 4-15 kW", 1.08, 10.4},            // m³
+        {BrennstoffOel, "Öl-Brennwertkessel 4-20 kW", 1.08, 10.0},             // l
+        {BrennstoffHolz, "Holzpelletkessel 4-15 kW", 1.37, 3.3},               // kg
+        {BrennstoffStrom, "Elektro-Zentralspeicher 4-15 kW", 1.0, 1.0},        // kWh
+        {BrennstoffSonstige, "Fernwärme-Übergabestation 4-35 kW", 1.02, 1.0},  // kWh
+        {BrennstoffHackschnitzel, "Hackschnitzelkessel 4-35 kW", 1.37, 1.0},   // kWh
+        {BrennstoffBraunkohle, "Braunkohlekessel 4-35 kW", 1.37, 1.0},         // kWh
+        {BrennstoffSteinkohle, "Steinkohlekessel 4-35 kW", 1.37, 1.0},         // kWh
+    };
+    const double waermeKWh = 20000;
+    for (const Fall& f : faelle) {
+        XDBHeizungSanSet set(&db);
+        set.Open();
+        while (!set.IsEOF() && set.Name != f.kessel)
+            set.MoveNext();
+        ASSERT_FALSE(set.IsEOF()) << f.kessel;
+        EXPECT_EQ(set.Brennstoff, f.brennstoff) << f.kessel;
+
+        DHeizung h;
+        h.Einzelheiz = 0;
+        h.Verteilungsnutzungsgrad = 1.0;
+        h.Bereitschaftszeit = 8760;
+        h.SetzeSanierung(set.Zeile());
+        h.BerechneEndenergie(waermeKWh * MJProKWh);
+        const double menge = h.Endenergie / MJProKWh * h.Brennstoffeinheit();
+        const double erwartet = waermeKWh / NettoNutzungsgrad(f.eg, f.brennstoff) / f.kWhJeEinheit;
+        EXPECT_NEAR(menge, erwartet, 1e-9 * erwartet) << f.kessel;
     }
 }
 

@@ -164,7 +164,7 @@ TEST(HeizkesselSanDBDlg, RequiredPowerChoosesTheBoilerAndTheTakeOverWritesIt)
         << "not the 4-15 kW boiler";
     EXPECT_EQ(Wert(dlg, 1055), "8500") << "7500 + HeizkesselTauschen";
     EXPECT_EQ(Wert(dlg, 1056), "20");
-    EXPECT_EQ(Wert(dlg, 1207), "92,6");
+    EXPECT_EQ(Wert(dlg, 1207), "101,4") << "1.0949 / 1.08, on the net calorific value";
     EXPECT_TRUE(Id<QLabel>(dlg, 1207)->isVisible());
     EXPECT_FALSE(Id<QLabel>(dlg, 1204)->isVisible()) << "an efficiency replaces the losses";
     EXPECT_FALSE(Knopf(dlg, 1030)->isEnabled());
@@ -176,7 +176,7 @@ TEST(HeizkesselSanDBDlg, RequiredPowerChoosesTheBoilerAndTheTakeOverWritesIt)
     EXPECT_DOUBLE_EQ(h.Nennwaermeleistung, 20) << "the mean of the band";
     EXPECT_EQ(h.Einzelheiz, 0);
     EXPECT_DOUBLE_EQ(h.EtaEinzel, 0);
-    EXPECT_DOUBLE_EQ(h.Jahresnutzungsgrad, 0.926);
+    EXPECT_DOUBLE_EQ(h.Jahresnutzungsgrad, 1.014);
     EXPECT_DOUBLE_EQ(h.Preis, 8500);
     EXPECT_DOUBLE_EQ(h.Lebensdauer, 20);
     EXPECT_DOUBLE_EQ(h.Kea, 1800);

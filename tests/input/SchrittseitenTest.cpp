@@ -859,6 +859,44 @@ TEST_F(Heizungsseite, ABoilerFromTheDataBaseAndTheEfficiencyFromItsLosses)
     EXPECT_TRUE(meldungen.Anfragen().empty());
 }
 
+// On the net calorific value, which the fuel units count in, a condensing
+// boiler of the data base exceeds 100 %; the page takes it as it comes and
+// refuses only more than the design's 120 %, beyond every fuel's gross over
+// net ratio (gas 109.5 %).
+TEST_F(Heizungsseite, ACondensingBoilerAboveHundredPercentIsTakenAndStored)
+{
+    test::BeiModalemDialog([](QDialog* d) {
+        if (test::Markiert(*d, 1132))
+            Klicke(*d, 1132); // every year of construction
+        Waehle(Id<QComboBox>(*d, 1106), QStringLiteral("Gas, Brennwert verbessert"));
+        Klicke(*d, 1);
+    });
+    Klicke(*seite, 1118);
+    EXPECT_EQ(Feld(seite, 1146), QStringLiteral("Gas, Brennwert verbessert"));
+    EXPECT_EQ(Feld(seite, 1152), QStringLiteral("101,4"));
+
+    Tippe(*seite, 1152, QStringLiteral("120,5"));
+    const std::size_t vorher = meldungen.Anfragen().size();
+    Klicke(*seite, 1281);
+    ASSERT_EQ(meldungen.Anfragen().size(), vorher + 1);
+    EXPECT_EQ(meldungen.Anfragen().back().text, QStringLiteral("Geben Sie eine Zahl zwischen 0 und 120 ein."));
+    EXPECT_EQ(H().Phase, 17);
+
+    Tippe(*seite, 1152, QStringLiteral("101,4"));
+    Klicke(*seite, 1281);
+    EXPECT_EQ(H().Phase, 18);
+    const DHeizung& k = H().m_aHeizung[0];
+    EXPECT_DOUBLE_EQ(k.Jahresnutzungsgrad, 1.014);
+    // The fuel energy is the heat to be generated over that efficiency.
+    MeldungsNotifier n;
+    Haus kopie(H());
+    const double q = kopie.Waermebilanz(n);
+    DHeizung h = k;
+    h.BerechneEndenergie(q);
+    EXPECT_NEAR(h.Endenergie, q / (1.014 * k.Verteilungsnutzungsgrad), 1e-9 * h.Endenergie);
+    EXPECT_LT(h.Endenergie * k.Verteilungsnutzungsgrad, q);
+}
+
 TEST_F(Heizungsseite, SingleRoomHeaters)
 {
     Id<QRadioButton>(*seite, 1141)->click();

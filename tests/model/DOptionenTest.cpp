@@ -20,6 +20,10 @@ namespace {
 using test::ByteBuilder;
 using test::SpeicherProfil;
 
+// The household price of gas in the second half of 2024 (12.28 ct per kWh
+// of the gross calorific value), per kWh of the net value: 12.28 * 1.0949.
+constexpr double NeuerGaspreis = 0.1345;
+
 // A record in which every member differs from its default.
 DOptionen Geaendert()
 {
@@ -54,7 +58,7 @@ TEST(DOptionen, Vorgaben)
 {
     DOptionen o = Geaendert();
     o.SetzeStandard();
-    const double preise[] = {0.035, 0.035, 0.04, 0.07, 0.045, 0.04, 0.02, 0.02};
+    const double preise[] = {NeuerGaspreis, 0.035, 0.04, 0.412, 0.045, 0.04, 0.02, 0.02};
     for (int k = 0; k < 8; ++k)
         EXPECT_EQ(o.Brennstoffpreis(k), preise[k]) << "Brennstoff " << k;
     EXPECT_EQ(o.Zentralheizung, 40);
@@ -161,7 +165,7 @@ TEST(DOptionenProfil, SchreibtDreiundzwanzigWerteInTabellenfolge)
     EXPECT_EQ(p.werte.size(), 23u);
 
     // Each value in its kind: doubles as 8 bytes, integers, the one string.
-    const double preise[] = {0.035, 0.035, 0.04, 0.07, 0.045, 0.04, 0.02, 0.02};
+    const double preise[] = {NeuerGaspreis, 0.035, 0.04, 0.412, 0.045, 0.04, 0.02, 0.02};
     for (int k = 0; k < 8; ++k)
         EXPECT_EQ(p.LeseBinaer("Optionen", "mk_Preis" + std::to_string(k)), BytesVon(preise[k])) << k;
     struct Doppel {
@@ -202,6 +206,24 @@ TEST(DOptionenProfil, LeerBleibtUnveraendertUndRundreise)
     DOptionen v;
     v.LeseOptionen(fremd);
     EXPECT_TRUE(v == DOptionen());
+}
+
+// A user who confirmed his options with an earlier program keeps every price
+// he stored, even one that was that program's default; what he never stored
+// takes the current default.
+TEST(DOptionenProfil, GespeicherteFruehereVorgabenBleiben)
+{
+    SpeicherProfil p;
+    SchreibeProfilDouble(p, "Optionen", "mk_Preis0", 0.035);
+    SchreibeProfilDouble(p, "Optionen", "mk_HeizkesselTauschen", 1500);
+    DOptionen o;
+    o.LeseOptionen(p);
+    EXPECT_EQ(o.Brennstoffkosten1, 0.035);
+    EXPECT_EQ(o.HeizkesselTauschen, 1500);
+    EXPECT_EQ(o.Brennstoffkosten4, 0.412);
+    EXPECT_EQ(o.Brennstoffpreis(0), 0.035);
+    o.SetzeStandard();
+    EXPECT_EQ(o.Brennstoffkosten1, NeuerGaspreis);
 }
 
 TEST(DOptionenProfil, EinzelneWerteFehlenOderHabenFremdeArt)

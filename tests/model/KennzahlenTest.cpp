@@ -50,10 +50,10 @@ TEST(Kennzahlen, BrennstoffMengeCo2UndKosten)
         double preis;      // the options' default, EUR/kWh
     };
     const Fall faelle[] = {
-        {0, "Gas", "m³", 1 / 10.4, 0.22, 0.035},
+        {0, "Gas", "m³", 1 / 10.4, 0.22, 0.1345},
         {1, "Öl", "l", 1 / 10.0, 0.306, 0.035},
         {2, "Fester Brennstoff", "kg", 1 / 3.3, 0.00181, 0.04},
-        {3, "Strom", "kWh", 1, 0.648, 0.07},
+        {3, "Strom", "kWh", 1, 0.648, 0.412},
         {4, "Sonstige", "kWh", 1, 0, 0.045},
         {5, "Sonstige", "kWh", 1, 0.141, 0.04},
         {6, "Sonstige", "kWh", 1, 0.431, 0.02},

@@ -1007,6 +1007,10 @@ TEST_F(VariantenSeiten, EndToEndTheVariantsKeyFiguresInThePane)
     ASSERT_TRUE(d->OnOK());
     ASSERT_EQ(H().Varianten, n);
     EXPECT_EQ(H().m_aHeizung[static_cast<std::size_t>(n)].Name, kessel.toStdString());
+    // On the net calorific value a condensing boiler exceeds 100 %, and the
+    // page passes that on unchanged.
+    EXPECT_GT(H().m_aHeizung[static_cast<std::size_t>(n)].Jahresnutzungsgrad, 1.0);
+    EXPECT_LT(H().m_aHeizung[static_cast<std::size_t>(n)].Jahresnutzungsgrad, 1.0949);
 
     CSanVariantenDlg* pane = Pane();
     ASSERT_TRUE(pane->Auswahl()->isEnabled());

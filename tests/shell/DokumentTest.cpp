@@ -198,7 +198,7 @@ TEST_F(DokumentTest, DamagedFilesReportAndLeaveANewEmptyProject)
 
 TEST_F(DokumentTest, OpeningTakesTheProjectsOptionsAndAFailedOpenKeepsThem)
 {
-    ASSERT_DOUBLE_EQ(umgebung.optionen->Brennstoffkosten1, 0.035);
+    ASSERT_DOUBLE_EQ(umgebung.optionen->Brennstoffkosten1, 0.1345);
     const QString pfad = Pfad(QStringLiteral("Preise.vza"));
     QString xml = test::ProjektXml(QStringLiteral("Preise"), 1);
     xml.replace(QStringLiteral("<Optionen/>"),

@@ -332,7 +332,7 @@ TEST_F(OptionenBlatt, VorgabeAnsweredYesShowsTheDefaultsAtOnceAndOnTheOtherPages
 
     skript.Antworte(QMessageBox::Yes);
     Klicke(Knopf(1257));
-    EXPECT_EQ(Edit(Kosten, 1257)->text(), QString("0,035"));
+    EXPECT_EQ(Edit(Kosten, 1257)->text(), QString("0,1345"));
     EXPECT_EQ(Edit(Kosten, 1262)->text(), QString("40"));
     EXPECT_EQ(Edit(Kosten, 1256)->text(), QString("1500"));
     EXPECT_EQ(QApplication::focusWidget(), Knopf(1257));
