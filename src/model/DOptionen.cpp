@@ -56,10 +56,13 @@ void DOptionen::SetzeStandard()
     // Bundesamt, gas and electricity prices of private households): 12.28 ct
     // per kWh of gas as billed, that is of the gross calorific value, which
     // is 12.28 * 1.0949 = 13.45 ct per kWh of the net value the balance
-    // counts in; 41.20 ct per kWh of electricity. The other fuels keep their earlier
-    // defaults: no such statistic of theirs was at hand.
+    // counts in; 41.20 ct per kWh of electricity. Light heating oil: about
+    // 100.6 ct per litre, the average consumer price including VAT of 2024
+    // up to September (Statista, after Destatis), that is 10.06 ct per kWh
+    // at the 10.0 kWh per litre (net) of the fuel unit. The other fuels keep
+    // their earlier defaults: no such statistic of theirs was at hand.
     Brennstoffkosten1 = 0.1345;
-    Brennstoffkosten2 = 0.035;
+    Brennstoffkosten2 = 0.1006;
     Brennstoffkosten3 = 0.04;
     Brennstoffkosten4 = 0.412;
     Brennstoffkosten5 = 0.045;

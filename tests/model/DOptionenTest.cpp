@@ -23,6 +23,9 @@ using test::SpeicherProfil;
 // The household price of gas in the second half of 2024 (12.28 ct per kWh
 // of the gross calorific value), per kWh of the net value: 12.28 * 1.0949.
 constexpr double NeuerGaspreis = 0.1345;
+// The consumer price of light heating oil in 2024 (100.6 ct per litre), per
+// kWh of the fuel unit's 10.0 kWh per litre.
+constexpr double NeuerOelpreis = 0.1006;
 
 // A record in which every member differs from its default.
 DOptionen Geaendert()
@@ -58,7 +61,7 @@ TEST(DOptionen, Vorgaben)
 {
     DOptionen o = Geaendert();
     o.SetzeStandard();
-    const double preise[] = {NeuerGaspreis, 0.035, 0.04, 0.412, 0.045, 0.04, 0.02, 0.02};
+    const double preise[] = {NeuerGaspreis, NeuerOelpreis, 0.04, 0.412, 0.045, 0.04, 0.02, 0.02};
     for (int k = 0; k < 8; ++k)
         EXPECT_EQ(o.Brennstoffpreis(k), preise[k]) << "Brennstoff " << k;
     EXPECT_EQ(o.Zentralheizung, 40);
@@ -165,7 +168,7 @@ TEST(DOptionenProfil, SchreibtDreiundzwanzigWerteInTabellenfolge)
     EXPECT_EQ(p.werte.size(), 23u);
 
     // Each value in its kind: doubles as 8 bytes, integers, the one string.
-    const double preise[] = {NeuerGaspreis, 0.035, 0.04, 0.412, 0.045, 0.04, 0.02, 0.02};
+    const double preise[] = {NeuerGaspreis, NeuerOelpreis, 0.04, 0.412, 0.045, 0.04, 0.02, 0.02};
     for (int k = 0; k < 8; ++k)
         EXPECT_EQ(p.LeseBinaer("Optionen", "mk_Preis" + std::to_string(k)), BytesVon(preise[k])) << k;
     struct Doppel {

@@ -51,7 +51,7 @@ TEST(Kennzahlen, BrennstoffMengeCo2UndKosten)
     };
     const Fall faelle[] = {
         {0, "Gas", "m³", 1 / 10.4, 0.22, 0.1345},
-        {1, "Öl", "l", 1 / 10.0, 0.306, 0.035},
+        {1, "Öl", "l", 1 / 10.0, 0.306, 0.1006},
         {2, "Fester Brennstoff", "kg", 1 / 3.3, 0.00181, 0.04},
         {3, "Strom", "kWh", 1, 0.648, 0.412},
         {4, "Sonstige", "kWh", 1, 0, 0.045},
