@@ -376,43 +376,80 @@ bool LeseDezimalziffern(std::string_view text, Dezimalziffern& z)
     return z.ganz.size() + z.bruch.size() > 0;
 }
 
+// Adds one to a string of decimal digits, carrying into a new place.
+void ErhoeheUmEins(std::string& ziffern)
+{
+    std::size_t p = ziffern.size();
+    while (p > 0) {
+        --p;
+        if (ziffern[p] != '9') {
+            ++ziffern[p];
+            return;
+        }
+        ziffern[p] = '0';
+    }
+    ziffern.insert(ziffern.begin(), '1');
+}
+
+// The digits rounded half away from zero to `stellen` decimals; a negative
+// number of decimals rounds to tens, hundreds and so on.
+Dezimalziffern RundeZiffern(const Dezimalziffern& z, int stellen)
+{
+    Dezimalziffern r;
+    r.negativ = z.negativ;
+    if (stellen >= 0) {
+        const auto s = static_cast<std::size_t>(stellen);
+        std::string bruch = z.bruch;
+        bruch.resize(std::max(bruch.size(), s + 1), '0');
+        std::string ziffern = (z.ganz.empty() ? std::string("0") : z.ganz) + bruch.substr(0, s);
+        if (bruch[s] >= '5')
+            ErhoeheUmEins(ziffern);
+        r.ganz = ziffern.substr(0, ziffern.size() - s);
+        r.bruch = ziffern.substr(ziffern.size() - s);
+    } else {
+        const auto s = static_cast<std::size_t>(-static_cast<long>(stellen));
+        std::string ganz = z.ganz;
+        if (ganz.size() < s + 1)
+            ganz.insert(0, s + 1 - ganz.size(), '0');
+        std::string ziffern = ganz.substr(0, ganz.size() - s);
+        if (ganz[ganz.size() - s] >= '5')
+            ErhoeheUmEins(ziffern);
+        r.ganz = ziffern + std::string(s, '0');
+    }
+    return r;
+}
+
+// The digits rounded to n significant digits, on the digits themselves (so
+// 2.675 keeps its tie and becomes 2.68, as the decimals are cut).
+Dezimalziffern RundeZiffernSignifikant(const Dezimalziffern& z, int n)
+{
+    const std::size_t ersteGanz = z.ganz.find_first_not_of('0');
+    if (ersteGanz != std::string::npos)
+        return RundeZiffern(z, n - static_cast<int>(z.ganz.size() - ersteGanz));
+    const std::size_t ersteBruch = z.bruch.find_first_not_of('0');
+    if (ersteBruch == std::string::npos)
+        return z; // zero
+    return RundeZiffern(z, n + static_cast<int>(ersteBruch));
+}
+
 // The digits rounded half away from zero on the decimal digits themselves
 // to `nachkomma` decimals, so that the text's own value is rounded, not a
 // double's; German separators, with `tausender` "." grouping.
 std::string GerundeterText(const Dezimalziffern& z, int nachkomma, bool tausender)
 {
-    const auto stellen = static_cast<std::size_t>(std::max(nachkomma, 0));
-    std::string bruch = z.bruch;
-    bruch.resize(std::max(bruch.size(), stellen + 1), '0');
-    const bool aufrunden = bruch[stellen] >= '5';
-    std::string ziffern = z.ganz + bruch.substr(0, stellen);
-    if (aufrunden) {
-        std::size_t p = ziffern.size();
-        while (p > 0) {
-            --p;
-            if (ziffern[p] == '9') {
-                ziffern[p] = '0';
-            } else {
-                ++ziffern[p];
-                break;
-            }
-            if (p == 0)
-                ziffern.insert(ziffern.begin(), '1');
-        }
-    }
-    std::string vorne = ziffern.substr(0, ziffern.size() - stellen);
-    const std::string hinten = ziffern.substr(ziffern.size() - stellen);
-    const std::size_t ersteZiffer = vorne.find_first_not_of('0');
-    vorne = ersteZiffer == std::string::npos ? "0" : vorne.substr(ersteZiffer);
+    const Dezimalziffern r = RundeZiffern(z, std::max(nachkomma, 0));
+    const std::size_t ersteZiffer = r.ganz.find_first_not_of('0');
+    const std::string vorne = ersteZiffer == std::string::npos ? "0" : r.ganz.substr(ersteZiffer);
+    const std::string& hinten = r.bruch;
     const bool null = vorne == "0" && hinten.find_first_not_of('0') == std::string::npos;
 
-    std::string ergebnis = z.negativ && !null ? "-" : ""; // no "-0,00"
+    std::string ergebnis = r.negativ && !null ? "-" : ""; // no "-0,00"
     for (std::size_t k = 0; k < vorne.size(); ++k) {
         if (tausender && k > 0 && (vorne.size() - k) % 3 == 0)
             ergebnis += TausenderTrenner;
         ergebnis += vorne[k];
     }
-    if (stellen > 0) {
+    if (!hinten.empty()) {
         ergebnis += DezimalTrenner;
         ergebnis += hinten;
     }
@@ -425,15 +462,16 @@ std::string Zahltext(double x, int nachkomma, int signifikant, bool tausender)
 {
     if (!std::isfinite(x))
         return {};
-    if (signifikant > 0)
-        x = RundeSignifikant(x, signifikant);
-    // The shortest exact text of the figure: the cut to the decimals shown
-    // is then made on its digits (0.625 shows "0,63").
+    // The shortest exact text of the figure: both cuts, to the significant
+    // digits and to the decimals shown, are made on its digits (0.625 shows
+    // "0,63", 2.675 to three digits "2,68").
     char puffer[400];
     const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::fixed);
     Dezimalziffern z;
     if (fehler != std::errc() || !LeseDezimalziffern(std::string_view(puffer, static_cast<std::size_t>(ende - puffer)), z))
         return {};
+    if (signifikant > 0 && signifikant <= 30)
+        z = RundeZiffernSignifikant(z, signifikant);
     return GerundeterText(z, nachkomma, tausender);
 }
 

@@ -308,6 +308,17 @@ TEST(Zahltext, OneRoundingRuleForEveryPlaceThatShowsAFigure)
         {6000, 0, 0, true, "6.000"},
         {-0.001, 2, 0, true, "0,00"},  // no "-0,00"
         {9.996, 2, 0, true, "10,00"},
+        // The cut to significant digits is made on the decimal digits too:
+        // 1.005 and 0.0145 lie just below their ties as doubles.
+        {1.005, 2, 3, true, "1,01"},
+        {-1.005, 2, 3, true, "-1,01"},
+        {0.0145, 4, 2, true, "0,0150"},
+        {2.675, 2, 3, true, "2,68"},
+        {27040, 0, 3, true, "27.000"},
+        {99950, 0, 3, true, "100.000"},
+        {946.45, 1, 3, true, "946,0"},
+        {0.0012345, 6, 3, true, "0,001230"},
+        {0, 2, 3, true, "0,00"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Zahltext(c.x, c.nachkomma, c.signifikant, c.tausender), c.erwartet) << c.x;
