@@ -1,6 +1,5 @@
 #include "model/CXmlArchive.h"
 
-#include "model/CXmlObject.h"
 #include "platform/RegularFile.h"
 
 #include <libxml/entities.h>
@@ -2035,7 +2034,7 @@ bool CXmlArchiveFile::WriteMember(const XmlMember& member)
     if (member.member == nullptr)
         return false;
     if (member.kind == XmlMember::Object)
-        return static_cast<CXmlObject*>(member.member)->WriteXml(*this);
+        return static_cast<XmlSerialisierbar*>(member.member)->WriteXml(*this);
     // A value that has no text (a number that is not finite) is written
     // empty and reported as false; every other failure raises.
     const std::optional<std::string> text = MemberText(member);
@@ -2138,7 +2137,7 @@ bool CXmlArchiveFile::ReadMember(const XmlMember& member)
     // the member as it was; everything else (no memory, a member's own code
     // that raises) aborts the whole reading.
     if (member.kind == XmlMember::Object)
-        return static_cast<CXmlObject*>(member.member)->ReadXml(*this);
+        return static_cast<XmlSerialisierbar*>(member.member)->ReadXml(*this);
     if ((member.flags & XmlMember::Attribute) != 0) {
         // An attribute read reports false even when it stores the value.
         if (m_leser != nullptr) {

@@ -18,7 +18,18 @@
 
 namespace zeva {
 
-class CXmlObject;
+class CXmlArchiveFile;
+
+// What an object member is to the archive: it writes and reads itself in the
+// archive's document. Every persistent object (CXmlObject) is one.
+class XmlSerialisierbar {
+public:
+    virtual bool WriteXml(CXmlArchiveFile&) = 0;
+    virtual bool ReadXml(CXmlArchiveFile&) = 0;
+
+protected:
+    ~XmlSerialisierbar() = default;
+};
 
 // Description of one member that WriteMember and ReadMember take.
 struct XmlMember {
@@ -42,7 +53,10 @@ inline XmlMember XmlDouble(const char* name, double& v, short flags = 0) { retur
 inline XmlMember XmlFloat(const char* name, float& v, short flags = 0) { return {name, &v, 4, XmlMember::Floating, flags}; }
 inline XmlMember XmlString(const char* name, std::string& v, short flags = 0) { return {name, &v, -1, XmlMember::Text, flags}; }
 inline XmlMember XmlCharBuffer(const char* name, char* buffer, int size, short flags = 0) { return {name, buffer, size, XmlMember::Text, flags}; }
-XmlMember XmlObject(CXmlObject& object);
+inline XmlMember XmlObject(XmlSerialisierbar& object)
+{
+    return {"", &object, static_cast<int>(sizeof(XmlSerialisierbar)), XmlMember::Object, 0};
+}
 
 // Raised when a document cannot be loaded, parsed or saved.
 class CXmlArchiveException : public std::exception {

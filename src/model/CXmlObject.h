@@ -54,26 +54,21 @@ auto XmlMembersOf(T& object)
 
 class BinaryArchive;
 
-class CXmlObject {
+class CXmlObject : public XmlSerialisierbar {
 public:
     virtual ~CXmlObject() = default;
 
     // The older binary document form; classes that have one override it.
     virtual void Serialize(BinaryArchive&) {}
 
-    virtual bool WriteXml(CXmlArchiveFile&) { return false; }
-    virtual bool ReadXml(CXmlArchiveFile&) { return false; }
+    bool WriteXml(CXmlArchiveFile&) override { return false; }
+    bool ReadXml(CXmlArchiveFile&) override { return false; }
 
 protected:
     CXmlObject() = default;
     CXmlObject(const CXmlObject&) = default;
     CXmlObject& operator=(const CXmlObject&) = default;
 };
-
-inline XmlMember XmlObject(CXmlObject& object)
-{
-    return {"", &object, static_cast<int>(sizeof(CXmlObject)), XmlMember::Object, 0};
-}
 
 // T: the persistent class; B: its persistent base (CXmlObject, or another
 // persistent class whose element is then written first inside T's element).

@@ -78,7 +78,7 @@ bool SqlDatabase::CanUpdate() const
 
 void SqlDatabase::ThrowLastError() const
 {
-    throw SqlError(m_db != nullptr ? sqlite3_errmsg(m_db) : "the data base is not open");
+    ThrowSqlError(m_db);
 }
 
 void SqlDatabase::Execute(const std::string& sql)
@@ -95,29 +95,14 @@ void SqlDatabase::Execute(const std::string& sql)
 
 int SqlDatabase::Execute(const std::string& sql, const std::vector<SqlValue>& params)
 {
-    SqlStatement stmt(*this, sql, params);
+    SqlStatement stmt(m_db, sql, params);
     stmt.Step();
     return sqlite3_changes(m_db);
 }
 
-void SqlDatabase::Bind(sqlite3_stmt* stmt, int index, const SqlValue& v) const
-{
-    int rc = SQLITE_OK;
-    if (const auto* i = std::get_if<long long>(&v))
-        rc = sqlite3_bind_int64(stmt, index, *i);
-    else if (const auto* d = std::get_if<double>(&v))
-        rc = sqlite3_bind_double(stmt, index, *d);
-    else if (const auto* s = std::get_if<std::string>(&v))
-        rc = sqlite3_bind_text(stmt, index, s->data(), static_cast<int>(s->size()), SQLITE_TRANSIENT);
-    else
-        rc = sqlite3_bind_null(stmt, index);
-    if (rc != SQLITE_OK)
-        ThrowLastError();
-}
-
 std::vector<std::vector<SqlValue>> SqlDatabase::Query(const std::string& sql, const std::vector<SqlValue>& params)
 {
-    SqlStatement stmt(*this, sql, params);
+    SqlStatement stmt(m_db, sql, params);
     std::vector<std::vector<SqlValue>> zeilen;
     const int spalten = stmt.ColumnCount();
     while (stmt.Step()) {
@@ -153,7 +138,7 @@ bool SqlDatabase::InTransaction() const
 
 int SqlDatabase::NextKey(const std::string& table, const std::string& keyColumn)
 {
-    SqlStatement stmt(*this, "SELECT COALESCE(MAX(" + SqlName(keyColumn) + "), 0) + 1 FROM " + SqlName(table));
+    SqlStatement stmt(m_db, "SELECT COALESCE(MAX(" + SqlName(keyColumn) + "), 0) + 1 FROM " + SqlName(table));
     if (!stmt.Step())
         ThrowLastError();
     return static_cast<int>(stmt.ColumnInt64(0));
@@ -176,56 +161,6 @@ void SqlTransaction::Commit()
     if (!m_joined)
         m_db.CommitTrans();
     m_done = true;
-}
-
-SqlStatement::SqlStatement(const SqlDatabase& db, const std::string& sql, const std::vector<SqlValue>& params)
-    : m_db(db)
-{
-    if (db.Handle() == nullptr)
-        db.ThrowLastError();
-    sqlite3_stmt* stmt = nullptr;
-    const int rc = sqlite3_prepare_v2(db.Handle(), sql.c_str(), -1, &stmt, nullptr);
-    // Owned at once: a member is finalized even when the constructor throws.
-    m_stmt.reset(stmt);
-    if (rc != SQLITE_OK)
-        db.ThrowLastError();
-    for (std::size_t i = 0; i < params.size(); ++i)
-        Bind(static_cast<int>(i) + 1, params[i]);
-}
-
-void SqlStatement::Bind(int index, const SqlValue& value)
-{
-    m_db.Bind(m_stmt.get(), index, value);
-}
-
-bool SqlStatement::Step()
-{
-    const int rc = sqlite3_step(m_stmt.get());
-    if (rc == SQLITE_ROW)
-        return true;
-    if (rc == SQLITE_DONE)
-        return false;
-    m_db.ThrowLastError();
-}
-
-SqlValue SqlColumnValue(sqlite3_stmt* stmt, int i)
-{
-    switch (sqlite3_column_type(stmt, i)) {
-    case SQLITE_INTEGER:
-        return sqlite3_column_int64(stmt, i);
-    case SQLITE_FLOAT:
-        return sqlite3_column_double(stmt, i);
-    case SQLITE_TEXT: {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-        return std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)));
-    }
-    case SQLITE_BLOB: {
-        const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt, i));
-        return std::string(data != nullptr ? data : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)));
-    }
-    default:
-        return SqlValue{};
-    }
 }
 
 } // namespace zeva

@@ -6,29 +6,13 @@
 // same file at once. Record sets read their whole result into memory, so no
 // statement stays open between calls and nested dialogs never block each
 // other. Plain C++ on the SQLite C API, no Qt.
+#include "platform/SqlWert.h"
+
 #include <filesystem>
-#include <stdexcept>
 #include <string>
-#include <variant>
 #include <vector>
 
-struct sqlite3;
-struct sqlite3_stmt;
-
 namespace zeva {
-
-// A value as SQLite holds it: NULL, integer, real or text.
-using SqlValue = std::variant<std::monostate, long long, double, std::string>;
-
-// A failure of the data base: the text is SQLite's own (or ours for a
-// misuse), and Meldung() is what a dialog shows the user.
-class SqlError : public std::runtime_error {
-public:
-    explicit SqlError(const std::string& text) : std::runtime_error(text) {}
-
-    // "Database error: " followed by the error text.
-    std::string Meldung() const { return "Database error: " + std::string(what()); }
-};
 
 class SqlDatabase {
 public:
@@ -72,9 +56,6 @@ public:
     // Throws SqlError with the connection's last error text.
     [[noreturn]] void ThrowLastError() const;
 
-    // Binds one value to the 1-based marker of a statement of this connection.
-    void Bind(sqlite3_stmt* stmt, int index, const SqlValue& value) const;
-
     // Every row of one statement with its "?" markers bound to the values in
     // order, each row's columns as the statement gives them.
     std::vector<std::vector<SqlValue>> Query(const std::string& sql, const std::vector<SqlValue>& params = {});
@@ -83,10 +64,6 @@ private:
     sqlite3* m_db = nullptr;
     std::filesystem::path m_file;
 };
-
-// Column i of the statement's current row: integers, reals and texts as
-// they are stored, a blob as its bytes, NULL as the empty value.
-SqlValue SqlColumnValue(sqlite3_stmt* stmt, int i);
 
 // Keeps a write transaction open for one scope: rolls it back unless
 // Commit() was called, so an exception between the writes leaves nothing.

@@ -272,7 +272,7 @@ void SqlRecordset::Query()
     // sort equal keep that order too.
     sql += m_strSort.empty() ? " ORDER BY rowid" : " ORDER BY " + m_strSort + ", rowid";
 
-    SqlStatement stmt(db, sql);
+    SqlStatement stmt(db.Handle(), sql);
 
     // A statement takes as many parameters as it has markers, from the front
     // of the binding order; the set's parameters are all there regardless.
@@ -466,7 +466,7 @@ long long SqlRecordset::Update()
         throw SqlError("Update without AddNew or Edit on [" + m_table + "]");
     }
 
-    SqlStatement stmt(db, sql);
+    SqlStatement stmt(db.Handle(), sql);
     int index = 1;
     for (const auto& p : m_pending)
         stmt.Bind(index++, p.second);
@@ -511,7 +511,7 @@ SqlRecordset::Row SqlRecordset::ReadRow(long long rowid)
     for (const auto& c : m_columns)
         sql += ", " + SqlName(c);
     sql += " FROM " + SqlName(m_table) + " WHERE rowid = ?";
-    SqlStatement stmt(db, sql);
+    SqlStatement stmt(db.Handle(), sql);
     stmt.Bind(1, rowid);
     Row row;
     row.rowid = rowid;
@@ -533,7 +533,7 @@ void SqlRecordset::Delete()
     if (m_deleted || IsEOF() || IsBOF())
         throw SqlError("Delete: no current row in [" + m_table + "]");
     SqlDatabase& db = *m_pDatabase;
-    SqlStatement stmt(db, "DELETE FROM " + SqlName(m_table) + " WHERE rowid = ?");
+    SqlStatement stmt(db.Handle(), "DELETE FROM " + SqlName(m_table) + " WHERE rowid = ?");
     stmt.Bind(1, m_rows[static_cast<std::size_t>(m_pos)].rowid);
     if (stmt.Step())
         db.ThrowLastError();

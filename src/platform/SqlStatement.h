@@ -2,7 +2,7 @@
 // One prepared statement of a connection, finalized when it goes out of
 // scope: every statement of our SQLite layer is made through it, so no path
 // of an error can leave one open. For the platform's SQLite sources only.
-#include "platform/SqlDatabase.h"
+#include "platform/SqlWert.h"
 
 #include <sqlite3.h>
 
@@ -14,9 +14,10 @@ namespace zeva {
 
 class SqlStatement {
 public:
-    // Prepares the statement on the open connection and binds the values to
-    // its "?" markers in order. Throws SqlError with the connection's text.
-    SqlStatement(const SqlDatabase& db, const std::string& sql, const std::vector<SqlValue>& params = {});
+    // Prepares the statement on the open connection (SqlDatabase::Handle())
+    // and binds the values to its "?" markers in order. Throws SqlError with
+    // the connection's text.
+    SqlStatement(sqlite3* db, const std::string& sql, const std::vector<SqlValue>& params = {});
     SqlStatement(const SqlStatement&) = delete;
     SqlStatement& operator=(const SqlStatement&) = delete;
 
@@ -32,7 +33,7 @@ public:
     long long ColumnInt64(int i) const { return sqlite3_column_int64(m_stmt.get(), i); }
 
 private:
-    const SqlDatabase& m_db;
+    sqlite3* m_db;
     std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> m_stmt{nullptr, sqlite3_finalize};
 };
 

@@ -2,7 +2,6 @@
 
 #include "model/Haus.h"
 #include "model/Kennzahlen.h"
-#include "renovation/CSanierungVarianteDlg.h"
 #include "renovation/Variantenrechnung.h"
 #include "results/CBedarfDlg.h"
 #include "results/CEnergiebilanzDlg.h"
@@ -36,7 +35,7 @@ constexpr const char* TitelWSVO = "Jahres-Heizwärmebedarf nach Wärmeschutzvero
 
 } // namespace
 
-CBerechnungSanDlg::CBerechnungSanDlg(CSanierungVarianteDlg& besitzer) : CSanierungsSeite(besitzer)
+CBerechnungSanDlg::CBerechnungSanDlg(Seitenbesitzer& besitzer) : CSanierungsSeite(besitzer)
 {
     auto gruppe = [this](QWidget* eltern, const char* titel, std::initializer_list<Feldzeile> zeilen) {
         auto* kasten = new QGroupBox(QString::fromUtf8(titel), eltern);

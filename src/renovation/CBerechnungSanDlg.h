@@ -20,7 +20,7 @@ namespace zeva {
 
 class CBerechnungSanDlg final : public CSanierungsSeite {
 public:
-    explicit CBerechnungSanDlg(CSanierungVarianteDlg& besitzer);
+    explicit CBerechnungSanDlg(Seitenbesitzer& besitzer);
 
     void Initialisiere() override;
     void Aktualisiere() override;

@@ -7,7 +7,6 @@
 #include "platform/Meldung.h"
 #include "platform/SqlRecordset.h"
 #include "renovation/COpakSanDlg.h"
-#include "renovation/CSanierungVarianteDlg.h"
 #include "renovation/ManuelleSanierung.h"
 #include "renovation/Seitenhilfen.h"
 #include "renovation/Variantenrechnung.h"
@@ -24,7 +23,7 @@
 
 namespace zeva {
 
-CFensterSanDlg::CFensterSanDlg(CSanierungVarianteDlg& besitzer) : CSanierungsSeite(besitzer)
+CFensterSanDlg::CFensterSanDlg(Seitenbesitzer& besitzer) : CSanierungsSeite(besitzer)
 {
     m_Liste = ErzeugeBauteilliste(this, 1231);
 

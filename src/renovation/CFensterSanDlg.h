@@ -22,7 +22,7 @@ class DSFenster;
 
 class CFensterSanDlg final : public CSanierungsSeite {
 public:
-    explicit CFensterSanDlg(CSanierungVarianteDlg& besitzer);
+    explicit CFensterSanDlg(Seitenbesitzer& besitzer);
 
     void Initialisiere() override;
     void Aktualisiere() override;

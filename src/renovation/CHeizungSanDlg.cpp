@@ -4,7 +4,6 @@
 #include "model/Haus.h"
 #include "model/Zahlentext.h"
 #include "platform/Meldung.h"
-#include "renovation/CSanierungVarianteDlg.h"
 #include "renovation/Seitenhilfen.h"
 #include "renovation/Variantenrechnung.h"
 #include "shell/CMainFrame.h"
@@ -48,7 +47,7 @@ QComboBox* HeizungsAuswahl(QWidget* eltern, int id)
 
 } // namespace
 
-CHeizungSanDlg::CHeizungSanDlg(CSanierungVarianteDlg& besitzer) : CSanierungsSeite(besitzer)
+CHeizungSanDlg::CHeizungSanDlg(Seitenbesitzer& besitzer) : CSanierungsSeite(besitzer)
 {
     auto zeile = [](QGridLayout* raster, QWidget* eltern, int r, const char* text, QWidget* feld,
                     const char* einheit) {

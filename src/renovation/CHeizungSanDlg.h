@@ -27,7 +27,7 @@ class DHeizung;
 
 class CHeizungSanDlg final : public CSanierungsSeite {
 public:
-    explicit CHeizungSanDlg(CSanierungVarianteDlg& besitzer);
+    explicit CHeizungSanDlg(Seitenbesitzer& besitzer);
 
     void Initialisiere() override;
     void Aktualisiere() override { ZeigeHeizung(); }

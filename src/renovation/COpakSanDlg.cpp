@@ -6,7 +6,6 @@
 #include "platform/Meldung.h"
 #include "platform/SqlDatabase.h"
 #include "platform/SqlRecordset.h"
-#include "renovation/CSanierungVarianteDlg.h"
 #include "renovation/Seitenhilfen.h"
 #include "shell/CMainFrame.h"
 #include "ui/SteuerelementId.h"
@@ -69,7 +68,7 @@ void COpakSanDlg::SetzeGlaserAnzeige(GlaserAnzeige anzeige)
     Glaseranzeige() = std::move(anzeige);
 }
 
-COpakSanDlg::COpakSanDlg(CSanierungVarianteDlg& besitzer, const OpakeSeitenArt& art)
+COpakSanDlg::COpakSanDlg(Seitenbesitzer& besitzer, const OpakeSeitenArt& art)
     : CSanierungsSeite(besitzer), m_art(art)
 {
     m_Liste = ErzeugeBauteilliste(this, 1110);
@@ -409,10 +408,10 @@ bool SchreibeEigeneMassnahme(QWidget* eltern,
     return gespeichert;
 }
 
-CFlachdachSanDlg::CFlachdachSanDlg(CSanierungVarianteDlg& besitzer) : COpakSanSeite(besitzer, FlachdachArt) {}
-CSteildachSanDlg::CSteildachSanDlg(CSanierungVarianteDlg& besitzer) : COpakSanSeite(besitzer, SteildachArt) {}
-CDeckeSanDlg::CDeckeSanDlg(CSanierungVarianteDlg& besitzer) : COpakSanSeite(besitzer, DeckeArt) {}
-CWandSanDlg::CWandSanDlg(CSanierungVarianteDlg& besitzer) : COpakSanSeite(besitzer, WandArt) {}
-CBodenSanDlg::CBodenSanDlg(CSanierungVarianteDlg& besitzer) : COpakSanSeite(besitzer, BodenArt) {}
+CFlachdachSanDlg::CFlachdachSanDlg(Seitenbesitzer& besitzer) : COpakSanSeite(besitzer, FlachdachArt) {}
+CSteildachSanDlg::CSteildachSanDlg(Seitenbesitzer& besitzer) : COpakSanSeite(besitzer, SteildachArt) {}
+CDeckeSanDlg::CDeckeSanDlg(Seitenbesitzer& besitzer) : COpakSanSeite(besitzer, DeckeArt) {}
+CWandSanDlg::CWandSanDlg(Seitenbesitzer& besitzer) : COpakSanSeite(besitzer, WandArt) {}
+CBodenSanDlg::CBodenSanDlg(Seitenbesitzer& besitzer) : COpakSanSeite(besitzer, BodenArt) {}
 
 } // namespace zeva

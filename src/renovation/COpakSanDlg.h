@@ -82,7 +82,7 @@ public:
 
 
 protected:
-    COpakSanDlg(CSanierungVarianteDlg& besitzer, const OpakeSeitenArt& art);
+    COpakSanDlg(Seitenbesitzer& besitzer, const OpakeSeitenArt& art);
 
     struct BauteilDaten {
         std::string kurzname;
@@ -147,7 +147,7 @@ public:
     }
 
 protected:
-    COpakSanSeite(CSanierungVarianteDlg& besitzer, const OpakeSeitenArt& art) : COpakSanDlg(besitzer, art) {}
+    COpakSanSeite(Seitenbesitzer& besitzer, const OpakeSeitenArt& art) : COpakSanDlg(besitzer, art) {}
 
     auto& Gruppe() const
     {
@@ -186,27 +186,27 @@ private:
 
 class CFlachdachSanDlg final : public COpakSanSeite<DFlachdach> {
 public:
-    explicit CFlachdachSanDlg(CSanierungVarianteDlg& besitzer);
+    explicit CFlachdachSanDlg(Seitenbesitzer& besitzer);
 };
 
 class CSteildachSanDlg final : public COpakSanSeite<DSteildach> {
 public:
-    explicit CSteildachSanDlg(CSanierungVarianteDlg& besitzer);
+    explicit CSteildachSanDlg(Seitenbesitzer& besitzer);
 };
 
 class CDeckeSanDlg final : public COpakSanSeite<DDecke> {
 public:
-    explicit CDeckeSanDlg(CSanierungVarianteDlg& besitzer);
+    explicit CDeckeSanDlg(Seitenbesitzer& besitzer);
 };
 
 class CWandSanDlg final : public COpakSanSeite<DWand> {
 public:
-    explicit CWandSanDlg(CSanierungVarianteDlg& besitzer);
+    explicit CWandSanDlg(Seitenbesitzer& besitzer);
 };
 
 class CBodenSanDlg final : public COpakSanSeite<DBoden> {
 public:
-    explicit CBodenSanDlg(CSanierungVarianteDlg& besitzer);
+    explicit CBodenSanDlg(Seitenbesitzer& besitzer);
 };
 
 // "&Nach DB...": appends one row to a table of the renovation-measure data

@@ -48,7 +48,7 @@ QPushButton* Knopf(QWidget* eltern, const char* text, int id)
 
 // ----- the page base ------------------------------------------------------------
 
-CSanierungsSeite::CSanierungsSeite(CSanierungVarianteDlg& besitzer) : m_besitzer(besitzer) {}
+CSanierungsSeite::CSanierungsSeite(Seitenbesitzer& besitzer) : m_besitzer(besitzer) {}
 
 Haus& CSanierungsSeite::Arbeitshaus() const
 {

@@ -11,6 +11,7 @@
 // pages are installed by the parts that bring them (SetzeSeitenErzeuger);
 // until then those tabs hold empty pages that pass every check.
 #include "model/Haus.h"
+#include "renovation/CSanierungsSeite.h"
 #include "shell/Schrittfenster.h"
 
 #include <QDialog>
@@ -23,10 +24,9 @@ class QTabWidget;
 namespace zeva {
 
 class CMainFrame;
-class CSanierungsSeite;
 class CGlaser;
 
-class CSanierungVarianteDlg : public QDialog, public Variantendialog {
+class CSanierungVarianteDlg : public QDialog, public Variantendialog, public Seitenbesitzer {
 public:
     enum Tab { Flachdach, Steildach, Decke, Wand, Boden, Fenster, Heizung, Berechnung, AnzahlTabs };
 
@@ -40,15 +40,15 @@ public:
     ~CSanierungVarianteDlg() override;
 
     // ----- for the pages ---------------------------------------------------
-    Haus& Arbeitshaus() { return m_Haus; }
+    Haus& Arbeitshaus() override { return m_Haus; }
     const Haus& Arbeitshaus() const { return m_Haus; }
-    int Variante() const { return m_nVariante; }
-    CMainFrame& Rahmen() const { return m_rahmen; }
+    int Variante() const override { return m_nVariante; }
+    CMainFrame& Rahmen() const override { return m_rahmen; }
     CSanierungsSeite* Seite(int tab) const;
     // The tab shown now (0 … 7).
     int AktuelleSeite() const { return m_nSeite; }
     // "Aus &DB..." and "&Nach DB..." after the current page.
-    void AktualisiereDBKnoepfe();
+    void AktualisiereDBKnoepfe() override;
     // The pages' checks in tab order; the first failing page is shown.
     bool PruefeSeiten();
 

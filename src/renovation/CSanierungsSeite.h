@@ -17,14 +17,29 @@
 
 namespace zeva {
 
-class CSanierungVarianteDlg;
+class CMainFrame;
 class Haus;
+
+// What the pages ask of their dialog. The dialog implements it, so a page
+// needs to know no more of the dialog than this.
+class Seitenbesitzer {
+public:
+    // The working copy of the house and the variant edited now.
+    virtual Haus& Arbeitshaus() = 0;
+    virtual int Variante() const = 0;
+    virtual CMainFrame& Rahmen() const = 0;
+    // "Aus &DB..." and "&Nach DB..." after the current page.
+    virtual void AktualisiereDBKnoepfe() = 0;
+
+protected:
+    ~Seitenbesitzer() = default;
+};
 
 class CSanierungsSeite : public QWidget {
 public:
-    explicit CSanierungsSeite(CSanierungVarianteDlg& besitzer);
+    explicit CSanierungsSeite(Seitenbesitzer& besitzer);
 
-    CSanierungVarianteDlg& Besitzer() const { return m_besitzer; }
+    Seitenbesitzer& Besitzer() const { return m_besitzer; }
 
     // Once, after the dialog made its working copy.
     virtual void Initialisiere() {}
@@ -51,7 +66,7 @@ protected:
     int Variante() const;
 
 private:
-    CSanierungVarianteDlg& m_besitzer;
+    Seitenbesitzer& m_besitzer;
 };
 
 // A tab whose page another part of the program brings: it shows nothing and

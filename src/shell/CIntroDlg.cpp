@@ -1,6 +1,6 @@
 #include "shell/CIntroDlg.h"
 
-#include "shell/CMainFrame.h"
+#include "shell/Schrittsteuerung.h"
 #include "shell/ShellRessourcen.h"
 #include "ui/SteuerelementId.h"
 
@@ -28,7 +28,7 @@ QPushButton* Schrittname(QWidget* eltern, int id)
 
 } // namespace
 
-CIntroDlg::CIntroDlg(CMainFrame* rahmen) : QDialog(rahmen), m_rahmen(rahmen)
+CIntroDlg::CIntroDlg(Schrittsteuerung& rahmen, QWidget* eltern) : QDialog(eltern), m_rahmen(rahmen)
 {
     LadeShellRessourcen();
     setObjectName(QStringLiteral("CIntroDlg"));
@@ -75,14 +75,14 @@ CIntroDlg::CIntroDlg(CMainFrame* rahmen) : QDialog(rahmen), m_rahmen(rahmen)
     layout->addLayout(schritte);
     layout->addLayout(knoepfe);
 
-    connect(m_weiter, &QPushButton::clicked, this, [this] { m_rahmen->NaechsterSchritt(); });
+    connect(m_weiter, &QPushButton::clicked, this, [this] { m_rahmen.NaechsterSchritt(); });
     connect(m_zurueck, &QPushButton::clicked, this, [this] { OnZurueck(); });
     OnInitDialog();
 }
 
 void CIntroDlg::OnInitDialog()
 {
-    m_text->setText(m_rahmen->Version());
+    m_text->setText(m_rahmen.Version());
 }
 
 void CIntroDlg::SetzeSchritte(const QString& vorher, const QString& ist, const QString& nach)
@@ -96,7 +96,7 @@ void CIntroDlg::OnZurueck()
 {
     // The frame shows the start page (the step is 0), then the panel hides
     // as a modeless dialog's Cancel would hide it.
-    m_rahmen->Startseite(false);
+    m_rahmen.Startseite(false);
     hide();
 }
 

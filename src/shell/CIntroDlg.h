@@ -9,11 +9,11 @@ class QPushButton;
 
 namespace zeva {
 
-class CMainFrame;
+class Schrittsteuerung;
 
 class CIntroDlg : public QDialog {
 public:
-    explicit CIntroDlg(CMainFrame* rahmen);
+    CIntroDlg(Schrittsteuerung& rahmen, QWidget* eltern);
 
     // Reads the version text of the frame again (the dialog initialisation).
     void OnInitDialog();
@@ -32,7 +32,7 @@ protected:
 private:
     void OnZurueck();
 
-    CMainFrame* m_rahmen;
+    Schrittsteuerung& m_rahmen;
     QLabel* m_text = nullptr;
     QPushButton* m_weiter = nullptr;
     QPushButton* m_zurueck = nullptr;

@@ -25,6 +25,7 @@
 #include "shell/HausAnbindung.h"
 #include "shell/Schrittfenster.h"
 #include "shell/Schrittplatzhalter.h"
+#include "shell/Schrittsteuerung.h"
 #include "model/VariantenAnzeige.h"
 
 #include <QAction>
@@ -66,7 +67,7 @@ public:
     virtual void Aktualisiere(CZEVADoc& dokument) = 0;
 };
 
-class CMainFrame : public QMainWindow, public DokumentUmgebung, public VariantenAnzeige {
+class CMainFrame : public QMainWindow, public DokumentUmgebung, public VariantenAnzeige, public Schrittsteuerung {
     Q_OBJECT
 public:
     static constexpr const char* FensterTitel = "Vyk-ZEVA";
@@ -83,7 +84,7 @@ public:
     Haus& AktuellesHaus() const { return m_pDoc->HausRef(); }
     DOptionen& Optionen() override { return *m_Optionen; }
     QString Startordner() const override { return m_strStartordner; }
-    const QString& Version() const { return m_strVersion; }
+    const QString& Version() const override { return m_strVersion; }
 
     // ----- commands -----------------------------------------------------
     // Runs a command now: the active special view, then the frame's handler.
@@ -100,7 +101,7 @@ public:
     // ----- private messages ----------------------------------------------
     // WM_STARTSEITE: with the command line first processes the program's
     // arguments; then shows the start page when the house is at step 0.
-    void Startseite(bool befehlszeile);
+    void Startseite(bool befehlszeile) override;
     // WM_FLAECHENANSICHT: -1 closes the areas page, 57607 / 57609 forward
     // print and preview to it, anything else opens it.
     void Flaechenansicht(int wParam);
@@ -177,8 +178,8 @@ public:
     void ZeigeSchritt();
     // "Weiter >>" and "<< Zurück": every step window hides, the house moves
     // on (or back) with the work the step leaves behind, the step switch runs.
-    void NaechsterSchritt();
-    void VorherigerSchritt();
+    void NaechsterSchritt() override;
+    void VorherigerSchritt() override;
     // Hides every step panel, side pane and the plan and 3D views (they stay).
     void VerbergeSchrittfenster();
     // Every step window and left-bar page re-reads the house.

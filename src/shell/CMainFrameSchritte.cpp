@@ -217,7 +217,7 @@ QDialog* CMainFrame::StellePanelBereit(Panel panel)
     QPointer<QDialog>& platz = m_Panels[panel];
     if (!platz) {
         const auto it = m_PanelErzeuger.find(panel);
-        platz = it != m_PanelErzeuger.end() ? it->second(*this) : Schrittplatzhalter::ErzeugePanel(panel, *this);
+        platz = it != m_PanelErzeuger.end() ? it->second(*this) : Schrittplatzhalter::ErzeugePanel(panel, *this, this);
         // A modeless panel of the frame without a close box.
         platz->setParent(this, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
         platz->setModal(false);
@@ -274,7 +274,7 @@ void CMainFrame::ZeigeSchritt()
     if (phase == Schrittfolge::Intro) {
         SetzeSymbolzustand(false, false, false);
         if (!m_pIntro) {
-            m_pIntro = std::make_unique<CIntroDlg>(this);
+            m_pIntro = std::make_unique<CIntroDlg>(*this, this);
             NimmDateibefehleAuf(m_pIntro.get());
         }
         const Schrittfolge::Beschriftung b = Schrittfolge::Beschriftungen(0, true);

@@ -1,6 +1,6 @@
 #include "shell/Schrittplatzhalter.h"
 
-#include "shell/CMainFrame.h"
+#include "shell/Schrittsteuerung.h"
 #include "ui/CRightBaseDialog.h"
 #include "ui/SteuerelementId.h"
 
@@ -91,7 +91,7 @@ QLabel* Schrittname(QWidget* eltern, int id, bool fett)
 // step names and buttons at the panel's ids.
 class PanelPlatzhalter final : public QDialog, public Schrittfenster {
 public:
-    PanelPlatzhalter(Panel panel, CMainFrame& rahmen) : QDialog(&rahmen), m_rahmen(rahmen)
+    PanelPlatzhalter(Panel panel, Schrittsteuerung& rahmen, QWidget* eltern) : QDialog(eltern), m_rahmen(rahmen)
     {
         Markiere(this, QStringLiteral("Schrittplatzhalter"));
         setWindowTitle(Titel(panel));
@@ -165,7 +165,7 @@ private:
         return raster;
     }
 
-    CMainFrame& m_rahmen;
+    Schrittsteuerung& m_rahmen;
     int m_gelesen = 0;
 };
 
@@ -188,7 +188,7 @@ public:
 // A side pane of the right bar with the step buttons.
 class PanePlatzhalter : public CRightBaseDialog, public Schrittfenster {
 public:
-    PanePlatzhalter(const QString& titel, CMainFrame& rahmen, QWidget* eltern) : CRightBaseDialog(eltern)
+    PanePlatzhalter(const QString& titel, Schrittsteuerung& rahmen, QWidget* eltern) : CRightBaseDialog(eltern)
     {
         Markiere(this, QStringLiteral("Seitenplatzhalter"));
         // The title is set by the maker once every control exists: setting
@@ -218,7 +218,7 @@ protected:
 // The input assistant: read-out rows, group boxes and "Eingabe-Optionen".
 class AssistentPlatzhalter final : public PanePlatzhalter {
 public:
-    AssistentPlatzhalter(CMainFrame& rahmen, QWidget* eltern)
+    AssistentPlatzhalter(Schrittsteuerung& rahmen, QWidget* eltern)
         : PanePlatzhalter(QStringLiteral("Eingabeassistent"), rahmen, eltern)
     {
         auto gruppe = [this](int id, const char* titel) {
@@ -254,7 +254,7 @@ public:
 
 class EingabeansichtenPlatzhalter final : public Eingabeansichten {
 public:
-    explicit EingabeansichtenPlatzhalter(CMainFrame& rahmen) : m_rahmen(rahmen) {}
+    explicit EingabeansichtenPlatzhalter(Schrittsteuerung& rahmen) : m_rahmen(rahmen) {}
 
     QWidget* Erzeuge(Fenster art, QWidget* eltern) override
     {
@@ -280,7 +280,7 @@ public:
     bool GaubeUebernehmen(QWidget*) override { return true; }
 
 private:
-    CMainFrame& m_rahmen;
+    Schrittsteuerung& m_rahmen;
 };
 
 } // namespace
@@ -324,12 +324,12 @@ QString Titel(Panel panel)
     return {};
 }
 
-QDialog* ErzeugePanel(Panel panel, CMainFrame& rahmen)
+QDialog* ErzeugePanel(Panel panel, Schrittsteuerung& rahmen, QWidget* eltern)
 {
-    return new PanelPlatzhalter(panel, rahmen);
+    return new PanelPlatzhalter(panel, rahmen, eltern);
 }
 
-std::unique_ptr<Eingabeansichten> ErzeugeEingabeansichten(CMainFrame& rahmen)
+std::unique_ptr<Eingabeansichten> ErzeugeEingabeansichten(Schrittsteuerung& rahmen)
 {
     return std::make_unique<EingabeansichtenPlatzhalter>(rahmen);
 }

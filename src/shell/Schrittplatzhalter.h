@@ -11,7 +11,7 @@
 
 namespace zeva {
 
-class CMainFrame;
+class Schrittsteuerung;
 
 namespace Schrittplatzhalter {
 
@@ -33,10 +33,10 @@ Panel PanelDesSchritts(int phase);
 QString Titel(Panel panel);
 
 // A step panel standing in for a missing one.
-QDialog* ErzeugePanel(Panel panel, CMainFrame& rahmen);
+QDialog* ErzeugePanel(Panel panel, Schrittsteuerung& rahmen, QWidget* eltern);
 
 // The maker of the plan editor's windows standing in for the plan editor.
-std::unique_ptr<Eingabeansichten> ErzeugeEingabeansichten(CMainFrame& rahmen);
+std::unique_ptr<Eingabeansichten> ErzeugeEingabeansichten(Schrittsteuerung& rahmen);
 
 // True for every window made here.
 bool IstPlatzhalter(const QWidget* fenster);

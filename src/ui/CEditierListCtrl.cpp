@@ -90,7 +90,7 @@ CZellenEdit* CEditierListCtrl::EditiereZelle(int zeile, int spalte)
     const int rechts = std::min(x + columnWidth(spalte) + 1, viewport()->width());
     const QRect rechteck(x + 4, rowViewportPosition(zeile), std::max(0, rechts - (x + 4)), rowHeight(zeile));
     const QTableWidgetItem* zelle = item(zeile, spalte);
-    auto* editor = new CZellenEdit(this, zeile, spalte, zelle ? zelle->text() : QString());
+    auto* editor = new CZellenEdit(*this, this, zeile, spalte, zelle ? zelle->text() : QString());
     SetzeId(editor, EditId);
     Qt::Alignment ausrichtung = Qt::AlignLeft;
     if (const QTableWidgetItem* kopf = horizontalHeaderItem(spalte)) {

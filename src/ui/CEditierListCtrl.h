@@ -6,14 +6,14 @@
 // writes its text into the cell. Rows can be appended by moving below the
 // last row when that is allowed: column 0 gets a fixed text and column 1 a
 // hexadecimal counter from "1000".
+#include "ui/CZellenEdit.h"
+
 #include <QPointer>
 #include <QTableWidget>
 
 namespace zeva {
 
-class CZellenEdit;
-
-class CEditierListCtrl : public QTableWidget {
+class CEditierListCtrl : public QTableWidget, public Zellenliste {
     Q_OBJECT
 public:
     // The id of the edit box ("id1001").
@@ -23,8 +23,8 @@ public:
     ~CEditierListCtrl() override;
 
     void SetzeEditierbareSpalten(int erste, int letzte);
-    int ErsteSpalte() const { return m_nErsteSpalte; }
-    int LetzteSpalte() const { return m_nLetzteSpalte; }
+    int ErsteSpalte() const override { return m_nErsteSpalte; }
+    int LetzteSpalte() const override { return m_nLetzteSpalte; }
     void SetzeZeilenAnhaengen(bool anhaengen) { m_bZeilenAnhaengen = anhaengen; }
     bool ZeilenAnhaengen() const { return m_bZeilenAnhaengen; }
     // Clicks open the edit box only while this is on (on at start).
@@ -32,19 +32,19 @@ public:
 
     // Opens the edit box over a cell (appending the row when it does not
     // exist and appending is allowed); nullptr when that is not possible.
-    CZellenEdit* EditiereZelle(int zeile, int spalte);
+    CZellenEdit* EditiereZelle(int zeile, int spalte) override;
     // Appends a row when allowed (called with the row count); its index or −1.
     int HaengeZeileAn(int zeile);
 
     // The open edit box, or nullptr.
     CZellenEdit* Editor() const;
     // Rows that fit into the visible area.
-    int ZeilenProSeite() const;
+    int ZeilenProSeite() const override;
 
     // Called by the edit box on Enter and when it ends: the cell takes the
     // text unless the edit was cancelled, and the notice goes out; with
     // `endgueltig` the box is gone afterwards.
-    void BearbeitungBeendet(CZellenEdit* editor, bool endgueltig);
+    void BearbeitungBeendet(CZellenEdit* editor, bool endgueltig) override;
 
 signals:
     // The end of an edit: the text is empty and abgebrochen true when cancelled.

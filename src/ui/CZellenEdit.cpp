@@ -1,16 +1,15 @@
 #include "ui/CZellenEdit.h"
 
-#include "ui/CEditierListCtrl.h"
-
 #include <QFocusEvent>
 #include <QKeyEvent>
 
 namespace zeva {
 
-CZellenEdit::CZellenEdit(CEditierListCtrl* liste, int zeile, int spalte, const QString& startText)
-    : QLineEdit(liste->viewport()), m_liste(liste), m_nZeile(zeile), m_nSpalte(spalte), m_strStart(startText)
+CZellenEdit::CZellenEdit(Zellenliste& liste, QTableWidget* tabelle, int zeile, int spalte, const QString& startText)
+    : QLineEdit(tabelle->viewport()), m_liste(&liste), m_tabelle(tabelle), m_nZeile(zeile), m_nSpalte(spalte),
+      m_strStart(startText)
 {
-    setFont(liste->font());
+    setFont(tabelle->font());
     setText(startText);
     setFrame(true);
     connect(this, &QLineEdit::textChanged, this, [this] { PasseBreiteAn(); });
@@ -18,11 +17,11 @@ CZellenEdit::CZellenEdit(CEditierListCtrl* liste, int zeile, int spalte, const Q
 
 void CZellenEdit::PasseBreiteAn()
 {
-    if (!m_liste)
+    if (!Liste())
         return;
     const int gewuenscht = fontMetrics().horizontalAdvance(text()) + 5;
     if (gewuenscht > width())
-        resize(std::min(gewuenscht, m_liste->viewport()->width() - x()), height());
+        resize(std::min(gewuenscht, m_tabelle->viewport()->width() - x()), height());
 }
 
 bool CZellenEdit::event(QEvent* ereignis)
@@ -62,18 +61,18 @@ bool CZellenEdit::event(QEvent* ereignis)
 
 void CZellenEdit::Gehe(int zeile, int spalte)
 {
-    if (m_liste)
-        m_liste->EditiereZelle(zeile, spalte);
+    if (Liste())
+        Liste()->EditiereZelle(zeile, spalte);
 }
 
 bool CZellenEdit::Bewegung(QKeyEvent* ereignis)
 {
-    if (!m_liste)
+    if (!Liste())
         return false;
     const bool strg = ereignis->modifiers() & Qt::ControlModifier;
     const bool umschalt = ereignis->modifiers() & Qt::ShiftModifier;
-    const int erste = m_liste->ErsteSpalte();
-    const int letzte = m_liste->LetzteSpalte();
+    const int erste = Liste()->ErsteSpalte();
+    const int letzte = Liste()->LetzteSpalte();
     switch (ereignis->key()) {
     case Qt::Key_Tab:
         if (!umschalt) {
@@ -95,12 +94,12 @@ bool CZellenEdit::Bewegung(QKeyEvent* ereignis)
     }
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        m_liste->BearbeitungBeendet(this, false);
+        Liste()->BearbeitungBeendet(this, false);
         Gehe(m_nZeile + 1, 0);
         return true;
     case Qt::Key_Escape:
         Abbrechen();
-        m_liste->setFocus(Qt::OtherFocusReason);
+        m_tabelle->setFocus(Qt::OtherFocusReason);
         return true;
     case Qt::Key_Up:
         if (m_nZeile > 0)
@@ -117,7 +116,7 @@ bool CZellenEdit::Bewegung(QKeyEvent* ereignis)
     case Qt::Key_End:
         if (!strg)
             return false;
-        Gehe(m_liste->rowCount() - 1, m_nSpalte);
+        Gehe(m_tabelle->rowCount() - 1, m_nSpalte);
         return true;
     case Qt::Key_Delete:
         if (!strg)
@@ -126,7 +125,7 @@ bool CZellenEdit::Bewegung(QKeyEvent* ereignis)
             // The row goes with its edit: nothing is written back.
             Abbrechen();
             const int zeile = m_nZeile;
-            m_liste->removeRow(zeile);
+            m_tabelle->removeRow(zeile);
             Gehe(zeile - 1, m_nSpalte);
         }
         return true;
@@ -149,9 +148,9 @@ void CZellenEdit::keyPressEvent(QKeyEvent* ereignis)
 
 void CZellenEdit::keyReleaseEvent(QKeyEvent* ereignis)
 {
-    if (m_liste && (ereignis->key() == Qt::Key_PageUp || ereignis->key() == Qt::Key_PageDown)) {
-        const int seite = m_liste->ZeilenProSeite();
-        const int letzte = m_liste->rowCount() - 1;
+    if (Liste() && (ereignis->key() == Qt::Key_PageUp || ereignis->key() == Qt::Key_PageDown)) {
+        const int seite = Liste()->ZeilenProSeite();
+        const int letzte = m_tabelle->rowCount() - 1;
         const int zeile = ereignis->key() == Qt::Key_PageUp ? std::max(0, m_nZeile - seite)
                                                             : std::min(letzte, m_nZeile + seite);
         ereignis->accept();
@@ -176,8 +175,8 @@ void CZellenEdit::Beende()
     if (m_bBeendet)
         return;
     m_bBeendet = true;
-    if (m_liste)
-        m_liste->BearbeitungBeendet(this, true);
+    if (Liste())
+        Liste()->BearbeitungBeendet(this, true);
     hide();
     deleteLater();
 }

@@ -5,14 +5,32 @@
 // deletes itself.
 #include <QLineEdit>
 #include <QPointer>
+#include <QTableWidget>
 
 namespace zeva {
 
-class CEditierListCtrl;
+class CZellenEdit;
+
+// What the edit box asks of the list it edits in: the editable columns, the
+// rows of a page, moving the box to another cell and the end of an edit. The
+// list implements it, so the box needs to know no more of the list than this.
+class Zellenliste {
+public:
+    virtual int ErsteSpalte() const = 0;
+    virtual int LetzteSpalte() const = 0;
+    virtual int ZeilenProSeite() const = 0;
+    virtual CZellenEdit* EditiereZelle(int zeile, int spalte) = 0;
+    virtual void BearbeitungBeendet(CZellenEdit* editor, bool endgueltig) = 0;
+
+protected:
+    ~Zellenliste() = default;
+};
 
 class CZellenEdit : public QLineEdit {
 public:
-    CZellenEdit(CEditierListCtrl* liste, int zeile, int spalte, const QString& startText);
+    // `tabelle` is the list's own table: the box lies in its viewport and
+    // moves over and removes its rows.
+    CZellenEdit(Zellenliste& liste, QTableWidget* tabelle, int zeile, int spalte, const QString& startText);
 
     int Zeile() const { return m_nZeile; }
     int Spalte() const { return m_nSpalte; }
@@ -20,7 +38,11 @@ public:
     bool Abgebrochen() const { return m_bAbgebrochen; }
     void Abbrechen() { m_bAbgebrochen = true; }
     // The list goes: the box ends without reporting.
-    void Abkoppeln() { m_liste = nullptr; }
+    void Abkoppeln()
+    {
+        m_liste = nullptr;
+        m_tabelle = nullptr;
+    }
 
 protected:
     bool event(QEvent* ereignis) override;
@@ -34,7 +56,11 @@ private:
     void Beende();
     void PasseBreiteAn();
 
-    QPointer<CEditierListCtrl> m_liste;
+    // The list while it is there (the table is watched for its end).
+    Zellenliste* Liste() const { return m_tabelle ? m_liste : nullptr; }
+
+    Zellenliste* m_liste;
+    QPointer<QTableWidget> m_tabelle;
     int m_nZeile;
     int m_nSpalte;
     QString m_strStart;

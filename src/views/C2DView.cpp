@@ -1,5 +1,5 @@
 #include "views/C2DView.h"
-#include "views/Planeditoransichten.h"
+#include "views/Ansichtsrahmen.h"
 
 #include "geometry/DachEingabe.h"
 #include "geometry/Flaechenberechnung.h"
@@ -9,7 +9,7 @@
 #include "shell/CZEVAApp.h"
 #include "ui/MeldungsNotifier.h"
 #include "ui/SteuerelementId.h"
-#include "views/CEingabeAssistentDlg.h"
+#include "views/Ableseanzeige.h"
 #include "views/Dachauswahl.h"
 #include "views/GLZeichnung.h"
 
@@ -120,7 +120,7 @@ void C2DView::MarkiereGeaendert()
             dok->SetModifiedFlag(true);
 }
 
-CEingabeAssistentDlg* C2DView::Ablesefenster() const
+Ableseanzeige* C2DView::Ablesefenster() const
 {
     // The frame makes the pane anew when the input is entered again, so it
     // is looked up at every read-out.
@@ -128,14 +128,14 @@ CEingabeAssistentDlg* C2DView::Ablesefenster() const
         return nullptr;
     // The roof step shows its read-outs in the roof pane.
     if (m_pRahmen->GetActiveDocument() && m_pRahmen->AktuellesHaus().Phase == 14)
-        if (auto* dach = qobject_cast<CEingabeAssistentDlg*>(m_pRahmen->Dacheingabe()))
+        if (auto* dach = dynamic_cast<Ableseanzeige*>(m_pRahmen->Dacheingabe()))
             return dach;
-    return qobject_cast<CEingabeAssistentDlg*>(m_pRahmen->Eingabeassistent());
+    return dynamic_cast<Ableseanzeige*>(m_pRahmen->Eingabeassistent());
 }
 
 void C2DView::Zeige(const Ablesungen& werte)
 {
-    CEingabeAssistentDlg* fenster = Ablesefenster();
+    Ableseanzeige* fenster = Ablesefenster();
     if (!fenster)
         return;
     for (const auto& [id, text] : werte)

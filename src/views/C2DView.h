@@ -24,8 +24,8 @@
 
 namespace zeva {
 
+class Ableseanzeige;
 class CDach;
-class CEingabeAssistentDlg;
 class CMainFrame;
 class DachAnsicht;
 class Dachauswahl;
@@ -78,7 +78,7 @@ public:
 
     // The pane whose read-outs the view writes: the frame's input assistant
     // (none for a preview).
-    CEingabeAssistentDlg* Ablesefenster() const;
+    Ableseanzeige* Ablesefenster() const;
 
     // The picture that the next paint draws (empty without a house).
     Zeichenliste Bild() const;

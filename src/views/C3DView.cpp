@@ -1,5 +1,5 @@
 #include "views/C3DView.h"
-#include "views/Planeditoransichten.h"
+#include "views/Ansichtsrahmen.h"
 
 #include "geometry/C3DGenerator.h"
 #include "geometry/Gaubeneingabe.h"

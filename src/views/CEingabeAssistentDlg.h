@@ -9,6 +9,7 @@
 // The pane keeps no input state: everything lives in the house, which it
 // takes afresh from the frame in every handler.
 #include "ui/CRightBaseDialog.h"
+#include "views/Ableseanzeige.h"
 
 class QGroupBox;
 class QLabel;
@@ -19,7 +20,7 @@ namespace zeva {
 class C2DView;
 class CMainFrame;
 
-class CEingabeAssistentDlg : public CRightBaseDialog {
+class CEingabeAssistentDlg : public CRightBaseDialog, public Ableseanzeige {
     Q_OBJECT
 public:
     static constexpr const char* Titeltext = "3D - Eingabeassistent";
@@ -49,7 +50,7 @@ public:
 
     // The read-out rows: label, value and unit by control number.
     QLabel* Feld(int id) const;
-    void SetzeText(int id, const QString& text);
+    void SetzeText(int id, const QString& text) override;
     QString Text(int id) const;
     // The frame's step switch sets the rows' texts and which rows and groups
     // show; after it the pane moves the three line rows into the group of

@@ -1,7 +1,6 @@
 #include "views/Planeditoransichten.h"
 
 #include "shell/CMainFrame.h"
-#include "shell/CZEVAApp.h"
 #include "shell/Schrittplatzhalter.h"
 #include "shell/Vorschaufabrik.h"
 #include "views/C2DView.h"
@@ -98,25 +97,6 @@ void InstalliereEingabeansichten(CMainFrame& rahmen)
         return ansicht && ansicht->SpeichereAnsichtJpeg();
     });
     rahmen.SetzeEingabeansichtenBesitzer(std::make_unique<Planeditoransichten>(rahmen));
-}
-
-CMainFrame* RahmenDerAnsicht(const QWidget* ansicht, QWidget* gesetzt)
-{
-    if (gesetzt)
-        return qobject_cast<CMainFrame*>(gesetzt);
-    for (QWidget* w = ansicht->parentWidget(); w; w = w->parentWidget())
-        if (auto* rahmen = qobject_cast<CMainFrame*>(w))
-            return rahmen;
-    if (CZEVAApp* app = CZEVAApp::Instanz())
-        return app->Hauptfenster();
-    return nullptr;
-}
-
-Haus* HausDesRahmens(CMainFrame* rahmen)
-{
-    if (!rahmen || !rahmen->GetActiveDocument())
-        return nullptr;
-    return &rahmen->AktuellesHaus();
 }
 
 } // namespace zeva

@@ -13,7 +13,6 @@
 namespace zeva {
 
 class CMainFrame;
-class Haus;
 
 class Planeditoransichten final : public Eingabeansichten {
 public:
@@ -33,12 +32,5 @@ private:
 // The program part of the plan editor: the plan preview of the "Grafiken"
 // page and the frame's plan editor with its pane.
 void InstalliereEingabeansichten(CMainFrame& rahmen);
-
-// The frame a view works for: the one it was given, else the frame it sits
-// in, else the program's main window (a preview lives in a pane).
-CMainFrame* RahmenDerAnsicht(const QWidget* ansicht, QWidget* gesetzt);
-
-// The house of the frame's active document, or nullptr without one.
-Haus* HausDesRahmens(CMainFrame* rahmen);
 
 } // namespace zeva
