@@ -399,9 +399,10 @@ bool HatStrecke(const Zeichenprimitiv& p, Punkt2D a, Punkt2D b)
     return false;
 }
 
-TEST(Hoehenschnitt, TheSectionFollowsTheHeights)
+// Two storeys of 2.5 m over a basement of 2.5 m, a roof of 4 m with a knee
+// wall of 0.5 m and an attic of 2.5 m, on a plan 20 m wide.
+void SetzeSchnitthoehen(Haus& h)
 {
-    Haus h;
     h.OpenGLWidth = 20;
     h.Stockwerkszahl = 2;
     h.Stockwerkshoehe = 2.5;
@@ -409,6 +410,12 @@ TEST(Hoehenschnitt, TheSectionFollowsTheHeights)
     h.Drempelhoehe = 0.5;
     h.Dachhoehe = 4;
     h.Dachgeschosshoehe = 2.5;
+}
+
+TEST(Hoehenschnitt, TheSectionFollowsTheHeights)
+{
+    Haus h;
+    SetzeSchnitthoehen(h);
     Zeichenliste l;
     ZeichneHoehenschnitt(l, h);
     // Roof, knee wall, attic, two storeys, ground, basement.
@@ -461,14 +468,8 @@ TEST(Hoehenschnitt, TheSectionFollowsTheHeights)
 TEST(Hoehenschnitt, AFlatRoofHouseHasNoPitchedRoof)
 {
     Haus h;
-    h.OpenGLWidth = 20;
+    SetzeSchnitthoehen(h);
     h.Steildach = 0;
-    h.Stockwerkszahl = 2;
-    h.Stockwerkshoehe = 2.5;
-    h.Kellerhoehe = 2.5;
-    h.Drempelhoehe = 0.5;
-    h.Dachhoehe = 4;
-    h.Dachgeschosshoehe = 2.5;
     Zeichenliste l;
     ZeichneHoehenschnitt(l, h);
     // Two storeys, ground, basement.

@@ -566,6 +566,20 @@ protected:
         h.m_aHeizung[3].Lebensdauer = 20;
         Pane()->AktualisiereVarianten(h);
     }
+    // A new gas price through the real options sheet, "Nein" to the
+    // question that follows it.
+    void SetzeGaspreisUeberOptionen(const QString& preis)
+    {
+        test::BeiModalemDialog([preis](QDialog* d) {
+            auto* sheet = dynamic_cast<zeva::Optionen*>(d);
+            ASSERT_NE(sheet, nullptr);
+            sheet->Seiten()->setCurrentIndex(1);
+            FindeId<QLineEdit>(sheet->Seite(1), 1257)->setText(preis);
+            FindeDirektId<QPushButton>(sheet, 1)->click();
+        });
+        meldungen.Antworte(QMessageBox::No);
+        rahmen->Befehl(ID_OPTIONEN);
+    }
     void WaehleVariante(int n)
     {
         QComboBox* auswahl = Pane()->Auswahl();
@@ -747,15 +761,7 @@ TEST_F(VariantenFenster, ChartKeyFiguresAndLeftBarAgreeAfterALoadAndAChange)
         << "the left bar's state follows the method";
 
     // A new fuel price from the options sheet.
-    test::BeiModalemDialog([](QDialog* d) {
-        auto* sheet = dynamic_cast<zeva::Optionen*>(d);
-        ASSERT_NE(sheet, nullptr);
-        sheet->Seiten()->setCurrentIndex(1);
-        FindeId<QLineEdit>(sheet->Seite(1), 1257)->setText(QStringLiteral("0,09"));
-        FindeDirektId<QPushButton>(sheet, 1)->click();
-    });
-    meldungen.Antworte(QMessageBox::No);
-    rahmen->Befehl(ID_OPTIONEN);
+    SetzeGaspreisUeberOptionen(QStringLiteral("0,09"));
     ASSERT_DOUBLE_EQ(rahmen->Optionen().Brennstoffkosten1, 0.09);
     EXPECT_EQ(Pane()->KenndatenSeite()->Feld(1226)->Wert(1), ersparnisText(rahmen->Optionen()).second);
 }
@@ -853,15 +859,7 @@ TEST_F(VariantenFenster, EveryViewShowsTheStateAsComputedAfterAChangeOrAnOpening
     test::Bild(*rahmen->Detailansicht(), "details-nach-verfahrenswechsel");
 
     // A new fuel price from the options sheet.
-    test::BeiModalemDialog([](QDialog* dlg) {
-        auto* sheet = dynamic_cast<zeva::Optionen*>(dlg);
-        ASSERT_NE(sheet, nullptr);
-        sheet->Seiten()->setCurrentIndex(1);
-        FindeId<QLineEdit>(sheet->Seite(1), 1257)->setText(QStringLiteral("0,09"));
-        FindeDirektId<QPushButton>(sheet, 1)->click();
-    });
-    meldungen.Antworte(QMessageBox::No);
-    rahmen->Befehl(ID_OPTIONEN);
+    SetzeGaspreisUeberOptionen(QStringLiteral("0,09"));
     ASSERT_DOUBLE_EQ(rahmen->Optionen().Brennstoffkosten1, 0.09);
     QCoreApplication::processEvents();
     pruefe("options changed");

@@ -399,6 +399,16 @@ protected:
             return edit->text();
         return Pane()->Text(id);
     }
+    // A closed 16 × 8 m outline with two roofs side by side, drawn at the
+    // roof step.
+    void ZweiDaecherAufgezogen()
+    {
+        Klicks({{2, 2}, {18, 2}, {18, 10}, {2, 10}, {2.1, 2.2}});
+        ZeigeSchritt(14);
+        Ziehe({2, 2}, {9, 10});
+        Pane()->Knopf(CDacheingabeDlg::IDC_NEUES_DACH)->click();
+        Ziehe({11, 2}, {18, 10});
+    }
     void Ziehe(Punkt2D von, Punkt2D bis)
     {
         QTest::mousePress(ansicht, Qt::LeftButton, {}, Pixel(von.x, von.y));
@@ -680,11 +690,7 @@ TEST_F(Dachschritt, OpeningADocumentResetsTheInput)
 // one keeps its flip.
 TEST_F(Dachschritt, TheLockAndTheFlipSurviveSavingAndOpening)
 {
-    Klicks({{2, 2}, {18, 2}, {18, 10}, {2, 10}, {2.1, 2.2}});
-    ZeigeSchritt(14);
-    Ziehe({2, 2}, {9, 10});
-    Pane()->Knopf(CDacheingabeDlg::IDC_NEUES_DACH)->click();
-    Ziehe({11, 2}, {18, 10});
+    ZweiDaecherAufgezogen();
     ASSERT_EQ(Haus().m_aDach.size(), 2u);
     ASSERT_TRUE(Haus().m_aDach[0].IstFertig() && Haus().m_aDach[1].IstFertig());
     // The first roof's ridge moved by hand, the second one flipped.
@@ -723,11 +729,7 @@ TEST_F(Dachschritt, TheLockAndTheFlipSurviveSavingAndOpening)
 // ridge does.
 TEST_F(Dachschritt, OnlyARealChangeOfARoofMarksTheProject)
 {
-    Klicks({{2, 2}, {18, 2}, {18, 10}, {2, 10}, {2.1, 2.2}});
-    ZeigeSchritt(14);
-    Ziehe({2, 2}, {9, 10});
-    Pane()->Knopf(CDacheingabeDlg::IDC_NEUES_DACH)->click();
-    Ziehe({11, 2}, {18, 10});
+    ZweiDaecherAufgezogen();
     ASSERT_EQ(Haus().m_aDach.size(), 2u);
     ASSERT_TRUE(Haus().m_aDach[0].IstFertig() && Haus().m_aDach[1].IstFertig());
     Dok().SetModifiedFlag(false);
