@@ -98,7 +98,6 @@ private:
     void SchreibeBestand();
     void SchreibeSanierungsvarianten();
     void SchreibeErgebnis(const DBedarf& bedarf, int n);
-    void SchreibeWert(const std::string& name, double proA, double proQmA);
     void SchreibeKosten(int n);
     void SchreibeEinsparungen(const std::string& name, const Gruppeneinsparungen& einsparungen, bool geld);
     void SchreibeLegenden();
