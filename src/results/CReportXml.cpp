@@ -513,8 +513,7 @@ void CReportXml::SchreibeReportVars(int n, const std::vector<std::string>* absch
     // be read or that fails while it transforms stops the report with
     // libxslt's reason and the file; the stream keeps the previous page.
     const std::filesystem::path blatt = m_Ordner / "Report.xsl";
-    m_bStylesheet = LoadStylesheet(blatt);
-    if (!m_bStylesheet)
+    if (!LoadStylesheet(blatt))
         throw CXmlArchiveException(0, 0, 0, XslError(), blatt.string());
     std::string seite;
     {

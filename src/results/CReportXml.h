@@ -53,7 +53,6 @@ public:
 
     // The version text of the report head ("Ö" is written as "&Ouml;").
     void SetzeVersionstext(std::string text) { m_strVersion = std::move(text); }
-    bool StylesheetGeladen() const { return m_bStylesheet; }
     int Variante() const { return m_nVariante; }
     const std::filesystem::path& Ordner() const { return m_Ordner; }
 
@@ -113,7 +112,6 @@ private:
     std::vector<std::string> m_LegendenFolge;
     int m_nVariante = 0;
     std::string m_strVersion;
-    bool m_bStylesheet = false;
     CMemStream m_Stream;
 };
 
