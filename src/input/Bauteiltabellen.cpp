@@ -101,14 +101,8 @@ void CBauteiltabelleDlg::DoDataExchange(DatenAustausch& dx)
 {
     // The generator's areas have every decimal; the narrow field shows them
     // to the centimetre, and a field left as shown keeps the exact area.
-    for (std::size_t k = 0; k < ZeilenProSeite; ++k) {
-        QWidget* feld = m_Felder[k].flaeche;
-        const QString gezeigt = AustauschZahlText(RundeNachkomma(m_dFlaeche[k], 2));
-        if (!dx.Speichern() && !dx.Fehlgeschlagen())
-            SetzeFeldText(feld, gezeigt);
-        else if (dx.Speichern() && FeldText(feld) != gezeigt)
-            dx.Zahl(feld, m_dFlaeche[k]);
-    }
+    for (std::size_t k = 0; k < ZeilenProSeite; ++k)
+        dx.GerundeteZahl(m_Felder[k].flaeche, m_dFlaeche[k], AustauschZahlText(RundeNachkomma(m_dFlaeche[k], 2)));
     for (std::size_t k = 0; k < ZeilenProSeite; ++k)
         dx.Text(m_Felder[k].name, m_strName[k], MaxNamenlaenge);
 }

@@ -346,19 +346,22 @@ void CReportXml::SchreibeErgebnis(const DBedarf& b, int n)
     const int verfahren = m_pHaus->Berechnungsverfahren;
     const double flaeche = m_pHaus->Energiebezugsflaeche;
     const bool heizungGueltig = m_pHaus->EndenergieBerechenbar(n);
+    // The one rule for every figure that rests on the heating.
+    const auto mitHeizung = [&](const std::string& name, double x, bool geld = false) {
+        if (!heizungGueltig)
+            SchreibeKeinWert(name);
+        else if (geld)
+            SchreibeGeld(name, x);
+        else
+            SchreibeEnergie(name, x);
+    };
     SchreibeEnergie("InterneGewinne", b.Personen + b.Elektrizitaet);
     SchreibeEnergie("InterneGewinneNutzbar", NutzbareInterneGewinne(b, verfahren));
     SchreibeEnergie("SolareGewinne", b.Fenstergewinnsumme);
     SchreibeEnergie("SolareGewinneNutzbar", NutzbareSolareGewinne(b, verfahren));
-    if (heizungGueltig)
-        SchreibeEnergie("Heizenergiebedarf", Heizenergiebedarf(b, verfahren));
-    else
-        SchreibeKeinWert("Heizenergiebedarf");
+    mitHeizung("Heizenergiebedarf", Heizenergiebedarf(b, verfahren));
     SchreibeEnergie("Heizwaermebedarf", Heizwaermebedarf(b, verfahren));
-    if (heizungGueltig)
-        SchreibeEnergie("VerlusteImHeizungssystem", b.Heizungsverlust);
-    else
-        SchreibeKeinWert("VerlusteImHeizungssystem");
+    mitHeizung("VerlusteImHeizungssystem", b.Heizungsverlust);
     SchreibeEnergie("Lueftungsverluste", b.Lueftung);
     Betrete("Waermeverluste");
     SchreibeEnergie("Dach", b.Flachdachsumme + b.Steildachsumme);
@@ -370,23 +373,13 @@ void CReportXml::SchreibeErgebnis(const DBedarf& b, int n)
     const double brennstoff = Heizenergiebedarf(b, verfahren);
     const double p = Preis(n);
     Betrete("Brennstoffbedarf");
-    if (heizungGueltig) {
-        SchreibeEnergie("ProA", flaeche * brennstoff);
-        SchreibeEnergie("ProQmA", brennstoff);
-    } else {
-        SchreibeKeinWert("ProA");
-        SchreibeKeinWert("ProQmA");
-    }
+    mitHeizung("ProA", flaeche * brennstoff);
+    mitHeizung("ProQmA", brennstoff);
     Verlasse();
     Betrete("Brennstoffkosten");
-    if (heizungGueltig) {
-        SchreibeGeld("ProA", p * flaeche * brennstoff);
-        // A rate per m², with the cents it has.
-        SchreibeEnergie("ProQmA", p * brennstoff);
-    } else {
-        SchreibeKeinWert("ProA");
-        SchreibeKeinWert("ProQmA");
-    }
+    mitHeizung("ProA", p * flaeche * brennstoff, true);
+    // A rate per m², with the cents it has.
+    mitHeizung("ProQmA", p * brennstoff);
     Verlasse();
 }
 
@@ -520,8 +513,7 @@ void CReportXml::SchreibeReportVars(int n, const std::vector<std::string>* absch
     // be read or that fails while it transforms stops the report with
     // libxslt's reason and the file; the stream keeps the previous page.
     const std::filesystem::path blatt = m_Ordner / "Report.xsl";
-    m_bStylesheet = LoadStylesheet(blatt);
-    if (!m_bStylesheet)
+    if (!LoadStylesheet(blatt))
         throw CXmlArchiveException(0, 0, 0, XslError(), blatt.string());
     std::string seite;
     {

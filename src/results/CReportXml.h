@@ -53,7 +53,6 @@ public:
 
     // The version text of the report head ("Ö" is written as "&Ouml;").
     void SetzeVersionstext(std::string text) { m_strVersion = std::move(text); }
-    bool StylesheetGeladen() const { return m_bStylesheet; }
     int Variante() const { return m_nVariante; }
     const std::filesystem::path& Ordner() const { return m_Ordner; }
 
@@ -98,7 +97,6 @@ private:
     void SchreibeBestand();
     void SchreibeSanierungsvarianten();
     void SchreibeErgebnis(const DBedarf& bedarf, int n);
-    void SchreibeWert(const std::string& name, double proA, double proQmA);
     void SchreibeKosten(int n);
     void SchreibeEinsparungen(const std::string& name, const Gruppeneinsparungen& einsparungen, bool geld);
     void SchreibeLegenden();
@@ -114,7 +112,6 @@ private:
     std::vector<std::string> m_LegendenFolge;
     int m_nVariante = 0;
     std::string m_strVersion;
-    bool m_bStylesheet = false;
     CMemStream m_Stream;
 };
 
