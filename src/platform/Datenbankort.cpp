@@ -1,6 +1,7 @@
 #include "platform/Datenbankort.h"
 
 #include "platform/SqlDatabase.h"
+#include "platform/SqlStatement.h"
 
 #include <fcntl.h>
 #include <sqlite3.h>
@@ -377,11 +378,13 @@ std::string Schaden(const fs::path& kopie)
     if (ergebnis != "ok")
         return ergebnis;
     // A file cut to nothing opens as an empty data base: it holds no table.
-    sqlite3_stmt* roherSatz = nullptr;
-    sqlite3_prepare_v2(db.get(), "SELECT count(*) FROM sqlite_master", -1, &roherSatz, nullptr);
-    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> satz(roherSatz, sqlite3_finalize);
-    if (satz && sqlite3_step(satz.get()) == SQLITE_ROW && sqlite3_column_int64(satz.get(), 0) == 0)
-        return "die Datei enthält keine Tabellen";
+    try {
+        SqlStatement satz(db.get(), "SELECT count(*) FROM sqlite_master");
+        if (satz.Step() && satz.ColumnInt64(0) == 0)
+            return "die Datei enthält keine Tabellen";
+    } catch (const SqlError&) {
+        // Unreadable now is no damage: opening it reports why.
+    }
     return {};
 }
 
