@@ -407,6 +407,15 @@ Datenbankwahl NurDieVorlage(const fs::path& vorlage, const fs::path& ordner, con
                 " Der nächste Start versucht es erneut."};
 }
 
+// The old copy stays in use when it cannot be renewed.
+Datenbankwahl NichtErneuert(const fs::path& kopie, const std::string& grund)
+{
+    return {kopie, false,
+            "Die Datenbank " + Anfuehrung(kopie) + " konnte nicht aktualisiert werden (" + grund +
+                "). Die bisherige Kopie mit Ihren eigenen Einträgen bleibt in Gebrauch; der nächste Start "
+                "versucht es erneut."};
+}
+
 // Sets a damaged copy aside and puts a fresh copy of the template with the
 // user's readable rows in its place. The caller holds the lock.
 Datenbankwahl Ersetze(const fs::path& vorlage, const fs::path& kopie, const Vorlagenstand& stand,
@@ -579,10 +588,7 @@ Datenbankwahl Datenbankdatei(const Datenbankort& ort, const std::string& dateina
             Vorlagenstand gemacht;
             if (LeseStand(kopie, gemacht) && !IstNeuer(StandDerVorlage(vorlage), gemacht))
                 return {kopie, false, {}};
-            return {kopie, false,
-                    "Die Datenbank " + Anfuehrung(kopie) + " konnte nicht aktualisiert werden (" + sperre.Grund() +
-                        "). Die bisherige Kopie mit Ihren eigenen Einträgen bleibt in Gebrauch; der nächste Start "
-                        "versucht es erneut."};
+            return NichtErneuert(kopie, sperre.Grund());
         }
         return NurDieVorlage(vorlage, ordner,
                              sperre.Besetzt() ? "ein anderes Programm legt sie gerade an" : sperre.Grund());
@@ -612,10 +618,7 @@ Datenbankwahl Datenbankdatei(const Datenbankort& ort, const std::string& dateina
         try {
             Erneuere(vorlage, kopie, stand);
         } catch (const std::exception& e) {
-            return {kopie, false,
-                    "Die Datenbank " + Anfuehrung(kopie) + " konnte nicht aktualisiert werden (" + Grund(e) +
-                        "). Die bisherige Kopie mit Ihren eigenen Einträgen bleibt in Gebrauch; der nächste Start "
-                        "versucht es erneut."};
+            return NichtErneuert(kopie, Grund(e));
         }
     }
     return {kopie, false, {}};
