@@ -205,28 +205,23 @@ bool LeseStand(const fs::path& kopie, Vorlagenstand& stand)
     return static_cast<bool>(in >> stand.version >> stand.bauzeit);
 }
 
-// Written beside and renamed, so the note is never seen half-written.
+// Written beside and renamed, so the note is never seen half-written. A
+// note that cannot be written is no failure: without it the copy is renewed
+// once more at the next start, which keeps every row.
 void SchreibeStand(const fs::path& kopie, const Vorlagenstand& stand)
 {
     const fs::path temp = MitProzess(Standdatei(kopie), ".neu");
+    bool geschrieben = false;
     {
         std::ofstream out(temp, std::ios::trunc);
         out << stand.version << ' ' << stand.bauzeit << '\n';
-        if (!out.flush()) {
-            const std::error_code grund(errno != 0 ? errno : EIO, std::generic_category());
-            out.close();
-            std::error_code ec;
-            fs::remove(temp, ec);
-            throw Fehlschlag(grund);
-        }
+        geschrieben = static_cast<bool>(out.flush());
     }
     std::error_code ec;
-    fs::rename(temp, Standdatei(kopie), ec);
-    if (ec) {
-        std::error_code egal;
-        fs::remove(temp, egal);
-        throw Fehlschlag(ec);
-    }
+    if (geschrieben)
+        fs::rename(temp, Standdatei(kopie), ec);
+    if (!geschrieben || ec)
+        fs::remove(temp, ec);
 }
 
 // Copies through a temporary name, so a copy cut short never passes for the
@@ -337,13 +332,8 @@ void Erneuere(const fs::path& vorlage, const fs::path& kopie, const Vorlagenstan
         throw;
     }
     // The new copy is in place with the user's rows: the dated one is no
-    // longer the only copy of them. A note that cannot be written makes the
-    // next start renew once more, which loses nothing.
-    try {
-        SchreibeStand(kopie, stand);
-    } catch (const Fehlschlag&) {
-        // See above: the next start renews once more.
-    }
+    // longer the only copy of them.
+    SchreibeStand(kopie, stand);
     fs::remove(gesichert, ec);
 }
 
@@ -449,12 +439,7 @@ Datenbankwahl Ersetze(const fs::path& vorlage, const fs::path& kopie, const Vorl
                 anfang + " und konnte nicht ersetzt werden (" + Grund(e) + "); sie bleibt unverändert liegen." +
                     NurLesenSatz(vorlage) + " Der nächste Start versucht es erneut."};
     }
-    try {
-        SchreibeStand(kopie, stand);
-    } catch (const Fehlschlag&) {
-        // Without its note the fresh copy is renewed once more at the next
-        // start, which keeps every row.
-    }
+    SchreibeStand(kopie, stand);
     return {kopie, false,
             anfang + ". Sie wurde als " + Anfuehrung(beiseite) +
                 " beiseitegelegt und durch eine neue Kopie der mitgelieferten Datenbank ersetzt; die eigenen "
@@ -601,11 +586,7 @@ Datenbankwahl Datenbankdatei(const Datenbankort& ort, const std::string& dateina
         } catch (const Fehlschlag& e) {
             return NurDieVorlage(vorlage, ordner, Grund(e));
         }
-        try {
-            SchreibeStand(kopie, stand);
-        } catch (const Fehlschlag&) {
-            // Without its note the copy is renewed once at the next start.
-        }
+        SchreibeStand(kopie, stand);
         return {kopie, false, {}};
     }
     const std::string schaden = Schaden(kopie);
