@@ -150,7 +150,6 @@ std::string Bedingung(const std::string& spalte, const std::map<long long, long 
 // user reads names the real file itself, never a temporary one.
 class Fehlschlag : public std::runtime_error {
 public:
-    explicit Fehlschlag(const std::string& grund) : std::runtime_error(grund) {}
     explicit Fehlschlag(const std::error_code& ec) : std::runtime_error(ec.message()) {}
 };
 
