@@ -1,6 +1,7 @@
 #include "platform/Datenbankort.h"
 
 #include "platform/SqlDatabase.h"
+#include "platform/SqlStatement.h"
 
 #include <fcntl.h>
 #include <sqlite3.h>
@@ -149,7 +150,6 @@ std::string Bedingung(const std::string& spalte, const std::map<long long, long 
 // user reads names the real file itself, never a temporary one.
 class Fehlschlag : public std::runtime_error {
 public:
-    explicit Fehlschlag(const std::string& grund) : std::runtime_error(grund) {}
     explicit Fehlschlag(const std::error_code& ec) : std::runtime_error(ec.message()) {}
 };
 
@@ -204,28 +204,23 @@ bool LeseStand(const fs::path& kopie, Vorlagenstand& stand)
     return static_cast<bool>(in >> stand.version >> stand.bauzeit);
 }
 
-// Written beside and renamed, so the note is never seen half-written.
+// Written beside and renamed, so the note is never seen half-written. A
+// note that cannot be written is no failure: without it the copy is renewed
+// once more at the next start, which keeps every row.
 void SchreibeStand(const fs::path& kopie, const Vorlagenstand& stand)
 {
     const fs::path temp = MitProzess(Standdatei(kopie), ".neu");
+    bool geschrieben = false;
     {
         std::ofstream out(temp, std::ios::trunc);
         out << stand.version << ' ' << stand.bauzeit << '\n';
-        if (!out.flush()) {
-            const std::error_code grund(errno != 0 ? errno : EIO, std::generic_category());
-            out.close();
-            std::error_code ec;
-            fs::remove(temp, ec);
-            throw Fehlschlag(grund);
-        }
+        geschrieben = static_cast<bool>(out.flush());
     }
     std::error_code ec;
-    fs::rename(temp, Standdatei(kopie), ec);
-    if (ec) {
-        std::error_code egal;
-        fs::remove(temp, egal);
-        throw Fehlschlag(ec);
-    }
+    if (geschrieben)
+        fs::rename(temp, Standdatei(kopie), ec);
+    if (!geschrieben || ec)
+        fs::remove(temp, ec);
 }
 
 // Copies through a temporary name, so a copy cut short never passes for the
@@ -336,13 +331,8 @@ void Erneuere(const fs::path& vorlage, const fs::path& kopie, const Vorlagenstan
         throw;
     }
     // The new copy is in place with the user's rows: the dated one is no
-    // longer the only copy of them. A note that cannot be written makes the
-    // next start renew once more, which loses nothing.
-    try {
-        SchreibeStand(kopie, stand);
-    } catch (const Fehlschlag&) {
-        // See above: the next start renews once more.
-    }
+    // longer the only copy of them.
+    SchreibeStand(kopie, stand);
     fs::remove(gesichert, ec);
 }
 
@@ -377,11 +367,13 @@ std::string Schaden(const fs::path& kopie)
     if (ergebnis != "ok")
         return ergebnis;
     // A file cut to nothing opens as an empty data base: it holds no table.
-    sqlite3_stmt* roherSatz = nullptr;
-    sqlite3_prepare_v2(db.get(), "SELECT count(*) FROM sqlite_master", -1, &roherSatz, nullptr);
-    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> satz(roherSatz, sqlite3_finalize);
-    if (satz && sqlite3_step(satz.get()) == SQLITE_ROW && sqlite3_column_int64(satz.get(), 0) == 0)
-        return "die Datei enthält keine Tabellen";
+    try {
+        SqlStatement satz(db.get(), "SELECT count(*) FROM sqlite_master");
+        if (satz.Step() && satz.ColumnInt64(0) == 0)
+            return "die Datei enthält keine Tabellen";
+    } catch (const SqlError&) {
+        // Unreadable now is no damage: opening it reports why.
+    }
     return {};
 }
 
@@ -402,6 +394,15 @@ Datenbankwahl NurDieVorlage(const fs::path& vorlage, const fs::path& ordner, con
             "Im Ordner " + Anfuehrung(ordner) + " kann keine Kopie der Datenbank " +
                 vorlage.filename().string() + " angelegt werden (" + grund + ")." + NurLesenSatz(vorlage) +
                 " Der nächste Start versucht es erneut."};
+}
+
+// The old copy stays in use when it cannot be renewed.
+Datenbankwahl NichtErneuert(const fs::path& kopie, const std::string& grund)
+{
+    return {kopie, false,
+            "Die Datenbank " + Anfuehrung(kopie) + " konnte nicht aktualisiert werden (" + grund +
+                "). Die bisherige Kopie mit Ihren eigenen Einträgen bleibt in Gebrauch; der nächste Start "
+                "versucht es erneut."};
 }
 
 // Sets a damaged copy aside and puts a fresh copy of the template with the
@@ -437,12 +438,7 @@ Datenbankwahl Ersetze(const fs::path& vorlage, const fs::path& kopie, const Vorl
                 anfang + " und konnte nicht ersetzt werden (" + Grund(e) + "); sie bleibt unverändert liegen." +
                     NurLesenSatz(vorlage) + " Der nächste Start versucht es erneut."};
     }
-    try {
-        SchreibeStand(kopie, stand);
-    } catch (const Fehlschlag&) {
-        // Without its note the fresh copy is renewed once more at the next
-        // start, which keeps every row.
-    }
+    SchreibeStand(kopie, stand);
     return {kopie, false,
             anfang + ". Sie wurde als " + Anfuehrung(beiseite) +
                 " beiseitegelegt und durch eine neue Kopie der mitgelieferten Datenbank ersetzt; die eigenen "
@@ -576,10 +572,7 @@ Datenbankwahl Datenbankdatei(const Datenbankort& ort, const std::string& dateina
             Vorlagenstand gemacht;
             if (LeseStand(kopie, gemacht) && !IstNeuer(StandDerVorlage(vorlage), gemacht))
                 return {kopie, false, {}};
-            return {kopie, false,
-                    "Die Datenbank " + Anfuehrung(kopie) + " konnte nicht aktualisiert werden (" + sperre.Grund() +
-                        "). Die bisherige Kopie mit Ihren eigenen Einträgen bleibt in Gebrauch; der nächste Start "
-                        "versucht es erneut."};
+            return NichtErneuert(kopie, sperre.Grund());
         }
         return NurDieVorlage(vorlage, ordner,
                              sperre.Besetzt() ? "ein anderes Programm legt sie gerade an" : sperre.Grund());
@@ -592,11 +585,7 @@ Datenbankwahl Datenbankdatei(const Datenbankort& ort, const std::string& dateina
         } catch (const Fehlschlag& e) {
             return NurDieVorlage(vorlage, ordner, Grund(e));
         }
-        try {
-            SchreibeStand(kopie, stand);
-        } catch (const Fehlschlag&) {
-            // Without its note the copy is renewed once at the next start.
-        }
+        SchreibeStand(kopie, stand);
         return {kopie, false, {}};
     }
     const std::string schaden = Schaden(kopie);
@@ -609,10 +598,7 @@ Datenbankwahl Datenbankdatei(const Datenbankort& ort, const std::string& dateina
         try {
             Erneuere(vorlage, kopie, stand);
         } catch (const std::exception& e) {
-            return {kopie, false,
-                    "Die Datenbank " + Anfuehrung(kopie) + " konnte nicht aktualisiert werden (" + Grund(e) +
-                        "). Die bisherige Kopie mit Ihren eigenen Einträgen bleibt in Gebrauch; der nächste Start "
-                        "versucht es erneut."};
+            return NichtErneuert(kopie, Grund(e));
         }
     }
     return {kopie, false, {}};
