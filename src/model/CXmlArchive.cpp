@@ -1654,12 +1654,8 @@ struct CXmlArchiveFile::StromLeser {
             }
             Ebene e;
             e.tiefe = Tiefe();
-            if (IstLeer()) {
-                e.fertig = true;
-                e.attribute = Attribute();
-            } else {
-                e.attribute = Attribute();
-            }
+            e.fertig = IstLeer();
+            e.attribute = Attribute();
             aufKnoten = false;
             ebenen.push_back(std::move(e));
             return;
