@@ -98,19 +98,15 @@ std::unique_ptr<Haus> LeseProjekt(CXmlArchiveFile& ar, DOptionen& optionen, Noti
     auto haus = std::make_unique<Haus>();
     DOptionen gelesen = optionen;
     try {
-        if (ar.IstGestreamt()) {
-            // Read as it goes: the counts are known once the house is read,
-            // and the rest of the file is read before anything is done with
-            // the house, so that a damaged file is refused for that, as a
-            // loaded one is, before any message about the house.
-            BegrenzeAnzahlenImDokument(ar);
-            haus->ReadXml(ar);
-            ar.LiesRestEin();
-            PruefeGezaehlteAnzahlen(ar);
-        } else {
-            PruefeAnzahlenImDokument(ar);
-            haus->ReadXml(ar);
-        }
+        // The counts are known once the house is read (its arrays make no
+        // records beyond the limits). A document read as it goes has the
+        // rest of its file read before anything is done with the house, so
+        // that a damaged file is refused for that, as a loaded one is,
+        // before any message about the house.
+        BegrenzeAnzahlenImDokument(ar);
+        haus->ReadXml(ar);
+        ar.LiesRestEin();
+        PruefeGezaehlteAnzahlen(ar);
         haus->NachLaden(notifier);
     } catch (const DokumentBeschaedigt& fehler) {
         throw CXmlArchiveException(XmlFehlerBeschaedigt, 0, 0, fehler.what(), ar.Path().string());

@@ -282,6 +282,18 @@ xmlDocPtr ParseDocument(const std::string& text, const std::string& url, const s
 
 [[noreturn]] void ThrowIo(int err, const std::filesystem::path& path);
 
+// Only regular files are read (a folder, a device or a FIFO is refused at
+// once), and every failure to open one is the archive's own exception. The
+// caller closes the descriptor.
+int OeffneLesedatei(const std::filesystem::path& path)
+{
+    try {
+        return OpenRegularFile(path, static_cast<std::size_t>(std::numeric_limits<int>::max()));
+    } catch (const FileReadError& e) {
+        throw CXmlArchiveException(static_cast<std::uint32_t>(e.Fehlernummer()), 0, 0, e.what(), path.string());
+    }
+}
+
 // The first error of a file that is not well-formed, as ParseDocument gives
 // it for the file's text, from the same parser run without building a tree
 // (the internal subset is kept, so that declared entities are known);
@@ -289,12 +301,7 @@ xmlDocPtr ParseDocument(const std::string& text, const std::string& url, const s
 void PruefeWohlgeformt(const std::filesystem::path& path)
 {
     InitLibraries();
-    int fd = -1;
-    try {
-        fd = OpenRegularFile(path, static_cast<std::size_t>(std::numeric_limits<int>::max()));
-    } catch (const FileReadError& e) {
-        throw CXmlArchiveException(static_cast<std::uint32_t>(e.Fehlernummer()), 0, 0, e.what(), path.string());
-    }
+    int fd = OeffneLesedatei(path);
     const std::unique_ptr<int, void (*)(int*)> schliessen(&fd, [](int* f) { ::close(*f); });
     DateiQuelle quelle{fd};
     xmlSAXHandler sax;
@@ -1516,11 +1523,7 @@ struct CXmlArchiveFile::StromLeser {
         : pfad(path)
     {
         InitLibraries();
-        try {
-            quelle.fd = OpenRegularFile(path, static_cast<std::size_t>(std::numeric_limits<int>::max()));
-        } catch (const FileReadError& e) {
-            throw CXmlArchiveException(static_cast<std::uint32_t>(e.Fehlernummer()), 0, 0, e.what(), path.string());
-        }
+        quelle.fd = OeffneLesedatei(path);
         struct stat info {};
         if (::fstat(quelle.fd, &info) == 0)
             dateigroesse = static_cast<std::uint64_t>(info.st_size);
@@ -1654,12 +1657,8 @@ struct CXmlArchiveFile::StromLeser {
             }
             Ebene e;
             e.tiefe = Tiefe();
-            if (IstLeer()) {
-                e.fertig = true;
-                e.attribute = Attribute();
-            } else {
-                e.attribute = Attribute();
-            }
+            e.fertig = IstLeer();
+            e.attribute = Attribute();
             aufKnoten = false;
             ebenen.push_back(std::move(e));
             return;

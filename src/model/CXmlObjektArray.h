@@ -19,14 +19,6 @@
 
 namespace zeva {
 
-namespace detail {
-
-// Number of child elements of that name below the current element; the child
-// cursor is left at the start.
-std::size_t ZaehleKindElemente(CXmlArchiveFile& ar, const char* name);
-
-} // namespace detail
-
 template <class X>
 class CXmlObjektArray : public CObjektArray<X>, public CXmlObject {
 public:

@@ -175,31 +175,6 @@ bool Begrenze(std::int32_t& zahl, std::int32_t hoechstens)
 
 } // namespace
 
-void PruefeAnzahlenImDokument(CXmlArchiveFile& ar)
-{
-    std::size_t daecher = 0;
-    std::size_t gauben = 0;
-    auto zaehle = [&ar](const std::string& array, const char* element) {
-        std::size_t n = 0;
-        if (ar.BeginReadElement(array)) {
-            n = detail::ZaehleKindElemente(ar, element);
-            ar.EndReadElement();
-        }
-        ar.Archive().ResetChildCursor();
-        return n;
-    };
-    if (ar.BeginReadElement(Haus::XmlElementName)) {
-        daecher = zaehle(CDachArray::ElementName(), CDach::XmlElementName);
-        gauben = zaehle(CGaubeArray::ElementName(), Gaube::XmlElementName);
-        ar.EndReadElement();
-    }
-    // The house is read from the start of the document as if nothing had
-    // looked at it.
-    ar.Archive().ResetChildCursor();
-    PruefeAnzahl(daecher, grenzen::MaxDaecher, "Dächer");
-    PruefeAnzahl(gauben, grenzen::MaxGauben, "Gauben");
-}
-
 void BegrenzeAnzahlenImDokument(CXmlArchiveFile& ar)
 {
     ar.BegrenzeArray(CDachArray::ElementName(), grenzen::MaxDaecher);

@@ -56,15 +56,11 @@ public:
 // house as it was.
 void PruefeDokumentgrenzen(Haus& haus, Notifier& notifier);
 
-// The counts of PruefeDokumentgrenzen taken from a project document that is
-// open for reading, before its house is read: a hundred thousand roofs are
-// refused before they are built. Raises DokumentBeschaedigt; the archive is
-// left at its root as it was opened.
-void PruefeAnzahlenImDokument(CXmlArchiveFile& ar);
-
-// The same for a document read as it goes, in two steps: before the house is
-// read, the archive is told the limits (its roof and dormer arrays then make
-// no records beyond them and count what their elements hold); once the
+// The counts of PruefeDokumentgrenzen held to a project document that is
+// open for reading (loaded or read as it goes), in two steps, so that a
+// hundred thousand roofs are refused before they are built: before the house
+// is read, the archive is told the limits (its roof and dormer arrays then
+// make no records beyond them and count what their elements hold); once the
 // house is read, the counts are held to them. Raises DokumentBeschaedigt.
 void BegrenzeAnzahlenImDokument(CXmlArchiveFile& ar);
 void PruefeGezaehlteAnzahlen(const CXmlArchiveFile& ar);

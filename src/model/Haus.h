@@ -35,7 +35,6 @@
 #include <cstdint>
 #include <string>
 #include <vector>
-#include <string>
 #include <type_traits>
 
 namespace zeva {
