@@ -537,7 +537,7 @@ void CMainFrame::OnZurueckZurEingabe()
     // The note prepares for the question a change of the building will
     // ask; without variants there is nothing a change would delete.
     if (haus.Varianten > 0)
-            Meldung::Zeige(QString::fromUtf8(MeldungZurueck), QMessageBox::Ok, Meldung::Symbol::Information,
+        Meldung::Zeige(QString::fromUtf8(MeldungZurueck), QMessageBox::Ok, Meldung::Symbol::Information,
                        QMessageBox::NoButton, this, QString::fromLatin1(FensterTitel));
     SetzeRechenmenues(false);
     ZeigeSchritt();
