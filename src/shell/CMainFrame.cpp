@@ -820,9 +820,10 @@ bool CMainFrame::OeffneDatei(const QString& pfad)
 
 void CMainFrame::ZeigeNeuesProjekt()
 {
-    // As File New: nothing may show the project that failed to load.
+    // As File New: nothing may show the project that failed to load. The
+    // step switch refreshes the left-bar pages.
     VerbergeSchrittfenster();
-    AktualisiereFenster();
+    LiesSchrittfensterNeu();
     SetzeRechenmenues(false);
     ZeigeSchritt();
 }

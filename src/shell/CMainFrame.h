@@ -184,6 +184,8 @@ public:
     void VerbergeSchrittfenster();
     // Every step window and left-bar page re-reads the house.
     void AktualisiereFenster();
+    // Every step window re-reads the house (the left-bar pages do not).
+    void LiesSchrittfensterNeu();
     void AktualisiereMenue() override;
     void AktualisiereAnsichten();
     // The refresh of the four left-bar pages.

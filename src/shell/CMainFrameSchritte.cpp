@@ -490,6 +490,12 @@ void CMainFrame::VerbergeSchrittfenster()
 
 void CMainFrame::AktualisiereFenster()
 {
+    LiesSchrittfensterNeu();
+    AktualisiereSeiten();
+}
+
+void CMainFrame::LiesSchrittfensterNeu()
+{
     if (m_pIntro)
         m_pIntro->OnInitDialog();
     for (auto& [art, panel] : m_Panels)
@@ -497,7 +503,6 @@ void CMainFrame::AktualisiereFenster()
     for (QWidget* fenster : {m_pEingabeAssistent.data(), m_pHoehenangaben.data(), m_pDacheingabe.data(),
                              m_p2DAnsicht.data(), m_p3DAnsicht.data()})
         LiesNeu(fenster);
-    AktualisiereSeiten();
 }
 
 void CMainFrame::AktualisiereMenue()
@@ -507,7 +512,9 @@ void CMainFrame::AktualisiereMenue()
     haus.ErzeugeBauteilnamen();
     MeldungsNotifier notifier(this);
     haus.BerechneBedarf(0, notifier);
-    AktualisiereFenster();
+    // The step switch refreshes the left-bar pages: refreshed here as well,
+    // the heating page would compute the house a second time.
+    LiesSchrittfensterNeu();
     SetzeRechenmenues(false);
     ZeigeSchritt();
 }
@@ -530,7 +537,7 @@ void CMainFrame::OnZurueckZurEingabe()
     // The note prepares for the question a change of the building will
     // ask; without variants there is nothing a change would delete.
     if (haus.Varianten > 0)
-            Meldung::Zeige(QString::fromUtf8(MeldungZurueck), QMessageBox::Ok, Meldung::Symbol::Information,
+        Meldung::Zeige(QString::fromUtf8(MeldungZurueck), QMessageBox::Ok, Meldung::Symbol::Information,
                        QMessageBox::NoButton, this, QString::fromLatin1(FensterTitel));
     SetzeRechenmenues(false);
     ZeigeSchritt();

@@ -165,6 +165,32 @@ TEST_F(Hauptfenster, LeftBarHoldsTheFourPagesAllOpen)
     EXPECT_EQ(rahmen->GeoKGSeite(), geo);
 }
 
+// A figure page that counts how often the frame has it re-read the
+// document: the heating page computes a copy of the house each time.
+class Zaehlseite : public QWidget, public AktualisierbareSeite {
+public:
+    void Aktualisiere(CZEVADoc&) override { ++aufrufe; }
+    int aufrufe = 0;
+};
+
+TEST_F(Hauptfenster, ARefreshAfterReadingOrAFailedReadReadsTheFigurePagesOnce)
+{
+    auto* seite = new Zaehlseite;
+    rahmen->SetzeHeizungSeite(seite);
+    ASSERT_TRUE(app->OpenDocumentFile(Projekt(QStringLiteral("Gelesen.vza"), QStringLiteral("Gelesen"), 5)));
+
+    struct Fall {
+        const char* name;
+        void (CMainFrame::*auffrischen)();
+    };
+    for (const Fall& fall : {Fall{"after reading", &CMainFrame::AktualisiereMenue},
+                             Fall{"after a failed read", &CMainFrame::ZeigeNeuesProjekt}}) {
+        seite->aufrufe = 0;
+        (rahmen->*fall.auffrischen)();
+        EXPECT_EQ(seite->aufrufe, 1) << fall.name;
+    }
+}
+
 TEST_F(Hauptfenster, ObjektPageShowsTitleThenHouseData)
 {
     // A page of its own before any refresh.
